@@ -1,0 +1,60 @@
+#pragma once
+
+#include "BootloaderError.h"
+#include "HidBackend.h"
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+// The response slot that the receive path fills; the response wait empties it.
+class HIDReadContext
+{
+public:
+    std::optional<std::vector<uint8_t>> response;
+};
+
+// Stores a cleanly delivered report in the context, replacing any report not yet taken.
+void hidInputReportCallback(HIDReadContext *context, const HidInputReport &report);
+
+// Flashes a firmware image into a HID bootloader: discovery, handshake, then the padded
+// image as paced 64-byte output reports. Blocks its thread for the whole transfer.
+class HIDBootloader
+{
+public:
+    static constexpr std::size_t reportSize = 64;
+    static constexpr std::size_t pageChunkSize = 1024;
+    static constexpr uint8_t handshakePrefix[4] = {0x5A, 0xC3, 0x1E, 0x7B};
+    static constexpr uint8_t defaultVersionBytes[3] = {0x02, 0x00, 0x02};
+    static constexpr std::chrono::milliseconds reportDelay{50};
+    static constexpr std::chrono::milliseconds responseTimeout{3000};
+    static constexpr std::chrono::milliseconds runLoopSlice{20};
+
+    using Progress = std::function<void(int percent)>;
+
+    explicit HIDBootloader(HidBackend &backend);
+
+    // Throws BootloaderError; every path after opening closes the device again.
+    void flash(std::span<const uint8_t> firmware, std::string_view vid, std::string_view pid,
+               const Progress &progress);
+
+    // The first attached device with these identifiers, not opened; nothing when none.
+    std::unique_ptr<HidDevice> findDevice(int64_t vendorID, int64_t productID);
+
+    // Sends `bytes` as one 64-byte report: cut to 64, or zero-filled up to 64.
+    static void writeReport(std::span<const uint8_t> bytes, HidDevice &device);
+
+    // The handshake; the device must be open.
+    void enterBootload(HidDevice &device, std::span<const uint8_t> versionBytes,
+                       HIDReadContext &readContext);
+
+private:
+    std::vector<uint8_t> waitForResponse(HidDevice &device, HIDReadContext &readContext);
+
+    HidBackend &m_backend;
+};

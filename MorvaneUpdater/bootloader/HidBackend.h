@@ -1,0 +1,45 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <vector>
+
+// The seam between the bootloader client and the platform's HID stack. hidapi stands
+// behind it in the program; the simulated bootloader device stands behind it in tests.
+
+struct HidInputReport
+{
+    // Zero when the platform delivered the report cleanly; such reports are the only ones
+    // the client looks at.
+    int32_t result = 0;
+    std::vector<uint8_t> bytes;
+};
+
+class HidDevice
+{
+public:
+    virtual ~HidDevice() = default;
+
+    // 0 on success, else the platform's error code.
+    virtual int32_t open() = 0;
+    // Sends one output report with report ID 0; `report` is its payload (always 64 bytes
+    // from the client). 0 on success, else the platform's error code.
+    virtual int32_t writeOutputReport(std::span<const uint8_t> report) = 0;
+    // Waits at most `timeout` for one input report; nothing when none came.
+    virtual std::optional<HidInputReport> readInputReport(std::chrono::milliseconds timeout) = 0;
+    virtual void close() = 0;
+};
+
+class HidBackend
+{
+public:
+    virtual ~HidBackend() = default;
+
+    // The attached devices with exactly these identifiers, in the platform's own order,
+    // none of them opened. Identifiers that no USB device can carry match nothing.
+    virtual std::vector<std::unique_ptr<HidDevice>> devices(int64_t vendorID,
+                                                            int64_t productID) = 0;
+};

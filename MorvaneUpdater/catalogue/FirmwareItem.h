@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QHashFunctions>
+#include <QString>
+#include <QUrl>
+
+#include <cstddef>
+#include <functional>
+
+// One catalogue entry: one firmware version of one product model.
+// A plain value; all validation happens in parseFirmwareList.
+struct FirmwareItem
+{
+    QString product;
+    QString vid;
+    QString pid;
+    QString version;
+    QString copyright;
+    QUrl firmwareURL;
+    QUrl notesURL;
+};
+
+// Text fields compare under canonical equivalence (their NFC forms); URLs by their text.
+bool operator==(const FirmwareItem &lhs, const FirmwareItem &rhs);
+inline bool operator!=(const FirmwareItem &lhs, const FirmwareItem &rhs) { return !(lhs == rhs); }
+
+// Consistent with operator==: canonically equivalent texts hash alike.
+size_t qHash(const FirmwareItem &item, size_t seed = 0) noexcept;
+
+template <> struct std::hash<FirmwareItem>
+{
+    size_t operator()(const FirmwareItem &item) const noexcept { return qHash(item); }
+};

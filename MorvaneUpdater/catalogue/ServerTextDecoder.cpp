@@ -1,0 +1,1 @@
+#include "ServerTextDecoder.h"

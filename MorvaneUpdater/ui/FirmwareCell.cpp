@@ -1,0 +1,1 @@
+#include "FirmwareCell.h"

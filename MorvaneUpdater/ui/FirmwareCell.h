@@ -1,0 +1,23 @@
+#pragma once
+
+#include "CatalogueRoles.h"
+
+#include <QStyledItemDelegate>
+
+// Row of the firmware list: the bold title (Qt::DisplayRole) above the smaller grey
+// detail line (DetailRole), 5 px in, the pair centred vertically.
+class FirmwareCell final : public QStyledItemDelegate
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(FirmwareCell)
+
+public:
+    static constexpr int rowHeight = 50;
+    static constexpr int DetailRole = CatalogueRoles::DetailRole;
+
+    explicit FirmwareCell(QObject *parent = nullptr);
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// The banner: one image scaled to cover the whole view, centred, over black.
+class HeaderView final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(HeaderView)
+
+public:
+    explicit HeaderView(const QImage &image, QWidget *parent = nullptr);
+
+    // Where the image lands for a view of `bounds`: scaled to cover, centred. Empty when
+    // the image has no area.
+    static QRectF coverRect(const QSizeF &imageSize, const QRectF &bounds);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QImage m_image;
+};

@@ -1,0 +1,1 @@
+#include "ProductCell.h"

@@ -1,0 +1,27 @@
+# Applied to every target of the project itself; third-party headers come in as SYSTEM.
+function(morvane_set_warnings target)
+    if(MSVC)
+        target_compile_options(${target} PRIVATE /W4)
+        if(MORVANE_WARNINGS_AS_ERRORS)
+            target_compile_options(${target} PRIVATE /WX)
+        endif()
+    else()
+        target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+        if(MORVANE_WARNINGS_AS_ERRORS)
+            target_compile_options(${target} PRIVATE -Werror)
+        endif()
+    endif()
+endfunction()
+
+# cpp-httplib is header-only for us; Debian also ships a compiled copy, but the header
+# alone keeps the build identical on macOS (Homebrew) and Linux.
+function(morvane_find_httplib)
+    if(TARGET morvane_httplib)
+        return()
+    endif()
+    find_path(HTTPLIB_INCLUDE_DIR httplib.h REQUIRED)
+    find_package(Threads REQUIRED)
+    add_library(morvane_httplib INTERFACE)
+    target_include_directories(morvane_httplib SYSTEM INTERFACE ${HTTPLIB_INCLUDE_DIR})
+    target_link_libraries(morvane_httplib INTERFACE Threads::Threads)
+endfunction()
