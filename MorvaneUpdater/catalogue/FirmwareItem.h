@@ -3,7 +3,6 @@
 #include <QHashFunctions>
 #include <QString>
 #include <QUrl>
-
 #include <cstddef>
 #include <functional>
 
@@ -22,7 +21,10 @@ struct FirmwareItem
 
 // Text fields compare under canonical equivalence (their NFC forms); URLs by their text.
 bool operator==(const FirmwareItem &lhs, const FirmwareItem &rhs);
-inline bool operator!=(const FirmwareItem &lhs, const FirmwareItem &rhs) { return !(lhs == rhs); }
+inline bool operator!=(const FirmwareItem &lhs, const FirmwareItem &rhs)
+{
+    return !(lhs == rhs);
+}
 
 // Consistent with operator==: canonically equivalent texts hash alike.
 size_t qHash(const FirmwareItem &item, size_t seed = 0) noexcept;

@@ -1,1 +1,137 @@
 #include "FirmwareListParser.h"
+
+#include "UnicodeText.h"
+
+#include <QStringView>
+#include <array>
+#include <utility>
+
+namespace {
+
+constexpr qsizetype recordFieldCount = 7;
+constexpr QChar fieldSeparator = u';';
+
+// Calls onLine for every non-empty line. Line ends are single UTF-16 units, and since empty
+// lines are dropped, treating CR LF as two ends gives the same lines as treating it as one.
+template <typename OnLine> void forEachLine(QStringView text, OnLine &&onLine)
+{
+    qsizetype lineStart = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (isNewline(text[i].unicode())) {
+            if (i > lineStart) {
+                onLine(text.sliced(lineStart, i - lineStart));
+            }
+            lineStart = i + 1;
+        }
+    }
+    if (size > lineStart) {
+        onLine(text.sliced(lineStart));
+    }
+}
+
+// QUrl's strict mode lets a few things through that RFC 3986 forbids and that would make a
+// download address ambiguous: inner white space beyond ASCII, C1 controls, a second '#',
+// and brackets outside an IP-literal host.
+struct RawCheck
+{
+    bool forbidden = false;
+    bool hasBracket = false;
+};
+
+RawCheck checkRawCharacters(QStringView text)
+{
+    RawCheck check;
+    qsizetype hashes = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (isWhitespaceOrNewline(u) || (u >= 0x0080 && u <= 0x009F) ||
+            (u == u'#' && ++hashes > 1)) {
+            check.forbidden = true;
+            return check;
+        }
+        check.hasBracket = check.hasBracket || u == u'[' || u == u']';
+    }
+    return check;
+}
+
+bool hasBracketOutsideHost(const QUrl &url)
+{
+    const auto hasBracket = [](const QString &part) {
+        return part.contains(u'[') || part.contains(u']');
+    };
+    return hasBracket(url.userInfo(QUrl::FullyEncoded)) ||
+           hasBracket(url.path(QUrl::FullyEncoded)) || hasBracket(url.query(QUrl::FullyEncoded)) ||
+           hasBracket(url.fragment(QUrl::FullyEncoded));
+}
+
+void parseLine(QStringView line, QList<FirmwareItem> &items)
+{
+    // Only the first seven fields are used, so scanning stops at the seventh separator:
+    // a line of a million semicolons costs no more than its first few.
+    std::array<QStringView, recordFieldCount> fields;
+    qsizetype fieldCount = 0;
+    qsizetype fieldStart = 0;
+    const qsizetype size = line.size();
+    for (qsizetype i = 0; i < size && fieldCount < recordFieldCount; ++i) {
+        if (line[i] == fieldSeparator) {
+            fields[fieldCount++] = line.sliced(fieldStart, i - fieldStart);
+            fieldStart = i + 1;
+        }
+    }
+    if (fieldCount < recordFieldCount) {
+        fields[fieldCount++] = line.sliced(fieldStart);
+    }
+    if (fieldCount < recordFieldCount) {
+        return;
+    }
+
+    std::optional<QUrl> firmwareURL =
+        parseCatalogueUrl(trimWhitespaceAndNewlines(fields[5]).toString());
+    if (!firmwareURL) {
+        return;
+    }
+    std::optional<QUrl> notesURL =
+        parseCatalogueUrl(trimWhitespaceAndNewlines(fields[6]).toString());
+    if (!notesURL) {
+        return;
+    }
+    items.append(FirmwareItem{
+        trimWhitespaceAndNewlines(fields[0]).toString(),
+        trimWhitespaceAndNewlines(fields[1]).toString().toUpper(),
+        trimWhitespaceAndNewlines(fields[2]).toString().toUpper(),
+        trimWhitespaceAndNewlines(fields[3]).toString(),
+        trimWhitespaceAndNewlines(fields[4]).toString(),
+        std::move(*firmwareURL),
+        std::move(*notesURL),
+    });
+}
+
+} // namespace
+
+QStringList splitCatalogueLines(const QString &text)
+{
+    QStringList lines;
+    forEachLine(text, [&lines](QStringView line) { lines.append(line.toString()); });
+    return lines;
+}
+
+std::optional<QUrl> parseCatalogueUrl(const QString &text)
+{
+    const RawCheck raw = checkRawCharacters(text);
+    if (text.isEmpty() || raw.forbidden) {
+        return std::nullopt;
+    }
+    QUrl url(text, QUrl::StrictMode);
+    if (!url.isValid() || (raw.hasBracket && hasBracketOutsideHost(url))) {
+        return std::nullopt;
+    }
+    return url;
+}
+
+QList<FirmwareItem> parseFirmwareList(const QString &text)
+{
+    QList<FirmwareItem> items;
+    forEachLine(text, [&items](QStringView line) { parseLine(line, items); });
+    return items;
+}

@@ -5,10 +5,16 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
+#include <optional>
 
 // Splits at LF, VT, FF, CR, NEL, U+2028 and U+2029 (CR LF counts as one line end) and
 // drops empty lines.
 QStringList splitCatalogueLines(const QString &text);
+
+// A URL field as written: an absolute URL or a well-formed relative reference, never
+// resolved against anything. Nothing for the empty text or an invalid reference.
+std::optional<QUrl> parseCatalogueUrl(const QString &text);
 
 // Parses the decoded list file. Never fails: lines that are not records are skipped.
 QList<FirmwareItem> parseFirmwareList(const QString &text);

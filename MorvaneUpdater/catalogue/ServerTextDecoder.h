@@ -2,11 +2,19 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <optional>
 
-// Strict UTF-8 of the whole buffer; nothing when any byte is invalid.
+// Strict UTF-8 of the whole buffer; nothing when any byte is invalid. Overlong forms,
+// encoded surrogates and truncated sequences are invalid; an initial BOM is dropped.
 std::optional<QString> decodeStrictUtf8(const QByteArray &data);
+
+// UTF-16 of the whole buffer: a BOM sets the byte order and is dropped, otherwise
+// big-endian. Nothing for an odd length or an unpaired surrogate.
+std::optional<QString> decodeStrictUtf16(const QByteArray &data);
+
+// The whole buffer in a legacy charset named as iconv knows it; nothing when the name is
+// unknown or any byte, including an incomplete trailing sequence, is invalid.
+std::optional<QString> decodeLegacyCharset(const QByteArray &data, const char *charsetName);
 
 // Release notes arrive without a declared charset: UTF-8, then GB18030, GBK, GB2312 and
 // Big5, then UTF-16; the first decoder that accepts every byte wins.
