@@ -9,7 +9,8 @@
 class BootloaderError final : public std::exception
 {
 public:
-    enum class Kind {
+    enum class Kind
+    {
         openFailed,
         writeFailed,
         readFailed,

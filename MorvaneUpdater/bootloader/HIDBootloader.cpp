@@ -1,1 +1,178 @@
 #include "HIDBootloader.h"
+
+#include "FirmwarePadding.h"
+#include "UsbIdentifier.h"
+
+#include <algorithm>
+#include <array>
+#include <thread>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Closes the opened device on every way out of a transfer, exceptions included.
+class DeviceCloser
+{
+public:
+    explicit DeviceCloser(HidDevice &device) : m_device(device) {}
+    ~DeviceCloser() { m_device.close(); }
+    DeviceCloser(const DeviceCloser &) = delete;
+    DeviceCloser &operator=(const DeviceCloser &) = delete;
+
+private:
+    HidDevice &m_device;
+};
+
+// sleep_for may wake early on some platforms; the pause must never be shorter.
+void sleepUntil(Clock::time_point target)
+{
+    while (Clock::now() < target) {
+        std::this_thread::sleep_until(target);
+    }
+}
+
+} // namespace
+
+void hidInputReportCallback(HIDReadContext *context, const HidInputReport &report)
+{
+    if (report.result != 0 || context == nullptr) {
+        return;
+    }
+    context->response = report.bytes;
+}
+
+HIDBootloader::HIDBootloader(HidBackend &backend) : m_backend(backend)
+{
+}
+
+void HIDBootloader::flash(std::span<const uint8_t> firmware, std::string_view vid,
+                          std::string_view pid, const Progress &progress)
+{
+    const std::optional<int64_t> vendorID = parseUSBIdentifier(vid);
+    if (!vendorID) {
+        throw BootloaderError::invalidUSBIdentifier();
+    }
+    const std::optional<int64_t> productID = parseUSBIdentifier(pid);
+    if (!productID) {
+        throw BootloaderError::invalidUSBIdentifier();
+    }
+
+    const std::unique_ptr<HidDevice> device = findDevice(*vendorID, *productID);
+    if (!device) {
+        throw BootloaderError::deviceNotFound();
+    }
+    // Never opened, so not closed; the handle itself goes with `device`.
+    if (const int32_t code = device->open(); code != 0) {
+        throw BootloaderError::openFailed(code);
+    }
+    const DeviceCloser closer(*device);
+
+    HIDReadContext readContext;
+    enterBootload(*device, defaultVersionBytes, readContext);
+
+    const std::vector<uint8_t> padded = padFirmware(firmware, pageChunkSize);
+    const std::size_t total = padded.size();
+    const auto report = [&progress](int percent) {
+        if (progress) {
+            progress(percent);
+        }
+    };
+
+    report(0);
+    for (std::size_t offset = 0; offset < total; offset += reportSize) {
+        const std::size_t end = std::min(offset + reportSize, total);
+        writeReport(std::span(padded).subspan(offset, end - offset), *device);
+        // The pause runs from the moment the report left, so time spent in the progress
+        // callback is part of it rather than added to it.
+        const Clock::time_point nextReport = Clock::now() + reportDelay;
+        report(transferProgress(end, total));
+        sleepUntil(nextReport);
+    }
+}
+
+std::unique_ptr<HidDevice> HIDBootloader::findDevice(int64_t vendorID, int64_t productID)
+{
+    std::vector<std::unique_ptr<HidDevice>> matches = m_backend.devices(vendorID, productID);
+    if (matches.empty()) {
+        return nullptr;
+    }
+    return std::move(matches.front());
+}
+
+void HIDBootloader::writeReport(std::span<const uint8_t> bytes, HidDevice &device)
+{
+    std::array<uint8_t, reportSize> report{};
+    std::copy_n(bytes.begin(), std::min(bytes.size(), reportSize), report.begin());
+    if (const int32_t code = device.writeOutputReport(report); code != 0) {
+        throw BootloaderError::writeFailed(code);
+    }
+}
+
+void HIDBootloader::enterBootload(HidDevice &device, std::span<const uint8_t> versionBytes,
+                                  HIDReadContext &readContext)
+{
+    readContext.response.reset();
+    discardQueuedReports(device);
+
+    std::vector<uint8_t> request(std::begin(handshakePrefix), std::end(handshakePrefix));
+    request.push_back(0x01);
+    request.push_back(0x01);
+    request.insert(request.end(), versionBytes.begin(), versionBytes.end());
+    writeReport(request, device);
+
+    const std::vector<uint8_t> answer = waitForResponse(device, readContext);
+    if (answer.size() != reportSize) {
+        throw BootloaderError::unexpectedResponseLength(static_cast<int64_t>(answer.size()));
+    }
+    std::vector<uint8_t> expected(std::begin(handshakePrefix), std::end(handshakePrefix));
+    expected.push_back(0x01);
+    expected.push_back(0x01);
+    if (!std::equal(expected.begin(), expected.end(), answer.begin())) {
+        throw BootloaderError::unexpectedHandshake(
+            std::vector<uint8_t>(answer.begin(), answer.begin() + 8));
+    }
+}
+
+void HIDBootloader::discardQueuedReports(HidDevice &device)
+{
+    for (int i = 0; i < maxDiscardedReports; ++i) {
+        if (!device.readInputReport(std::chrono::milliseconds::zero())) {
+            return;
+        }
+    }
+}
+
+std::vector<uint8_t> HIDBootloader::waitForResponse(HidDevice &device, HIDReadContext &readContext)
+{
+    const Clock::time_point deadline = Clock::now() + responseTimeout;
+    while (Clock::now() < deadline) {
+        if (readContext.response) {
+            std::vector<uint8_t> answer = std::move(*readContext.response);
+            readContext.response.reset();
+            return answer;
+        }
+        runSlice(device, readContext);
+    }
+    throw BootloaderError::readTimedOut();
+}
+
+void HIDBootloader::runSlice(HidDevice &device, HIDReadContext &readContext)
+{
+    const Clock::time_point sliceEnd = Clock::now() + runLoopSlice;
+    for (;;) {
+        const Clock::time_point now = Clock::now();
+        if (now >= sliceEnd) {
+            return;
+        }
+        const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(sliceEnd - now);
+        const std::optional<HidInputReport> report = device.readInputReport(remaining);
+        if (!report) {
+            // Nothing came, or the read failed at once: either way the slice runs out
+            // here instead of spinning on a failing device.
+            sleepUntil(sliceEnd);
+            return;
+        }
+        hidInputReportCallback(&readContext, *report);
+    }
+}

@@ -54,7 +54,16 @@ public:
                        HIDReadContext &readContext);
 
 private:
-    std::vector<uint8_t> waitForResponse(HidDevice &device, HIDReadContext &readContext);
+    // Reports the device queued before the request are not the answer; a bounded number of
+    // non-blocking reads throws them away.
+    static constexpr int maxDiscardedReports = 1024;
+
+    static void discardQueuedReports(HidDevice &device);
+    // Takes the answer, looking at the context only before each slice: a report that comes
+    // in the slice in which the deadline passes loses to the time-out.
+    static std::vector<uint8_t> waitForResponse(HidDevice &device, HIDReadContext &readContext);
+    // Delivers every report that arrives within one slice; the last one stays in the context.
+    static void runSlice(HidDevice &device, HIDReadContext &readContext);
 
     HidBackend &m_backend;
 };

@@ -28,7 +28,8 @@ public:
     // Sends one output report with report ID 0; `report` is its payload (always 64 bytes
     // from the client). 0 on success, else the platform's error code.
     virtual int32_t writeOutputReport(std::span<const uint8_t> report) = 0;
-    // Waits at most `timeout` for one input report; nothing when none came.
+    // Waits at most `timeout` for one input report; nothing when none came. A zero timeout
+    // only takes a report already queued. A failing read may return nothing at once.
     virtual std::optional<HidInputReport> readInputReport(std::chrono::milliseconds timeout) = 0;
     virtual void close() = 0;
 };

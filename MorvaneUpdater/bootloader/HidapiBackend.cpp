@@ -1,1 +1,145 @@
 #include "HidapiBackend.h"
+
+#include "UsbIdentifier.h"
+
+#include <cerrno>
+#include <hidapi.h>
+#include <mutex>
+#include <string>
+#include <thread>
+
+namespace {
+
+// hidapi keeps one global state; every backend instance shares it.
+std::mutex initMutex;
+int initCount = 0;
+bool initialised = false;
+
+// hidapi hides the platform's code; errno is the closest there is, -1 when it is unset.
+int32_t lastErrorCode()
+{
+    return errno != 0 ? static_cast<int32_t>(errno) : -1;
+}
+
+class HidapiDevice final : public HidDevice
+{
+public:
+    explicit HidapiDevice(std::string path) : m_path(std::move(path)) {}
+    ~HidapiDevice() override { close(); }
+    HidapiDevice(const HidapiDevice &) = delete;
+    HidapiDevice &operator=(const HidapiDevice &) = delete;
+
+    int32_t open() override
+    {
+        if (m_device != nullptr) {
+            return 0;
+        }
+        errno = 0;
+        m_device = hid_open_path(m_path.c_str());
+        return m_device != nullptr ? 0 : lastErrorCode();
+    }
+
+    int32_t writeOutputReport(std::span<const uint8_t> report) override
+    {
+        if (m_device == nullptr) {
+            return -1;
+        }
+        // hidapi takes the report ID as a leading byte; 0 marks the unnumbered report.
+        std::vector<uint8_t> buffer;
+        buffer.reserve(report.size() + 1);
+        buffer.push_back(0x00);
+        buffer.insert(buffer.end(), report.begin(), report.end());
+        errno = 0;
+        const int written = hid_write(m_device, buffer.data(), buffer.size());
+        // Platforms count the report ID byte or not; fewer than the payload is a loss.
+        if (written < 0 || static_cast<std::size_t>(written) < report.size()) {
+            return lastErrorCode();
+        }
+        return 0;
+    }
+
+    std::optional<HidInputReport> readInputReport(std::chrono::milliseconds timeout) override
+    {
+        const auto deadline = std::chrono::steady_clock::now() + timeout;
+        if (m_device == nullptr) {
+            std::this_thread::sleep_until(deadline);
+            return std::nullopt;
+        }
+        // Larger than any report the bootloader sends, so that an over-long answer keeps
+        // its real length.
+        std::vector<uint8_t> buffer(maxReportLength);
+        const int received = hid_read_timeout(m_device, buffer.data(), buffer.size(),
+                                              static_cast<int>(timeout.count()));
+        if (received < 0) {
+            // A failing device answers at once; waiting out the time keeps callers from
+            // spinning on it.
+            std::this_thread::sleep_until(deadline);
+            return std::nullopt;
+        }
+        if (received == 0) {
+            return std::nullopt;
+        }
+        buffer.resize(static_cast<std::size_t>(received));
+        return HidInputReport{0, std::move(buffer)};
+    }
+
+    void close() override
+    {
+        if (m_device != nullptr) {
+            hid_close(m_device);
+            m_device = nullptr;
+        }
+    }
+
+private:
+    static constexpr std::size_t maxReportLength = 4096;
+
+    std::string m_path;
+    hid_device *m_device = nullptr;
+};
+
+} // namespace
+
+HidapiBackend::HidapiBackend()
+{
+    const std::lock_guard lock(initMutex);
+    if (initCount++ == 0) {
+        initialised = hid_init() == 0;
+    }
+}
+
+HidapiBackend::~HidapiBackend()
+{
+    const std::lock_guard lock(initMutex);
+    if (--initCount == 0 && initialised) {
+        hid_exit();
+        initialised = false;
+    }
+}
+
+std::vector<std::unique_ptr<HidDevice>> HidapiBackend::devices(int64_t vendorID, int64_t productID)
+{
+    std::vector<std::unique_ptr<HidDevice>> found;
+    // hidapi takes 16-bit identifiers; anything wider would be truncated onto another
+    // device's identifier, so it matches nothing here.
+    if (vendorID < 0 || vendorID > 0xFFFF || productID < 0 || productID > 0xFFFF) {
+        return found;
+    }
+    {
+        const std::lock_guard lock(initMutex);
+        if (!initialised) {
+            return found;
+        }
+    }
+    hid_device_info *list = hid_enumerate(static_cast<unsigned short>(vendorID),
+                                          static_cast<unsigned short>(productID));
+    // hid_enumerate reads 0 as "any", so every entry is compared exactly once more.
+    for (const hid_device_info *info = list; info != nullptr; info = info->next) {
+        if (info->path != nullptr &&
+            usbIdentifiersMatch(vendorID, productID, info->vendor_id, info->product_id)) {
+            found.push_back(std::make_unique<HidapiDevice>(info->path));
+        }
+    }
+    hid_free_enumeration(list);
+    return found;
+}

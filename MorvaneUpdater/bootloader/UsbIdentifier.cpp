@@ -1,1 +1,64 @@
 #include "UsbIdentifier.h"
+
+#include <limits>
+
+namespace {
+
+int hexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+} // namespace
+
+std::optional<int64_t> parseUSBIdentifier(std::string_view text)
+{
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty()) {
+        return std::nullopt;
+    }
+
+    // The magnitude is gathered unsigned so that INT64_MIN, whose magnitude exceeds
+    // INT64_MAX by one, is still representable on the way.
+    constexpr uint64_t maxPositive = static_cast<uint64_t>(std::numeric_limits<int64_t>::max());
+    const uint64_t limit = negative ? maxPositive + 1 : maxPositive;
+    uint64_t magnitude = 0;
+    for (const char c : text) {
+        const int digit = hexDigitValue(c);
+        if (digit < 0) {
+            return std::nullopt;
+        }
+        if (magnitude > (limit - static_cast<uint64_t>(digit)) / 16) {
+            return std::nullopt;
+        }
+        magnitude = magnitude * 16 + static_cast<uint64_t>(digit);
+    }
+
+    if (!negative) {
+        return static_cast<int64_t>(magnitude);
+    }
+    if (magnitude == maxPositive + 1) {
+        return std::numeric_limits<int64_t>::min();
+    }
+    return -static_cast<int64_t>(magnitude);
+}
+
+bool usbIdentifiersMatch(int64_t vendorID, int64_t productID, uint16_t deviceVendorID,
+                         uint16_t deviceProductID)
+{
+    return vendorID == static_cast<int64_t>(deviceVendorID) &&
+           productID == static_cast<int64_t>(deviceProductID);
+}

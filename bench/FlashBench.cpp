@@ -1,0 +1,63 @@
+#include "HIDBootloader.h"
+#include "SimulatedBootloaderDevice.h"
+#include "SimulatedHidBackend.h"
+
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <memory>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+// Flashes 64 KiB (1024 reports) and compares the wall time with the pacing floor of
+// 1024 x 50 ms: the transfer should cost the pauses and hardly anything else.
+void BM_Flash64KiB(benchmark::State &state)
+{
+    constexpr std::size_t imageSize = 64 * 1024;
+    constexpr std::size_t reports = imageSize / HIDBootloader::reportSize;
+    const double floorSeconds =
+        std::chrono::duration<double>(HIDBootloader::reportDelay).count() * reports;
+
+    std::vector<uint8_t> image(imageSize);
+    std::iota(image.begin(), image.end(), uint8_t{0});
+
+    double ratio = 0.0;
+    std::size_t underPace = 0;
+    double shortestGapMs = 0.0;
+    for (auto _ : state) {
+        SimulatedHidBackend backend;
+        auto device = std::make_shared<SimulatedBootloaderDevice>(0x1A2B, 0x3C4D);
+        backend.attach(device);
+        HIDBootloader bootloader(backend);
+
+        const auto start = std::chrono::steady_clock::now();
+        try {
+            bootloader.flash(image, "1A2B", "3C4D",
+                             [](int percent) { benchmark::DoNotOptimize(percent); });
+        } catch (const BootloaderError &error) {
+            state.SkipWithError(error.what());
+            return;
+        }
+        const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
+
+        if (device->receivedImage() != image) {
+            state.SkipWithError("image arrived damaged");
+            return;
+        }
+        ratio = wall.count() / floorSeconds;
+        underPace = device->reportsUnderPace();
+        if (const auto gap = device->shortestImageGap()) {
+            shortestGapMs = std::chrono::duration<double, std::milli>(*gap).count();
+        }
+    }
+    state.counters["ratio_to_floor"] = ratio;
+    state.counters["reports_under_50ms"] = static_cast<double>(underPace);
+    state.counters["shortest_gap_ms"] = shortestGapMs;
+}
+
+} // namespace
+
+BENCHMARK(BM_Flash64KiB)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+
+BENCHMARK_MAIN();
