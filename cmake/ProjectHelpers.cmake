@@ -13,15 +13,19 @@ function(morvane_set_warnings target)
     endif()
 endfunction()
 
-# cpp-httplib is header-only for us; Debian also ships a compiled copy, but the header
-# alone keeps the build identical on macOS (Homebrew) and Linux.
+# cpp-httplib: Debian ships it as a compiled library with a declarations-only header (found
+# through pkg-config); Homebrew ships the header-only form with a CMake package.
 function(morvane_find_httplib)
     if(TARGET morvane_httplib)
         return()
     endif()
-    find_path(HTTPLIB_INCLUDE_DIR httplib.h REQUIRED)
     find_package(Threads REQUIRED)
     add_library(morvane_httplib INTERFACE)
-    target_include_directories(morvane_httplib SYSTEM INTERFACE ${HTTPLIB_INCLUDE_DIR})
-    target_link_libraries(morvane_httplib INTERFACE Threads::Threads)
+    find_package(httplib CONFIG QUIET)
+    if(httplib_FOUND)
+        target_link_libraries(morvane_httplib INTERFACE httplib::httplib Threads::Threads)
+    else()
+        pkg_check_modules(CPP_HTTPLIB REQUIRED IMPORTED_TARGET cpp-httplib)
+        target_link_libraries(morvane_httplib INTERFACE PkgConfig::CPP_HTTPLIB Threads::Threads)
+    endif()
 endfunction()

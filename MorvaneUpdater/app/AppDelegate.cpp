@@ -1,0 +1,306 @@
+#include "AppDelegate.h"
+
+#include "FirmwareFileName.h"
+#include "FirmwareListParser.h"
+#include "FirmwareStore.h"
+#include "InfoLog.h"
+#include "ModelList.h"
+#include "NetworkRequest.h"
+#include "ProgressFilter.h"
+#include "ServerTextDecoder.h"
+#include "UnicodeText.h"
+#include "UsbIdentifier.h"
+
+#include <QFileInfo>
+#include <QFuture>
+#include <QNetworkReply>
+#include <QtConcurrent/QtConcurrentRun>
+#include <span>
+
+namespace {
+
+QString detailsHeader(const FirmwareItem &item)
+{
+    return QStringLiteral("Model: ") + item.product + QStringLiteral("\nVersion: ") + item.version +
+           QLatin1Char('\n') + item.copyright;
+}
+
+bool isDevicePresent(HidBackend &hid, const FirmwareItem &item)
+{
+    const std::optional<int64_t> vendorID = parseUSBIdentifier(item.vid.toStdString());
+    const std::optional<int64_t> productID = parseUSBIdentifier(item.pid.toStdString());
+    if (!vendorID || !productID) {
+        return false;
+    }
+    return !hid.devices(*vendorID, *productID).empty();
+}
+
+} // namespace
+
+AppDelegate::AppDelegate(const QUrl &listURL, HidBackend &hid, const QString &firmwareFolder,
+                         QObject *parent)
+    : QObject(parent), m_listURL(listURL), m_firmwareFolder(firmwareFolder), m_hid(hid),
+      m_bootloader(hid), m_productModel(*this, Table::product),
+      m_firmwareModel(*this, Table::firmware), m_productSelection(&m_productModel),
+      m_firmwareSelection(&m_firmwareModel)
+{
+    m_transferPool.setMaxThreadCount(1);
+    connect(&m_productSelection, &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!m_selectingProgrammatically) {
+            tableViewSelectionDidChange(Table::product);
+        }
+    });
+    connect(&m_firmwareSelection, &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!m_selectingProgrammatically) {
+            tableViewSelectionDidChange(Table::firmware);
+        }
+    });
+}
+
+AppDelegate::~AppDelegate()
+{
+    // A running transfer must finish before the bootloader and this object go away.
+    m_transferPool.waitForDone();
+}
+
+int AppDelegate::numberOfRows(Table table) const
+{
+    if (table == Table::product) {
+        return int(m_products.size());
+    }
+    return int(firmwareForSelectedProduct().size());
+}
+
+AppDelegate::CellContent AppDelegate::tableView(Table table, int row) const
+{
+    if (table == Table::product) {
+        if (row < 0 || row >= m_products.size()) {
+            return {};
+        }
+        return {displayProductName(m_products.at(row)), QString()};
+    }
+    const QList<FirmwareItem> firmware = firmwareForSelectedProduct();
+    if (row < 0 || row >= firmware.size()) {
+        return {};
+    }
+    const FirmwareItem &item = firmware.at(row);
+    return {item.product + QStringLiteral("  ") + item.version, item.copyright};
+}
+
+QList<FirmwareItem> AppDelegate::firmwareForSelectedProduct() const
+{
+    return firmwareForProduct(m_allItems, m_selectedProduct);
+}
+
+void AppDelegate::fetchFirmwareList()
+{
+    QNetworkReply *reply = m_network.get(makeDownloadRequest(m_listURL));
+    connect(reply, &QNetworkReply::finished, this, [this, reply] {
+        reply->deleteLater();
+        const DownloadResult result = takeDownloadResult(*reply);
+        if (!result.succeeded()) {
+            setInfoText(QStringLiteral("读取固件列表失败：") + result.errorDescription);
+            return;
+        }
+        const std::optional<QString> text = decodeStrictUtf8(*result.body);
+        if (!text) {
+            setInfoText(QStringLiteral("读取固件列表失败：服务器返回内容无法解析"));
+            return;
+        }
+        m_allItems = parseFirmwareList(*text);
+        m_products = deriveProducts(m_allItems);
+        m_productModel.reloadData();
+        if (!m_products.isEmpty()) {
+            selectFirstRow(m_productSelection);
+            tableViewSelectionDidChange(Table::product);
+        }
+        appendInfo(QStringLiteral("读取固件列表成功，共 %1 个型号，%2 个固件。")
+                       .arg(m_products.size())
+                       .arg(m_allItems.size()));
+    });
+}
+
+void AppDelegate::tableViewSelectionDidChange(Table table)
+{
+    if (table == Table::product) {
+        const int row = selectedRow(m_productSelection);
+        if (row < 0 || row >= m_products.size()) {
+            return;
+        }
+        m_selectedProduct = m_products.at(row);
+        m_selectedFirmware.reset();
+        m_firmwareModel.reloadData();
+        setUpdateEnabled(false);
+        const QList<FirmwareItem> firmware = firmwareForSelectedProduct();
+        setInfoText(QStringLiteral("已选择型号：") + m_products.at(row) +
+                    QStringLiteral("\n请选择右侧固件版本。"));
+        if (!firmware.isEmpty()) {
+            selectFirstRow(m_firmwareSelection);
+            tableViewSelectionDidChange(Table::firmware);
+        }
+        return;
+    }
+
+    const QList<FirmwareItem> firmware = firmwareForSelectedProduct();
+    const int row = selectedRow(m_firmwareSelection);
+    if (row < 0 || row >= firmware.size()) {
+        return;
+    }
+    m_selectedFirmware = firmware.at(row);
+    setUpdateEnabled(true);
+    showFirmwareInfo(firmware.at(row));
+}
+
+void AppDelegate::showFirmwareInfo(const FirmwareItem &item)
+{
+    const QString header = detailsHeader(item);
+    setInfoText(header + QStringLiteral("\n\n正在读取固件说明..."));
+
+    QNetworkReply *reply = m_network.get(makeDownloadRequest(item.notesURL));
+    connect(reply, &QNetworkReply::finished, this, [this, reply, item, header] {
+        reply->deleteLater();
+        // An answer for a choice that has changed since is dropped.
+        if (!m_selectedFirmware || *m_selectedFirmware != item) {
+            return;
+        }
+        const DownloadResult result = takeDownloadResult(*reply);
+        QString message;
+        if (!result.succeeded()) {
+            message = QStringLiteral("固件说明读取失败：") + result.errorDescription;
+        } else {
+            const std::optional<QString> notes = decodeServerText(*result.body);
+            const QString trimmed = notes ? trimWhitespaceAndNewlines(*notes) : QString();
+            message = trimmed.isEmpty() ? QStringLiteral("没有读取到固件说明。") : trimmed;
+        }
+        setInfoText(header + QStringLiteral("\n\n") + message);
+    });
+}
+
+void AppDelegate::selectFirstRow(QItemSelectionModel &selection)
+{
+    m_selectingProgrammatically = true;
+    selection.setCurrentIndex(selection.model()->index(0, 0),
+                              QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    m_selectingProgrammatically = false;
+}
+
+int AppDelegate::selectedRow(const QItemSelectionModel &selection) const
+{
+    const QModelIndexList rows = selection.selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void AppDelegate::setInfoText(const QString &text)
+{
+    m_infoText = text;
+    emit infoTextChanged(m_infoText);
+}
+
+void AppDelegate::appendInfo(const QString &line)
+{
+    setInfoText(appendedInfoText(m_infoText, line));
+}
+
+void AppDelegate::replaceLastInfoLine(const QString &line)
+{
+    setInfoText(textWithLastInfoLineReplaced(m_infoText, line));
+}
+
+void AppDelegate::setUpdateEnabled(bool enabled)
+{
+    const bool effective = enabled && !m_updating;
+    if (effective == m_updateEnabled) {
+        return;
+    }
+    m_updateEnabled = effective;
+    emit updateEnabledChanged(m_updateEnabled);
+}
+
+void AppDelegate::updateSelectedFirmware()
+{
+    if (!m_selectedFirmware || m_updating) {
+        return;
+    }
+    const FirmwareItem item = *m_selectedFirmware;
+    m_updating = true;
+    setUpdateEnabled(false);
+    appendInfo(QStringLiteral("\nPreparing to update ") + item.product + QLatin1Char(' ') +
+               item.version + QStringLiteral("..."));
+
+    if (!isDevicePresent(m_hid, item)) {
+        finishUpdate(QStringLiteral("No ") + item.product +
+                     QStringLiteral(" found. Please check the USB connection."));
+        return;
+    }
+    appendInfo(item.product + QStringLiteral(" found."));
+    downloadFirmware(item);
+}
+
+void AppDelegate::downloadFirmware(const FirmwareItem &item)
+{
+    QNetworkReply *reply = m_network.get(makeDownloadRequest(item.firmwareURL));
+    connect(reply, &QNetworkReply::finished, this, [this, reply, item] {
+        reply->deleteLater();
+        const DownloadResult result = takeDownloadResult(*reply);
+        if (!result.succeeded()) {
+            finishUpdate(QStringLiteral("Firmware download failed: ") + result.errorDescription);
+            return;
+        }
+        // An empty image would be "flashed" without a byte reaching the device.
+        if (result.body->isEmpty()) {
+            finishUpdate(QStringLiteral("Firmware download failed: 服务器没有返回固件数据"));
+            return;
+        }
+        const QByteArray image = *result.body;
+        QtConcurrent::run(saveFirmwareImage, m_firmwareFolder, firmwareFileName(item.firmwareURL),
+                          image)
+            .then(this, [this, item, image](const SavedFirmware &saved) {
+                if (!saved.succeeded()) {
+                    finishUpdate(QStringLiteral("Firmware download failed: ") +
+                                 saved.errorDescription);
+                    return;
+                }
+                appendInfo(QStringLiteral("Firmware downloaded: ") +
+                           firmwareDisplayName(QFileInfo(saved.filePath).fileName()));
+                flashFirmware(image, item);
+            });
+    });
+}
+
+void AppDelegate::flashFirmware(const QByteArray &firmware, const FirmwareItem &item)
+{
+    appendInfo(QStringLiteral("Starting firmware transfer..."));
+    m_transferPool.start([this, firmware, item] {
+        const std::span<const uint8_t> bytes(
+            reinterpret_cast<const uint8_t *>(firmware.constData()), size_t(firmware.size()));
+        ProgressFilter filter;
+        const auto progress = [this, &filter](int percent) {
+            if (const std::optional<int> shown = filter.accept(percent)) {
+                const QString line = QStringLiteral("Update progress: ") + QString::number(*shown) +
+                                     QLatin1Char('%');
+                QMetaObject::invokeMethod(
+                    this, [this, line] { replaceLastInfoLine(line); }, Qt::QueuedConnection);
+            }
+        };
+        QString finalLine;
+        try {
+            m_bootloader.flash(bytes, item.vid.toStdString(), item.pid.toStdString(), progress);
+            finalLine = QStringLiteral("Update completed.");
+        } catch (const BootloaderError &error) {
+            finalLine = QStringLiteral("Update failed: ") +
+                        QString::fromStdString(error.errorDescription());
+        } catch (const std::exception &error) {
+            finalLine = QStringLiteral("Update failed: ") + QString::fromUtf8(error.what());
+        }
+        QMetaObject::invokeMethod(
+            this, [this, finalLine] { finishUpdate(finalLine); }, Qt::QueuedConnection);
+    });
+}
+
+void AppDelegate::finishUpdate(const QString &line)
+{
+    appendInfo(line);
+    m_updating = false;
+    setUpdateEnabled(m_selectedFirmware.has_value());
+    emit updateFinished();
+}

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "CatalogueListModel.h"
+#include "FirmwareItem.h"
+#include "HIDBootloader.h"
+
+#include <QByteArray>
+#include <QItemSelectionModel>
+#include <QList>
+#include <QNetworkAccessManager>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QThreadPool>
+#include <QUrl>
+#include <optional>
+
+class HidBackend;
+
+// The one controller: catalogue, selection, the information log and the update flow.
+// It owns the application state and the models the window shows; the window only mirrors
+// it (infoTextChanged, updateEnabledChanged) and reports the user's actions back.
+// Everything here runs on the GUI thread except the transfer, which runs on m_transferPool.
+class AppDelegate final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(AppDelegate)
+
+public:
+    using Table = CatalogueListModel::Table;
+
+    struct CellContent
+    {
+        QString title;
+        QString detail;
+    };
+
+    // `firmwareFolder` is where downloaded images are kept.
+    AppDelegate(const QUrl &listURL, HidBackend &hid, const QString &firmwareFolder,
+                QObject *parent = nullptr);
+    ~AppDelegate() override;
+
+    // State, read-only from outside.
+    const QUrl &listURL() const { return m_listURL; }
+    const QList<FirmwareItem> &allItems() const { return m_allItems; }
+    const QStringList &products() const { return m_products; }
+    const std::optional<QString> &selectedProduct() const { return m_selectedProduct; }
+    const std::optional<FirmwareItem> &selectedFirmware() const { return m_selectedFirmware; }
+    const QString &infoText() const { return m_infoText; }
+    bool isUpdateEnabled() const { return m_updateEnabled; }
+    bool isUpdating() const { return m_updating; }
+    const QString &firmwareFolder() const { return m_firmwareFolder; }
+
+    // The two lists.
+    CatalogueListModel *productModel() { return &m_productModel; }
+    CatalogueListModel *firmwareModel() { return &m_firmwareModel; }
+    QItemSelectionModel *productSelection() { return &m_productSelection; }
+    QItemSelectionModel *firmwareSelection() { return &m_firmwareSelection; }
+    int numberOfRows(Table table) const;
+    CellContent tableView(Table table, int row) const;
+    QList<FirmwareItem> firmwareForSelectedProduct() const;
+
+    // Catalogue and selection.
+    void fetchFirmwareList();
+    void tableViewSelectionDidChange(Table table);
+
+    // Information log.
+    void setInfoText(const QString &text);
+    void appendInfo(const QString &line);
+    void replaceLastInfoLine(const QString &line);
+
+    // The update button's action.
+    void updateSelectedFirmware();
+
+signals:
+    void infoTextChanged(const QString &text);
+    void updateEnabledChanged(bool enabled);
+    // The update flow has ended, whatever the outcome.
+    void updateFinished();
+
+private:
+    void showFirmwareInfo(const FirmwareItem &item);
+    void selectFirstRow(QItemSelectionModel &selection);
+    int selectedRow(const QItemSelectionModel &selection) const;
+    void setUpdateEnabled(bool enabled);
+    void downloadFirmware(const FirmwareItem &item);
+    void flashFirmware(const QByteArray &firmware, const FirmwareItem &item);
+    void finishUpdate(const QString &line);
+
+    QUrl m_listURL;
+    QString m_firmwareFolder;
+    HidBackend &m_hid;
+    HIDBootloader m_bootloader;
+    QNetworkAccessManager m_network;
+
+    QList<FirmwareItem> m_allItems;
+    QStringList m_products;
+    std::optional<QString> m_selectedProduct;
+    std::optional<FirmwareItem> m_selectedFirmware;
+
+    CatalogueListModel m_productModel;
+    CatalogueListModel m_firmwareModel;
+    QItemSelectionModel m_productSelection;
+    QItemSelectionModel m_firmwareSelection;
+    bool m_selectingProgrammatically = false;
+
+    QString m_infoText;
+    bool m_updateEnabled = false;
+    // Two transfers must never share the bootloader or a device: while an update runs the
+    // button stays off and the action is refused.
+    bool m_updating = false;
+
+    // Declared last so that it is destroyed first: its destructor waits for a running
+    // transfer, which uses m_bootloader and posts to this object.
+    QThreadPool m_transferPool;
+};

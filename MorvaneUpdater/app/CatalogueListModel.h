@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QAbstractListModel>
+
+class AppDelegate;
+
+// One of the two lists as an item model. It holds nothing itself: every row count and
+// every cell text is asked of the controller, so the list always follows its state.
+class CatalogueListModel final : public QAbstractListModel
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CatalogueListModel)
+
+public:
+    enum class Table
+    {
+        product,
+        firmware
+    };
+
+    CatalogueListModel(AppDelegate &delegate, Table table, QObject *parent = nullptr);
+
+    Table table() const { return m_table; }
+    void reloadData();
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
+private:
+    AppDelegate &m_delegate;
+    Table m_table;
+};

@@ -1,0 +1,38 @@
+#include "FirmwareStore.h"
+
+#include <QDir>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+QString defaultFirmwareFolder()
+{
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return QDir(base).filePath(QStringLiteral("MorvaneUpdater"));
+}
+
+SavedFirmware saveFirmwareImage(const QString &folder, const QString &fileName,
+                                const QByteArray &image)
+{
+    if (folder.isEmpty()) {
+        return {QString(), QStringLiteral("No folder for application data is available.")};
+    }
+    QDir dir(folder);
+    if (!dir.mkpath(QStringLiteral("."))) {
+        return {QString(), QStringLiteral("Unable to create the folder %1.")
+                               .arg(QDir::toNativeSeparators(folder))};
+    }
+    const QString path = dir.filePath(fileName);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return {QString(), file.errorString()};
+    }
+    if (file.write(image) != image.size()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return {QString(), error};
+    }
+    if (!file.commit()) {
+        return {QString(), file.errorString()};
+    }
+    return {path, QString()};
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace httplib {
+class Server;
+}
+
+// A real HTTP server on 127.0.0.1 (ephemeral port) that stands in for the maker's catalogue
+// server. Each path answers as it is told: a body with a status, slowly, or by dropping
+// the connection. Thread-safe; it stops when destroyed.
+class CatalogueServer
+{
+public:
+    struct Response
+    {
+        int status = 200;
+        std::string body;
+        std::string contentType = "application/octet-stream";
+        std::chrono::milliseconds delay{0};
+        // Close the connection after the headers, before any byte of the body.
+        bool dropConnection = false;
+    };
+
+    struct RequestRecord
+    {
+        std::string path;
+        // Header names and values in the order they arrived.
+        std::vector<std::pair<std::string, std::string>> headers;
+    };
+
+    CatalogueServer();
+    ~CatalogueServer();
+    CatalogueServer(const CatalogueServer &) = delete;
+    CatalogueServer &operator=(const CatalogueServer &) = delete;
+
+    // "http://127.0.0.1:<port>"
+    std::string baseUrl() const;
+    std::string url(const std::string &path) const { return baseUrl() + path; }
+    int port() const { return m_port; }
+
+    void setResponse(const std::string &path, Response response);
+    void setBody(const std::string &path, std::string body, int status = 200);
+    // Serves every regular file below `directory` at `urlPrefix` + its relative path.
+    void serveDirectory(const std::string &urlPrefix, const std::string &directory);
+
+    std::vector<RequestRecord> requests() const;
+    int requestCount(const std::string &path) const;
+
+private:
+    bool waitOrStop(std::chrono::milliseconds delay);
+
+    std::unique_ptr<httplib::Server> m_server;
+    std::thread m_thread;
+    int m_port = 0;
+
+    mutable std::mutex m_mutex;
+    std::condition_variable m_stopping;
+    bool m_stopped = false;
+    std::map<std::string, Response> m_responses;
+    std::vector<RequestRecord> m_requests;
+};
