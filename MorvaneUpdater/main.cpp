@@ -1,1 +1,20 @@
-int main() { return 0; }
+#include "AppDelegate.h"
+#include "ApplicationLaunch.h"
+#include "FirmwareStore.h"
+#include "HidapiBackend.h"
+
+#include <QApplication>
+#include <QUrl>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("MorvaneUpdater"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Updater"));
+
+    HidapiBackend hid;
+    const QUrl listURL(QStringLiteral(MORVANE_CATALOGUE_BASE_URL "/product/MORVANE_LST.txt"));
+    AppDelegate delegate(listURL, hid, defaultFirmwareFolder());
+    const auto window = applicationDidFinishLaunching(app, delegate);
+    return QApplication::exec();
+}

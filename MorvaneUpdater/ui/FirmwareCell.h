@@ -2,6 +2,9 @@
 
 #include "CatalogueRoles.h"
 
+#include <QColor>
+#include <QFont>
+#include <QRectF>
 #include <QStyledItemDelegate>
 
 // Row of the firmware list: the bold title (Qt::DisplayRole) above the smaller grey
@@ -14,10 +17,30 @@ class FirmwareCell final : public QStyledItemDelegate
 public:
     static constexpr int rowHeight = 50;
     static constexpr int DetailRole = CatalogueRoles::DetailRole;
+    static constexpr int horizontalInset = 5;
+    static constexpr int lineSpacing = 2;
+
+    // Where the two lines of a cell go.
+    struct LineRects
+    {
+        QRectF title;
+        QRectF detail;
+    };
 
     explicit FirmwareCell(QObject *parent = nullptr);
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+    static QFont titleFont();
+    static QFont detailFont();
+    static QColor titleColor();
+    static QColor detailColor();
+    // Both lines keep their place whatever they hold, so an empty detail leaves the title
+    // where it would be above a filled one.
+    static LineRects lineRects(const QRectF &cellRect);
+    // The texts as drawn in a cell `cellWidth` wide: ending in an ellipsis when too long.
+    static QString elidedTitle(const QString &text, qreal cellWidth);
+    static QString elidedDetail(const QString &text, qreal cellWidth);
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <QWidget>
 
@@ -12,11 +13,18 @@ class FullWidthButton final : public QWidget
     Q_DISABLE_COPY_MOVE(FullWidthButton)
 
 public:
+    static constexpr int titlePixelSize = 18;
+
     explicit FullWidthButton(QWidget *parent = nullptr);
 
     QString title() const { return m_title; }
     void setTitle(const QString &title);
     bool isPressed() const { return m_pressed; }
+
+    QColor backgroundColor() const;
+    QColor titleColor() const;
+    static QColor edgeLineColor();
+    static QFont titleFont();
 
 signals:
     void clicked();

@@ -1,1 +1,126 @@
+#include "MainWindow.h"
 
+#include "AppDelegate.h"
+#include "Appearance.h"
+#include "FirmwareCell.h"
+#include "FullWidthButton.h"
+#include "HeaderView.h"
+#include "InfoPane.h"
+#include "ProductCell.h"
+
+#include <QGuiApplication>
+#include <QListView>
+#include <QScreen>
+#include <QSplitter>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+void paintBackground(QWidget &widget, const QColor &color)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, color);
+    palette.setColor(QPalette::Base, color);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+QListView *makeTable(QAbstractItemModel *model, QItemSelectionModel *selection,
+                     QAbstractItemDelegate *cell, const QColor &background, QWidget *parent)
+{
+    auto *table = new QListView(parent);
+    table->setModel(model);
+    table->setSelectionModel(selection);
+    table->setItemDelegate(cell);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setUniformItemSizes(true);
+    table->setSpacing(0);
+    table->setFrameShape(QFrame::NoFrame);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    paintBackground(*table, background);
+    paintBackground(*table->viewport(), background);
+    return table;
+}
+
+} // namespace
+
+MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(QStringLiteral("Updater"));
+    setFixedSize(contentWidth, contentHeight);
+    paintBackground(*this, panelBackgroundColor());
+
+    m_banner = new HeaderView(QImage(QStringLiteral(":/HeaderBanner.png")), this);
+    m_banner->setFixedHeight(bannerHeight);
+
+    m_productTable = makeTable(delegate.productModel(), delegate.productSelection(),
+                               new ProductCell(this), productListBackgroundColor(), this);
+    m_productTable->setObjectName(QStringLiteral("Product"));
+    m_productTable->setFixedWidth(productPaneWidth);
+    m_firmwareTable = makeTable(delegate.firmwareModel(), delegate.firmwareSelection(),
+                                new FirmwareCell(this), Qt::white, this);
+    m_firmwareTable->setObjectName(QStringLiteral("Firmware"));
+
+    m_split = new QSplitter(Qt::Horizontal, this);
+    m_split->setHandleWidth(1);
+    m_split->setChildrenCollapsible(false);
+    m_split->addWidget(m_productTable);
+    m_split->addWidget(m_firmwareTable);
+    m_split->setFixedHeight(splitHeight);
+
+    m_infoText = new InfoPane(this);
+    m_infoText->setFixedHeight(infoPaneHeight);
+
+    m_updateButton = new FullWidthButton(this);
+    m_updateButton->setFixedHeight(buttonHeight);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_banner);
+    layout->addSpacing(1);
+    layout->addWidget(m_split);
+    layout->addWidget(m_infoText);
+    layout->addWidget(m_updateButton);
+
+    m_updateButton->setEnabled(delegate.isUpdateEnabled());
+    connect(&delegate, &AppDelegate::updateEnabledChanged, m_updateButton,
+            &FullWidthButton::setEnabled);
+    connect(m_updateButton, &FullWidthButton::clicked, &delegate,
+            &AppDelegate::updateSelectedFirmware);
+    connect(&delegate, &AppDelegate::infoTextChanged, m_infoText, &InfoPane::showText);
+    m_infoText->showText(delegate.infoText());
+}
+
+void MainWindow::centerWindowOnMainScreen()
+{
+    QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen && !QGuiApplication::screens().isEmpty()) {
+        screen = QGuiApplication::screens().first();
+    }
+    if (!screen) {
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    const QRect frame = frameGeometry();
+    move(available.x() + (available.width() - frame.width()) / 2,
+         available.y() + (available.height() - frame.height()) / 2);
+}
+
+std::unique_ptr<MainWindow> buildWindow(AppDelegate &delegate)
+{
+    auto window = std::make_unique<MainWindow>(delegate);
+    window->centerWindowOnMainScreen();
+    window->show();
+    window->raise();
+    window->activateWindow();
+    QTimer::singleShot(0, window.get(), [w = window.get()] { w->centerWindowOnMainScreen(); });
+    delegate.setInfoText(QStringLiteral("正在读取固件列表..."));
+    return window;
+}

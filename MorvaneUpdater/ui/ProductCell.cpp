@@ -1,1 +1,65 @@
 #include "ProductCell.h"
+
+#include "Appearance.h"
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QStyle>
+
+ProductCell::ProductCell(QObject *parent) : QStyledItemDelegate(parent)
+{
+}
+
+QFont ProductCell::titleFont()
+{
+    return systemFont(13, true);
+}
+
+QColor ProductCell::titleColor()
+{
+    return calibratedWhite(0.12);
+}
+
+QRectF ProductCell::titleRect(const QRectF &cellRect)
+{
+    const qreal lineHeight = QFontMetricsF(titleFont()).height();
+    return {cellRect.left() + horizontalInset,
+            cellRect.top() + (cellRect.height() - lineHeight) * 0.5,
+            cellRect.width() - 2 * horizontalInset, lineHeight};
+}
+
+QString ProductCell::elidedTitle(const QString &text, qreal cellWidth)
+{
+    const qreal available = cellWidth - 2 * horizontalInset;
+    return QFontMetricsF(titleFont())
+        .elidedText(text, Qt::ElideRight, available > 0 ? available : 0);
+}
+
+void ProductCell::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                        const QModelIndex &index) const
+{
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    const QWidget *widget = opt.widget;
+    const QStyle *style = widget ? widget->style() : QApplication::style();
+    // Background and selection highlight as the platform draws them; the text keeps its
+    // fixed colour on every row.
+    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &opt, painter, widget);
+
+    const QRectF cellRect(opt.rect);
+    painter->save();
+    painter->setFont(titleFont());
+    painter->setPen(titleColor());
+    painter->drawText(titleRect(cellRect), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                      elidedTitle(index.data(Qt::DisplayRole).toString(), cellRect.width()));
+    painter->restore();
+}
+
+QSize ProductCell::sizeHint(const QStyleOptionViewItem & /*option*/,
+                            const QModelIndex & /*index*/) const
+{
+    // List views stretch a row to their own width anyway; asking for no more keeps long
+    // texts elided rather than scrolling the list sideways.
+    return {2 * horizontalInset, rowHeight};
+}

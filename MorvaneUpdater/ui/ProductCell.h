@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QColor>
+#include <QFont>
+#include <QRectF>
 #include <QStyledItemDelegate>
 
 // Row of the model list: one bold title, 10 px in from both sides, vertically centred.
@@ -11,10 +14,18 @@ class ProductCell final : public QStyledItemDelegate
 
 public:
     static constexpr int rowHeight = 38;
+    static constexpr int horizontalInset = 10;
 
     explicit ProductCell(QObject *parent = nullptr);
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+    static QFont titleFont();
+    static QColor titleColor();
+    // The title's line within a cell of `cellRect`, centred vertically.
+    static QRectF titleRect(const QRectF &cellRect);
+    // `text` as drawn in a cell `cellWidth` wide: ending in an ellipsis when it does not fit.
+    static QString elidedTitle(const QString &text, qreal cellWidth);
 };

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+class QApplication;
+
+// Grey levels of the window's surfaces.
+QColor calibratedWhite(double level);
+inline QColor panelBackgroundColor()
+{
+    return calibratedWhite(0.86);
+}
+inline QColor productListBackgroundColor()
+{
+    return calibratedWhite(0.94);
+}
+
+// The system font at a size in logical pixels, as the window's layout is measured.
+QFont systemFont(int pixelSize, bool bold = false);
+
+// The window always looks light, whatever the desktop's theme.
+void applyLightAppearance(QApplication &app);

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "MainWindow.h"
+
+#include <memory>
+
+class AppDelegate;
+class QApplication;
+
+// What happens once the application object exists: the light look, the window, then the
+// catalogue download. Closing the window ends the application.
+std::unique_ptr<MainWindow> applicationDidFinishLaunching(QApplication &app, AppDelegate &delegate);

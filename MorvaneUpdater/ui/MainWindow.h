@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+class AppDelegate;
+class FullWidthButton;
+class HeaderView;
+class InfoPane;
+class QListView;
+class QSplitter;
+
+// The one window: banner, the model and firmware lists side by side, the information pane
+// and the update button, stacked in fixed bands on a 500 x 739 content area.
+class MainWindow final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(MainWindow)
+
+public:
+    static constexpr int contentWidth = 500;
+    static constexpr int bannerHeight = 169;
+    static constexpr int splitHeight = 365;
+    static constexpr int productPaneWidth = 165;
+    static constexpr int infoPaneHeight = 156;
+    static constexpr int buttonHeight = 48;
+    static constexpr int contentHeight =
+        bannerHeight + 1 + splitHeight + infoPaneHeight + buttonHeight;
+
+    explicit MainWindow(AppDelegate &delegate, QWidget *parent = nullptr);
+
+    HeaderView *banner() const { return m_banner; }
+    QSplitter *split() const { return m_split; }
+    QListView *productTable() const { return m_productTable; }
+    QListView *firmwareTable() const { return m_firmwareTable; }
+    InfoPane *infoText() const { return m_infoText; }
+    FullWidthButton *updateButton() const { return m_updateButton; }
+
+    // Centres the window on the available area of the primary screen (or the first
+    // screen when there is no primary one).
+    void centerWindowOnMainScreen();
+
+private:
+    HeaderView *m_banner = nullptr;
+    QSplitter *m_split = nullptr;
+    QListView *m_productTable = nullptr;
+    QListView *m_firmwareTable = nullptr;
+    InfoPane *m_infoText = nullptr;
+    FullWidthButton *m_updateButton = nullptr;
+};
+
+// Builds the window, shows it centred (and centres it once more after the event loop has
+// started, when the window manager has placed its frame) and writes the pane's first text.
+std::unique_ptr<MainWindow> buildWindow(AppDelegate &delegate);

@@ -1,0 +1,66 @@
+#include "DemoEnvironment.h"
+
+#include "CatalogueServer.h"
+#include "SimulatedHidBackend.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QString>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+const QString catalogueRoot = QStringLiteral(":/demo/catalogue");
+
+QByteArray readResource(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw std::runtime_error("demo resource missing: " + path.toStdString());
+    }
+    return file.readAll();
+}
+
+void publishFolder(CatalogueServer &server, const QString &folder, const std::string &urlPrefix)
+{
+    QDirIterator files(catalogueRoot + QLatin1Char('/') + folder, QDir::Files);
+    while (files.hasNext()) {
+        files.next();
+        server.setBody(urlPrefix + files.fileName().toStdString(),
+                       readResource(files.filePath()).toStdString());
+    }
+}
+
+} // namespace
+
+void publishDemoCatalogue(CatalogueServer &server)
+{
+    QByteArray list = readResource(catalogueRoot + QStringLiteral("/MORVANE_LST.txt"));
+    list.replace("{{BASE}}", QByteArray::fromStdString(server.baseUrl()));
+    server.setBody("/product/MORVANE_LST.txt", list.toStdString());
+    publishFolder(server, QStringLiteral("notes"), "/notes/");
+    publishFolder(server, QStringLiteral("firmware"), "/fw/");
+}
+
+void attachDemoDevices(SimulatedHidBackend &hid)
+{
+    const QString devices =
+        QString::fromUtf8(readResource(catalogueRoot + QStringLiteral("/devices.txt")));
+    for (const QString &line : devices.split(QLatin1Char('\n'))) {
+        const QString entry = line.trimmed();
+        if (entry.isEmpty() || entry.startsWith(QLatin1Char('#'))) {
+            continue;
+        }
+        const QStringList ids = entry.split(QLatin1Char(';'));
+        bool vendorOk = false;
+        bool productOk = false;
+        const uint vendorID = ids.value(0).toUInt(&vendorOk, 16);
+        const uint productID = ids.value(1).toUInt(&productOk, 16);
+        if (ids.size() != 2 || !vendorOk || !productOk || vendorID > 0xFFFF || productID > 0xFFFF) {
+            throw std::runtime_error("demo devices.txt: bad line: " + entry.toStdString());
+        }
+        hid.attach(
+            std::make_shared<SimulatedBootloaderDevice>(uint16_t(vendorID), uint16_t(productID)));
+    }
+}

@@ -1,0 +1,119 @@
+#include "MainWindow.h"
+
+#include "AppDelegate.h"
+#include "ApplicationLaunch.h"
+#include "CatalogueServer.h"
+#include "FullWidthButton.h"
+#include "HeaderView.h"
+#include "InfoPane.h"
+#include "SimulatedHidBackend.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QListView>
+#include <QSplitter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+QRect inWindow(const QWidget &widget, const QWidget &window)
+{
+    return QRect(widget.mapTo(&window, QPoint(0, 0)), widget.size());
+}
+
+} // namespace
+
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_temp.isValid());
+        const std::string list = "MORVANE X5 Pro;1a86;e0a1;V1;2023 Co.;" +
+                                 m_server.url("/fw/a.bin") + ";" + m_server.url("/fw/a.txt") +
+                                 "\n" + "Z9;1209;0001;V7;;" + m_server.url("/fw/z.bin") + ";" +
+                                 m_server.url("/fw/z.txt") + "\n";
+        m_server.setBody("/product/MORVANE_LST.txt", list);
+        m_server.setBody("/fw/a.txt", "notes of A");
+        m_server.setBody("/fw/z.txt", "notes of Z");
+        m_delegate = std::make_unique<AppDelegate>(
+            QUrl(QString::fromStdString(m_server.url("/product/MORVANE_LST.txt"))), m_hid,
+            QDir(m_temp.path()).filePath("MorvaneUpdater"));
+        m_window = applicationDidFinishLaunching(*qApp, *m_delegate);
+    }
+
+    bool waitForPane(const QString &ending)
+    {
+        return QTest::qWaitFor([&] { return m_window->infoText()->toPlainText().endsWith(ending); },
+                               20'000);
+    }
+
+    CatalogueServer m_server;
+    SimulatedHidBackend m_hid;
+    QTemporaryDir m_temp;
+    std::unique_ptr<AppDelegate> m_delegate;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+TEST_F(MainWindowTest, StartsWithTheLoadingTextAndTheButtonOff)
+{
+    EXPECT_EQ(m_window->infoText()->toPlainText(), QStringLiteral("正在读取固件列表..."));
+    EXPECT_FALSE(m_window->updateButton()->isEnabled());
+    EXPECT_EQ(m_window->windowTitle(), "Updater");
+    EXPECT_TRUE(m_window->infoText()->isReadOnly());
+}
+
+TEST_F(MainWindowTest, BandsLieWhereTheLayoutPutsThem)
+{
+    MainWindow &w = *m_window;
+    EXPECT_EQ(w.size(), QSize(500, 739));
+    EXPECT_EQ(w.minimumSize(), w.maximumSize());
+    EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
+
+    EXPECT_EQ(inWindow(*w.banner(), w), QRect(0, 0, 500, 169));
+    EXPECT_EQ(inWindow(*w.split(), w), QRect(0, 170, 500, 365));
+    EXPECT_EQ(inWindow(*w.infoText(), w), QRect(0, 535, 500, 156));
+    EXPECT_EQ(inWindow(*w.updateButton(), w), QRect(0, 691, 500, 48));
+
+    const QRect product = inWindow(*w.productTable(), w);
+    const QRect firmware = inWindow(*w.firmwareTable(), w);
+    EXPECT_EQ(product, QRect(0, 170, 165, 365));
+    EXPECT_EQ(firmware.right(), 499);
+    EXPECT_GT(firmware.left(), product.right());
+    EXPECT_EQ(firmware.height(), 365);
+
+    // The strip between banner and lists shows the window's own grey.
+    const QImage image = w.grab().toImage();
+    EXPECT_EQ(qGray(image.pixel(250, 169)), 219);
+}
+
+TEST_F(MainWindowTest, TheListsShowTheCatalogueAndFollowClicks)
+{
+    ASSERT_TRUE(waitForPane("notes of A"));
+    QListView &products = *m_window->productTable();
+    QListView &firmware = *m_window->firmwareTable();
+    ASSERT_EQ(products.model()->rowCount(), 2);
+    EXPECT_EQ(products.model()->index(0, 0).data().toString(), "X5 Pro");
+    EXPECT_EQ(products.visualRect(products.model()->index(0, 0)).height(), 38);
+    EXPECT_EQ(firmware.model()->index(0, 0).data().toString(), "MORVANE X5 Pro  V1");
+    EXPECT_EQ(firmware.visualRect(firmware.model()->index(0, 0)).height(), 50);
+    EXPECT_TRUE(m_window->updateButton()->isEnabled());
+
+    const QRect second = products.visualRect(products.model()->index(1, 0));
+    QTest::mouseClick(products.viewport(), Qt::LeftButton, {}, second.center());
+    ASSERT_TRUE(waitForPane("notes of Z"));
+    EXPECT_EQ(m_window->infoText()->toPlainText(), "Model: Z9\nVersion: V7\n\n\nnotes of Z");
+    EXPECT_EQ(firmware.model()->rowCount(), 1);
+}
+
+TEST_F(MainWindowTest, TheButtonStartsTheUpdate)
+{
+    ASSERT_TRUE(waitForPane("notes of A"));
+    FullWidthButton &button = *m_window->updateButton();
+    QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(250, 24));
+    ASSERT_TRUE(waitForPane("No MORVANE X5 Pro found. Please check the USB connection."));
+    EXPECT_TRUE(button.isEnabled());
+}
