@@ -15,6 +15,11 @@ inline QColor productListBackgroundColor()
 {
     return calibratedWhite(0.94);
 }
+// The cells draw their texts in fixed dark greys, so the list selection stays light.
+inline QColor selectionColor()
+{
+    return QColor(196, 221, 250);
+}
 
 // The system font at a size in logical pixels, as the window's layout is measured.
 QFont systemFont(int pixelSize, bool bold = false);

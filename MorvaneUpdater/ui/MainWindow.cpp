@@ -43,6 +43,10 @@ QListView *makeTable(QAbstractItemModel *model, QItemSelectionModel *selection,
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     paintBackground(*table, background);
     paintBackground(*table->viewport(), background);
+    QPalette highlight = table->palette();
+    highlight.setColor(QPalette::Active, QPalette::Highlight, selectionColor());
+    highlight.setColor(QPalette::Inactive, QPalette::Highlight, selectionColor());
+    table->setPalette(highlight);
     return table;
 }
 
