@@ -2,7 +2,6 @@
 
 #include "AppDelegate.h"
 #include "CatalogueServer.h"
-#include "QtPrinters.h"
 #include "SimulatedHidBackend.h"
 
 #include <QDir>
@@ -19,28 +18,22 @@
 class AppFixture : public ::testing::Test
 {
 protected:
-    static constexpr int waitMs = 20'000;
     static inline const std::string listPath = "/product/MORVANE_LST.txt";
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_temp.isValid());
-        m_folder = QDir(m_temp.path()).filePath("MorvaneUpdater");
-    }
 
     std::string url(const std::string &path) const { return m_server.url(path); }
 
-    // A list-file line with firmware and notes served by the fixture's server.
-    std::string line(const std::string &product, const std::string &vid, const std::string &pid,
-                     const std::string &version, const std::string &copyright,
-                     const std::string &stem) const
+    // A list-file line whose firmware and notes are /fw/<stem>.bin and /fw/<stem>.txt.
+    std::string line(const std::string &product, const std::string &version,
+                     const std::string &copyright, const std::string &stem,
+                     const std::string &vid = "1a86") const
     {
-        return product + ";" + vid + ";" + pid + ";" + version + ";" + copyright + ";" +
+        return product + ";" + vid + ";e0a1;" + version + ";" + copyright + ";" +
                url("/fw/" + stem + ".bin") + ";" + url("/fw/" + stem + ".txt") + "\n";
     }
 
     AppDelegate &makeApp(const QUrl &listURL)
     {
+        m_folder = QDir(m_temp.path()).filePath("MorvaneUpdater");
         m_app = std::make_unique<AppDelegate>(listURL, m_hid, m_folder);
         QObject::connect(m_app.get(), &AppDelegate::infoTextChanged,
                          [this](const QString &text) { m_texts.append(text); });
@@ -48,10 +41,10 @@ protected:
         return *m_app;
     }
 
-    // Serves `list` as the catalogue, starts the fetch and waits for its answer.
-    AppDelegate &launchWith(const std::string &list)
+    // Serves `list` as the catalogue, starts the fetch and waits for its outcome.
+    AppDelegate &launchWith(const std::string &list, int status = 200)
     {
-        m_server.setBody(listPath, list);
+        m_server.setBody(listPath, list, status);
         AppDelegate &app = makeApp(QUrl(QString::fromStdString(url(listPath))));
         app.fetchFirmwareList();
         EXPECT_TRUE(waitForText([](const QString &t) {
@@ -60,26 +53,21 @@ protected:
         return app;
     }
 
-    bool waitForText(const std::function<bool(const QString &)> &predicate, int timeoutMs = waitMs)
+    bool waitForText(const std::function<bool(const QString &)> &predicate)
     {
-        return QTest::qWaitFor([&] { return predicate(m_app->infoText()); }, timeoutMs);
+        return QTest::qWaitFor([&] { return predicate(m_app->infoText()); }, 20'000);
+    }
+    bool waitForEnding(const QString &ending)
+    {
+        return waitForText([&](const QString &t) { return t.endsWith(ending); });
+    }
+    bool waitForUpdateToEnd()
+    {
+        return QTest::qWaitFor([&] { return !m_app->isUpdating(); }, 20'000);
     }
 
-    bool waitForUpdateToEnd(int timeoutMs = waitMs)
+    static void selectRow(QItemSelectionModel *selection, int row)
     {
-        return QTest::qWaitFor([&] { return !m_app->isUpdating(); }, timeoutMs);
-    }
-
-    void selectFirmwareRow(int row)
-    {
-        QItemSelectionModel *selection = m_app->firmwareSelection();
-        selection->setCurrentIndex(selection->model()->index(row, 0),
-                                   QItemSelectionModel::ClearAndSelect);
-    }
-
-    void selectProductRow(int row)
-    {
-        QItemSelectionModel *selection = m_app->productSelection();
         selection->setCurrentIndex(selection->model()->index(row, 0),
                                    QItemSelectionModel::ClearAndSelect);
     }

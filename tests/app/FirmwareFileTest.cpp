@@ -6,72 +6,53 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-TEST(FirmwareFileName, LastPathComponentOfTheUrl)
-{
-    EXPECT_EQ(firmwareFileName(QUrl("http://server/fw/X1_V2.bin")), "X1_V2.bin");
-    EXPECT_EQ(firmwareFileName(QUrl("http://server/fw/X1")), "X1");
-    EXPECT_EQ(firmwareFileName(QUrl("http://server/fw/X1_V2.bin?token=a/b#frag")), "X1_V2.bin");
-    EXPECT_EQ(firmwareFileName(QUrl("http://server/fw/X1%20V2.bin")), "X1 V2.bin");
-    EXPECT_EQ(firmwareFileName(QUrl("http://server/fw/dir/")), "dir");
-    EXPECT_EQ(firmwareFileName(QUrl("X1.bin")), "X1.bin");
-}
-
-TEST(FirmwareFileName, HostileNamesNeverLeaveTheFolder)
+TEST(FirmwareFileName, LastPathComponentThatCannotLeaveTheFolder)
 {
     const QString fallback = fallbackFirmwareFileName;
-    for (const char *url : {
-             "http://server/",
-             "http://server",
-             "http://server/fw/..",
-             "http://server/fw/.",
-             "http://server/fw/%2E%2E",
-             "http://server/fw/..%2F..%2F.bashrc",
-             "http://server/fw/%2Fetc%2Fpasswd",
-             "http://server/fw/a%5Cb.bin",
-             "http://server/fw/a%00b.bin",
-         }) {
-        SCOPED_TRACE(url);
-        const QString name = firmwareFileName(QUrl(url));
-        EXPECT_EQ(name, fallback);
+    const struct
+    {
+        const char *url;
+        QString name;
+    } cases[] = {
+        {"http://server/fw/X1_V2.bin", "X1_V2.bin"},
+        {"http://server/fw/X1", "X1"},
+        {"http://server/fw/X1_V2.bin?token=a/b#frag", "X1_V2.bin"},
+        {"http://server/fw/X1%20V2.bin", "X1 V2.bin"},
+        {"http://server/fw/dir/", "dir"},
+        {"X1.bin", "X1.bin"},
+        {"http://server/", fallback},
+        {"http://server/fw/..", fallback},
+        {"http://server/fw/%2E%2E", fallback},
+        {"http://server/fw/..%2F..%2F.bashrc", fallback},
+        {"http://server/fw/%2Fetc%2Fpasswd", fallback},
+        {"http://server/fw/a%5Cb.bin", fallback},
+        {"http://server/fw/a%00b.bin", fallback},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.url);
+        EXPECT_EQ(firmwareFileName(QUrl(c.url)), c.name);
     }
-}
-
-TEST(FirmwareFileName, DisplayNameDropsTheLastExtensionOnly)
-{
     EXPECT_EQ(firmwareDisplayName("X1_V2.bin"), "X1_V2");
-    EXPECT_EQ(firmwareDisplayName("X1"), "X1");
     EXPECT_EQ(firmwareDisplayName("fw.2.1.hex"), "fw.2.1");
+    EXPECT_EQ(firmwareDisplayName("X1"), "X1");
     EXPECT_EQ(firmwareDisplayName(".hidden"), ".hidden");
 }
 
-TEST(FirmwareStore, CreatesTheFolderAndOverwritesAtomically)
+TEST(FirmwareStore, CreatesTheFolderOverwritesAndReportsFailures)
 {
     QTemporaryDir temp;
-    ASSERT_TRUE(temp.isValid());
     const QString folder = QDir(temp.path()).filePath("nested/MorvaneUpdater");
-
-    const SavedFirmware first = saveFirmwareImage(folder, "X1_V2.bin", QByteArray("old image"));
-    ASSERT_TRUE(first.succeeded()) << first.errorDescription.toStdString();
-    const SavedFirmware second = saveFirmwareImage(folder, "X1_V2.bin", QByteArray("new"));
-    ASSERT_TRUE(second.succeeded());
-    EXPECT_EQ(second.filePath, QDir(folder).filePath("X1_V2.bin"));
-
-    QFile file(second.filePath);
+    ASSERT_TRUE(saveFirmwareImage(folder, "X1_V2.bin", "old image").succeeded());
+    const SavedFirmware saved = saveFirmwareImage(folder, "X1_V2.bin", "new");
+    ASSERT_TRUE(saved.succeeded());
+    EXPECT_EQ(saved.filePath, QDir(folder).filePath("X1_V2.bin"));
+    QFile file(saved.filePath);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("new"));
+    EXPECT_EQ(file.readAll(), "new");
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{"X1_V2.bin"});
-}
 
-TEST(FirmwareStore, AFolderThatCannotBeMadeIsAnErrorWithADescription)
-{
-    QTemporaryDir temp;
-    ASSERT_TRUE(temp.isValid());
-    const QString blocker = QDir(temp.path()).filePath("file");
-    QFile file(blocker);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-
-    const SavedFirmware saved = saveFirmwareImage(blocker + "/MorvaneUpdater", "a.bin", "x");
-    EXPECT_FALSE(saved.succeeded());
-    EXPECT_FALSE(saved.errorDescription.isEmpty());
+    // A plain file where the folder should be.
+    const SavedFirmware blocked = saveFirmwareImage(saved.filePath + "/MorvaneUpdater", "a", "x");
+    EXPECT_FALSE(blocked.succeeded());
+    EXPECT_FALSE(blocked.errorDescription.isEmpty());
 }

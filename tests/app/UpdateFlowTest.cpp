@@ -5,11 +5,11 @@
 
 namespace {
 
-std::string imageOf(size_t size, uint8_t seed)
+std::string imageOf(size_t size)
 {
     std::string image(size, '\0');
     for (size_t i = 0; i < size; ++i) {
-        image[i] = char(uint8_t(seed + i * 7));
+        image[i] = char(uint8_t(3 + i * 7));
     }
     return image;
 }
@@ -20,8 +20,7 @@ QByteArray fileContent(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// What the last update added to the pane: its lines from the empty line before
-// "Preparing to update" on.
+// What the last update added to the pane: from the empty line before "Preparing" on.
 QStringList updateLines(const QString &text)
 {
     const QStringList lines = text.split('\n');
@@ -32,6 +31,9 @@ QStringList updateLines(const QString &text)
     }
     return {};
 }
+
+const QString preparing = "Preparing to update MORVANE X1 V2...";
+const QString absent = "No MORVANE X1 found. Please check the USB connection.";
 
 } // namespace
 
@@ -46,209 +48,147 @@ protected:
         return device;
     }
 
-    // One model with one version whose image is `image`; notes are answered at once.
+    // One model with one version whose image is `image`.
     AppDelegate &launchWithImage(const std::string &image, const std::string &vid = "1a86")
     {
         m_server.setBody("/fw/X1_V2.bin", image);
         m_server.setBody("/fw/X1_V2.txt", "notes");
-        AppDelegate &app = launchWith(line("MORVANE X1", vid, "e0a1", "V2", "c", "X1_V2"));
-        EXPECT_TRUE(waitForText([](const QString &t) { return t.endsWith("notes"); }));
+        AppDelegate &app = launchWith(line("MORVANE X1", "V2", "c", "X1_V2", vid));
+        EXPECT_TRUE(waitForEnding("notes"));
         return app;
     }
 
-    QStringList progressTexts() const
+    QStringList runUpdate()
     {
-        QStringList values;
-        for (const QString &text : m_texts) {
-            const QString last = text.section('\n', -1);
-            if (last.startsWith("Update progress: ") &&
-                (values.isEmpty() || values.last() != last)) {
-                values.append(last);
-            }
-        }
-        return values;
+        m_app->updateSelectedFirmware();
+        EXPECT_TRUE(waitForUpdateToEnd());
+        EXPECT_TRUE(m_app->isUpdateEnabled());
+        return updateLines(m_app->infoText());
     }
 };
 
 TEST_F(UpdateFlow, ASuccessfulUpdateReportsEveryStepAndFlashesTheImage)
 {
     const auto device = attachDevice();
-    const std::string image = imageOf(1000, 3);
-    AppDelegate &app = launchWithImage(image);
-    const int textsBefore = int(m_texts.size());
+    const std::string image = imageOf(1000);
+    launchWithImage(image);
+    const qsizetype textsBefore = m_texts.size();
 
-    app.updateSelectedFirmware();
-    EXPECT_FALSE(app.isUpdateEnabled());
-    ASSERT_TRUE(waitForUpdateToEnd());
-
-    EXPECT_EQ(updateLines(app.infoText()),
-              (QStringList{"", "Preparing to update MORVANE X1 V2...", "MORVANE X1 found.",
-                           "Firmware downloaded: X1_V2", "Starting firmware transfer...",
-                           "Update progress: 100%", "Update completed."}));
-    EXPECT_TRUE(app.infoText().startsWith("Model: MORVANE X1\nVersion: V2\nc\n\nnotes\n\n"));
-    EXPECT_EQ(progressTexts(),
+    EXPECT_EQ(runUpdate(),
+              (QStringList{"", preparing, "MORVANE X1 found.", "Firmware downloaded: X1_V2",
+                           "Starting firmware transfer...", "Update progress: 100%",
+                           "Update completed."}));
+    QStringList progress;
+    for (const QString &text : m_texts.mid(textsBefore)) {
+        if (text.section('\n', -1).startsWith("Update progress: ")) {
+            progress.append(text.section('\n', -1));
+        }
+    }
+    EXPECT_EQ(progress,
               (QStringList{"Update progress: 0%", "Update progress: 25%", "Update progress: 50%",
                            "Update progress: 75%", "Update progress: 100%"}));
-    // preparing, found, downloaded, starting, five progress lines, completed
-    EXPECT_EQ(m_texts.size() - textsBefore, 10);
-    EXPECT_TRUE(app.isUpdateEnabled());
-
     std::string padded = image;
     padded.resize(1024, '\0');
     const std::vector<uint8_t> received = device->receivedImage();
     EXPECT_EQ(std::string(received.begin(), received.end()), padded);
-    EXPECT_EQ(device->handshakes(), 1u);
     EXPECT_FALSE(device->isOpen());
     EXPECT_EQ(fileContent(QDir(m_folder).filePath("X1_V2.bin")), QByteArray::fromStdString(image));
+
+    m_server.setBody("/fw/X1_V2.bin", "second image");
+    EXPECT_EQ(runUpdate().last(), "Update completed.");
+    EXPECT_EQ(fileContent(QDir(m_folder).filePath("X1_V2.bin")), QByteArray("second image"));
 }
 
-TEST_F(UpdateFlow, PressingWithNothingSelectedDoesNothing)
+TEST_F(UpdateFlow, NoSelectionOrNoDeviceStopsBeforeTheDownload)
 {
-    AppDelegate &app = makeApp(QUrl(QString::fromStdString(url(listPath))));
-    const QStringList before = m_texts;
-    app.updateSelectedFirmware();
-    EXPECT_EQ(m_texts, before);
-    EXPECT_FALSE(app.isUpdating());
-    EXPECT_EQ(m_hid.lookups(), 0u);
-}
+    makeApp(QUrl(QString::fromStdString(url(listPath)))).updateSelectedFirmware();
+    EXPECT_EQ(m_texts, QStringList{QStringLiteral("正在读取固件列表...")});
 
-TEST_F(UpdateFlow, UnreadableIdentifiersMeanNoDeviceWithoutAskingTheHidStack)
-{
+    launchWithImage(imageOf(64));
+    EXPECT_EQ(runUpdate(), (QStringList{"", preparing, absent}));
+    EXPECT_EQ(m_hid.lookups(), 1u);
+
+    // Identifiers that are not base-16 numbers never reach the HID stack.
     attachDevice();
-    AppDelegate &app = launchWithImage(imageOf(64, 1), "0x1a86");
-    app.updateSelectedFirmware();
-    ASSERT_TRUE(waitForUpdateToEnd());
-    EXPECT_EQ(updateLines(app.infoText()),
-              (QStringList{"", "Preparing to update MORVANE X1 V2...",
-                           "No MORVANE X1 found. Please check the USB connection."}));
-    EXPECT_EQ(m_hid.lookups(), 0u);
-    EXPECT_TRUE(app.isUpdateEnabled());
-}
-
-TEST_F(UpdateFlow, AnAbsentDeviceIsReportedAndTheButtonComesBack)
-{
-    AppDelegate &app = launchWithImage(imageOf(64, 1));
-    app.updateSelectedFirmware();
-    ASSERT_TRUE(waitForUpdateToEnd());
-    EXPECT_EQ(updateLines(app.infoText()).last(),
-              "No MORVANE X1 found. Please check the USB connection.");
+    launchWithImage(imageOf(64), "0x1a86");
+    EXPECT_EQ(runUpdate(), (QStringList{"", preparing, absent}));
     EXPECT_EQ(m_hid.lookups(), 1u);
     EXPECT_EQ(m_server.requestCount("/fw/X1_V2.bin"), 0);
-    EXPECT_TRUE(app.isUpdateEnabled());
 }
 
 TEST_F(UpdateFlow, DownloadFailuresFlashNothingAndSaveNothing)
 {
     const auto device = attachDevice();
-    AppDelegate &app = launchWithImage(imageOf(64, 1));
-
-    struct Case
-    {
-        const char *name;
-        CatalogueServer::Response response;
-        QString expectedStart;
-    };
-    CatalogueServer::Response errorPage;
-    errorPage.status = 404;
-    errorPage.body = "<html>Not here</html>";
-    CatalogueServer::Response empty;
+    launchWithImage(imageOf(64));
+    CatalogueServer::Response errorPage{404, "<html>Not here</html>"};
     CatalogueServer::Response dropped;
     dropped.dropConnection = true;
-    const Case cases[] = {
-        {"error page", errorPage,
-         "Firmware download failed: The server answered with HTTP status 404"},
-        {"empty body", empty, QStringLiteral("Firmware download failed: 服务器没有返回固件数据")},
-        {"dropped", dropped, "Firmware download failed: "},
+    const struct
+    {
+        CatalogueServer::Response response;
+        QString expected;
+    } cases[] = {
+        {errorPage, "Firmware download failed: The server answered with HTTP status 404"},
+        {CatalogueServer::Response{},
+         QStringLiteral("Firmware download failed: 服务器没有返回固件数据")},
+        {dropped, "Firmware download failed: "},
     };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.expected.toStdString());
         m_server.setResponse("/fw/X1_V2.bin", c.response);
-        app.updateSelectedFirmware();
-        ASSERT_TRUE(waitForUpdateToEnd());
-        const QStringList lines = updateLines(app.infoText());
-        EXPECT_EQ(lines.value(lines.size() - 2), "MORVANE X1 found.");
-        EXPECT_TRUE(lines.last().startsWith(c.expectedStart)) << lines.last().toStdString();
-        EXPECT_GT(lines.last().size(), QString("Firmware download failed: ").size());
-        EXPECT_TRUE(app.isUpdateEnabled());
+        const QStringList lines = runUpdate();
+        EXPECT_EQ(lines.value(2), "MORVANE X1 found.");
+        EXPECT_TRUE(lines.value(3).startsWith(c.expected));
+        EXPECT_GT(lines.value(3).size(), 26);
     }
     EXPECT_EQ(device->opens(), 0u);
     EXPECT_FALSE(QDir(m_folder).exists("X1_V2.bin"));
-}
 
-TEST_F(UpdateFlow, AFolderThatCannotBeWrittenIsADownloadFailure)
-{
-    attachDevice();
+    m_server.setBody("/fw/X1_V2.bin", "image");
     QFile blocker(m_folder);
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    AppDelegate &app = launchWithImage(imageOf(64, 1));
-    app.updateSelectedFirmware();
-    ASSERT_TRUE(waitForUpdateToEnd());
-    EXPECT_TRUE(app.infoText().section('\n', -1).startsWith("Firmware download failed: "));
+    EXPECT_TRUE(runUpdate().last().startsWith("Firmware download failed: "));
 }
 
-TEST_F(UpdateFlow, AHandshakeFailureShowsNoProgress)
+TEST_F(UpdateFlow, TransferFailuresEndTheFlowWithTheDeviceClosed)
 {
     SimulatedBootloaderDevice::Behaviour wrongByte;
     wrongByte.answerBytes = {{5, 0x02}};
-    const auto device = attachDevice(wrongByte);
-    AppDelegate &app = launchWithImage(imageOf(64, 1));
-    app.updateSelectedFirmware();
-    ASSERT_TRUE(waitForUpdateToEnd());
-    const QStringList lines = updateLines(app.infoText());
-    ASSERT_GE(lines.size(), 2);
-    EXPECT_EQ(lines.value(lines.size() - 2), "Starting firmware transfer...");
-    EXPECT_TRUE(
-        lines.last().startsWith("Update failed: Unexpected bootloader response: 5A C3 1E 7B 01 02"))
-        << lines.last().toStdString();
-    EXPECT_FALSE(device->isOpen());
-    EXPECT_TRUE(app.isUpdateEnabled());
-}
-
-TEST_F(UpdateFlow, AFailureInMidTransferKeepsTheLastProgressLine)
-{
-    SimulatedBootloaderDevice::Behaviour failing;
-    // The handshake request is the first report, so this is the 11th image report of 32.
-    failing.writeFailure = SimulatedBootloaderDevice::WriteFailure{12, 5};
-    const auto device = attachDevice(failing);
-    AppDelegate &app = launchWithImage(imageOf(2048, 9));
-    app.updateSelectedFirmware();
-    ASSERT_TRUE(waitForUpdateToEnd());
-    const QStringList lines = updateLines(app.infoText());
-    EXPECT_EQ(lines.mid(lines.size() - 3),
-              (QStringList{"Starting firmware transfer...", "Update progress: 25%",
-                           "Update failed: Unable to write HID report. IOKit code: 5."}));
-    EXPECT_FALSE(device->isOpen());
-    EXPECT_TRUE(app.isUpdateEnabled());
-}
-
-TEST_F(UpdateFlow, ASecondDownloadOverwritesTheSavedFile)
-{
-    attachDevice();
-    AppDelegate &app = launchWithImage(imageOf(100, 1));
-    app.updateSelectedFirmware();
-    ASSERT_TRUE(waitForUpdateToEnd());
-    m_server.setBody("/fw/X1_V2.bin", "second image");
-    app.updateSelectedFirmware();
-    ASSERT_TRUE(waitForUpdateToEnd());
-    EXPECT_EQ(fileContent(QDir(m_folder).filePath("X1_V2.bin")), QByteArray("second image"));
-    EXPECT_EQ(app.infoText().section('\n', -1), "Update completed.");
+    SimulatedBootloaderDevice::Behaviour failingWrite;
+    // The handshake request is report 1, so this is the 11th of 32 image reports.
+    failingWrite.writeFailure = SimulatedBootloaderDevice::WriteFailure{12, 5};
+    const struct
+    {
+        SimulatedBootloaderDevice::Behaviour behaviour;
+        QString lastProgress;
+        QString failure;
+    } cases[] = {
+        {wrongByte, "Starting firmware transfer...",
+         "Update failed: Unexpected bootloader response: 5A C3 1E 7B 01 02"},
+        {failingWrite, "Update progress: 25%",
+         "Update failed: Unable to write HID report. IOKit code: 5."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.failure.toStdString());
+        const auto device = attachDevice(c.behaviour);
+        launchWithImage(imageOf(2048));
+        const QStringList lines = runUpdate();
+        EXPECT_EQ(lines.value(lines.size() - 2), c.lastProgress);
+        EXPECT_TRUE(lines.last().startsWith(c.failure)) << lines.last().toStdString();
+        EXPECT_FALSE(device->isOpen());
+        m_hid.detach(device);
+    }
 }
 
 TEST_F(UpdateFlow, AHostileFileNameStaysInTheFirmwareFolder)
 {
     attachDevice();
-    // The server sees the path percent-decoded.
-    m_server.setBody("/fw/../../evil.bin", "image");
-    m_server.setBody("/fw/notes.txt", "notes");
-    const std::string list =
-        "X;1a86;e0a1;V1;c;" + url("/fw/..%2F..%2Fevil.bin") + ";" + url("/fw/notes.txt") + "\n";
-    AppDelegate &app = launchWith(list);
-    ASSERT_TRUE(waitForText([](const QString &t) { return t.endsWith("notes"); }));
-    app.updateSelectedFirmware();
-    ASSERT_TRUE(waitForUpdateToEnd());
-    EXPECT_TRUE(app.infoText().contains("Firmware downloaded: firmware\n"))
-        << app.infoText().toStdString();
+    m_server.setBody("/fw/../../evil.bin", "image"); // the server sees the path decoded
+    m_server.setBody("/fw/n.txt", "notes");
+    launchWith("X;1a86;e0a1;V1;c;" + url("/fw/..%2F..%2Fevil.bin") + ";" + url("/fw/n.txt"));
+    ASSERT_TRUE(waitForEnding("notes"));
+    EXPECT_EQ(runUpdate().value(3), "Firmware downloaded: firmware");
     EXPECT_EQ(QDir(m_folder).entryList(QDir::Files), QStringList{fallbackFirmwareFileName});
     EXPECT_EQ(QDir(m_temp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList{"MorvaneUpdater"});
@@ -257,26 +197,24 @@ TEST_F(UpdateFlow, AHostileFileNameStaysInTheFirmwareFolder)
 TEST_F(UpdateFlow, AnUpdateIsNeverStartedTwice)
 {
     const auto device = attachDevice();
-    m_server.setBody("/fw/b.bin", imageOf(64, 2));
-    m_server.setBody("/fw/b.txt", "notes of B");
-    m_server.setBody("/fw/X1_V2.bin", imageOf(4096, 1));
+    m_server.setBody("/fw/X1_V2.bin", imageOf(4096));
     m_server.setBody("/fw/X1_V2.txt", "notes");
-    AppDelegate &app = launchWith(line("MORVANE X1", "1a86", "e0a1", "V2", "c", "X1_V2") +
-                                  line("MORVANE X1", "1a86", "e0a1", "V3", "c", "b"));
-    ASSERT_TRUE(waitForText([](const QString &t) { return t.endsWith("notes"); }));
+    m_server.setBody("/fw/b.txt", "notes of B");
+    launchWith(line("MORVANE X1", "V2", "c", "X1_V2") + line("MORVANE X1", "V3", "c", "b"));
+    ASSERT_TRUE(waitForEnding("notes"));
 
-    app.updateSelectedFirmware();
+    m_app->updateSelectedFirmware();
     ASSERT_TRUE(waitForText([](const QString &t) { return t.contains("Update progress: 0%"); }));
-    selectFirmwareRow(1);
-    EXPECT_EQ(app.selectedFirmware()->version, "V3");
-    EXPECT_FALSE(app.isUpdateEnabled());
-    app.updateSelectedFirmware();
+    selectRow(m_app->firmwareSelection(), 1);
+    EXPECT_EQ(m_app->selectedFirmware()->version, "V3");
+    EXPECT_FALSE(m_app->isUpdateEnabled());
+    m_app->updateSelectedFirmware();
 
     ASSERT_TRUE(waitForUpdateToEnd());
     EXPECT_EQ(device->handshakes(), 1u);
     EXPECT_EQ(device->imageReportCount(), 64u);
-    EXPECT_TRUE(app.isUpdateEnabled());
+    EXPECT_TRUE(m_app->isUpdateEnabled());
     // The running flow wrote on below the new version's details.
-    EXPECT_TRUE(app.infoText().startsWith("Model: MORVANE X1\nVersion: V3\n"));
-    EXPECT_EQ(app.infoText().section('\n', -1), "Update completed.");
+    EXPECT_TRUE(m_app->infoText().startsWith("Model: MORVANE X1\nVersion: V3\n"));
+    EXPECT_EQ(m_app->infoText().section('\n', -1), "Update completed.");
 }

@@ -1,32 +1,23 @@
 #pragma once
 
-#include <QAbstractItemModel>
-#include <QImage>
 #include <QPainter>
-#include <QRect>
-#include <QStyleOptionViewItem>
+#include <QStandardItemModel>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
-// Pixel probes shared by the widget tests. Every colour the widgets paint is a grey, so a
-// pixel is judged by its grey level.
+// Pixel probes for the widget tests. The widgets paint only greys, so a pixel is judged by
+// its grey level.
 namespace ImageProbe {
 
-inline int greyAt(const QImage &image, int x, int y)
+inline int darkest(const QImage &image)
 {
-    return qGray(image.pixel(x, y));
-}
-
-inline int darkestIn(const QImage &image, const QRect &area)
-{
-    int darkest = 255;
-    const QRect clipped = area.intersected(image.rect());
-    for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
-        for (int x = clipped.left(); x <= clipped.right(); ++x) {
-            darkest = std::min(darkest, greyAt(image, x, y));
+    int grey = 255;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            grey = std::min(grey, qGray(image.pixel(x, y)));
         }
     }
-    return darkest;
+    return grey;
 }
 
 // Bounding box of the pixels darker than `threshold`; empty when there are none.
@@ -35,7 +26,7 @@ inline QRect inkBounds(const QImage &image, int threshold)
     QRect bounds;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (greyAt(image, x, y) < threshold) {
+            if (qGray(image.pixel(x, y)) < threshold) {
                 bounds |= QRect(x, y, 1, 1);
             }
         }
@@ -43,17 +34,19 @@ inline QRect inkBounds(const QImage &image, int threshold)
     return bounds;
 }
 
-// One cell painted by `delegate` on white, as a view would paint row `index`.
-inline QImage renderCell(const QStyledItemDelegate &delegate, const QModelIndex &index,
-                         const QSize &size)
+// A one-row list holding `item`, its row painted by `delegate` on white as a view would.
+inline QImage renderCell(const QStyledItemDelegate &delegate, QStandardItem *item, QSize size,
+                         QStyle::State extraState = {})
 {
+    QStandardItemModel model;
+    model.appendRow(item);
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QStyleOptionViewItem option;
-    option.rect = QRect(QPoint(0, 0), size);
-    option.state = QStyle::State_Enabled | QStyle::State_Active;
+    option.rect = image.rect();
+    option.state = QStyle::State_Enabled | QStyle::State_Active | extraState;
     QPainter painter(&image);
-    delegate.paint(&painter, option, index);
+    delegate.paint(&painter, option, model.index(0, 0));
     painter.end();
     return image;
 }

@@ -58,17 +58,12 @@ protected:
     std::unique_ptr<MainWindow> m_window;
 };
 
-TEST_F(MainWindowTest, StartsWithTheLoadingTextAndTheButtonOff)
-{
-    EXPECT_EQ(m_window->infoText()->toPlainText(), QStringLiteral("正在读取固件列表..."));
-    EXPECT_FALSE(m_window->updateButton()->isEnabled());
-    EXPECT_EQ(m_window->windowTitle(), "Updater");
-    EXPECT_TRUE(m_window->infoText()->isReadOnly());
-}
-
-TEST_F(MainWindowTest, BandsLieWhereTheLayoutPutsThem)
+TEST_F(MainWindowTest, StartsEmptyWithItsBandsInPlace)
 {
     MainWindow &w = *m_window;
+    EXPECT_EQ(w.infoText()->toPlainText(), QStringLiteral("正在读取固件列表..."));
+    EXPECT_FALSE(w.updateButton()->isEnabled());
+    EXPECT_EQ(w.windowTitle(), "Updater");
     EXPECT_EQ(w.size(), QSize(500, 739));
     EXPECT_EQ(w.minimumSize(), w.maximumSize());
     EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -83,14 +78,13 @@ TEST_F(MainWindowTest, BandsLieWhereTheLayoutPutsThem)
     EXPECT_EQ(product, QRect(0, 170, 165, 365));
     EXPECT_EQ(firmware.right(), 499);
     EXPECT_GT(firmware.left(), product.right());
-    EXPECT_EQ(firmware.height(), 365);
 
     // The strip between banner and lists shows the window's own grey.
     const QImage image = w.grab().toImage();
     EXPECT_EQ(qGray(image.pixel(250, 169)), 219);
 }
 
-TEST_F(MainWindowTest, TheListsShowTheCatalogueAndFollowClicks)
+TEST_F(MainWindowTest, ListsAndButtonFollowTheUser)
 {
     ASSERT_TRUE(waitForPane("notes of A"));
     QListView &products = *m_window->productTable();
@@ -107,13 +101,8 @@ TEST_F(MainWindowTest, TheListsShowTheCatalogueAndFollowClicks)
     ASSERT_TRUE(waitForPane("notes of Z"));
     EXPECT_EQ(m_window->infoText()->toPlainText(), "Model: Z9\nVersion: V7\n\n\nnotes of Z");
     EXPECT_EQ(firmware.model()->rowCount(), 1);
-}
 
-TEST_F(MainWindowTest, TheButtonStartsTheUpdate)
-{
-    ASSERT_TRUE(waitForPane("notes of A"));
-    FullWidthButton &button = *m_window->updateButton();
-    QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(250, 24));
-    ASSERT_TRUE(waitForPane("No MORVANE X5 Pro found. Please check the USB connection."));
-    EXPECT_TRUE(button.isEnabled());
+    QTest::mouseClick(m_window->updateButton(), Qt::LeftButton, {}, QPoint(250, 24));
+    ASSERT_TRUE(waitForPane("No Z9 found. Please check the USB connection."));
+    EXPECT_TRUE(m_window->updateButton()->isEnabled());
 }
