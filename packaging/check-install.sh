@@ -1,0 +1,147 @@
+#!/usr/bin/env bash
+# Installs a build tree the way a distribution does (prefix /usr into a scratch DESTDIR) and
+# checks that each file lies where a Linux desktop looks for it and that nothing else is
+# installed. When cpack and dpkg-deb are present, it also builds the Debian package into a
+# scratch folder and checks the package's file list, control fields and unpacked contents.
+#
+# Usage: check-install.sh <build-dir> <vendor-ids> [<rules-dir>]
+#   vendor ids comma-separated (e.g. 1a86,1209); rules-dir is where the udev rule lands under
+#   the install root, usr/lib/udev/rules.d unless the build moved it.
+set -euo pipefail
+
+if [ $# -lt 2 ] || [ $# -gt 3 ]; then
+    echo "usage: $0 <build-dir> <vendor-ids> [<rules-dir>]" >&2
+    exit 2
+fi
+build=$(cd "$1" && pwd)
+IFS=, read -ra vendors <<<"$2"
+rules_dir=${3:-usr/lib/udev/rules.d}
+rules_dir=${rules_dir%/}
+
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/morvane-install.XXXXXX")
+# `cmake --install` writes its manifest into the build tree; put back whatever was there.
+manifest="$build/install_manifest.txt"
+manifest_saved=""
+if [ -e "$manifest" ]; then
+    manifest_saved="$scratch/install_manifest.txt"
+    cp -p "$manifest" "$manifest_saved"
+fi
+cleanup() {
+    if [ -n "$manifest_saved" ]; then
+        cp -p "$manifest_saved" "$manifest"
+    else
+        rm -f "$manifest"
+    fi
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+expected_files=$(LC_ALL=C sort <<EOF
+usr/bin/morvane-updater
+$rules_dir/70-morvane-updater.rules
+usr/share/applications/morvane-updater.desktop
+usr/share/icons/hicolor/scalable/apps/morvane-updater.svg
+EOF
+)
+
+# check_tree <root> <label>: the installed tree under <root> is what a desktop needs, no more.
+check_tree() {
+    local root=$1 label=$2
+
+    local actual
+    actual=$(cd "$root" && find . \( -type f -o -type l \) ! -path './DEBIAN/*' | sed 's|^\./||' | LC_ALL=C sort)
+    if [ "$actual" != "$expected_files" ]; then
+        fail "$label: installed files differ from the expected set"
+        diff <(echo "$expected_files") <(echo "$actual") >&2 || true
+    fi
+
+    local program=$root/usr/bin/morvane-updater
+    if [ ! -f "$program" ] || [ ! -x "$program" ]; then
+        fail "$label: usr/bin/morvane-updater is missing or not executable"
+    elif [ "$(head -c 4 "$program" | od -An -c | tr -d ' ')" != '177ELF' ]; then
+        fail "$label: usr/bin/morvane-updater is not an ELF program"
+    fi
+
+    local desktop=$root/usr/share/applications/morvane-updater.desktop
+    if [ -f "$desktop" ]; then
+        local key
+        for key in 'Type=Application' 'Name=Morvane Updater' 'Exec=morvane-updater' \
+            'Icon=morvane-updater' 'Categories=Utility;System;'; do
+            grep -qxF "$key" "$desktop" || fail "$label: desktop entry lacks '$key'"
+        done
+        if command -v desktop-file-validate >/dev/null 2>&1; then
+            desktop-file-validate "$desktop" >&2 || fail "$label: desktop-file-validate rejects the entry"
+        else
+            echo "note: desktop-file-validate not installed; entry checked by keys only" >&2
+        fi
+    fi
+
+    local icon=$root/usr/share/icons/hicolor/scalable/apps/morvane-updater.svg
+    if [ -f "$icon" ] && ! grep -q '<svg' "$icon"; then
+        fail "$label: the icon is not an SVG document"
+    fi
+
+    local rules=$root/$rules_dir/70-morvane-updater.rules
+    if [ -f "$rules" ]; then
+        local vendor
+        for vendor in "${vendors[@]}"; do
+            grep -qxF "SUBSYSTEM==\"hidraw\", ATTRS{idVendor}==\"$vendor\", TAG+=\"uaccess\"" "$rules" ||
+                fail "$label: udev rule lacks vendor $vendor"
+        done
+        local rule_count
+        rule_count=$(grep -c '^SUBSYSTEM==' "$rules" || true)
+        [ "$rule_count" -eq "${#vendors[@]}" ] ||
+            fail "$label: udev rule has $rule_count rules for ${#vendors[@]} vendor ids"
+    fi
+}
+
+echo "== cmake --install --prefix /usr with DESTDIR"
+DESTDIR="$scratch/root" cmake --install "$build" --prefix /usr >"$scratch/install.log" 2>&1 || {
+    cat "$scratch/install.log" >&2
+    fail "cmake --install failed"
+}
+check_tree "$scratch/root" "install"
+
+if command -v cpack >/dev/null 2>&1 && command -v dpkg-deb >/dev/null 2>&1; then
+    echo "== cpack -G DEB"
+    if cpack --config "$build/CPackConfig.cmake" -G DEB -B "$scratch/deb" >"$scratch/cpack.log" 2>&1; then
+        shopt -s nullglob
+        debs=("$scratch"/deb/*.deb)
+        shopt -u nullglob
+        if [ ${#debs[@]} -ne 1 ]; then
+            fail "cpack made ${#debs[@]} packages, expected one"
+        else
+            deb=${debs[0]}
+            echo "package: $(basename "$deb")"
+            listing=$(dpkg-deb -c "$deb")
+            grep -qE '^-rwxr-xr-x .* \./usr/bin/morvane-updater$' <<<"$listing" ||
+                fail "deb: ./usr/bin/morvane-updater is not listed as an executable file"
+            [ "$(dpkg-deb -f "$deb" Package)" = "morvane-updater" ] || fail "deb: wrong package name"
+            depends=$(dpkg-deb -f "$deb" Depends)
+            for needed in libqt6widgets6 libqt6network6 libhidapi-hidraw0 qt6-qpa-plugins; do
+                grep -qE "(^|, )$needed( |,|$)" <<<"$depends" || fail "deb: Depends lacks $needed ($depends)"
+            done
+            [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] || fail "deb: no Maintainer"
+            [ -n "$(dpkg-deb -f "$deb" Description)" ] || fail "deb: no Description"
+            dpkg-deb -x "$deb" "$scratch/deb-root"
+            check_tree "$scratch/deb-root" "deb"
+        fi
+    else
+        cat "$scratch/cpack.log" >&2
+        fail "cpack failed"
+    fi
+else
+    echo "note: cpack or dpkg-deb not installed; Debian package not checked" >&2
+fi
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed" >&2
+    exit 1
+fi
+echo "install layout: all checks passed"
