@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QUrl>
+#include <cstdio>
+#include <exception>
 
 // The updater as a user sees it, with the catalogue server on 127.0.0.1 and simulated
 // devices in place of the maker's server and real hardware.
@@ -17,9 +19,14 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Updater"));
 
     CatalogueServer server;
-    publishDemoCatalogue(server);
     SimulatedHidBackend hid;
-    attachDemoDevices(hid);
+    try {
+        publishDemoCatalogue(server);
+        attachDemoDevices(hid);
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "morvane-updater-demo: %s\n", error.what());
+        return 1;
+    }
 
     const QUrl listURL(QString::fromStdString(server.url("/product/MORVANE_LST.txt")));
     AppDelegate delegate(listURL, hid, defaultFirmwareFolder());

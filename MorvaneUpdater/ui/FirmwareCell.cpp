@@ -1,20 +1,11 @@
 #include "FirmwareCell.h"
 
 #include "Appearance.h"
+#include "CellPainting.h"
 
-#include <QApplication>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QStyle>
 #include <algorithm>
-
-namespace {
-QString elided(const QString &text, const QFont &font, qreal cellWidth)
-{
-    const qreal available = cellWidth - 2 * FirmwareCell::horizontalInset;
-    return QFontMetricsF(font).elidedText(text, Qt::ElideRight, available > 0 ? available : 0);
-}
-} // namespace
 
 FirmwareCell::FirmwareCell(QObject *parent) : QStyledItemDelegate(parent)
 {
@@ -54,12 +45,12 @@ FirmwareCell::LineRects FirmwareCell::lineRects(const QRectF &cellRect)
 
 QString FirmwareCell::elidedTitle(const QString &text, qreal cellWidth)
 {
-    return elided(text, titleFont(), cellWidth);
+    return elidedCellText(text, titleFont(), cellWidth, horizontalInset);
 }
 
 QString FirmwareCell::elidedDetail(const QString &text, qreal cellWidth)
 {
-    return elided(text, detailFont(), cellWidth);
+    return elidedCellText(text, detailFont(), cellWidth, horizontalInset);
 }
 
 void FirmwareCell::paint(QPainter *painter, const QStyleOptionViewItem &option,
@@ -67,11 +58,8 @@ void FirmwareCell::paint(QPainter *painter, const QStyleOptionViewItem &option,
 {
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
-    const QWidget *widget = opt.widget;
-    const QStyle *style = widget ? widget->style() : QApplication::style();
-    // Background and selection highlight as the platform draws them; the texts keep their
-    // fixed colours on every row.
-    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &opt, painter, widget);
+    // The texts keep their fixed colours on every row, selected or not.
+    drawCellBackground(painter, opt);
 
     const QRectF cellRect(opt.rect);
     const LineRects lines = lineRects(cellRect);

@@ -1,11 +1,10 @@
 #include "ProductCell.h"
 
 #include "Appearance.h"
+#include "CellPainting.h"
 
-#include <QApplication>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QStyle>
 
 ProductCell::ProductCell(QObject *parent) : QStyledItemDelegate(parent)
 {
@@ -31,9 +30,7 @@ QRectF ProductCell::titleRect(const QRectF &cellRect)
 
 QString ProductCell::elidedTitle(const QString &text, qreal cellWidth)
 {
-    const qreal available = cellWidth - 2 * horizontalInset;
-    return QFontMetricsF(titleFont())
-        .elidedText(text, Qt::ElideRight, available > 0 ? available : 0);
+    return elidedCellText(text, titleFont(), cellWidth, horizontalInset);
 }
 
 void ProductCell::paint(QPainter *painter, const QStyleOptionViewItem &option,
@@ -41,11 +38,8 @@ void ProductCell::paint(QPainter *painter, const QStyleOptionViewItem &option,
 {
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
-    const QWidget *widget = opt.widget;
-    const QStyle *style = widget ? widget->style() : QApplication::style();
-    // Background and selection highlight as the platform draws them; the text keeps its
-    // fixed colour on every row.
-    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &opt, painter, widget);
+    // The text keeps its fixed colour on every row, selected or not.
+    drawCellBackground(painter, opt);
 
     const QRectF cellRect(opt.rect);
     painter->save();
