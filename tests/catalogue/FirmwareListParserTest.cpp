@@ -76,6 +76,11 @@ TEST(CatalogueParser, HostileInputNeitherFailsNorCrashes)
     const QString semicolons(100000, u';');
     EXPECT_TRUE(parseFirmwareList(semicolons).isEmpty());
     EXPECT_EQ(parseFirmwareList("A" + tail + semicolons).size(), 1);
+    // A 1 MB line: as a name it is kept whole, as a URL it is still judged as one.
+    const QString huge(1 << 20, u'x');
+    EXPECT_EQ(parseFirmwareList(huge + tail).value(0).product.size(), huge.size());
+    EXPECT_EQ(parseFirmwareList("A;1;2;V;C;http://s/" + huge + ";n").size(), 1);
+    EXPECT_TRUE(parseFirmwareList("A;1;2;V;C;http://s/" + huge + " x;n").isEmpty());
     // Unpaired surrogates and stray marks may reach here from a caller that built the text.
     EXPECT_EQ(parseFirmwareList(QChar(0xD800) + tail + "\n\u0301" + tail).size(), 2);
 }
