@@ -104,6 +104,12 @@ void CatalogueServer::serveDirectory(const std::string &urlPrefix, const std::st
     }
 }
 
+bool CatalogueServer::serves(const std::string &path) const
+{
+    std::lock_guard lock(m_mutex);
+    return m_responses.count(path) != 0;
+}
+
 std::vector<CatalogueServer::RequestRecord> CatalogueServer::requests() const
 {
     std::lock_guard lock(m_mutex);

@@ -51,6 +51,7 @@ public:
     // Serves every regular file below `directory` at `urlPrefix` + its relative path.
     void serveDirectory(const std::string &urlPrefix, const std::string &directory);
 
+    bool serves(const std::string &path) const;
     std::vector<RequestRecord> requests() const;
     int requestCount(const std::string &path) const;
 
