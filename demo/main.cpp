@@ -15,8 +15,6 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("MorvaneUpdater"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Updater"));
 
     CatalogueServer server;
     SimulatedHidBackend hid;

@@ -60,12 +60,6 @@ SimulatedBootloaderDevice::SimulatedBootloaderDevice(uint16_t vendorID, uint16_t
 {
 }
 
-void SimulatedBootloaderDevice::setBehaviour(Behaviour behaviour)
-{
-    const std::lock_guard lock(m_mutex);
-    m_behaviour = std::move(behaviour);
-}
-
 std::unique_ptr<HidDevice> SimulatedBootloaderDevice::newHandle()
 {
     return std::make_unique<Handle>(shared_from_this());
@@ -81,9 +75,7 @@ void SimulatedBootloaderDevice::unplug()
 {
     {
         const std::lock_guard lock(m_mutex);
-        m_present = false;
-        m_bootload = false;
-        m_pending.clear();
+        leaveBusLocked();
     }
     m_changed.notify_all();
 }
@@ -92,18 +84,6 @@ bool SimulatedBootloaderDevice::isPresent() const
 {
     const std::lock_guard lock(m_mutex);
     return m_present;
-}
-
-void SimulatedBootloaderDevice::noteLookup()
-{
-    const std::lock_guard lock(m_mutex);
-    ++m_lookups;
-}
-
-std::size_t SimulatedBootloaderDevice::lookups() const
-{
-    const std::lock_guard lock(m_mutex);
-    return m_lookups;
 }
 
 std::vector<uint8_t> SimulatedBootloaderDevice::standardAnswer()
@@ -159,22 +139,10 @@ std::size_t SimulatedBootloaderDevice::handshakes() const
     return m_handshakes;
 }
 
-bool SimulatedBootloaderDevice::inBootloadMode() const
-{
-    const std::lock_guard lock(m_mutex);
-    return m_bootload;
-}
-
 bool SimulatedBootloaderDevice::isOpen() const
 {
     const std::lock_guard lock(m_mutex);
     return m_openHandles > 0;
-}
-
-int SimulatedBootloaderDevice::openHandles() const
-{
-    const std::lock_guard lock(m_mutex);
-    return m_openHandles;
 }
 
 int SimulatedBootloaderDevice::liveHandles() const
@@ -275,9 +243,7 @@ int32_t SimulatedBootloaderDevice::hostWrite(bool open, std::span<const uint8_t>
         m_reports.push_back(std::move(received));
 
         if (m_behaviour.vanishAfterReports && m_reports.size() >= *m_behaviour.vanishAfterReports) {
-            m_present = false;
-            m_bootload = false;
-            m_pending.clear();
+            leaveBusLocked();
             vanished = true;
         }
     }
@@ -325,6 +291,13 @@ void SimulatedBootloaderDevice::handleDestroyed()
 {
     const std::lock_guard lock(m_mutex);
     --m_liveHandles;
+}
+
+void SimulatedBootloaderDevice::leaveBusLocked()
+{
+    m_present = false;
+    m_bootload = false;
+    m_pending.clear();
 }
 
 void SimulatedBootloaderDevice::answerHandshake(Clock::time_point now)

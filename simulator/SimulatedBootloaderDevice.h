@@ -71,7 +71,6 @@ public:
 
     uint16_t vendorID() const { return m_vendorID; }
     uint16_t productID() const { return m_productID; }
-    void setBehaviour(Behaviour behaviour);
 
     // A new, unopened connection to the device; the backend hands these out.
     std::unique_ptr<HidDevice> newHandle();
@@ -79,9 +78,6 @@ public:
     void plugIn();
     void unplug();
     bool isPresent() const;
-    // Counts how often discovery listed the device.
-    void noteLookup();
-    std::size_t lookups() const;
 
     // The 64-byte answer the device gives to a correct handshake request.
     static std::vector<uint8_t> standardAnswer();
@@ -94,10 +90,8 @@ public:
     // The smallest gap between two image reports; nothing with fewer than two.
     std::optional<Clock::duration> shortestImageGap() const;
     std::size_t handshakes() const;
-    bool inBootloadMode() const;
 
     bool isOpen() const;
-    int openHandles() const;
     int liveHandles() const;
     std::size_t opens() const;
     std::size_t closes() const;
@@ -119,6 +113,8 @@ private:
     void handleCreated();
     void handleDestroyed();
 
+    // Leaves the bus: every later call fails. Called with m_mutex held.
+    void leaveBusLocked();
     void answerHandshake(Clock::time_point now);
     void queue(HidInputReport report, Clock::time_point due);
     static bool isHandshakeRequest(std::span<const uint8_t> bytes);
@@ -140,7 +136,6 @@ private:
     std::size_t m_imageReports = 0;
     std::size_t m_writes = 0;
     std::size_t m_handshakes = 0;
-    std::size_t m_lookups = 0;
     std::size_t m_opens = 0;
     std::size_t m_closes = 0;
     std::size_t m_reads = 0;

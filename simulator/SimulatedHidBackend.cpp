@@ -39,7 +39,6 @@ std::vector<std::unique_ptr<HidDevice>> SimulatedHidBackend::devices(int64_t ven
     for (const auto &device : attached) {
         if (device->isPresent() &&
             usbIdentifiersMatch(vendorID, productID, device->vendorID(), device->productID())) {
-            device->noteLookup();
             found.push_back(device->newHandle());
         }
     }

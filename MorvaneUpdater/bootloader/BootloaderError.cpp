@@ -42,28 +42,27 @@ BootloaderError::BootloaderError(Kind kind) : m_kind(kind)
     }
 }
 
+BootloaderError BootloaderError::withCode(Kind kind, const char *lead, int32_t code)
+{
+    BootloaderError error(kind);
+    error.m_code = code;
+    error.m_message = lead + std::to_string(code) + ".";
+    return error;
+}
+
 BootloaderError BootloaderError::openFailed(int32_t code)
 {
-    BootloaderError error(Kind::openFailed);
-    error.m_code = code;
-    error.m_message = "Unable to open HID device. IOKit code: " + std::to_string(code) + ".";
-    return error;
+    return withCode(Kind::openFailed, "Unable to open HID device. IOKit code: ", code);
 }
 
 BootloaderError BootloaderError::writeFailed(int32_t code)
 {
-    BootloaderError error(Kind::writeFailed);
-    error.m_code = code;
-    error.m_message = "Unable to write HID report. IOKit code: " + std::to_string(code) + ".";
-    return error;
+    return withCode(Kind::writeFailed, "Unable to write HID report. IOKit code: ", code);
 }
 
 BootloaderError BootloaderError::readFailed(int32_t code)
 {
-    BootloaderError error(Kind::readFailed);
-    error.m_code = code;
-    error.m_message = "Unable to read HID report. IOKit code: " + std::to_string(code) + ".";
-    return error;
+    return withCode(Kind::readFailed, "Unable to read HID report. IOKit code: ", code);
 }
 
 BootloaderError BootloaderError::unexpectedResponseLength(int64_t length)
@@ -100,10 +99,4 @@ BootloaderError BootloaderError::readTimedOut()
 BootloaderError BootloaderError::invalidVersion()
 {
     return BootloaderError(Kind::invalidVersion);
-}
-
-bool BootloaderError::operator==(const BootloaderError &other) const
-{
-    return m_kind == other.m_kind && m_code == other.m_code && m_length == other.m_length &&
-           m_bytes == other.m_bytes;
 }

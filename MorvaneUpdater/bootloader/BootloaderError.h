@@ -42,10 +42,9 @@ public:
     const std::string &errorDescription() const noexcept { return m_message; }
     const char *what() const noexcept override { return m_message.c_str(); }
 
-    bool operator==(const BootloaderError &other) const;
-
 private:
     explicit BootloaderError(Kind kind);
+    static BootloaderError withCode(Kind kind, const char *lead, int32_t code);
 
     Kind m_kind;
     int32_t m_code = 0;
