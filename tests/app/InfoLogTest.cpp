@@ -1,9 +1,6 @@
 #include "InfoLog.h"
 
-#include "ProgressFilter.h"
-
 #include <gtest/gtest.h>
-#include <vector>
 
 TEST(InfoLog, AppendJoinsWithOneLineFeedAndTrimsNothing)
 {
@@ -37,16 +34,4 @@ TEST(InfoLog, ReplaceOverwritesOnlyALastProgressLine)
         SCOPED_TRACE(c.text.toStdString());
         EXPECT_EQ(textWithLastInfoLineReplaced(c.text, c.line), c.expected);
     }
-}
-
-TEST(ProgressFilter, PassesEachMultipleOfFiveOnce)
-{
-    ProgressFilter filter;
-    std::vector<int> shown;
-    for (int p : {0, 0, 6, 12, 18, 25, 25, 31, 37, 43, 50, 56, 62, 68, 75, 81, 87, 93, 100}) {
-        if (const auto value = filter.accept(p)) {
-            shown.push_back(*value);
-        }
-    }
-    EXPECT_EQ(shown, (std::vector<int>{0, 25, 50, 75, 100}));
 }

@@ -90,9 +90,7 @@ TEST_F(MainWindowTest, ListsAndButtonFollowTheUser)
     QListView &products = *m_window->productTable();
     QListView &firmware = *m_window->firmwareTable();
     ASSERT_EQ(products.model()->rowCount(), 2);
-    EXPECT_EQ(products.model()->index(0, 0).data().toString(), "X5 Pro");
     EXPECT_EQ(products.visualRect(products.model()->index(0, 0)).height(), 38);
-    EXPECT_EQ(firmware.model()->index(0, 0).data().toString(), "MORVANE X5 Pro  V1");
     EXPECT_EQ(firmware.visualRect(firmware.model()->index(0, 0)).height(), 50);
     EXPECT_TRUE(m_window->updateButton()->isEnabled());
 

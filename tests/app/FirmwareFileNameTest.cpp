@@ -1,9 +1,5 @@
 #include "FirmwareFileName.h"
-#include "FirmwareStore.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(FirmwareFileName, LastPathComponentThatCannotLeaveTheFolder)
@@ -36,23 +32,4 @@ TEST(FirmwareFileName, LastPathComponentThatCannotLeaveTheFolder)
     EXPECT_EQ(firmwareDisplayName("fw.2.1.hex"), "fw.2.1");
     EXPECT_EQ(firmwareDisplayName("X1"), "X1");
     EXPECT_EQ(firmwareDisplayName(".hidden"), ".hidden");
-}
-
-TEST(FirmwareStore, CreatesTheFolderOverwritesAndReportsFailures)
-{
-    QTemporaryDir temp;
-    const QString folder = QDir(temp.path()).filePath("nested/MorvaneUpdater");
-    ASSERT_TRUE(saveFirmwareImage(folder, "X1_V2.bin", "old image").succeeded());
-    const SavedFirmware saved = saveFirmwareImage(folder, "X1_V2.bin", "new");
-    ASSERT_TRUE(saved.succeeded());
-    EXPECT_EQ(saved.filePath, QDir(folder).filePath("X1_V2.bin"));
-    QFile file(saved.filePath);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), "new");
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{"X1_V2.bin"});
-
-    // A plain file where the folder should be.
-    const SavedFirmware blocked = saveFirmwareImage(saved.filePath + "/MorvaneUpdater", "a", "x");
-    EXPECT_FALSE(blocked.succeeded());
-    EXPECT_FALSE(blocked.errorDescription.isEmpty());
 }
