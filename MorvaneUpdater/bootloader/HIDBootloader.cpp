@@ -1,6 +1,7 @@
 #include "HIDBootloader.h"
 
 #include "FirmwarePadding.h"
+#include "TransferStopped.h"
 #include "UsbIdentifier.h"
 
 #include <algorithm>
@@ -32,6 +33,13 @@ void sleepUntil(Clock::time_point target)
     }
 }
 
+void throwIfStopped(const std::stop_token &stop)
+{
+    if (stop.stop_requested()) {
+        throw TransferStopped();
+    }
+}
+
 } // namespace
 
 void hidInputReportCallback(HIDReadContext *context, const HidInputReport &report)
@@ -47,7 +55,7 @@ HIDBootloader::HIDBootloader(HidBackend &backend) : m_backend(backend)
 }
 
 void HIDBootloader::flash(std::span<const uint8_t> firmware, std::string_view vid,
-                          std::string_view pid, const Progress &progress)
+                          std::string_view pid, const Progress &progress, std::stop_token stop)
 {
     const std::optional<int64_t> vendorID = parseUSBIdentifier(vid);
     if (!vendorID) {
@@ -69,7 +77,7 @@ void HIDBootloader::flash(std::span<const uint8_t> firmware, std::string_view vi
     const DeviceCloser closer(*device);
 
     HIDReadContext readContext;
-    enterBootload(*device, defaultVersionBytes, readContext);
+    enterBootload(*device, defaultVersionBytes, readContext, stop);
 
     const std::vector<uint8_t> padded = padFirmware(firmware, pageChunkSize);
     const std::size_t total = padded.size();
@@ -81,6 +89,7 @@ void HIDBootloader::flash(std::span<const uint8_t> firmware, std::string_view vi
 
     report(0);
     for (std::size_t offset = 0; offset < total; offset += reportSize) {
+        throwIfStopped(stop);
         const std::size_t end = std::min(offset + reportSize, total);
         writeReport(std::span(padded).subspan(offset, end - offset), *device);
         // The pause runs from the moment the report left, so time spent in the progress
@@ -110,8 +119,9 @@ void HIDBootloader::writeReport(std::span<const uint8_t> bytes, HidDevice &devic
 }
 
 void HIDBootloader::enterBootload(HidDevice &device, std::span<const uint8_t> versionBytes,
-                                  HIDReadContext &readContext)
+                                  HIDReadContext &readContext, std::stop_token stop)
 {
+    throwIfStopped(stop);
     readContext.response.reset();
     discardQueuedReports(device);
 
@@ -121,7 +131,7 @@ void HIDBootloader::enterBootload(HidDevice &device, std::span<const uint8_t> ve
     request.insert(request.end(), versionBytes.begin(), versionBytes.end());
     writeReport(request, device);
 
-    const std::vector<uint8_t> answer = waitForResponse(device, readContext);
+    const std::vector<uint8_t> answer = waitForResponse(device, readContext, stop);
     if (answer.size() != reportSize) {
         throw BootloaderError::unexpectedResponseLength(static_cast<int64_t>(answer.size()));
     }
@@ -143,10 +153,12 @@ void HIDBootloader::discardQueuedReports(HidDevice &device)
     }
 }
 
-std::vector<uint8_t> HIDBootloader::waitForResponse(HidDevice &device, HIDReadContext &readContext)
+std::vector<uint8_t> HIDBootloader::waitForResponse(HidDevice &device, HIDReadContext &readContext,
+                                                    const std::stop_token &stop)
 {
     const Clock::time_point deadline = Clock::now() + responseTimeout;
     while (Clock::now() < deadline) {
+        throwIfStopped(stop);
         if (readContext.response) {
             std::vector<uint8_t> answer = std::move(*readContext.response);
             readContext.response.reset();

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <stop_token>
 #include <string_view>
 #include <vector>
 
@@ -40,8 +41,10 @@ public:
     explicit HIDBootloader(HidBackend &backend);
 
     // Throws BootloaderError; every path after opening closes the device again.
+    // A stop request ends the transfer at the next report boundary (or the next slice of a
+    // response wait) with TransferStopped; a report is never cut in half.
     void flash(std::span<const uint8_t> firmware, std::string_view vid, std::string_view pid,
-               const Progress &progress);
+               const Progress &progress, std::stop_token stop = {});
 
     // The first attached device with these identifiers, not opened; nothing when none.
     std::unique_ptr<HidDevice> findDevice(int64_t vendorID, int64_t productID);
@@ -51,7 +54,7 @@ public:
 
     // The handshake; the device must be open.
     void enterBootload(HidDevice &device, std::span<const uint8_t> versionBytes,
-                       HIDReadContext &readContext);
+                       HIDReadContext &readContext, std::stop_token stop = {});
 
 private:
     // Reports the device queued before the request are not the answer; a bounded number of
@@ -61,7 +64,8 @@ private:
     static void discardQueuedReports(HidDevice &device);
     // Takes the answer, looking at the context only before each slice: a report that comes
     // in the slice in which the deadline passes loses to the time-out.
-    static std::vector<uint8_t> waitForResponse(HidDevice &device, HIDReadContext &readContext);
+    static std::vector<uint8_t> waitForResponse(HidDevice &device, HIDReadContext &readContext,
+                                                const std::stop_token &stop);
     // Delivers every report that arrives within one slice; the last one stays in the context.
     static void runSlice(HidDevice &device, HIDReadContext &readContext);
 
