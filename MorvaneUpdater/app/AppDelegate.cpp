@@ -152,7 +152,7 @@ void AppDelegate::acceptCatalogue(const QByteArray &list)
 {
     const std::optional<QString> text = decodeStrictUtf8(list);
     if (!text) {
-        setInfoText(QStringLiteral("读取固件列表失败：服务器返回内容无法解析"));
+        setInfoText(listFailure + QStringLiteral("服务器返回内容无法解析"));
         return;
     }
     m_allItems = parseFirmwareList(*text);
