@@ -39,6 +39,16 @@ CatalogueServer::CatalogueServer() : m_server(std::make_unique<httplib::Server>(
                                         [](size_t, size_t, httplib::DataSink &) { return false; });
             return;
         }
+        if (response.dropAfterBodyBytes) {
+            const std::string start = response.body.substr(0, *response.dropAfterBodyBytes);
+            answer.set_content_provider(response.body.size(), response.contentType,
+                                        [start](size_t offset, size_t, httplib::DataSink &sink) {
+                                            return offset < start.size() &&
+                                                   sink.write(start.data() + offset,
+                                                              start.size() - offset);
+                                        });
+            return;
+        }
         answer.set_content(response.body, response.contentType);
     });
 

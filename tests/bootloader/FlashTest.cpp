@@ -1,11 +1,13 @@
 #include "HIDBootloader.h"
 #include "SimulatedBootloaderDevice.h"
 #include "SimulatedHidBackend.h"
+#include "TransferStopped.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <numeric>
 #include <string>
+#include <thread>
 #include <type_traits>
 
 using namespace std::chrono_literals;
@@ -179,6 +181,38 @@ TEST(FlashTest, EveryFailureNamesItsCauseAndLeavesTheDeviceClosed)
             EXPECT_EQ(sim.backend.lookups(), 0u);
         }
     }
+}
+
+TEST(FlashTest, AStopEndsTheTransferAtAReportBoundaryAndClosesTheDevice)
+{
+    // Asked between two reports: the next one is never sent.
+    SimulatedFlash sim;
+    std::stop_source stop;
+    const auto progress = [&](int percent) {
+        sim.progress.push_back(percent);
+        if (percent >= 12) {
+            stop.request_stop();
+        }
+    };
+    EXPECT_THROW(
+        sim.bootloader.flash(countingBytes(1024), "1A2B", "3C4D", progress, stop.get_token()),
+        TransferStopped);
+    EXPECT_EQ(sim.progress, (std::vector<int>{0, 6, 12}));
+    EXPECT_EQ(sim.device->imageReportCount(), 2u);
+    sim.expectClosed();
+
+    // Asked while waiting for an answer that never comes: no time-out, no image.
+    SimulatedFlash silent(with(&Behaviour::answers, false));
+    std::stop_source waiting;
+    std::jthread stopper([&] {
+        std::this_thread::sleep_for(100ms);
+        waiting.request_stop();
+    });
+    EXPECT_THROW(
+        silent.bootloader.flash(countingBytes(64), "1A2B", "3C4D", {}, waiting.get_token()),
+        TransferStopped);
+    EXPECT_EQ(silent.device->reports().size(), 1u);
+    silent.expectClosed();
 }
 
 TEST(FlashTest, ThrowingProgressCallbackStillClosesTheDevice)
