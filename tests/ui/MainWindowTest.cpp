@@ -59,17 +59,12 @@ protected:
                                20'000);
     }
 
-    // Answers the question the window asks next, once it is shown.
+    // Answers the question the window asks next: the first event loop to run is the box's.
     void answerQuestion(bool stop)
     {
-        auto *timer = new QTimer(m_window.get());
-        QObject::connect(timer, &QTimer::timeout, [this, timer, stop] {
+        QTimer::singleShot(0, [this, stop] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box) {
-                return;
-            }
-            timer->stop();
-            timer->deleteLater();
+            ASSERT_NE(box, nullptr);
             m_question = box->text();
             for (QAbstractButton *button : box->buttons()) {
                 if ((box->buttonRole(button) == QMessageBox::DestructiveRole) == stop) {
@@ -77,7 +72,6 @@ protected:
                 }
             }
         });
-        timer->start(10);
     }
 
     int scrollPosition() const { return m_window->infoText()->verticalScrollBar()->value(); }
