@@ -121,8 +121,6 @@ TEST_F(UpdateFlow, NoSelectionOrNoDeviceStopsBeforeTheDownload)
 TEST_F(UpdateFlow, DownloadFailuresFlashNothingAndSaveNothing)
 {
     const auto device = attachDevice();
-    CatalogueServer::Response dropped;
-    dropped.dropConnection = true;
     const std::string fw = "/fw/X1_V2.bin";
     const struct
     {
@@ -133,7 +131,6 @@ TEST_F(UpdateFlow, DownloadFailuresFlashNothingAndSaveNothing)
         {{404, "<html>Not here</html>"},
          "Firmware download failed: The server answered with HTTP status 404"},
         {{}, QStringLiteral("Firmware download failed: 服务器没有返回固件数据")},
-        {dropped, "Firmware download failed: "},
         {droppedAfter(imageOf(4096), 1500), "Firmware download failed: "},
         {{}, "Firmware download failed: ", refusedUrl(fw)},
     };

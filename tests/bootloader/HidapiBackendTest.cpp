@@ -49,13 +49,20 @@ TEST_F(HidapiBackendTest, AWholeFlashGoesThroughHidapi)
     const auto device = attach("/dev/hidraw3", 0x1A2B, 0x3C4D);
     std::vector<uint8_t> image(1025);
     std::iota(image.begin(), image.end(), uint8_t{1});
+    std::vector<int> progress;
     {
         HidapiBackend hid;
-        HIDBootloader(hid).flash(image, "1A2B", "3C4D", {});
+        HIDBootloader(hid).flash(image, "1A2B", "3C4D", [&](int p) { progress.push_back(p); });
     }
+    // Zeros up to whole pages, paced as the device measured it, one progress step per report.
     image.resize(2048, 0x00);
     EXPECT_EQ(device->receivedImage(), image);
+    EXPECT_EQ(device->reportsUnderPace(), 0u);
     EXPECT_EQ(FakeHidapi::count("hid_write"), 33u);
+    const std::vector<int> expected{0,  3,  6,  9,  12, 15, 18, 21, 25, 28, 31,
+                                    34, 37, 40, 43, 46, 50, 53, 56, 59, 62, 65,
+                                    68, 71, 75, 78, 81, 84, 87, 90, 93, 96, 100};
+    EXPECT_EQ(progress, expected);
     expectWellFormedCalls();
 }
 
