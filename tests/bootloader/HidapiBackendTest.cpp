@@ -116,7 +116,7 @@ TEST_F(HidapiBackendTest, EnumerationMatchesExactIdentifiersAndInitIsShared)
     attach("/dev/hidraw1", 0x0000, 0x3C4D);
     attach("/dev/hidraw2", 0x1A2B, 0xFFFF);
     auto first = std::make_unique<HidapiBackend>();
-    HidapiBackend second;
+    auto second = std::make_unique<HidapiBackend>();
     // Dropping one backend must leave hidapi initialised for the other.
     first.reset();
     EXPECT_EQ(FakeHidapi::count("hid_init"), 1u);
@@ -124,7 +124,7 @@ TEST_F(HidapiBackendTest, EnumerationMatchesExactIdentifiersAndInitIsShared)
 
     const auto paths = [&](int64_t vendorID, int64_t productID) {
         std::vector<std::string> found;
-        for (const auto &device : second.devices(vendorID, productID)) {
+        for (const auto &device : second->devices(vendorID, productID)) {
             EXPECT_EQ(device->open(), 0);
             found.push_back(FakeHidapi::calls().back().path);
         }
@@ -138,9 +138,12 @@ TEST_F(HidapiBackendTest, EnumerationMatchesExactIdentifiersAndInitIsShared)
     // Truncated to 16 bits these would name attached devices; they never reach hidapi.
     for (const auto &[vendorID, productID] : std::initializer_list<std::pair<int64_t, int64_t>>{
              {0x11A2B, 0x3C4D}, {0x1A2B, 0x13C4D}, {-1, 0x3C4D}, {0x1A2B, -1}}) {
-        EXPECT_TRUE(second.devices(vendorID, productID).empty()) << vendorID << ' ' << productID;
+        EXPECT_TRUE(second->devices(vendorID, productID).empty()) << vendorID << ' ' << productID;
     }
     EXPECT_EQ(FakeHidapi::count("hid_enumerate"), enumerations);
     EXPECT_EQ(FakeHidapi::count("hid_free_enumeration"), enumerations);
     expectWellFormedCalls();
+    second.reset();
+    EXPECT_EQ(FakeHidapi::count("hid_init"), 1u);
+    EXPECT_EQ(FakeHidapi::count("hid_exit"), 1u);
 }
