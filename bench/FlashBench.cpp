@@ -1,11 +1,15 @@
 #include "HIDBootloader.h"
 #include "SimulatedBootloaderDevice.h"
 #include "SimulatedHidBackend.h"
+#include "TransferStopped.h"
 
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <memory>
 #include <numeric>
+#include <stop_token>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -56,8 +60,47 @@ void BM_Flash64KiB(benchmark::State &state)
     state.counters["shortest_gap_ms"] = shortestGapMs;
 }
 
+// A stop asked for in the middle of a transfer, from another thread as the window does: the
+// time until flash has closed the device and returned. The program must end within 200 ms
+// of the user's confirmation; one report pause (50 ms) is the expected worst case.
+void BM_StopLatency(benchmark::State &state)
+{
+    const std::vector<uint8_t> image(64 * 1024, 0x5A);
+    double worstMs = 0.0;
+    for (auto _ : state) {
+        SimulatedHidBackend backend;
+        auto device = std::make_shared<SimulatedBootloaderDevice>(0x1A2B, 0x3C4D);
+        backend.attach(device);
+        HIDBootloader bootloader(backend);
+        std::stop_source stop;
+        std::chrono::steady_clock::time_point stopped;
+        std::jthread transfer([&] {
+            try {
+                bootloader.flash(image, "1A2B", "3C4D", {}, stop.get_token());
+            } catch (const TransferStopped &) {
+            } catch (const BootloaderError &) {
+            }
+            stopped = std::chrono::steady_clock::now();
+        });
+        while (device->imageReportCount() < 10) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(7));
+        }
+        const auto asked = std::chrono::steady_clock::now();
+        stop.request_stop();
+        transfer.join();
+        if (device->isOpen()) {
+            state.SkipWithError("device left open");
+            return;
+        }
+        worstMs =
+            std::max(worstMs, std::chrono::duration<double, std::milli>(stopped - asked).count());
+    }
+    state.counters["worst_stop_ms"] = worstMs;
+}
+
 } // namespace
 
+BENCHMARK(BM_StopLatency)->Iterations(20)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Flash64KiB)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
 BENCHMARK_MAIN();

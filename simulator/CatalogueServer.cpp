@@ -79,6 +79,16 @@ CatalogueServer::CatalogueServer(std::unique_ptr<httplib::Server> server, std::s
                                         [](size_t, size_t, httplib::DataSink &) { return false; });
             return;
         }
+        if (response.dropAfterBodyBytes) {
+            const std::string start = response.body.substr(0, *response.dropAfterBodyBytes);
+            answer.set_content_provider(response.body.size(), response.contentType,
+                                        [start](size_t offset, size_t, httplib::DataSink &sink) {
+                                            return offset < start.size() &&
+                                                   sink.write(start.data() + offset,
+                                                              start.size() - offset);
+                                        });
+            return;
+        }
         answer.set_content(response.body, response.contentType);
     });
 

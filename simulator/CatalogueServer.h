@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -28,6 +29,9 @@ public:
         std::chrono::milliseconds delay{0};
         // Close the connection after the headers, before any byte of the body.
         bool dropConnection = false;
+        // Send this many bytes of the body (the headers announce all of it), then close
+        // the connection.
+        std::optional<std::size_t> dropAfterBodyBytes = std::nullopt;
     };
 
     struct RequestRecord

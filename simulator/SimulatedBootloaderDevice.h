@@ -10,6 +10,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -142,3 +143,13 @@ private:
     int m_openHandles = 0;
     int m_liveHandles = 0;
 };
+
+// The well-behaved device with one trait changed.
+template <typename Field>
+SimulatedBootloaderDevice::Behaviour
+behaviourWith(Field SimulatedBootloaderDevice::Behaviour::*field, std::type_identity_t<Field> value)
+{
+    SimulatedBootloaderDevice::Behaviour behaviour;
+    behaviour.*field = std::move(value);
+    return behaviour;
+}

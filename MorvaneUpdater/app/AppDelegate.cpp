@@ -8,8 +8,10 @@
 #include "InfoLog.h"
 #include "ModelList.h"
 #include "NetworkRequest.h"
+#include "OpenFailureHelp.h"
 #include "ProgressFilter.h"
 #include "ServerTextDecoder.h"
+#include "TransferStopped.h"
 #include "UnicodeText.h"
 #include "UsbIdentifier.h"
 #include "WebAddress.h"
@@ -66,8 +68,9 @@ AppDelegate::AppDelegate(const QUrl &listURL, HidBackend &hid, const QString &fi
 
 AppDelegate::~AppDelegate()
 {
-    // A running transfer must finish before the bootloader and this object go away.
-    m_transferPool.waitForDone();
+    // The program is ending: a transfer that ran on would flash on with no window to report
+    // to, and the bootloader it uses goes away with this object.
+    stopUpdate();
 }
 
 int AppDelegate::numberOfRows(Table table) const
@@ -243,18 +246,23 @@ int AppDelegate::selectedRow(const QItemSelectionModel &selection) const
 
 void AppDelegate::setInfoText(const QString &text)
 {
-    m_infoText = text;
-    emit infoTextChanged(m_infoText);
+    changeInfoText(text, false);
 }
 
 void AppDelegate::appendInfo(const QString &line)
 {
-    setInfoText(appendedInfoText(m_infoText, line));
+    changeInfoText(appendedInfoText(m_infoText, line), true);
 }
 
 void AppDelegate::replaceLastInfoLine(const QString &line)
 {
-    setInfoText(textWithLastInfoLineReplaced(m_infoText, line));
+    changeInfoText(textWithLastInfoLineReplaced(m_infoText, line), true);
+}
+
+void AppDelegate::changeInfoText(const QString &text, bool appended)
+{
+    m_infoText = text;
+    emit infoTextChanged(m_infoText, appended);
 }
 
 void AppDelegate::setUpdateEnabled(bool enabled)
@@ -274,6 +282,7 @@ void AppDelegate::updateSelectedFirmware()
     }
     const FirmwareItem item = *m_selectedFirmware;
     m_updating = true;
+    m_updateStop = std::stop_source();
     setUpdateEnabled(false);
     appendInfo(QStringLiteral("\nPreparing to update ") + item.product + QLatin1Char(' ') +
                item.version + QStringLiteral("..."));
@@ -332,10 +341,20 @@ void AppDelegate::downloadFirmware(const FirmwareItem &item)
     });
 }
 
+void AppDelegate::stopUpdate()
+{
+    m_updateStop.request_stop();
+    m_transferPool.waitForDone();
+}
+
 void AppDelegate::flashFirmware(const QByteArray &firmware, const FirmwareItem &item)
 {
+    if (m_updateStop.stop_requested()) {
+        finishUpdate(updateStoppedLine);
+        return;
+    }
     appendInfo(QStringLiteral("Starting firmware transfer..."));
-    m_transferPool.start([this, firmware, item] {
+    m_transferPool.start([this, firmware, item, stop = m_updateStop.get_token()] {
         const std::span<const uint8_t> bytes(
             reinterpret_cast<const uint8_t *>(firmware.constData()), size_t(firmware.size()));
         ProgressFilter filter;
@@ -349,11 +368,17 @@ void AppDelegate::flashFirmware(const QByteArray &firmware, const FirmwareItem &
         };
         QString finalLine;
         try {
-            m_bootloader.flash(bytes, item.vid.toStdString(), item.pid.toStdString(), progress);
+            m_bootloader.flash(bytes, item.vid.toStdString(), item.pid.toStdString(), progress,
+                               stop);
             finalLine = QStringLiteral("Update completed.");
+        } catch (const TransferStopped &) {
+            finalLine = updateStoppedLine;
         } catch (const BootloaderError &error) {
             finalLine = QStringLiteral("Update failed: ") +
                         QString::fromStdString(error.errorDescription());
+            if (const std::optional<std::string> help = openFailureHelp(error)) {
+                finalLine += QLatin1Char('\n') + QString::fromStdString(*help);
+            }
         } catch (const std::exception &error) {
             finalLine = QStringLiteral("Update failed: ") + QString::fromUtf8(error.what());
         }

@@ -15,6 +15,7 @@
 #include <QThreadPool>
 #include <QUrl>
 #include <optional>
+#include <stop_token>
 
 class HidBackend;
 
@@ -73,9 +74,17 @@ public:
 
     // The update button's action.
     void updateSelectedFirmware();
+    // Asks a running transfer to stop at its next report boundary and returns once it has
+    // closed the device; an update that is still downloading never starts its transfer.
+    // The flow then ends with updateStoppedLine.
+    void stopUpdate();
+
+    static inline const QString updateStoppedLine = QStringLiteral("Update stopped.");
 
 signals:
-    void infoTextChanged(const QString &text);
+    // `appended` is true when lines were added at the end or the progress line was
+    // replaced, so that the pane follows the end; a whole new text starts at its top.
+    void infoTextChanged(const QString &text, bool appended);
     void updateEnabledChanged(bool enabled);
     // The update flow has ended, whatever the outcome.
     void updateFinished();
@@ -90,6 +99,7 @@ private:
     void downloadFirmware(const FirmwareItem &item);
     void flashFirmware(const QByteArray &firmware, const FirmwareItem &item);
     void finishUpdate(const QString &line);
+    void changeInfoText(const QString &text, bool appended);
 
     QUrl m_listURL;
     QString m_firmwareFolder;
@@ -114,6 +124,8 @@ private:
     // Two transfers must never share the bootloader or a device: while an update runs the
     // button stays off and the action is refused.
     bool m_updating = false;
+    // One per update; requested by stopUpdate.
+    std::stop_source m_updateStop;
 
     // Declared last so that it is destroyed first: its destructor waits for a running
     // transfer, which uses m_bootloader and posts to this object.

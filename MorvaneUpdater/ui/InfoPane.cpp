@@ -21,8 +21,9 @@ InfoPane::InfoPane(QWidget *parent) : QPlainTextEdit(parent)
     setViewportMargins(8, 7, 8, 7);
 }
 
-void InfoPane::showText(const QString &text)
+void InfoPane::showText(const QString &text, bool scrollToEnd)
 {
     setPlainText(text);
-    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    QScrollBar *bar = verticalScrollBar();
+    bar->setValue(scrollToEnd ? bar->maximum() : bar->minimum());
 }

@@ -12,6 +12,7 @@ class InfoPane final : public QPlainTextEdit
 public:
     explicit InfoPane(QWidget *parent = nullptr);
 
-    // Replaces the whole text and scrolls to its end.
-    void showText(const QString &text);
+    // Replaces the whole text. A log that grew is scrolled to its end; a new text (details
+    // and release notes) is shown from its first line.
+    void showText(const QString &text, bool scrollToEnd);
 };

@@ -8,8 +8,11 @@
 #include "InfoPane.h"
 #include "ProductCell.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
 #include <QTimer>
@@ -54,7 +57,8 @@ QListView *makeTable(QAbstractItemModel *model, QItemSelectionModel *selection,
 
 MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_delegate(delegate)
 {
     setWindowTitle(QStringLiteral("Updater"));
     setFixedSize(contentWidth, contentHeight);
@@ -99,7 +103,29 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
     connect(m_updateButton, &FullWidthButton::clicked, &delegate,
             &AppDelegate::updateSelectedFirmware);
     connect(&delegate, &AppDelegate::infoTextChanged, m_infoText, &InfoPane::showText);
-    m_infoText->showText(delegate.infoText());
+    m_infoText->showText(delegate.infoText(), false);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_delegate.isUpdating() && !confirmStop()) {
+        event->ignore();
+        return;
+    }
+    m_delegate.stopUpdate();
+    event->accept();
+}
+
+bool MainWindow::confirmStop()
+{
+    QMessageBox box(QMessageBox::Warning, windowTitle(), stopQuestion, QMessageBox::NoButton, this);
+    const QAbstractButton *stop =
+        box.addButton(QStringLiteral("Stop Update"), QMessageBox::DestructiveRole);
+    QPushButton *keep = box.addButton(QStringLiteral("Keep Updating"), QMessageBox::RejectRole);
+    box.setDefaultButton(keep);
+    box.setEscapeButton(keep);
+    box.exec();
+    return box.clickedButton() == stop;
 }
 
 void MainWindow::centerWindowOnMainScreen()

@@ -40,7 +40,19 @@ public:
     // screen when there is no primary one).
     void centerWindowOnMainScreen();
 
+    static inline const QString stopQuestion = QStringLiteral(
+        "A firmware update is running. Stopping it now may leave the device needing a new "
+        "update before it works again.\n\nStop the update and quit?");
+
+protected:
+    // While an update runs, closing asks first; a confirmed close stops the transfer at its
+    // next report boundary and closes the device before the window goes.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    bool confirmStop();
+
+    AppDelegate &m_delegate;
     HeaderView *m_banner = nullptr;
     QSplitter *m_split = nullptr;
     QListView *m_productTable = nullptr;

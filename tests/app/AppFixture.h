@@ -21,6 +21,15 @@ protected:
     static inline const std::string listPath = "/product/MORVANE_LST.txt";
 
     std::string url(const std::string &path) const { return m_server.url(path); }
+    // An address on which nothing listens any more: the connection is refused.
+    static std::string refusedUrl(const std::string &path) { return CatalogueServer().url(path); }
+    static CatalogueServer::Response droppedAfter(std::string body, std::size_t bytes)
+    {
+        CatalogueServer::Response response;
+        response.body = std::move(body);
+        response.dropAfterBodyBytes = bytes;
+        return response;
+    }
 
     // A list-file line whose firmware and notes are /fw/<stem>.bin and /fw/<stem>.txt.
     std::string line(const std::string &product, const std::string &version,

@@ -43,21 +43,32 @@ TEST_F(CatalogueFetch, FailuresReplaceThePane)
     launchWith("\xB9\xCC\xBC\xFE;1;2;3;4;a;b\n");
     EXPECT_EQ(m_app->infoText(), QStringLiteral("读取固件列表失败：服务器返回内容无法解析"));
 
-    // An error page is not a catalogue, whatever it holds.
-    launchWith(line("MORVANE X5", "V1", "c", "x5"), 404);
-    EXPECT_TRUE(
-        m_app->infoText().startsWith("读取固件列表失败：The server answered with HTTP status 404"));
-    EXPECT_TRUE(m_app->allItems().isEmpty());
-
-    QUrl deadURL;
+    // An error page is not a catalogue, whatever it holds, and neither is a list cut short.
+    const std::string list = line("MORVANE X5", "V1", "c", "x5");
+    const QString failed = QStringLiteral("读取固件列表失败：");
+    const struct
     {
-        CatalogueServer gone;
-        deadURL = QUrl(QString::fromStdString(gone.url(listPath)));
+        std::string listURL;
+        std::optional<CatalogueServer::Response> response;
+        QString text;
+    } cases[] = {
+        {url(listPath), CatalogueServer::Response{500, list},
+         failed + "The server answered with HTTP status 500"},
+        {url(listPath), droppedAfter(list, 20), failed},
+        {refusedUrl(listPath), std::nullopt, failed},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        if (c.response) {
+            m_server.setResponse(listPath, *c.response);
+        }
+        makeApp(QUrl(QString::fromStdString(c.listURL))).fetchFirmwareList();
+        ASSERT_TRUE(waitForText([](const QString &t) { return t != loading; }));
+        EXPECT_TRUE(m_app->infoText().startsWith(c.text)) << m_app->infoText().toStdString();
+        EXPECT_GT(m_app->infoText().size(), failed.size() + 5);
+        EXPECT_TRUE(m_app->allItems().isEmpty());
+        EXPECT_FALSE(m_app->isUpdateEnabled());
     }
-    makeApp(deadURL).fetchFirmwareList();
-    ASSERT_TRUE(waitForText([](const QString &t) { return t != loading; }));
-    EXPECT_TRUE(m_app->infoText().startsWith("读取固件列表失败："));
-    EXPECT_GT(m_app->infoText().size(), 10);
 }
 
 TEST_F(CatalogueFetch, FirstModelAndFirstVersionAreChosenAndNotesShown)
@@ -92,28 +103,28 @@ TEST_F(CatalogueFetch, FirstModelAndFirstVersionAreChosenAndNotesShown)
 
 TEST_F(CatalogueFetch, NotesAreDecodedOrExplained)
 {
-    m_server.setBody("/fw/a.txt", "\xB9\xCC\xBC\xFE\xCB\xB5\xC3\xF7\r\n"); // GB18030
     m_server.setBody("/fw/b.txt", " \n\t \n");
     m_server.setBody("/fw/c.txt", std::string("\xFF\xFE\xFF", 3));
     m_server.setBody("/fw/d.txt", "Server error page", 500);
-    CatalogueServer::Response dropped;
-    dropped.dropConnection = true;
-    m_server.setResponse("/fw/e.txt", dropped);
+    m_server.setResponse("/fw/f.txt", droppedAfter(std::string(4000, 'n'), 1000));
     const QString none = QStringLiteral("没有读取到固件说明。");
     const QString failed = QStringLiteral("固件说明读取失败：");
     const struct
     {
         const char *stem;
         QString message;
-    } cases[] = {{"a", QStringLiteral("固件说明")},
-                 {"b", none},
+        std::string notesURL = {};
+    } cases[] = {{"b", none},
                  {"c", none},
                  {"d", failed + "The server answered with HTTP status 500"},
-                 {"e", failed}};
+                 {"f", failed},
+                 {"g", failed, refusedUrl("/fw/g.txt")}};
 
     std::string list;
     for (const auto &c : cases) {
-        list += line("A", c.stem, "", c.stem);
+        const std::string notes =
+            c.notesURL.empty() ? url("/fw/" + std::string(c.stem) + ".txt") : c.notesURL;
+        list += std::string("A;1a86;e0a1;") + c.stem + ";;" + url("/fw/x.bin") + ";" + notes + "\n";
     }
     AppDelegate &app = launchWith(list);
     for (int row = 0; row < int(std::size(cases)); ++row) {

@@ -2,14 +2,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(InfoLog, AppendJoinsWithOneLineFeedAndTrimsNothing)
-{
-    EXPECT_EQ(appendedInfoText(QString(), "first"), "first");
-    EXPECT_EQ(appendedInfoText("first", "second"), "first\nsecond");
-    EXPECT_EQ(appendedInfoText("notes", "\nPreparing"), "notes\n\nPreparing");
-    EXPECT_EQ(appendedInfoText("ends\n", "next"), "ends\n\nnext");
-}
-
 TEST(InfoLog, ReplaceOverwritesOnlyALastProgressLine)
 {
     const QString mixed = QString("a") + QChar(0x0B) + "b" + QChar(0x0C) + "c" + QChar(0x85) + "d" +

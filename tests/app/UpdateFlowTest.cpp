@@ -1,7 +1,9 @@
 #include "AppFixture.h"
 #include "FirmwareFileName.h"
+#include "OpenFailureHelp.h"
 
 #include <QFile>
+#include <cerrno>
 
 namespace {
 
@@ -119,32 +121,36 @@ TEST_F(UpdateFlow, NoSelectionOrNoDeviceStopsBeforeTheDownload)
 TEST_F(UpdateFlow, DownloadFailuresFlashNothingAndSaveNothing)
 {
     const auto device = attachDevice();
-    launchWithImage(imageOf(64));
-    CatalogueServer::Response errorPage{404, "<html>Not here</html>"};
-    CatalogueServer::Response dropped;
-    dropped.dropConnection = true;
+    const std::string fw = "/fw/X1_V2.bin";
     const struct
     {
         CatalogueServer::Response response;
         QString expected;
+        std::string firmwareURL = {};
     } cases[] = {
-        {errorPage, "Firmware download failed: The server answered with HTTP status 404"},
-        {CatalogueServer::Response{},
-         QStringLiteral("Firmware download failed: 服务器没有返回固件数据")},
-        {dropped, "Firmware download failed: "},
+        {{404, "<html>Not here</html>"},
+         "Firmware download failed: The server answered with HTTP status 404"},
+        {{}, QStringLiteral("Firmware download failed: 服务器没有返回固件数据")},
+        {droppedAfter(imageOf(4096), 1500), "Firmware download failed: "},
+        {{}, "Firmware download failed: ", refusedUrl(fw)},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.expected.toStdString());
-        m_server.setResponse("/fw/X1_V2.bin", c.response);
+        m_server.setResponse(fw, c.response);
+        m_server.setBody("/fw/X1_V2.txt", "notes");
+        const std::string firmwareURL = c.firmwareURL.empty() ? url(fw) : c.firmwareURL;
+        launchWith("MORVANE X1;1a86;e0a1;V2;c;" + firmwareURL + ";" + url("/fw/X1_V2.txt"));
+        ASSERT_TRUE(waitForEnding("notes"));
         const QStringList lines = runUpdate();
         EXPECT_EQ(lines.value(2), "MORVANE X1 found.");
-        EXPECT_TRUE(lines.value(3).startsWith(c.expected));
+        EXPECT_TRUE(lines.value(3).startsWith(c.expected)) << lines.value(3).toStdString();
         EXPECT_GT(lines.value(3).size(), 26);
+        EXPECT_EQ(lines.size(), 4);
     }
     EXPECT_EQ(device->opens(), 0u);
     EXPECT_FALSE(QDir(m_folder).exists("X1_V2.bin"));
 
-    m_server.setBody("/fw/X1_V2.bin", "image");
+    m_server.setBody(fw, "image");
     QFile blocker(m_folder);
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
@@ -153,32 +159,66 @@ TEST_F(UpdateFlow, DownloadFailuresFlashNothingAndSaveNothing)
 
 TEST_F(UpdateFlow, TransferFailuresEndTheFlowWithTheDeviceClosed)
 {
-    SimulatedBootloaderDevice::Behaviour wrongByte;
-    wrongByte.answerBytes = {{5, 0x02}};
-    SimulatedBootloaderDevice::Behaviour failingWrite;
-    // The handshake request is report 1, so this is the 11th of 32 image reports.
-    failingWrite.writeFailure = SimulatedBootloaderDevice::WriteFailure{12, 5};
-    const struct
-    {
-        SimulatedBootloaderDevice::Behaviour behaviour;
-        QString lastProgress;
-        QString failure;
-    } cases[] = {
-        {wrongByte, "Starting firmware transfer...",
-         "Update failed: Unexpected bootloader response: 5A C3 1E 7B 01 02"},
-        {failingWrite, "Update progress: 25%",
-         "Update failed: Unable to write HID report. IOKit code: 5."},
+    using namespace std::chrono_literals;
+    using Behaviour = SimulatedBootloaderDevice::Behaviour;
+    const QString starting = "Starting firmware transfer...";
+    const QString timedOut = "Update failed: Timed out waiting for bootloader response.";
+    const QString help = QString::fromStdString(*openFailureHelp(BootloaderError::openFailed(13)));
+    // The handshake request is report 1: the last two fail at the 11th and 10th image report.
+    const std::pair<Behaviour, QStringList> cases[] = {
+        {behaviourWith(&Behaviour::answerBytes, {{5, 0x02}}),
+         {starting, "Update failed: Unexpected bootloader response: 5A C3 1E 7B 01 02 00 01."}},
+        {behaviourWith(&Behaviour::answers, false), {starting, timedOut}},
+        {behaviourWith(&Behaviour::answerResult, int32_t(0xE00002C5)), {starting, timedOut}},
+        {behaviourWith(&Behaviour::answerLength, 32),
+         {starting, "Update failed: Unexpected HID response length: 32."}},
+        {behaviourWith(&Behaviour::answerDelay, 3300ms), {starting, timedOut}},
+        {behaviourWith(&Behaviour::openFailure, EACCES),
+         {starting, "Update failed: Unable to open HID device. IOKit code: 13.", help}},
+        {behaviourWith(&Behaviour::writeFailure, SimulatedBootloaderDevice::WriteFailure{12, 5}),
+         {"Update progress: 25%", "Update failed: Unable to write HID report. IOKit code: 5."}},
+        {behaviourWith(&Behaviour::vanishAfterReports, 10),
+         {"Update progress: 25%",
+          "Update failed: Unable to write HID report. IOKit code: -536870208."}},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.failure.toStdString());
-        const auto device = attachDevice(c.behaviour);
+    for (const auto &[behaviour, ending] : cases) {
+        SCOPED_TRACE(ending.last().toStdString());
+        const auto device = attachDevice(behaviour);
         launchWithImage(imageOf(2048));
         const QStringList lines = runUpdate();
-        EXPECT_EQ(lines.value(lines.size() - 2), c.lastProgress);
-        EXPECT_TRUE(lines.last().startsWith(c.failure)) << lines.last().toStdString();
+        EXPECT_EQ(lines.mid(lines.size() - ending.size()), ending);
         EXPECT_FALSE(device->isOpen());
         m_hid.detach(device);
     }
+}
+
+TEST_F(UpdateFlow, AStoppedUpdateEndsAtAReportBoundaryWithTheDeviceClosed)
+{
+    const auto device = attachDevice();
+    launchWithImage(imageOf(4096));
+    m_app->updateSelectedFirmware();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return device->imageReportCount() >= 3; }, 20'000));
+    m_app->stopUpdate();
+    EXPECT_FALSE(device->isOpen());
+    const std::size_t reports = device->imageReportCount();
+    ASSERT_TRUE(waitForUpdateToEnd());
+    EXPECT_EQ(device->imageReportCount(), reports);
+    EXPECT_LT(reports, 64u);
+    for (const auto &report : device->reports()) {
+        EXPECT_EQ(report.bytes.size(), 64u);
+    }
+    EXPECT_EQ(m_app->infoText().section('\n', -1), AppDelegate::updateStoppedLine);
+    EXPECT_TRUE(m_app->isUpdateEnabled());
+
+    // Stopped while downloading, the update never reaches the device.
+    CatalogueServer::Response slow;
+    slow.body = imageOf(64);
+    slow.delay = std::chrono::milliseconds(300);
+    m_server.setResponse("/fw/X1_V2.bin", slow);
+    m_app->updateSelectedFirmware();
+    m_app->stopUpdate();
+    EXPECT_EQ(runUpdate().last(), AppDelegate::updateStoppedLine);
+    EXPECT_EQ(device->opens(), 1u);
 }
 
 TEST_F(UpdateFlow, AHostileFileNameStaysInTheFirmwareFolder)

@@ -8,12 +8,16 @@
 #include "InfoPane.h"
 #include "SimulatedHidBackend.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QListView>
+#include <QMessageBox>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -37,7 +41,11 @@ protected:
                                  "\n" + "Z9;1209;0001;V7;;" + m_server.url("/fw/z.bin") + ";" +
                                  m_server.url("/fw/z.txt") + "\n";
         m_server.setBody("/product/MORVANE_LST.txt", list);
-        m_server.setBody("/fw/a.txt", "notes of A");
+        std::string notes;
+        for (int i = 1; i <= 30; ++i) {
+            notes += "line " + std::to_string(i) + "\n";
+        }
+        m_server.setBody("/fw/a.txt", notes + "notes of A");
         m_server.setBody("/fw/z.txt", "notes of Z");
         m_delegate = std::make_unique<AppDelegate>(
             QUrl(QString::fromStdString(m_server.url("/product/MORVANE_LST.txt"))), m_hid,
@@ -51,8 +59,27 @@ protected:
                                20'000);
     }
 
+    // Answers the question the window asks next: the first event loop to run is the box's.
+    void answerQuestion(bool stop)
+    {
+        QTimer::singleShot(0, [this, stop] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            m_question = box->text();
+            for (QAbstractButton *button : box->buttons()) {
+                if ((box->buttonRole(button) == QMessageBox::DestructiveRole) == stop) {
+                    button->click();
+                }
+            }
+        });
+    }
+
+    int scrollPosition() const { return m_window->infoText()->verticalScrollBar()->value(); }
+    int scrollEnd() const { return m_window->infoText()->verticalScrollBar()->maximum(); }
+
     CatalogueServer m_server;
     SimulatedHidBackend m_hid;
+    QString m_question;
     QTemporaryDir m_temp;
     std::unique_ptr<AppDelegate> m_delegate;
     std::unique_ptr<MainWindow> m_window;
@@ -84,23 +111,42 @@ TEST_F(MainWindowTest, StartsEmptyWithItsBandsInPlace)
     EXPECT_EQ(qGray(image.pixel(250, 169)), 219);
 }
 
-TEST_F(MainWindowTest, ListsAndButtonFollowTheUser)
+TEST_F(MainWindowTest, ListsFollowTheUser)
 {
     ASSERT_TRUE(waitForPane("notes of A"));
     QListView &products = *m_window->productTable();
-    QListView &firmware = *m_window->firmwareTable();
-    ASSERT_EQ(products.model()->rowCount(), 2);
-    EXPECT_EQ(products.visualRect(products.model()->index(0, 0)).height(), 38);
-    EXPECT_EQ(firmware.visualRect(firmware.model()->index(0, 0)).height(), 50);
-    EXPECT_TRUE(m_window->updateButton()->isEnabled());
-
     const QRect second = products.visualRect(products.model()->index(1, 0));
     QTest::mouseClick(products.viewport(), Qt::LeftButton, {}, second.center());
     ASSERT_TRUE(waitForPane("notes of Z"));
-    EXPECT_EQ(m_window->infoText()->toPlainText(), "Model: Z9\nVersion: V7\n\n\nnotes of Z");
-    EXPECT_EQ(firmware.model()->rowCount(), 1);
-
-    QTest::mouseClick(m_window->updateButton(), Qt::LeftButton, {}, QPoint(250, 24));
-    ASSERT_TRUE(waitForPane("No Z9 found. Please check the USB connection."));
+    EXPECT_EQ(m_window->firmwareTable()->model()->rowCount(), 1);
     EXPECT_TRUE(m_window->updateButton()->isEnabled());
+}
+
+TEST_F(MainWindowTest, ClosingDuringAnUpdateAsksFirstAndStopsOnlyWhenConfirmed)
+{
+    // Long notes are shown from their first line; the update's lines follow the end.
+    ASSERT_TRUE(waitForPane("notes of A"));
+    EXPECT_GT(scrollEnd(), 0);
+    EXPECT_EQ(scrollPosition(), 0);
+    const auto device = std::make_shared<SimulatedBootloaderDevice>(0x1A86, 0xE0A1);
+    m_hid.attach(device);
+    m_server.setBody("/fw/a.bin", std::string(4096, 'x'));
+    QTest::mouseClick(m_window->updateButton(), Qt::LeftButton, {}, QPoint(250, 24));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return m_window->infoText()->toPlainText().contains("Update progress:"); }, 20'000));
+    EXPECT_EQ(scrollPosition(), scrollEnd());
+
+    answerQuestion(false);
+    EXPECT_FALSE(m_window->close());
+    EXPECT_EQ(m_question, MainWindow::stopQuestion);
+    EXPECT_TRUE(m_window->isVisible());
+    EXPECT_TRUE(m_delegate->isUpdating());
+
+    answerQuestion(true);
+    EXPECT_TRUE(m_window->close());
+    EXPECT_FALSE(device->isOpen());
+    const std::size_t reports = device->imageReportCount();
+    EXPECT_LT(reports, 64u);
+    QTest::qWait(200);
+    EXPECT_EQ(device->imageReportCount(), reports);
 }

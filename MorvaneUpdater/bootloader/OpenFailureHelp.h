@@ -1,0 +1,11 @@
+#pragma once
+
+#include "BootloaderError.h"
+
+#include <optional>
+#include <string>
+
+// What the user can do about a device that is attached but may not be opened: on Linux a
+// hidraw node that denies access (EACCES or EPERM). Nothing for every other error, and
+// nothing on other platforms. Shown on the line after the error's own message.
+std::optional<std::string> openFailureHelp(const BootloaderError &error);

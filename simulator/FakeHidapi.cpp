@@ -1,0 +1,232 @@
+#include "FakeHidapi.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <hidapi.h>
+#include <mutex>
+
+struct hid_device_
+{
+    std::unique_ptr<HidDevice> handle;
+    std::shared_ptr<SimulatedBootloaderDevice> device;
+};
+
+namespace {
+
+struct State
+{
+    std::mutex mutex;
+    std::vector<std::pair<std::string, std::shared_ptr<SimulatedBootloaderDevice>>> devices;
+    FakeHidapi::Faults faults;
+    std::vector<FakeHidapi::Call> calls;
+    int openHandles = 0;
+    int liveEnumerations = 0;
+};
+
+State &state()
+{
+    static State instance;
+    return instance;
+}
+
+// Records the call and hands out the faults in force, under the lock.
+FakeHidapi::Faults record(FakeHidapi::Call call)
+{
+    State &s = state();
+    const std::lock_guard lock(s.mutex);
+    s.calls.push_back(std::move(call));
+    return s.faults;
+}
+
+} // namespace
+
+namespace FakeHidapi {
+
+void reset()
+{
+    State &s = state();
+    const std::lock_guard lock(s.mutex);
+    s.devices.clear();
+    s.faults = {};
+    s.calls.clear();
+    s.openHandles = 0;
+    s.liveEnumerations = 0;
+}
+
+void attach(const std::string &path, std::shared_ptr<SimulatedBootloaderDevice> device)
+{
+    State &s = state();
+    const std::lock_guard lock(s.mutex);
+    s.devices.emplace_back(path, std::move(device));
+}
+
+void setFaults(const Faults &faults)
+{
+    State &s = state();
+    const std::lock_guard lock(s.mutex);
+    s.faults = faults;
+}
+
+std::vector<Call> calls()
+{
+    State &s = state();
+    const std::lock_guard lock(s.mutex);
+    return s.calls;
+}
+
+std::size_t count(std::string_view function)
+{
+    const std::vector<Call> all = calls();
+    return std::size_t(std::count_if(all.begin(), all.end(),
+                                     [&](const Call &call) { return call.function == function; }));
+}
+
+int openHandles()
+{
+    State &s = state();
+    const std::lock_guard lock(s.mutex);
+    return s.openHandles;
+}
+
+int liveEnumerations()
+{
+    State &s = state();
+    const std::lock_guard lock(s.mutex);
+    return s.liveEnumerations;
+}
+
+} // namespace FakeHidapi
+
+extern "C" {
+
+int hid_init(void)
+{
+    return record({"hid_init"}).initResult;
+}
+
+int hid_exit(void)
+{
+    record({"hid_exit"});
+    return 0;
+}
+
+// Like hidapi, an identifier of 0 matches any device.
+hid_device_info *hid_enumerate(unsigned short vendor_id, unsigned short product_id)
+{
+    record({.function = "hid_enumerate", .vendorID = vendor_id, .productID = product_id});
+    State &s = state();
+    const std::lock_guard lock(s.mutex);
+    hid_device_info *first = nullptr;
+    hid_device_info **next = &first;
+    for (const auto &[path, device] : s.devices) {
+        if (!device->isPresent() || (vendor_id != 0 && vendor_id != device->vendorID()) ||
+            (product_id != 0 && product_id != device->productID())) {
+            continue;
+        }
+        auto *info = static_cast<hid_device_info *>(std::calloc(1, sizeof(hid_device_info)));
+        info->path = strdup(path.c_str());
+        info->vendor_id = device->vendorID();
+        info->product_id = device->productID();
+        *next = info;
+        next = &info->next;
+    }
+    ++s.liveEnumerations;
+    return first;
+}
+
+void hid_free_enumeration(hid_device_info *devs)
+{
+    record({"hid_free_enumeration"});
+    while (devs != nullptr) {
+        hid_device_info *next = devs->next;
+        std::free(devs->path);
+        std::free(devs);
+        devs = next;
+    }
+    State &s = state();
+    const std::lock_guard lock(s.mutex);
+    --s.liveEnumerations;
+}
+
+hid_device *hid_open_path(const char *path)
+{
+    const FakeHidapi::Faults faults = record({.function = "hid_open_path", .path = path});
+    std::shared_ptr<SimulatedBootloaderDevice> device;
+    {
+        State &s = state();
+        const std::lock_guard lock(s.mutex);
+        for (const auto &[devicePath, candidate] : s.devices) {
+            if (devicePath == path && candidate->isPresent()) {
+                device = candidate;
+            }
+        }
+    }
+    if (!device) {
+        errno = ENOENT;
+        return nullptr;
+    }
+    if (faults.openErrno != 0) {
+        errno = faults.openErrno;
+        return nullptr;
+    }
+    std::unique_ptr<HidDevice> handle = device->newHandle();
+    if (handle->open() != 0) {
+        errno = EIO;
+        return nullptr;
+    }
+    State &s = state();
+    const std::lock_guard lock(s.mutex);
+    ++s.openHandles;
+    return new hid_device{std::move(handle), std::move(device)};
+}
+
+int hid_write(hid_device *dev, const unsigned char *data, size_t length)
+{
+    const FakeHidapi::Faults faults =
+        record({.function = "hid_write", .bytes = {data, data + length}, .device = dev});
+    // The leading byte is the report ID; the device gets the payload.
+    if (length == 0 || data[0] != 0x00 ||
+        dev->handle->writeOutputReport(std::span(data + 1, length - 1)) != 0) {
+        errno = dev->device->isPresent() ? EIO : ENODEV;
+        return -1;
+    }
+    if (faults.writeResult) {
+        errno = faults.writeErrno;
+        return *faults.writeResult;
+    }
+    return int(length);
+}
+
+int hid_read_timeout(hid_device *dev, unsigned char *data, size_t length, int milliseconds)
+{
+    const FakeHidapi::Faults faults = record({.function = "hid_read_timeout",
+                                              .length = length,
+                                              .milliseconds = milliseconds,
+                                              .device = dev});
+    if (faults.readErrno != 0) {
+        errno = faults.readErrno;
+        return -1;
+    }
+    const std::optional<HidInputReport> report =
+        dev->handle->readInputReport(std::chrono::milliseconds(std::max(milliseconds, 0)));
+    if (!report) {
+        return 0;
+    }
+    const std::size_t copied = std::min(length, report->bytes.size());
+    std::copy_n(report->bytes.begin(), copied, data);
+    return int(copied);
+}
+
+void hid_close(hid_device *dev)
+{
+    record({.function = "hid_close", .device = dev});
+    dev->handle->close();
+    delete dev;
+    State &s = state();
+    const std::lock_guard lock(s.mutex);
+    --s.openHandles;
+}
+
+} // extern "C"
