@@ -48,7 +48,7 @@ usr/bin/morvane-updater
 $rules_dir/70-morvane-updater.rules
 usr/share/applications/morvane-updater.desktop
 usr/share/icons/hicolor/scalable/apps/morvane-updater.svg
-usr/share/metainfo/example.morvane.updater.metainfo.xml
+usr/share/metainfo/com.morvane.updater.metainfo.xml
 usr/share/man/man1/morvane-updater.1.gz
 usr/share/doc/morvane-updater/changelog.gz
 usr/share/doc/morvane-updater/copyright
