@@ -146,6 +146,14 @@ if command -v cpack >/dev/null 2>&1 && command -v dpkg-deb >/dev/null 2>&1; then
             [ -n "$(dpkg-deb -f "$deb" Description)" ] || fail "deb: no Description"
             dpkg-deb -x "$deb" "$scratch/deb-root"
             check_tree "$scratch/deb-root" "deb"
+            # The version is set in three places; a release must bump all of them.
+            version=$(dpkg-deb -f "$deb" Version)
+            latest=$(zcat "$scratch/deb-root/usr/share/doc/morvane-updater/changelog.gz" | sed -n 1p)
+            [[ $latest == "morvane-updater ($version) "* ]] ||
+                fail "deb: the changelog's latest entry is not version $version: $latest"
+            grep -qF "<release version=\"$version\"" \
+                "$scratch/deb-root/usr/share/metainfo/com.morvane.updater.metainfo.xml" ||
+                fail "deb: the AppStream metadata lists no release $version"
             if command -v lintian >/dev/null 2>&1; then
                 # Errors fail the check; whatever else lintian says is shown in the log.
                 lintian --fail-on error "$deb" >&2 || fail "deb: lintian reports errors"
