@@ -2,7 +2,8 @@
 # Installs a build tree the way a distribution does (prefix /usr into a scratch DESTDIR) and
 # checks that each file lies where a Linux desktop looks for it and that nothing else is
 # installed. When cpack and dpkg-deb are present, it also builds the Debian package into a
-# scratch folder and checks the package's file list, control fields and unpacked contents.
+# scratch folder and checks the package's file list, control fields and unpacked contents,
+# and, when lintian is present, that lintian finds no errors in it.
 #
 # Usage: check-install.sh <build-dir> <vendor-ids> [<rules-dir>]
 #   vendor ids comma-separated (e.g. 1a86,1209); rules-dir is where the udev rule lands under
@@ -47,6 +48,10 @@ usr/bin/morvane-updater
 $rules_dir/70-morvane-updater.rules
 usr/share/applications/morvane-updater.desktop
 usr/share/icons/hicolor/scalable/apps/morvane-updater.svg
+usr/share/metainfo/com.morvane.updater.metainfo.xml
+usr/share/man/man1/morvane-updater.1.gz
+usr/share/doc/morvane-updater/changelog.gz
+usr/share/doc/morvane-updater/copyright
 EOF
 )
 
@@ -72,7 +77,7 @@ check_tree() {
     if [ -f "$desktop" ]; then
         local key
         for key in 'Type=Application' 'Name=Morvane Updater' 'Exec=morvane-updater' \
-            'Icon=morvane-updater' 'Categories=Utility;System;'; do
+            'Icon=morvane-updater' 'Categories=System;'; do
             grep -qxF "$key" "$desktop" || fail "$label: desktop entry lacks '$key'"
         done
         if command -v desktop-file-validate >/dev/null 2>&1; then
@@ -80,6 +85,16 @@ check_tree() {
         else
             echo "note: desktop-file-validate not installed; entry checked by keys only" >&2
         fi
+    fi
+
+    # The metadata as installed: valid, and its launchable desktop entry beside it.
+    if command -v appstreamcli >/dev/null 2>&1; then
+        appstreamcli validate-tree --no-net "$root" >"$scratch/appstream.log" 2>&1 || {
+            cat "$scratch/appstream.log" >&2
+            fail "$label: appstreamcli rejects the installed metadata"
+        }
+    else
+        echo "note: appstreamcli not installed; installed metadata not validated" >&2
     fi
 
     local icon=$root/usr/share/icons/hicolor/scalable/apps/morvane-updater.svg
@@ -131,6 +146,20 @@ if command -v cpack >/dev/null 2>&1 && command -v dpkg-deb >/dev/null 2>&1; then
             [ -n "$(dpkg-deb -f "$deb" Description)" ] || fail "deb: no Description"
             dpkg-deb -x "$deb" "$scratch/deb-root"
             check_tree "$scratch/deb-root" "deb"
+            # The version is set in three places; a release must bump all of them.
+            version=$(dpkg-deb -f "$deb" Version)
+            latest=$(zcat "$scratch/deb-root/usr/share/doc/morvane-updater/changelog.gz" | sed -n 1p)
+            [[ $latest == "morvane-updater ($version) "* ]] ||
+                fail "deb: the changelog's latest entry is not version $version: $latest"
+            grep -qF "<release version=\"$version\"" \
+                "$scratch/deb-root/usr/share/metainfo/com.morvane.updater.metainfo.xml" ||
+                fail "deb: the AppStream metadata lists no release $version"
+            if command -v lintian >/dev/null 2>&1; then
+                # Errors fail the check; whatever else lintian says is shown in the log.
+                lintian --fail-on error "$deb" >&2 || fail "deb: lintian reports errors"
+            else
+                echo "note: lintian not installed; the package is not linted" >&2
+            fi
         fi
     else
         cat "$scratch/cpack.log" >&2

@@ -31,6 +31,7 @@ QVariant CatalogueListModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole:
         return cell.detail.isEmpty() ? cell.title : cell.title + QLatin1Char('\n') + cell.detail;
     case CatalogueRoles::DetailRole:
+    case Qt::AccessibleDescriptionRole:
         return cell.detail;
     default:
         return {};

@@ -33,7 +33,7 @@ void applyLightAppearance(QApplication &app)
     palette.setColor(QPalette::ButtonText, Qt::black);
     palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 220));
     palette.setColor(QPalette::ToolTipText, Qt::black);
-    palette.setColor(QPalette::Highlight, QColor(0, 99, 225));
+    palette.setColor(QPalette::Highlight, accentColor());
     palette.setColor(QPalette::HighlightedText, Qt::white);
     palette.setColor(QPalette::PlaceholderText, QColor(128, 128, 128));
     palette.setColor(QPalette::Disabled, QPalette::Text, QColor(150, 150, 150));

@@ -21,6 +21,12 @@ inline QColor selectionColor()
     return QColor(196, 221, 250);
 }
 
+// The highlight of the light desktop look; also the update button's focus ring.
+inline QColor accentColor()
+{
+    return QColor(0, 99, 225);
+}
+
 // The system font at a size in logical pixels, as the window's layout is measured.
 QFont systemFont(int pixelSize, bool bold = false);
 

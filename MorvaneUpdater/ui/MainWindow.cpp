@@ -97,6 +97,14 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
     layout->addWidget(m_infoText);
     layout->addWidget(m_updateButton);
 
+    // For the keyboard and screen readers: named lists and pane, and Tab going down the window.
+    m_productTable->setAccessibleName(QStringLiteral("Models"));
+    m_firmwareTable->setAccessibleName(QStringLiteral("Firmware versions"));
+    m_infoText->setAccessibleName(QStringLiteral("Information"));
+    setTabOrder(m_productTable, m_firmwareTable);
+    setTabOrder(m_firmwareTable, m_infoText);
+    setTabOrder(m_infoText, m_updateButton);
+
     m_updateButton->setEnabled(delegate.isUpdateEnabled());
     connect(&delegate, &AppDelegate::updateEnabledChanged, m_updateButton,
             &FullWidthButton::setEnabled);

@@ -2,9 +2,14 @@
 
 #include "ImageProbe.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QBackingStore>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -28,6 +33,11 @@ protected:
     {
         const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? which : Qt::NoButton;
         QMouseEvent event(type, at, button.mapToGlobal(at), which, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(&button, &event);
+    }
+    void key(QEvent::Type type, int key, bool autoRepeat = false)
+    {
+        QKeyEvent event(type, key, Qt::NoModifier, QString(), autoRepeat);
         QCoreApplication::sendEvent(&button, &event);
     }
     void press() { send(QEvent::MouseButtonPress, {250, 24}); }
@@ -105,4 +115,88 @@ TEST_F(FullWidthButtonTest, DisabledButtonIgnoresClicksAndKeepsAHeldPressForLate
     button.setEnabled(true);
     release();
     EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(FullWidthButtonTest, KeysAndTheScreenReaderPressItAsTheMouseDoes)
+{
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&button);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Button);
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("Update"));
+    QAccessibleActionInterface *actions = accessible->actionInterface();
+    ASSERT_NE(actions, nullptr);
+
+    const auto keyClick = [this](int which) {
+        return [this, which] {
+            key(QEvent::KeyPress, which);
+            EXPECT_EQ(button.isPressed(), button.isEnabled());
+            // A held key repeats its press; the button still clicks once.
+            key(QEvent::KeyPress, which, true);
+            key(QEvent::KeyRelease, which, true);
+            key(QEvent::KeyRelease, which);
+        };
+    };
+    const std::pair<const char *, std::function<void()>> ways[] = {
+        {"mouse",
+         [this] {
+             press();
+             release();
+         }},
+        {"space", keyClick(Qt::Key_Space)},
+        {"return", keyClick(Qt::Key_Return)},
+        {"enter", keyClick(Qt::Key_Enter)},
+        {"screen reader",
+         [&] {
+             actions->doAction(QAccessibleActionInterface::pressAction());
+         }},
+    };
+    for (const bool enabled : {true, false}) {
+        button.setEnabled(enabled);
+        EXPECT_EQ(accessible->state().disabled, !enabled);
+        EXPECT_EQ(actions->actionNames().contains(QAccessibleActionInterface::pressAction()),
+                  enabled);
+        for (const auto &[name, pressIt] : ways) {
+            SCOPED_TRACE(testing::Message() << name << (enabled ? " enabled" : " disabled"));
+            clicks = 0;
+            pressIt();
+            EXPECT_EQ(clicks, enabled ? 1 : 0);
+            EXPECT_FALSE(button.isPressed());
+        }
+    }
+
+    // Other keys pass by; a key held while the focus leaves ends without a click.
+    button.setEnabled(true);
+    clicks = 0;
+    key(QEvent::KeyPress, Qt::Key_A);
+    key(QEvent::KeyRelease, Qt::Key_A);
+    key(QEvent::KeyPress, Qt::Key_Space);
+    QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(&button, &focusOut);
+    key(QEvent::KeyRelease, Qt::Key_Space);
+    EXPECT_FALSE(button.isPressed());
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(FullWidthButtonTest, KeyboardFocusDrawsAFlatRingInsideTheButton)
+{
+    const QImage unfocused = button.grab().toImage();
+    button.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&button));
+    button.setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(button.hasFocus());
+    const QImage focused = button.grab().toImage();
+    const QRgb ring = FullWidthButton::focusRingColor().rgb();
+    // Two pixels wide, three in from the sides and the bottom and below the edge line.
+    for (const QPoint at : {QPoint(3, 24), QPoint(4, 24), QPoint(width - 4, 24), QPoint(250, 4),
+                            QPoint(250, 5), QPoint(250, height - 4)}) {
+        EXPECT_EQ(focused.pixel(at), ring) << at.x() << "," << at.y();
+        EXPECT_NE(unfocused.pixel(at), ring);
+    }
+    for (const QPoint at : {QPoint(2, 24), QPoint(5, 24), QPoint(250, 3), QPoint(250, 6),
+                            QPoint(250, height - 3), QPoint(250, height - 1)}) {
+        EXPECT_EQ(focused.pixel(at), unfocused.pixel(at)) << at.x() << "," << at.y();
+    }
+    expectLook(focused, enabledBackground, enabledTitle);
+    button.clearFocus();
+    EXPECT_TRUE(button.grab().toImage() == unfocused);
 }
