@@ -9,6 +9,7 @@
 #include "ProgressFilter.h"
 #include "ServerTextDecoder.h"
 #include "UnicodeText.h"
+#include "UpdateMessages.h"
 #include "UsbIdentifier.h"
 
 #include <QFileInfo>
@@ -99,12 +100,12 @@ void AppDelegate::fetchFirmwareList()
         reply->deleteLater();
         const DownloadResult result = takeDownloadResult(*reply);
         if (!result.succeeded()) {
-            setInfoText(QStringLiteral("读取固件列表失败：") + result.errorDescription);
+            setInfoText(UpdateMessages::catalogueFetchFailed(result.errorDescription));
             return;
         }
         const std::optional<QString> text = decodeStrictUtf8(*result.body);
         if (!text) {
-            setInfoText(QStringLiteral("读取固件列表失败：服务器返回内容无法解析"));
+            setInfoText(UpdateMessages::catalogueUndecodable());
             return;
         }
         m_allItems = parseFirmwareList(*text);
@@ -166,11 +167,11 @@ void AppDelegate::showFirmwareInfo(const FirmwareItem &item)
         const DownloadResult result = takeDownloadResult(*reply);
         QString message;
         if (!result.succeeded()) {
-            message = QStringLiteral("固件说明读取失败：") + result.errorDescription;
+            message = UpdateMessages::notesFetchFailed(result.errorDescription);
         } else {
             const std::optional<QString> notes = decodeServerText(*result.body);
             const QString trimmed = notes ? trimWhitespaceAndNewlines(*notes) : QString();
-            message = trimmed.isEmpty() ? QStringLiteral("没有读取到固件说明。") : trimmed;
+            message = trimmed.isEmpty() ? UpdateMessages::noNotes() : trimmed;
         }
         setInfoText(header + QStringLiteral("\n\n") + message);
     });
@@ -224,15 +225,13 @@ void AppDelegate::updateSelectedFirmware()
     const FirmwareItem item = *m_selectedFirmware;
     m_updating = true;
     setUpdateEnabled(false);
-    appendInfo(QStringLiteral("\nPreparing to update ") + item.product + QLatin1Char(' ') +
-               item.version + QStringLiteral("..."));
+    appendInfo(QLatin1Char('\n') + UpdateMessages::preparingUpdate(item.product, item.version));
 
     if (!isDevicePresent(m_hid, item)) {
-        finishUpdate(QStringLiteral("No ") + item.product +
-                     QStringLiteral(" found. Please check the USB connection."));
+        finishUpdate(UpdateMessages::deviceAbsent(item.product));
         return;
     }
-    appendInfo(item.product + QStringLiteral(" found."));
+    appendInfo(UpdateMessages::deviceFound(item.product));
     downloadFirmware(item);
 }
 
@@ -243,12 +242,12 @@ void AppDelegate::downloadFirmware(const FirmwareItem &item)
         reply->deleteLater();
         const DownloadResult result = takeDownloadResult(*reply);
         if (!result.succeeded()) {
-            finishUpdate(QStringLiteral("Firmware download failed: ") + result.errorDescription);
+            finishUpdate(UpdateMessages::downloadFailed(result.errorDescription));
             return;
         }
         // An empty image would be "flashed" without a byte reaching the device.
         if (result.body->isEmpty()) {
-            finishUpdate(QStringLiteral("Firmware download failed: 服务器没有返回固件数据"));
+            finishUpdate(UpdateMessages::noFirmwareData());
             return;
         }
         const QByteArray image = *result.body;
@@ -256,12 +255,11 @@ void AppDelegate::downloadFirmware(const FirmwareItem &item)
                           image)
             .then(this, [this, item, image](const SavedFirmware &saved) {
                 if (!saved.succeeded()) {
-                    finishUpdate(QStringLiteral("Firmware download failed: ") +
-                                 saved.errorDescription);
+                    finishUpdate(UpdateMessages::downloadFailed(saved.errorDescription));
                     return;
                 }
-                appendInfo(QStringLiteral("Firmware downloaded: ") +
-                           firmwareDisplayName(QFileInfo(saved.filePath).fileName()));
+                appendInfo(UpdateMessages::firmwareDownloaded(
+                    firmwareDisplayName(QFileInfo(saved.filePath).fileName())));
                 flashFirmware(image, item);
             });
     });
@@ -269,15 +267,14 @@ void AppDelegate::downloadFirmware(const FirmwareItem &item)
 
 void AppDelegate::flashFirmware(const QByteArray &firmware, const FirmwareItem &item)
 {
-    appendInfo(QStringLiteral("Starting firmware transfer..."));
+    appendInfo(UpdateMessages::transferStarting());
     m_transferPool.start([this, firmware, item] {
         const std::span<const uint8_t> bytes(
             reinterpret_cast<const uint8_t *>(firmware.constData()), size_t(firmware.size()));
         ProgressFilter filter;
         const auto progress = [this, &filter](int percent) {
             if (const std::optional<int> shown = filter.accept(percent)) {
-                const QString line = QStringLiteral("Update progress: ") + QString::number(*shown) +
-                                     QLatin1Char('%');
+                const QString line = UpdateMessages::progress(*shown);
                 QMetaObject::invokeMethod(
                     this, [this, line] { replaceLastInfoLine(line); }, Qt::QueuedConnection);
             }
@@ -285,12 +282,12 @@ void AppDelegate::flashFirmware(const QByteArray &firmware, const FirmwareItem &
         QString finalLine;
         try {
             m_bootloader.flash(bytes, item.vid.toStdString(), item.pid.toStdString(), progress);
-            finalLine = QStringLiteral("Update completed.");
+            finalLine = UpdateMessages::updateCompleted();
         } catch (const BootloaderError &error) {
-            finalLine = QStringLiteral("Update failed: ") +
-                        QString::fromStdString(error.errorDescription());
+            finalLine =
+                UpdateMessages::updateFailed(QString::fromStdString(error.errorDescription()));
         } catch (const std::exception &error) {
-            finalLine = QStringLiteral("Update failed: ") + QString::fromUtf8(error.what());
+            finalLine = UpdateMessages::updateFailed(QString::fromUtf8(error.what()));
         }
         QMetaObject::invokeMethod(
             this, [this, finalLine] { finishUpdate(finalLine); }, Qt::QueuedConnection);

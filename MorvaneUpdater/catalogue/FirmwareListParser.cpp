@@ -65,7 +65,9 @@ bool hasBracketOutsideHost(const QUrl &url)
            hasBracket(url.fragment(QUrl::FullyEncoded));
 }
 
-void parseLine(QStringView line, QList<FirmwareItem> &items)
+} // namespace
+
+std::variant<FirmwareItem, LineRejection> parseFirmwareLine(QStringView line)
 {
     // Only the first seven fields are used, so scanning stops at the seventh separator:
     // a line of a million semicolons costs no more than its first few.
@@ -83,20 +85,20 @@ void parseLine(QStringView line, QList<FirmwareItem> &items)
         fields[fieldCount++] = line.sliced(fieldStart);
     }
     if (fieldCount < recordFieldCount) {
-        return;
+        return LineRejection::tooFewFields;
     }
 
     std::optional<QUrl> firmwareURL =
         parseCatalogueUrl(trimWhitespaceAndNewlines(fields[5]).toString());
     if (!firmwareURL) {
-        return;
+        return LineRejection::invalidFirmwareURL;
     }
     std::optional<QUrl> notesURL =
         parseCatalogueUrl(trimWhitespaceAndNewlines(fields[6]).toString());
     if (!notesURL) {
-        return;
+        return LineRejection::invalidNotesURL;
     }
-    items.append(FirmwareItem{
+    return FirmwareItem{
         trimWhitespaceAndNewlines(fields[0]).toString(),
         trimWhitespaceAndNewlines(fields[1]).toString().toUpper(),
         trimWhitespaceAndNewlines(fields[2]).toString().toUpper(),
@@ -104,10 +106,8 @@ void parseLine(QStringView line, QList<FirmwareItem> &items)
         trimWhitespaceAndNewlines(fields[4]).toString(),
         std::move(*firmwareURL),
         std::move(*notesURL),
-    });
+    };
 }
-
-} // namespace
 
 QStringList splitCatalogueLines(const QString &text)
 {
@@ -132,6 +132,11 @@ std::optional<QUrl> parseCatalogueUrl(const QString &text)
 QList<FirmwareItem> parseFirmwareList(const QString &text)
 {
     QList<FirmwareItem> items;
-    forEachLine(text, [&items](QStringView line) { parseLine(line, items); });
+    forEachLine(text, [&items](QStringView line) {
+        std::variant<FirmwareItem, LineRejection> result = parseFirmwareLine(line);
+        if (auto *item = std::get_if<FirmwareItem>(&result)) {
+            items.append(std::move(*item));
+        }
+    });
     return items;
 }
