@@ -1,0 +1,40 @@
+#pragma once
+
+#include "Console.h"
+#include "Environment.h"
+#include "FirmwareItem.h"
+#include "Invocation.h"
+
+#include <QList>
+
+class Downloader;
+
+// The subcommands; each returns its exit status.
+int runList(const Invocation &invocation, Environment &environment, Console &console);
+int runNotes(const Invocation &invocation, Environment &environment, Console &console);
+int runDevices(const Invocation &invocation, Environment &environment, Console &console);
+int runFlash(const Invocation &invocation, Environment &environment, Console &console);
+int runLint(const Invocation &invocation, Environment &environment, Console &console);
+
+struct LoadedCatalogue
+{
+    QList<FirmwareItem> items;
+    int status = 0;
+};
+
+// Downloads and parses the list file as the window does; a failure is reported with the
+// window's text.
+LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL, Console &console);
+
+// The records of the model named `model`, by its full name or as the model list shows it
+// (without the maker word), in catalogue order.
+QList<FirmwareItem> findModel(const QList<FirmwareItem> &items, const QString &model);
+
+// "1A86:E0A1"
+QString usbIds(int64_t vendorID, int64_t productID);
+
+// Whether an open failure means that this user may not open the device (hidraw's EACCES
+// or EPERM).
+bool isPermissionDenied(int32_t openCode);
+// What to do about it.
+QString permissionHint();
