@@ -165,7 +165,8 @@ public:
             }
         }
         if (digest.startsWith(QLatin1String("sha256:"), Qt::CaseInsensitive)) {
-            static const QRegularExpression sha256(QStringLiteral("^sha256:[0-9A-Fa-f]{64}$"));
+            static const QRegularExpression sha256(QStringLiteral("^sha256:[0-9a-f]{64}$"),
+                                                   QRegularExpression::CaseInsensitiveOption);
             if (!sha256.match(digest).hasMatch()) {
                 add(Severity::warning, line, "malformed-digest",
                     fieldLabel(7) + QStringLiteral(" is not \"sha256:\" and 64 hexadecimal "
