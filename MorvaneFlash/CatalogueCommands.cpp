@@ -1,3 +1,5 @@
+#include "CatalogueSignature.h"
+#include "CatalogueTrust.h"
 #include "Commands.h"
 #include "Downloader.h"
 #include "ExitStatus.h"
@@ -6,13 +8,24 @@
 #include "ServerTextDecoder.h"
 #include "UnicodeText.h"
 #include "UpdateMessages.h"
+#include "WebAddress.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
-LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL, Console &console)
+LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
+                              const QString &catalogueKey, Console &console)
 {
+    if (const std::optional<QString> problem = webAddressProblem(listURL)) {
+        console.printError(UpdateMessages::catalogueFetchFailed(*problem));
+        return {{}, exitCatalogue};
+    }
+    const CatalogueTrust trust = catalogueTrustFromKey(catalogueKey);
+    if (trust.keyBuiltIn && !trust.key) {
+        console.printError(UpdateMessages::catalogueFetchFailed(trust.keyError));
+        return {{}, exitIntegrity};
+    }
     const Downloader::Answer answer = downloader.get(listURL);
     if (answer.stopped) {
         return {{}, exitInterrupted};
@@ -20,6 +33,21 @@ LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL, Conso
     if (!answer.result.succeeded()) {
         console.printError(UpdateMessages::catalogueFetchFailed(answer.result.errorDescription));
         return {{}, exitCatalogue};
+    }
+    if (trust.key) {
+        const Downloader::Answer signature = downloader.get(catalogueSignatureURL(listURL));
+        if (signature.stopped) {
+            return {{}, exitInterrupted};
+        }
+        const std::optional<QString> problem =
+            signature.result.succeeded()
+                ? catalogueSignatureProblem(*answer.result.body, *signature.result.body, *trust.key)
+                : QStringLiteral("The catalogue signature could not be fetched: ") +
+                      signature.result.errorDescription;
+        if (problem) {
+            console.printError(UpdateMessages::catalogueFetchFailed(*problem));
+            return {{}, exitIntegrity};
+        }
     }
     const std::optional<QString> text = decodeStrictUtf8(*answer.result.body);
     if (!text) {
@@ -51,7 +79,8 @@ QString usbIds(int64_t vendorID, int64_t productID)
 int runList(const Invocation &invocation, Environment &environment, Console &console)
 {
     Downloader downloader(environment.stop);
-    const LoadedCatalogue catalogue = loadCatalogue(downloader, invocation.listURL, console);
+    const LoadedCatalogue catalogue =
+        loadCatalogue(downloader, invocation.listURL, environment.catalogueKey, console);
     if (catalogue.status != exitSuccess) {
         return catalogue.status;
     }
@@ -92,7 +121,8 @@ int runNotes(const Invocation &invocation, Environment &environment, Console &co
     const QString &model = invocation.arguments.at(0);
     const QString &version = invocation.arguments.at(1);
     Downloader downloader(environment.stop);
-    const LoadedCatalogue catalogue = loadCatalogue(downloader, invocation.listURL, console);
+    const LoadedCatalogue catalogue =
+        loadCatalogue(downloader, invocation.listURL, environment.catalogueKey, console);
     if (catalogue.status != exitSuccess) {
         return catalogue.status;
     }
@@ -106,6 +136,10 @@ int runNotes(const Invocation &invocation, Environment &environment, Console &co
                                : QStringLiteral("No version \"%1\" of %2 in the catalogue.")
                                      .arg(version, versions.first().product));
         return exitUsage;
+    }
+    if (const std::optional<QString> problem = webAddressProblem(item->notesURL)) {
+        console.printError(UpdateMessages::notesFetchFailed(*problem));
+        return exitCatalogue;
     }
     const Downloader::Answer answer = downloader.get(item->notesURL);
     if (answer.stopped) {

@@ -1,7 +1,9 @@
 #include "CatalogueLint.h"
 
 #include "FirmwareListParser.h"
+#include "ImageDigest.h"
 #include "UnicodeText.h"
+#include "WebAddress.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -136,8 +138,7 @@ public:
             return;
         }
         const FirmwareItem &item = std::get<FirmwareItem>(parsed);
-        const QString digest = fields.size() > recordFields ? fields.at(recordFields) : QString();
-        report.records.append({line, item, digest});
+        report.records.append({line, item});
 
         if (isHeading(fields)) {
             add(Severity::warning, line, "heading",
@@ -152,46 +153,35 @@ public:
         }
         const QUrl urls[] = {item.firmwareURL, item.notesURL};
         for (const int index : {5, 6}) {
-            const QUrl &url = urls[index - 5];
-            if (!isWebAddress(url)) {
+            if (const std::optional<QString> problem = webAddressProblem(urls[index - 5])) {
                 add(Severity::warning, line, "not-web-address",
-                    fieldLabel(index) +
-                        (url.isRelative()
-                             ? QStringLiteral(" is a relative reference, which cannot be "
-                                              "downloaded: ")
-                             : QStringLiteral(" is not an http or https address, which cannot "
-                                              "be downloaded: ")) +
-                        url.toString());
+                    fieldLabel(index) + QStringLiteral(" cannot be downloaded. ") + *problem);
             }
         }
-        if (digest.startsWith(QLatin1String("sha256:"), Qt::CaseInsensitive)) {
-            static const QRegularExpression sha256(QStringLiteral("^sha256:[0-9a-f]{64}$"),
-                                                   QRegularExpression::CaseInsensitiveOption);
-            if (!sha256.match(digest).hasMatch()) {
-                add(Severity::warning, line, "malformed-digest",
-                    fieldLabel(7) + QStringLiteral(" is not \"sha256:\" and 64 hexadecimal "
-                                                   "digits; the updater refuses this version"));
-            }
-        }
-        const QString recordKey = QStringList{item.product,
-                                              item.vid,
-                                              item.pid,
-                                              item.version,
-                                              item.copyright,
-                                              item.firmwareURL.toString(),
-                                              item.notesURL.toString(),
-                                              digest}
-                                      .join(QChar(0));
-        if (const auto it = m_records.constFind(canonicalForm(recordKey)); it != m_records.cend()) {
+        lintDigest(line, item, fields.size() > recordFields ? fields.at(recordFields) : QString());
+        if (const auto it = m_records.constFind(item); it != m_records.cend()) {
             add(Severity::warning, line, "duplicate",
                 QStringLiteral("the same record as line %1").arg(*it));
         } else {
-            m_records.insert(canonicalForm(recordKey), line);
+            m_records.insert(item, line);
         }
         lintModelName(line, item.product);
     }
 
 private:
+    void lintDigest(qsizetype line, const FirmwareItem &item, const QString &field)
+    {
+        if (parseImageDigest(item.digest).state == ImageDigest::State::malformed) {
+            add(Severity::warning, line, "malformed-digest",
+                fieldLabel(7) + QStringLiteral(" is not \"sha256:\" and 64 hexadecimal digits; "
+                                               "the updater refuses this version"));
+        } else if (item.digest.isEmpty() && field.startsWith(digestPrefix, Qt::CaseInsensitive)) {
+            add(Severity::warning, line, "malformed-digest",
+                fieldLabel(7) + QStringLiteral(" must begin with \"sha256:\" in lower case; the "
+                                               "updater ignores it as written"));
+        }
+    }
+
     void lintModelName(qsizetype line, const QString &name)
     {
         const QString key = lookalikeKey(name);
@@ -213,7 +203,7 @@ private:
         }
     }
 
-    QHash<QString, qsizetype> m_records;
+    QHash<FirmwareItem, qsizetype> m_records;
     QHash<QString, std::pair<QString, qsizetype>> m_models;
     QSet<QString> m_reportedPairs;
 };
@@ -266,14 +256,6 @@ std::optional<qsizetype> firstInvalidUtf8Byte(QByteArrayView bytes)
         i += length;
     }
     return std::nullopt;
-}
-
-bool isWebAddress(const QUrl &url)
-{
-    const QString scheme = url.scheme().toLower();
-    return !url.isRelative() &&
-           (scheme == QLatin1String("http") || scheme == QLatin1String("https")) &&
-           !url.host().isEmpty();
 }
 
 LintReport lintCatalogue(const QByteArray &bytes)

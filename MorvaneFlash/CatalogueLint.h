@@ -30,8 +30,6 @@ struct LintedRecord
 {
     qsizetype line = 0;
     FirmwareItem item;
-    // Field 8 as written (trimmed); empty when the line has no eighth field.
-    QString digestField;
 };
 
 struct LintReport
@@ -48,6 +46,3 @@ std::optional<qsizetype> firstInvalidUtf8Byte(QByteArrayView bytes);
 
 // Every rule that needs nothing but the file's bytes.
 LintReport lintCatalogue(const QByteArray &bytes);
-
-// Whether the updater can download from this address: an absolute http or https URL.
-bool isWebAddress(const QUrl &url);

@@ -67,7 +67,8 @@ int runDevices(const Invocation &invocation, Environment &environment, Console &
         pairs.push_back({*invocation.vid, *invocation.pid, {}});
     } else {
         Downloader downloader(environment.stop);
-        const LoadedCatalogue catalogue = loadCatalogue(downloader, invocation.listURL, console);
+        const LoadedCatalogue catalogue =
+            loadCatalogue(downloader, invocation.listURL, environment.catalogueKey, console);
         if (catalogue.status != exitSuccess) {
             return catalogue.status;
         }

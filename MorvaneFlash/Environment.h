@@ -18,6 +18,8 @@ struct Environment
     QUrl listURL;
     // Where downloaded images are kept, as the window keeps them.
     QString firmwareFolder;
+    // The build's catalogue key (a minisign key line); empty: catalogues are taken unsigned.
+    QString catalogueKey;
     // Progress is redrawn in place on a terminal and printed as plain lines elsewhere.
     bool outIsTerminal = false;
     // Requested by Ctrl-C: a transfer ends at the next report boundary, a download is aborted.

@@ -1,4 +1,5 @@
 #include "BootloaderError.h"
+#include "CatalogueTrust.h"
 #include "Commands.h"
 #include "Downloader.h"
 #include "ExitStatus.h"
@@ -6,10 +7,12 @@
 #include "FirmwareStore.h"
 #include "HIDBootloader.h"
 #include "HidBackend.h"
+#include "ImageDigest.h"
 #include "ProgressDisplay.h"
 #include "TransferStopped.h"
 #include "UpdateMessages.h"
 #include "UsbIdentifier.h"
+#include "WebAddress.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -100,10 +103,11 @@ ProgressDisplay::Mode progressMode(const Invocation &invocation, const Console &
 }
 
 // The version to flash: the one named, or the first listed as the window preselects.
-int resolveCatalogueTarget(const Invocation &invocation, Downloader &downloader, Console &console,
-                           Target &target)
+int resolveCatalogueTarget(const Invocation &invocation, Environment &environment,
+                           Downloader &downloader, Console &console, Target &target)
 {
-    const LoadedCatalogue catalogue = loadCatalogue(downloader, invocation.listURL, console);
+    const LoadedCatalogue catalogue =
+        loadCatalogue(downloader, invocation.listURL, environment.catalogueKey, console);
     if (catalogue.status != exitSuccess) {
         return catalogue.status;
     }
@@ -154,6 +158,10 @@ int resolveFileTarget(const Invocation &invocation, Console &console, Target &ta
 int downloadImage(Environment &environment, Downloader &downloader, Console &console, bool quiet,
                   Target &target)
 {
+    if (const std::optional<QString> problem = webAddressProblem(target.item->firmwareURL)) {
+        console.printError(UpdateMessages::downloadFailed(*problem));
+        return exitCatalogue;
+    }
     const Downloader::Answer answer = downloader.get(target.item->firmwareURL);
     if (answer.stopped) {
         return exitInterrupted;
@@ -165,6 +173,12 @@ int downloadImage(Environment &environment, Downloader &downloader, Console &con
     if (answer.result.body->isEmpty()) {
         console.printError(UpdateMessages::noFirmwareData());
         return exitCatalogue;
+    }
+    // A tampered image is neither saved nor flashed.
+    if (const std::optional<QString> mismatch =
+            imageDigestMismatch(parseImageDigest(target.item->digest), *answer.result.body)) {
+        console.printError(UpdateMessages::downloadFailed(*mismatch));
+        return exitIntegrity;
     }
     target.image = *answer.result.body;
     const SavedFirmware saved = saveFirmwareImage(
@@ -237,15 +251,24 @@ int runFlash(const Invocation &invocation, Environment &environment, Console &co
 {
     Downloader downloader(environment.stop);
     Target target;
-    const int resolved = invocation.file.isEmpty()
-                             ? resolveCatalogueTarget(invocation, downloader, console, target)
-                             : resolveFileTarget(invocation, console, target);
+    const int resolved =
+        invocation.file.isEmpty()
+            ? resolveCatalogueTarget(invocation, environment, downloader, console, target)
+            : resolveFileTarget(invocation, console, target);
     if (resolved != exitSuccess) {
         return resolved;
     }
     const bool quiet = invocation.quiet;
     if (!quiet) {
         console.print(UpdateMessages::preparingUpdate(target.product, target.version));
+    }
+    if (target.item) {
+        // Refused before anything is downloaded, as the window refuses it.
+        if (const std::optional<QString> refusal = flashRefusal(
+                *target.item, catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn)) {
+            console.printError(UpdateMessages::updateFailed(*refusal));
+            return exitIntegrity;
+        }
     }
 
     const std::optional<int64_t> vendorID = parseUSBIdentifier(target.vid.toStdString());

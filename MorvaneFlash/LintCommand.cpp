@@ -1,12 +1,15 @@
 #include "CatalogueLint.h"
+#include "CatalogueSignature.h"
 #include "Commands.h"
 #include "Downloader.h"
 #include "ExitStatus.h"
+#include "ImageDigest.h"
+#include "MinisignKey.h"
 #include "ServerTextDecoder.h"
 #include "UnicodeText.h"
 #include "UpdateMessages.h"
+#include "WebAddress.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -23,10 +26,15 @@ struct Source
     int status = exitSuccess;
 };
 
+bool isRemote(const QUrl &url)
+{
+    return !webAddressProblem(url).has_value();
+}
+
 Source readSource(const QString &argument, Downloader &downloader, Console &console)
 {
     const QUrl url(argument, QUrl::StrictMode);
-    if (isWebAddress(url)) {
+    if (isRemote(url)) {
         const Downloader::Answer answer = downloader.get(url);
         if (answer.stopped) {
             return {{}, exitInterrupted};
@@ -47,6 +55,16 @@ Source readSource(const QString &argument, Downloader &downloader, Console &cons
     return {file.readAll(), exitSuccess};
 }
 
+// A key given as the key line itself, or as the path of a .pub file.
+QString readKey(const QString &argument)
+{
+    QFile file(argument);
+    if (file.exists() && file.open(QIODevice::ReadOnly)) {
+        return QString::fromUtf8(file.readAll());
+    }
+    return argument;
+}
+
 QString statusText(const Downloader::Answer &answer)
 {
     if (answer.status != 0) {
@@ -56,12 +74,13 @@ QString statusText(const Downloader::Answer &answer)
 }
 
 // Downloads what each record points at, as the window would, and reports it.
-int fetchAll(const LintReport &lint, Downloader &downloader, QList<LintFinding> &findings)
+int fetchAll(const LintReport &lint, Downloader &downloader, QList<LintFinding> &findings,
+             bool &refused)
 {
     QSet<QString> fetched;
     for (const LintedRecord &record : lint.records) {
         const FirmwareItem &item = record.item;
-        if (isWebAddress(item.notesURL) && !fetched.contains(item.notesURL.toString())) {
+        if (isRemote(item.notesURL) && !fetched.contains(item.notesURL.toString())) {
             fetched.insert(item.notesURL.toString());
             const Downloader::Answer answer = downloader.get(item.notesURL);
             if (answer.stopped) {
@@ -88,7 +107,7 @@ int fetchAll(const LintReport &lint, Downloader &downloader, QList<LintFinding> 
                                      UpdateMessages::noNotes()});
             }
         }
-        if (isWebAddress(item.firmwareURL) && !fetched.contains(item.firmwareURL.toString())) {
+        if (isRemote(item.firmwareURL) && !fetched.contains(item.firmwareURL.toString())) {
             fetched.insert(item.firmwareURL.toString());
             const Downloader::Answer answer = downloader.get(item.firmwareURL);
             if (answer.stopped) {
@@ -109,18 +128,13 @@ int fetchAll(const LintReport &lint, Downloader &downloader, QList<LintFinding> 
             }
             QString message = where + QStringLiteral(", %1 bytes").arg(image.size());
             Severity severity = Severity::note;
-            if (record.digestField.startsWith(QLatin1String("sha256:"), Qt::CaseInsensitive)) {
-                const QString expected = record.digestField.mid(7).toLower();
-                const QString actual = QString::fromLatin1(
-                    QCryptographicHash::hash(image, QCryptographicHash::Sha256).toHex());
-                if (expected == actual) {
-                    message += QStringLiteral(", digest matches");
-                } else {
-                    severity = Severity::error;
-                    message += QStringLiteral(", digest does not match: the list says %1, the "
-                                              "image has %2")
-                                   .arg(expected, actual);
-                }
+            const ImageDigest digest = parseImageDigest(item.digest);
+            if (const std::optional<QString> mismatch = imageDigestMismatch(digest, image)) {
+                severity = Severity::error;
+                refused = true;
+                message += QStringLiteral(", ") + *mismatch;
+            } else if (digest.state == ImageDigest::State::valid) {
+                message += QStringLiteral(", digest matches");
             }
             findings.append({severity, record.line, QStringLiteral("fetch-image"), message});
         }
@@ -145,19 +159,49 @@ QString severityName(Severity severity)
 
 int runLint(const Invocation &invocation, Environment &environment, Console &console)
 {
-    if (!invocation.publicKey.isEmpty()) {
-        console.printError(QStringLiteral("morvane-flash: this build cannot check signatures."));
-        return exitUsage;
-    }
     const QString &argument = invocation.arguments.at(0);
+    // The key named on the command line, else the one this build trusts.
+    std::optional<MinisignPublicKey> key;
+    const QString keyText =
+        invocation.publicKey.isEmpty() ? environment.catalogueKey : readKey(invocation.publicKey);
+    if (!keyText.trimmed().isEmpty()) {
+        ParsedMinisignPublicKey parsed = parseMinisignPublicKey(keyText);
+        if (!parsed.key) {
+            console.printError(QStringLiteral("morvane-flash: the public key is unusable. ") +
+                               parsed.error);
+            return exitUsage;
+        }
+        key = parsed.key;
+    }
     Downloader downloader(environment.stop);
     const Source source = readSource(argument, downloader, console);
     if (source.status != exitSuccess) {
         return source.status;
     }
     LintReport lint = lintCatalogue(source.bytes);
+    bool refused = false;
+    if (key) {
+        const QUrl url(argument, QUrl::StrictMode);
+        const Source signature =
+            isRemote(url) ? readSource(catalogueSignatureURL(url).toString(), downloader, console)
+                          : readSource(argument + QStringLiteral(".minisig"), downloader, console);
+        if (signature.status == exitInterrupted) {
+            return exitInterrupted;
+        }
+        const std::optional<QString> problem =
+            signature.status == exitSuccess
+                ? catalogueSignatureProblem(source.bytes, signature.bytes, *key)
+                : QStringLiteral("The catalogue signature could not be read.");
+        refused = problem.has_value();
+        lint.findings.prepend(
+            {problem ? Severity::error : Severity::note, 0, QStringLiteral("signature"),
+             problem
+                 ? *problem
+                 : QStringLiteral("the signature holds for key ") + minisignKeyIdText(key->keyId)});
+    }
     if (invocation.fetch) {
-        if (const int status = fetchAll(lint, downloader, lint.findings); status != exitSuccess) {
+        if (const int status = fetchAll(lint, downloader, lint.findings, refused);
+            status != exitSuccess) {
             return status;
         }
         std::stable_sort(
@@ -195,6 +239,9 @@ int runLint(const Invocation &invocation, Environment &environment, Console &con
                           .arg(lint.records.size())
                           .arg(errors)
                           .arg(warnings));
+    }
+    if (refused) {
+        return exitIntegrity;
     }
     return errors > 0 ? exitCatalogue : exitSuccess;
 }

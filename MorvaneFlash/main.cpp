@@ -21,6 +21,7 @@ int main(int argc, char *argv[])
         err,
         QUrl(QStringLiteral(MORVANE_CATALOGUE_BASE_URL "/product/MORVANE_LST.txt")),
         defaultFirmwareFolder(),
+        QStringLiteral(MORVANE_CATALOGUE_PUBLIC_KEY),
         isatty(STDOUT_FILENO) == 1,
         interrupt.token(),
     };

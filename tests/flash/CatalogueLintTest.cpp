@@ -53,7 +53,7 @@ TEST(CatalogueLint, EveryKindOfFindingWithItsLine)
         {"malformed digests",
          good + ";sha256:abc\n" + good + "x;SHA256:" + QByteArray(64, 'F') + "\n" + good +
              "y;md5:whatever\n",
-         {"1 W malformed-digest"}},
+         {"1 W malformed-digest", "2 W malformed-digest"}},
         {"a byte-order mark", "\xEF\xBB\xBF" + good, {"1 W byte-order-mark"}},
         {"a heading that parses",
          "product;vid;pid;version;copyright;firmwareURL;notesURL\n" + good,

@@ -2,6 +2,7 @@
 
 #include "CatalogueServer.h"
 #include "ExitStatus.h"
+#include "MinisignTool.h"
 #include "SimulatedHidBackend.h"
 
 #include <QCryptographicHash>
@@ -84,6 +85,7 @@ protected:
             err,
             QUrl(QString::fromStdString(m_server.url("/product/MORVANE_LST.txt"))),
             QDir(m_temp.path()).filePath("MorvaneUpdater"),
+            m_key,
             terminal,
             m_stop.get_token(),
         };
@@ -111,6 +113,7 @@ protected:
     SimulatedHidBackend m_hid;
     QTemporaryDir m_temp;
     std::stop_source m_stop;
+    QString m_key;
     QString m_out;
     QString m_err;
 };
@@ -427,6 +430,80 @@ TEST_F(MorvaneFlash, LintReadsFilesAndAddressesAndFetchesWhatRecordsPointAt)
     EXPECT_EQ(report["errors"], 1);
     EXPECT_EQ(report["findings"][0]["kind"], "too-few-fields");
     EXPECT_EQ(report["findings"][0]["line"], 1);
+}
+
+TEST_F(MorvaneFlash, TrustRefusalsExitWithFive)
+{
+    const auto device = attach();
+    const std::string image = imageBytes(2);
+    const QByteArray digest =
+        QCryptographicHash::hash(QByteArray::fromStdString(image), QCryptographicHash::Sha256)
+            .toHex();
+    const std::string list =
+        "MORVANE X5 Pro;1a86;e0a1;V2;c;{B}/fw/x5_v2.bin;{B}/n.txt;sha256:" + digest.toStdString() +
+        "\n";
+    const struct
+    {
+        const char *name;
+        std::string list;
+        std::string served;
+        int status;
+        QString error;
+    } cases[] = {
+        {"tampered image", list, image + "!", exitIntegrity,
+         "Firmware download failed: The image does not match the catalogue's digest"},
+        {"malformed digest", "MORVANE X5 Pro;1a86;e0a1;V2;c;{B}/fw/x5_v2.bin;{B}/n.txt;sha256:12\n",
+         image, exitIntegrity, "Update failed: The catalogue's image digest for this version is"},
+        {"local address", "MORVANE X5 Pro;1a86;e0a1;V2;c;file:///etc/hostname;{B}/n.txt\n", image,
+         exitCatalogue, "Firmware download failed: The address"},
+        {"digest in upper case",
+         list.substr(0, list.size() - 65) + digest.toUpper().toStdString() + "\n", image,
+         exitSuccess, ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        serveCatalogue(c.list);
+        m_server.setBody("/fw/x5_v2.bin", c.served);
+        EXPECT_EQ(run({"flash", "X5 Pro", "--quiet"}), c.status);
+        EXPECT_EQ(m_err.left(c.error.size()), c.error);
+        EXPECT_EQ(device->imageReportCount(), c.status == exitSuccess ? 16u : 0u);
+        EXPECT_EQ(QFile::exists(QDir(m_temp.path()).filePath("MorvaneUpdater/x5_v2.bin")),
+                  c.status == exitSuccess);
+    }
+    EXPECT_EQ(m_server.requestCount("/fw/x5_v2.bin"), 2);
+}
+
+TEST_F(MorvaneFlash, SignedCatalogueIsCheckedWithTheBuildsKeyAndByLint)
+{
+    MinisignTool minisign;
+    const std::string list = "MORVANE K7;1209;0001;V3;c;" + m_server.url("/fw/k7.bin") + ";" +
+                             m_server.url("/notes/k7_v3.txt") + "\n";
+    m_server.setBody("/product/MORVANE_LST.txt", list);
+    m_server.setBody("/product/MORVANE_LST.txt.minisig",
+                     minisign.sign(QByteArray::fromStdString(list)).toStdString());
+    m_key = minisign.publicKeyLine();
+    EXPECT_EQ(run({"list"}), exitSuccess);
+    // Unsigned records are listed, but a signed catalogue flashes only images with digests.
+    EXPECT_EQ(run({"flash", "K7"}), exitIntegrity);
+    EXPECT_TRUE(m_err.startsWith("Update failed: The signed catalogue gives no image digest"));
+
+    const QString address = QString::fromStdString(m_server.url("/product/MORVANE_LST.txt"));
+    const QString keyFile = writeFile("key.pub", minisign.publicKeyFile());
+    m_key.clear();
+    EXPECT_EQ(run({"lint", address, "--public-key", keyFile}), exitSuccess);
+    EXPECT_TRUE(m_out.startsWith(address + ": note: the signature holds for key "));
+
+    m_server.setBody("/product/MORVANE_LST.txt", list + " ");
+    EXPECT_EQ(run({"lint", address, "--public-key", minisign.publicKeyLine()}), exitIntegrity);
+    EXPECT_TRUE(m_out.startsWith(address + ": error: The catalogue signature is not valid."));
+    m_key = minisign.publicKeyLine();
+    for (const char *command : {"list", "devices"}) {
+        EXPECT_EQ(run({command}), exitIntegrity);
+        EXPECT_TRUE(m_err.startsWith("读取固件列表失败：The catalogue signature is not valid."));
+    }
+    m_server.setBody("/product/MORVANE_LST.txt.minisig", "", 404);
+    EXPECT_EQ(run({"list"}), exitIntegrity);
+    EXPECT_EQ(run({"lint", address, "--public-key", "not a key"}), exitUsage);
 }
 
 // The installed program itself, as a separate process.
