@@ -78,7 +78,7 @@ QString usbIds(int64_t vendorID, int64_t productID)
 
 int runList(const Invocation &invocation, Environment &environment, Console &console)
 {
-    Downloader downloader(environment.stop);
+    Downloader downloader(environment.stop, console);
     const LoadedCatalogue catalogue =
         loadCatalogue(downloader, invocation.listURL, environment.catalogueKey, console);
     if (catalogue.status != exitSuccess) {
@@ -120,7 +120,7 @@ int runNotes(const Invocation &invocation, Environment &environment, Console &co
 {
     const QString &model = invocation.arguments.at(0);
     const QString &version = invocation.arguments.at(1);
-    Downloader downloader(environment.stop);
+    Downloader downloader(environment.stop, console);
     const LoadedCatalogue catalogue =
         loadCatalogue(downloader, invocation.listURL, environment.catalogueKey, console);
     if (catalogue.status != exitSuccess) {

@@ -66,7 +66,7 @@ int runDevices(const Invocation &invocation, Environment &environment, Console &
     if (invocation.vid) {
         pairs.push_back({*invocation.vid, *invocation.pid, {}});
     } else {
-        Downloader downloader(environment.stop);
+        Downloader downloader(environment.stop, console);
         const LoadedCatalogue catalogue =
             loadCatalogue(downloader, invocation.listURL, environment.catalogueKey, console);
         if (catalogue.status != exitSuccess) {

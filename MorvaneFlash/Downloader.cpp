@@ -9,7 +9,8 @@ namespace {
 constexpr int stopPollMs = 50;
 }
 
-Downloader::Downloader(std::stop_token stop) : m_stop(std::move(stop))
+Downloader::Downloader(std::stop_token stop, Console &console)
+    : m_stop(std::move(stop)), m_console(console)
 {
 }
 
@@ -33,5 +34,10 @@ Downloader::Answer Downloader::get(const QUrl &url)
     answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     answer.result = takeDownloadResult(*reply);
     answer.stopped = m_stop.stop_requested();
+    if (answer.stopped) {
+        m_console.printError(QStringLiteral("Stopped: the download of %1 was abandoned; nothing "
+                                            "was flashed.")
+                                 .arg(url.toDisplayString()));
+    }
     return answer;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Console.h"
 #include "NetworkRequest.h"
 
 #include <QNetworkAccessManager>
@@ -7,7 +8,7 @@
 #include <stop_token>
 
 // The window's downloads, waited for: the same request shape and the same rules for what
-// counts as a failure. A stop request aborts the download under way.
+// counts as a failure. A stop request aborts the download under way and says so.
 class Downloader
 {
 public:
@@ -19,7 +20,7 @@ public:
         bool stopped = false;
     };
 
-    explicit Downloader(std::stop_token stop);
+    Downloader(std::stop_token stop, Console &console);
     Downloader(const Downloader &) = delete;
     Downloader &operator=(const Downloader &) = delete;
 
@@ -28,4 +29,5 @@ public:
 private:
     QNetworkAccessManager m_network;
     std::stop_token m_stop;
+    Console &m_console;
 };

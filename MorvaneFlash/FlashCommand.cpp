@@ -249,7 +249,7 @@ int flashAll(const Invocation &invocation, Environment &environment, Console &co
 
 int runFlash(const Invocation &invocation, Environment &environment, Console &console)
 {
-    Downloader downloader(environment.stop);
+    Downloader downloader(environment.stop, console);
     Target target;
     const int resolved =
         invocation.file.isEmpty()

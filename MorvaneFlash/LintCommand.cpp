@@ -173,7 +173,7 @@ int runLint(const Invocation &invocation, Environment &environment, Console &con
         }
         key = parsed.key;
     }
-    Downloader downloader(environment.stop);
+    Downloader downloader(environment.stop, console);
     const Source source = readSource(argument, downloader, console);
     if (source.status != exitSuccess) {
         return source.status;

@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <cerrno>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -530,4 +531,21 @@ TEST(MorvaneFlashProgram, HelpAndLintRunAsAProcess)
     EXPECT_EQ(QString::fromUtf8(lint.readAllStandardOutput()),
               path + ":1: error: field 6 (firmware URL) is empty\n"
                      "0 record(s), 1 error(s), 0 warning(s)\n");
+
+    // Ctrl-C reaches the program through its signal handler and ends a slow download.
+    CatalogueServer server;
+    CatalogueServer::Response slow;
+    slow.delay = std::chrono::seconds(20);
+    server.setResponse("/slow.txt", slow);
+    QProcess interrupted;
+    interrupted.start(MORVANE_FLASH_PROGRAM,
+                      {"lint", QString::fromStdString(server.url("/slow.txt"))});
+    ASSERT_TRUE(interrupted.waitForStarted(30'000));
+    for (int i = 0; i < 3000 && server.requestCount("/slow.txt") == 0; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ::kill(pid_t(interrupted.processId()), SIGINT);
+    ASSERT_TRUE(interrupted.waitForFinished(10'000));
+    EXPECT_EQ(interrupted.exitCode(), exitInterrupted);
+    EXPECT_TRUE(interrupted.readAllStandardError().startsWith("Stopped: the download of "));
 }
