@@ -17,14 +17,14 @@
 LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
                               const QString &catalogueKey, Console &console)
 {
-    if (const std::optional<QString> problem = webAddressProblem(listURL)) {
-        console.printError(UpdateMessages::catalogueFetchFailed(*problem));
-        return {{}, exitCatalogue};
-    }
     const CatalogueTrust trust = catalogueTrustFromKey(catalogueKey);
     if (trust.keyBuiltIn && !trust.key) {
         console.printError(UpdateMessages::catalogueFetchFailed(trust.keyError));
         return {{}, exitIntegrity};
+    }
+    if (const std::optional<QString> problem = webAddressProblem(listURL)) {
+        console.printError(UpdateMessages::catalogueFetchFailed(*problem));
+        return {{}, exitCatalogue};
     }
     const Downloader::Answer answer = downloader.get(listURL);
     if (answer.stopped) {
@@ -39,11 +39,12 @@ LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
         if (signature.stopped) {
             return {{}, exitInterrupted};
         }
+        const QUrl signatureURL = catalogueSignatureURL(listURL);
         const std::optional<QString> problem =
             signature.result.succeeded()
                 ? catalogueSignatureProblem(*answer.result.body, *signature.result.body, *trust.key)
-                : QStringLiteral("The catalogue signature could not be fetched: ") +
-                      signature.result.errorDescription;
+                : UpdateMessages::signatureUnreadable(signatureURL,
+                                                      signature.result.errorDescription);
         if (problem) {
             console.printError(UpdateMessages::catalogueFetchFailed(*problem));
             return {{}, exitIntegrity};

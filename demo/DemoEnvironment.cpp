@@ -1,6 +1,7 @@
 #include "DemoEnvironment.h"
 
 #include "CatalogueServer.h"
+#include "MinisignSigner.h"
 #include "SimulatedHidBackend.h"
 
 #include <QDirIterator>
@@ -12,6 +13,7 @@
 namespace {
 
 const QString catalogueRoot = QStringLiteral(":/demo/catalogue");
+const QString demoKeyRoot = QStringLiteral(":/demo/keys/demo-only");
 
 QByteArray readResource(const QString &path)
 {
@@ -39,8 +41,20 @@ void publishDemoCatalogue(CatalogueServer &server)
     QByteArray list = readResource(catalogueRoot + QStringLiteral("/MORVANE_LST.txt"));
     list.replace("{{BASE}}", QByteArray::fromStdString(server.baseUrl()));
     server.setBody("/product/MORVANE_LST.txt", list.toStdString());
+    const std::optional<MinisignSecretKey> key =
+        parseMinisignSecretKey(readResource(demoKeyRoot + QStringLiteral(".key")));
+    if (!key) {
+        throw std::runtime_error("demo signing key unreadable");
+    }
+    server.setBody("/product/MORVANE_LST.txt.minisig",
+                   minisignSign(list, *key, "file:MORVANE_LST.txt\tdemo catalogue").toStdString());
     publishFolder(server, QStringLiteral("notes"), "/notes/");
     publishFolder(server, QStringLiteral("firmware"), "/fw/");
+}
+
+QString demoCatalogueKey()
+{
+    return QString::fromLatin1(readResource(demoKeyRoot + QStringLiteral(".pub")));
 }
 
 void attachDemoDevices(SimulatedHidBackend &hid)

@@ -11,7 +11,8 @@
 #include <exception>
 
 // The updater as a user sees it, with the catalogue server on 127.0.0.1 and simulated
-// devices in place of the maker's server and real hardware.
+// devices in place of the maker's server and real hardware. The sample catalogue is signed
+// and its images carry digests; one of them is wrong on purpose, to show the refusal.
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
@@ -27,7 +28,9 @@ int main(int argc, char *argv[])
     }
 
     const QUrl listURL(QString::fromStdString(server.url("/product/MORVANE_LST.txt")));
-    AppDelegate delegate(listURL, hid, defaultFirmwareFolder());
+    // The demo trusts its own demo-only key; the production program takes its key from the
+    // build configuration and never this one.
+    AppDelegate delegate(listURL, hid, defaultFirmwareFolder(), demoCatalogueKey());
     const auto window = applicationDidFinishLaunching(app, delegate);
     return QApplication::exec();
 }

@@ -1,8 +1,10 @@
 #include "AppDelegate.h"
 
+#include "CatalogueSignature.h"
 #include "FirmwareFileName.h"
 #include "FirmwareListParser.h"
 #include "FirmwareStore.h"
+#include "ImageDigest.h"
 #include "InfoLog.h"
 #include "ModelList.h"
 #include "NetworkRequest.h"
@@ -11,6 +13,7 @@
 #include "UnicodeText.h"
 #include "UpdateMessages.h"
 #include "UsbIdentifier.h"
+#include "WebAddress.h"
 
 #include <QFileInfo>
 #include <QFuture>
@@ -39,11 +42,11 @@ bool isDevicePresent(HidBackend &hid, const FirmwareItem &item)
 } // namespace
 
 AppDelegate::AppDelegate(const QUrl &listURL, HidBackend &hid, const QString &firmwareFolder,
-                         QObject *parent)
-    : QObject(parent), m_listURL(listURL), m_firmwareFolder(firmwareFolder), m_hid(hid),
-      m_bootloader(hid), m_productModel(*this, Table::product),
-      m_firmwareModel(*this, Table::firmware), m_productSelection(&m_productModel),
-      m_firmwareSelection(&m_firmwareModel)
+                         const QString &catalogueKey, QObject *parent)
+    : QObject(parent), m_listURL(listURL), m_firmwareFolder(firmwareFolder),
+      m_trust(catalogueTrustFromKey(catalogueKey)), m_hid(hid), m_bootloader(hid),
+      m_productModel(*this, Table::product), m_firmwareModel(*this, Table::firmware),
+      m_productSelection(&m_productModel), m_firmwareSelection(&m_firmwareModel)
 {
     m_transferPool.setMaxThreadCount(1);
     connect(&m_productSelection, &QItemSelectionModel::selectionChanged, this, [this] {
@@ -95,6 +98,14 @@ QList<FirmwareItem> AppDelegate::firmwareForSelectedProduct() const
 
 void AppDelegate::fetchFirmwareList()
 {
+    if (m_trust.keyBuiltIn && !m_trust.key) {
+        setInfoText(UpdateMessages::catalogueFetchFailed(m_trust.keyError));
+        return;
+    }
+    if (const std::optional<QString> problem = webAddressProblem(m_listURL)) {
+        setInfoText(UpdateMessages::catalogueFetchFailed(*problem));
+        return;
+    }
     QNetworkReply *reply = m_network.get(makeDownloadRequest(m_listURL));
     connect(reply, &QNetworkReply::finished, this, [this, reply] {
         reply->deleteLater();
@@ -103,22 +114,52 @@ void AppDelegate::fetchFirmwareList()
             setInfoText(UpdateMessages::catalogueFetchFailed(result.errorDescription));
             return;
         }
-        const std::optional<QString> text = decodeStrictUtf8(*result.body);
-        if (!text) {
-            setInfoText(UpdateMessages::catalogueUndecodable());
+        if (m_trust.keyBuiltIn) {
+            fetchCatalogueSignature(*result.body);
+        } else {
+            acceptCatalogue(*result.body);
+        }
+    });
+}
+
+void AppDelegate::fetchCatalogueSignature(const QByteArray &list)
+{
+    const QUrl signatureURL = catalogueSignatureURL(m_listURL);
+    QNetworkReply *reply = m_network.get(makeDownloadRequest(signatureURL));
+    connect(reply, &QNetworkReply::finished, this, [this, reply, list, signatureURL] {
+        reply->deleteLater();
+        const DownloadResult result = takeDownloadResult(*reply);
+        if (!result.succeeded()) {
+            setInfoText(UpdateMessages::catalogueFetchFailed(
+                UpdateMessages::signatureUnreadable(signatureURL, result.errorDescription)));
             return;
         }
-        m_allItems = parseFirmwareList(*text);
-        m_products = deriveProducts(m_allItems);
-        m_productModel.reloadData();
-        if (!m_products.isEmpty()) {
-            selectFirstRow(m_productSelection);
-            tableViewSelectionDidChange(Table::product);
+        if (const std::optional<QString> problem =
+                catalogueSignatureProblem(list, *result.body, *m_trust.key)) {
+            setInfoText(UpdateMessages::catalogueFetchFailed(*problem));
+            return;
         }
-        appendInfo(QStringLiteral("读取固件列表成功，共 %1 个型号，%2 个固件。")
-                       .arg(m_products.size())
-                       .arg(m_allItems.size()));
+        acceptCatalogue(list);
     });
+}
+
+void AppDelegate::acceptCatalogue(const QByteArray &list)
+{
+    const std::optional<QString> text = decodeStrictUtf8(list);
+    if (!text) {
+        setInfoText(UpdateMessages::catalogueUndecodable());
+        return;
+    }
+    m_allItems = parseFirmwareList(*text);
+    m_products = deriveProducts(m_allItems);
+    m_productModel.reloadData();
+    if (!m_products.isEmpty()) {
+        selectFirstRow(m_productSelection);
+        tableViewSelectionDidChange(Table::product);
+    }
+    appendInfo(QStringLiteral("读取固件列表成功，共 %1 个型号，%2 个固件。")
+                   .arg(m_products.size())
+                   .arg(m_allItems.size()));
 }
 
 void AppDelegate::tableViewSelectionDidChange(Table table)
@@ -155,6 +196,10 @@ void AppDelegate::tableViewSelectionDidChange(Table table)
 void AppDelegate::showFirmwareInfo(const FirmwareItem &item)
 {
     const QString header = detailsHeader(item);
+    if (const std::optional<QString> problem = webAddressProblem(item.notesURL)) {
+        setInfoText(header + QStringLiteral("\n\n") + UpdateMessages::notesFetchFailed(*problem));
+        return;
+    }
     setInfoText(header + QStringLiteral("\n\n正在读取固件说明..."));
 
     QNetworkReply *reply = m_network.get(makeDownloadRequest(item.notesURL));
@@ -227,6 +272,11 @@ void AppDelegate::updateSelectedFirmware()
     setUpdateEnabled(false);
     appendInfo(QLatin1Char('\n') + UpdateMessages::preparingUpdate(item.product, item.version));
 
+    // Decided from the catalogue alone, so nobody is asked to plug in a device for nothing.
+    if (const std::optional<QString> refusal = flashRefusal(item, m_trust.keyBuiltIn)) {
+        finishUpdate(UpdateMessages::updateFailed(*refusal));
+        return;
+    }
     if (!isDevicePresent(m_hid, item)) {
         finishUpdate(UpdateMessages::deviceAbsent(item.product));
         return;
@@ -237,6 +287,10 @@ void AppDelegate::updateSelectedFirmware()
 
 void AppDelegate::downloadFirmware(const FirmwareItem &item)
 {
+    if (const std::optional<QString> problem = webAddressProblem(item.firmwareURL)) {
+        finishUpdate(UpdateMessages::downloadFailed(*problem));
+        return;
+    }
     QNetworkReply *reply = m_network.get(makeDownloadRequest(item.firmwareURL));
     connect(reply, &QNetworkReply::finished, this, [this, reply, item] {
         reply->deleteLater();
@@ -248,6 +302,12 @@ void AppDelegate::downloadFirmware(const FirmwareItem &item)
         // An empty image would be "flashed" without a byte reaching the device.
         if (result.body->isEmpty()) {
             finishUpdate(UpdateMessages::noFirmwareData());
+            return;
+        }
+        // Checked before anything is written: a file that fails its digest is never kept.
+        if (const std::optional<QString> mismatch =
+                imageDigestMismatch(parseImageDigest(item.digest), *result.body)) {
+            finishUpdate(UpdateMessages::downloadFailed(*mismatch));
             return;
         }
         const QByteArray image = *result.body;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CatalogueListModel.h"
+#include "CatalogueTrust.h"
 #include "FirmwareItem.h"
 #include "HIDBootloader.h"
 
@@ -35,9 +36,10 @@ public:
         QString detail;
     };
 
-    // `firmwareFolder` is where downloaded images are kept.
+    // `firmwareFolder` is where downloaded images are kept. `catalogueKey` is the key line of
+    // the minisign .pub file the list file must be signed with; empty, it is taken unsigned.
     AppDelegate(const QUrl &listURL, HidBackend &hid, const QString &firmwareFolder,
-                QObject *parent = nullptr);
+                const QString &catalogueKey = QString(), QObject *parent = nullptr);
     ~AppDelegate() override;
 
     // State, read-only from outside.
@@ -79,6 +81,8 @@ signals:
     void updateFinished();
 
 private:
+    void fetchCatalogueSignature(const QByteArray &list);
+    void acceptCatalogue(const QByteArray &list);
     void showFirmwareInfo(const FirmwareItem &item);
     void selectFirstRow(QItemSelectionModel &selection);
     int selectedRow(const QItemSelectionModel &selection) const;
@@ -89,6 +93,7 @@ private:
 
     QUrl m_listURL;
     QString m_firmwareFolder;
+    CatalogueTrust m_trust;
     HidBackend &m_hid;
     HIDBootloader m_bootloader;
     QNetworkAccessManager m_network;

@@ -1,5 +1,7 @@
 #include "UpdateMessages.h"
 
+#include "WebAddress.h"
+
 namespace UpdateMessages {
 
 QString catalogueFetchFailed(const QString &description)
@@ -10,6 +12,12 @@ QString catalogueFetchFailed(const QString &description)
 QString catalogueUndecodable()
 {
     return QStringLiteral("读取固件列表失败：服务器返回内容无法解析");
+}
+
+QString signatureUnreadable(const QUrl &signatureURL, const QString &description)
+{
+    return QStringLiteral("The catalogue signature \u201C%1\u201D could not be read: %2")
+        .arg(shortAddressText(signatureURL), description);
 }
 
 QString notesFetchFailed(const QString &description)

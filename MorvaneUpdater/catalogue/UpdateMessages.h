@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 // The texts with which the updater reports fetching the catalogue and the notes and each step
 // of an update. The window and the command line say the same thing for the same failure, so
@@ -9,6 +10,8 @@ namespace UpdateMessages {
 
 QString catalogueFetchFailed(const QString &description);
 QString catalogueUndecodable();
+// The reason (for catalogueFetchFailed) when a signed catalogue's signature cannot be fetched.
+QString signatureUnreadable(const QUrl &signatureURL, const QString &description);
 QString notesFetchFailed(const QString &description);
 QString noNotes();
 QString preparingUpdate(const QString &product, const QString &version);

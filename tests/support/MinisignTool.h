@@ -38,17 +38,6 @@ public:
         return read(path("message.minisig"));
     }
 
-    // Whether minisign itself accepts `signature` of `message` under this key pair.
-    bool verifies(const QByteArray &message, const QByteArray &signature)
-    {
-        writeFile(path("checked"), message);
-        writeFile(path("checked.minisig"), signature);
-        QProcess process;
-        process.start(program(), {"-V", "-q", "-p", path("key.pub"), "-m", path("checked")});
-        process.closeWriteChannel();
-        return process.waitForFinished(30'000) && process.exitCode() == 0;
-    }
-
 private:
     static QString program()
     {
