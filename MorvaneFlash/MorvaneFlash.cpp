@@ -187,6 +187,9 @@ int runMorvaneFlash(const QStringList &arguments, Environment &environment)
                               QStringLiteral("--vid and --pid take 1 to 4 hexadecimal digits."));
         }
     }
+    if (parser.isSet(file) && invocation.file.isEmpty()) {
+        return usageError(console, QStringLiteral("--file needs the name of an image file."));
+    }
     if (invocation.command == QLatin1String("flash")) {
         const bool fromFile = parser.isSet(file);
         if (fromFile != parser.isSet(vid)) {

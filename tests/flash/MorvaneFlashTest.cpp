@@ -132,6 +132,7 @@ TEST_F(MorvaneFlash, UsageErrorsExitWithOne)
         {"devices", "--vid", "12345", "--pid", "1"},
         {"flash"},
         {"flash", "--file", "x.bin"},
+        {"flash", "--file", "", "--vid", "1209", "--pid", "1"},
         {"flash", "MORVANE K7", "--vid", "1209", "--pid", "1"},
         {"flash", "X", "--file", "x.bin", "--vid", "1209", "--pid", "1"},
         {"lint"},
