@@ -139,6 +139,8 @@ TEST_F(TrustedCatalogue, DigestsDecideWhatIsFlashedWithOrWithoutAKey)
         m_server.setBody(signaturePath,
                          m_publisher.sign(QByteArray::fromStdString(list)).toStdString());
         launchWith(list);
+        // Without a key nothing asks for a signature.
+        EXPECT_EQ(m_server.requestCount(signaturePath), keyed ? 1 : 0);
         EXPECT_EQ(updateRow(0), "Update completed.");
         EXPECT_TRUE(QFile::remove(QDir(m_folder).filePath("good.bin")));
         EXPECT_TRUE(updateRow(1).startsWith(mismatch));
