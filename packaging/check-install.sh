@@ -44,7 +44,9 @@ fail() {
 }
 
 expected_files=$(LC_ALL=C sort <<EOF
+usr/bin/morvane-flash
 usr/bin/morvane-updater
+usr/share/man/man1/morvane-flash.1.gz
 $rules_dir/70-morvane-updater.rules
 usr/share/applications/morvane-updater.desktop
 usr/share/icons/hicolor/scalable/apps/morvane-updater.svg
@@ -66,11 +68,19 @@ check_tree() {
         diff <(echo "$expected_files") <(echo "$actual") >&2 || true
     fi
 
-    local program=$root/usr/bin/morvane-updater
-    if [ ! -f "$program" ] || [ ! -x "$program" ]; then
-        fail "$label: usr/bin/morvane-updater is missing or not executable"
-    elif [ "$(head -c 4 "$program" | od -An -c | tr -d ' ')" != '177ELF' ]; then
-        fail "$label: usr/bin/morvane-updater is not an ELF program"
+    local name program
+    for name in morvane-updater morvane-flash; do
+        program=$root/usr/bin/$name
+        if [ ! -f "$program" ] || [ ! -x "$program" ]; then
+            fail "$label: usr/bin/$name is missing or not executable"
+        elif [ "$(head -c 4 "$program" | od -An -c | tr -d ' ')" != '177ELF' ]; then
+            fail "$label: usr/bin/$name is not an ELF program"
+        fi
+    done
+
+    local manual=$root/usr/share/man/man1/morvane-flash.1.gz
+    if [ -f "$manual" ] && ! gzip -dc "$manual" | grep -q '^\.SH EXIT STATUS'; then
+        fail "$label: the manual page lacks its exit statuses"
     fi
 
     local desktop=$root/usr/share/applications/morvane-updater.desktop
@@ -135,8 +145,10 @@ if command -v cpack >/dev/null 2>&1 && command -v dpkg-deb >/dev/null 2>&1; then
             deb=${debs[0]}
             echo "package: $(basename "$deb")"
             listing=$(dpkg-deb -c "$deb")
-            grep -qE '^-rwxr-xr-x .* \./usr/bin/morvane-updater$' <<<"$listing" ||
-                fail "deb: ./usr/bin/morvane-updater is not listed as an executable file"
+            for name in morvane-updater morvane-flash; do
+                grep -qE "^-rwxr-xr-x .* \./usr/bin/$name\$" <<<"$listing" ||
+                    fail "deb: ./usr/bin/$name is not listed as an executable file"
+            done
             [ "$(dpkg-deb -f "$deb" Package)" = "morvane-updater" ] || fail "deb: wrong package name"
             depends=$(dpkg-deb -f "$deb" Depends)
             for needed in libqt6widgets6 libqt6network6 libhidapi-hidraw0 libsodium23 qt6-qpa-plugins; do

@@ -3,7 +3,18 @@
 #include "HIDBootloader.h"
 
 #include <algorithm>
+#include <atomic>
 #include <iterator>
+
+namespace {
+
+std::string nextSimulatedPath()
+{
+    static std::atomic<unsigned> counter{0};
+    return "/sim/hidraw" + std::to_string(counter++);
+}
+
+} // namespace
 
 // One connection to the device, as discovery hands it out. Dropping it does not close
 // the device, so a client that forgets to close shows up in the device's counters.
@@ -44,6 +55,8 @@ public:
         m_open = false;
     }
 
+    std::string path() const override { return m_device->path(); }
+
 private:
     std::shared_ptr<SimulatedBootloaderDevice> m_device;
     bool m_open = false;
@@ -56,7 +69,8 @@ SimulatedBootloaderDevice::SimulatedBootloaderDevice(uint16_t vendorID, uint16_t
 
 SimulatedBootloaderDevice::SimulatedBootloaderDevice(uint16_t vendorID, uint16_t productID,
                                                      Behaviour behaviour)
-    : m_vendorID(vendorID), m_productID(productID), m_behaviour(std::move(behaviour))
+    : m_vendorID(vendorID), m_productID(productID), m_path(nextSimulatedPath()),
+      m_behaviour(std::move(behaviour))
 {
 }
 

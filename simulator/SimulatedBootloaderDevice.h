@@ -10,6 +10,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <string>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -72,6 +73,8 @@ public:
 
     uint16_t vendorID() const { return m_vendorID; }
     uint16_t productID() const { return m_productID; }
+    // Unique per simulated device, as a hidraw node is per attached device.
+    const std::string &path() const { return m_path; }
 
     // A new, unopened connection to the device; the backend hands these out.
     std::unique_ptr<HidDevice> newHandle();
@@ -122,6 +125,7 @@ private:
 
     const uint16_t m_vendorID;
     const uint16_t m_productID;
+    const std::string m_path;
 
     mutable std::mutex m_mutex;
     std::condition_variable m_changed;

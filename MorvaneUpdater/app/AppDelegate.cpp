@@ -13,6 +13,7 @@
 #include "ServerTextDecoder.h"
 #include "TransferStopped.h"
 #include "UnicodeText.h"
+#include "UpdateMessages.h"
 #include "UsbIdentifier.h"
 #include "WebAddress.h"
 
@@ -23,10 +24,6 @@
 #include <span>
 
 namespace {
-
-const QString listFailure = QStringLiteral("读取固件列表失败：");
-const QString notesFailure = QStringLiteral("固件说明读取失败：");
-const QString downloadFailure = QStringLiteral("Firmware download failed: ");
 
 QString detailsHeader(const FirmwareItem &item)
 {
@@ -105,11 +102,11 @@ QList<FirmwareItem> AppDelegate::firmwareForSelectedProduct() const
 void AppDelegate::fetchFirmwareList()
 {
     if (m_trust.keyBuiltIn && !m_trust.key) {
-        setInfoText(listFailure + m_trust.keyError);
+        setInfoText(UpdateMessages::catalogueFetchFailed(m_trust.keyError));
         return;
     }
     if (const std::optional<QString> problem = webAddressProblem(m_listURL)) {
-        setInfoText(listFailure + *problem);
+        setInfoText(UpdateMessages::catalogueFetchFailed(*problem));
         return;
     }
     QNetworkReply *reply = m_network.get(makeDownloadRequest(m_listURL));
@@ -117,7 +114,7 @@ void AppDelegate::fetchFirmwareList()
         reply->deleteLater();
         const DownloadResult result = takeDownloadResult(*reply);
         if (!result.succeeded()) {
-            setInfoText(listFailure + result.errorDescription);
+            setInfoText(UpdateMessages::catalogueFetchFailed(result.errorDescription));
             return;
         }
         if (m_trust.keyBuiltIn) {
@@ -136,15 +133,13 @@ void AppDelegate::fetchCatalogueSignature(const QByteArray &list)
         reply->deleteLater();
         const DownloadResult result = takeDownloadResult(*reply);
         if (!result.succeeded()) {
-            setInfoText(listFailure +
-                        QStringLiteral("The catalogue signature \u201C%1\u201D could "
-                                       "not be read: %2")
-                            .arg(shortAddressText(signatureURL), result.errorDescription));
+            setInfoText(UpdateMessages::catalogueFetchFailed(
+                UpdateMessages::signatureUnreadable(signatureURL, result.errorDescription)));
             return;
         }
         if (const std::optional<QString> problem =
                 catalogueSignatureProblem(list, *result.body, *m_trust.key)) {
-            setInfoText(listFailure + *problem);
+            setInfoText(UpdateMessages::catalogueFetchFailed(*problem));
             return;
         }
         acceptCatalogue(list);
@@ -155,7 +150,7 @@ void AppDelegate::acceptCatalogue(const QByteArray &list)
 {
     const std::optional<QString> text = decodeStrictUtf8(list);
     if (!text) {
-        setInfoText(listFailure + QStringLiteral("服务器返回内容无法解析"));
+        setInfoText(UpdateMessages::catalogueUndecodable());
         return;
     }
     m_allItems = parseFirmwareList(*text);
@@ -205,7 +200,7 @@ void AppDelegate::showFirmwareInfo(const FirmwareItem &item)
 {
     const QString header = detailsHeader(item);
     if (const std::optional<QString> problem = webAddressProblem(item.notesURL)) {
-        setInfoText(header + QStringLiteral("\n\n") + notesFailure + *problem);
+        setInfoText(header + QStringLiteral("\n\n") + UpdateMessages::notesFetchFailed(*problem));
         return;
     }
     setInfoText(header + QStringLiteral("\n\n正在读取固件说明..."));
@@ -220,11 +215,11 @@ void AppDelegate::showFirmwareInfo(const FirmwareItem &item)
         const DownloadResult result = takeDownloadResult(*reply);
         QString message;
         if (!result.succeeded()) {
-            message = notesFailure + result.errorDescription;
+            message = UpdateMessages::notesFetchFailed(result.errorDescription);
         } else {
             const std::optional<QString> notes = decodeServerText(*result.body);
             const QString trimmed = notes ? trimWhitespaceAndNewlines(*notes) : QString();
-            message = trimmed.isEmpty() ? QStringLiteral("没有读取到固件说明。") : trimmed;
+            message = trimmed.isEmpty() ? UpdateMessages::noNotes() : trimmed;
         }
         setInfoText(header + QStringLiteral("\n\n") + message);
     });
@@ -284,27 +279,25 @@ void AppDelegate::updateSelectedFirmware()
     m_updating = true;
     m_updateStop = std::stop_source();
     setUpdateEnabled(false);
-    appendInfo(QStringLiteral("\nPreparing to update ") + item.product + QLatin1Char(' ') +
-               item.version + QStringLiteral("..."));
+    appendInfo(QLatin1Char('\n') + UpdateMessages::preparingUpdate(item.product, item.version));
 
     // Decided from the catalogue alone, so nobody is asked to plug in a device for nothing.
     if (const std::optional<QString> refusal = flashRefusal(item, m_trust.keyBuiltIn)) {
-        finishUpdate(QStringLiteral("Update failed: ") + *refusal);
+        finishUpdate(UpdateMessages::updateFailed(*refusal));
         return;
     }
     if (!isDevicePresent(m_hid, item)) {
-        finishUpdate(QStringLiteral("No ") + item.product +
-                     QStringLiteral(" found. Please check the USB connection."));
+        finishUpdate(UpdateMessages::deviceAbsent(item.product));
         return;
     }
-    appendInfo(item.product + QStringLiteral(" found."));
+    appendInfo(UpdateMessages::deviceFound(item.product));
     downloadFirmware(item);
 }
 
 void AppDelegate::downloadFirmware(const FirmwareItem &item)
 {
     if (const std::optional<QString> problem = webAddressProblem(item.firmwareURL)) {
-        finishUpdate(downloadFailure + *problem);
+        finishUpdate(UpdateMessages::downloadFailed(*problem));
         return;
     }
     QNetworkReply *reply = m_network.get(makeDownloadRequest(item.firmwareURL));
@@ -312,18 +305,18 @@ void AppDelegate::downloadFirmware(const FirmwareItem &item)
         reply->deleteLater();
         const DownloadResult result = takeDownloadResult(*reply);
         if (!result.succeeded()) {
-            finishUpdate(downloadFailure + result.errorDescription);
+            finishUpdate(UpdateMessages::downloadFailed(result.errorDescription));
             return;
         }
         // An empty image would be "flashed" without a byte reaching the device.
         if (result.body->isEmpty()) {
-            finishUpdate(downloadFailure + QStringLiteral("服务器没有返回固件数据"));
+            finishUpdate(UpdateMessages::noFirmwareData());
             return;
         }
         // Checked before anything is written: a file that fails its digest is never kept.
         if (const std::optional<QString> mismatch =
                 imageDigestMismatch(parseImageDigest(item.digest), *result.body)) {
-            finishUpdate(downloadFailure + *mismatch);
+            finishUpdate(UpdateMessages::downloadFailed(*mismatch));
             return;
         }
         const QByteArray image = *result.body;
@@ -331,11 +324,11 @@ void AppDelegate::downloadFirmware(const FirmwareItem &item)
                           image)
             .then(this, [this, item, image](const SavedFirmware &saved) {
                 if (!saved.succeeded()) {
-                    finishUpdate(downloadFailure + saved.errorDescription);
+                    finishUpdate(UpdateMessages::downloadFailed(saved.errorDescription));
                     return;
                 }
-                appendInfo(QStringLiteral("Firmware downloaded: ") +
-                           firmwareDisplayName(QFileInfo(saved.filePath).fileName()));
+                appendInfo(UpdateMessages::firmwareDownloaded(
+                    firmwareDisplayName(QFileInfo(saved.filePath).fileName())));
                 flashFirmware(image, item);
             });
     });
@@ -353,15 +346,14 @@ void AppDelegate::flashFirmware(const QByteArray &firmware, const FirmwareItem &
         finishUpdate(updateStoppedLine);
         return;
     }
-    appendInfo(QStringLiteral("Starting firmware transfer..."));
+    appendInfo(UpdateMessages::transferStarting());
     m_transferPool.start([this, firmware, item, stop = m_updateStop.get_token()] {
         const std::span<const uint8_t> bytes(
             reinterpret_cast<const uint8_t *>(firmware.constData()), size_t(firmware.size()));
         ProgressFilter filter;
         const auto progress = [this, &filter](int percent) {
             if (const std::optional<int> shown = filter.accept(percent)) {
-                const QString line = QStringLiteral("Update progress: ") + QString::number(*shown) +
-                                     QLatin1Char('%');
+                const QString line = UpdateMessages::progress(*shown);
                 QMetaObject::invokeMethod(
                     this, [this, line] { replaceLastInfoLine(line); }, Qt::QueuedConnection);
             }
@@ -370,17 +362,17 @@ void AppDelegate::flashFirmware(const QByteArray &firmware, const FirmwareItem &
         try {
             m_bootloader.flash(bytes, item.vid.toStdString(), item.pid.toStdString(), progress,
                                stop);
-            finalLine = QStringLiteral("Update completed.");
+            finalLine = UpdateMessages::updateCompleted();
         } catch (const TransferStopped &) {
             finalLine = updateStoppedLine;
         } catch (const BootloaderError &error) {
-            finalLine = QStringLiteral("Update failed: ") +
-                        QString::fromStdString(error.errorDescription());
+            finalLine =
+                UpdateMessages::updateFailed(QString::fromStdString(error.errorDescription()));
             if (const std::optional<std::string> help = openFailureHelp(error)) {
                 finalLine += QLatin1Char('\n') + QString::fromStdString(*help);
             }
         } catch (const std::exception &error) {
-            finalLine = QStringLiteral("Update failed: ") + QString::fromUtf8(error.what());
+            finalLine = UpdateMessages::updateFailed(QString::fromUtf8(error.what()));
         }
         QMetaObject::invokeMethod(
             this, [this, finalLine] { finishUpdate(finalLine); }, Qt::QueuedConnection);

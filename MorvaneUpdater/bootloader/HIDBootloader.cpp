@@ -70,14 +70,20 @@ void HIDBootloader::flash(std::span<const uint8_t> firmware, std::string_view vi
     if (!device) {
         throw BootloaderError::deviceNotFound();
     }
-    // Never opened, so not closed; the handle itself goes with `device`.
-    if (const int32_t code = device->open(); code != 0) {
+    flashDevice(*device, firmware, progress, std::move(stop));
+}
+
+void HIDBootloader::flashDevice(HidDevice &device, std::span<const uint8_t> firmware,
+                                const Progress &progress, std::stop_token stop)
+{
+    // Never opened, so not closed; the handle itself stays with the caller.
+    if (const int32_t code = device.open(); code != 0) {
         throw BootloaderError::openFailed(code);
     }
-    const DeviceCloser closer(*device);
+    const DeviceCloser closer(device);
 
     HIDReadContext readContext;
-    enterBootload(*device, defaultVersionBytes, readContext, stop);
+    enterBootload(device, defaultVersionBytes, readContext, stop);
 
     const std::vector<uint8_t> padded = padFirmware(firmware, pageChunkSize);
     const std::size_t total = padded.size();
@@ -91,7 +97,7 @@ void HIDBootloader::flash(std::span<const uint8_t> firmware, std::string_view vi
     for (std::size_t offset = 0; offset < total; offset += reportSize) {
         throwIfStopped(stop);
         const std::size_t end = std::min(offset + reportSize, total);
-        writeReport(std::span(padded).subspan(offset, end - offset), *device);
+        writeReport(std::span(padded).subspan(offset, end - offset), device);
         // The pause runs from the moment the report left, so time spent in the progress
         // callback is part of it rather than added to it.
         const Clock::time_point nextReport = Clock::now() + reportDelay;

@@ -46,6 +46,12 @@ public:
     void flash(std::span<const uint8_t> firmware, std::string_view vid, std::string_view pid,
                const Progress &progress, std::stop_token stop = {});
 
+    // The transfer of flash() on a device that the caller has already picked (not opened
+    // yet): open, handshake, image, close. Calls on different devices may run at once, each
+    // on its own thread.
+    void flashDevice(HidDevice &device, std::span<const uint8_t> firmware, const Progress &progress,
+                     std::stop_token stop = {});
+
     // The first attached device with these identifiers, not opened; nothing when none.
     std::unique_ptr<HidDevice> findDevice(int64_t vendorID, int64_t productID);
 

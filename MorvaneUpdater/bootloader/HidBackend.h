@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 // The seam between the bootloader client and the platform's HID stack. hidapi stands
@@ -32,6 +33,9 @@ public:
     // only takes a report already queued. A failing read may return nothing at once.
     virtual std::optional<HidInputReport> readInputReport(std::chrono::milliseconds timeout) = 0;
     virtual void close() = 0;
+    // Where the platform keeps the device (a hidraw node on Linux): the one name that tells
+    // apart two attached devices with the same identifiers. Empty when the backend has none.
+    virtual std::string path() const { return {}; }
 };
 
 class HidBackend

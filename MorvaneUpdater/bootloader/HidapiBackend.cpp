@@ -91,6 +91,8 @@ public:
         }
     }
 
+    std::string path() const override { return m_path; }
+
 private:
     static constexpr std::size_t maxReportLength = 4096;
 

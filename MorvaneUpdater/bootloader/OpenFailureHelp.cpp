@@ -2,17 +2,24 @@
 
 #include <cerrno>
 
-std::optional<std::string> openFailureHelp(const BootloaderError &error)
+std::optional<std::string> openPermissionHelp(int32_t openCode)
 {
 #if defined(__linux__)
-    if (error.kind() == BootloaderError::Kind::openFailed &&
-        (error.code() == EACCES || error.code() == EPERM)) {
+    if (openCode == EACCES || openCode == EPERM) {
         return "No permission to open the device: the udev rule 70-morvane-updater.rules that "
                "the package installs grants it once the device is unplugged and plugged in "
                "again (README, \"Installing for real (Linux)\", Permissions).";
     }
 #else
-    (void)error;
+    (void)openCode;
 #endif
     return std::nullopt;
+}
+
+std::optional<std::string> openFailureHelp(const BootloaderError &error)
+{
+    if (error.kind() != BootloaderError::Kind::openFailed) {
+        return std::nullopt;
+    }
+    return openPermissionHelp(error.code());
 }

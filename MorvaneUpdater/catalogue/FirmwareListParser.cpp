@@ -67,7 +67,9 @@ bool hasBracketOutsideHost(const QUrl &url)
            hasBracket(url.fragment(QUrl::FullyEncoded));
 }
 
-void parseLine(QStringView line, QList<FirmwareItem> &items)
+} // namespace
+
+std::variant<FirmwareItem, LineRejection> parseFirmwareLine(QStringView line)
 {
     // Only the first eight fields are used, so scanning stops at the eighth separator:
     // a line of a million semicolons costs no more than its first few.
@@ -85,18 +87,18 @@ void parseLine(QStringView line, QList<FirmwareItem> &items)
         fields[fieldCount++] = line.sliced(fieldStart);
     }
     if (fieldCount < recordFieldCount) {
-        return;
+        return LineRejection::tooFewFields;
     }
 
     std::optional<QUrl> firmwareURL =
         parseCatalogueUrl(trimWhitespaceAndNewlines(fields[5]).toString());
     if (!firmwareURL) {
-        return;
+        return LineRejection::invalidFirmwareURL;
     }
     std::optional<QUrl> notesURL =
         parseCatalogueUrl(trimWhitespaceAndNewlines(fields[6]).toString());
     if (!notesURL) {
-        return;
+        return LineRejection::invalidNotesURL;
     }
     // Older copies ignore field 8, so any text there that does not claim to be a digest
     // stays meaningless; one that claims it is kept even when malformed, to be refused.
@@ -107,7 +109,7 @@ void parseLine(QStringView line, QList<FirmwareItem> &items)
             digest = field.toString();
         }
     }
-    items.append(FirmwareItem{
+    return FirmwareItem{
         trimWhitespaceAndNewlines(fields[0]).toString(),
         trimWhitespaceAndNewlines(fields[1]).toString().toUpper(),
         trimWhitespaceAndNewlines(fields[2]).toString().toUpper(),
@@ -116,10 +118,8 @@ void parseLine(QStringView line, QList<FirmwareItem> &items)
         std::move(*firmwareURL),
         std::move(*notesURL),
         std::move(digest),
-    });
+    };
 }
-
-} // namespace
 
 QStringList splitCatalogueLines(const QString &text)
 {
@@ -144,6 +144,11 @@ std::optional<QUrl> parseCatalogueUrl(const QString &text)
 QList<FirmwareItem> parseFirmwareList(const QString &text)
 {
     QList<FirmwareItem> items;
-    forEachLine(text, [&items](QStringView line) { parseLine(line, items); });
+    forEachLine(text, [&items](QStringView line) {
+        std::variant<FirmwareItem, LineRejection> result = parseFirmwareLine(line);
+        if (auto *item = std::get_if<FirmwareItem>(&result)) {
+            items.append(std::move(*item));
+        }
+    });
     return items;
 }

@@ -195,15 +195,27 @@ std::optional<QString> decodeLegacyCharset(const QByteArray &data, const char *c
     return QString(reinterpret_cast<const QChar *>(output.constData()), qsizetype(written / 2));
 }
 
-std::optional<QString> decodeServerText(const QByteArray &data)
+std::optional<DecodedServerText> decodeServerTextWithCharset(const QByteArray &data)
 {
     if (std::optional<QString> text = decodeStrictUtf8(data)) {
-        return text;
+        return DecodedServerText{std::move(*text), "UTF-8"};
     }
     for (const char *name : legacyCharsets) {
         if (std::optional<QString> text = decodeLegacyCharset(data, name)) {
-            return text;
+            return DecodedServerText{std::move(*text), name};
         }
     }
-    return decodeStrictUtf16(data);
+    if (std::optional<QString> text = decodeStrictUtf16(data)) {
+        return DecodedServerText{std::move(*text), "UTF-16"};
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> decodeServerText(const QByteArray &data)
+{
+    std::optional<DecodedServerText> decoded = decodeServerTextWithCharset(data);
+    if (!decoded) {
+        return std::nullopt;
+    }
+    return std::move(decoded->text);
 }

@@ -19,3 +19,12 @@ std::optional<QString> decodeLegacyCharset(const QByteArray &data, const char *c
 // Release notes arrive without a declared charset: UTF-8, then GB18030, GBK, GB2312 and
 // Big5, then UTF-16; the first decoder that accepts every byte wins.
 std::optional<QString> decodeServerText(const QByteArray &data);
+
+struct DecodedServerText
+{
+    QString text;
+    const char *charset; // the winning candidate's name, e.g. "GB18030"
+};
+
+// decodeServerText, telling also which candidate accepted the data.
+std::optional<DecodedServerText> decodeServerTextWithCharset(const QByteArray &data);

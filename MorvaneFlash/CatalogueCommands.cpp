@@ -1,0 +1,161 @@
+#include "CatalogueSignature.h"
+#include "CatalogueTrust.h"
+#include "Commands.h"
+#include "Downloader.h"
+#include "ExitStatus.h"
+#include "FirmwareListParser.h"
+#include "ModelList.h"
+#include "ServerTextDecoder.h"
+#include "UnicodeText.h"
+#include "UpdateMessages.h"
+#include "WebAddress.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
+                              const QString &catalogueKey, Console &console)
+{
+    const CatalogueTrust trust = catalogueTrustFromKey(catalogueKey);
+    if (trust.keyBuiltIn && !trust.key) {
+        console.printError(UpdateMessages::catalogueFetchFailed(trust.keyError));
+        return {{}, exitIntegrity};
+    }
+    if (const std::optional<QString> problem = webAddressProblem(listURL)) {
+        console.printError(UpdateMessages::catalogueFetchFailed(*problem));
+        return {{}, exitCatalogue};
+    }
+    const Downloader::Answer answer = downloader.get(listURL);
+    if (answer.stopped) {
+        return {{}, exitInterrupted};
+    }
+    if (!answer.result.succeeded()) {
+        console.printError(UpdateMessages::catalogueFetchFailed(answer.result.errorDescription));
+        return {{}, exitCatalogue};
+    }
+    if (trust.key) {
+        const Downloader::Answer signature = downloader.get(catalogueSignatureURL(listURL));
+        if (signature.stopped) {
+            return {{}, exitInterrupted};
+        }
+        const QUrl signatureURL = catalogueSignatureURL(listURL);
+        const std::optional<QString> problem =
+            signature.result.succeeded()
+                ? catalogueSignatureProblem(*answer.result.body, *signature.result.body, *trust.key)
+                : UpdateMessages::signatureUnreadable(signatureURL,
+                                                      signature.result.errorDescription);
+        if (problem) {
+            console.printError(UpdateMessages::catalogueFetchFailed(*problem));
+            return {{}, exitIntegrity};
+        }
+    }
+    const std::optional<QString> text = decodeStrictUtf8(*answer.result.body);
+    if (!text) {
+        console.printError(UpdateMessages::catalogueUndecodable());
+        return {{}, exitCatalogue};
+    }
+    return {parseFirmwareList(*text), exitSuccess};
+}
+
+QList<FirmwareItem> findModel(const QList<FirmwareItem> &items, const QString &model)
+{
+    for (const QString &product : deriveProducts(items)) {
+        if (sameProductName(product, model) ||
+            sameProductName(displayProductName(product), model)) {
+            return firmwareForProduct(items, product);
+        }
+    }
+    return {};
+}
+
+QString usbIds(int64_t vendorID, int64_t productID)
+{
+    const auto hex = [](int64_t id) {
+        return QStringLiteral("%1").arg(id, 4, 16, QLatin1Char('0')).toUpper();
+    };
+    return hex(vendorID) + QLatin1Char(':') + hex(productID);
+}
+
+int runList(const Invocation &invocation, Environment &environment, Console &console)
+{
+    Downloader downloader(environment.stop, console);
+    const LoadedCatalogue catalogue =
+        loadCatalogue(downloader, invocation.listURL, environment.catalogueKey, console);
+    if (catalogue.status != exitSuccess) {
+        return catalogue.status;
+    }
+    const QStringList products = deriveProducts(catalogue.items);
+    if (invocation.json) {
+        QJsonArray models;
+        for (const QString &product : products) {
+            QJsonArray versions;
+            for (const FirmwareItem &item : firmwareForProduct(catalogue.items, product)) {
+                versions.append(QJsonObject{
+                    {QStringLiteral("version"), item.version},
+                    {QStringLiteral("vid"), item.vid},
+                    {QStringLiteral("pid"), item.pid},
+                    {QStringLiteral("copyright"), item.copyright},
+                    {QStringLiteral("firmwareURL"), item.firmwareURL.toString()},
+                    {QStringLiteral("notesURL"), item.notesURL.toString()},
+                });
+            }
+            models.append(QJsonObject{{QStringLiteral("model"), product},
+                                      {QStringLiteral("versions"), versions}});
+        }
+        console.print(
+            QString::fromUtf8(QJsonDocument(models).toJson(QJsonDocument::Indented)).trimmed());
+        return exitSuccess;
+    }
+    for (const QString &product : products) {
+        console.print(product);
+        for (const FirmwareItem &item : firmwareForProduct(catalogue.items, product)) {
+            console.print(QStringLiteral("  ") + item.version + QStringLiteral("  ") + item.vid +
+                          QLatin1Char(':') + item.pid + QStringLiteral("  ") + item.copyright);
+        }
+    }
+    return exitSuccess;
+}
+
+int runNotes(const Invocation &invocation, Environment &environment, Console &console)
+{
+    const QString &model = invocation.arguments.at(0);
+    const QString &version = invocation.arguments.at(1);
+    Downloader downloader(environment.stop, console);
+    const LoadedCatalogue catalogue =
+        loadCatalogue(downloader, invocation.listURL, environment.catalogueKey, console);
+    if (catalogue.status != exitSuccess) {
+        return catalogue.status;
+    }
+    const QList<FirmwareItem> versions = findModel(catalogue.items, model);
+    const auto item =
+        std::find_if(versions.begin(), versions.end(),
+                     [&version](const FirmwareItem &i) { return i.version == version; });
+    if (item == versions.end()) {
+        console.printError(versions.isEmpty()
+                               ? QStringLiteral("No model \"%1\" in the catalogue.").arg(model)
+                               : QStringLiteral("No version \"%1\" of %2 in the catalogue.")
+                                     .arg(version, versions.first().product));
+        return exitUsage;
+    }
+    if (const std::optional<QString> problem = webAddressProblem(item->notesURL)) {
+        console.printError(UpdateMessages::notesFetchFailed(*problem));
+        return exitCatalogue;
+    }
+    const Downloader::Answer answer = downloader.get(item->notesURL);
+    if (answer.stopped) {
+        return exitInterrupted;
+    }
+    if (!answer.result.succeeded()) {
+        console.printError(UpdateMessages::notesFetchFailed(answer.result.errorDescription));
+        return exitCatalogue;
+    }
+    const std::optional<QString> notes = decodeServerText(*answer.result.body);
+    const QString trimmed = notes ? trimWhitespaceAndNewlines(*notes) : QString();
+    if (trimmed.isEmpty()) {
+        console.printError(UpdateMessages::noNotes());
+        return exitCatalogue;
+    }
+    console.print(trimmed);
+    return exitSuccess;
+}

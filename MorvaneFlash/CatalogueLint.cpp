@@ -1,0 +1,288 @@
+#include "CatalogueLint.h"
+
+#include "FirmwareListParser.h"
+#include "ImageDigest.h"
+#include "UnicodeText.h"
+#include "WebAddress.h"
+
+#include <QHash>
+#include <QRegularExpression>
+#include <QStringView>
+
+namespace {
+
+using Severity = LintFinding::Severity;
+
+constexpr qsizetype recordFields = 7;
+
+const char *const fieldNames[] = {"model",     "vendor id",    "product id",        "version",
+                                  "copyright", "firmware URL", "release-notes URL", "digest"};
+
+QString fieldLabel(int index)
+{
+    return QStringLiteral("field %1 (%2)").arg(index + 1).arg(QLatin1String(fieldNames[index]));
+}
+
+QStringList trimmedFields(QStringView line)
+{
+    QStringList fields;
+    for (const QStringView field : line.split(u';')) {
+        fields.append(trimWhitespaceAndNewlines(field).toString());
+    }
+    return fields;
+}
+
+// Column titles a heading line would hold.
+bool isHeading(const QStringList &fields)
+{
+    static const QRegularExpression title(
+        QStringLiteral("^(model|product|name|vid|vendor( ?id)?|pid|product ?id|version|"
+                       "copyright|attribution|firmware( ?url)?|url|notes( ?url)?|"
+                       "release[- ]notes( ?url)?|digest|sha256)$"),
+        QRegularExpression::CaseInsensitiveOption);
+    int titles = 0;
+    for (qsizetype i = 0; i < std::min(fields.size(), recordFields); ++i) {
+        titles += title.match(fields.at(i)).hasMatch() ? 1 : 0;
+    }
+    return titles >= 3;
+}
+
+bool isHexId(const QString &text)
+{
+    static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]{1,4}$"));
+    return hex.match(text).hasMatch();
+}
+
+// A model name with its letter case folded and its invisible characters dropped, so that
+// names a reader cannot tell apart come out equal.
+QString lookalikeKey(const QString &name)
+{
+    QString visible;
+    for (const QChar c : canonicalForm(name)) {
+        const char16_t u = c.unicode();
+        const bool invisible = c.category() == QChar::Other_Format || u == 0x034F ||
+                               (u >= 0xFE00 && u <= 0xFE0F) || u == 0x115F || u == 0x1160 ||
+                               u == 0x3164 || u == 0xFFA0;
+        if (!invisible) {
+            visible.append(c);
+        }
+    }
+    return visible.toCaseFolded();
+}
+
+// Physical lines of the file with their byte offsets.
+struct RawLine
+{
+    qsizetype number;
+    qsizetype offset;
+    QByteArrayView bytes;
+};
+
+QList<RawLine> rawLines(QByteArrayView bytes, qsizetype start)
+{
+    QList<RawLine> lines;
+    qsizetype number = 1;
+    qsizetype lineStart = start;
+    for (qsizetype i = start; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '\n' || c == '\r') {
+            lines.append({number++, lineStart, bytes.sliced(lineStart, i - lineStart)});
+            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+                ++i;
+            }
+            lineStart = i + 1;
+        }
+    }
+    if (lineStart < bytes.size()) {
+        lines.append({number, lineStart, bytes.sliced(lineStart)});
+    }
+    return lines;
+}
+
+class Linter
+{
+public:
+    LintReport report;
+
+    void add(Severity severity, qsizetype line, const char *kind, const QString &message)
+    {
+        report.findings.append({severity, line, QString::fromLatin1(kind), message});
+    }
+
+    void lintSegment(qsizetype line, QStringView segment)
+    {
+        // A line of blanks holds nothing a publisher meant as a record.
+        if (trimWhitespaceAndNewlines(segment).isEmpty()) {
+            return;
+        }
+        const QStringList fields = trimmedFields(segment);
+        const std::variant<FirmwareItem, LineRejection> parsed = parseFirmwareLine(segment);
+        if (std::holds_alternative<LineRejection>(parsed)) {
+            if (fields.size() < recordFields) {
+                add(Severity::error, line, "too-few-fields",
+                    QStringLiteral("%1 field(s); a record needs at least %2, separated by \";\"")
+                        .arg(fields.size())
+                        .arg(recordFields));
+                return;
+            }
+            for (const int index : {5, 6}) {
+                const QString &text = fields.at(index);
+                if (text.isEmpty()) {
+                    add(Severity::error, line, "invalid-url",
+                        fieldLabel(index) + QStringLiteral(" is empty"));
+                } else if (!parseCatalogueUrl(text)) {
+                    add(Severity::error, line, "invalid-url",
+                        fieldLabel(index) + QStringLiteral(" is not a valid URL: ") + text);
+                }
+            }
+            return;
+        }
+        const FirmwareItem &item = std::get<FirmwareItem>(parsed);
+        report.records.append({line, item});
+
+        if (isHeading(fields)) {
+            add(Severity::warning, line, "heading",
+                QStringLiteral("looks like a heading; the updater takes it as a record"));
+        }
+        for (const int index : {1, 2}) {
+            if (!isHexId(fields.at(index))) {
+                add(Severity::warning, line, "usb-id",
+                    fieldLabel(index) + QStringLiteral(" \"%1\" is not 1 to 4 hexadecimal digits")
+                                            .arg(fields.at(index)));
+            }
+        }
+        const QUrl urls[] = {item.firmwareURL, item.notesURL};
+        for (const int index : {5, 6}) {
+            if (const std::optional<QString> problem = webAddressProblem(urls[index - 5])) {
+                add(Severity::warning, line, "not-web-address",
+                    fieldLabel(index) + QStringLiteral(" cannot be downloaded. ") + *problem);
+            }
+        }
+        lintDigest(line, item, fields.size() > recordFields ? fields.at(recordFields) : QString());
+        if (const auto it = m_records.constFind(item); it != m_records.cend()) {
+            add(Severity::warning, line, "duplicate",
+                QStringLiteral("the same record as line %1").arg(*it));
+        } else {
+            m_records.insert(item, line);
+        }
+        lintModelName(line, item.product);
+    }
+
+private:
+    void lintDigest(qsizetype line, const FirmwareItem &item, const QString &field)
+    {
+        if (parseImageDigest(item.digest).state == ImageDigest::State::malformed) {
+            add(Severity::warning, line, "malformed-digest",
+                fieldLabel(7) + QStringLiteral(" is not \"sha256:\" and 64 hexadecimal digits; "
+                                               "the updater refuses this version"));
+        } else if (item.digest.isEmpty() && field.startsWith(digestPrefix, Qt::CaseInsensitive)) {
+            add(Severity::warning, line, "malformed-digest",
+                fieldLabel(7) + QStringLiteral(" must begin with \"sha256:\" in lower case; the "
+                                               "updater ignores it as written"));
+        }
+    }
+
+    void lintModelName(qsizetype line, const QString &name)
+    {
+        const QString key = lookalikeKey(name);
+        const auto it = m_models.constFind(key);
+        if (it == m_models.cend()) {
+            m_models.insert(key, {name, line});
+            return;
+        }
+        if (!canonicallyEqual(it->first, name)) {
+            const QString pair = it->first + QChar(0) + name;
+            if (!m_reportedPairs.contains(pair)) {
+                m_reportedPairs.insert(pair);
+                add(Severity::warning, line, "lookalike-model",
+                    QStringLiteral("model \"%1\" differs from \"%2\" (line %3) only in letter "
+                                   "case or invisible characters; they are two models")
+                        .arg(name, it->first)
+                        .arg(it->second));
+            }
+        }
+    }
+
+    QHash<FirmwareItem, qsizetype> m_records;
+    QHash<QString, std::pair<QString, qsizetype>> m_models;
+    QSet<QString> m_reportedPairs;
+};
+
+} // namespace
+
+qsizetype LintReport::count(LintFinding::Severity severity) const
+{
+    return std::count_if(findings.begin(), findings.end(),
+                         [severity](const LintFinding &f) { return f.severity == severity; });
+}
+
+std::optional<qsizetype> firstInvalidUtf8Byte(QByteArrayView bytes)
+{
+    const qsizetype size = bytes.size();
+    qsizetype i = 0;
+    while (i < size) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        int length = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            low = lead == 0xE0 ? 0xA0 : 0x80;  // no overlong forms
+            high = lead == 0xED ? 0x9F : 0xBF; // no surrogates
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF; // nothing above U+10FFFF
+        } else {
+            return i;
+        }
+        for (int k = 1; k < length; ++k) {
+            if (i + k >= size) {
+                return i;
+            }
+            const auto next = static_cast<unsigned char>(bytes[i + k]);
+            const unsigned char min = k == 1 ? low : 0x80;
+            const unsigned char max = k == 1 ? high : 0xBF;
+            if (next < min || next > max) {
+                return i;
+            }
+        }
+        i += length;
+    }
+    return std::nullopt;
+}
+
+LintReport lintCatalogue(const QByteArray &bytes)
+{
+    Linter linter;
+    qsizetype start = 0;
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        linter.add(Severity::warning, 1, "byte-order-mark",
+                   QStringLiteral("the file begins with a byte-order mark; save it as UTF-8 "
+                                  "without one"));
+        start = 3;
+    }
+    for (const RawLine &raw : rawLines(bytes, start)) {
+        if (const std::optional<qsizetype> bad = firstInvalidUtf8Byte(raw.bytes)) {
+            linter.add(
+                Severity::error, raw.number, "not-utf8",
+                QStringLiteral("byte 0x%1 at byte offset %2 is not UTF-8; the updater "
+                               "refuses the whole list")
+                    .arg(static_cast<unsigned char>(raw.bytes[*bad]), 2, 16, QLatin1Char('0'))
+                    .arg(raw.offset + *bad));
+            continue;
+        }
+        // Other line ends (VT, FF, NEL, U+2028, U+2029) split records inside the line.
+        const QString text = QString::fromUtf8(raw.bytes);
+        for (const QString &segment : splitCatalogueLines(text)) {
+            linter.lintSegment(raw.number, segment);
+        }
+    }
+    return linter.report;
+}

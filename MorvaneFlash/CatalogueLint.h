@@ -1,0 +1,48 @@
+#pragma once
+
+#include "FirmwareItem.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <optional>
+
+// What a publisher should know about one list file: the lines the updater would skip
+// (errors) and the lines it takes but that are probably wrong (warnings).
+struct LintFinding
+{
+    enum class Severity
+    {
+        error,
+        warning,
+        note,
+    };
+
+    Severity severity = Severity::error;
+    // 1-based, counting LF, CR LF and CR as line ends as editors do; 0 for the whole file.
+    qsizetype line = 0;
+    // A stable name for scripts, e.g. "too-few-fields".
+    QString kind;
+    QString message;
+};
+
+struct LintedRecord
+{
+    qsizetype line = 0;
+    FirmwareItem item;
+};
+
+struct LintReport
+{
+    QList<LintFinding> findings;
+    QList<LintedRecord> records;
+
+    qsizetype count(LintFinding::Severity severity) const;
+};
+
+// The offset of the first byte that is not part of valid UTF-8 (overlong forms, encoded
+// surrogates, values above U+10FFFF and cut-off sequences included); nothing when all are.
+std::optional<qsizetype> firstInvalidUtf8Byte(QByteArrayView bytes);
+
+// Every rule that needs nothing but the file's bytes.
+LintReport lintCatalogue(const QByteArray &bytes);

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Console.h"
+#include "NetworkRequest.h"
+
+#include <QNetworkAccessManager>
+#include <QUrl>
+#include <stop_token>
+
+// The window's downloads, waited for: the same request shape and the same rules for what
+// counts as a failure. A stop request aborts the download under way and says so.
+class Downloader
+{
+public:
+    struct Answer
+    {
+        DownloadResult result;
+        // The HTTP status; 0 when no HTTP answer came.
+        int status = 0;
+        bool stopped = false;
+    };
+
+    Downloader(std::stop_token stop, Console &console);
+    Downloader(const Downloader &) = delete;
+    Downloader &operator=(const Downloader &) = delete;
+
+    Answer get(const QUrl &url);
+
+private:
+    QNetworkAccessManager m_network;
+    std::stop_token m_stop;
+    Console &m_console;
+};

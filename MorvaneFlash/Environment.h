@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QTextStream>
+#include <QUrl>
+#include <stop_token>
+
+class HidBackend;
+
+// Everything the command takes from the world it runs in, so that tests can run it against
+// simulated devices, a loopback server and captured output.
+struct Environment
+{
+    HidBackend &hid;
+    QTextStream &out;
+    QTextStream &err;
+    // The catalogue address the build fixed; --catalogue overrides it.
+    QUrl listURL;
+    // Where downloaded images are kept, as the window keeps them.
+    QString firmwareFolder;
+    // The build's catalogue key (a minisign key line); empty: catalogues are taken unsigned.
+    QString catalogueKey;
+    // Progress is redrawn in place on a terminal and printed as plain lines elsewhere.
+    bool outIsTerminal = false;
+    // Requested by Ctrl-C: a transfer ends at the next report boundary, a download is aborted.
+    std::stop_token stop;
+};

@@ -1,0 +1,247 @@
+#include "CatalogueLint.h"
+#include "CatalogueSignature.h"
+#include "Commands.h"
+#include "Downloader.h"
+#include "ExitStatus.h"
+#include "ImageDigest.h"
+#include "MinisignKey.h"
+#include "ServerTextDecoder.h"
+#include "UnicodeText.h"
+#include "UpdateMessages.h"
+#include "WebAddress.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+
+namespace {
+
+using Severity = LintFinding::Severity;
+
+struct Source
+{
+    QByteArray bytes;
+    int status = exitSuccess;
+};
+
+bool isRemote(const QUrl &url)
+{
+    return !webAddressProblem(url).has_value();
+}
+
+Source readSource(const QString &argument, Downloader &downloader, Console &console)
+{
+    const QUrl url(argument, QUrl::StrictMode);
+    if (isRemote(url)) {
+        const Downloader::Answer answer = downloader.get(url);
+        if (answer.stopped) {
+            return {{}, exitInterrupted};
+        }
+        if (!answer.result.succeeded()) {
+            console.printError(
+                UpdateMessages::catalogueFetchFailed(answer.result.errorDescription));
+            return {{}, exitCatalogue};
+        }
+        return {*answer.result.body, exitSuccess};
+    }
+    QFile file(argument);
+    if (!file.open(QIODevice::ReadOnly)) {
+        console.printError(
+            QStringLiteral("Cannot read the list file %1: %2").arg(argument, file.errorString()));
+        return {{}, exitUsage};
+    }
+    return {file.readAll(), exitSuccess};
+}
+
+// A key given as the key line itself, or as the path of a .pub file.
+QString readKey(const QString &argument)
+{
+    QFile file(argument);
+    if (file.exists() && file.open(QIODevice::ReadOnly)) {
+        return QString::fromUtf8(file.readAll());
+    }
+    return argument;
+}
+
+QString statusText(const Downloader::Answer &answer)
+{
+    if (answer.status != 0) {
+        return QStringLiteral("HTTP %1").arg(answer.status);
+    }
+    return answer.result.succeeded() ? QStringLiteral("fetched") : answer.result.errorDescription;
+}
+
+// Downloads what each record points at, as the window would, and reports it.
+int fetchAll(const LintReport &lint, Downloader &downloader, QList<LintFinding> &findings,
+             bool &refused)
+{
+    QSet<QString> fetched;
+    for (const LintedRecord &record : lint.records) {
+        const FirmwareItem &item = record.item;
+        if (isRemote(item.notesURL) && !fetched.contains(item.notesURL.toString())) {
+            fetched.insert(item.notesURL.toString());
+            const Downloader::Answer answer = downloader.get(item.notesURL);
+            if (answer.stopped) {
+                return exitInterrupted;
+            }
+            const QString where = QStringLiteral("notes ") + item.notesURL.toString() +
+                                  QStringLiteral(": ") + statusText(answer);
+            if (!answer.result.succeeded()) {
+                findings.append({Severity::error, record.line, QStringLiteral("fetch-notes"),
+                                 where + QStringLiteral(", ") + answer.result.errorDescription});
+            } else if (const auto decoded = decodeServerTextWithCharset(*answer.result.body)) {
+                const bool empty = trimWhitespaceAndNewlines(decoded->text).isEmpty();
+                findings.append({empty ? Severity::warning : Severity::note, record.line,
+                                 QStringLiteral("fetch-notes"),
+                                 where + (empty ? QStringLiteral(", empty: the window shows ") +
+                                                      UpdateMessages::noNotes()
+                                                : QStringLiteral(", decodes as ") +
+                                                      QLatin1String(decoded->charset))});
+            } else {
+                findings.append({Severity::warning, record.line, QStringLiteral("fetch-notes"),
+                                 where +
+                                     QStringLiteral(", decodes in no supported character "
+                                                    "set: the window shows ") +
+                                     UpdateMessages::noNotes()});
+            }
+        }
+        if (isRemote(item.firmwareURL) && !fetched.contains(item.firmwareURL.toString())) {
+            fetched.insert(item.firmwareURL.toString());
+            const Downloader::Answer answer = downloader.get(item.firmwareURL);
+            if (answer.stopped) {
+                return exitInterrupted;
+            }
+            const QString where = QStringLiteral("image ") + item.firmwareURL.toString() +
+                                  QStringLiteral(": ") + statusText(answer);
+            if (!answer.result.succeeded()) {
+                findings.append({Severity::error, record.line, QStringLiteral("fetch-image"),
+                                 where + QStringLiteral(", ") + answer.result.errorDescription});
+                continue;
+            }
+            const QByteArray &image = *answer.result.body;
+            if (image.isEmpty()) {
+                findings.append({Severity::error, record.line, QStringLiteral("fetch-image"),
+                                 where + QStringLiteral(", empty: the updater refuses it")});
+                continue;
+            }
+            QString message = where + QStringLiteral(", %1 bytes").arg(image.size());
+            Severity severity = Severity::note;
+            const ImageDigest digest = parseImageDigest(item.digest);
+            if (const std::optional<QString> mismatch = imageDigestMismatch(digest, image)) {
+                severity = Severity::error;
+                refused = true;
+                message += QStringLiteral(", ") + *mismatch;
+            } else if (digest.state == ImageDigest::State::valid) {
+                message += QStringLiteral(", digest matches");
+            }
+            findings.append({severity, record.line, QStringLiteral("fetch-image"), message});
+        }
+    }
+    return exitSuccess;
+}
+
+QString severityName(Severity severity)
+{
+    switch (severity) {
+    case Severity::error:
+        return QStringLiteral("error");
+    case Severity::warning:
+        return QStringLiteral("warning");
+    case Severity::note:
+        break;
+    }
+    return QStringLiteral("note");
+}
+
+} // namespace
+
+int runLint(const Invocation &invocation, Environment &environment, Console &console)
+{
+    const QString &argument = invocation.arguments.at(0);
+    // The key named on the command line, else the one this build trusts.
+    std::optional<MinisignPublicKey> key;
+    const QString keyText =
+        invocation.publicKey.isEmpty() ? environment.catalogueKey : readKey(invocation.publicKey);
+    if (!keyText.trimmed().isEmpty()) {
+        ParsedMinisignPublicKey parsed = parseMinisignPublicKey(keyText);
+        if (!parsed.key) {
+            console.printError(QStringLiteral("morvane-flash: the public key is unusable. ") +
+                               parsed.error);
+            return exitUsage;
+        }
+        key = parsed.key;
+    }
+    Downloader downloader(environment.stop, console);
+    const Source source = readSource(argument, downloader, console);
+    if (source.status != exitSuccess) {
+        return source.status;
+    }
+    LintReport lint = lintCatalogue(source.bytes);
+    bool refused = false;
+    if (key) {
+        const QUrl url(argument, QUrl::StrictMode);
+        const Source signature =
+            isRemote(url) ? readSource(catalogueSignatureURL(url).toString(), downloader, console)
+                          : readSource(argument + QStringLiteral(".minisig"), downloader, console);
+        if (signature.status == exitInterrupted) {
+            return exitInterrupted;
+        }
+        const std::optional<QString> problem =
+            signature.status == exitSuccess
+                ? catalogueSignatureProblem(source.bytes, signature.bytes, *key)
+                : QStringLiteral("The catalogue signature could not be read.");
+        refused = problem.has_value();
+        lint.findings.prepend(
+            {problem ? Severity::error : Severity::note, 0, QStringLiteral("signature"),
+             problem
+                 ? *problem
+                 : QStringLiteral("the signature holds for key ") + minisignKeyIdText(key->keyId)});
+    }
+    if (invocation.fetch) {
+        if (const int status = fetchAll(lint, downloader, lint.findings, refused);
+            status != exitSuccess) {
+            return status;
+        }
+        std::stable_sort(
+            lint.findings.begin(), lint.findings.end(),
+            [](const LintFinding &a, const LintFinding &b) { return a.line < b.line; });
+    }
+
+    const qsizetype errors = lint.count(Severity::error);
+    const qsizetype warnings = lint.count(Severity::warning);
+    if (invocation.json) {
+        QJsonArray findings;
+        for (const LintFinding &finding : lint.findings) {
+            findings.append(
+                QJsonObject{{QStringLiteral("severity"), severityName(finding.severity)},
+                            {QStringLiteral("line"), qint64(finding.line)},
+                            {QStringLiteral("kind"), finding.kind},
+                            {QStringLiteral("message"), finding.message}});
+        }
+        const QJsonObject document{{QStringLiteral("source"), argument},
+                                   {QStringLiteral("records"), qint64(lint.records.size())},
+                                   {QStringLiteral("errors"), qint64(errors)},
+                                   {QStringLiteral("warnings"), qint64(warnings)},
+                                   {QStringLiteral("findings"), findings}};
+        console.print(
+            QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Indented)).trimmed());
+    } else {
+        for (const LintFinding &finding : lint.findings) {
+            const QString place = finding.line > 0
+                                      ? argument + QLatin1Char(':') + QString::number(finding.line)
+                                      : argument;
+            console.print(place + QStringLiteral(": ") + severityName(finding.severity) +
+                          QStringLiteral(": ") + finding.message);
+        }
+        console.print(QStringLiteral("%1 record(s), %2 error(s), %3 warning(s)")
+                          .arg(lint.records.size())
+                          .arg(errors)
+                          .arg(warnings));
+    }
+    if (refused) {
+        return exitIntegrity;
+    }
+    return errors > 0 ? exitCatalogue : exitSuccess;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "Console.h"
+#include "ProgressFilter.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstddef>
+#include <mutex>
+#include <vector>
+
+// "[##########----------]  50%": a bar of `width` cells and the percentage.
+QString progressBar(int percent, int width = 40);
+
+// The progress of one or several transfers at once, each reporting from its own thread.
+// On a terminal each transfer has a bar redrawn on its own line; elsewhere each multiple of
+// 5 per cent becomes one plain line; quiet shows nothing.
+class ProgressDisplay
+{
+public:
+    enum class Mode
+    {
+        quiet,
+        plain,
+        terminal,
+    };
+
+    // One label per transfer; a single transfer may have an empty label.
+    ProgressDisplay(Console &console, Mode mode, QStringList labels);
+    ProgressDisplay(const ProgressDisplay &) = delete;
+    ProgressDisplay &operator=(const ProgressDisplay &) = delete;
+
+    void update(std::size_t transfer, int percent);
+    void finish();
+
+private:
+    QString terminalLine(std::size_t transfer) const;
+
+    Console &m_console;
+    const Mode m_mode;
+    const QStringList m_labels;
+    std::mutex m_mutex;
+    std::vector<int> m_percent;
+    std::vector<ProgressFilter> m_filters;
+};

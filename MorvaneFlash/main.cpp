@@ -1,0 +1,29 @@
+#include "FirmwareStore.h"
+#include "HidapiBackend.h"
+#include "InterruptSignal.h"
+#include "MorvaneFlash.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+#include <unistd.h>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    InterruptSignal interrupt;
+    HidapiBackend hid;
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    Environment environment{
+        hid,
+        out,
+        err,
+        QUrl(QStringLiteral(MORVANE_CATALOGUE_BASE_URL "/product/MORVANE_LST.txt")),
+        defaultFirmwareFolder(),
+        QStringLiteral(MORVANE_CATALOGUE_PUBLIC_KEY),
+        isatty(STDOUT_FILENO) == 1,
+        interrupt.token(),
+    };
+    return runMorvaneFlash(QCoreApplication::arguments(), environment);
+}

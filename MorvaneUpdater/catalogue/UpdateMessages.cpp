@@ -1,0 +1,85 @@
+#include "UpdateMessages.h"
+
+#include "WebAddress.h"
+
+namespace UpdateMessages {
+
+QString catalogueFetchFailed(const QString &description)
+{
+    return QStringLiteral("读取固件列表失败：") + description;
+}
+
+QString catalogueUndecodable()
+{
+    return QStringLiteral("读取固件列表失败：服务器返回内容无法解析");
+}
+
+QString signatureUnreadable(const QUrl &signatureURL, const QString &description)
+{
+    return QStringLiteral("The catalogue signature \u201C%1\u201D could not be read: %2")
+        .arg(shortAddressText(signatureURL), description);
+}
+
+QString notesFetchFailed(const QString &description)
+{
+    return QStringLiteral("固件说明读取失败：") + description;
+}
+
+QString noNotes()
+{
+    return QStringLiteral("没有读取到固件说明。");
+}
+
+QString preparingUpdate(const QString &product, const QString &version)
+{
+    return QStringLiteral("Preparing to update ") + product + QLatin1Char(' ') + version +
+           QStringLiteral("...");
+}
+
+QString deviceAbsent(const QString &product)
+{
+    return QStringLiteral("No ") + product +
+           QStringLiteral(" found. Please check the USB connection.");
+}
+
+QString deviceFound(const QString &product)
+{
+    return product + QStringLiteral(" found.");
+}
+
+QString downloadFailed(const QString &description)
+{
+    return QStringLiteral("Firmware download failed: ") + description;
+}
+
+QString noFirmwareData()
+{
+    return downloadFailed(QStringLiteral("服务器没有返回固件数据"));
+}
+
+QString firmwareDownloaded(const QString &displayName)
+{
+    return QStringLiteral("Firmware downloaded: ") + displayName;
+}
+
+QString transferStarting()
+{
+    return QStringLiteral("Starting firmware transfer...");
+}
+
+QString progress(int percent)
+{
+    return QStringLiteral("Update progress: ") + QString::number(percent) + QLatin1Char('%');
+}
+
+QString updateCompleted()
+{
+    return QStringLiteral("Update completed.");
+}
+
+QString updateFailed(const QString &description)
+{
+    return QStringLiteral("Update failed: ") + description;
+}
+
+} // namespace UpdateMessages

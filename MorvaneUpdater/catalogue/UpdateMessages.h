@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+// The texts with which the updater reports fetching the catalogue and the notes and each step
+// of an update. The window and the command line say the same thing for the same failure, so
+// both build their lines here.
+namespace UpdateMessages {
+
+QString catalogueFetchFailed(const QString &description);
+QString catalogueUndecodable();
+// The reason (for catalogueFetchFailed) when a signed catalogue's signature cannot be fetched.
+QString signatureUnreadable(const QUrl &signatureURL, const QString &description);
+QString notesFetchFailed(const QString &description);
+QString noNotes();
+QString preparingUpdate(const QString &product, const QString &version);
+QString deviceAbsent(const QString &product);
+QString deviceFound(const QString &product);
+QString downloadFailed(const QString &description);
+QString noFirmwareData();
+QString firmwareDownloaded(const QString &displayName);
+QString transferStarting();
+QString progress(int percent);
+QString updateCompleted();
+QString updateFailed(const QString &description);
+
+} // namespace UpdateMessages

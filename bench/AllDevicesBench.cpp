@@ -1,0 +1,89 @@
+#include "MorvaneFlash.h"
+#include "SimulatedBootloaderDevice.h"
+#include "SimulatedHidBackend.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <memory>
+
+namespace {
+
+// 4 KiB: 64 paced reports, a little over three seconds per device.
+constexpr int imageSize = 4096;
+
+// One `morvane-flash flash --all-devices` run over `devices` simulated devices.
+double flashAll(int devices, const QString &image, bool &allReceived)
+{
+    SimulatedHidBackend hid;
+    std::vector<std::shared_ptr<SimulatedBootloaderDevice>> attached;
+    for (int i = 0; i < devices; ++i) {
+        attached.push_back(std::make_shared<SimulatedBootloaderDevice>(0x1209, 0x0001));
+        hid.attach(attached.back());
+    }
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    Environment environment{hid, outStream, errStream, QUrl(), QString(), QString(), false, {}};
+    const auto start = std::chrono::steady_clock::now();
+    const int status = runMorvaneFlash({"morvane-flash", "flash", "--all-devices", "--quiet",
+                                        "--file", image, "--vid", "1209", "--pid", "0001"},
+                                       environment);
+    const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
+    allReceived = status == 0;
+    for (const auto &device : attached) {
+        allReceived = allReceived && device->receivedImage().size() == std::size_t(imageSize);
+    }
+    return wall.count();
+}
+
+// Eight devices flashed at once against one: each has its own transfer thread, so the run
+// should take hardly longer than a single device.
+void BM_AllDevicesEightVersusOne(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    const QString image = QDir(folder.path()).filePath("image.bin");
+    QFile file(image);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(QByteArray(imageSize, '\x5A')) != imageSize) {
+        state.SkipWithError("cannot write the image");
+        return;
+    }
+    file.close();
+
+    double one = 0.0;
+    double eight = 0.0;
+    double worstRatio = 0.0;
+    for (auto _ : state) {
+        bool received = false;
+        one = flashAll(1, image, received);
+        bool allReceived = false;
+        eight = flashAll(8, image, allReceived);
+        if (!received || !allReceived) {
+            state.SkipWithError("a device did not receive the whole image");
+            return;
+        }
+        worstRatio = std::max(worstRatio, eight / one);
+    }
+    state.counters["one_device_s"] = one;
+    state.counters["eight_devices_s"] = eight;
+    state.counters["worst_ratio"] = worstRatio;
+}
+
+} // namespace
+
+BENCHMARK(BM_AllDevicesEightVersusOne)->Iterations(3)->Unit(benchmark::kSecond)->UseRealTime();
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
