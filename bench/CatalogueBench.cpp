@@ -1,3 +1,4 @@
+#include "CatalogueGenerator.h"
 #include "FirmwareListParser.h"
 #include "ModelList.h"
 #include "ServerTextDecoder.h"
@@ -5,29 +6,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// A list file shaped like the real one: 40 models, a few Chinese names, padded fields and
-// CR LF ends, with one line in fifty that the parser must reject.
-QByteArray generateCatalogue(qsizetype lineCount)
-{
-    QByteArray text;
-    text.reserve(lineCount * 160);
-    for (qsizetype i = 0; i < lineCount; ++i) {
-        const qsizetype model = i % 40;
-        const QByteArray name = model % 8 == 0 ? "MORVANE 无线接收器 " + QByteArray::number(model)
-                                               : "MORVANE X" + QByteArray::number(model) + " Pro";
-        const QByteArray version = "V" + QByteArray::number(i / 40 % 10) + "." +
-                                   QByteArray::number(i % 7) + "." + QByteArray::number(i);
-        const QByteArray base = "http://firmware.morvane.example/fw/x" + QByteArray::number(model) +
-                                "_" + QByteArray::number(i);
-        const QByteArray firmwareURL = i % 50 == 49 ? QByteArray("bad url") : base + ".bin";
-        text += " " + name + " ; 1a86 ; e0" +
-                QByteArray::number(model % 100).rightJustified(2, '0') + " ; " + version +
-                " ; 2023 Morvane Technology Co., Ltd. ; " + firmwareURL + " ; " + base +
-                ".txt ;\r\n";
-    }
-    return text;
-}
 
 void setRates(benchmark::State &state, qsizetype bytes, qsizetype records)
 {
