@@ -3,6 +3,7 @@
 #include "CatalogueServer.h"
 #include "DemoEnvironment.h"
 #include "FirmwareStore.h"
+#include "MeasuredRun.h"
 #include "SimulatedHidBackend.h"
 
 #include <QApplication>
@@ -10,17 +11,33 @@
 #include <cstdio>
 #include <exception>
 
+namespace {
+// 1024 reports, about 51 seconds of paced transfer.
+constexpr int measuredImageSize = 64 * 1024;
+} // namespace
+
 // The updater as a user sees it, with the catalogue server on 127.0.0.1 and simulated
 // devices in place of the maker's server and real hardware.
+// With --measure it runs unattended for scripts/measure-startup (see MeasuredRun.h).
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+
+    const QStringList options = QCoreApplication::arguments().mid(1);
+    const bool measured = options == QStringList{QStringLiteral("--measure")};
+    if (!options.isEmpty() && !measured) {
+        std::fprintf(stderr, "usage: morvane-updater-demo [--measure]\n");
+        return 2;
+    }
 
     CatalogueServer server;
     SimulatedHidBackend hid;
     try {
         publishDemoCatalogue(server);
         attachDemoDevices(hid);
+        if (measured) {
+            publishMeasuredImage(server, measuredImageSize);
+        }
     } catch (const std::exception &error) {
         std::fprintf(stderr, "morvane-updater-demo: %s\n", error.what());
         return 1;
@@ -28,6 +45,9 @@ int main(int argc, char *argv[])
 
     const QUrl listURL(QString::fromStdString(server.url("/product/MORVANE_LST.txt")));
     AppDelegate delegate(listURL, hid, defaultFirmwareFolder());
+    if (measured) {
+        startMeasuredRun(delegate);
+    }
     const auto window = applicationDidFinishLaunching(app, delegate);
     return QApplication::exec();
 }
