@@ -11,7 +11,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     HidapiBackend hid;
     const QUrl listURL(QStringLiteral(MORVANE_CATALOGUE_BASE_URL "/product/MORVANE_LST.txt"));
-    AppDelegate delegate(listURL, hid, defaultFirmwareFolder());
+    AppDelegate delegate(listURL, hid, defaultFirmwareFolder(),
+                         QStringLiteral(MORVANE_CATALOGUE_PUBLIC_KEY));
     const auto window = applicationDidFinishLaunching(app, delegate);
     return QApplication::exec();
 }

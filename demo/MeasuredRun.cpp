@@ -1,16 +1,11 @@
 #include "MeasuredRun.h"
 
 #include "AppDelegate.h"
-#include "CatalogueServer.h"
-#include "FirmwareListParser.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
-#include <stdexcept>
-#include <string>
 
 namespace {
 
@@ -24,23 +19,6 @@ void report(const QString &milestone)
 }
 
 } // namespace
-
-void publishMeasuredImage(CatalogueServer &server, int size)
-{
-    QFile list(QStringLiteral(":/demo/catalogue/MORVANE_LST.txt"));
-    if (!list.open(QIODevice::ReadOnly)) {
-        throw std::runtime_error("demo resource missing: MORVANE_LST.txt");
-    }
-    QByteArray text = list.readAll();
-    text.replace("{{BASE}}", QByteArray::fromStdString(server.baseUrl()));
-    const QList<FirmwareItem> items = parseFirmwareList(QString::fromUtf8(text));
-    if (items.isEmpty()) {
-        throw std::runtime_error("demo MORVANE_LST.txt lists no firmware");
-    }
-    const QUrl firstImage = items.first().firmwareURL;
-    server.setBody(firstImage.path(QUrl::FullyEncoded).toStdString(),
-                   std::string(size_t(size), '\x5A'));
-}
 
 void startMeasuredRun(AppDelegate &delegate)
 {

@@ -1,11 +1,6 @@
 #pragma once
 
 class AppDelegate;
-class CatalogueServer;
-
-// Serves an image of `size` bytes in place of the sample's first firmware image, the one a
-// measured run sends to the device.
-void publishMeasuredImage(CatalogueServer &server, int size);
 
 // A run that scripts/measure-startup times from outside. It writes one line to standard
 // output per milestone and ends the program after the last:

@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <cstdio>
 #include <exception>
+#include <optional>
 
 namespace {
 // 1024 reports, about 51 seconds of paced transfer.
@@ -17,7 +18,8 @@ constexpr int measuredImageSize = 64 * 1024;
 } // namespace
 
 // The updater as a user sees it, with the catalogue server on 127.0.0.1 and simulated
-// devices in place of the maker's server and real hardware.
+// devices in place of the maker's server and real hardware. The sample catalogue is signed
+// and its images carry digests; one of them is wrong on purpose, to show the refusal.
 // With --measure it runs unattended for scripts/measure-startup (see MeasuredRun.h).
 int main(int argc, char *argv[])
 {
@@ -33,18 +35,19 @@ int main(int argc, char *argv[])
     CatalogueServer server;
     SimulatedHidBackend hid;
     try {
-        publishDemoCatalogue(server);
+        publishDemoCatalogue(
+            server, measured ? std::optional<QByteArray>(QByteArray(measuredImageSize, '\x5A'))
+                             : std::nullopt);
         attachDemoDevices(hid);
-        if (measured) {
-            publishMeasuredImage(server, measuredImageSize);
-        }
     } catch (const std::exception &error) {
         std::fprintf(stderr, "morvane-updater-demo: %s\n", error.what());
         return 1;
     }
 
     const QUrl listURL(QString::fromStdString(server.url("/product/MORVANE_LST.txt")));
-    AppDelegate delegate(listURL, hid, defaultFirmwareFolder());
+    // The demo trusts its own demo-only key; the production program takes its key from the
+    // build configuration and never this one.
+    AppDelegate delegate(listURL, hid, defaultFirmwareFolder(), demoCatalogueKey());
     if (measured) {
         startMeasuredRun(delegate);
     }

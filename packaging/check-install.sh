@@ -124,7 +124,7 @@ if command -v cpack >/dev/null 2>&1 && command -v dpkg-deb >/dev/null 2>&1; then
                 fail "deb: ./usr/bin/morvane-updater is not listed as an executable file"
             [ "$(dpkg-deb -f "$deb" Package)" = "morvane-updater" ] || fail "deb: wrong package name"
             depends=$(dpkg-deb -f "$deb" Depends)
-            for needed in libqt6widgets6 libqt6network6 libhidapi-hidraw0 qt6-qpa-plugins; do
+            for needed in libqt6widgets6 libqt6network6 libhidapi-hidraw0 libsodium23 qt6-qpa-plugins; do
                 grep -qE "(^|, )$needed( |,|$)" <<<"$depends" || fail "deb: Depends lacks $needed ($depends)"
             done
             [ -n "$(dpkg-deb -f "$deb" Maintainer)" ] || fail "deb: no Maintainer"

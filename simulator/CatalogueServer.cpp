@@ -1,12 +1,52 @@
 #include "CatalogueServer.h"
 
+#include "LoopbackCertificate.h"
+
 #include <filesystem>
 #include <fstream>
 #include <httplib.h>
+#include <openssl/pem.h>
 #include <sstream>
 #include <stdexcept>
 
-CatalogueServer::CatalogueServer() : m_server(std::make_unique<httplib::Server>())
+namespace {
+
+std::unique_ptr<httplib::Server> makeTlsServer(const LoopbackCertificate &certificate)
+{
+    const auto fromPem = [](const std::string &pem) {
+        return std::unique_ptr<BIO, decltype(&BIO_free)>(
+            BIO_new_mem_buf(pem.data(), int(pem.size())), &BIO_free);
+    };
+    const auto certificateBio = fromPem(certificate.certificatePem);
+    const auto keyBio = fromPem(certificate.privateKeyPem);
+    const std::unique_ptr<X509, decltype(&X509_free)> x509(
+        PEM_read_bio_X509(certificateBio.get(), nullptr, nullptr, nullptr), &X509_free);
+    const std::unique_ptr<EVP_PKEY, decltype(&EVP_PKEY_free)> key(
+        PEM_read_bio_PrivateKey(keyBio.get(), nullptr, nullptr, nullptr), &EVP_PKEY_free);
+    if (!x509 || !key) {
+        throw std::runtime_error("CatalogueServer: unreadable certificate or key");
+    }
+    // The server's TLS context takes its own references to both.
+    auto server = std::make_unique<httplib::SSLServer>(x509.get(), key.get());
+    if (!server->is_valid()) {
+        throw std::runtime_error("CatalogueServer: cannot set up TLS");
+    }
+    return server;
+}
+
+} // namespace
+
+CatalogueServer::CatalogueServer() : CatalogueServer(std::make_unique<httplib::Server>(), "http")
+{
+}
+
+CatalogueServer::CatalogueServer(const LoopbackCertificate &certificate)
+    : CatalogueServer(makeTlsServer(certificate), "https")
+{
+}
+
+CatalogueServer::CatalogueServer(std::unique_ptr<httplib::Server> server, std::string scheme)
+    : m_server(std::move(server)), m_scheme(std::move(scheme))
 {
     m_server->Get(".*", [this](const httplib::Request &request, httplib::Response &answer) {
         Response response;
@@ -69,7 +109,7 @@ CatalogueServer::~CatalogueServer()
 
 std::string CatalogueServer::baseUrl() const
 {
-    return "http://127.0.0.1:" + std::to_string(m_port);
+    return m_scheme + "://127.0.0.1:" + std::to_string(m_port);
 }
 
 void CatalogueServer::setResponse(const std::string &path, Response response)

@@ -12,6 +12,7 @@
 namespace httplib {
 class Server;
 }
+struct LoopbackCertificate;
 
 // A real HTTP server on 127.0.0.1 (ephemeral port) that stands in for the maker's catalogue
 // server. Each path answers as it is told: a body with a status, slowly, or by dropping
@@ -37,11 +38,13 @@ public:
     };
 
     CatalogueServer();
+    // The same server over HTTPS, presenting `certificate`.
+    explicit CatalogueServer(const LoopbackCertificate &certificate);
     ~CatalogueServer();
     CatalogueServer(const CatalogueServer &) = delete;
     CatalogueServer &operator=(const CatalogueServer &) = delete;
 
-    // "http://127.0.0.1:<port>"
+    // "http://127.0.0.1:<port>", or "https://..." for the HTTPS server
     std::string baseUrl() const;
     std::string url(const std::string &path) const { return baseUrl() + path; }
     int port() const { return m_port; }
@@ -56,9 +59,11 @@ public:
     int requestCount(const std::string &path) const;
 
 private:
+    CatalogueServer(std::unique_ptr<httplib::Server> server, std::string scheme);
     bool waitOrStop(std::chrono::milliseconds delay);
 
     std::unique_ptr<httplib::Server> m_server;
+    std::string m_scheme;
     std::thread m_thread;
     int m_port = 0;
 

@@ -1,8 +1,10 @@
 #include "AppDelegate.h"
 
+#include "CatalogueSignature.h"
 #include "FirmwareFileName.h"
 #include "FirmwareListParser.h"
 #include "FirmwareStore.h"
+#include "ImageDigest.h"
 #include "InfoLog.h"
 #include "ModelIndex.h"
 #include "ModelList.h"
@@ -11,6 +13,7 @@
 #include "ServerTextDecoder.h"
 #include "UnicodeText.h"
 #include "UsbIdentifier.h"
+#include "WebAddress.h"
 
 #include <QFileInfo>
 #include <QFuture>
@@ -19,6 +22,10 @@
 #include <span>
 
 namespace {
+
+const QString listFailure = QStringLiteral("读取固件列表失败：");
+const QString notesFailure = QStringLiteral("固件说明读取失败：");
+const QString downloadFailure = QStringLiteral("Firmware download failed: ");
 
 QString detailsHeader(const FirmwareItem &item)
 {
@@ -39,11 +46,11 @@ bool isDevicePresent(HidBackend &hid, const FirmwareItem &item)
 } // namespace
 
 AppDelegate::AppDelegate(const QUrl &listURL, HidBackend &hid, const QString &firmwareFolder,
-                         QObject *parent)
-    : QObject(parent), m_listURL(listURL), m_firmwareFolder(firmwareFolder), m_hid(hid),
-      m_bootloader(hid), m_productModel(*this, Table::product),
-      m_firmwareModel(*this, Table::firmware), m_productSelection(&m_productModel),
-      m_firmwareSelection(&m_firmwareModel)
+                         const QString &catalogueKey, QObject *parent)
+    : QObject(parent), m_listURL(listURL), m_firmwareFolder(firmwareFolder),
+      m_trust(catalogueTrustFromKey(catalogueKey)), m_hid(hid), m_bootloader(hid),
+      m_productModel(*this, Table::product), m_firmwareModel(*this, Table::firmware),
+      m_productSelection(&m_productModel), m_firmwareSelection(&m_firmwareModel)
 {
     m_transferPool.setMaxThreadCount(1);
     connect(&m_productSelection, &QItemSelectionModel::selectionChanged, this, [this] {
@@ -118,29 +125,69 @@ void AppDelegate::setSelectedProduct(const QString &product)
 
 void AppDelegate::fetchFirmwareList()
 {
+    if (m_trust.keyBuiltIn && !m_trust.key) {
+        setInfoText(listFailure + m_trust.keyError);
+        return;
+    }
+    if (const std::optional<QString> problem = webAddressProblem(m_listURL)) {
+        setInfoText(listFailure + *problem);
+        return;
+    }
     QNetworkReply *reply = m_network.get(makeDownloadRequest(m_listURL));
     connect(reply, &QNetworkReply::finished, this, [this, reply] {
         reply->deleteLater();
         const DownloadResult result = takeDownloadResult(*reply);
         if (!result.succeeded()) {
-            setInfoText(QStringLiteral("读取固件列表失败：") + result.errorDescription);
+            setInfoText(listFailure + result.errorDescription);
             return;
         }
-        const std::optional<QString> text = decodeStrictUtf8(*result.body);
-        if (!text) {
-            setInfoText(QStringLiteral("读取固件列表失败：服务器返回内容无法解析"));
-            return;
+        if (m_trust.keyBuiltIn) {
+            fetchCatalogueSignature(*result.body);
+        } else {
+            acceptCatalogue(*result.body);
         }
-        setCatalogue(parseFirmwareList(*text));
-        m_productModel.reloadData();
-        if (!m_products.isEmpty()) {
-            selectFirstRow(m_productSelection);
-            tableViewSelectionDidChange(Table::product);
-        }
-        appendInfo(QStringLiteral("读取固件列表成功，共 %1 个型号，%2 个固件。")
-                       .arg(m_products.size())
-                       .arg(m_allItems.size()));
     });
+}
+
+void AppDelegate::fetchCatalogueSignature(const QByteArray &list)
+{
+    const QUrl signatureURL = catalogueSignatureURL(m_listURL);
+    QNetworkReply *reply = m_network.get(makeDownloadRequest(signatureURL));
+    connect(reply, &QNetworkReply::finished, this, [this, reply, list, signatureURL] {
+        reply->deleteLater();
+        const DownloadResult result = takeDownloadResult(*reply);
+        if (!result.succeeded()) {
+            setInfoText(listFailure +
+                        QStringLiteral("The catalogue signature \u201C%1\u201D could "
+                                       "not be read: %2")
+                            .arg(shortAddressText(signatureURL), result.errorDescription));
+            return;
+        }
+        if (const std::optional<QString> problem =
+                catalogueSignatureProblem(list, *result.body, *m_trust.key)) {
+            setInfoText(listFailure + *problem);
+            return;
+        }
+        acceptCatalogue(list);
+    });
+}
+
+void AppDelegate::acceptCatalogue(const QByteArray &list)
+{
+    const std::optional<QString> text = decodeStrictUtf8(list);
+    if (!text) {
+        setInfoText(listFailure + QStringLiteral("服务器返回内容无法解析"));
+        return;
+    }
+    setCatalogue(parseFirmwareList(*text));
+    m_productModel.reloadData();
+    if (!m_products.isEmpty()) {
+        selectFirstRow(m_productSelection);
+        tableViewSelectionDidChange(Table::product);
+    }
+    appendInfo(QStringLiteral("读取固件列表成功，共 %1 个型号，%2 个固件。")
+                   .arg(m_products.size())
+                   .arg(m_allItems.size()));
 }
 
 void AppDelegate::tableViewSelectionDidChange(Table table)
@@ -175,6 +222,10 @@ void AppDelegate::tableViewSelectionDidChange(Table table)
 void AppDelegate::showFirmwareInfo(const FirmwareItem &item)
 {
     const QString header = detailsHeader(item);
+    if (const std::optional<QString> problem = webAddressProblem(item.notesURL)) {
+        setInfoText(header + QStringLiteral("\n\n") + notesFailure + *problem);
+        return;
+    }
     setInfoText(header + QStringLiteral("\n\n正在读取固件说明..."));
 
     QNetworkReply *reply = m_network.get(makeDownloadRequest(item.notesURL));
@@ -187,7 +238,7 @@ void AppDelegate::showFirmwareInfo(const FirmwareItem &item)
         const DownloadResult result = takeDownloadResult(*reply);
         QString message;
         if (!result.succeeded()) {
-            message = QStringLiteral("固件说明读取失败：") + result.errorDescription;
+            message = notesFailure + result.errorDescription;
         } else {
             const std::optional<QString> notes = decodeServerText(*result.body);
             const QString trimmed = notes ? trimWhitespaceAndNewlines(*notes) : QString();
@@ -248,6 +299,11 @@ void AppDelegate::updateSelectedFirmware()
     appendInfo(QStringLiteral("\nPreparing to update ") + item.product + QLatin1Char(' ') +
                item.version + QStringLiteral("..."));
 
+    // Decided from the catalogue alone, so nobody is asked to plug in a device for nothing.
+    if (const std::optional<QString> refusal = flashRefusal(item, m_trust.keyBuiltIn)) {
+        finishUpdate(QStringLiteral("Update failed: ") + *refusal);
+        return;
+    }
     if (!isDevicePresent(m_hid, item)) {
         finishUpdate(QStringLiteral("No ") + item.product +
                      QStringLiteral(" found. Please check the USB connection."));
@@ -259,17 +315,27 @@ void AppDelegate::updateSelectedFirmware()
 
 void AppDelegate::downloadFirmware(const FirmwareItem &item)
 {
+    if (const std::optional<QString> problem = webAddressProblem(item.firmwareURL)) {
+        finishUpdate(downloadFailure + *problem);
+        return;
+    }
     QNetworkReply *reply = m_network.get(makeDownloadRequest(item.firmwareURL));
     connect(reply, &QNetworkReply::finished, this, [this, reply, item] {
         reply->deleteLater();
         const DownloadResult result = takeDownloadResult(*reply);
         if (!result.succeeded()) {
-            finishUpdate(QStringLiteral("Firmware download failed: ") + result.errorDescription);
+            finishUpdate(downloadFailure + result.errorDescription);
             return;
         }
         // An empty image would be "flashed" without a byte reaching the device.
         if (result.body->isEmpty()) {
-            finishUpdate(QStringLiteral("Firmware download failed: 服务器没有返回固件数据"));
+            finishUpdate(downloadFailure + QStringLiteral("服务器没有返回固件数据"));
+            return;
+        }
+        // Checked before anything is written: a file that fails its digest is never kept.
+        if (const std::optional<QString> mismatch =
+                imageDigestMismatch(parseImageDigest(item.digest), *result.body)) {
+            finishUpdate(downloadFailure + *mismatch);
             return;
         }
         const QByteArray image = *result.body;
@@ -277,8 +343,7 @@ void AppDelegate::downloadFirmware(const FirmwareItem &item)
                           image)
             .then(this, [this, item, image](const SavedFirmware &saved) {
                 if (!saved.succeeded()) {
-                    finishUpdate(QStringLiteral("Firmware download failed: ") +
-                                 saved.errorDescription);
+                    finishUpdate(downloadFailure + saved.errorDescription);
                     return;
                 }
                 appendInfo(QStringLiteral("Firmware downloaded: ") +

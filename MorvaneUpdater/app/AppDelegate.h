@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CatalogueListModel.h"
+#include "CatalogueTrust.h"
 #include "FirmwareItem.h"
 #include "HIDBootloader.h"
 #include "ModelIndex.h"
@@ -36,9 +37,10 @@ public:
         QString detail;
     };
 
-    // `firmwareFolder` is where downloaded images are kept.
+    // `firmwareFolder` is where downloaded images are kept. `catalogueKey` is the key line of
+    // the minisign .pub file the list file must be signed with; empty, it is taken unsigned.
     AppDelegate(const QUrl &listURL, HidBackend &hid, const QString &firmwareFolder,
-                QObject *parent = nullptr);
+                const QString &catalogueKey = QString(), QObject *parent = nullptr);
     ~AppDelegate() override;
 
     // State, read-only from outside.
@@ -80,6 +82,8 @@ signals:
     void updateFinished();
 
 private:
+    void fetchCatalogueSignature(const QByteArray &list);
+    void acceptCatalogue(const QByteArray &list);
     // The only writers of the catalogue and the chosen model: both keep the firmware list's
     // positions in step, so the table callbacks need no pass over the catalogue.
     void setCatalogue(QList<FirmwareItem> items);
@@ -95,6 +99,7 @@ private:
 
     QUrl m_listURL;
     QString m_firmwareFolder;
+    CatalogueTrust m_trust;
     HidBackend &m_hid;
     HIDBootloader m_bootloader;
     QNetworkAccessManager m_network;

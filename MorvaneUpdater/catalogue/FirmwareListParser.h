@@ -16,5 +16,6 @@ QStringList splitCatalogueLines(const QString &text);
 // resolved against anything. Nothing for the empty text or an invalid reference.
 std::optional<QUrl> parseCatalogueUrl(const QString &text);
 
-// Parses the decoded list file. Never fails: lines that are not records are skipped.
+// Parses the decoded list file. Never fails: lines that are not records are skipped. Field 8
+// is kept as the record's digest when it starts with "sha256:"; later fields are ignored.
 QList<FirmwareItem> parseFirmwareList(const QString &text);

@@ -34,7 +34,7 @@ protected:
     AppDelegate &makeApp(const QUrl &listURL)
     {
         m_folder = QDir(m_temp.path()).filePath("MorvaneUpdater");
-        m_app = std::make_unique<AppDelegate>(listURL, m_hid, m_folder);
+        m_app = std::make_unique<AppDelegate>(listURL, m_hid, m_folder, m_catalogueKey);
         QObject::connect(m_app.get(), &AppDelegate::infoTextChanged,
                          [this](const QString &text) { m_texts.append(text); });
         m_app->setInfoText(QStringLiteral("正在读取固件列表..."));
@@ -76,6 +76,8 @@ protected:
     SimulatedHidBackend m_hid;
     QTemporaryDir m_temp;
     QString m_folder;
+    // The built-in catalogue key the next controller gets; empty: none.
+    QString m_catalogueKey;
     std::unique_ptr<AppDelegate> m_app;
     // Every text the pane was given, in order.
     QStringList m_texts;

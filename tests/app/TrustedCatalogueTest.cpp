@@ -1,0 +1,212 @@
+#include "AppFixture.h"
+#include "ImageDigest.h"
+#include "LoopbackCertificate.h"
+#include "MinisignTool.h"
+
+#include <QSslCertificate>
+#include <QSslConfiguration>
+
+namespace {
+
+const std::string signaturePath = "/product/MORVANE_LST.txt.minisig";
+const QString listFailure = QStringLiteral("读取固件列表失败：");
+
+std::string digestOf(const std::string &image)
+{
+    return "sha256:" + sha256Of(QByteArray::fromStdString(image)).toHex().toStdString();
+}
+
+// Trusts one certificate, as only a test may, until it goes out of scope.
+class TrustedCertificate
+{
+public:
+    explicit TrustedCertificate(const std::string &pem)
+        : m_saved(QSslConfiguration::defaultConfiguration())
+    {
+        QSslConfiguration configuration = m_saved;
+        configuration.setCaCertificates(
+            QSslCertificate::fromData(QByteArray::fromStdString(pem), QSsl::Pem));
+        QSslConfiguration::setDefaultConfiguration(configuration);
+    }
+    ~TrustedCertificate() { QSslConfiguration::setDefaultConfiguration(m_saved); }
+    TrustedCertificate(const TrustedCertificate &) = delete;
+    TrustedCertificate &operator=(const TrustedCertificate &) = delete;
+
+private:
+    QSslConfiguration m_saved;
+};
+
+} // namespace
+
+class TrustedCatalogue : public AppFixture
+{
+protected:
+    // A line for /fw/<stem>.bin and .txt with `field8` after the notes address.
+    std::string boundLine(const std::string &stem, const std::string &field8) const
+    {
+        return "MORVANE X1;1a86;e0a1;" + stem + ";c;" + url("/fw/" + stem + ".bin") + ";" +
+               url("/fw/" + stem + ".txt") + ";" + field8 + "\n";
+    }
+
+    std::shared_ptr<SimulatedBootloaderDevice> attachDevice()
+    {
+        auto device = std::make_shared<SimulatedBootloaderDevice>(0x1A86, 0xE0A1);
+        m_hid.attach(device);
+        return device;
+    }
+
+    // Selects `row` of the one model and runs the update; gives its last pane line.
+    QString updateRow(int row)
+    {
+        selectRow(m_app->firmwareSelection(), row);
+        // Notes that arrived later would replace the pane under the update's lines.
+        EXPECT_TRUE(
+            waitForText([](const QString &t) { return !t.endsWith("正在读取固件说明..."); }));
+        m_app->updateSelectedFirmware();
+        EXPECT_TRUE(waitForUpdateToEnd());
+        return m_app->infoText().section('\n', -1);
+    }
+
+    MinisignTool m_publisher;
+};
+
+TEST_F(TrustedCatalogue, WithAKeyOnlyTheListItsHolderSignedIsShown)
+{
+    m_catalogueKey = m_publisher.publicKeyLine();
+    const std::string list = boundLine("V1", "");
+    const QByteArray signature = m_publisher.sign(QByteArray::fromStdString(list));
+    std::string oneByte = list;
+    oneByte[3] = 'v';
+    const struct
+    {
+        std::string list;
+        std::optional<QByteArray> signature;
+        QString outcome;
+    } cases[] = {
+        {list, signature, QStringLiteral("读取固件列表成功，共 1 个型号，1 个固件。")},
+        {oneByte, signature,
+         listFailure + "The catalogue signature is not valid. The signature "
+                       "does not match the signed file."},
+        {list, std::nullopt,
+         listFailure + QStringLiteral("The catalogue signature \u201C") +
+             QString::fromStdString(url(signaturePath)) +
+             QStringLiteral("\u201D could not be read: The server answered with HTTP status 404")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.outcome.toStdString());
+        if (c.signature) {
+            m_server.setBody(signaturePath, c.signature->toStdString());
+        } else {
+            m_server.setBody(signaturePath, "Not Found", 404);
+        }
+        const AppDelegate &app = launchWith(c.list);
+        EXPECT_TRUE(app.infoText().contains(c.outcome)) << app.infoText().toStdString();
+        EXPECT_EQ(app.allItems().isEmpty(), c.outcome.startsWith(listFailure));
+    }
+    const CatalogueServer::RequestRecord last = m_server.requests().back();
+    EXPECT_EQ(last.path, signaturePath);
+    EXPECT_EQ(std::count_if(last.headers.begin(), last.headers.end(),
+                            [](const auto &h) { return h.second == "no-cache"; }),
+              2);
+
+    m_catalogueKey = "RWQ-not-a-key";
+    makeApp(QUrl(QString::fromStdString(url(listPath)))).fetchFirmwareList();
+    EXPECT_TRUE(m_app->infoText().startsWith(listFailure + "The built-in catalogue key"));
+}
+
+TEST_F(TrustedCatalogue, DigestsDecideWhatIsFlashedWithOrWithoutAKey)
+{
+    const auto device = attachDevice();
+    const std::string image = "firmware image";
+    std::string upper = digestOf(image);
+    std::transform(upper.begin() + 7, upper.end(), upper.begin() + 7, ::toupper);
+    for (const char *stem : {"good", "bad", "none", "malformed"}) {
+        m_server.setBody("/fw/" + std::string(stem) + ".bin", image);
+        m_server.setBody("/fw/" + std::string(stem) + ".txt", "notes");
+    }
+    const std::string list = boundLine("good", upper) + boundLine("bad", digestOf("other")) +
+                             boundLine("none", "") + boundLine("malformed", "sha256:12ab");
+    const QString noDigest = "Update failed: The signed catalogue gives no image digest";
+    const QString malformed = "Update failed: The catalogue's image digest for this version is "
+                              "malformed (\u201Csha256:12ab\u201D)";
+    const QString mismatch = "Firmware download failed: The image does not match the catalogue's "
+                             "digest (expected " +
+                             shortDigestText(sha256Of("other")) + ", received " +
+                             shortDigestText(sha256Of(QByteArray::fromStdString(image))) + ")";
+    for (const bool keyed : {false, true}) {
+        SCOPED_TRACE(keyed ? "key" : "no key");
+        m_catalogueKey = keyed ? m_publisher.publicKeyLine() : QString();
+        m_server.setBody(signaturePath,
+                         m_publisher.sign(QByteArray::fromStdString(list)).toStdString());
+        launchWith(list);
+        // Without a key nothing asks for a signature.
+        EXPECT_EQ(m_server.requestCount(signaturePath), keyed ? 1 : 0);
+        EXPECT_EQ(updateRow(0), "Update completed.");
+        EXPECT_TRUE(QFile::remove(QDir(m_folder).filePath("good.bin")));
+        EXPECT_TRUE(updateRow(1).startsWith(mismatch));
+        EXPECT_TRUE(updateRow(2).startsWith(keyed ? noDigest : "Update completed."));
+        EXPECT_TRUE(updateRow(3).startsWith(malformed));
+        EXPECT_EQ(QDir(m_folder).exists("bad.bin"), false);
+    }
+    EXPECT_EQ(device->handshakes(), 3u);
+    EXPECT_EQ(m_server.requestCount("/fw/none.bin"), 1);
+    EXPECT_EQ(m_server.requestCount("/fw/malformed.bin"), 0);
+}
+
+TEST_F(TrustedCatalogue, AddressesOutsideTheWebAreNeverFetched)
+{
+    attachDevice();
+    m_server.setBody("/fw/n.txt", "notes");
+    const std::string list = "A;1a86;e0a1;file;c;file:///etc/hostname;file:///etc/hostname\n"
+                             "A;1a86;e0a1;data;c;data:,AAAA;data:text/plain,hello\n"
+                             "A;1a86;e0a1;relative;c;x1.bin;" +
+                             url("/fw/n.txt") + "\n";
+    launchWith(list);
+    const QString notesFailure = QStringLiteral("\n\n固件说明读取失败：The address \u201C");
+    EXPECT_TRUE(
+        m_app->infoText().contains(notesFailure + "file:///etc/hostname\u201D is not a web"))
+        << m_app->infoText().toStdString();
+    const char *firmware[] = {"file:///etc/hostname", "data:,AAAA", "x1.bin"};
+    for (int row = 0; row < 3; ++row) {
+        const QString last = updateRow(row);
+        EXPECT_TRUE(last.startsWith(QStringLiteral("Firmware download failed: The address \u201C") +
+                                    firmware[row] + QStringLiteral("\u201D")))
+            << last.toStdString();
+    }
+    EXPECT_TRUE(m_texts.filter("\n\nhello").isEmpty());
+    EXPECT_EQ(m_server.requests().size(), 2u); // the list, and the notes of the last version
+    EXPECT_TRUE(QDir(m_folder).entryList(QDir::Files).isEmpty());
+
+    makeApp(QUrl("file:///etc/hostname")).fetchFirmwareList();
+    EXPECT_TRUE(
+        m_app->infoText().startsWith(listFailure + "The address \u201Cfile:///etc/hostname"));
+}
+
+TEST_F(TrustedCatalogue, HttpsWorksForEveryDownloadAndAnUntrustedCertificateFails)
+{
+    const LoopbackCertificate certificate = makeLoopbackCertificate();
+    CatalogueServer https(certificate);
+    const auto device = attachDevice();
+    const std::string image(700, '\x5A');
+    const std::string list = "MORVANE X1;1a86;e0a1;V2;c;" + https.url("/fw/x.bin") + ";" +
+                             https.url("/fw/x.txt") + ";" + digestOf(image) + "\n";
+    https.setBody(listPath, list);
+    https.setBody(signaturePath, m_publisher.sign(QByteArray::fromStdString(list)).toStdString());
+    https.setBody("/fw/x.bin", image);
+    https.setBody("/fw/x.txt", "secure notes");
+    const QUrl listURL(QString::fromStdString(https.url(listPath)));
+    m_catalogueKey = m_publisher.publicKeyLine();
+    {
+        const TrustedCertificate trusted(certificate.certificatePem);
+        makeApp(listURL).fetchFirmwareList();
+        ASSERT_TRUE(waitForEnding("secure notes"));
+        EXPECT_EQ(updateRow(0), "Update completed.");
+        EXPECT_EQ(device->imageReportCount(), 16u);
+    }
+    makeApp(listURL).fetchFirmwareList();
+    ASSERT_TRUE(waitForText([](const QString &t) { return t.startsWith(listFailure); }));
+    EXPECT_TRUE(m_app->infoText().contains("SSL", Qt::CaseInsensitive) ||
+                m_app->infoText().contains("certificate", Qt::CaseInsensitive))
+        << m_app->infoText().toStdString();
+    EXPECT_EQ(https.requestCount(listPath), 1);
+}
