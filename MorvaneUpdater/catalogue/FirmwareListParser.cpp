@@ -3,6 +3,7 @@
 #include "ImageDigest.h"
 #include "UnicodeText.h"
 
+#include <QSet>
 #include <QStringView>
 #include <array>
 #include <utility>
@@ -67,7 +68,27 @@ bool hasBracketOutsideHost(const QUrl &url)
            hasBracket(url.fragment(QUrl::FullyEncoded));
 }
 
-void parseLine(QStringView line, QList<FirmwareItem> &items)
+// Model names, identifiers and attribution lines repeat from record to record, so the
+// records of one parse share one copy of each distinct text. Texts match exactly here, so
+// every record holds what its line said.
+class SharedTexts
+{
+public:
+    QString share(QString text)
+    {
+        const auto found = m_texts.constFind(text);
+        if (found != m_texts.cend()) {
+            return *found;
+        }
+        m_texts.insert(text);
+        return text;
+    }
+
+private:
+    QSet<QString> m_texts;
+};
+
+void parseLine(QStringView line, QList<FirmwareItem> &items, SharedTexts &texts)
 {
     // Only the first eight fields are used, so scanning stops at the eighth separator:
     // a line of a million semicolons costs no more than its first few.
@@ -108,11 +129,11 @@ void parseLine(QStringView line, QList<FirmwareItem> &items)
         }
     }
     items.append(FirmwareItem{
-        trimWhitespaceAndNewlines(fields[0]).toString(),
-        trimWhitespaceAndNewlines(fields[1]).toString().toUpper(),
-        trimWhitespaceAndNewlines(fields[2]).toString().toUpper(),
+        texts.share(trimWhitespaceAndNewlines(fields[0]).toString()),
+        texts.share(trimWhitespaceAndNewlines(fields[1]).toString().toUpper()),
+        texts.share(trimWhitespaceAndNewlines(fields[2]).toString().toUpper()),
         trimWhitespaceAndNewlines(fields[3]).toString(),
-        trimWhitespaceAndNewlines(fields[4]).toString(),
+        texts.share(trimWhitespaceAndNewlines(fields[4]).toString()),
         std::move(*firmwareURL),
         std::move(*notesURL),
         std::move(digest),
@@ -144,6 +165,7 @@ std::optional<QUrl> parseCatalogueUrl(const QString &text)
 QList<FirmwareItem> parseFirmwareList(const QString &text)
 {
     QList<FirmwareItem> items;
-    forEachLine(text, [&items](QStringView line) { parseLine(line, items); });
+    SharedTexts texts;
+    forEachLine(text, [&items, &texts](QStringView line) { parseLine(line, items, texts); });
     return items;
 }

@@ -24,7 +24,7 @@ TEST(FirmwareItem, EveryFieldComparesUnderCanonicalEquivalence)
         (other.*text) += u'x';
         EXPECT_NE(other, base);
     }
-    for (QUrl FirmwareItem::*url : {&FirmwareItem::firmwareURL, &FirmwareItem::notesURL}) {
+    for (CatalogueUrl FirmwareItem::*url : {&FirmwareItem::firmwareURL, &FirmwareItem::notesURL}) {
         FirmwareItem other = base;
         other.*url = QUrl("http://s/x");
         EXPECT_NE(other, base);
