@@ -1,32 +1,20 @@
+#include "CatalogueGenerator.h"
 #include "FirmwareListParser.h"
 #include "ModelList.h"
 #include "ServerTextDecoder.h"
 
+#include <QElapsedTimer>
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <limits>
+#include <malloc.h>
 
 namespace {
 
-// A list file shaped like the real one: 40 models, a few Chinese names, padded fields and
-// CR LF ends, with one line in fifty that the parser must reject.
-QByteArray generateCatalogue(qsizetype lineCount)
+// Heap bytes in use, as glibc's allocator counts them: chunk overheads included.
+size_t heapInUse()
 {
-    QByteArray text;
-    text.reserve(lineCount * 160);
-    for (qsizetype i = 0; i < lineCount; ++i) {
-        const qsizetype model = i % 40;
-        const QByteArray name = model % 8 == 0 ? "MORVANE 无线接收器 " + QByteArray::number(model)
-                                               : "MORVANE X" + QByteArray::number(model) + " Pro";
-        const QByteArray version = "V" + QByteArray::number(i / 40 % 10) + "." +
-                                   QByteArray::number(i % 7) + "." + QByteArray::number(i);
-        const QByteArray base = "http://firmware.morvane.example/fw/x" + QByteArray::number(model) +
-                                "_" + QByteArray::number(i);
-        const QByteArray firmwareURL = i % 50 == 49 ? QByteArray("bad url") : base + ".bin";
-        text += " " + name + " ; 1a86 ; e0" +
-                QByteArray::number(model % 100).rightJustified(2, '0') + " ; " + version +
-                " ; 2023 Morvane Technology Co., Ltd. ; " + firmwareURL + " ; " + base +
-                ".txt ;\r\n";
-    }
-    return text;
+    return mallinfo2().uordblks;
 }
 
 void setRates(benchmark::State &state, qsizetype bytes, qsizetype records)
@@ -48,8 +36,38 @@ void BM_ParseFirmwareList(benchmark::State &state)
         benchmark::DoNotOptimize(items.constData());
     }
     setRates(state, bytes.size(), records);
+
+    // What a parsed catalogue keeps: the heap it still holds once the parse has returned.
+    const size_t before = heapInUse();
+    const QList<FirmwareItem> kept = parseFirmwareList(text);
+    state.counters["kept_bytes/record"] =
+        double(heapInUse() - before) / double(std::max<qsizetype>(kept.size(), 1));
 }
 BENCHMARK(BM_ParseFirmwareList)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// The parse must stay linear: both sizes timed in one run, best of the iterations each, so
+// that a loaded machine's noise does not pass for growth.
+void BM_ParseGrowth(benchmark::State &state)
+{
+    const QString small = *decodeStrictUtf8(generateCatalogue(10'000));
+    const QString large = *decodeStrictUtf8(generateCatalogue(100'000));
+    const auto bestOf = [](double best, const QString &text) {
+        QElapsedTimer timer;
+        timer.start();
+        benchmark::DoNotOptimize(parseFirmwareList(text).constData());
+        return std::min(best, double(timer.nsecsElapsed()));
+    };
+    double smallNs = std::numeric_limits<double>::infinity();
+    double largeNs = smallNs;
+    for (auto _ : state) {
+        smallNs = bestOf(smallNs, small);
+        largeNs = bestOf(largeNs, large);
+    }
+    state.counters["ms_10k"] = smallNs / 1e6;
+    state.counters["ms_100k"] = largeNs / 1e6;
+    state.counters["ratio_100k_to_10k"] = largeNs / smallNs;
+}
+BENCHMARK(BM_ParseGrowth)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 // What the catalogue fetch does with a downloaded body: strict UTF-8, parse, model list.
 void BM_DecodeParseDerive(benchmark::State &state)

@@ -4,6 +4,7 @@
 #include "MinisignSigner.h"
 #include "SimulatedHidBackend.h"
 
+#include <QCryptographicHash>
 #include <QDirIterator>
 #include <QFile>
 #include <QString>
@@ -34,11 +35,26 @@ void publishFolder(CatalogueServer &server, const QString &folder, const std::st
     }
 }
 
+// Points the first line's digest at `image` and answers the path its firmware address names.
+std::string replaceFirstImage(QByteArray &list, const QByteArray &image)
+{
+    const qsizetype lineEnd = list.indexOf('\n');
+    QList<QByteArray> fields = list.first(lineEnd < 0 ? list.size() : lineEnd).split(';');
+    const QByteArray base = "{{BASE}}";
+    if (fields.size() < 8 || !fields[5].startsWith(base) || !fields[7].startsWith("sha256:")) {
+        throw std::runtime_error("demo MORVANE_LST.txt: the first line has no image to replace");
+    }
+    fields[7] = "sha256:" + QCryptographicHash::hash(image, QCryptographicHash::Sha256).toHex();
+    list.replace(0, lineEnd < 0 ? list.size() : lineEnd, fields.join(';'));
+    return fields[5].sliced(base.size()).toStdString();
+}
+
 } // namespace
 
-void publishDemoCatalogue(CatalogueServer &server)
+void publishDemoCatalogue(CatalogueServer &server, const std::optional<QByteArray> &firstImage)
 {
     QByteArray list = readResource(catalogueRoot + QStringLiteral("/MORVANE_LST.txt"));
+    const std::string firstImagePath = firstImage ? replaceFirstImage(list, *firstImage) : "";
     list.replace("{{BASE}}", QByteArray::fromStdString(server.baseUrl()));
     server.setBody("/product/MORVANE_LST.txt", list.toStdString());
     const std::optional<MinisignSecretKey> key =
@@ -50,6 +66,9 @@ void publishDemoCatalogue(CatalogueServer &server)
                    minisignSign(list, *key, "file:MORVANE_LST.txt\tdemo catalogue").toStdString());
     publishFolder(server, QStringLiteral("notes"), "/notes/");
     publishFolder(server, QStringLiteral("firmware"), "/fw/");
+    if (firstImage) {
+        server.setBody(firstImagePath, firstImage->toStdString());
+    }
 }
 
 QString demoCatalogueKey()

@@ -3,24 +3,41 @@
 #include "CatalogueServer.h"
 #include "DemoEnvironment.h"
 #include "FirmwareStore.h"
+#include "MeasuredRun.h"
 #include "SimulatedHidBackend.h"
 
 #include <QApplication>
 #include <QUrl>
 #include <cstdio>
 #include <exception>
+#include <optional>
+
+namespace {
+// 1024 reports, about 51 seconds of paced transfer.
+constexpr int measuredImageSize = 64 * 1024;
+} // namespace
 
 // The updater as a user sees it, with the catalogue server on 127.0.0.1 and simulated
 // devices in place of the maker's server and real hardware. The sample catalogue is signed
 // and its images carry digests; one of them is wrong on purpose, to show the refusal.
+// With --measure it runs unattended for scripts/measure-startup (see MeasuredRun.h).
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
 
+    const QStringList options = QCoreApplication::arguments().mid(1);
+    const bool measured = options == QStringList{QStringLiteral("--measure")};
+    if (!options.isEmpty() && !measured) {
+        std::fprintf(stderr, "usage: morvane-updater-demo [--measure]\n");
+        return 2;
+    }
+
     CatalogueServer server;
     SimulatedHidBackend hid;
     try {
-        publishDemoCatalogue(server);
+        publishDemoCatalogue(
+            server, measured ? std::optional<QByteArray>(QByteArray(measuredImageSize, '\x5A'))
+                             : std::nullopt);
         attachDemoDevices(hid);
     } catch (const std::exception &error) {
         std::fprintf(stderr, "morvane-updater-demo: %s\n", error.what());
@@ -31,6 +48,9 @@ int main(int argc, char *argv[])
     // The demo trusts its own demo-only key; the production program takes its key from the
     // build configuration and never this one.
     AppDelegate delegate(listURL, hid, defaultFirmwareFolder(), demoCatalogueKey());
+    if (measured) {
+        startMeasuredRun(delegate);
+    }
     const auto window = applicationDidFinishLaunching(app, delegate);
     return QApplication::exec();
 }

@@ -6,6 +6,7 @@
 #include "FirmwareStore.h"
 #include "ImageDigest.h"
 #include "InfoLog.h"
+#include "ModelIndex.h"
 #include "ModelList.h"
 #include "NetworkRequest.h"
 #include "OpenFailureHelp.h"
@@ -75,7 +76,7 @@ int AppDelegate::numberOfRows(Table table) const
     if (table == Table::product) {
         return int(m_products.size());
     }
-    return int(firmwareForSelectedProduct().size());
+    return int(m_firmwareRecords.size());
 }
 
 AppDelegate::CellContent AppDelegate::tableView(Table table, int row) const
@@ -86,17 +87,40 @@ AppDelegate::CellContent AppDelegate::tableView(Table table, int row) const
         }
         return {displayProductName(m_products.at(row)), QString()};
     }
-    const QList<FirmwareItem> firmware = firmwareForSelectedProduct();
-    if (row < 0 || row >= firmware.size()) {
+    if (row < 0 || row >= m_firmwareRecords.size()) {
         return {};
     }
-    const FirmwareItem &item = firmware.at(row);
+    const FirmwareItem &item = firmwareAt(row);
     return {item.product + QStringLiteral("  ") + item.version, item.copyright};
 }
 
 QList<FirmwareItem> AppDelegate::firmwareForSelectedProduct() const
 {
-    return firmwareForProduct(m_allItems, m_selectedProduct);
+    QList<FirmwareItem> firmware;
+    firmware.reserve(m_firmwareRecords.size());
+    for (const qsizetype position : m_firmwareRecords) {
+        firmware.append(m_allItems.at(position));
+    }
+    return firmware;
+}
+
+const FirmwareItem &AppDelegate::firmwareAt(int row) const
+{
+    return m_allItems.at(m_firmwareRecords.at(row));
+}
+
+void AppDelegate::setCatalogue(QList<FirmwareItem> items)
+{
+    m_allItems = std::move(items);
+    m_modelIndex = ModelIndex(m_allItems);
+    m_products = m_modelIndex.products();
+    m_firmwareRecords = m_modelIndex.recordsOf(m_selectedProduct);
+}
+
+void AppDelegate::setSelectedProduct(const QString &product)
+{
+    m_selectedProduct = product;
+    m_firmwareRecords = m_modelIndex.recordsOf(m_selectedProduct);
 }
 
 void AppDelegate::fetchFirmwareList()
@@ -153,8 +177,7 @@ void AppDelegate::acceptCatalogue(const QByteArray &list)
         setInfoText(UpdateMessages::catalogueUndecodable());
         return;
     }
-    m_allItems = parseFirmwareList(*text);
-    m_products = deriveProducts(m_allItems);
+    setCatalogue(parseFirmwareList(*text));
     m_productModel.reloadData();
     if (!m_products.isEmpty()) {
         selectFirstRow(m_productSelection);
@@ -172,28 +195,26 @@ void AppDelegate::tableViewSelectionDidChange(Table table)
         if (row < 0 || row >= m_products.size()) {
             return;
         }
-        m_selectedProduct = m_products.at(row);
+        setSelectedProduct(m_products.at(row));
         m_selectedFirmware.reset();
         m_firmwareModel.reloadData();
         setUpdateEnabled(false);
-        const QList<FirmwareItem> firmware = firmwareForSelectedProduct();
         setInfoText(QStringLiteral("已选择型号：") + m_products.at(row) +
                     QStringLiteral("\n请选择右侧固件版本。"));
-        if (!firmware.isEmpty()) {
+        if (!m_firmwareRecords.isEmpty()) {
             selectFirstRow(m_firmwareSelection);
             tableViewSelectionDidChange(Table::firmware);
         }
         return;
     }
 
-    const QList<FirmwareItem> firmware = firmwareForSelectedProduct();
     const int row = selectedRow(m_firmwareSelection);
-    if (row < 0 || row >= firmware.size()) {
+    if (row < 0 || row >= m_firmwareRecords.size()) {
         return;
     }
-    m_selectedFirmware = firmware.at(row);
+    m_selectedFirmware = firmwareAt(row);
     setUpdateEnabled(true);
-    showFirmwareInfo(firmware.at(row));
+    showFirmwareInfo(firmwareAt(row));
 }
 
 void AppDelegate::showFirmwareInfo(const FirmwareItem &item)

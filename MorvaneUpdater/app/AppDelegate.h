@@ -4,6 +4,7 @@
 #include "CatalogueTrust.h"
 #include "FirmwareItem.h"
 #include "HIDBootloader.h"
+#include "ModelIndex.h"
 
 #include <QByteArray>
 #include <QItemSelectionModel>
@@ -92,6 +93,11 @@ signals:
 private:
     void fetchCatalogueSignature(const QByteArray &list);
     void acceptCatalogue(const QByteArray &list);
+    // The only writers of the catalogue and the chosen model: both keep the firmware list's
+    // positions in step, so the table callbacks need no pass over the catalogue.
+    void setCatalogue(QList<FirmwareItem> items);
+    void setSelectedProduct(const QString &product);
+    const FirmwareItem &firmwareAt(int row) const;
     void showFirmwareInfo(const FirmwareItem &item);
     void selectFirstRow(QItemSelectionModel &selection);
     int selectedRow(const QItemSelectionModel &selection) const;
@@ -111,6 +117,9 @@ private:
     QList<FirmwareItem> m_allItems;
     QStringList m_products;
     std::optional<QString> m_selectedProduct;
+    ModelIndex m_modelIndex;
+    // Positions in m_allItems of the chosen model's records, in catalogue order.
+    QList<qsizetype> m_firmwareRecords;
     std::optional<FirmwareItem> m_selectedFirmware;
 
     CatalogueListModel m_productModel;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CatalogueUrl.h"
+
 #include <QHashFunctions>
 #include <QString>
 #include <QUrl>
@@ -15,12 +17,15 @@ struct FirmwareItem
     QString pid;
     QString version;
     QString copyright;
-    QUrl firmwareURL;
-    QUrl notesURL;
+    CatalogueUrl firmwareURL;
+    CatalogueUrl notesURL;
     // Field 8 as written when it starts with "sha256:", well-formed or not; empty otherwise.
     // Whether it is usable is parseImageDigest's business (ImageDigest.h).
     QString digest = {};
 };
+
+// Records move as they are when a list grows.
+Q_DECLARE_TYPEINFO(FirmwareItem, Q_RELOCATABLE_TYPE);
 
 // Text fields compare under canonical equivalence (their NFC forms); URLs and the digest by
 // their text.

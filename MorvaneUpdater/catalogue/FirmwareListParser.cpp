@@ -3,6 +3,7 @@
 #include "ImageDigest.h"
 #include "UnicodeText.h"
 
+#include <QSet>
 #include <QStringView>
 #include <array>
 #include <utility>
@@ -67,9 +68,32 @@ bool hasBracketOutsideHost(const QUrl &url)
            hasBracket(url.fragment(QUrl::FullyEncoded));
 }
 
-} // namespace
+// Model names, identifiers and attribution lines repeat from record to record, so the
+// records of one parse share one copy of each distinct text. Texts match exactly here, so
+// every record holds what its line said.
+class SharedTexts
+{
+public:
+    QString share(QString text)
+    {
+        const auto found = m_texts.constFind(text);
+        if (found != m_texts.cend()) {
+            return *found;
+        }
+        m_texts.insert(text);
+        return text;
+    }
 
-std::variant<FirmwareItem, LineRejection> parseFirmwareLine(QStringView line)
+private:
+    QSet<QString> m_texts;
+};
+
+QString shared(SharedTexts *texts, QString text)
+{
+    return texts ? texts->share(std::move(text)) : text;
+}
+
+std::variant<FirmwareItem, LineRejection> parseLine(QStringView line, SharedTexts *texts)
 {
     // Only the first eight fields are used, so scanning stops at the eighth separator:
     // a line of a million semicolons costs no more than its first few.
@@ -110,15 +134,22 @@ std::variant<FirmwareItem, LineRejection> parseFirmwareLine(QStringView line)
         }
     }
     return FirmwareItem{
-        trimWhitespaceAndNewlines(fields[0]).toString(),
-        trimWhitespaceAndNewlines(fields[1]).toString().toUpper(),
-        trimWhitespaceAndNewlines(fields[2]).toString().toUpper(),
+        shared(texts, trimWhitespaceAndNewlines(fields[0]).toString()),
+        shared(texts, trimWhitespaceAndNewlines(fields[1]).toString().toUpper()),
+        shared(texts, trimWhitespaceAndNewlines(fields[2]).toString().toUpper()),
         trimWhitespaceAndNewlines(fields[3]).toString(),
-        trimWhitespaceAndNewlines(fields[4]).toString(),
+        shared(texts, trimWhitespaceAndNewlines(fields[4]).toString()),
         std::move(*firmwareURL),
         std::move(*notesURL),
         std::move(digest),
     };
+}
+
+} // namespace
+
+std::variant<FirmwareItem, LineRejection> parseFirmwareLine(QStringView line)
+{
+    return parseLine(line, nullptr);
 }
 
 QStringList splitCatalogueLines(const QString &text)
@@ -144,8 +175,9 @@ std::optional<QUrl> parseCatalogueUrl(const QString &text)
 QList<FirmwareItem> parseFirmwareList(const QString &text)
 {
     QList<FirmwareItem> items;
-    forEachLine(text, [&items](QStringView line) {
-        std::variant<FirmwareItem, LineRejection> result = parseFirmwareLine(line);
+    SharedTexts texts;
+    forEachLine(text, [&items, &texts](QStringView line) {
+        std::variant<FirmwareItem, LineRejection> result = parseLine(line, &texts);
         if (auto *item = std::get_if<FirmwareItem>(&result)) {
             items.append(std::move(*item));
         }

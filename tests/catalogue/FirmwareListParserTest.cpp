@@ -46,8 +46,14 @@ TEST(CatalogueUrls, TakesReferencesAsWrittenAndRejectsInvalidOnes)
         const auto url = parseCatalogueUrl(QString::fromUtf8(text));
         ASSERT_TRUE(url) << text;
         EXPECT_EQ(url->toEncoded(), QByteArray(text));
+        // Records keep the encoded text; the address they give back must be the same one.
+        EXPECT_EQ(QUrl(CatalogueUrl(*url)), *url) << text;
     }
     EXPECT_TRUE(parseCatalogueUrl("x5pro.bin")->isRelative()); // no base is applied
+    const QUrl unicode =
+        *parseCatalogueUrl(QStringLiteral("http://b\u00FCcher.example/\u56FA.bin"));
+    EXPECT_EQ(QUrl(CatalogueUrl(unicode)), unicode);
+    EXPECT_EQ(CatalogueUrl(unicode).fileName(), QStringLiteral("\u56FA.bin"));
 
     for (const char *text :
          {"", "http://[bad", "http://s:99999/", "http://s:abc/", "http://s/%zz", "http://s/a%2",

@@ -1,5 +1,7 @@
 #include "ModelList.h"
 
+#include "ModelIndex.h"
+
 #include <gtest/gtest.h>
 #include <unordered_set>
 
@@ -22,7 +24,7 @@ TEST(FirmwareItem, EveryFieldComparesUnderCanonicalEquivalence)
         (other.*text) += u'x';
         EXPECT_NE(other, base);
     }
-    for (QUrl FirmwareItem::*url : {&FirmwareItem::firmwareURL, &FirmwareItem::notesURL}) {
+    for (CatalogueUrl FirmwareItem::*url : {&FirmwareItem::firmwareURL, &FirmwareItem::notesURL}) {
         FirmwareItem other = base;
         other.*url = QUrl("http://s/x");
         EXPECT_NE(other, base);
@@ -52,6 +54,20 @@ TEST(ModelList, ModelsInOrderOfFirstAppearanceAndTheirFirmwareInCatalogueOrder)
     EXPECT_TRUE(firmwareForProduct(items, std::nullopt).isEmpty());
     EXPECT_TRUE(firmwareForProduct(items, QString("C")).isEmpty());
     EXPECT_TRUE(deriveProducts({}).isEmpty());
+
+    // The index the window reads must agree with the passes above, spellings included.
+    const ModelIndex index(items);
+    EXPECT_EQ(index.products(), deriveProducts(items));
+    for (const std::optional<QString> &product :
+         {std::optional<QString>("B"), std::optional<QString>(precomposed),
+          std::optional<QString>(decomposed), std::optional<QString>(""),
+          std::optional<QString>("C"), std::optional<QString>()}) {
+        QList<FirmwareItem> indexed;
+        for (const qsizetype position : index.recordsOf(product)) {
+            indexed.append(items.at(position));
+        }
+        EXPECT_EQ(indexed, firmwareForProduct(items, product));
+    }
 }
 
 TEST(ModelList, DisplayNameDropsEveryExactMakerWord)
