@@ -17,9 +17,13 @@ struct FirmwareItem
     QString copyright;
     QUrl firmwareURL;
     QUrl notesURL;
+    // Field 8 as written when it starts with "sha256:", well-formed or not; empty otherwise.
+    // Whether it is usable is parseImageDigest's business (ImageDigest.h).
+    QString digest = {};
 };
 
-// Text fields compare under canonical equivalence (their NFC forms); URLs by their text.
+// Text fields compare under canonical equivalence (their NFC forms); URLs and the digest by
+// their text.
 bool operator==(const FirmwareItem &lhs, const FirmwareItem &rhs);
 inline bool operator!=(const FirmwareItem &lhs, const FirmwareItem &rhs)
 {

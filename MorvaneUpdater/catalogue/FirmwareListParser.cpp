@@ -1,5 +1,6 @@
 #include "FirmwareListParser.h"
 
+#include "ImageDigest.h"
 #include "UnicodeText.h"
 
 #include <QStringView>
@@ -9,6 +10,7 @@
 namespace {
 
 constexpr qsizetype recordFieldCount = 7;
+constexpr qsizetype usedFieldCount = 8;
 constexpr QChar fieldSeparator = u';';
 
 // Calls onLine for every non-empty line. Line ends are single UTF-16 units, and since empty
@@ -67,19 +69,19 @@ bool hasBracketOutsideHost(const QUrl &url)
 
 void parseLine(QStringView line, QList<FirmwareItem> &items)
 {
-    // Only the first seven fields are used, so scanning stops at the seventh separator:
+    // Only the first eight fields are used, so scanning stops at the eighth separator:
     // a line of a million semicolons costs no more than its first few.
-    std::array<QStringView, recordFieldCount> fields;
+    std::array<QStringView, usedFieldCount> fields;
     qsizetype fieldCount = 0;
     qsizetype fieldStart = 0;
     const qsizetype size = line.size();
-    for (qsizetype i = 0; i < size && fieldCount < recordFieldCount; ++i) {
+    for (qsizetype i = 0; i < size && fieldCount < usedFieldCount; ++i) {
         if (line[i] == fieldSeparator) {
             fields[fieldCount++] = line.sliced(fieldStart, i - fieldStart);
             fieldStart = i + 1;
         }
     }
-    if (fieldCount < recordFieldCount) {
+    if (fieldCount < usedFieldCount) {
         fields[fieldCount++] = line.sliced(fieldStart);
     }
     if (fieldCount < recordFieldCount) {
@@ -96,6 +98,15 @@ void parseLine(QStringView line, QList<FirmwareItem> &items)
     if (!notesURL) {
         return;
     }
+    // Older copies ignore field 8, so any text there that does not claim to be a digest
+    // stays meaningless; one that claims it is kept even when malformed, to be refused.
+    QString digest;
+    if (fieldCount > recordFieldCount) {
+        const QStringView field = trimWhitespaceAndNewlines(fields[7]);
+        if (field.startsWith(digestPrefix)) {
+            digest = field.toString();
+        }
+    }
     items.append(FirmwareItem{
         trimWhitespaceAndNewlines(fields[0]).toString(),
         trimWhitespaceAndNewlines(fields[1]).toString().toUpper(),
@@ -104,6 +115,7 @@ void parseLine(QStringView line, QList<FirmwareItem> &items)
         trimWhitespaceAndNewlines(fields[4]).toString(),
         std::move(*firmwareURL),
         std::move(*notesURL),
+        std::move(digest),
     });
 }
 

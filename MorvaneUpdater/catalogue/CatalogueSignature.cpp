@@ -1,0 +1,27 @@
+#include "CatalogueSignature.h"
+
+#include "MinisignSignature.h"
+#include "MinisignVerification.h"
+
+QUrl catalogueSignatureURL(const QUrl &listURL)
+{
+    QUrl url = listURL;
+    url.setPath(listURL.path(QUrl::FullyEncoded) + QStringLiteral(".minisig"), QUrl::TolerantMode);
+    return url;
+}
+
+std::optional<QString> catalogueSignatureProblem(QByteArrayView listBody,
+                                                 QByteArrayView signatureBody,
+                                                 const MinisignPublicKey &key)
+{
+    const QString context = QStringLiteral("The catalogue signature is not valid. ");
+    const ParsedMinisignSignature parsed = parseMinisignSignature(signatureBody);
+    if (!parsed.signature) {
+        return context + parsed.error;
+    }
+    if (const std::optional<QString> problem =
+            minisignVerificationProblem(listBody, *parsed.signature, key)) {
+        return context + *problem;
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,73 @@
+#include "ImageDigest.h"
+
+#include <QCryptographicHash>
+
+namespace {
+
+constexpr qsizetype sha256Size = 32;
+
+int hexValue(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9') {
+        return u - u'0';
+    }
+    if (u >= u'a' && u <= u'f') {
+        return u - u'a' + 10;
+    }
+    if (u >= u'A' && u <= u'F') {
+        return u - u'A' + 10;
+    }
+    return -1;
+}
+
+} // namespace
+
+ImageDigest parseImageDigest(QStringView text)
+{
+    if (text.isEmpty()) {
+        return {};
+    }
+    const ImageDigest malformed{ImageDigest::State::malformed, {}};
+    if (!text.startsWith(digestPrefix) || text.size() != digestPrefix.size() + 2 * sha256Size) {
+        return malformed;
+    }
+    QByteArray bytes(sha256Size, '\0');
+    for (qsizetype i = 0; i < sha256Size; ++i) {
+        const int high = hexValue(text[digestPrefix.size() + 2 * i]);
+        const int low = hexValue(text[digestPrefix.size() + 2 * i + 1]);
+        if (high < 0 || low < 0) {
+            return malformed;
+        }
+        bytes[i] = char(high * 16 + low);
+    }
+    return {ImageDigest::State::valid, bytes};
+}
+
+QByteArray sha256Of(QByteArrayView data)
+{
+    return QCryptographicHash::hash(data, QCryptographicHash::Sha256);
+}
+
+QString shortDigestText(const QByteArray &sha256)
+{
+    const QString hex = QString::fromLatin1(sha256.toHex());
+    return digestPrefix.toString() + hex.left(8) + QChar(0x2026) + hex.right(8);
+}
+
+std::optional<QString> imageDigestMismatch(const ImageDigest &expected, QByteArrayView image)
+{
+    if (expected.state == ImageDigest::State::absent) {
+        return std::nullopt;
+    }
+    const QByteArray received = sha256Of(image);
+    if (expected.state == ImageDigest::State::valid && received == expected.sha256) {
+        return std::nullopt;
+    }
+    const QString expectedText = expected.state == ImageDigest::State::valid
+                                     ? shortDigestText(expected.sha256)
+                                     : QStringLiteral("a malformed digest");
+    return QStringLiteral("The image does not match the catalogue's digest (expected %1, "
+                          "received %2); it was neither saved nor flashed.")
+        .arg(expectedText, shortDigestText(received));
+}

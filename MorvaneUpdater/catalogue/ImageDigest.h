@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+// Field 8 of a list line binds an image to the catalogue: "sha256:" and 64 hexadecimal
+// digits in either letter case.
+inline constexpr QStringView digestPrefix = u"sha256:";
+
+struct ImageDigest
+{
+    enum class State
+    {
+        absent,    // the record names no digest
+        valid,     // `sha256` holds the 32 bytes
+        malformed, // the record claims a digest that cannot be read: never silently ignored
+    };
+
+    State state = State::absent;
+    QByteArray sha256;
+};
+
+// Reads FirmwareItem::digest: empty gives absent; otherwise valid or malformed.
+ImageDigest parseImageDigest(QStringView text);
+
+// The 32-byte SHA-256 of `data`.
+QByteArray sha256Of(QByteArrayView data);
+
+// "sha256:" and the first and last eight digits, enough to tell two digests apart by eye.
+QString shortDigestText(const QByteArray &sha256);
+
+// Why `image` may not be used under `expected`: nothing when it matches or no digest is
+// expected. A mismatch names the expected and received digests, shortened. A malformed
+// digest is refused before any download (flashRefusal), so here it is a mismatch too.
+std::optional<QString> imageDigestMismatch(const ImageDigest &expected, QByteArrayView image);

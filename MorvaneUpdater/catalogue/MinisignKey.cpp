@@ -1,0 +1,47 @@
+#include "MinisignKey.h"
+
+#include "MinisignBase64.h"
+
+#include <QStringList>
+#include <cstring>
+
+namespace {
+constexpr QStringView untrustedCommentPrefix = u"untrusted comment:";
+}
+
+QString minisignKeyIdText(const MinisignKeyId &keyId)
+{
+    QString text;
+    for (auto it = keyId.rbegin(); it != keyId.rend(); ++it) {
+        text += QStringLiteral("%1").arg(*it, 2, 16, QLatin1Char('0')).toUpper();
+    }
+    return text;
+}
+
+ParsedMinisignPublicKey parseMinisignPublicKey(QStringView text)
+{
+    QList<QStringView> lines;
+    for (const QStringView line : text.split(u'\n')) {
+        if (const QStringView trimmed = line.trimmed(); !trimmed.isEmpty()) {
+            lines.append(trimmed);
+        }
+    }
+    if (!lines.isEmpty() && lines.first().startsWith(untrustedCommentPrefix)) {
+        lines.removeFirst();
+    }
+    if (lines.size() != 1) {
+        return {std::nullopt, QStringLiteral("A minisign public key is one line of base64 text, "
+                                             "optionally after its \"untrusted comment:\" line.")};
+    }
+    const std::optional<QByteArray> bytes = decodeMinisignBase64(lines.first().toLatin1());
+    MinisignPublicKey key;
+    if (!bytes || bytes->size() != qsizetype(2 + key.keyId.size() + key.key.size())) {
+        return {std::nullopt, QStringLiteral("The public key is not valid minisign base64 text.")};
+    }
+    if (!bytes->startsWith("Ed")) {
+        return {std::nullopt, QStringLiteral("The public key is not an Ed25519 minisign key.")};
+    }
+    std::memcpy(key.keyId.data(), bytes->constData() + 2, key.keyId.size());
+    std::memcpy(key.key.data(), bytes->constData() + 2 + key.keyId.size(), key.key.size());
+    return {key, QString()};
+}

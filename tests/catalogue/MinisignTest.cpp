@@ -1,0 +1,97 @@
+#include "CatalogueSignature.h"
+#include "MinisignKey.h"
+#include "MinisignTool.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QByteArray list = "MORVANE X1;1a86;e0a1;V2;c;http://s/x1.bin;http://s/x1.txt;sha256:"
+                        "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad\n";
+
+MinisignPublicKey keyOf(const MinisignTool &tool)
+{
+    return *parseMinisignPublicKey(tool.publicKeyLine()).key;
+}
+
+} // namespace
+
+TEST(MinisignKey, IsReadAsUsersPasteIt)
+{
+    const MinisignTool tool;
+    const QString line = tool.publicKeyLine();
+    const QString file = QString::fromLatin1(tool.publicKeyFile());
+    const ParsedMinisignPublicKey reference = parseMinisignPublicKey(line);
+    ASSERT_TRUE(reference.key.has_value()) << reference.error.toStdString();
+    // The file's comment names the key id as minisign prints it.
+    EXPECT_TRUE(file.contains(minisignKeyIdText(reference.key->keyId)));
+
+    for (const QString &pasted : {file, "  " + line + " \r\n", QString(file).replace("\n", "\r\n"),
+                                  "\n\n" + file + "\n\n"}) {
+        const ParsedMinisignPublicKey parsed = parseMinisignPublicKey(pasted);
+        ASSERT_TRUE(parsed.key.has_value()) << pasted.toStdString();
+        EXPECT_EQ(parsed.key->key, reference.key->key);
+        EXPECT_EQ(parsed.key->keyId, reference.key->keyId);
+    }
+    for (const QString &wrong :
+         {QString(), line.chopped(4), line + line, line + "\n" + line,
+          QStringLiteral("untrusted comment: x"), QString(line).replace(0, 2, "RU"),
+          QString(line).replace(10, 1, "*")}) {
+        const ParsedMinisignPublicKey parsed = parseMinisignPublicKey(wrong);
+        EXPECT_FALSE(parsed.key.has_value()) << wrong.toStdString();
+        EXPECT_FALSE(parsed.error.isEmpty());
+    }
+}
+
+TEST(CatalogueSignature, SignaturesOfTheRealProgramVerifyAndAnyChangeIsRefused)
+{
+    MinisignTool publisher;
+    MinisignTool stranger;
+    const MinisignPublicKey key = keyOf(publisher);
+    for (const bool legacy : {false, true}) {
+        SCOPED_TRACE(legacy ? "legacy" : "pre-hashed");
+        const QByteArray signature = publisher.sign(list, legacy);
+        EXPECT_EQ(catalogueSignatureProblem(list, signature, key), std::nullopt);
+        EXPECT_EQ(catalogueSignatureProblem(list, QByteArray(signature).replace("\n", "\r\n"), key),
+                  std::nullopt);
+
+        QByteArray oneByte = list;
+        oneByte[10] = char(oneByte[10] ^ 0x01);
+        QByteArray comment = signature;
+        comment.replace("timestamp:0", "timestamp:1");
+        QByteArray algorithm = signature;
+        // "RUT"/"RWT" decode to "ED"/"Ed": swapping them claims the other algorithm.
+        const qsizetype second = algorithm.indexOf('\n') + 2;
+        algorithm[second] = algorithm[second] == 'U' ? 'W' : 'U';
+        const struct
+        {
+            QByteArray list;
+            QByteArray signature;
+            const char *reason;
+        } refused[] = {
+            {oneByte, signature, "does not match"},
+            {list + "\n", signature, "does not match"},
+            {list, stranger.sign(list, legacy), "another key"},
+            {list, comment, "trusted comment"},
+            {list, algorithm, "does not match"},
+            {list, "", "malformed"},
+            {list, signature.left(signature.lastIndexOf('\n', signature.size() - 2)), "malformed"},
+            {list, "<html>404 Not Found</html>\n\n\n\n", "malformed"},
+        };
+        for (const auto &c : refused) {
+            SCOPED_TRACE(c.reason);
+            const std::optional<QString> problem =
+                catalogueSignatureProblem(c.list, c.signature, key);
+            ASSERT_TRUE(problem.has_value());
+            EXPECT_TRUE(problem->contains(c.reason)) << problem->toStdString();
+        }
+    }
+}
+
+TEST(CatalogueSignature, IsPublishedBesideTheListFile)
+{
+    EXPECT_EQ(catalogueSignatureURL(QUrl("https://s:8443/product/MORVANE_LST.txt")),
+              QUrl("https://s:8443/product/MORVANE_LST.txt.minisig"));
+    EXPECT_EQ(catalogueSignatureURL(QUrl("http://s/a%20b/L.txt?x=1")),
+              QUrl("http://s/a%20b/L.txt.minisig?x=1"));
+}
