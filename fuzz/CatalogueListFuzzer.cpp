@@ -62,6 +62,9 @@ void checkRecord(const FirmwareItem &item)
          {&item.product, &item.vid, &item.pid, &item.version, &item.copyright}) {
         FUZZ_CHECK(isCleanField(*field));
     }
+    // Field 8 is kept only when it claims to be a digest.
+    FUZZ_CHECK(item.digest.isEmpty() || item.digest.startsWith(u"sha256:"));
+    FUZZ_CHECK(isCleanField(item.digest));
     FUZZ_CHECK(item.vid == item.vid.toUpper());
     FUZZ_CHECK(item.pid == item.pid.toUpper());
 
@@ -76,7 +79,8 @@ void checkRecord(const FirmwareItem &item)
                            decomposed(item.version),
                            decomposed(item.copyright),
                            item.firmwareURL,
-                           item.notesURL};
+                           item.notesURL,
+                           item.digest};
     FUZZ_CHECK(copy == item && !(copy != item));
     FUZZ_CHECK(nfd == item && item == nfd);
     FUZZ_CHECK(qHash(nfd, 7) == qHash(item, 7));
