@@ -1,8 +1,6 @@
 #include "BootloaderError.h"
-#include "UsbIdentifier.h"
 
 #include <gtest/gtest.h>
-#include <limits>
 #include <utility>
 #include <vector>
 
@@ -25,23 +23,5 @@ TEST(BootloaderErrorTest, MessagesAreExact)
     for (const auto &[error, message] : cases) {
         EXPECT_EQ(error.errorDescription(), message);
         EXPECT_STREQ(error.what(), message);
-    }
-}
-
-TEST(UsbIdentifierTest, ReadsSignedHexOnly)
-{
-    constexpr int64_t max = std::numeric_limits<int64_t>::max();
-    // "12345": there is no 16-bit range check.
-    std::vector<std::optional<int64_t>> parsed;
-    for (const char *text : {"1A2B", "1a2B", "+1A2B", "-1", "0", "00001A2B", "12345",
-                             "7FFFFFFFFFFFFFFF", "-8000000000000000"}) {
-        parsed.push_back(parseUSBIdentifier(text));
-    }
-    EXPECT_EQ(parsed, (std::vector<std::optional<int64_t>>{0x1A2B, 0x1A2B, 0x1A2B, -1, 0, 0x1A2B,
-                                                           0x12345, max, -max - 1}));
-    for (const char *text :
-         {"8000000000000000", "-8000000000000001", "FFFFFFFFFFFFFFFFF", "", "+", "-", "0x1A",
-          "0X1A", " 1A", "1A ", "1 A", "1A2G", "+-1", "--1", "++1", "1A\n", "１A"}) {
-        EXPECT_EQ(parseUSBIdentifier(text), std::nullopt) << '"' << text << '"';
     }
 }

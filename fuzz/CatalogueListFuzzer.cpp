@@ -1,0 +1,169 @@
+// The list file as it comes off the network: bytes, strict UTF-8, the parser, the model list.
+#include "FirmwareItem.h"
+#include "FirmwareListParser.h"
+#include "FuzzCheck.h"
+#include "ModelList.h"
+#include "ServerTextDecoder.h"
+#include "UnicodeText.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringDecoder>
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+namespace {
+
+// Pairwise checks are quadratic; the first records are enough to find a disagreement.
+constexpr qsizetype pairwiseLimit = 48;
+
+bool identical(const FirmwareItem &a, const FirmwareItem &b)
+{
+    return a.product == b.product && a.vid == b.vid && a.pid == b.pid && a.version == b.version &&
+           a.copyright == b.copyright && a.firmwareURL == b.firmwareURL && a.notesURL == b.notesURL;
+}
+
+bool identical(const QList<FirmwareItem> &a, const QList<FirmwareItem> &b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const FirmwareItem &x, const FirmwareItem &y) { return identical(x, y); });
+}
+
+bool isCleanField(const QString &field)
+{
+    return trimWhitespaceAndNewlines(field) == field && !field.contains(u';') &&
+           std::none_of(field.begin(), field.end(), [](QChar c) { return isNewline(c.unicode()); });
+}
+
+// The strict decoder must agree with Qt's own UTF-8 decoder, which also skips an initial BOM.
+// Stateless, Qt counts a sequence cut off at the end as an error instead of waiting for more.
+std::optional<QString> decodeAndCompare(const QByteArray &bytes)
+{
+    const std::optional<QString> text = decodeStrictUtf8(bytes);
+    QStringDecoder qtDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString qtText = qtDecoder(bytes);
+    FUZZ_CHECK(text.has_value() == !qtDecoder.hasError());
+    if (text) {
+        FUZZ_CHECK(*text == qtText);
+        FUZZ_CHECK(text->isValidUtf16());
+    }
+    return text;
+}
+
+void checkRecord(const FirmwareItem &item)
+{
+    FUZZ_CHECK(item.firmwareURL.isValid() && !item.firmwareURL.isEmpty());
+    FUZZ_CHECK(item.notesURL.isValid() && !item.notesURL.isEmpty());
+    for (const QString *field :
+         {&item.product, &item.vid, &item.pid, &item.version, &item.copyright}) {
+        FUZZ_CHECK(isCleanField(*field));
+    }
+    // Field 8 is kept only when it claims to be a digest.
+    FUZZ_CHECK(item.digest.isEmpty() || item.digest.startsWith(u"sha256:"));
+    FUZZ_CHECK(isCleanField(item.digest));
+    FUZZ_CHECK(item.vid == item.vid.toUpper());
+    FUZZ_CHECK(item.pid == item.pid.toUpper());
+
+    // Canonical equivalence: the decomposed spelling of a record is the same record.
+    const auto decomposed = [](const QString &s) {
+        return s.normalized(QString::NormalizationForm_D);
+    };
+    const FirmwareItem copy = item;
+    const FirmwareItem nfd{decomposed(item.product),
+                           decomposed(item.vid),
+                           decomposed(item.pid),
+                           decomposed(item.version),
+                           decomposed(item.copyright),
+                           item.firmwareURL,
+                           item.notesURL,
+                           item.digest};
+    FUZZ_CHECK(copy == item && !(copy != item));
+    FUZZ_CHECK(nfd == item && item == nfd);
+    FUZZ_CHECK(qHash(nfd, 7) == qHash(item, 7));
+    FUZZ_CHECK(std::hash<FirmwareItem>()(nfd) == std::hash<FirmwareItem>()(item));
+}
+
+void checkPairs(const QList<FirmwareItem> &items)
+{
+    const qsizetype n = std::min(items.size(), pairwiseLimit);
+    for (qsizetype i = 0; i < n; ++i) {
+        for (qsizetype j = i + 1; j < n; ++j) {
+            const bool equal = items[i] == items[j];
+            FUZZ_CHECK(equal == (items[j] == items[i]));
+            if (equal) {
+                FUZZ_CHECK(qHash(items[i], 1) == qHash(items[j], 1));
+            }
+        }
+    }
+}
+
+void checkModelList(const QList<FirmwareItem> &items)
+{
+    const QStringList products = deriveProducts(items);
+    FUZZ_CHECK(firmwareForProduct(items, std::nullopt).isEmpty());
+
+    // Each model once, as first written, in order of first appearance.
+    qsizetype seen = 0;
+    for (const FirmwareItem &item : items) {
+        const auto known =
+            std::find_if(products.begin(), products.begin() + seen,
+                         [&](const QString &p) { return sameProductName(p, item.product); });
+        if (known == products.begin() + seen) {
+            FUZZ_CHECK(seen < products.size());
+            FUZZ_CHECK(products[seen] == item.product);
+            ++seen;
+        }
+    }
+    FUZZ_CHECK(seen == products.size());
+
+    // The firmware lists partition the catalogue.
+    qsizetype listed = 0;
+    for (const QString &product : products) {
+        const QList<FirmwareItem> firmware = firmwareForProduct(items, product);
+        FUZZ_CHECK(!firmware.isEmpty());
+        for (const FirmwareItem &item : firmware) {
+            FUZZ_CHECK(sameProductName(item.product, product));
+        }
+        listed += firmware.size();
+    }
+    FUZZ_CHECK(listed == items.size());
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const std::optional<QString> text = decodeAndCompare(bytes);
+    if (!text) {
+        return 0;
+    }
+
+    const QList<FirmwareItem> items = parseFirmwareList(*text);
+    FUZZ_CHECK(identical(items, parseFirmwareList(*text)));
+
+    // Line by line gives what the whole gives, whichever line ends were used.
+    const QStringList lines = splitCatalogueLines(*text);
+    QList<FirmwareItem> lineByLine;
+    for (const QString &line : lines) {
+        FUZZ_CHECK(!line.isEmpty());
+        FUZZ_CHECK(splitCatalogueLines(line) == QStringList{line});
+        const QList<FirmwareItem> fromLine = parseFirmwareList(line);
+        FUZZ_CHECK(fromLine.size() <= 1);
+        lineByLine += fromLine;
+    }
+    FUZZ_CHECK(identical(items, lineByLine));
+    FUZZ_CHECK(identical(items, parseFirmwareList(lines.join(u'\n'))));
+    FUZZ_CHECK(identical(items, parseFirmwareList(lines.join(QStringLiteral("\r\n")))));
+
+    for (const FirmwareItem &item : items) {
+        checkRecord(item);
+    }
+    checkPairs(items);
+    checkModelList(items);
+    return 0;
+}
