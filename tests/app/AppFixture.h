@@ -23,21 +23,15 @@ protected:
     std::string url(const std::string &path) const { return m_server.url(path); }
     // An address on which nothing listens any more: the connection is refused.
     static std::string refusedUrl(const std::string &path) { return CatalogueServer().url(path); }
-    static CatalogueServer::Response droppedAfter(std::string body, std::size_t bytes)
-    {
-        CatalogueServer::Response response;
-        response.body = std::move(body);
-        response.dropAfterBodyBytes = bytes;
-        return response;
-    }
 
-    // A list-file line whose firmware and notes are /fw/<stem>.bin and /fw/<stem>.txt.
+    // A list-file line whose firmware and notes are /fw/<stem>.bin and /fw/<stem>.txt, with
+    // the copyright "<version> Co." and `field8` after the notes address.
     std::string line(const std::string &product, const std::string &version,
-                     const std::string &copyright, const std::string &stem,
-                     const std::string &vid = "1a86") const
+                     const std::string &stem, const std::string &field8 = {}) const
     {
-        return product + ";" + vid + ";e0a1;" + version + ";" + copyright + ";" +
-               url("/fw/" + stem + ".bin") + ";" + url("/fw/" + stem + ".txt") + "\n";
+        return product + ";1a86;e0a1;" + version + ";" + version + " Co.;" +
+               url("/fw/" + stem + ".bin") + ";" + url("/fw/" + stem + ".txt") + ";" + field8 +
+               "\n";
     }
 
     AppDelegate &makeApp(const QUrl &listURL)
@@ -51,9 +45,9 @@ protected:
     }
 
     // Serves `list` as the catalogue, starts the fetch and waits for its outcome.
-    AppDelegate &launchWith(const std::string &list, int status = 200)
+    AppDelegate &launchWith(const std::string &list)
     {
-        m_server.setBody(listPath, list, status);
+        m_server.setBody(listPath, list);
         AppDelegate &app = makeApp(QUrl(QString::fromStdString(url(listPath))));
         app.fetchFirmwareList();
         EXPECT_TRUE(waitForText([](const QString &t) {
@@ -70,15 +64,52 @@ protected:
     {
         return waitForText([&](const QString &t) { return t.endsWith(ending); });
     }
-    bool waitForUpdateToEnd()
-    {
-        return QTest::qWaitFor([&] { return !m_app->isUpdating(); }, 20'000);
-    }
 
     static void selectRow(QItemSelectionModel *selection, int row)
     {
         selection->setCurrentIndex(selection->model()->index(row, 0),
                                    QItemSelectionModel::ClearAndSelect);
+    }
+    // Chooses a version and waits for its notes: notes arriving later would replace the pane.
+    void chooseVersion(int row)
+    {
+        selectRow(m_app->firmwareSelection(), row);
+        EXPECT_TRUE(
+            waitForText([](const QString &t) { return !t.contains("正在读取固件说明..."); }));
+    }
+
+    std::shared_ptr<SimulatedBootloaderDevice>
+    attachDevice(SimulatedBootloaderDevice::Behaviour behaviour = {})
+    {
+        auto device = std::make_shared<SimulatedBootloaderDevice>(0x1A86, 0xE0A1, behaviour);
+        m_hid.attach(device);
+        return device;
+    }
+
+    // Runs the update to its end, which gives the button back, and returns the lines it
+    // added to the pane: from the empty line before "Preparing to update" on.
+    QStringList runUpdate()
+    {
+        m_app->updateSelectedFirmware();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !m_app->isUpdating(); }, 20'000));
+        EXPECT_TRUE(m_app->isUpdateEnabled());
+        const QString text = m_app->infoText();
+        return text.mid(text.lastIndexOf("\n\nPreparing to update ") + 1).split('\n');
+    }
+
+    // Every request asked caches not to answer in place of the server.
+    void expectNoCacheRequests() const
+    {
+        for (const CatalogueServer::RequestRecord &request : m_server.requests()) {
+            std::vector<std::string> noCache;
+            for (const auto &[name, value] : request.headers) {
+                if (value == "no-cache") {
+                    noCache.push_back(name);
+                }
+            }
+            EXPECT_EQ(noCache, (std::vector<std::string>{"Cache-Control", "Pragma"}))
+                << request.path;
+        }
     }
 
     CatalogueServer m_server;
