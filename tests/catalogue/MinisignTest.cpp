@@ -74,10 +74,9 @@ TEST(CatalogueSignature, SignaturesOfTheRealProgramVerifyAndAnyChangeIsRefused)
     }
 }
 
+// The plain case is every signed catalogue test's; a query stays after the path.
 TEST(CatalogueSignature, IsPublishedBesideTheListFile)
 {
-    EXPECT_EQ(catalogueSignatureURL(QUrl("https://s:8443/product/MORVANE_LST.txt")),
-              QUrl("https://s:8443/product/MORVANE_LST.txt.minisig"));
     EXPECT_EQ(catalogueSignatureURL(QUrl("http://s/a%20b/L.txt?x=1")),
               QUrl("http://s/a%20b/L.txt.minisig?x=1"));
 }

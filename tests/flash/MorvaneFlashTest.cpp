@@ -369,16 +369,14 @@ TEST_F(MorvaneFlash, LintReadsFilesAndAddressesAndFetchesWhatRecordsPointAt)
     EXPECT_EQ(m_out, "3 record(s), 0 error(s), 0 warning(s)\n");
 
     EXPECT_EQ(run({"lint", address, "--fetch"}), exitCatalogue);
-    const QStringList lines = m_out.split('\n', Qt::SkipEmptyParts);
-    EXPECT_TRUE(lines.contains(address + ":1: note: notes " + url("/notes/x5_v2.txt") +
-                               ": HTTP 200, decodes as UTF-8"));
-    EXPECT_TRUE(lines.contains(address + ":1: note: image " + url("/fw/x5_v2.bin") +
-                               ": HTTP 200, 256 bytes, digest matches"));
-    EXPECT_TRUE(m_out.contains(":2: note: notes " + url("/notes/k7_v3.txt") +
-                               ": HTTP 200, decodes as GB18030"));
-    EXPECT_TRUE(m_out.contains(":3: error: image " + url("/fw/empty.bin") + ": HTTP 200, empty"));
-    EXPECT_TRUE(m_out.contains(":3: error: notes " + url("/notes/none.txt") +
-                               ": HTTP 404, The server answered"));
+    for (const QString &line :
+         {":1: note: notes " + url("/notes/x5_v2.txt") + ": HTTP 200, decodes as UTF-8\n",
+          ":1: note: image " + url("/fw/x5_v2.bin") + ": HTTP 200, 256 bytes, digest matches\n",
+          ":2: note: notes " + url("/notes/k7_v3.txt") + ": HTTP 200, decodes as GB18030\n",
+          ":3: error: image " + url("/fw/empty.bin") + ": HTTP 200, empty",
+          ":3: error: notes " + url("/notes/none.txt") + ": HTTP 404, The server answered"}) {
+        EXPECT_TRUE(m_out.contains(address + line)) << line.toStdString();
+    }
     // The image of line 2 is the one line 1 fetched; its digest is checked only there.
     EXPECT_EQ(m_server.requestCount("/fw/x5_v2.bin"), 1);
     EXPECT_TRUE(m_out.endsWith("3 record(s), 2 error(s), 0 warning(s)\n"));
