@@ -3,12 +3,10 @@
 #include "SimulatedHidBackend.h"
 #include "TransferStopped.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
 #include <numeric>
 #include <string>
 #include <thread>
-#include <type_traits>
 
 using namespace std::chrono_literals;
 using Behaviour = SimulatedBootloaderDevice::Behaviour;

@@ -3,7 +3,6 @@
 #include "ImageDigest.h"
 #include "WebAddress.h"
 
-#include <QSet>
 #include <gtest/gtest.h>
 
 namespace {
@@ -11,15 +10,20 @@ namespace {
 const QString digestOfAbc =
     QStringLiteral("sha256:ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
 
-QString lineWithField8(const QString &field8)
+FirmwareItem recordWithField8(const QString &field8)
 {
-    return QStringLiteral("X;1;2;V;C;http://s/f.bin;http://s/n.txt;") + field8;
+    return parseFirmwareList("X;1;2;V;C;http://s/f.bin;http://s/n.txt;" + field8).value(0);
 }
 
 } // namespace
 
+// Which texts are well-formed digests is the fuzz target's to hold; here, what field 8 makes of
+// a record and whether it may be flashed.
 TEST(ImageDigest, Field8IsKeptOnlyWhenItClaimsADigestAndIsJudgedBeforeAnyDownload)
 {
+    using enum ImageDigest::State;
+    const QString upper = digestOfAbc.toUpper().replace("SHA256:", "sha256:");
+    const QString badHex = digestOfAbc.chopped(1) + "g";
     const struct
     {
         QString field8;
@@ -28,57 +32,38 @@ TEST(ImageDigest, Field8IsKeptOnlyWhenItClaimsADigestAndIsJudgedBeforeAnyDownloa
         bool refusedWithoutKey;
         bool refusedWithKey;
     } cases[] = {
-        {"", "", ImageDigest::State::absent, false, true},
-        {"beta build", "", ImageDigest::State::absent, false, true},
-        {"SHA256:" + digestOfAbc.mid(7), "", ImageDigest::State::absent, false, true},
-        {" " + digestOfAbc + " ;later", digestOfAbc, ImageDigest::State::valid, false, false},
-        {digestOfAbc.toUpper().replace("SHA256:", "sha256:"),
-         digestOfAbc.toUpper().replace("SHA256:", "sha256:"), ImageDigest::State::valid, false,
-         false},
-        {digestOfAbc.chopped(1), digestOfAbc.chopped(1), ImageDigest::State::malformed, true, true},
-        {digestOfAbc + "0", digestOfAbc + "0", ImageDigest::State::malformed, true, true},
-        {digestOfAbc.chopped(1) + "g", digestOfAbc.chopped(1) + "g", ImageDigest::State::malformed,
-         true, true},
-        {"sha256:", "sha256:", ImageDigest::State::malformed, true, true},
+        {"", "", absent, false, true},
+        {"beta build", "", absent, false, true},
+        {"SHA256:" + digestOfAbc.mid(7), "", absent, false, true},
+        {" " + digestOfAbc + " ;later", digestOfAbc, valid, false, false},
+        {upper, upper, valid, false, false},
+        {badHex, badHex, malformed, true, true},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.field8.toStdString());
-        const QList<FirmwareItem> items = parseFirmwareList(lineWithField8(c.field8));
-        ASSERT_EQ(items.size(), 1);
-        EXPECT_EQ(items.first().digest, c.kept);
-        const ImageDigest digest = parseImageDigest(items.first().digest);
+        const FirmwareItem item = recordWithField8(c.field8);
+        EXPECT_EQ(item.digest, c.kept);
+        const ImageDigest digest = parseImageDigest(item.digest);
         EXPECT_EQ(digest.state, c.state);
-        EXPECT_EQ(flashRefusal(items.first(), false).has_value(), c.refusedWithoutKey);
-        EXPECT_EQ(flashRefusal(items.first(), true).has_value(), c.refusedWithKey);
-        if (c.state == ImageDigest::State::valid) {
+        EXPECT_EQ(flashRefusal(item, false).has_value(), c.refusedWithoutKey);
+        EXPECT_EQ(flashRefusal(item, true).has_value(), c.refusedWithKey);
+        if (c.state == valid) {
             EXPECT_FALSE(imageDigestMismatch(digest, "abc").has_value());
         }
     }
-    const std::optional<QString> why = flashRefusal(
-        parseFirmwareList(lineWithField8("sha256:" + QString(5000, 'x'))).first(), false);
+    const std::optional<QString> why =
+        flashRefusal(recordWithField8("sha256:" + QString(5000, 'x')), false);
     ASSERT_TRUE(why.has_value());
     EXPECT_LT(why->size(), 250);
 }
 
-TEST(ImageDigest, RecordsThatDifferOnlyInTheirDigestDiffer)
-{
-    const FirmwareItem plain = parseFirmwareList(lineWithField8("")).first();
-    const FirmwareItem bound = parseFirmwareList(lineWithField8(digestOfAbc)).first();
-    EXPECT_NE(plain, bound);
-    EXPECT_EQ(QSet<FirmwareItem>({plain, bound, bound}).size(), 2);
-    EXPECT_EQ(qHash(bound), qHash(parseFirmwareList(lineWithField8(digestOfAbc)).first()));
-}
-
 TEST(ImageDigest, AMismatchNamesBothDigestsShortened)
 {
-    const ImageDigest expected = parseImageDigest(digestOfAbc);
-    const std::optional<QString> mismatch = imageDigestMismatch(expected, "abd");
+    const std::optional<QString> mismatch =
+        imageDigestMismatch(parseImageDigest(digestOfAbc), "abd");
     ASSERT_TRUE(mismatch.has_value());
     EXPECT_TRUE(mismatch->contains(QStringLiteral("expected sha256:ba7816bf\u2026f20015ad")));
-    const QString received = shortDigestText(sha256Of("abd"));
-    EXPECT_TRUE(mismatch->contains("received " + received)) << mismatch->toStdString();
-    EXPECT_EQ(received.size(), 7 + 8 + 1 + 8);
-    EXPECT_FALSE(imageDigestMismatch({}, "anything").has_value());
+    EXPECT_TRUE(mismatch->contains("received " + shortDigestText(sha256Of("abd"))));
 }
 
 TEST(WebAddress, OnlyAbsoluteHttpAndHttpsAddressesAreFetched)

@@ -9,11 +9,6 @@ namespace {
 const QByteArray list = "MORVANE X1;1a86;e0a1;V2;c;http://s/x1.bin;http://s/x1.txt;sha256:"
                         "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad\n";
 
-MinisignPublicKey keyOf(const MinisignTool &tool)
-{
-    return *parseMinisignPublicKey(tool.publicKeyLine()).key;
-}
-
 } // namespace
 
 TEST(MinisignKey, IsReadAsUsersPasteIt)
@@ -37,17 +32,17 @@ TEST(MinisignKey, IsReadAsUsersPasteIt)
          {QString(), line.chopped(4), line + line, line + "\n" + line,
           QStringLiteral("untrusted comment: x"), QString(line).replace(0, 2, "RU"),
           QString(line).replace(10, 1, "*")}) {
-        const ParsedMinisignPublicKey parsed = parseMinisignPublicKey(wrong);
-        EXPECT_FALSE(parsed.key.has_value()) << wrong.toStdString();
-        EXPECT_FALSE(parsed.error.isEmpty());
+        EXPECT_FALSE(parseMinisignPublicKey(wrong).key.has_value()) << wrong.toStdString();
     }
 }
 
+// Mutated messages and arbitrary signature files are the fuzz target's; here, what the real
+// program writes, and the changes it can make itself.
 TEST(CatalogueSignature, SignaturesOfTheRealProgramVerifyAndAnyChangeIsRefused)
 {
     MinisignTool publisher;
     MinisignTool stranger;
-    const MinisignPublicKey key = keyOf(publisher);
+    const MinisignPublicKey key = *parseMinisignPublicKey(publisher.publicKeyLine()).key;
     for (const bool legacy : {false, true}) {
         SCOPED_TRACE(legacy ? "legacy" : "pre-hashed");
         const QByteArray signature = publisher.sign(list, legacy);
@@ -57,12 +52,6 @@ TEST(CatalogueSignature, SignaturesOfTheRealProgramVerifyAndAnyChangeIsRefused)
 
         QByteArray oneByte = list;
         oneByte[10] = char(oneByte[10] ^ 0x01);
-        QByteArray comment = signature;
-        comment.replace("timestamp:0", "timestamp:1");
-        QByteArray algorithm = signature;
-        // "RUT"/"RWT" decode to "ED"/"Ed": swapping them claims the other algorithm.
-        const qsizetype second = algorithm.indexOf('\n') + 2;
-        algorithm[second] = algorithm[second] == 'U' ? 'W' : 'U';
         const struct
         {
             QByteArray list;
@@ -70,13 +59,10 @@ TEST(CatalogueSignature, SignaturesOfTheRealProgramVerifyAndAnyChangeIsRefused)
             const char *reason;
         } refused[] = {
             {oneByte, signature, "does not match"},
-            {list + "\n", signature, "does not match"},
             {list, stranger.sign(list, legacy), "another key"},
-            {list, comment, "trusted comment"},
-            {list, algorithm, "does not match"},
-            {list, "", "malformed"},
+            {list, QByteArray(signature).replace("timestamp:0", "timestamp:1"), "trusted comment"},
+            // Without its trusted comment and global signature.
             {list, signature.left(signature.lastIndexOf('\n', signature.size() - 2)), "malformed"},
-            {list, "<html>404 Not Found</html>\n\n\n\n", "malformed"},
         };
         for (const auto &c : refused) {
             SCOPED_TRACE(c.reason);
@@ -88,10 +74,9 @@ TEST(CatalogueSignature, SignaturesOfTheRealProgramVerifyAndAnyChangeIsRefused)
     }
 }
 
+// The plain case is every signed catalogue test's; a query stays after the path.
 TEST(CatalogueSignature, IsPublishedBesideTheListFile)
 {
-    EXPECT_EQ(catalogueSignatureURL(QUrl("https://s:8443/product/MORVANE_LST.txt")),
-              QUrl("https://s:8443/product/MORVANE_LST.txt.minisig"));
     EXPECT_EQ(catalogueSignatureURL(QUrl("http://s/a%20b/L.txt?x=1")),
               QUrl("http://s/a%20b/L.txt.minisig?x=1"));
 }

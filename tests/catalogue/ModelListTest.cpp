@@ -3,7 +3,6 @@
 #include "ModelIndex.h"
 
 #include <gtest/gtest.h>
-#include <unordered_set>
 
 namespace {
 
@@ -14,12 +13,14 @@ FirmwareItem item(const QString &product, const QString &version)
 
 } // namespace
 
+// That canonically equivalent spellings are one record, with one hash, is the fuzz target's to
+// hold; here, that every field counts and that equivalence stops at the canonical kind.
 TEST(FirmwareItem, EveryFieldComparesUnderCanonicalEquivalence)
 {
     const FirmwareItem base = item("Caf\u00e9", "V1");
     for (QString FirmwareItem::*text :
          {&FirmwareItem::product, &FirmwareItem::vid, &FirmwareItem::pid, &FirmwareItem::version,
-          &FirmwareItem::copyright}) {
+          &FirmwareItem::copyright, &FirmwareItem::digest}) {
         FirmwareItem other = base;
         (other.*text) += u'x';
         EXPECT_NE(other, base);
@@ -29,18 +30,16 @@ TEST(FirmwareItem, EveryFieldComparesUnderCanonicalEquivalence)
         other.*url = QUrl("http://s/x");
         EXPECT_NE(other, base);
     }
-    const FirmwareItem decomposed = item("Cafe\u0301", "V1");
-    EXPECT_EQ(decomposed, base);
-    EXPECT_EQ(qHash(decomposed, 7), qHash(base, 7));
-    EXPECT_EQ(std::unordered_set<FirmwareItem>{base}.count(decomposed), 1u);
-    // Canonical only: letter case and compatibility variants (the "ﬁ" ligature) stay apart,
-    // while singletons such as the angstrom sign join their letter.
+    // Letter case and compatibility variants (the "ﬁ" ligature) stay apart, while singletons
+    // such as the angstrom sign join their letter.
     EXPECT_NE(item("caf\u00e9", "V1"), base);
     EXPECT_NE(item("A", "\uFB01"), item("A", "fi"));
     EXPECT_EQ(item("\u212B", "V1"), item("A\u030A", "V1"));
 }
 
-TEST(ModelList, ModelsInOrderOfFirstAppearanceAndTheirFirmwareInCatalogueOrder)
+// Order of first appearance and the partition are the fuzz target's to hold; here, the index
+// the window reads agrees with the plain passes, other spellings included.
+TEST(ModelList, TheIndexAgreesWithThePlainPasses)
 {
     const QString precomposed = QStringLiteral("Caf\u00e9");
     const QString decomposed = QStringLiteral("Cafe\u0301");
@@ -48,14 +47,8 @@ TEST(ModelList, ModelsInOrderOfFirstAppearanceAndTheirFirmwareInCatalogueOrder)
         item("B", "1"), item(precomposed, "1"), item("b", "1"), item("B", "2"),
         item("", "1"),  item(decomposed, "2"),  item("B", "2")};
     EXPECT_EQ(deriveProducts(items), QStringList({"B", precomposed, "b", ""}));
-    EXPECT_EQ(firmwareForProduct(items, QString("B")), QList({items[0], items[3], items[6]}));
     EXPECT_EQ(firmwareForProduct(items, decomposed), QList({items[1], items[5]}));
-    EXPECT_EQ(firmwareForProduct(items, QString()), QList({items[4]}));
-    EXPECT_TRUE(firmwareForProduct(items, std::nullopt).isEmpty());
-    EXPECT_TRUE(firmwareForProduct(items, QString("C")).isEmpty());
-    EXPECT_TRUE(deriveProducts({}).isEmpty());
 
-    // The index the window reads must agree with the passes above, spellings included.
     const ModelIndex index(items);
     EXPECT_EQ(index.products(), deriveProducts(items));
     for (const std::optional<QString> &product :

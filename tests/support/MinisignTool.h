@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -28,7 +27,11 @@ public:
     QByteArray sign(const QByteArray &message, bool legacy = false,
                     const QString &trustedComment = QStringLiteral("timestamp:0\tfile:list"))
     {
-        writeFile(path("message"), message);
+        QFile file(path("message"));
+        if (!file.open(QIODevice::WriteOnly) || file.write(message) != message.size()) {
+            throw std::runtime_error("cannot write the message to sign");
+        }
+        file.close();
         QStringList arguments{"-S", "-s",          path("key.key"), "-m", path("message"),
                               "-t", trustedComment};
         if (legacy) {
@@ -39,34 +42,19 @@ public:
     }
 
 private:
-    static QString program()
-    {
-        const QString found = QStandardPaths::findExecutable(QStringLiteral("minisign"));
-        if (found.isEmpty()) {
-            throw std::runtime_error("the minisign program is not installed");
-        }
-        return found;
-    }
     QString path(const char *name) const { return m_dir.filePath(QString::fromLatin1(name)); }
     static QByteArray read(const QString &file)
     {
         QFile f(file);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    static void writeFile(const QString &file, const QByteArray &content)
-    {
-        QFile f(file);
-        if (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size()) {
-            throw std::runtime_error("cannot write " + file.toStdString());
-        }
-    }
     void run(const QStringList &arguments) const
     {
         QProcess process;
-        process.start(program(), arguments);
+        process.start(QStringLiteral("minisign"), arguments);
         process.closeWriteChannel();
         if (!process.waitForFinished(30'000) || process.exitCode() != 0) {
-            throw std::runtime_error("minisign failed: " +
+            throw std::runtime_error("minisign failed: " + process.errorString().toStdString() +
                                      process.readAllStandardError().toStdString());
         }
     }
