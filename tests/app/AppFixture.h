@@ -97,21 +97,6 @@ protected:
         return text.mid(text.lastIndexOf("\n\nPreparing to update ") + 1).split('\n');
     }
 
-    // Every request asked caches not to answer in place of the server.
-    void expectNoCacheRequests() const
-    {
-        for (const CatalogueServer::RequestRecord &request : m_server.requests()) {
-            std::vector<std::string> noCache;
-            for (const auto &[name, value] : request.headers) {
-                if (value == "no-cache") {
-                    noCache.push_back(name);
-                }
-            }
-            EXPECT_EQ(noCache, (std::vector<std::string>{"Cache-Control", "Pragma"}))
-                << request.path;
-        }
-    }
-
     CatalogueServer m_server;
     SimulatedHidBackend m_hid;
     QTemporaryDir m_temp;
