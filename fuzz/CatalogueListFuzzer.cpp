@@ -16,22 +16,22 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <tuple>
 
 namespace {
 
 // Pairwise checks are quadratic; the first records are enough to find a disagreement.
 constexpr qsizetype pairwiseLimit = 48;
 
-bool identical(const FirmwareItem &a, const FirmwareItem &b)
-{
-    return a.product == b.product && a.vid == b.vid && a.pid == b.pid && a.version == b.version &&
-           a.copyright == b.copyright && a.firmwareURL == b.firmwareURL && a.notesURL == b.notesURL;
-}
-
+// Field by field and code unit by code unit, unlike the records' own equality.
 bool identical(const QList<FirmwareItem> &a, const QList<FirmwareItem> &b)
 {
+    const auto fields = [](const FirmwareItem &i) {
+        return std::tie(i.product, i.vid, i.pid, i.version, i.copyright, i.firmwareURL, i.notesURL,
+                        i.digest);
+    };
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](const FirmwareItem &x, const FirmwareItem &y) { return identical(x, y); });
+                      [&](const auto &x, const auto &y) { return fields(x) == fields(y); });
 }
 
 bool isCleanField(const QString &field)
