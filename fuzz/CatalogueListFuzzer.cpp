@@ -1,4 +1,5 @@
 // The list file as it comes off the network: bytes, strict UTF-8, the parser, the model list.
+#include "CatalogueLint.h"
 #include "FirmwareItem.h"
 #include "FirmwareListParser.h"
 #include "FuzzCheck.h"
@@ -15,22 +16,22 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <tuple>
 
 namespace {
 
 // Pairwise checks are quadratic; the first records are enough to find a disagreement.
 constexpr qsizetype pairwiseLimit = 48;
 
-bool identical(const FirmwareItem &a, const FirmwareItem &b)
-{
-    return a.product == b.product && a.vid == b.vid && a.pid == b.pid && a.version == b.version &&
-           a.copyright == b.copyright && a.firmwareURL == b.firmwareURL && a.notesURL == b.notesURL;
-}
-
+// Field by field and code unit by code unit, unlike the records' own equality.
 bool identical(const QList<FirmwareItem> &a, const QList<FirmwareItem> &b)
 {
+    const auto fields = [](const FirmwareItem &i) {
+        return std::tie(i.product, i.vid, i.pid, i.version, i.copyright, i.firmwareURL, i.notesURL,
+                        i.digest);
+    };
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](const FirmwareItem &x, const FirmwareItem &y) { return identical(x, y); });
+                      [&](const auto &x, const auto &y) { return fields(x) == fields(y); });
 }
 
 bool isCleanField(const QString &field)
@@ -39,14 +40,22 @@ bool isCleanField(const QString &field)
            std::none_of(field.begin(), field.end(), [](QChar c) { return isNewline(c.unicode()); });
 }
 
+const QList<QString FirmwareItem::*> textFields = {&FirmwareItem::product, &FirmwareItem::vid,
+                                                   &FirmwareItem::pid, &FirmwareItem::version,
+                                                   &FirmwareItem::copyright};
+
 // The strict decoder must agree with Qt's own UTF-8 decoder, which also skips an initial BOM.
 // Stateless, Qt counts a sequence cut off at the end as an error instead of waiting for more.
+// The lint's byte check must agree too, and everything before the byte it names is valid.
 std::optional<QString> decodeAndCompare(const QByteArray &bytes)
 {
     const std::optional<QString> text = decodeStrictUtf8(bytes);
     QStringDecoder qtDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString qtText = qtDecoder(bytes);
     FUZZ_CHECK(text.has_value() == !qtDecoder.hasError());
+    const std::optional<qsizetype> bad = firstInvalidUtf8Byte(bytes);
+    FUZZ_CHECK(bad.has_value() == !text.has_value());
+    FUZZ_CHECK(!bad || decodeStrictUtf8(bytes.left(*bad)));
     if (text) {
         FUZZ_CHECK(*text == qtText);
         FUZZ_CHECK(text->isValidUtf16());
@@ -58,9 +67,8 @@ void checkRecord(const FirmwareItem &item)
 {
     FUZZ_CHECK(item.firmwareURL.isValid() && !item.firmwareURL.isEmpty());
     FUZZ_CHECK(item.notesURL.isValid() && !item.notesURL.isEmpty());
-    for (const QString *field :
-         {&item.product, &item.vid, &item.pid, &item.version, &item.copyright}) {
-        FUZZ_CHECK(isCleanField(*field));
+    for (QString FirmwareItem::*field : textFields) {
+        FUZZ_CHECK(isCleanField(item.*field));
     }
     // Field 8 is kept only when it claims to be a digest.
     FUZZ_CHECK(item.digest.isEmpty() || item.digest.startsWith(u"sha256:"));
@@ -69,18 +77,11 @@ void checkRecord(const FirmwareItem &item)
     FUZZ_CHECK(item.pid == item.pid.toUpper());
 
     // Canonical equivalence: the decomposed spelling of a record is the same record.
-    const auto decomposed = [](const QString &s) {
-        return s.normalized(QString::NormalizationForm_D);
-    };
     const FirmwareItem copy = item;
-    const FirmwareItem nfd{decomposed(item.product),
-                           decomposed(item.vid),
-                           decomposed(item.pid),
-                           decomposed(item.version),
-                           decomposed(item.copyright),
-                           item.firmwareURL,
-                           item.notesURL,
-                           item.digest};
+    FirmwareItem nfd = item;
+    for (QString FirmwareItem::*field : textFields) {
+        nfd.*field = (item.*field).normalized(QString::NormalizationForm_D);
+    }
     FUZZ_CHECK(copy == item && !(copy != item));
     FUZZ_CHECK(nfd == item && item == nfd);
     FUZZ_CHECK(qHash(nfd, 7) == qHash(item, 7));

@@ -21,14 +21,7 @@ namespace {
 
 QByteArray base64(QByteArrayView bytes)
 {
-    QByteArray text(
-        qsizetype(sodium_base64_ENCODED_LEN(size_t(bytes.size()), sodium_base64_VARIANT_ORIGINAL)),
-        '\0');
-    sodium_bin2base64(text.data(), size_t(text.size()),
-                      reinterpret_cast<const unsigned char *>(bytes.data()), size_t(bytes.size()),
-                      sodium_base64_VARIANT_ORIGINAL);
-    text.chop(1); // the terminating NUL
-    return text;
+    return bytes.toByteArray().toBase64();
 }
 
 template <std::size_t N> QByteArrayView view(const std::array<unsigned char, N> &bytes)
@@ -50,15 +43,15 @@ QByteArray signatureFile(const MinisignSignature &signature)
            base64(view(signature.globalSignature)) + "\n";
 }
 
+// The written forms hold every field, so they compare signatures and keys whole.
 bool sameSignature(const MinisignSignature &a, const MinisignSignature &b)
 {
-    return a.prehashed == b.prehashed && a.keyId == b.keyId && a.signature == b.signature &&
-           a.trustedComment == b.trustedComment && a.globalSignature == b.globalSignature;
+    return signatureFile(a) == signatureFile(b);
 }
 
 bool sameKey(const MinisignPublicKey &a, const MinisignPublicKey &b)
 {
-    return a.keyId == b.keyId && a.key == b.key;
+    return keyLine(a) == keyLine(b);
 }
 
 struct Signer

@@ -13,11 +13,6 @@
 
 namespace {
 
-bool startsWith(const QByteArray &bytes, const char *prefix)
-{
-    return bytes.startsWith(QByteArray(prefix));
-}
-
 // Qt's decoders skip an initial BOM by default, as ours do; stateless, they count a
 // sequence cut off at the end as an error.
 QString qtDecode(QStringDecoder::Encoding encoding, const QByteArray &bytes, bool *error)
@@ -45,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString qtUtf8 = qtDecode(QStringDecoder::Utf8, bytes, &qtUtf8Error);
     if (!qtUtf8Error) {
         FUZZ_CHECK(text.has_value() && *text == qtUtf8);
-        const QByteArray withoutBom = startsWith(bytes, "\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+        const QByteArray withoutBom = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
         FUZZ_CHECK(text->toUtf8() == withoutBom);
         return 0;
     }
@@ -64,14 +59,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::optional<QString> utf16 = decodeStrictUtf16(bytes);
     FUZZ_CHECK(text == utf16);
     if (utf16) {
-        const bool little = startsWith(bytes, "\xFF\xFE");
+        const bool little = bytes.startsWith("\xFF\xFE");
         bool qtError = false;
         const QString qtText =
             qtDecode(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE, bytes, &qtError);
         FUZZ_CHECK(!qtError && *utf16 == qtText);
         QStringEncoder encoder(little ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE);
         const QByteArray body =
-            startsWith(bytes, "\xFF\xFE") || startsWith(bytes, "\xFE\xFF") ? bytes.mid(2) : bytes;
+            bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ? bytes.mid(2) : bytes;
         FUZZ_CHECK(QByteArray(encoder(*utf16)) == body);
     }
     return 0;

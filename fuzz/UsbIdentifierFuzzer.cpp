@@ -2,6 +2,8 @@
 #include "FuzzCheck.h"
 #include "UsbIdentifier.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
@@ -54,9 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::string printed = hexText(*value);
     FUZZ_CHECK(parseUSBIdentifier(printed) == value);
     std::string upper = printed;
-    for (char &c : upper) {
-        c = (c >= 'a' && c <= 'f') ? char(c - 'a' + 'A') : c;
-    }
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](char c) { return char(std::toupper(c)); });
     FUZZ_CHECK(parseUSBIdentifier(upper) == value);
 
     // Only a value that fits 16 bits can match a device, and then only its own.

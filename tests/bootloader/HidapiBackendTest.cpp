@@ -38,14 +38,9 @@ void expectWellFormedCalls()
 
 } // namespace
 
-class HidapiBackendTest : public ::testing::Test
+TEST(HidapiBackendTest, AWholeFlashGoesThroughHidapi)
 {
-protected:
-    void SetUp() override { FakeHidapi::reset(); }
-};
-
-TEST_F(HidapiBackendTest, AWholeFlashGoesThroughHidapi)
-{
+    FakeHidapi::reset();
     const auto device = attach("/dev/hidraw3", 0x1A2B, 0x3C4D);
     std::vector<uint8_t> image(1025);
     std::iota(image.begin(), image.end(), uint8_t{1});
@@ -66,7 +61,7 @@ TEST_F(HidapiBackendTest, AWholeFlashGoesThroughHidapi)
     expectWellFormedCalls();
 }
 
-TEST_F(HidapiBackendTest, FailuresCarryErrnoAndCloseTheDevice)
+TEST(HidapiBackendTest, FailuresCarryErrnoAndCloseTheDevice)
 {
     using Error = BootloaderError;
     Behaviour gone;
@@ -110,8 +105,9 @@ TEST_F(HidapiBackendTest, FailuresCarryErrnoAndCloseTheDevice)
     }
 }
 
-TEST_F(HidapiBackendTest, EnumerationMatchesExactIdentifiersAndInitIsShared)
+TEST(HidapiBackendTest, EnumerationMatchesExactIdentifiersAndInitIsShared)
 {
+    FakeHidapi::reset();
     attach("/dev/hidraw0", 0x1A2B, 0x3C4D);
     attach("/dev/hidraw1", 0x0000, 0x3C4D);
     attach("/dev/hidraw2", 0x1A2B, 0xFFFF);

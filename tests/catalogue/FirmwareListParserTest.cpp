@@ -56,13 +56,10 @@ TEST(CatalogueUrls, TakesReferencesAsWrittenAndRejectsInvalidOnes)
     for (const char *text :
          {"", "http://[bad", "http://s:99999/", "http://s:abc/", "http://s/%zz", "http://s/a%2",
           "%", "://x", "1http://x", "http://s/{x}", "http://s/a|b", "http://s/a\\b", "http://s/<a>",
-          "http://s/a\"b", "http://s/a`b", "http://s/a\x01"}) {
-        EXPECT_FALSE(parseCatalogueUrl(QString::fromUtf8(text))) << text;
-    }
-    // What Qt's strict mode lets through: blanks beyond ASCII, C1 controls, a second '#',
-    // brackets outside the host.
-    for (const char *text :
-         {"a b", "http://s/a\tb", "http://us er@s/", "http://ex ample/", "http://s/a\xC2\xA0z",
+          "http://s/a\"b", "http://s/a`b", "http://s/a\x01",
+          // What Qt's strict mode lets through: blanks beyond ASCII, C1 controls, a second '#',
+          // brackets outside the host.
+          "a b", "http://s/a\tb", "http://us er@s/", "http://ex ample/", "http://s/a\xC2\xA0z",
           "http://s/a\xE3\x80\x80z", "http://s/a\xC2\x85z", "http://s/a\xC2\x9Fz", "http://s/a#b#c",
           "http://s/a[b]", "http://s/?a]"}) {
         EXPECT_FALSE(parseCatalogueUrl(QString::fromUtf8(text))) << text;

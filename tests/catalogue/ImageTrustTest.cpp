@@ -17,8 +17,9 @@ FirmwareItem recordWithField8(const QString &field8)
 
 } // namespace
 
-// Which texts are well-formed digests is the fuzz target's to hold; here, what field 8 makes of
-// a record and whether it may be flashed.
+// Which texts are well-formed digests, and that an image passes under its own digest in either
+// letter case, is the fuzz target's to hold; here, what field 8 makes of a record and whether it
+// may be flashed.
 TEST(ImageDigest, Field8IsKeptOnlyWhenItClaimsADigestAndIsJudgedBeforeAnyDownload)
 {
     using enum ImageDigest::State;
@@ -43,13 +44,9 @@ TEST(ImageDigest, Field8IsKeptOnlyWhenItClaimsADigestAndIsJudgedBeforeAnyDownloa
         SCOPED_TRACE(c.field8.toStdString());
         const FirmwareItem item = recordWithField8(c.field8);
         EXPECT_EQ(item.digest, c.kept);
-        const ImageDigest digest = parseImageDigest(item.digest);
-        EXPECT_EQ(digest.state, c.state);
+        EXPECT_EQ(parseImageDigest(item.digest).state, c.state);
         EXPECT_EQ(flashRefusal(item, false).has_value(), c.refusedWithoutKey);
         EXPECT_EQ(flashRefusal(item, true).has_value(), c.refusedWithKey);
-        if (c.state == valid) {
-            EXPECT_FALSE(imageDigestMismatch(digest, "abc").has_value());
-        }
     }
     const std::optional<QString> why =
         flashRefusal(recordWithField8("sha256:" + QString(5000, 'x')), false);

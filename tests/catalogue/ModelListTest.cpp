@@ -52,9 +52,7 @@ TEST(ModelList, TheIndexAgreesWithThePlainPasses)
     const ModelIndex index(items);
     EXPECT_EQ(index.products(), deriveProducts(items));
     for (const std::optional<QString> &product :
-         {std::optional<QString>("B"), std::optional<QString>(precomposed),
-          std::optional<QString>(decomposed), std::optional<QString>(""),
-          std::optional<QString>("C"), std::optional<QString>()}) {
+         QList<std::optional<QString>>{"B", precomposed, decomposed, "", "C", std::nullopt}) {
         QList<FirmwareItem> indexed;
         for (const qsizetype position : index.recordsOf(product)) {
             indexed.append(items.at(position));

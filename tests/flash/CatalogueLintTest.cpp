@@ -1,7 +1,5 @@
 #include "CatalogueLint.h"
 
-#include "ServerTextDecoder.h"
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -77,17 +75,4 @@ TEST(CatalogueLint, NotUtf8GivesTheFileByteOffsetAndRecordsKeepTheirLines)
                                               " is not UTF-8; the updater refuses the whole list");
     ASSERT_EQ(report.records.size(), 2);
     EXPECT_EQ(report.records[1].line, 3);
-}
-
-TEST(CatalogueLint, Utf8CheckAgreesWithTheListDecoder)
-{
-    const QByteArray samples[] = {"plain",        "\xC3\xA9",         "\xF0\x9F\x98\x80",
-                                  "\xEF\xBF\xBF", "\xC0\x80",         "\xE0\x80\x80",
-                                  "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x82",
-                                  "\x80",         "\xF5\x80\x80\x80", "ok\xFF"};
-    for (const QByteArray &sample : samples) {
-        EXPECT_EQ(firstInvalidUtf8Byte(sample).has_value(), !decodeStrictUtf8(sample).has_value())
-            << sample.toHex().toStdString();
-    }
-    EXPECT_EQ(firstInvalidUtf8Byte("ok\xE2\x82"), 2);
 }

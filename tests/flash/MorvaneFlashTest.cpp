@@ -102,6 +102,15 @@ protected:
         return runMorvaneFlash(arguments, environment);
     }
 
+    // The status and both outputs whole.
+    void expectRun(const QStringList &arguments, int status, const QString &out,
+                   const QString &err = {})
+    {
+        EXPECT_EQ(run(arguments), status) << arguments.join(' ').toStdString();
+        EXPECT_EQ(m_out, out);
+        EXPECT_EQ(m_err, err);
+    }
+
     QString writeFile(const QString &name, const QByteArray &content)
     {
         const QString path = saved(qPrintable(name));
@@ -162,9 +171,9 @@ TEST_F(MorvaneFlash, UsageErrorsExitWithOne)
 
 TEST_F(MorvaneFlash, ListAndNotesFollowTheCatalogue)
 {
-    EXPECT_EQ(run({"list"}), exitSuccess);
-    EXPECT_EQ(m_out, "MORVANE X5 Pro\n  V2  1A86:E0A1  2026 Co.\n  V1  1A86:E0A1  2025 Co.\n"
-                     "MORVANE K7\n  V3  1209:0001  2026 Co.\n");
+    expectRun({"list"}, exitSuccess,
+              "MORVANE X5 Pro\n  V2  1A86:E0A1  2026 Co.\n  V1  1A86:E0A1  2025 Co.\n"
+              "MORVANE K7\n  V3  1209:0001  2026 Co.\n");
 
     EXPECT_EQ(run({"list", "--json"}), exitSuccess);
     const QJsonArray models = QJsonDocument::fromJson(m_out.toUtf8()).array();
@@ -174,33 +183,29 @@ TEST_F(MorvaneFlash, ListAndNotesFollowTheCatalogue)
     EXPECT_EQ(models[1]["versions"][0]["notesURL"], url("/notes/k7_v3.txt"));
 
     // The full name or the name the model list shows.
-    EXPECT_EQ(run({"notes", "X5 Pro", "V2"}), exitSuccess);
-    EXPECT_EQ(m_out, "V2 fixes the wheel.\n");
-    EXPECT_EQ(run({"notes", "MORVANE K7", "V3"}), exitSuccess);
-    EXPECT_EQ(m_out, "固件说明\n");
-
-    EXPECT_EQ(run({"notes", "Z1", "V1"}), exitUsage);
-    EXPECT_EQ(m_err, "No model \"Z1\" in the catalogue.\n");
-    EXPECT_EQ(run({"notes", "K7", "V9"}), exitUsage);
-    EXPECT_EQ(m_err, "No version \"V9\" of MORVANE K7 in the catalogue.\n");
-    EXPECT_EQ(run({"notes", "X5 Pro", "V1"}), exitCatalogue);
-    EXPECT_EQ(m_err, "固件说明读取失败：The server answered with HTTP status 404 (Not Found).\n");
+    expectRun({"notes", "X5 Pro", "V2"}, exitSuccess, "V2 fixes the wheel.\n");
+    expectRun({"notes", "MORVANE K7", "V3"}, exitSuccess, "固件说明\n");
+    expectRun({"notes", "Z1", "V1"}, exitUsage, "", "No model \"Z1\" in the catalogue.\n");
+    expectRun({"notes", "K7", "V9"}, exitUsage, "",
+              "No version \"V9\" of MORVANE K7 in the catalogue.\n");
+    expectRun({"notes", "X5 Pro", "V1"}, exitCatalogue, "",
+              "固件说明读取失败：The server answered with HTTP status 404 (Not Found).\n");
 }
 
 TEST_F(MorvaneFlash, CatalogueFailuresUseTheWindowsTextsAndExitWithTwo)
 {
     m_server.setBody("/bad-utf8.txt", "MORVANE \xFF;1;2;3;4;http://a/b;http://a/c\n");
-    EXPECT_EQ(run({"list", "--catalogue", url("/missing.txt")}), exitCatalogue);
-    EXPECT_EQ(m_err, "读取固件列表失败：The server answered with HTTP status 404 (Not Found).\n");
-    EXPECT_EQ(run({"devices", "--catalogue", url("/bad-utf8.txt")}), exitCatalogue);
-    EXPECT_EQ(m_err, "读取固件列表失败：服务器返回内容无法解析\n");
-    EXPECT_EQ(run({"flash", "K7", "--catalogue", url("/missing.txt")}), exitCatalogue);
+    const QString missing =
+        "读取固件列表失败：The server answered with HTTP status 404 (Not Found).\n";
+    expectRun({"list", "--catalogue", url("/missing.txt")}, exitCatalogue, "", missing);
+    expectRun({"flash", "K7", "--catalogue", url("/missing.txt")}, exitCatalogue, "", missing);
+    expectRun({"devices", "--catalogue", url("/bad-utf8.txt")}, exitCatalogue, "",
+              "读取固件列表失败：服务器返回内容无法解析\n");
 }
 
 TEST_F(MorvaneFlash, DevicesTellPathAndAccess)
 {
-    EXPECT_EQ(run({"devices"}), exitDevice);
-    EXPECT_EQ(m_err, "No device found.\n");
+    expectRun({"devices"}, exitDevice, "", "No device found.\n");
 
     const auto x5 = attach();
     const auto k7 = attach(0x1209, 0x0001);
@@ -241,8 +246,7 @@ TEST_F(MorvaneFlash, FlashTakesTheWindowsStepsWithPlainProgress)
     EXPECT_TRUE(QFile::exists(saved("MorvaneUpdater/x5_v2.bin")));
 
     // A named version; quiet leaves the outcome only.
-    EXPECT_EQ(run({"flash", "MORVANE X5 Pro", "V1", "--quiet"}), exitSuccess);
-    EXPECT_EQ(m_out, "Update completed.\n");
+    expectRun({"flash", "MORVANE X5 Pro", "V1", "--quiet"}, exitSuccess, "Update completed.\n");
     EXPECT_EQ(device->receivedImage(), padded(imageBytes(1)));
 
     // A terminal gets one bar redrawn in place.
@@ -365,8 +369,7 @@ TEST_F(MorvaneFlash, LintReadsFilesAndAddressesAndFetchesWhatRecordsPointAt)
     m_server.setBody("/fw/empty.bin", "");
     const QString address = url("/product/MORVANE_LST.txt");
 
-    EXPECT_EQ(run({"lint", address}), exitSuccess);
-    EXPECT_EQ(m_out, "3 record(s), 0 error(s), 0 warning(s)\n");
+    expectRun({"lint", address}, exitSuccess, "3 record(s), 0 error(s), 0 warning(s)\n");
 
     EXPECT_EQ(run({"lint", address, "--fetch"}), exitCatalogue);
     for (const QString &line :
