@@ -171,26 +171,16 @@ int downloadImage(Environment &environment, Downloader &downloader, Console &con
         console.printError(UpdateMessages::downloadFailed(answer.result.errorDescription));
         return exitCatalogue;
     }
-    if (answer.result.body->isEmpty()) {
-        console.printError(UpdateMessages::noFirmwareData());
-        return exitCatalogue;
-    }
-    // A tampered image is neither saved nor flashed.
-    if (const std::optional<QString> mismatch =
-            imageDigestMismatch(parseImageDigest(target.item->digest), *answer.result.body)) {
-        console.printError(UpdateMessages::downloadFailed(*mismatch));
-        return exitIntegrity;
-    }
     target.image = *answer.result.body;
-    const SavedFirmware saved = saveFirmwareImage(
-        environment.firmwareFolder, firmwareFileName(target.item->firmwareURL), target.image);
-    if (!saved.succeeded()) {
-        console.printError(UpdateMessages::downloadFailed(saved.errorDescription));
-        return exitCatalogue;
+    const KeptFirmware kept =
+        keepDownloadedFirmware(environment.firmwareFolder, *target.item, target.image);
+    if (!kept.succeeded()) {
+        console.printError(kept.failureLine);
+        return kept.integrityFailure ? exitIntegrity : exitCatalogue;
     }
     if (!quiet) {
         console.print(UpdateMessages::firmwareDownloaded(
-            firmwareDisplayName(QFileInfo(saved.filePath).fileName())));
+            firmwareDisplayName(QFileInfo(kept.filePath).fileName())));
     }
     return exitSuccess;
 }

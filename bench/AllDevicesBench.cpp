@@ -2,7 +2,6 @@
 #include "SimulatedBootloaderDevice.h"
 #include "SimulatedHidBackend.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -78,12 +77,3 @@ void BM_AllDevicesEightVersusOne(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_AllDevicesEightVersusOne)->Iterations(3)->Unit(benchmark::kSecond)->UseRealTime();
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

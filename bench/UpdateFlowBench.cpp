@@ -5,7 +5,6 @@
 #include "CatalogueServer.h"
 #include "SimulatedHidBackend.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -93,12 +92,3 @@ BENCHMARK(BM_UpdateFlowKeepsTheGuiResponsive)
     ->Unit(benchmark::kSecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -329,27 +329,15 @@ void AppDelegate::downloadFirmware(const FirmwareItem &item)
             finishUpdate(UpdateMessages::downloadFailed(result.errorDescription));
             return;
         }
-        // An empty image would be "flashed" without a byte reaching the device.
-        if (result.body->isEmpty()) {
-            finishUpdate(UpdateMessages::noFirmwareData());
-            return;
-        }
-        // Checked before anything is written: a file that fails its digest is never kept.
-        if (const std::optional<QString> mismatch =
-                imageDigestMismatch(parseImageDigest(item.digest), *result.body)) {
-            finishUpdate(UpdateMessages::downloadFailed(*mismatch));
-            return;
-        }
         const QByteArray image = *result.body;
-        QtConcurrent::run(saveFirmwareImage, m_firmwareFolder, firmwareFileName(item.firmwareURL),
-                          image)
-            .then(this, [this, item, image](const SavedFirmware &saved) {
-                if (!saved.succeeded()) {
-                    finishUpdate(UpdateMessages::downloadFailed(saved.errorDescription));
+        QtConcurrent::run(keepDownloadedFirmware, m_firmwareFolder, item, image)
+            .then(this, [this, item, image](const KeptFirmware &kept) {
+                if (!kept.succeeded()) {
+                    finishUpdate(kept.failureLine);
                     return;
                 }
                 appendInfo(UpdateMessages::firmwareDownloaded(
-                    firmwareDisplayName(QFileInfo(saved.filePath).fileName())));
+                    firmwareDisplayName(QFileInfo(kept.filePath).fileName())));
                 flashFirmware(image, item);
             });
     });

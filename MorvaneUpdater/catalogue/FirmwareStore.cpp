@@ -1,5 +1,9 @@
 #include "FirmwareStore.h"
 
+#include "FirmwareFileName.h"
+#include "ImageDigest.h"
+#include "UpdateMessages.h"
+
 #include <QDir>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -35,4 +39,23 @@ SavedFirmware saveFirmwareImage(const QString &folder, const QString &fileName,
         return {QString(), file.errorString()};
     }
     return {path, QString()};
+}
+
+KeptFirmware keepDownloadedFirmware(const QString &folder, const FirmwareItem &item,
+                                    const QByteArray &image)
+{
+    // An empty image would be "flashed" without a byte reaching the device.
+    if (image.isEmpty()) {
+        return {QString(), UpdateMessages::noFirmwareData()};
+    }
+    if (const std::optional<QString> mismatch =
+            imageDigestMismatch(parseImageDigest(item.digest), image)) {
+        return {QString(), UpdateMessages::downloadFailed(*mismatch), true};
+    }
+    const SavedFirmware saved =
+        saveFirmwareImage(folder, firmwareFileName(item.firmwareURL), image);
+    if (!saved.succeeded()) {
+        return {QString(), UpdateMessages::downloadFailed(saved.errorDescription)};
+    }
+    return {saved.filePath, QString()};
 }

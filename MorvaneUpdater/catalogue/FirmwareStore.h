@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FirmwareItem.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -19,3 +21,20 @@ struct SavedFirmware
 // replacing an earlier file of that name. Blocking; runs off the GUI thread.
 SavedFirmware saveFirmwareImage(const QString &folder, const QString &fileName,
                                 const QByteArray &image);
+
+struct KeptFirmware
+{
+    QString filePath; // empty when the image was refused or could not be written
+    // The whole report line of a failure, as the window and the command line show it.
+    QString failureLine;
+    // The image is not the one the catalogue's digest names.
+    bool integrityFailure = false;
+
+    bool succeeded() const { return !filePath.isEmpty(); }
+};
+
+// What becomes of a downloaded image: refused when it is empty or fails the record's digest
+// (nothing is written then), else saved under the name its address gives. Blocking, since it
+// hashes and writes the whole image; runs off the GUI thread.
+KeptFirmware keepDownloadedFirmware(const QString &folder, const FirmwareItem &item,
+                                    const QByteArray &image);
