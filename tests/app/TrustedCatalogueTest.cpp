@@ -38,9 +38,6 @@ TEST_F(TrustedCatalogue, WithAKeyOnlyTheListItsHolderSignedIsShown)
     const QByteArray signature = m_publisher.sign(QByteArray::fromStdString(list));
     std::string oneByte = list;
     oneByte[3] = 'v';
-    QByteArray comment = signature;
-    comment.replace("timestamp:0", "timestamp:1");
-    const QString invalid = listFailure + "The catalogue signature is not valid. The signature ";
     const struct
     {
         std::string list;
@@ -48,10 +45,11 @@ TEST_F(TrustedCatalogue, WithAKeyOnlyTheListItsHolderSignedIsShown)
         QString outcome;
     } cases[] = {
         {list, signature, QStringLiteral("读取固件列表成功，共 1 个型号，1 个固件。")},
-        {oneByte, signature, invalid + "does not match the signed file."},
-        {list, MinisignTool().sign(QByteArray::fromStdString(list)),
-         invalid + "was made with another key"},
-        {list, comment, listFailure + "The catalogue signature is not valid. The trusted comment"},
+        // Every way a signature fails is the catalogue tests'; here, that any failure keeps
+        // the catalogue empty and says why.
+        {oneByte, signature,
+         listFailure +
+             "The catalogue signature is not valid. The signature does not match the signed file."},
         {list, std::nullopt,
          listFailure + QStringLiteral("The catalogue signature \u201C") +
              QString::fromStdString(url(signaturePath)) +
