@@ -36,7 +36,7 @@ TEST(CatalogueLint, EveryKindOfFindingWithItsLine)
         {good + "\nmorvane x;1;2;3;4;http://h/a;http://h/b\nMORVANE "
                 "X\u200B;1;2;3;4;http://h/a;http://h/c\n",
          {"2 W lookalike-model", "3 W lookalike-model"}},
-        {good + ";sha256:abc\n" + good + "y;md5:whatever\n",
+        {good + ";sha256:abc\n" + good + "x;SHA256:" + QByteArray(64, 'F'),
          {"1 W malformed-digest", "2 W malformed-digest"}},
         {"\xEF\xBB\xBF" + good, {"1 W byte-order-mark"}},
         {"product;vid;pid;version;copyright;firmwareURL;notesURL\n" + good,
