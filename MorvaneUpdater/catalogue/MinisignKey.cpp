@@ -11,11 +11,11 @@ constexpr QStringView untrustedCommentPrefix = u"untrusted comment:";
 
 QString minisignKeyIdText(const MinisignKeyId &keyId)
 {
-    QString text;
+    quint64 value = 0;
     for (auto it = keyId.rbegin(); it != keyId.rend(); ++it) {
-        text += QStringLiteral("%1").arg(*it, 2, 16, QLatin1Char('0')).toUpper();
+        value = (value << 8) | *it;
     }
-    return text;
+    return QString::number(value, 16).toUpper();
 }
 
 ParsedMinisignPublicKey parseMinisignPublicKey(QStringView text)

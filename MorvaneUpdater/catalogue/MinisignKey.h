@@ -6,8 +6,8 @@
 #include <array>
 #include <optional>
 
-// minisign's key id: eight bytes stored little-endian, shown as a 16-digit hexadecimal
-// number, as `minisign` itself prints it.
+// minisign's key id: eight bytes stored little-endian, shown as an upper-case hexadecimal
+// number without leading zeros, as `minisign` itself prints it in its comment lines.
 using MinisignKeyId = std::array<unsigned char, 8>;
 QString minisignKeyIdText(const MinisignKeyId &keyId);
 
