@@ -36,8 +36,8 @@ TEST(MinisignKey, IsReadAsUsersPasteIt)
     }
 }
 
-// Mutated messages and arbitrary signature files are the fuzz target's; here, what the real
-// program writes, and the changes it can make itself.
+// Arbitrary signature files are the fuzz target's; here, what the real program writes, and the
+// changes it can make itself.
 TEST(CatalogueSignature, SignaturesOfTheRealProgramVerifyAndAnyChangeIsRefused)
 {
     MinisignTool publisher;
@@ -59,6 +59,7 @@ TEST(CatalogueSignature, SignaturesOfTheRealProgramVerifyAndAnyChangeIsRefused)
             const char *reason;
         } refused[] = {
             {oneByte, signature, "does not match"},
+            {list + "X;1;2;3;4;http://s/a;http://s/b\n", signature, "does not match"},
             {list, stranger.sign(list, legacy), "another key"},
             {list, QByteArray(signature).replace("timestamp:0", "timestamp:1"), "trusted comment"},
             // Without its trusted comment and global signature.
