@@ -3,6 +3,7 @@
 #include "FirmwareItem.h"
 #include "FirmwareListParser.h"
 #include "FuzzCheck.h"
+#include "ModelIndex.h"
 #include "ModelList.h"
 #include "ServerTextDecoder.h"
 #include "UnicodeText.h"
@@ -76,34 +77,28 @@ void checkRecord(const FirmwareItem &item)
     FUZZ_CHECK(std::hash<FirmwareItem>()(nfd) == std::hash<FirmwareItem>()(item));
 }
 
+// Each model once, as its first record writes it, in order of first appearance; the firmware
+// lists partition the catalogue; the window's index gives the same as the plain passes.
 void checkModelList(const QList<FirmwareItem> &items)
 {
     const QStringList products = deriveProducts(items);
+    const ModelIndex index(items);
+    FUZZ_CHECK(index.products() == products);
     FUZZ_CHECK(firmwareForProduct(items, std::nullopt).isEmpty());
-
-    // Each model once, as first written, in order of first appearance.
-    qsizetype seen = 0;
-    for (const FirmwareItem &item : items) {
-        const auto known =
-            std::find_if(products.begin(), products.begin() + seen,
-                         [&](const QString &p) { return sameProductName(p, item.product); });
-        if (known == products.begin() + seen) {
-            FUZZ_CHECK(seen < products.size());
-            FUZZ_CHECK(products[seen] == item.product);
-            ++seen;
-        }
-    }
-    FUZZ_CHECK(seen == products.size());
-
-    // The firmware lists partition the catalogue.
     qsizetype listed = 0;
+    qsizetype previousFirst = -1;
     for (const QString &product : products) {
-        const QList<FirmwareItem> firmware = firmwareForProduct(items, product);
-        FUZZ_CHECK(!firmware.isEmpty());
-        for (const FirmwareItem &item : firmware) {
-            FUZZ_CHECK(sameProductName(item.product, product));
+        const QList<qsizetype> positions = index.recordsOf(product);
+        QList<FirmwareItem> indexed;
+        for (const qsizetype position : positions) {
+            FUZZ_CHECK(sameProductName(items.at(position).product, product));
+            indexed.append(items.at(position));
         }
-        listed += firmware.size();
+        FUZZ_CHECK(identical(indexed, firmwareForProduct(items, product)));
+        FUZZ_CHECK(!positions.isEmpty() && positions.first() > previousFirst);
+        FUZZ_CHECK(items.at(positions.first()).product == product);
+        previousFirst = positions.first();
+        listed += positions.size();
     }
     FUZZ_CHECK(listed == items.size());
 }

@@ -1,28 +1,18 @@
 #pragma once
 
 #include "AppDelegate.h"
-#include "CatalogueServer.h"
-#include "SimulatedHidBackend.h"
+#include "ServedDevicesFixture.h"
 
-#include <QDir>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
-#include <gtest/gtest.h>
-#include <memory>
-#include <string>
 
-// A controller wired to a real HTTP server on loopback and to simulated HID devices, with
-// its firmware folder in a temporary directory.
-class AppFixture : public ::testing::Test
+// A controller wired to the loopback server and the simulated devices, with its firmware
+// folder in the temporary directory.
+class AppFixture : public ServedDevicesFixture
 {
 protected:
     static inline const std::string listPath = "/product/MORVANE_LST.txt";
-
-    std::string url(const std::string &path) const { return m_server.url(path); }
-    // An address on which nothing listens any more: the connection is refused.
-    static std::string refusedUrl(const std::string &path) { return CatalogueServer().url(path); }
 
     // A list-file line whose firmware and notes are /fw/<stem>.bin and /fw/<stem>.txt, with
     // the copyright "<version> Co." and `field8` after the notes address.
@@ -36,7 +26,7 @@ protected:
 
     AppDelegate &makeApp(const QUrl &listURL)
     {
-        m_folder = QDir(m_temp.path()).filePath("MorvaneUpdater");
+        m_folder = inTemp("MorvaneUpdater");
         m_app = std::make_unique<AppDelegate>(listURL, m_hid, m_folder, m_catalogueKey);
         QObject::connect(m_app.get(), &AppDelegate::infoTextChanged,
                          [this](const QString &text) { m_texts.append(text); });
@@ -78,14 +68,6 @@ protected:
             waitForText([](const QString &t) { return !t.contains("正在读取固件说明..."); }));
     }
 
-    std::shared_ptr<SimulatedBootloaderDevice>
-    attachDevice(SimulatedBootloaderDevice::Behaviour behaviour = {})
-    {
-        auto device = std::make_shared<SimulatedBootloaderDevice>(0x1A86, 0xE0A1, behaviour);
-        m_hid.attach(device);
-        return device;
-    }
-
     // Runs the update to its end, which gives the button back, and returns the lines it
     // added to the pane: from the empty line before "Preparing to update" on.
     QStringList runUpdate()
@@ -97,9 +79,6 @@ protected:
         return text.mid(text.lastIndexOf("\n\nPreparing to update ") + 1).split('\n');
     }
 
-    CatalogueServer m_server;
-    SimulatedHidBackend m_hid;
-    QTemporaryDir m_temp;
     QString m_folder;
     // The built-in catalogue key the next controller gets; empty: none.
     QString m_catalogueKey;

@@ -117,27 +117,19 @@ TEST_F(TrustedCatalogue, DigestsDecideWhatIsFlashedWithOrWithoutAKey)
     }
 }
 
+// Which addresses are refused is the catalogue tests'; here, that each download asks first.
+// Qt itself would read both: a local file, and the notes from the address itself.
 TEST_F(TrustedCatalogue, AddressesOutsideTheWebAreNeverFetched)
 {
     attachDevice();
-    m_server.setBody("/fw/n.txt", "notes");
-    const std::string list = "A;1a86;e0a1;file;c;file:///etc/hostname;file:///etc/hostname\n"
-                             "A;1a86;e0a1;data;c;data:,AAAA;data:text/plain,hello\n"
-                             "A;1a86;e0a1;relative;c;x1.bin;" +
-                             url("/fw/n.txt") + "\n";
-    launchWith(list);
-    EXPECT_TRUE(m_app->infoText().contains(QStringLiteral(
-        "\n\n固件说明读取失败：The address \u201Cfile:///etc/hostname\u201D is not a web")))
+    launchWith("A;1a86;e0a1;V;c;file:///etc/hostname;data:text/plain,hello\n");
+    EXPECT_TRUE(m_app->infoText().contains(
+        QStringLiteral("\n\n固件说明读取失败：The address \u201Cdata:text/plain,hello\u201D is not "
+                       "a web address;")))
         << m_app->infoText().toStdString();
-    const char *firmware[] = {"file:///etc/hostname", "data:,AAAA", "x1.bin"};
-    for (int row = 0; row < 3; ++row) {
-        const QString last = updateRow(row);
-        EXPECT_TRUE(last.startsWith(QStringLiteral("Firmware download failed: The address \u201C") +
-                                    firmware[row] + QStringLiteral("\u201D")))
-            << last.toStdString();
-    }
-    EXPECT_TRUE(m_texts.filter("\n\nhello").isEmpty());
-    EXPECT_EQ(m_server.requests().size(), 2u); // the list, and the notes of the last version
+    EXPECT_TRUE(updateRow(0).startsWith(
+        QStringLiteral("Firmware download failed: The address \u201Cfile:///etc/hostname\u201D")));
+    EXPECT_EQ(m_server.requests().size(), 1u); // the list
     EXPECT_TRUE(QDir(m_folder).entryList(QDir::Files).isEmpty());
 
     makeApp(QUrl("file:///etc/hostname")).fetchFirmwareList();

@@ -37,8 +37,8 @@ TEST(FirmwareItem, EveryFieldComparesUnderCanonicalEquivalence)
     EXPECT_EQ(item("\u212B", "V1"), item("A\u030A", "V1"));
 }
 
-// Order of first appearance and the partition are the fuzz target's to hold; here, the index
-// the window reads agrees with the plain passes, other spellings included.
+// Order of first appearance, the partition and the window's index are the fuzz target's to
+// hold; here, other spellings of one model, which random bytes seldom make.
 TEST(ModelList, TheIndexAgreesWithThePlainPasses)
 {
     const QString precomposed = QStringLiteral("Caf\u00e9");
@@ -51,14 +51,8 @@ TEST(ModelList, TheIndexAgreesWithThePlainPasses)
 
     const ModelIndex index(items);
     EXPECT_EQ(index.products(), deriveProducts(items));
-    for (const std::optional<QString> &product :
-         QList<std::optional<QString>>{"B", precomposed, decomposed, "", "C", std::nullopt}) {
-        QList<FirmwareItem> indexed;
-        for (const qsizetype position : index.recordsOf(product)) {
-            indexed.append(items.at(position));
-        }
-        EXPECT_EQ(indexed, firmwareForProduct(items, product));
-    }
+    EXPECT_EQ(index.recordsOf(decomposed), QList<qsizetype>({1, 5}));
+    EXPECT_TRUE(index.recordsOf(QStringLiteral("C")).isEmpty());
 }
 
 TEST(ModelList, DisplayNameDropsEveryExactMakerWord)
