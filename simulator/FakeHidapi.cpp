@@ -1,11 +1,13 @@
 #include "FakeHidapi.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <hidapi.h>
 #include <mutex>
+#include <thread>
 
 struct hid_device_
 {
@@ -23,6 +25,8 @@ struct State
     std::vector<FakeHidapi::Call> calls;
     int openHandles = 0;
     int liveEnumerations = 0;
+    std::atomic<int> globalCallsRunning = 0;
+    std::atomic<std::size_t> overlappingGlobalCalls = 0;
 };
 
 State &state()
@@ -40,6 +44,23 @@ FakeHidapi::Faults record(FakeHidapi::Call call)
     return s.faults;
 }
 
+// Marks a call into hidapi's global state. It lasts a little, so that two of them made at
+// once from two threads are seen to overlap.
+class GlobalCall
+{
+public:
+    GlobalCall()
+    {
+        if (state().globalCallsRunning.fetch_add(1) > 0) {
+            ++state().overlappingGlobalCalls;
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    ~GlobalCall() { --state().globalCallsRunning; }
+    GlobalCall(const GlobalCall &) = delete;
+    GlobalCall &operator=(const GlobalCall &) = delete;
+};
+
 } // namespace
 
 namespace FakeHidapi {
@@ -53,6 +74,7 @@ void reset()
     s.calls.clear();
     s.openHandles = 0;
     s.liveEnumerations = 0;
+    s.overlappingGlobalCalls = 0;
 }
 
 void attach(const std::string &path, std::shared_ptr<SimulatedBootloaderDevice> device)
@@ -97,17 +119,24 @@ int liveEnumerations()
     return s.liveEnumerations;
 }
 
+std::size_t overlappingGlobalCalls()
+{
+    return state().overlappingGlobalCalls;
+}
+
 } // namespace FakeHidapi
 
 extern "C" {
 
 int hid_init(void)
 {
+    const GlobalCall global;
     return record({"hid_init"}).initResult;
 }
 
 int hid_exit(void)
 {
+    const GlobalCall global;
     record({"hid_exit"});
     return 0;
 }
@@ -115,6 +144,7 @@ int hid_exit(void)
 // Like hidapi, an identifier of 0 matches any device.
 hid_device_info *hid_enumerate(unsigned short vendor_id, unsigned short product_id)
 {
+    const GlobalCall global;
     record({.function = "hid_enumerate", .vendorID = vendor_id, .productID = product_id});
     State &s = state();
     const std::lock_guard lock(s.mutex);
@@ -152,6 +182,7 @@ void hid_free_enumeration(hid_device_info *devs)
 
 hid_device *hid_open_path(const char *path)
 {
+    const GlobalCall global;
     const FakeHidapi::Faults faults = record({.function = "hid_open_path", .path = path});
     std::shared_ptr<SimulatedBootloaderDevice> device;
     {
@@ -221,6 +252,7 @@ int hid_read_timeout(hid_device *dev, unsigned char *data, size_t length, int mi
 
 void hid_close(hid_device *dev)
 {
+    const GlobalCall global;
     record({.function = "hid_close", .device = dev});
     dev->handle->close();
     delete dev;

@@ -47,5 +47,8 @@ std::size_t count(std::string_view function);
 // Handles opened and not yet closed; enumerations not yet freed.
 int openHandles();
 int liveEnumerations();
+// Calls that touch hidapi's global state (init, exit, enumerate, open, close) made while
+// another such call was still running on another thread.
+std::size_t overlappingGlobalCalls();
 
 } // namespace FakeHidapi

@@ -10,8 +10,11 @@
 
 namespace {
 
-// hidapi keeps one global state; every backend instance shares it.
-std::mutex initMutex;
+// hidapi keeps one global state, which every backend instance shares and which hidapi does
+// not guard: its initialisation and its last-error text, touched by opening, enumerating and
+// closing as well. Only the report calls on distinct open devices run side by side, as the
+// transfers to several devices at once do.
+std::mutex hidapiMutex;
 int initCount = 0;
 bool initialised = false;
 
@@ -34,6 +37,7 @@ public:
         if (m_device != nullptr) {
             return 0;
         }
+        const std::lock_guard lock(hidapiMutex);
         errno = 0;
         m_device = hid_open_path(m_path.c_str());
         return m_device != nullptr ? 0 : lastErrorCode();
@@ -86,6 +90,7 @@ public:
     void close() override
     {
         if (m_device != nullptr) {
+            const std::lock_guard lock(hidapiMutex);
             hid_close(m_device);
             m_device = nullptr;
         }
@@ -104,7 +109,7 @@ private:
 
 HidapiBackend::HidapiBackend()
 {
-    const std::lock_guard lock(initMutex);
+    const std::lock_guard lock(hidapiMutex);
     if (initCount++ == 0) {
         initialised = hid_init() == 0;
     }
@@ -112,7 +117,7 @@ HidapiBackend::HidapiBackend()
 
 HidapiBackend::~HidapiBackend()
 {
-    const std::lock_guard lock(initMutex);
+    const std::lock_guard lock(hidapiMutex);
     if (--initCount == 0 && initialised) {
         hid_exit();
         initialised = false;
@@ -127,11 +132,9 @@ std::vector<std::unique_ptr<HidDevice>> HidapiBackend::devices(int64_t vendorID,
     if (vendorID < 0 || vendorID > 0xFFFF || productID < 0 || productID > 0xFFFF) {
         return found;
     }
-    {
-        const std::lock_guard lock(initMutex);
-        if (!initialised) {
-            return found;
-        }
+    const std::lock_guard lock(hidapiMutex);
+    if (!initialised) {
+        return found;
     }
     hid_device_info *list = hid_enumerate(static_cast<unsigned short>(vendorID),
                                           static_cast<unsigned short>(productID));

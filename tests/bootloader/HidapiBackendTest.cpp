@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <gtest/gtest.h>
 #include <numeric>
+#include <thread>
 
 using Behaviour = SimulatedBootloaderDevice::Behaviour;
 
@@ -142,4 +143,28 @@ TEST(HidapiBackendTest, EnumerationMatchesExactIdentifiersAndInitIsShared)
     second.reset();
     EXPECT_EQ(FakeHidapi::count("hid_init"), 1u);
     EXPECT_EQ(FakeHidapi::count("hid_exit"), 1u);
+}
+
+// hidapi leaves its global state unguarded; transfers to several devices at once open them
+// from several threads.
+TEST(HidapiBackendTest, OpeningAndEnumeratingFromManyThreadsNeverOverlap)
+{
+    FakeHidapi::reset();
+    for (const char *path : {"/dev/hidraw0", "/dev/hidraw1", "/dev/hidraw2"}) {
+        attach(path, 0x1A2B, 0x3C4D);
+    }
+    HidapiBackend hid;
+    std::vector<std::jthread> threads;
+    for (int thread = 0; thread < 3; ++thread) {
+        threads.emplace_back([&hid] {
+            for (int round = 0; round < 5; ++round) {
+                for (const auto &device : hid.devices(0x1A2B, 0x3C4D)) {
+                    EXPECT_EQ(device->open(), 0);
+                }
+            }
+        });
+    }
+    threads.clear();
+    EXPECT_EQ(FakeHidapi::overlappingGlobalCalls(), 0u);
+    expectWellFormedCalls();
 }
