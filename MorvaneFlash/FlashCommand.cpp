@@ -42,8 +42,9 @@ struct Outcome
 
 QString stoppedLine()
 {
-    return QStringLiteral("Update stopped: the transfer ended at a report boundary and the "
-                          "device was closed. The device may need a new update.");
+    return UpdateMessages::updateStopped() +
+           QStringLiteral(" The transfer ended at a report boundary and the device was closed; "
+                          "it may need a new update.");
 }
 
 Outcome outcomeOf(const BootloaderError &error)

@@ -4,7 +4,6 @@
 #include "FirmwareFileName.h"
 #include "FirmwareListParser.h"
 #include "FirmwareStore.h"
-#include "ImageDigest.h"
 #include "InfoLog.h"
 #include "ModelIndex.h"
 #include "ModelList.h"
@@ -329,8 +328,14 @@ void AppDelegate::downloadFirmware(const FirmwareItem &item)
             finishUpdate(UpdateMessages::downloadFailed(result.errorDescription));
             return;
         }
+        if (m_updateStop.stop_requested()) {
+            finishUpdate(UpdateMessages::updateStopped());
+            return;
+        }
         const QByteArray image = *result.body;
-        QtConcurrent::run(keepDownloadedFirmware, m_firmwareFolder, item, image)
+        // On the transfer's own thread, so that stopping, which waits for that thread, also
+        // waits for the image to be checked and saved.
+        QtConcurrent::run(&m_transferPool, keepDownloadedFirmware, m_firmwareFolder, item, image)
             .then(this, [this, item, image](const KeptFirmware &kept) {
                 if (!kept.succeeded()) {
                     finishUpdate(kept.failureLine);
@@ -352,7 +357,7 @@ void AppDelegate::stopUpdate()
 void AppDelegate::flashFirmware(const QByteArray &firmware, const FirmwareItem &item)
 {
     if (m_updateStop.stop_requested()) {
-        finishUpdate(updateStoppedLine);
+        finishUpdate(UpdateMessages::updateStopped());
         return;
     }
     appendInfo(UpdateMessages::transferStarting());
@@ -373,7 +378,7 @@ void AppDelegate::flashFirmware(const QByteArray &firmware, const FirmwareItem &
                                stop);
             finalLine = UpdateMessages::updateCompleted();
         } catch (const TransferStopped &) {
-            finalLine = updateStoppedLine;
+            finalLine = UpdateMessages::updateStopped();
         } catch (const BootloaderError &error) {
             finalLine =
                 UpdateMessages::updateFailed(QString::fromStdString(error.errorDescription()));

@@ -23,7 +23,8 @@ class HidBackend;
 // The one controller: catalogue, selection, the information log and the update flow.
 // It owns the application state and the models the window shows; the window only mirrors
 // it (infoTextChanged, updateEnabledChanged) and reports the user's actions back.
-// Everything here runs on the GUI thread except the transfer, which runs on m_transferPool.
+// Everything here runs on the GUI thread except checking and saving the image and the
+// transfer, which run one after the other on m_transferPool.
 class AppDelegate final : public QObject
 {
     Q_OBJECT
@@ -77,10 +78,8 @@ public:
     void updateSelectedFirmware();
     // Asks a running transfer to stop at its next report boundary and returns once it has
     // closed the device; an update that is still downloading never starts its transfer.
-    // The flow then ends with updateStoppedLine.
+    // The flow then ends with UpdateMessages::updateStopped().
     void stopUpdate();
-
-    static inline const QString updateStoppedLine = QStringLiteral("Update stopped.");
 
 signals:
     // `appended` is true when lines were added at the end or the progress line was

@@ -82,4 +82,9 @@ QString updateFailed(const QString &description)
     return QStringLiteral("Update failed: ") + description;
 }
 
+QString updateStopped()
+{
+    return QStringLiteral("Update stopped.");
+}
+
 } // namespace UpdateMessages

@@ -24,5 +24,7 @@ QString transferStarting();
 QString progress(int percent);
 QString updateCompleted();
 QString updateFailed(const QString &description);
+// A transfer asked to stop ends at a report boundary with the device closed.
+QString updateStopped();
 
 } // namespace UpdateMessages

@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 #include "FirmwareFileName.h"
 #include "OpenFailureHelp.h"
+#include "UpdateMessages.h"
 
 #include <QFile>
 #include <cerrno>
@@ -161,7 +162,7 @@ TEST_F(UpdateFlow, AStoppedUpdateEndsAtAReportBoundaryWithTheDeviceClosed)
     m_app->stopUpdate();
     EXPECT_FALSE(device->isOpen());
     const std::size_t reports = device->imageReportCount();
-    EXPECT_EQ(runUpdate().last(), AppDelegate::updateStoppedLine);
+    EXPECT_EQ(runUpdate().last(), UpdateMessages::updateStopped());
     EXPECT_EQ(device->imageReportCount(), reports);
     EXPECT_LT(reports, 64u);
 
@@ -169,7 +170,7 @@ TEST_F(UpdateFlow, AStoppedUpdateEndsAtAReportBoundaryWithTheDeviceClosed)
     m_server.setResponse(imagePath, {.body = imageOf(64), .delay = 300ms});
     m_app->updateSelectedFirmware();
     m_app->stopUpdate();
-    EXPECT_EQ(runUpdate().last(), AppDelegate::updateStoppedLine);
+    EXPECT_EQ(runUpdate().last(), UpdateMessages::updateStopped());
     EXPECT_EQ(device->opens(), 1u);
 }
 
