@@ -1,6 +1,7 @@
 #include "MeasuredRun.h"
 
 #include "AppDelegate.h"
+#include "UpdateMessages.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -28,32 +29,31 @@ void startMeasuredRun(AppDelegate &delegate)
         bool transferStarted = false;
     };
     auto progress = std::make_shared<Progress>();
-    const QString awaitingNotes = QStringLiteral("正在读取固件说明...");
 
-    QObject::connect(&delegate, &AppDelegate::infoTextChanged, &delegate,
-                     [&delegate, progress, awaitingNotes](const QString &text) {
-                         if (!progress->catalogueShown) {
-                             if (!delegate.selectedFirmware() ||
-                                 !text.startsWith(QStringLiteral("Model: ")) ||
-                                 text.endsWith(awaitingNotes)) {
-                                 return;
-                             }
-                             progress->catalogueShown = true;
-                             report(QStringLiteral("catalogue-shown"));
-                             QTimer::singleShot(idleDelayMs, &delegate, [&delegate] {
-                                 report(QStringLiteral("idle"));
-                                 QTimer::singleShot(updateDelayMs, &delegate, [&delegate] {
-                                     delegate.updateSelectedFirmware();
-                                 });
-                             });
-                             return;
-                         }
-                         if (!progress->transferStarted &&
-                             text.endsWith(QStringLiteral("Starting firmware transfer..."))) {
-                             progress->transferStarted = true;
-                             report(QStringLiteral("transfer-started"));
-                         }
-                     });
+    QObject::connect(
+        &delegate, &AppDelegate::infoTextChanged, &delegate,
+        [&delegate, progress](const QString &text) {
+            if (!progress->catalogueShown) {
+                // The catalogue line is appended below the details while the
+                // notes are still loading; their arrival replaces both.
+                if (!delegate.selectedFirmware() || !text.startsWith(QStringLiteral("Model: ")) ||
+                    text.contains(UpdateMessages::notesLoading())) {
+                    return;
+                }
+                progress->catalogueShown = true;
+                report(QStringLiteral("catalogue-shown"));
+                QTimer::singleShot(idleDelayMs, &delegate, [&delegate] {
+                    report(QStringLiteral("idle"));
+                    QTimer::singleShot(updateDelayMs, &delegate,
+                                       [&delegate] { delegate.updateSelectedFirmware(); });
+                });
+                return;
+            }
+            if (!progress->transferStarted && text.endsWith(UpdateMessages::transferStarting())) {
+                progress->transferStarted = true;
+                report(QStringLiteral("transfer-started"));
+            }
+        });
     QObject::connect(&delegate, &AppDelegate::updateFinished, &delegate, [&delegate] {
         report(QStringLiteral("transfer-finished ") + delegate.infoText().section(u'\n', -1));
         QCoreApplication::quit();

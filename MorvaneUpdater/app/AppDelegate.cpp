@@ -223,7 +223,7 @@ void AppDelegate::showFirmwareInfo(const FirmwareItem &item)
         setInfoText(header + QStringLiteral("\n\n") + UpdateMessages::notesFetchFailed(*problem));
         return;
     }
-    setInfoText(header + QStringLiteral("\n\n正在读取固件说明..."));
+    setInfoText(header + QStringLiteral("\n\n") + UpdateMessages::notesLoading());
 
     QNetworkReply *reply = m_network.get(makeDownloadRequest(item.notesURL));
     connect(reply, &QNetworkReply::finished, this, [this, reply, item, header] {

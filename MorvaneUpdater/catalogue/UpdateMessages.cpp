@@ -20,6 +20,11 @@ QString signatureUnreadable(const QUrl &signatureURL, const QString &description
         .arg(shortAddressText(signatureURL), description);
 }
 
+QString notesLoading()
+{
+    return QStringLiteral("正在读取固件说明...");
+}
+
 QString notesFetchFailed(const QString &description)
 {
     return QStringLiteral("固件说明读取失败：") + description;

@@ -12,6 +12,8 @@ QString catalogueFetchFailed(const QString &description);
 QString catalogueUndecodable();
 // The reason (for catalogueFetchFailed) when a signed catalogue's signature cannot be fetched.
 QString signatureUnreadable(const QUrl &signatureURL, const QString &description);
+// Shown below a version's details until its notes arrive.
+QString notesLoading();
 QString notesFetchFailed(const QString &description);
 QString noNotes();
 QString preparingUpdate(const QString &product, const QString &version);
