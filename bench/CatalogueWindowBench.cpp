@@ -75,35 +75,50 @@ void setLatencyCounters(benchmark::State &state, double worstMs)
         double(loadedWindow().delegate->numberOfRows(AppDelegate::Table::firmware));
 }
 
-void BM_ChooseModel(benchmark::State &state)
+// The window with its catalogue shown; nothing, and the benchmark skipped, when it never was.
+LoadedWindow *shownWindow(benchmark::State &state)
 {
     LoadedWindow &loaded = loadedWindow();
     if (!loaded.shown) {
         state.SkipWithError("the catalogue was not shown");
+        return nullptr;
+    }
+    return &loaded;
+}
+
+// Clicks the table's rows in turn, among the first `visibleRows` (those that fit in the list
+// without scrolling).
+void chooseRows(benchmark::State &state, QListView *(MainWindow::*table)() const, int visibleRows)
+{
+    LoadedWindow *loaded = shownWindow(state);
+    if (!loaded) {
         return;
     }
-    QListView &table = *loaded.window->productTable();
+    QListView &list = *(loaded->window.get()->*table)();
     double worstMs = 0;
     int row = 0;
     for (auto _ : state) {
-        // The rows that fit in the list without scrolling.
-        row = (row + 1) % 9;
-        const double ms = clickAndRepaintMs(loaded, table, row);
+        row = (row + 1) % visibleRows;
+        const double ms = clickAndRepaintMs(*loaded, list, row);
         worstMs = std::max(worstMs, ms);
         state.SetIterationTime(ms / 1e3);
     }
     setLatencyCounters(state, worstMs);
 }
+
+void BM_ChooseModel(benchmark::State &state)
+{
+    chooseRows(state, &MainWindow::productTable, 9);
+}
 BENCHMARK(BM_ChooseModel)->UseManualTime()->Iterations(40)->Unit(benchmark::kMillisecond);
 
 void BM_PaintVersionsList(benchmark::State &state)
 {
-    LoadedWindow &loaded = loadedWindow();
-    if (!loaded.shown) {
-        state.SkipWithError("the catalogue was not shown");
+    LoadedWindow *loaded = shownWindow(state);
+    if (!loaded) {
         return;
     }
-    QWidget &viewport = *loaded.window->firmwareTable()->viewport();
+    QWidget &viewport = *loaded->window->firmwareTable()->viewport();
     double worstMs = 0;
     for (auto _ : state) {
         QElapsedTimer timer;
@@ -119,35 +134,8 @@ BENCHMARK(BM_PaintVersionsList)->UseManualTime()->Iterations(100)->Unit(benchmar
 
 void BM_ChooseVersion(benchmark::State &state)
 {
-    LoadedWindow &loaded = loadedWindow();
-    if (!loaded.shown) {
-        state.SkipWithError("the catalogue was not shown");
-        return;
-    }
-    QListView &table = *loaded.window->firmwareTable();
-    double worstMs = 0;
-    int row = 0;
-    for (auto _ : state) {
-        row = (row + 1) % 7;
-        const double ms = clickAndRepaintMs(loaded, table, row);
-        worstMs = std::max(worstMs, ms);
-        state.SetIterationTime(ms / 1e3);
-    }
-    setLatencyCounters(state, worstMs);
+    chooseRows(state, &MainWindow::firmwareTable, 7);
 }
 BENCHMARK(BM_ChooseVersion)->UseManualTime()->Iterations(40)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    // The window is real but needs no screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

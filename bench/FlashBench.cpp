@@ -14,6 +14,21 @@
 
 namespace {
 
+std::shared_ptr<SimulatedBootloaderDevice> attachDevice(SimulatedHidBackend &backend)
+{
+    auto device = std::make_shared<SimulatedBootloaderDevice>(0x1A2B, 0x3C4D);
+    backend.attach(device);
+    return device;
+}
+
+// A fresh simulated device, attached and ready for a transfer; one per iteration.
+struct SimulatedSetup
+{
+    SimulatedHidBackend backend;
+    std::shared_ptr<SimulatedBootloaderDevice> device = attachDevice(backend);
+    HIDBootloader bootloader{backend};
+};
+
 // Flashes 64 KiB (1024 reports) and compares the wall time with the pacing floor of
 // 1024 x 50 ms: the transfer should cost the pauses and hardly anything else.
 void BM_Flash64KiB(benchmark::State &state)
@@ -30,28 +45,25 @@ void BM_Flash64KiB(benchmark::State &state)
     std::size_t underPace = 0;
     double shortestGapMs = 0.0;
     for (auto _ : state) {
-        SimulatedHidBackend backend;
-        auto device = std::make_shared<SimulatedBootloaderDevice>(0x1A2B, 0x3C4D);
-        backend.attach(device);
-        HIDBootloader bootloader(backend);
+        SimulatedSetup setup;
 
         const auto start = std::chrono::steady_clock::now();
         try {
-            bootloader.flash(image, "1A2B", "3C4D",
-                             [](int percent) { benchmark::DoNotOptimize(percent); });
+            setup.bootloader.flash(image, "1A2B", "3C4D",
+                                   [](int percent) { benchmark::DoNotOptimize(percent); });
         } catch (const BootloaderError &error) {
             state.SkipWithError(error.what());
             return;
         }
         const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;
 
-        if (device->receivedImage() != image) {
+        if (setup.device->receivedImage() != image) {
             state.SkipWithError("image arrived damaged");
             return;
         }
         ratio = wall.count() / floorSeconds;
-        underPace = device->reportsUnderPace();
-        if (const auto gap = device->shortestImageGap()) {
+        underPace = setup.device->reportsUnderPace();
+        if (const auto gap = setup.device->shortestImageGap()) {
             shortestGapMs = std::chrono::duration<double, std::milli>(*gap).count();
         }
     }
@@ -68,27 +80,24 @@ void BM_StopLatency(benchmark::State &state)
     const std::vector<uint8_t> image(64 * 1024, 0x5A);
     double worstMs = 0.0;
     for (auto _ : state) {
-        SimulatedHidBackend backend;
-        auto device = std::make_shared<SimulatedBootloaderDevice>(0x1A2B, 0x3C4D);
-        backend.attach(device);
-        HIDBootloader bootloader(backend);
+        SimulatedSetup setup;
         std::stop_source stop;
         std::chrono::steady_clock::time_point stopped;
         std::jthread transfer([&] {
             try {
-                bootloader.flash(image, "1A2B", "3C4D", {}, stop.get_token());
+                setup.bootloader.flash(image, "1A2B", "3C4D", {}, stop.get_token());
             } catch (const TransferStopped &) {
             } catch (const BootloaderError &) {
             }
             stopped = std::chrono::steady_clock::now();
         });
-        while (device->imageReportCount() < 10) {
+        while (setup.device->imageReportCount() < 10) {
             std::this_thread::sleep_for(std::chrono::milliseconds(7));
         }
         const auto asked = std::chrono::steady_clock::now();
         stop.request_stop();
         transfer.join();
-        if (device->isOpen()) {
+        if (setup.device->isOpen()) {
             state.SkipWithError("device left open");
             return;
         }

@@ -213,7 +213,6 @@ void print(const char *label, const Resources &r)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
     QCoreApplication application(argc, argv);
     const int attempts = argc > 1 ? std::atoi(argv[1]) : 300;
     const unsigned seed = argc > 2 ? unsigned(std::strtoul(argv[2], nullptr, 10)) : 20240318u;

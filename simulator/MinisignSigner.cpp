@@ -1,8 +1,12 @@
 #include "MinisignSigner.h"
 
+#include "MinisignBase64.h"
+#include "Sodium.h"
+
 #include <QList>
 #include <cstring>
 #include <sodium.h>
+#include <stdexcept>
 
 namespace {
 
@@ -28,37 +32,34 @@ MinisignPublicKey MinisignSecretKey::publicKey() const
 std::optional<MinisignSecretKey> parseMinisignSecretKey(QByteArrayView file)
 {
     const QList<QByteArray> lines = file.toByteArray().split('\n');
-    if (sodium_init() < 0 || lines.size() < 2) {
+    if (lines.size() < 2) {
         return std::nullopt;
     }
-    const QByteArray bytes =
-        QByteArray::fromBase64(lines[1].trimmed(), QByteArray::AbortOnBase64DecodingErrors);
-    if (bytes.size() != secretKeyFileSize || !bytes.startsWith(QByteArray("Ed\0\0B2", 6))) {
+    // Nothing either when libsodium cannot work here: the decoder asks it first.
+    const std::optional<QByteArray> bytes = decodeMinisignBase64(lines[1].trimmed());
+    if (!bytes || bytes->size() != secretKeyFileSize ||
+        !bytes->startsWith(QByteArray("Ed\0\0B2", 6))) {
         return std::nullopt;
     }
     MinisignSecretKey key;
-    std::memcpy(key.keyId.data(), bytes.constData() + secretKeyIdOffset, key.keyId.size());
-    std::memcpy(key.secretKey.data(), bytes.constData() + secretKeyIdOffset + 8,
+    std::memcpy(key.keyId.data(), bytes->constData() + secretKeyIdOffset, key.keyId.size());
+    std::memcpy(key.secretKey.data(), bytes->constData() + secretKeyIdOffset + 8,
                 key.secretKey.size());
     return key;
 }
 
 MinisignSecretKey generateMinisignSecretKey()
 {
+    // Said aloud: an all-zero key would still sign, and none of its signatures would be worth
+    // anything.
+    if (!sodiumReady()) {
+        throw std::runtime_error("libsodium cannot work on this machine: no key generated");
+    }
     MinisignSecretKey key;
     std::array<unsigned char, 32> publicKey{};
-    if (sodium_init() >= 0) {
-        randombytes_buf(key.keyId.data(), key.keyId.size());
-        crypto_sign_keypair(publicKey.data(), key.secretKey.data());
-    }
+    randombytes_buf(key.keyId.data(), key.keyId.size());
+    crypto_sign_keypair(publicKey.data(), key.secretKey.data());
     return key;
-}
-
-QByteArray minisignPublicKeyLine(const MinisignPublicKey &key)
-{
-    return (QByteArray("Ed") + bytesOf(key.keyId.data(), key.keyId.size()) +
-            bytesOf(key.key.data(), key.key.size()))
-        .toBase64();
 }
 
 QByteArray minisignSign(QByteArrayView message, const MinisignSecretKey &key,

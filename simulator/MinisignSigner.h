@@ -21,11 +21,9 @@ struct MinisignSecretKey
 // other text.
 std::optional<MinisignSecretKey> parseMinisignSecretKey(QByteArrayView file);
 
-// A fresh key pair with a random key id.
+// A fresh key pair with a random key id; throws std::runtime_error when libsodium cannot work
+// on this machine.
 MinisignSecretKey generateMinisignSecretKey();
-
-// The key line of the matching .pub file.
-QByteArray minisignPublicKeyLine(const MinisignPublicKey &key);
 
 // A .minisig file for `message`, as `minisign -S` writes it.
 QByteArray minisignSign(QByteArrayView message, const MinisignSecretKey &key,
