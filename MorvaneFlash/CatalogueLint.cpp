@@ -1,5 +1,6 @@
 #include "CatalogueLint.h"
 
+#include "CatalogueTrust.h"
 #include "FirmwareListParser.h"
 #include "ImageDigest.h"
 #include "UnicodeText.h"
@@ -103,6 +104,7 @@ class Linter
 {
 public:
     LintReport report;
+    bool keyInUse = false;
 
     void add(Severity severity, qsizetype line, const char *kind, const QString &message)
     {
@@ -171,11 +173,12 @@ public:
 private:
     void lintDigest(qsizetype line, const FirmwareItem &item, const QString &field)
     {
-        if (parseImageDigest(item.digest).state == ImageDigest::State::malformed) {
-            add(Severity::warning, line, "malformed-digest",
-                fieldLabel(7) + QStringLiteral(" is not \"sha256:\" and 64 hexadecimal digits; "
-                                               "the updater refuses this version"));
-        } else if (item.digest.isEmpty() && field.startsWith(digestPrefix, Qt::CaseInsensitive)) {
+        // The updater's own decision, so that a list lint passes is a list it flashes.
+        if (const std::optional<QString> refusal = flashRefusal(item, keyInUse)) {
+            add(Severity::error, line, item.digest.isEmpty() ? "no-digest" : "malformed-digest",
+                *refusal);
+        }
+        if (item.digest.isEmpty() && field.startsWith(digestPrefix, Qt::CaseInsensitive)) {
             add(Severity::warning, line, "malformed-digest",
                 fieldLabel(7) + QStringLiteral(" must begin with \"sha256:\" in lower case; the "
                                                "updater ignores it as written"));
@@ -258,9 +261,10 @@ std::optional<qsizetype> firstInvalidUtf8Byte(QByteArrayView bytes)
     return std::nullopt;
 }
 
-LintReport lintCatalogue(const QByteArray &bytes)
+LintReport lintCatalogue(const QByteArray &bytes, bool keyInUse)
 {
     Linter linter;
+    linter.keyInUse = keyInUse;
     qsizetype start = 0;
     if (bytes.startsWith("\xEF\xBB\xBF")) {
         linter.add(Severity::warning, 1, "byte-order-mark",

@@ -178,7 +178,7 @@ int runLint(const Invocation &invocation, Environment &environment, Console &con
     if (source.status != exitSuccess) {
         return source.status;
     }
-    LintReport lint = lintCatalogue(source.bytes);
+    LintReport lint = lintCatalogue(source.bytes, key.has_value());
     bool refused = false;
     if (key) {
         const QUrl url(argument, QUrl::StrictMode);
