@@ -8,7 +8,6 @@
 #include "ServerTextDecoder.h"
 #include "UnicodeText.h"
 #include "UpdateMessages.h"
-#include "WebAddress.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -21,10 +20,6 @@ LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
     if (trust.keyBuiltIn && !trust.key) {
         console.printError(UpdateMessages::catalogueFetchFailed(trust.keyError));
         return {{}, exitIntegrity};
-    }
-    if (const std::optional<QString> problem = webAddressProblem(listURL)) {
-        console.printError(UpdateMessages::catalogueFetchFailed(*problem));
-        return {{}, exitCatalogue};
     }
     const Downloader::Answer answer = downloader.get(listURL);
     if (answer.stopped) {
@@ -137,10 +132,6 @@ int runNotes(const Invocation &invocation, Environment &environment, Console &co
                                : QStringLiteral("No version \"%1\" of %2 in the catalogue.")
                                      .arg(version, versions.first().product));
         return exitUsage;
-    }
-    if (const std::optional<QString> problem = webAddressProblem(item->notesURL)) {
-        console.printError(UpdateMessages::notesFetchFailed(*problem));
-        return exitCatalogue;
     }
     const Downloader::Answer answer = downloader.get(item->notesURL);
     if (answer.stopped) {

@@ -12,7 +12,6 @@
 #include "TransferStopped.h"
 #include "UpdateMessages.h"
 #include "UsbIdentifier.h"
-#include "WebAddress.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -159,10 +158,6 @@ int resolveFileTarget(const Invocation &invocation, Console &console, Target &ta
 int downloadImage(Environment &environment, Downloader &downloader, Console &console, bool quiet,
                   Target &target)
 {
-    if (const std::optional<QString> problem = webAddressProblem(target.item->firmwareURL)) {
-        console.printError(UpdateMessages::downloadFailed(*problem));
-        return exitCatalogue;
-    }
     const Downloader::Answer answer = downloader.get(target.item->firmwareURL);
     if (answer.stopped) {
         return exitInterrupted;
