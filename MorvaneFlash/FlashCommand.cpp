@@ -8,6 +8,7 @@
 #include "HIDBootloader.h"
 #include "HidBackend.h"
 #include "ImageDigest.h"
+#include "OpenFailureHelp.h"
 #include "ProgressDisplay.h"
 #include "TransferStopped.h"
 #include "UpdateMessages.h"
@@ -36,7 +37,7 @@ struct Outcome
     int status = exitSuccess;
     QString line;
     // The help line after an open this user is not allowed.
-    std::optional<QString> hint = {};
+    std::optional<std::string> hint = {};
 };
 
 QString stoppedLine()
@@ -49,12 +50,9 @@ Outcome outcomeOf(const BootloaderError &error)
 {
     Outcome outcome{exitTransfer,
                     UpdateMessages::updateFailed(QString::fromStdString(error.errorDescription())),
-                    std::nullopt};
+                    openFailureHelp(error)};
     switch (error.kind()) {
     case BootloaderError::Kind::openFailed:
-        outcome.hint = permissionHint(error.code());
-        outcome.status = exitDevice;
-        break;
     case BootloaderError::Kind::deviceNotFound:
     case BootloaderError::Kind::invalidUSBIdentifier:
         outcome.status = exitDevice;
@@ -90,7 +88,7 @@ void report(Console &console, const QString &label, const Outcome &outcome)
         console.printError(line);
     }
     if (outcome.hint) {
-        console.printError(*outcome.hint);
+        console.printError(QString::fromStdString(*outcome.hint));
     }
 }
 
