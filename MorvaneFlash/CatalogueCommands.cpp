@@ -4,6 +4,7 @@
 #include "Downloader.h"
 #include "ExitStatus.h"
 #include "FirmwareListParser.h"
+#include "ModelIndex.h"
 #include "ModelList.h"
 #include "ServerTextDecoder.h"
 #include "UnicodeText.h"
@@ -55,10 +56,15 @@ LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
 
 QList<FirmwareItem> findModel(const QList<FirmwareItem> &items, const QString &model)
 {
-    for (const QString &product : deriveProducts(items)) {
+    const ModelIndex index(items);
+    for (const QString &product : index.products()) {
         if (sameProductName(product, model) ||
             sameProductName(displayProductName(product), model)) {
-            return firmwareForProduct(items, product);
+            QList<FirmwareItem> records;
+            for (const qsizetype position : index.recordsOf(product)) {
+                records.append(items.at(position));
+            }
+            return records;
         }
     }
     return {};
@@ -80,12 +86,13 @@ int runList(const Invocation &invocation, Environment &environment, Console &con
     if (catalogue.status != exitSuccess) {
         return catalogue.status;
     }
-    const QStringList products = deriveProducts(catalogue.items);
+    const ModelIndex index(catalogue.items);
     if (invocation.json) {
         QJsonArray models;
-        for (const QString &product : products) {
+        for (const QString &product : index.products()) {
             QJsonArray versions;
-            for (const FirmwareItem &item : firmwareForProduct(catalogue.items, product)) {
+            for (const qsizetype position : index.recordsOf(product)) {
+                const FirmwareItem &item = catalogue.items.at(position);
                 versions.append(QJsonObject{
                     {QStringLiteral("version"), item.version},
                     {QStringLiteral("vid"), item.vid},
@@ -102,9 +109,10 @@ int runList(const Invocation &invocation, Environment &environment, Console &con
             QString::fromUtf8(QJsonDocument(models).toJson(QJsonDocument::Indented)).trimmed());
         return exitSuccess;
     }
-    for (const QString &product : products) {
+    for (const QString &product : index.products()) {
         console.print(product);
-        for (const FirmwareItem &item : firmwareForProduct(catalogue.items, product)) {
+        for (const qsizetype position : index.recordsOf(product)) {
+            const FirmwareItem &item = catalogue.items.at(position);
             console.print(QStringLiteral("  ") + item.version + QStringLiteral("  ") + item.vid +
                           QLatin1Char(':') + item.pid + QStringLiteral("  ") + item.copyright);
         }
