@@ -54,8 +54,8 @@ std::optional<QString> decodeAndCompare(const QByteArray &bytes)
 
 void checkRecord(const FirmwareItem &item)
 {
-    FUZZ_CHECK(item.firmwareURL.isValid() && !item.firmwareURL.isEmpty());
-    FUZZ_CHECK(item.notesURL.isValid() && !item.notesURL.isEmpty());
+    FUZZ_CHECK(QUrl(item.firmwareURL).isValid() && !item.firmwareURL.isEmpty());
+    FUZZ_CHECK(QUrl(item.notesURL).isValid() && !item.notesURL.isEmpty());
     for (QString FirmwareItem::*field : textFields) {
         FUZZ_CHECK(isCleanField(item.*field));
     }
