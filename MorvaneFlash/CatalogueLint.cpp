@@ -3,6 +3,7 @@
 #include "CatalogueTrust.h"
 #include "FirmwareListParser.h"
 #include "ImageDigest.h"
+#include "ServerTextDecoder.h"
 #include "UnicodeText.h"
 #include "WebAddress.h"
 
@@ -217,48 +218,6 @@ qsizetype LintReport::count(LintFinding::Severity severity) const
 {
     return std::count_if(findings.begin(), findings.end(),
                          [severity](const LintFinding &f) { return f.severity == severity; });
-}
-
-std::optional<qsizetype> firstInvalidUtf8Byte(QByteArrayView bytes)
-{
-    const qsizetype size = bytes.size();
-    qsizetype i = 0;
-    while (i < size) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        int length = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            low = lead == 0xE0 ? 0xA0 : 0x80;  // no overlong forms
-            high = lead == 0xED ? 0x9F : 0xBF; // no surrogates
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            low = lead == 0xF0 ? 0x90 : 0x80;
-            high = lead == 0xF4 ? 0x8F : 0xBF; // nothing above U+10FFFF
-        } else {
-            return i;
-        }
-        for (int k = 1; k < length; ++k) {
-            if (i + k >= size) {
-                return i;
-            }
-            const auto next = static_cast<unsigned char>(bytes[i + k]);
-            const unsigned char min = k == 1 ? low : 0x80;
-            const unsigned char max = k == 1 ? high : 0xBF;
-            if (next < min || next > max) {
-                return i;
-            }
-        }
-        i += length;
-    }
-    return std::nullopt;
 }
 
 LintReport lintCatalogue(const QByteArray &bytes, bool keyInUse)

@@ -40,10 +40,6 @@ struct LintReport
     qsizetype count(LintFinding::Severity severity) const;
 };
 
-// The offset of the first byte that is not part of valid UTF-8 (overlong forms, encoded
-// surrogates, values above U+10FFFF and cut-off sequences included); nothing when all are.
-std::optional<qsizetype> firstInvalidUtf8Byte(QByteArrayView bytes);
-
 // Every rule that needs nothing but the file's bytes and whether a catalogue key is in use,
 // under which a record without a digest is refused too.
 LintReport lintCatalogue(const QByteArray &bytes, bool keyInUse);
