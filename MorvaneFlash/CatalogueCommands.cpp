@@ -4,11 +4,11 @@
 #include "Downloader.h"
 #include "ExitStatus.h"
 #include "FirmwareListParser.h"
+#include "ModelIndex.h"
 #include "ModelList.h"
 #include "ServerTextDecoder.h"
 #include "UnicodeText.h"
 #include "UpdateMessages.h"
-#include "WebAddress.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -21,10 +21,6 @@ LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
     if (trust.keyBuiltIn && !trust.key) {
         console.printError(UpdateMessages::catalogueFetchFailed(trust.keyError));
         return {{}, exitIntegrity};
-    }
-    if (const std::optional<QString> problem = webAddressProblem(listURL)) {
-        console.printError(UpdateMessages::catalogueFetchFailed(*problem));
-        return {{}, exitCatalogue};
     }
     const Downloader::Answer answer = downloader.get(listURL);
     if (answer.stopped) {
@@ -60,10 +56,15 @@ LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
 
 QList<FirmwareItem> findModel(const QList<FirmwareItem> &items, const QString &model)
 {
-    for (const QString &product : deriveProducts(items)) {
+    const ModelIndex index(items);
+    for (const QString &product : index.products()) {
         if (sameProductName(product, model) ||
             sameProductName(displayProductName(product), model)) {
-            return firmwareForProduct(items, product);
+            QList<FirmwareItem> records;
+            for (const qsizetype position : index.recordsOf(product)) {
+                records.append(items.at(position));
+            }
+            return records;
         }
     }
     return {};
@@ -85,12 +86,13 @@ int runList(const Invocation &invocation, Environment &environment, Console &con
     if (catalogue.status != exitSuccess) {
         return catalogue.status;
     }
-    const QStringList products = deriveProducts(catalogue.items);
+    const ModelIndex index(catalogue.items);
     if (invocation.json) {
         QJsonArray models;
-        for (const QString &product : products) {
+        for (const QString &product : index.products()) {
             QJsonArray versions;
-            for (const FirmwareItem &item : firmwareForProduct(catalogue.items, product)) {
+            for (const qsizetype position : index.recordsOf(product)) {
+                const FirmwareItem &item = catalogue.items.at(position);
                 versions.append(QJsonObject{
                     {QStringLiteral("version"), item.version},
                     {QStringLiteral("vid"), item.vid},
@@ -107,9 +109,10 @@ int runList(const Invocation &invocation, Environment &environment, Console &con
             QString::fromUtf8(QJsonDocument(models).toJson(QJsonDocument::Indented)).trimmed());
         return exitSuccess;
     }
-    for (const QString &product : products) {
+    for (const QString &product : index.products()) {
         console.print(product);
-        for (const FirmwareItem &item : firmwareForProduct(catalogue.items, product)) {
+        for (const qsizetype position : index.recordsOf(product)) {
+            const FirmwareItem &item = catalogue.items.at(position);
             console.print(QStringLiteral("  ") + item.version + QStringLiteral("  ") + item.vid +
                           QLatin1Char(':') + item.pid + QStringLiteral("  ") + item.copyright);
         }
@@ -137,10 +140,6 @@ int runNotes(const Invocation &invocation, Environment &environment, Console &co
                                : QStringLiteral("No version \"%1\" of %2 in the catalogue.")
                                      .arg(version, versions.first().product));
         return exitUsage;
-    }
-    if (const std::optional<QString> problem = webAddressProblem(item->notesURL)) {
-        console.printError(UpdateMessages::notesFetchFailed(*problem));
-        return exitCatalogue;
     }
     const Downloader::Answer answer = downloader.get(item->notesURL);
     if (answer.stopped) {

@@ -1,7 +1,9 @@
 #include "CatalogueLint.h"
 
+#include "CatalogueTrust.h"
 #include "FirmwareListParser.h"
 #include "ImageDigest.h"
+#include "ServerTextDecoder.h"
 #include "UnicodeText.h"
 #include "WebAddress.h"
 
@@ -103,6 +105,7 @@ class Linter
 {
 public:
     LintReport report;
+    bool keyInUse = false;
 
     void add(Severity severity, qsizetype line, const char *kind, const QString &message)
     {
@@ -171,11 +174,12 @@ public:
 private:
     void lintDigest(qsizetype line, const FirmwareItem &item, const QString &field)
     {
-        if (parseImageDigest(item.digest).state == ImageDigest::State::malformed) {
-            add(Severity::warning, line, "malformed-digest",
-                fieldLabel(7) + QStringLiteral(" is not \"sha256:\" and 64 hexadecimal digits; "
-                                               "the updater refuses this version"));
-        } else if (item.digest.isEmpty() && field.startsWith(digestPrefix, Qt::CaseInsensitive)) {
+        // The updater's own decision, so that a list lint passes is a list it flashes.
+        if (const std::optional<QString> refusal = flashRefusal(item, keyInUse)) {
+            add(Severity::error, line, item.digest.isEmpty() ? "no-digest" : "malformed-digest",
+                *refusal);
+        }
+        if (item.digest.isEmpty() && field.startsWith(digestPrefix, Qt::CaseInsensitive)) {
             add(Severity::warning, line, "malformed-digest",
                 fieldLabel(7) + QStringLiteral(" must begin with \"sha256:\" in lower case; the "
                                                "updater ignores it as written"));
@@ -216,51 +220,10 @@ qsizetype LintReport::count(LintFinding::Severity severity) const
                          [severity](const LintFinding &f) { return f.severity == severity; });
 }
 
-std::optional<qsizetype> firstInvalidUtf8Byte(QByteArrayView bytes)
-{
-    const qsizetype size = bytes.size();
-    qsizetype i = 0;
-    while (i < size) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        int length = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            low = lead == 0xE0 ? 0xA0 : 0x80;  // no overlong forms
-            high = lead == 0xED ? 0x9F : 0xBF; // no surrogates
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            low = lead == 0xF0 ? 0x90 : 0x80;
-            high = lead == 0xF4 ? 0x8F : 0xBF; // nothing above U+10FFFF
-        } else {
-            return i;
-        }
-        for (int k = 1; k < length; ++k) {
-            if (i + k >= size) {
-                return i;
-            }
-            const auto next = static_cast<unsigned char>(bytes[i + k]);
-            const unsigned char min = k == 1 ? low : 0x80;
-            const unsigned char max = k == 1 ? high : 0xBF;
-            if (next < min || next > max) {
-                return i;
-            }
-        }
-        i += length;
-    }
-    return std::nullopt;
-}
-
-LintReport lintCatalogue(const QByteArray &bytes)
+LintReport lintCatalogue(const QByteArray &bytes, bool keyInUse)
 {
     Linter linter;
+    linter.keyInUse = keyInUse;
     qsizetype start = 0;
     if (bytes.startsWith("\xEF\xBB\xBF")) {
         linter.add(Severity::warning, 1, "byte-order-mark",

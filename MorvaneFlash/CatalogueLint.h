@@ -7,8 +7,8 @@
 #include <QString>
 #include <optional>
 
-// What a publisher should know about one list file: the lines the updater would skip
-// (errors) and the lines it takes but that are probably wrong (warnings).
+// What a publisher should know about one list file: the lines the updater would skip or
+// refuse to flash (errors) and the lines it takes but that are probably wrong (warnings).
 struct LintFinding
 {
     enum class Severity
@@ -40,9 +40,6 @@ struct LintReport
     qsizetype count(LintFinding::Severity severity) const;
 };
 
-// The offset of the first byte that is not part of valid UTF-8 (overlong forms, encoded
-// surrogates, values above U+10FFFF and cut-off sequences included); nothing when all are.
-std::optional<qsizetype> firstInvalidUtf8Byte(QByteArrayView bytes);
-
-// Every rule that needs nothing but the file's bytes.
-LintReport lintCatalogue(const QByteArray &bytes);
+// Every rule that needs nothing but the file's bytes and whether a catalogue key is in use,
+// under which a record without a digest is refused too.
+LintReport lintCatalogue(const QByteArray &bytes, bool keyInUse);

@@ -34,6 +34,3 @@ QList<FirmwareItem> findModel(const QList<FirmwareItem> &items, const QString &m
 
 // "1A86:E0A1"
 QString usbIds(int64_t vendorID, int64_t productID);
-
-// What to do when this user may not open a device (the window's help line), or nothing.
-std::optional<QString> permissionHint(int32_t openCode);

@@ -47,12 +47,6 @@ std::vector<IdPair> catalogueIds(const QList<FirmwareItem> &items)
 
 } // namespace
 
-std::optional<QString> permissionHint(int32_t openCode)
-{
-    const std::optional<std::string> help = openPermissionHelp(openCode);
-    return help ? std::optional(QString::fromStdString(*help)) : std::nullopt;
-}
-
 int runDevices(const Invocation &invocation, Environment &environment, Console &console)
 {
     std::vector<IdPair> pairs;
@@ -94,8 +88,8 @@ int runDevices(const Invocation &invocation, Environment &environment, Console &
                     {QStringLiteral("mayOpen"), code == 0}};
                 if (code != 0) {
                     entry.insert(QStringLiteral("error"), openError);
-                    if (const std::optional<QString> hint = permissionHint(code)) {
-                        entry.insert(QStringLiteral("hint"), *hint);
+                    if (const std::optional<std::string> hint = openPermissionHelp(code)) {
+                        entry.insert(QStringLiteral("hint"), QString::fromStdString(*hint));
                     }
                 }
                 json.append(entry);
@@ -107,8 +101,8 @@ int runDevices(const Invocation &invocation, Environment &environment, Console &
                                              : QStringLiteral("cannot open: ") + openError;
             console.print(model + QLatin1Char('\t') + ids + QLatin1Char('\t') + path +
                           QLatin1Char('\t') + access);
-            if (const std::optional<QString> hint = permissionHint(code)) {
-                console.print(QStringLiteral("  ") + *hint);
+            if (const std::optional<std::string> hint = openPermissionHelp(code)) {
+                console.print(QStringLiteral("  ") + QString::fromStdString(*hint));
             }
         }
     }

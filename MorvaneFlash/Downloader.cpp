@@ -1,5 +1,7 @@
 #include "Downloader.h"
 
+#include "WebAddress.h"
+
 #include <QEventLoop>
 #include <QNetworkReply>
 #include <QTimer>
@@ -16,6 +18,11 @@ Downloader::Downloader(std::stop_token stop, Console &console)
 
 Downloader::Answer Downloader::get(const QUrl &url)
 {
+    if (const std::optional<QString> problem = webAddressProblem(url)) {
+        Answer refused;
+        refused.result.errorDescription = *problem;
+        return refused;
+    }
     const std::unique_ptr<QNetworkReply> reply(m_network.get(makeDownloadRequest(url)));
     QEventLoop loop;
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);

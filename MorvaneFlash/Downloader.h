@@ -8,7 +8,8 @@
 #include <stop_token>
 
 // The window's downloads, waited for: the same request shape and the same rules for what
-// counts as a failure. A stop request aborts the download under way and says so.
+// counts as a failure, an address that is not a web address included (no request is made).
+// A stop request aborts the download under way and says so.
 class Downloader
 {
 public:

@@ -8,11 +8,11 @@
 #include "HIDBootloader.h"
 #include "HidBackend.h"
 #include "ImageDigest.h"
+#include "OpenFailureHelp.h"
 #include "ProgressDisplay.h"
 #include "TransferStopped.h"
 #include "UpdateMessages.h"
 #include "UsbIdentifier.h"
-#include "WebAddress.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -37,7 +37,7 @@ struct Outcome
     int status = exitSuccess;
     QString line;
     // The help line after an open this user is not allowed.
-    std::optional<QString> hint = {};
+    std::optional<std::string> hint = {};
 };
 
 QString stoppedLine()
@@ -51,12 +51,9 @@ Outcome outcomeOf(const BootloaderError &error)
 {
     Outcome outcome{exitTransfer,
                     UpdateMessages::updateFailed(QString::fromStdString(error.errorDescription())),
-                    std::nullopt};
+                    openFailureHelp(error)};
     switch (error.kind()) {
     case BootloaderError::Kind::openFailed:
-        outcome.hint = permissionHint(error.code());
-        outcome.status = exitDevice;
-        break;
     case BootloaderError::Kind::deviceNotFound:
     case BootloaderError::Kind::invalidUSBIdentifier:
         outcome.status = exitDevice;
@@ -92,7 +89,7 @@ void report(Console &console, const QString &label, const Outcome &outcome)
         console.printError(line);
     }
     if (outcome.hint) {
-        console.printError(*outcome.hint);
+        console.printError(QString::fromStdString(*outcome.hint));
     }
 }
 
@@ -160,10 +157,6 @@ int resolveFileTarget(const Invocation &invocation, Console &console, Target &ta
 int downloadImage(Environment &environment, Downloader &downloader, Console &console, bool quiet,
                   Target &target)
 {
-    if (const std::optional<QString> problem = webAddressProblem(target.item->firmwareURL)) {
-        console.printError(UpdateMessages::downloadFailed(*problem));
-        return exitCatalogue;
-    }
     const Downloader::Answer answer = downloader.get(target.item->firmwareURL);
     if (answer.stopped) {
         return exitInterrupted;

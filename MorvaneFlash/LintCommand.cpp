@@ -55,6 +55,31 @@ Source readSource(const QString &argument, Downloader &downloader, Console &cons
     return {file.readAll(), exitSuccess};
 }
 
+// Why the list's bytes are not to be trusted under `key`, the signature read from beside the
+// list: "<address>.minisig" as the window reads it, or "<file>.minisig".
+std::optional<QString> signatureProblem(const QString &argument, const QByteArray &list,
+                                        const MinisignPublicKey &key, Downloader &downloader,
+                                        bool &stopped)
+{
+    const QUrl url(argument, QUrl::StrictMode);
+    if (isRemote(url)) {
+        const QUrl signatureURL = catalogueSignatureURL(url);
+        const Downloader::Answer answer = downloader.get(signatureURL);
+        stopped = answer.stopped;
+        if (!answer.result.succeeded()) {
+            return UpdateMessages::signatureUnreadable(signatureURL,
+                                                       answer.result.errorDescription);
+        }
+        return catalogueSignatureProblem(list, *answer.result.body, key);
+    }
+    QFile file(argument + QStringLiteral(".minisig"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return QStringLiteral("Cannot read the signature file %1: %2")
+            .arg(file.fileName(), file.errorString());
+    }
+    return catalogueSignatureProblem(list, file.readAll(), key);
+}
+
 // A key given as the key line itself, or as the path of a .pub file.
 QString readKey(const QString &argument)
 {
@@ -178,20 +203,15 @@ int runLint(const Invocation &invocation, Environment &environment, Console &con
     if (source.status != exitSuccess) {
         return source.status;
     }
-    LintReport lint = lintCatalogue(source.bytes);
+    LintReport lint = lintCatalogue(source.bytes, key.has_value());
     bool refused = false;
     if (key) {
-        const QUrl url(argument, QUrl::StrictMode);
-        const Source signature =
-            isRemote(url) ? readSource(catalogueSignatureURL(url).toString(), downloader, console)
-                          : readSource(argument + QStringLiteral(".minisig"), downloader, console);
-        if (signature.status == exitInterrupted) {
+        bool stopped = false;
+        const std::optional<QString> problem =
+            signatureProblem(argument, source.bytes, *key, downloader, stopped);
+        if (stopped) {
             return exitInterrupted;
         }
-        const std::optional<QString> problem =
-            signature.status == exitSuccess
-                ? catalogueSignatureProblem(source.bytes, signature.bytes, *key)
-                : QStringLiteral("The catalogue signature could not be read.");
         refused = problem.has_value();
         lint.findings.prepend(
             {problem ? Severity::error : Severity::note, 0, QStringLiteral("signature"),

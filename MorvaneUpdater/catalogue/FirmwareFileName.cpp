@@ -35,43 +35,23 @@ bool isUnsafeCharacter(char32_t c)
     }
 }
 
-qsizetype utf8Length(char32_t c)
-{
-    return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
-}
-
-// The longest start of `text` that takes at most `budget` bytes in UTF-8, never splitting
-// a character.
-QString utf8Prefix(QStringView text, qsizetype budget)
-{
-    qsizetype used = 0;
-    qsizetype end = 0;
-    while (end < text.size()) {
-        const bool pair = end + 1 < text.size() && text.at(end).isHighSurrogate() &&
-                          text.at(end + 1).isLowSurrogate();
-        const char32_t c =
-            pair ? QChar::surrogateToUcs4(text.at(end), text.at(end + 1)) : text.at(end).unicode();
-        used += utf8Length(c);
-        if (used > budget) {
-            break;
-        }
-        end += pair ? 2 : 1;
-    }
-    return text.first(end).toString();
-}
-
 QString shortened(const QString &name)
 {
-    if (name.toUtf8().size() <= maxFirmwareFileNameBytes) {
+    const QByteArray utf8 = name.toUtf8();
+    if (utf8.size() <= maxFirmwareFileNameBytes) {
         return name;
     }
-    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    QString extension = dot > 0 ? name.mid(dot) : QString();
-    if (extension.toUtf8().size() > maxKeptExtensionBytes) {
-        extension.clear();
+    qsizetype stemEnd = utf8.lastIndexOf('.');
+    if (stemEnd <= 0 || utf8.size() - stemEnd > maxKeptExtensionBytes) {
+        stemEnd = utf8.size();
     }
-    const QString stem = dot > 0 && !extension.isEmpty() ? name.left(dot) : name;
-    return utf8Prefix(stem, maxFirmwareFileNameBytes - extension.toUtf8().size()) + extension;
+    const QByteArrayView extension = QByteArrayView(utf8).sliced(stemEnd);
+    // Cut at the budget, then back off to the start of the character the cut went through.
+    qsizetype end = maxFirmwareFileNameBytes - extension.size();
+    while (end > 0 && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) {
+        --end;
+    }
+    return QString::fromUtf8(utf8.first(end).append(extension));
 }
 
 } // namespace
@@ -89,8 +69,9 @@ QString firmwareFileName(const QUrl &firmwareURL)
         return QString::fromLatin1(fallbackFirmwareFileName);
     }
     QString name;
+    name.reserve(decoded.size());
     for (const char32_t c : decoded.toUcs4()) {
-        name += isUnsafeCharacter(c) ? QString(QLatin1Char('_')) : QString::fromUcs4(&c, 1);
+        name += isUnsafeCharacter(c) ? QStringView(u"_") : QStringView(QChar::fromUcs4(c));
     }
     if (name.startsWith(QLatin1Char('.'))) {
         name.prepend(QLatin1String("firmware"));

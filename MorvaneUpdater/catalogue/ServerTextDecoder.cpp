@@ -9,21 +9,6 @@ namespace {
 
 constexpr std::array<const char *, 4> legacyCharsets = {"GB18030", "GBK", "GB2312", "Big5"};
 
-bool isContinuation(unsigned char byte)
-{
-    return (byte & 0xC0) == 0x80;
-}
-
-void appendCodePoint(QString &text, char32_t codePoint)
-{
-    if (codePoint < 0x10000) {
-        text.append(QChar(char16_t(codePoint)));
-    } else {
-        text.append(QChar::highSurrogate(codePoint));
-        text.append(QChar::lowSurrogate(codePoint));
-    }
-}
-
 // iconv's input pointer is `char **` in glibc and macOS but `const char **` in some libiconv
 // builds; deducing the parameter type keeps both compiling.
 template <typename InBuf>
@@ -55,65 +40,57 @@ private:
 
 } // namespace
 
-std::optional<QString> decodeStrictUtf8(const QByteArray &data)
+std::optional<qsizetype> firstInvalidUtf8Byte(QByteArrayView bytes)
 {
-    const auto *bytes = reinterpret_cast<const unsigned char *>(data.constData());
-    const qsizetype size = data.size();
+    const qsizetype size = bytes.size();
     qsizetype i = 0;
-    if (size >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF) {
-        i = 3;
-    }
-
-    QString text;
-    text.reserve(size - i);
     while (i < size) {
-        const unsigned char lead = bytes[i];
+        const auto lead = static_cast<unsigned char>(bytes[i]);
         if (lead < 0x80) {
-            text.append(QChar(char16_t(lead)));
             ++i;
             continue;
         }
         // Well-formed sequences as the Unicode standard tabulates them: the second byte's
         // range excludes overlong forms, surrogates and code points past U+10FFFF.
-        qsizetype length = 0;
-        unsigned char secondMin = 0x80;
-        unsigned char secondMax = 0xBF;
-        char32_t codePoint = 0;
+        int length = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
         if (lead >= 0xC2 && lead <= 0xDF) {
             length = 2;
-            codePoint = lead & 0x1F;
         } else if (lead >= 0xE0 && lead <= 0xEF) {
             length = 3;
-            codePoint = lead & 0x0F;
-            if (lead == 0xE0) {
-                secondMin = 0xA0;
-            } else if (lead == 0xED) {
-                secondMax = 0x9F;
-            }
+            low = lead == 0xE0 ? 0xA0 : 0x80;  // no overlong forms
+            high = lead == 0xED ? 0x9F : 0xBF; // no surrogates
         } else if (lead >= 0xF0 && lead <= 0xF4) {
             length = 4;
-            codePoint = lead & 0x07;
-            if (lead == 0xF0) {
-                secondMin = 0x90;
-            } else if (lead == 0xF4) {
-                secondMax = 0x8F;
-            }
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF; // nothing above U+10FFFF
         } else {
-            return std::nullopt;
+            return i;
         }
-        if (size - i < length || bytes[i + 1] < secondMin || bytes[i + 1] > secondMax) {
-            return std::nullopt;
-        }
-        for (qsizetype k = 1; k < length; ++k) {
-            if (!isContinuation(bytes[i + k])) {
-                return std::nullopt;
+        for (int k = 1; k < length; ++k) {
+            if (i + k >= size) {
+                return i;
             }
-            codePoint = (codePoint << 6) | (bytes[i + k] & 0x3F);
+            const auto next = static_cast<unsigned char>(bytes[i + k]);
+            const unsigned char min = k == 1 ? low : 0x80;
+            const unsigned char max = k == 1 ? high : 0xBF;
+            if (next < min || next > max) {
+                return i;
+            }
         }
-        appendCodePoint(text, codePoint);
         i += length;
     }
-    return text;
+    return std::nullopt;
+}
+
+std::optional<QString> decodeStrictUtf8(const QByteArray &data)
+{
+    if (firstInvalidUtf8Byte(data)) {
+        return std::nullopt;
+    }
+    // Qt drops one initial BOM and keeps any other U+FEFF.
+    return QString::fromUtf8(data);
 }
 
 std::optional<QString> decodeStrictUtf16(const QByteArray &data)

@@ -1,11 +1,17 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <optional>
 
-// Strict UTF-8 of the whole buffer; nothing when any byte is invalid. Overlong forms,
-// encoded surrogates and truncated sequences are invalid; an initial BOM is dropped.
+// The offset of the first byte that is not part of well-formed UTF-8 (overlong forms,
+// encoded surrogates, values above U+10FFFF and cut-off sequences included); nothing when
+// all are.
+std::optional<qsizetype> firstInvalidUtf8Byte(QByteArrayView bytes);
+
+// Strict UTF-8 of the whole buffer; nothing when any byte is invalid (firstInvalidUtf8Byte).
+// An initial BOM is dropped.
 std::optional<QString> decodeStrictUtf8(const QByteArray &data);
 
 // UTF-16 of the whole buffer: a BOM sets the byte order and is dropped, otherwise

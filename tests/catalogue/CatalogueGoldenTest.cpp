@@ -28,8 +28,8 @@ TEST(CatalogueGolden, RealisticListFile)
     for (const FirmwareItem &i : items) {
         records += QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\t%7\n")
                        .arg(i.product, i.vid, i.pid, i.version, i.copyright,
-                            i.firmwareURL.toString(QUrl::FullyEncoded),
-                            i.notesURL.toString(QUrl::FullyEncoded));
+                            QUrl(i.firmwareURL).toString(QUrl::FullyEncoded),
+                            QUrl(i.notesURL).toString(QUrl::FullyEncoded));
     }
     EXPECT_EQ(records.toStdString(), readDataFile("realistic.expected").toStdString());
 

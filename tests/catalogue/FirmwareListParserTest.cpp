@@ -51,7 +51,7 @@ TEST(CatalogueUrls, TakesReferencesAsWrittenAndRejectsInvalidOnes)
     const QUrl unicode =
         *parseCatalogueUrl(QStringLiteral("http://b\u00FCcher.example/\u56FA.bin"));
     EXPECT_EQ(QUrl(CatalogueUrl(unicode)), unicode);
-    EXPECT_EQ(CatalogueUrl(unicode).fileName(), QStringLiteral("\u56FA.bin"));
+    EXPECT_EQ(QUrl(CatalogueUrl(unicode)).fileName(), QStringLiteral("\u56FA.bin"));
 
     for (const char *text :
          {"", "http://[bad", "http://s:99999/", "http://s:abc/", "http://s/%zz", "http://s/a%2",
