@@ -1,9 +1,9 @@
+#include "CatalogueReading.h"
 #include "CatalogueSignature.h"
 #include "CatalogueTrust.h"
 #include "Commands.h"
 #include "Downloader.h"
 #include "ExitStatus.h"
-#include "FirmwareListParser.h"
 #include "ModelIndex.h"
 #include "ModelList.h"
 #include "ServerTextDecoder.h"
@@ -30,28 +30,21 @@ LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
         console.printError(UpdateMessages::catalogueFetchFailed(answer.result.errorDescription));
         return {{}, exitCatalogue};
     }
+    const QUrl signatureURL = catalogueSignatureURL(listURL);
+    std::optional<Downloader::Answer> signature;
     if (trust.key) {
-        const Downloader::Answer signature = downloader.get(catalogueSignatureURL(listURL));
-        if (signature.stopped) {
+        signature = downloader.get(signatureURL);
+        if (signature->stopped) {
             return {{}, exitInterrupted};
         }
-        const QUrl signatureURL = catalogueSignatureURL(listURL);
-        const std::optional<QString> problem =
-            signature.result.succeeded()
-                ? catalogueSignatureProblem(*answer.result.body, *signature.result.body, *trust.key)
-                : UpdateMessages::signatureUnreadable(signatureURL,
-                                                      signature.result.errorDescription);
-        if (problem) {
-            console.printError(UpdateMessages::catalogueFetchFailed(*problem));
-            return {{}, exitIntegrity};
-        }
     }
-    const std::optional<QString> text = decodeStrictUtf8(*answer.result.body);
-    if (!text) {
-        console.printError(UpdateMessages::catalogueUndecodable());
-        return {{}, exitCatalogue};
+    CatalogueReading reading = readCatalogue(*answer.result.body, trust, signatureURL,
+                                             signature ? &signature->result : nullptr);
+    if (!reading.items) {
+        console.printError(reading.failureLine);
+        return {{}, reading.refusedByTrust ? exitIntegrity : exitCatalogue};
     }
-    return {parseFirmwareList(*text), exitSuccess};
+    return {std::move(*reading.items), exitSuccess};
 }
 
 QList<FirmwareItem> findModel(const QList<FirmwareItem> &items, const QString &model)

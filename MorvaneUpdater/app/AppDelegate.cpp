@@ -1,8 +1,8 @@
 #include "AppDelegate.h"
 
+#include "CatalogueReading.h"
 #include "CatalogueSignature.h"
 #include "FirmwareFileName.h"
-#include "FirmwareListParser.h"
 #include "FirmwareStore.h"
 #include "InfoLog.h"
 #include "ModelIndex.h"
@@ -143,40 +143,30 @@ void AppDelegate::fetchFirmwareList()
         if (m_trust.keyBuiltIn) {
             fetchCatalogueSignature(*result.body);
         } else {
-            acceptCatalogue(*result.body);
+            acceptCatalogue(*result.body, nullptr);
         }
     });
 }
 
 void AppDelegate::fetchCatalogueSignature(const QByteArray &list)
 {
-    const QUrl signatureURL = catalogueSignatureURL(m_listURL);
-    QNetworkReply *reply = m_network.get(makeDownloadRequest(signatureURL));
-    connect(reply, &QNetworkReply::finished, this, [this, reply, list, signatureURL] {
+    QNetworkReply *reply = m_network.get(makeDownloadRequest(catalogueSignatureURL(m_listURL)));
+    connect(reply, &QNetworkReply::finished, this, [this, reply, list] {
         reply->deleteLater();
-        const DownloadResult result = takeDownloadResult(*reply);
-        if (!result.succeeded()) {
-            setInfoText(UpdateMessages::catalogueFetchFailed(
-                UpdateMessages::signatureUnreadable(signatureURL, result.errorDescription)));
-            return;
-        }
-        if (const std::optional<QString> problem =
-                catalogueSignatureProblem(list, *result.body, *m_trust.key)) {
-            setInfoText(UpdateMessages::catalogueFetchFailed(*problem));
-            return;
-        }
-        acceptCatalogue(list);
+        const DownloadResult signature = takeDownloadResult(*reply);
+        acceptCatalogue(list, &signature);
     });
 }
 
-void AppDelegate::acceptCatalogue(const QByteArray &list)
+void AppDelegate::acceptCatalogue(const QByteArray &list, const DownloadResult *signature)
 {
-    const std::optional<QString> text = decodeStrictUtf8(list);
-    if (!text) {
-        setInfoText(UpdateMessages::catalogueUndecodable());
+    CatalogueReading reading =
+        readCatalogue(list, m_trust, catalogueSignatureURL(m_listURL), signature);
+    if (!reading.items) {
+        setInfoText(reading.failureLine);
         return;
     }
-    setCatalogue(parseFirmwareList(*text));
+    setCatalogue(std::move(*reading.items));
     m_productModel.reloadData();
     if (!m_products.isEmpty()) {
         selectFirstRow(m_productSelection);

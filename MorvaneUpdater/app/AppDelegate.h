@@ -5,6 +5,7 @@
 #include "FirmwareItem.h"
 #include "HIDBootloader.h"
 #include "ModelIndex.h"
+#include "NetworkRequest.h"
 
 #include <QByteArray>
 #include <QItemSelectionModel>
@@ -91,7 +92,8 @@ signals:
 
 private:
     void fetchCatalogueSignature(const QByteArray &list);
-    void acceptCatalogue(const QByteArray &list);
+    // `signature` is what came for the list's signature; null when no key asks for one.
+    void acceptCatalogue(const QByteArray &list, const DownloadResult *signature);
     // The only writers of the catalogue and the chosen model: both keep the firmware list's
     // positions in step, so the table callbacks need no pass over the catalogue.
     void setCatalogue(QList<FirmwareItem> items);
