@@ -98,70 +98,75 @@ QString statusText(const Downloader::Answer &answer)
     return answer.result.succeeded() ? QStringLiteral("fetched") : answer.result.errorDescription;
 }
 
-// Downloads what each record points at, as the window would, and reports it.
+LintFinding notesFinding(qsizetype line, const QString &where, const Downloader::Answer &answer)
+{
+    const QString kind = QStringLiteral("fetch-notes");
+    if (!answer.result.succeeded()) {
+        return {Severity::error, line, kind,
+                where + QStringLiteral(", ") + answer.result.errorDescription};
+    }
+    const auto decoded = decodeServerTextWithCharset(*answer.result.body);
+    if (!decoded) {
+        return {Severity::warning, line, kind,
+                where +
+                    QStringLiteral(", decodes in no supported character set: the window shows ") +
+                    UpdateMessages::noNotes()};
+    }
+    if (trimWhitespaceAndNewlines(decoded->text).isEmpty()) {
+        return {Severity::warning, line, kind,
+                where + QStringLiteral(", empty: the window shows ") + UpdateMessages::noNotes()};
+    }
+    return {Severity::note, line, kind,
+            where + QStringLiteral(", decodes as ") + QLatin1String(decoded->charset)};
+}
+
+// `refused` is set when the image does not match the record's digest.
+LintFinding imageFinding(qsizetype line, const QString &where, const Downloader::Answer &answer,
+                         const QString &digestText, bool &refused)
+{
+    const QString kind = QStringLiteral("fetch-image");
+    if (!answer.result.succeeded()) {
+        return {Severity::error, line, kind,
+                where + QStringLiteral(", ") + answer.result.errorDescription};
+    }
+    const QByteArray &image = *answer.result.body;
+    if (image.isEmpty()) {
+        return {Severity::error, line, kind,
+                where + QStringLiteral(", empty: the updater refuses it")};
+    }
+    const QString message = where + QStringLiteral(", %1 bytes").arg(image.size());
+    const ImageDigest digest = parseImageDigest(digestText);
+    if (const std::optional<QString> mismatch = imageDigestMismatch(digest, image)) {
+        refused = true;
+        return {Severity::error, line, kind, message + QStringLiteral(", ") + *mismatch};
+    }
+    return {Severity::note, line, kind,
+            digest.state == ImageDigest::State::valid ? message + QStringLiteral(", digest matches")
+                                                      : message};
+}
+
+// Downloads what each record points at, each address once, as the window would, and
+// reports it.
 int fetchAll(const LintReport &lint, Downloader &downloader, QList<LintFinding> &findings,
              bool &refused)
 {
     QSet<QString> fetched;
     for (const LintedRecord &record : lint.records) {
         const FirmwareItem &item = record.item;
-        if (isRemote(item.notesURL) && !fetched.contains(item.notesURL.toString())) {
-            fetched.insert(item.notesURL.toString());
-            const Downloader::Answer answer = downloader.get(item.notesURL);
+        for (const bool notes : {true, false}) {
+            const QUrl url = notes ? item.notesURL.toUrl() : item.firmwareURL.toUrl();
+            if (!isRemote(url) || fetched.contains(url.toString())) {
+                continue;
+            }
+            fetched.insert(url.toString());
+            const Downloader::Answer answer = downloader.get(url);
             if (answer.stopped) {
                 return exitInterrupted;
             }
-            const QString where = QStringLiteral("notes ") + item.notesURL.toString() +
-                                  QStringLiteral(": ") + statusText(answer);
-            if (!answer.result.succeeded()) {
-                findings.append({Severity::error, record.line, QStringLiteral("fetch-notes"),
-                                 where + QStringLiteral(", ") + answer.result.errorDescription});
-            } else if (const auto decoded = decodeServerTextWithCharset(*answer.result.body)) {
-                const bool empty = trimWhitespaceAndNewlines(decoded->text).isEmpty();
-                findings.append({empty ? Severity::warning : Severity::note, record.line,
-                                 QStringLiteral("fetch-notes"),
-                                 where + (empty ? QStringLiteral(", empty: the window shows ") +
-                                                      UpdateMessages::noNotes()
-                                                : QStringLiteral(", decodes as ") +
-                                                      QLatin1String(decoded->charset))});
-            } else {
-                findings.append({Severity::warning, record.line, QStringLiteral("fetch-notes"),
-                                 where +
-                                     QStringLiteral(", decodes in no supported character "
-                                                    "set: the window shows ") +
-                                     UpdateMessages::noNotes()});
-            }
-        }
-        if (isRemote(item.firmwareURL) && !fetched.contains(item.firmwareURL.toString())) {
-            fetched.insert(item.firmwareURL.toString());
-            const Downloader::Answer answer = downloader.get(item.firmwareURL);
-            if (answer.stopped) {
-                return exitInterrupted;
-            }
-            const QString where = QStringLiteral("image ") + item.firmwareURL.toString() +
-                                  QStringLiteral(": ") + statusText(answer);
-            if (!answer.result.succeeded()) {
-                findings.append({Severity::error, record.line, QStringLiteral("fetch-image"),
-                                 where + QStringLiteral(", ") + answer.result.errorDescription});
-                continue;
-            }
-            const QByteArray &image = *answer.result.body;
-            if (image.isEmpty()) {
-                findings.append({Severity::error, record.line, QStringLiteral("fetch-image"),
-                                 where + QStringLiteral(", empty: the updater refuses it")});
-                continue;
-            }
-            QString message = where + QStringLiteral(", %1 bytes").arg(image.size());
-            Severity severity = Severity::note;
-            const ImageDigest digest = parseImageDigest(item.digest);
-            if (const std::optional<QString> mismatch = imageDigestMismatch(digest, image)) {
-                severity = Severity::error;
-                refused = true;
-                message += QStringLiteral(", ") + *mismatch;
-            } else if (digest.state == ImageDigest::State::valid) {
-                message += QStringLiteral(", digest matches");
-            }
-            findings.append({severity, record.line, QStringLiteral("fetch-image"), message});
+            const QString where = (notes ? QStringLiteral("notes ") : QStringLiteral("image ")) +
+                                  url.toString() + QStringLiteral(": ") + statusText(answer);
+            findings.append(notes ? notesFinding(record.line, where, answer)
+                                  : imageFinding(record.line, where, answer, item.digest, refused));
         }
     }
     return exitSuccess;
