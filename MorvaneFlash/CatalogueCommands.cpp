@@ -1,14 +1,14 @@
-#include "CatalogueReading.h"
-#include "CatalogueSignature.h"
-#include "CatalogueTrust.h"
 #include "Commands.h"
 #include "Downloader.h"
 #include "ExitStatus.h"
-#include "ModelIndex.h"
-#include "ModelList.h"
-#include "ServerTextDecoder.h"
-#include "UnicodeText.h"
-#include "UpdateMessages.h"
+#include "catalogue/ModelIndex.h"
+#include "catalogue/ModelList.h"
+#include "catalogue/ServerTextDecoder.h"
+#include "catalogue/UnicodeText.h"
+#include "trust/CatalogueSignature.h"
+#include "trust/CatalogueTrust.h"
+#include "update/CatalogueReading.h"
+#include "update/UpdateMessages.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,11 +1,11 @@
 #include "CatalogueLint.h"
 
-#include "CatalogueTrust.h"
-#include "FirmwareListParser.h"
-#include "ImageDigest.h"
-#include "ServerTextDecoder.h"
-#include "UnicodeText.h"
-#include "WebAddress.h"
+#include "catalogue/FirmwareListParser.h"
+#include "catalogue/ServerTextDecoder.h"
+#include "catalogue/UnicodeText.h"
+#include "download/WebAddress.h"
+#include "trust/CatalogueTrust.h"
+#include "trust/ImageDigest.h"
 
 #include <QHash>
 #include <QRegularExpression>

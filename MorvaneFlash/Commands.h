@@ -2,8 +2,8 @@
 
 #include "Console.h"
 #include "Environment.h"
-#include "FirmwareItem.h"
 #include "Invocation.h"
+#include "catalogue/FirmwareItem.h"
 
 #include <QList>
 #include <optional>

@@ -1,10 +1,10 @@
-#include "BootloaderError.h"
 #include "Commands.h"
 #include "Downloader.h"
 #include "ExitStatus.h"
-#include "HidBackend.h"
-#include "OpenFailureHelp.h"
-#include "UsbIdentifier.h"
+#include "bootloader/BootloaderError.h"
+#include "bootloader/HidBackend.h"
+#include "bootloader/OpenFailureHelp.h"
+#include "bootloader/UsbIdentifier.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

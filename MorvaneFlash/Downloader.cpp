@@ -1,6 +1,6 @@
 #include "Downloader.h"
 
-#include "WebAddress.h"
+#include "download/WebAddress.h"
 
 #include <QEventLoop>
 #include <QNetworkReply>

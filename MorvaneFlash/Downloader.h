@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Console.h"
-#include "NetworkRequest.h"
+#include "download/NetworkRequest.h"
 
 #include <QNetworkAccessManager>
 #include <QUrl>

@@ -1,14 +1,14 @@
 #include "CatalogueLint.h"
-#include "CatalogueSignature.h"
 #include "Commands.h"
 #include "Downloader.h"
 #include "ExitStatus.h"
-#include "ImageDigest.h"
-#include "MinisignKey.h"
-#include "ServerTextDecoder.h"
-#include "UnicodeText.h"
-#include "UpdateMessages.h"
-#include "WebAddress.h"
+#include "catalogue/ServerTextDecoder.h"
+#include "catalogue/UnicodeText.h"
+#include "download/WebAddress.h"
+#include "trust/CatalogueSignature.h"
+#include "trust/ImageDigest.h"
+#include "trust/MinisignKey.h"
+#include "update/UpdateMessages.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -2,7 +2,7 @@
 
 #include "Commands.h"
 #include "ExitStatus.h"
-#include "UsbIdentifier.h"
+#include "bootloader/UsbIdentifier.h"
 
 #include <QCommandLineParser>
 #include <QSet>

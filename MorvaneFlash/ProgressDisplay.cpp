@@ -1,6 +1,6 @@
 #include "ProgressDisplay.h"
 
-#include "UpdateMessages.h"
+#include "update/UpdateMessages.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Console.h"
-#include "ProgressFilter.h"
+#include "update/ProgressFilter.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "FirmwareStore.h"
-#include "HidapiBackend.h"
 #include "InterruptSignal.h"
 #include "MorvaneFlash.h"
+#include "bootloader/HidapiBackend.h"
+#include "update/FirmwareStore.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -1,7 +1,7 @@
-#include "AppDelegate.h"
-#include "ApplicationLaunch.h"
-#include "FirmwareStore.h"
-#include "HidapiBackend.h"
+#include "app/AppDelegate.h"
+#include "bootloader/HidapiBackend.h"
+#include "ui/ApplicationLaunch.h"
+#include "update/FirmwareStore.h"
 
 #include <QApplication>
 #include <QUrl>

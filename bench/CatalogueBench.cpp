@@ -1,7 +1,7 @@
 #include "CatalogueGenerator.h"
-#include "FirmwareListParser.h"
-#include "ModelList.h"
-#include "ServerTextDecoder.h"
+#include "catalogue/FirmwareListParser.h"
+#include "catalogue/ModelList.h"
+#include "catalogue/ServerTextDecoder.h"
 
 #include <QElapsedTimer>
 #include <algorithm>

@@ -1,11 +1,11 @@
 // The real window and controller with a 100,000-line catalogue, on the offscreen platform:
 // a click on a model, a paint of the versions list and a click on a version, each timed
 // from the click until the whole window has been painted again.
-#include "AppDelegate.h"
 #include "CatalogueGenerator.h"
 #include "CatalogueServer.h"
-#include "MainWindow.h"
 #include "SimulatedHidBackend.h"
+#include "app/AppDelegate.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

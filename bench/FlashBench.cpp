@@ -1,7 +1,7 @@
-#include "HIDBootloader.h"
 #include "SimulatedBootloaderDevice.h"
 #include "SimulatedHidBackend.h"
-#include "TransferStopped.h"
+#include "bootloader/HIDBootloader.h"
+#include "bootloader/TransferStopped.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>

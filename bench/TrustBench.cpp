@@ -1,8 +1,8 @@
 // What the trust checks add to a download: verifying the catalogue signature of a large list
 // file, and checking the digest of an image.
-#include "CatalogueSignature.h"
-#include "ImageDigest.h"
 #include "MinisignSigner.h"
+#include "trust/CatalogueSignature.h"
+#include "trust/ImageDigest.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // How the GUI thread fares while a 64 KiB image streams into a simulated device: the
 // longest gap between two event-loop turns, the number of pane rewrites for progress, and
 // the time from launch to the catalogue shown, against a local server.
-#include "AppDelegate.h"
 #include "CatalogueServer.h"
 #include "SimulatedHidBackend.h"
+#include "app/AppDelegate.h"
 
 #include <QDir>
 #include <QElapsedTimer>

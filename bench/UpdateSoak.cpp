@@ -5,9 +5,9 @@
 // resident memory must stay within a small bound of what they were after a warm-up.
 //
 //     update_soak [ATTEMPTS [SEED]]        exit status 0 when every check held
-#include "AppDelegate.h"
 #include "CatalogueServer.h"
 #include "SimulatedHidBackend.h"
+#include "app/AppDelegate.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "MeasuredRun.h"
 
-#include "AppDelegate.h"
-#include "UpdateMessages.h"
+#include "app/AppDelegate.h"
+#include "update/UpdateMessages.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -1,10 +1,10 @@
-#include "AppDelegate.h"
-#include "ApplicationLaunch.h"
 #include "CatalogueServer.h"
 #include "DemoEnvironment.h"
-#include "FirmwareStore.h"
 #include "MeasuredRun.h"
 #include "SimulatedHidBackend.h"
+#include "app/AppDelegate.h"
+#include "ui/ApplicationLaunch.h"
+#include "update/FirmwareStore.h"
 
 #include <QApplication>
 #include <QUrl>

@@ -1,11 +1,11 @@
 // The list file as it comes off the network: bytes, strict UTF-8, the parser, the model list.
-#include "FirmwareItem.h"
-#include "FirmwareListParser.h"
 #include "FuzzCheck.h"
-#include "ModelIndex.h"
-#include "ModelList.h"
-#include "ServerTextDecoder.h"
-#include "UnicodeText.h"
+#include "catalogue/FirmwareItem.h"
+#include "catalogue/FirmwareListParser.h"
+#include "catalogue/ModelIndex.h"
+#include "catalogue/ModelList.h"
+#include "catalogue/ServerTextDecoder.h"
+#include "catalogue/UnicodeText.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,7 +1,7 @@
 // Field 8 of a list line, the image digest: any text is absent, valid or malformed, a valid
 // one is canonical, and an image passes only under the digest of its own bytes.
 #include "FuzzCheck.h"
-#include "ImageDigest.h"
+#include "trust/ImageDigest.h"
 
 #include <QByteArray>
 #include <QString>

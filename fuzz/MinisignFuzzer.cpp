@@ -2,10 +2,10 @@
 // give a key or a reason, a signature or a reason, and what parses is canonical. Whether a
 // signature holds is checked against the real program's files in the catalogue tests.
 #include "FuzzCheck.h"
-#include "MinisignBase64.h"
-#include "MinisignKey.h"
-#include "MinisignSignature.h"
-#include "MinisignVerification.h"
+#include "trust/MinisignBase64.h"
+#include "trust/MinisignKey.h"
+#include "trust/MinisignSignature.h"
+#include "trust/MinisignVerification.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

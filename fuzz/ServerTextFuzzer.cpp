@@ -1,7 +1,7 @@
 // Release notes in an unknown charset: whatever the bytes, one answer, the same every time,
 // and the answer of the first decoder that accepts all of them.
 #include "FuzzCheck.h"
-#include "ServerTextDecoder.h"
+#include "catalogue/ServerTextDecoder.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
 // Catalogue identifiers read in radix 16, checked against the standard library's reader.
 #include "FuzzCheck.h"
-#include "UsbIdentifier.h"
+#include "bootloader/UsbIdentifier.h"
 
 #include <charconv>
 #include <cstddef>

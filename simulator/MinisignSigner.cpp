@@ -1,7 +1,7 @@
 #include "MinisignSigner.h"
 
-#include "MinisignBase64.h"
-#include "Sodium.h"
+#include "trust/MinisignBase64.h"
+#include "trust/Sodium.h"
 
 #include <QList>
 #include <cstring>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MinisignKey.h"
+#include "trust/MinisignKey.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

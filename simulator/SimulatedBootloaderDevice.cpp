@@ -1,6 +1,6 @@
 #include "SimulatedBootloaderDevice.h"
 
-#include "HIDBootloader.h"
+#include "bootloader/HIDBootloader.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HidBackend.h"
+#include "bootloader/HidBackend.h"
 
 #include <chrono>
 #include <condition_variable>

@@ -1,6 +1,6 @@
 #include "SimulatedHidBackend.h"
 
-#include "UsbIdentifier.h"
+#include "bootloader/UsbIdentifier.h"
 
 #include <algorithm>
 

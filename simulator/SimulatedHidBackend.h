@@ -1,7 +1,7 @@
 #pragma once
 
-#include "HidBackend.h"
 #include "SimulatedBootloaderDevice.h"
+#include "bootloader/HidBackend.h"
 
 #include <cstddef>
 #include <memory>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "CatalogueListModel.h"
-#include "CatalogueTrust.h"
-#include "FirmwareItem.h"
-#include "HIDBootloader.h"
-#include "ModelIndex.h"
-#include "NetworkRequest.h"
+#include "app/CatalogueListModel.h"
+#include "bootloader/HIDBootloader.h"
+#include "catalogue/FirmwareItem.h"
+#include "catalogue/ModelIndex.h"
+#include "download/NetworkRequest.h"
+#include "trust/CatalogueTrust.h"
 
 #include <QByteArray>
 #include <QItemSelectionModel>

@@ -1,7 +1,7 @@
-#include "CatalogueListModel.h"
+#include "app/CatalogueListModel.h"
 
-#include "AppDelegate.h"
-#include "CatalogueRoles.h"
+#include "app/AppDelegate.h"
+#include "app/CatalogueRoles.h"
 
 CatalogueListModel::CatalogueListModel(AppDelegate &delegate, Table table, QObject *parent)
     : QAbstractListModel(parent), m_delegate(delegate), m_table(table)

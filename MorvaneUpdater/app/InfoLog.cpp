@@ -1,4 +1,4 @@
-#include "InfoLog.h"
+#include "app/InfoLog.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "BootloaderError.h"
+#include "bootloader/BootloaderError.h"
 
 #include <cstdio>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "FirmwarePadding.h"
+#include "bootloader/FirmwarePadding.h"
 
 std::vector<uint8_t> padFirmware(std::span<const uint8_t> image, std::size_t pageSize)
 {

@@ -1,8 +1,8 @@
-#include "HIDBootloader.h"
+#include "bootloader/HIDBootloader.h"
 
-#include "FirmwarePadding.h"
-#include "TransferStopped.h"
-#include "UsbIdentifier.h"
+#include "bootloader/FirmwarePadding.h"
+#include "bootloader/TransferStopped.h"
+#include "bootloader/UsbIdentifier.h"
 
 #include <algorithm>
 #include <array>

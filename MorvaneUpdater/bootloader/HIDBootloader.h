@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BootloaderError.h"
-#include "HidBackend.h"
+#include "bootloader/BootloaderError.h"
+#include "bootloader/HidBackend.h"
 
 #include <chrono>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "HidapiBackend.h"
+#include "bootloader/HidapiBackend.h"
 
-#include "UsbIdentifier.h"
+#include "bootloader/UsbIdentifier.h"
 
 #include <cerrno>
 #include <hidapi.h>

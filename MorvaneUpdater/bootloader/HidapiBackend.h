@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HidBackend.h"
+#include "bootloader/HidBackend.h"
 
 // The real HID stack through hidapi (hidraw on Linux, IOKit on macOS).
 class HidapiBackend final : public HidBackend

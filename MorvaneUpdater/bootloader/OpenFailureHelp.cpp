@@ -1,4 +1,4 @@
-#include "OpenFailureHelp.h"
+#include "bootloader/OpenFailureHelp.h"
 
 #include <cerrno>
 

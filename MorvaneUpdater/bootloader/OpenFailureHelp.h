@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BootloaderError.h"
+#include "bootloader/BootloaderError.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "UsbIdentifier.h"
+#include "bootloader/UsbIdentifier.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
-#include "FirmwareItem.h"
+#include "catalogue/FirmwareItem.h"
 
-#include "UnicodeText.h"
+#include "catalogue/UnicodeText.h"
 
 #include <QByteArray>
 

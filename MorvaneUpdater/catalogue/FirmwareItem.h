@@ -1,12 +1,16 @@
 #pragma once
 
-#include "CatalogueUrl.h"
+#include "catalogue/CatalogueUrl.h"
 
 #include <QHashFunctions>
 #include <QString>
+#include <QStringView>
 #include <QUrl>
 #include <cstddef>
 #include <functional>
+
+// What field 8 of a list line starts with when it names the image's digest.
+inline constexpr QStringView digestPrefix = u"sha256:";
 
 // One catalogue entry: one firmware version of one product model.
 // A plain value; all validation happens in parseFirmwareList.
@@ -20,7 +24,7 @@ struct FirmwareItem
     CatalogueUrl firmwareURL;
     CatalogueUrl notesURL;
     // Field 8 as written when it starts with "sha256:", well-formed or not; empty otherwise.
-    // Whether it is usable is parseImageDigest's business (ImageDigest.h).
+    // Whether it is usable is parseImageDigest's business (trust/ImageDigest.h).
     QString digest = {};
 };
 

@@ -1,7 +1,6 @@
-#include "FirmwareListParser.h"
+#include "catalogue/FirmwareListParser.h"
 
-#include "ImageDigest.h"
-#include "UnicodeText.h"
+#include "catalogue/UnicodeText.h"
 
 #include <QSet>
 #include <QStringView>

@@ -1,6 +1,6 @@
-#include "ModelIndex.h"
+#include "catalogue/ModelIndex.h"
 
-#include "UnicodeText.h"
+#include "catalogue/UnicodeText.h"
 
 ModelIndex::ModelIndex(const QList<FirmwareItem> &items)
 {

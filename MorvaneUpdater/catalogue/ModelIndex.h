@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FirmwareItem.h"
+#include "catalogue/FirmwareItem.h"
 
 #include <QHash>
 #include <QList>

@@ -1,6 +1,6 @@
-#include "ModelList.h"
+#include "catalogue/ModelList.h"
 
-#include "UnicodeText.h"
+#include "catalogue/UnicodeText.h"
 
 #include <QSet>
 

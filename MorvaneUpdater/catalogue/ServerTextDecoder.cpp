@@ -1,4 +1,4 @@
-#include "ServerTextDecoder.h"
+#include "catalogue/ServerTextDecoder.h"
 
 #include <QSysInfo>
 #include <array>

@@ -1,4 +1,4 @@
-#include "UnicodeText.h"
+#include "catalogue/UnicodeText.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "Appearance.h"
+#include "ui/Appearance.h"
 
 #include <QApplication>
 #include <QGuiApplication>

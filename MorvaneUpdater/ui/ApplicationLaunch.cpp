@@ -1,7 +1,7 @@
-#include "ApplicationLaunch.h"
+#include "ui/ApplicationLaunch.h"
 
-#include "AppDelegate.h"
-#include "Appearance.h"
+#include "app/AppDelegate.h"
+#include "ui/Appearance.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MainWindow.h"
+#include "ui/MainWindow.h"
 
 #include <memory>
 

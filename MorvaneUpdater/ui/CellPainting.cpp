@@ -1,4 +1,4 @@
-#include "CellPainting.h"
+#include "ui/CellPainting.h"
 
 #include <QApplication>
 #include <QFontMetricsF>

@@ -1,7 +1,7 @@
-#include "FirmwareCell.h"
+#include "ui/FirmwareCell.h"
 
-#include "Appearance.h"
-#include "CellPainting.h"
+#include "ui/Appearance.h"
+#include "ui/CellPainting.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CatalogueRoles.h"
+#include "app/CatalogueRoles.h"
 
 #include <QColor>
 #include <QFont>

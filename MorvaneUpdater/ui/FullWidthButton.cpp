@@ -1,6 +1,6 @@
-#include "FullWidthButton.h"
+#include "ui/FullWidthButton.h"
 
-#include "Appearance.h"
+#include "ui/Appearance.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,4 +1,4 @@
-#include "HeaderView.h"
+#include "ui/HeaderView.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,6 +1,6 @@
-#include "InfoPane.h"
+#include "ui/InfoPane.h"
 
-#include "Appearance.h"
+#include "ui/Appearance.h"
 
 #include <QScrollBar>
 

@@ -1,12 +1,12 @@
-#include "MainWindow.h"
+#include "ui/MainWindow.h"
 
-#include "AppDelegate.h"
-#include "Appearance.h"
-#include "FirmwareCell.h"
-#include "FullWidthButton.h"
-#include "HeaderView.h"
-#include "InfoPane.h"
-#include "ProductCell.h"
+#include "app/AppDelegate.h"
+#include "ui/Appearance.h"
+#include "ui/FirmwareCell.h"
+#include "ui/FullWidthButton.h"
+#include "ui/HeaderView.h"
+#include "ui/InfoPane.h"
+#include "ui/ProductCell.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
-#include "ProductCell.h"
+#include "ui/ProductCell.h"
 
-#include "Appearance.h"
-#include "CellPainting.h"
+#include "ui/Appearance.h"
+#include "ui/CellPainting.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

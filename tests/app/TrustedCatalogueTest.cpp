@@ -1,7 +1,7 @@
 #include "AppFixture.h"
-#include "ImageDigest.h"
 #include "LoopbackCertificate.h"
 #include "MinisignTool.h"
+#include "trust/ImageDigest.h"
 
 #include <QSslCertificate>
 #include <QSslConfiguration>

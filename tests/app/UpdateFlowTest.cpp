@@ -1,7 +1,7 @@
 #include "AppFixture.h"
-#include "FirmwareFileName.h"
-#include "OpenFailureHelp.h"
-#include "UpdateMessages.h"
+#include "bootloader/OpenFailureHelp.h"
+#include "update/FirmwareFileName.h"
+#include "update/UpdateMessages.h"
 
 #include <QFile>
 #include <cerrno>

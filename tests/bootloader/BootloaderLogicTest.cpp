@@ -1,4 +1,4 @@
-#include "BootloaderError.h"
+#include "bootloader/BootloaderError.h"
 
 #include <gtest/gtest.h>
 #include <utility>

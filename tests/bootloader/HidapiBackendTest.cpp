@@ -1,8 +1,8 @@
-#include "HidapiBackend.h"
+#include "bootloader/HidapiBackend.h"
 
 #include "FakeHidapi.h"
-#include "HIDBootloader.h"
-#include "OpenFailureHelp.h"
+#include "bootloader/HIDBootloader.h"
+#include "bootloader/OpenFailureHelp.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>

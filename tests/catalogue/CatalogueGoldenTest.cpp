@@ -1,6 +1,6 @@
-#include "FirmwareListParser.h"
-#include "ModelList.h"
-#include "ServerTextDecoder.h"
+#include "catalogue/FirmwareListParser.h"
+#include "catalogue/ModelList.h"
+#include "catalogue/ServerTextDecoder.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

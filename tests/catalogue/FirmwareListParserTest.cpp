@@ -1,6 +1,6 @@
-#include "FirmwareListParser.h"
+#include "catalogue/FirmwareListParser.h"
 
-#include "UnicodeText.h"
+#include "catalogue/UnicodeText.h"
 
 #include <gtest/gtest.h>
 

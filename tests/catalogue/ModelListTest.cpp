@@ -1,6 +1,6 @@
-#include "ModelList.h"
+#include "catalogue/ModelList.h"
 
-#include "ModelIndex.h"
+#include "catalogue/ModelIndex.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ServerTextDecoder.h"
+#include "catalogue/ServerTextDecoder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "AppFixture.h"
 #include "DemoEnvironment.h"
-#include "ImageDigest.h"
+#include "trust/ImageDigest.h"
 
 #include <QFile>
 

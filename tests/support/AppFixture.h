@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AppDelegate.h"
 #include "ServedDevicesFixture.h"
+#include "app/AppDelegate.h"
 
 #include <QStringList>
 #include <QTest>

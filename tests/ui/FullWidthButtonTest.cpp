@@ -1,4 +1,4 @@
-#include "FullWidthButton.h"
+#include "ui/FullWidthButton.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

@@ -1,10 +1,10 @@
-#include "MainWindow.h"
+#include "ui/MainWindow.h"
 
 #include "AppFixture.h"
-#include "ApplicationLaunch.h"
-#include "FullWidthButton.h"
-#include "HeaderView.h"
-#include "InfoPane.h"
+#include "ui/ApplicationLaunch.h"
+#include "ui/FullWidthButton.h"
+#include "ui/HeaderView.h"
+#include "ui/InfoPane.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

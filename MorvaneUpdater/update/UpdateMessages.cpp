@@ -1,6 +1,6 @@
-#include "UpdateMessages.h"
+#include "update/UpdateMessages.h"
 
-#include "WebAddress.h"
+#include "download/WebAddress.h"
 
 namespace UpdateMessages {
 

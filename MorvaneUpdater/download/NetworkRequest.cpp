@@ -1,4 +1,4 @@
-#include "NetworkRequest.h"
+#include "download/NetworkRequest.h"
 
 #include <QNetworkReply>
 

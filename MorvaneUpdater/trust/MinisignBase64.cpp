@@ -1,6 +1,6 @@
-#include "MinisignBase64.h"
+#include "trust/MinisignBase64.h"
 
-#include "Sodium.h"
+#include "trust/Sodium.h"
 
 #include <algorithm>
 #include <sodium.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MinisignKey.h"
+#include "trust/MinisignKey.h"
 
 #include <QByteArrayView>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "WebAddress.h"
+#include "download/WebAddress.h"
 
 namespace {
 constexpr qsizetype shownAddressLength = 100;

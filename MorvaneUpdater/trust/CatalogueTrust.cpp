@@ -1,6 +1,6 @@
-#include "CatalogueTrust.h"
+#include "trust/CatalogueTrust.h"
 
-#include "ImageDigest.h"
+#include "trust/ImageDigest.h"
 
 namespace {
 constexpr qsizetype shownDigestLength = 80;

@@ -1,6 +1,6 @@
-#include "MinisignSignature.h"
+#include "trust/MinisignSignature.h"
 
-#include "MinisignBase64.h"
+#include "trust/MinisignBase64.h"
 
 #include <QList>
 #include <cstring>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FirmwareItem.h"
-#include "MinisignKey.h"
+#include "catalogue/FirmwareItem.h"
+#include "trust/MinisignKey.h"
 
 #include <QString>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "MinisignVerification.h"
+#include "trust/MinisignVerification.h"
 
-#include "Sodium.h"
+#include "trust/Sodium.h"
 
 #include <QByteArray>
 #include <sodium.h>

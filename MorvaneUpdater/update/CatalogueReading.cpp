@@ -1,9 +1,9 @@
-#include "CatalogueReading.h"
+#include "update/CatalogueReading.h"
 
-#include "CatalogueSignature.h"
-#include "FirmwareListParser.h"
-#include "ServerTextDecoder.h"
-#include "UpdateMessages.h"
+#include "catalogue/FirmwareListParser.h"
+#include "catalogue/ServerTextDecoder.h"
+#include "trust/CatalogueSignature.h"
+#include "update/UpdateMessages.h"
 
 CatalogueReading readCatalogue(const QByteArray &list, const CatalogueTrust &trust,
                                const QUrl &signatureURL, const DownloadResult *signature)

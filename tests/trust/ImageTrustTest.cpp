@@ -1,7 +1,6 @@
-#include "CatalogueTrust.h"
-#include "FirmwareListParser.h"
-#include "ImageDigest.h"
-#include "WebAddress.h"
+#include "catalogue/FirmwareListParser.h"
+#include "trust/CatalogueTrust.h"
+#include "trust/ImageDigest.h"
 
 #include <gtest/gtest.h>
 
@@ -61,18 +60,4 @@ TEST(ImageDigest, AMismatchNamesBothDigestsShortened)
     ASSERT_TRUE(mismatch.has_value());
     EXPECT_TRUE(mismatch->contains(QStringLiteral("expected sha256:ba7816bf\u2026f20015ad")));
     EXPECT_TRUE(mismatch->contains("received " + shortDigestText(sha256Of("abd"))));
-}
-
-TEST(WebAddress, OnlyAbsoluteHttpAndHttpsAddressesAreFetched)
-{
-    for (const char *fetched : {"http://s/f.bin", "HTTPS://s:8443/a?b#c"}) {
-        EXPECT_FALSE(webAddressProblem(QUrl(fetched)).has_value()) << fetched;
-    }
-    for (const char *refused :
-         {"file:///etc/hostname", "data:application/octet-stream,AAAA", "ftp://s/f.bin", "f.bin",
-          "//s/f.bin", "/etc/passwd", "http:f.bin", "javascript:alert(1)", "qrc:/demo/x"}) {
-        const std::optional<QString> why = webAddressProblem(QUrl(refused));
-        ASSERT_TRUE(why.has_value()) << refused;
-        EXPECT_TRUE(why->contains(QUrl(refused).toDisplayString())) << refused;
-    }
 }

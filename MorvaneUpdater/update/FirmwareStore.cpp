@@ -1,8 +1,8 @@
-#include "FirmwareStore.h"
+#include "update/FirmwareStore.h"
 
-#include "FirmwareFileName.h"
-#include "ImageDigest.h"
-#include "UpdateMessages.h"
+#include "trust/ImageDigest.h"
+#include "update/FirmwareFileName.h"
+#include "update/UpdateMessages.h"
 
 #include <QDir>
 #include <QSaveFile>

@@ -1,6 +1,6 @@
-#include "MinisignKey.h"
+#include "trust/MinisignKey.h"
 
-#include "MinisignBase64.h"
+#include "trust/MinisignBase64.h"
 
 #include <QStringList>
 #include <cstring>

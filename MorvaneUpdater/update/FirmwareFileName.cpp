@@ -1,4 +1,4 @@
-#include "FirmwareFileName.h"
+#include "update/FirmwareFileName.h"
 
 #include <QStringView>
 

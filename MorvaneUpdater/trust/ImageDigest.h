@@ -1,15 +1,15 @@
 #pragma once
 
+#include "catalogue/FirmwareItem.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 #include <optional>
 
-// Field 8 of a list line binds an image to the catalogue: "sha256:" and 64 hexadecimal
-// digits in either letter case.
-inline constexpr QStringView digestPrefix = u"sha256:";
-
+// A digest binds an image to the catalogue: digestPrefix and 64 hexadecimal digits in
+// either letter case.
 struct ImageDigest
 {
     enum class State

@@ -1,4 +1,4 @@
-#include "ProgressFilter.h"
+#include "update/ProgressFilter.h"
 
 std::optional<int> ProgressFilter::accept(int percent)
 {

@@ -1,6 +1,6 @@
-#include "CatalogueSignature.h"
-#include "MinisignKey.h"
 #include "MinisignTool.h"
+#include "trust/CatalogueSignature.h"
+#include "trust/MinisignKey.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CatalogueTrust.h"
-#include "FirmwareItem.h"
-#include "NetworkRequest.h"
+#include "catalogue/FirmwareItem.h"
+#include "download/NetworkRequest.h"
+#include "trust/CatalogueTrust.h"
 
 #include <QByteArray>
 #include <QList>

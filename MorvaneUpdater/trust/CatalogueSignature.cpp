@@ -1,7 +1,7 @@
-#include "CatalogueSignature.h"
+#include "trust/CatalogueSignature.h"
 
-#include "MinisignSignature.h"
-#include "MinisignVerification.h"
+#include "trust/MinisignSignature.h"
+#include "trust/MinisignVerification.h"
 
 QUrl catalogueSignatureURL(const QUrl &listURL)
 {

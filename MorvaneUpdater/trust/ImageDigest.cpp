@@ -1,4 +1,4 @@
-#include "ImageDigest.h"
+#include "trust/ImageDigest.h"
 
 #include <QCryptographicHash>
 

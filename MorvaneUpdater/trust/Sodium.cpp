@@ -1,4 +1,4 @@
-#include "Sodium.h"
+#include "trust/Sodium.h"
 
 #include <sodium.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MinisignKey.h"
-#include "MinisignSignature.h"
+#include "trust/MinisignKey.h"
+#include "trust/MinisignSignature.h"
 
 #include <QByteArrayView>
 #include <QString>

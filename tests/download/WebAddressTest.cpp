@@ -1,0 +1,17 @@
+#include "download/WebAddress.h"
+
+#include <gtest/gtest.h>
+
+TEST(WebAddress, OnlyAbsoluteHttpAndHttpsAddressesAreFetched)
+{
+    for (const char *fetched : {"http://s/f.bin", "HTTPS://s:8443/a?b#c"}) {
+        EXPECT_FALSE(webAddressProblem(QUrl(fetched)).has_value()) << fetched;
+    }
+    for (const char *refused :
+         {"file:///etc/hostname", "data:application/octet-stream,AAAA", "ftp://s/f.bin", "f.bin",
+          "//s/f.bin", "/etc/passwd", "http:f.bin", "javascript:alert(1)", "qrc:/demo/x"}) {
+        const std::optional<QString> why = webAddressProblem(QUrl(refused));
+        ASSERT_TRUE(why.has_value()) << refused;
+        EXPECT_TRUE(why->contains(QUrl(refused).toDisplayString())) << refused;
+    }
+}
