@@ -26,6 +26,8 @@ public:
     Downloader &operator=(const Downloader &) = delete;
 
     Answer get(const QUrl &url);
+    // The one network access of the command, for downloads that are not waited for here.
+    QNetworkAccessManager &network() { return m_network; }
 
 private:
     QNetworkAccessManager m_network;

@@ -2,94 +2,68 @@
 #include "Downloader.h"
 #include "ExitStatus.h"
 #include "ProgressDisplay.h"
-#include "bootloader/BootloaderError.h"
-#include "bootloader/HIDBootloader.h"
 #include "bootloader/HidBackend.h"
-#include "bootloader/OpenFailureHelp.h"
-#include "bootloader/TransferStopped.h"
-#include "bootloader/UsbIdentifier.h"
 #include "trust/CatalogueTrust.h"
-#include "trust/ImageDigest.h"
-#include "update/FirmwareFileName.h"
-#include "update/FirmwareStore.h"
 #include "update/UpdateMessages.h"
+#include "update/UpdatePipeline.h"
 
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 #include <algorithm>
-#include <span>
-#include <thread>
 
 namespace {
 
-struct Target
-{
-    QString product;
-    QString version;
-    QString vid;
-    QString pid;
-    std::optional<FirmwareItem> item; // absent for an image file
-    QByteArray image;                 // the file's bytes for an image file
-};
+constexpr int stopPollMs = 50;
 
-struct Outcome
+int exitStatusOf(UpdateOutcome::Status status)
 {
-    int status = exitSuccess;
-    QString line;
-    // The help line after an open this user is not allowed.
-    std::optional<std::string> hint = {};
-};
+    using Status = UpdateOutcome::Status;
+    switch (status) {
+    case Status::completed:
+        return exitSuccess;
+    case Status::stopped:
+        return exitInterrupted;
+    case Status::refused:
+    case Status::imageRejected:
+        return exitIntegrity;
+    case Status::deviceAbsent:
+    case Status::deviceFailed:
+        return exitDevice;
+    case Status::downloadFailed:
+        return exitCatalogue;
+    case Status::transferFailed:
+        break;
+    }
+    return exitTransfer;
+}
 
-QString stoppedLine()
+// A stop is told with what became of the device: untouched, or closed at a report boundary.
+QString stoppedLine(const UpdateTarget &target, bool transferred)
 {
+    if (!transferred) {
+        return target.item ? QStringLiteral("Stopped: the download of %1 was abandoned; nothing "
+                                            "was flashed.")
+                                 .arg(target.item->firmwareURL.toUrl().toDisplayString())
+                           : QStringLiteral("Stopped: nothing was flashed.");
+    }
     return UpdateMessages::updateStopped() +
            QStringLiteral(" The transfer ended at a report boundary and the device was closed; "
                           "it may need a new update.");
 }
 
-Outcome outcomeOf(const BootloaderError &error)
+void report(Console &console, const QString &label, const UpdateOutcome &outcome,
+            const QString &line)
 {
-    Outcome outcome{exitTransfer,
-                    UpdateMessages::updateFailed(QString::fromStdString(error.errorDescription())),
-                    openFailureHelp(error)};
-    switch (error.kind()) {
-    case BootloaderError::Kind::openFailed:
-    case BootloaderError::Kind::deviceNotFound:
-    case BootloaderError::Kind::invalidUSBIdentifier:
-        outcome.status = exitDevice;
-        break;
-    default:
-        break;
-    }
-    return outcome;
-}
-
-// Runs one transfer and turns its end into an outcome; never throws.
-template <typename Transfer> Outcome runTransfer(Transfer &&transfer)
-{
-    try {
-        transfer();
-        return {exitSuccess, UpdateMessages::updateCompleted()};
-    } catch (const BootloaderError &error) {
-        return outcomeOf(error);
-    } catch (const TransferStopped &) {
-        return {exitInterrupted, stoppedLine()};
-    } catch (const std::exception &error) {
-        return {exitTransfer, UpdateMessages::updateFailed(QString::fromUtf8(error.what()))};
-    }
-}
-
-void report(Console &console, const QString &label, const Outcome &outcome)
-{
-    const QString line =
-        label.isEmpty() ? outcome.line : label + QStringLiteral(": ") + outcome.line;
-    if (outcome.status == exitSuccess) {
-        console.print(line);
+    const QString shown = label.isEmpty() ? line : label + QStringLiteral(": ") + line;
+    if (outcome.status == UpdateOutcome::Status::completed) {
+        console.print(shown);
     } else {
-        console.printError(line);
+        console.printError(shown);
     }
     if (outcome.hint) {
-        console.printError(QString::fromStdString(*outcome.hint));
+        console.printError(*outcome.hint);
     }
 }
 
@@ -103,7 +77,7 @@ ProgressDisplay::Mode progressMode(const Invocation &invocation, const Console &
 
 // The version to flash: the one named, or the first listed as the window preselects.
 int resolveCatalogueTarget(const Invocation &invocation, Environment &environment,
-                           Downloader &downloader, Console &console, Target &target)
+                           Downloader &downloader, Console &console, UpdateTarget &target)
 {
     const LoadedCatalogue catalogue =
         loadCatalogue(downloader, invocation.listURL, environment.catalogueKey, console);
@@ -127,11 +101,11 @@ int resolveCatalogueTarget(const Invocation &invocation, Environment &environmen
             return exitUsage;
         }
     }
-    target = {chosen->product, chosen->version, chosen->vid, chosen->pid, *chosen, {}};
+    target = updateTargetOf(*chosen);
     return exitSuccess;
 }
 
-int resolveFileTarget(const Invocation &invocation, Console &console, Target &target)
+int resolveFileTarget(const Invocation &invocation, Console &console, UpdateTarget &target)
 {
     QFile file(invocation.file);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -153,89 +127,83 @@ int resolveFileTarget(const Invocation &invocation, Console &console, Target &ta
     return exitSuccess;
 }
 
-// Downloads the image and keeps a copy where the window keeps its copies.
-int downloadImage(Environment &environment, Downloader &downloader, Console &console, bool quiet,
-                  Target &target)
+// Runs the update to its end, the command's console its only output.
+class FlashRun
 {
-    const Downloader::Answer answer = downloader.get(target.item->firmwareURL);
-    if (answer.stopped) {
-        return exitInterrupted;
-    }
-    if (!answer.result.succeeded()) {
-        console.printError(UpdateMessages::downloadFailed(answer.result.errorDescription));
-        return exitCatalogue;
-    }
-    target.image = *answer.result.body;
-    const KeptFirmware kept =
-        keepDownloadedFirmware(environment.firmwareFolder, *target.item, target.image);
-    if (!kept.succeeded()) {
-        console.printError(kept.failureLine);
-        return kept.integrityFailure ? exitIntegrity : exitCatalogue;
-    }
-    if (!quiet) {
-        console.print(UpdateMessages::firmwareDownloaded(
-            firmwareDisplayName(QFileInfo(kept.filePath).fileName())));
-    }
-    return exitSuccess;
-}
-
-int flashOne(const Invocation &invocation, Environment &environment, Console &console,
-             const Target &target, std::span<const uint8_t> image)
-{
-    HIDBootloader bootloader(environment.hid);
-    ProgressDisplay display(console, progressMode(invocation, console), {QString()});
-    const Outcome outcome = runTransfer([&] {
-        bootloader.flash(
-            image, target.vid.toStdString(), target.pid.toStdString(),
-            [&display](int percent) { display.update(0, percent); }, environment.stop);
-    });
-    display.finish();
-    report(console, QString(), outcome);
-    return outcome.status;
-}
-
-// One transfer thread per device, all at once; each device's end is its own.
-int flashAll(const Invocation &invocation, Environment &environment, Console &console,
-             std::vector<std::unique_ptr<HidDevice>> devices, std::span<const uint8_t> image)
-{
-    HIDBootloader bootloader(environment.hid);
-    QStringList labels;
-    for (std::size_t i = 0; i < devices.size(); ++i) {
-        const std::string path = devices[i]->path();
-        labels.append(path.empty() ? QStringLiteral("device %1").arg(i + 1)
-                                   : QString::fromStdString(path));
-    }
-    ProgressDisplay display(console, progressMode(invocation, console), labels);
-    std::vector<Outcome> outcomes(devices.size());
+public:
+    FlashRun(const Invocation &invocation, Environment &environment, Console &console,
+             Downloader &downloader)
+        : m_invocation(invocation), m_environment(environment), m_console(console),
+          m_pipeline(environment.hid, downloader.network(), environment.firmwareFolder,
+                     catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn)
     {
-        std::vector<std::jthread> transfers;
-        transfers.reserve(devices.size());
-        for (std::size_t i = 0; i < devices.size(); ++i) {
-            transfers.emplace_back([&, i] {
-                outcomes[i] = runTransfer([&] {
-                    bootloader.flashDevice(
-                        *devices[i], image,
-                        [&display, i](int percent) { display.update(i, percent); },
-                        environment.stop);
-                });
-            });
+        QObject::connect(&m_pipeline, &UpdatePipeline::stepReached, &m_pipeline,
+                         [this](UpdatePipeline::Step step, const QString &line) {
+                             if (step == UpdatePipeline::Step::transferStarting) {
+                                 m_display.emplace(m_console, progressMode(m_invocation, m_console),
+                                                   m_pipeline.transferLabels());
+                             }
+                             if (!m_invocation.quiet) {
+                                 m_console.print(line);
+                             }
+                         });
+        QObject::connect(&m_pipeline, &UpdatePipeline::progressed, &m_pipeline,
+                         [this](int transfer, int percent) {
+                             m_display->update(std::size_t(transfer), percent);
+                         });
+        QObject::connect(&m_pipeline, &UpdatePipeline::finished, &m_pipeline,
+                         [this](const QList<UpdateOutcome> &outcomes) {
+                             m_outcomes = outcomes;
+                             m_loop.quit();
+                         });
+    }
+
+    int run(const UpdateTarget &target)
+    {
+        // A signal handler cannot touch Qt, so the stop request is looked at from here.
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &m_pipeline, [this] {
+            if (m_environment.stop.stop_requested()) {
+                m_pipeline.stop();
+            }
+        });
+        poll.start(stopPollMs);
+        m_pipeline.start(target, m_invocation.allDevices ? UpdatePipeline::Reach::allDevices
+                                                         : UpdatePipeline::Reach::firstDevice);
+        if (m_pipeline.isRunning()) {
+            m_loop.exec();
         }
+        if (m_display) {
+            m_display->finish();
+        }
+        const QStringList &labels = m_pipeline.transferLabels();
+        int status = exitSuccess;
+        for (qsizetype i = 0; i < m_outcomes.size(); ++i) {
+            const UpdateOutcome &outcome = m_outcomes.at(i);
+            const bool stopped = outcome.status == UpdateOutcome::Status::stopped;
+            report(m_console, labels.value(i), outcome,
+                   stopped ? stoppedLine(target, m_display.has_value()) : outcome.line);
+            status = std::max(status, exitStatusOf(outcome.status));
+        }
+        return status;
     }
-    display.finish();
-    int status = exitSuccess;
-    for (std::size_t i = 0; i < outcomes.size(); ++i) {
-        report(console, labels.at(qsizetype(i)), outcomes[i]);
-        status = std::max(status, outcomes[i].status);
-    }
-    return status;
-}
+
+private:
+    const Invocation &m_invocation;
+    Environment &m_environment;
+    Console &m_console;
+    UpdatePipeline m_pipeline;
+    QEventLoop m_loop;
+    std::optional<ProgressDisplay> m_display;
+    QList<UpdateOutcome> m_outcomes;
+};
 
 } // namespace
 
 int runFlash(const Invocation &invocation, Environment &environment, Console &console)
 {
     Downloader downloader(environment.stop, console);
-    Target target;
+    UpdateTarget target;
     const int resolved =
         invocation.file.isEmpty()
             ? resolveCatalogueTarget(invocation, environment, downloader, console, target)
@@ -243,48 +211,5 @@ int runFlash(const Invocation &invocation, Environment &environment, Console &co
     if (resolved != exitSuccess) {
         return resolved;
     }
-    const bool quiet = invocation.quiet;
-    if (!quiet) {
-        console.print(UpdateMessages::preparingUpdate(target.product, target.version));
-    }
-    if (target.item) {
-        // Refused before anything is downloaded, as the window refuses it.
-        if (const std::optional<QString> refusal = flashRefusal(
-                *target.item, catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn)) {
-            console.printError(UpdateMessages::updateFailed(*refusal));
-            return exitIntegrity;
-        }
-    }
-
-    const std::optional<int64_t> vendorID = parseUSBIdentifier(target.vid.toStdString());
-    const std::optional<int64_t> productID = parseUSBIdentifier(target.pid.toStdString());
-    std::vector<std::unique_ptr<HidDevice>> devices;
-    if (vendorID && productID) {
-        devices = environment.hid.devices(*vendorID, *productID);
-    }
-    if (devices.empty()) {
-        console.printError(UpdateMessages::deviceAbsent(target.product));
-        return exitDevice;
-    }
-    if (!quiet) {
-        console.print(UpdateMessages::deviceFound(target.product));
-    }
-    if (target.item) {
-        if (const int status = downloadImage(environment, downloader, console, quiet, target);
-            status != exitSuccess) {
-            return status;
-        }
-    }
-    if (!quiet) {
-        console.print(UpdateMessages::transferStarting());
-    }
-    const std::span<const uint8_t> image(
-        reinterpret_cast<const uint8_t *>(target.image.constData()),
-        std::size_t(target.image.size()));
-    if (invocation.allDevices) {
-        return flashAll(invocation, environment, console, std::move(devices), image);
-    }
-    // As in the window, the transfer finds the device again for itself.
-    devices.clear();
-    return flashOne(invocation, environment, console, target, image);
+    return FlashRun(invocation, environment, console, downloader).run(target);
 }

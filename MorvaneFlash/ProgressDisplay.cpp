@@ -15,7 +15,7 @@ QString progressBar(int percent, int width)
 
 ProgressDisplay::ProgressDisplay(Console &console, Mode mode, QStringList labels)
     : m_console(console), m_mode(mode), m_labels(std::move(labels)),
-      m_percent(std::size_t(m_labels.size()), -1), m_filters(std::size_t(m_labels.size()))
+      m_percent(std::size_t(m_labels.size()), -1)
 {
 }
 
@@ -24,13 +24,10 @@ void ProgressDisplay::update(std::size_t transfer, int percent)
     if (m_mode == Mode::quiet || transfer >= m_percent.size()) {
         return;
     }
-    const std::lock_guard lock(m_mutex);
     if (m_mode == Mode::plain) {
-        if (const std::optional<int> shown = m_filters[transfer].accept(percent)) {
-            const QString line = UpdateMessages::progress(*shown);
-            const QString &label = m_labels.at(qsizetype(transfer));
-            m_console.print(label.isEmpty() ? line : label + QStringLiteral(": ") + line);
-        }
+        const QString line = UpdateMessages::progress(percent);
+        const QString &label = m_labels.at(qsizetype(transfer));
+        m_console.print(label.isEmpty() ? line : label + QStringLiteral(": ") + line);
         return;
     }
     if (m_percent[transfer] == percent) {

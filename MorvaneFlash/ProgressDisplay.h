@@ -1,20 +1,18 @@
 #pragma once
 
 #include "Console.h"
-#include "update/ProgressFilter.h"
 
 #include <QString>
 #include <QStringList>
 #include <cstddef>
-#include <mutex>
 #include <vector>
 
 // "[##########----------]  50%": a bar of `width` cells and the percentage.
 QString progressBar(int percent, int width = 40);
 
-// The progress of one or several transfers at once, each reporting from its own thread.
-// On a terminal each transfer has a bar redrawn on its own line; elsewhere each multiple of
-// 5 per cent becomes one plain line; quiet shows nothing.
+// The progress of one or several transfers at once, as the update reports it (each changed
+// multiple of 5 per cent). On a terminal each transfer has a bar redrawn on its own line;
+// elsewhere each value becomes one plain line; quiet shows nothing.
 class ProgressDisplay
 {
 public:
@@ -39,7 +37,5 @@ private:
     Console &m_console;
     const Mode m_mode;
     const QStringList m_labels;
-    std::mutex m_mutex;
     std::vector<int> m_percent;
-    std::vector<ProgressFilter> m_filters;
 };

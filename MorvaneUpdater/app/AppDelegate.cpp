@@ -1,27 +1,15 @@
 #include "app/AppDelegate.h"
 
 #include "app/InfoLog.h"
-#include "bootloader/OpenFailureHelp.h"
-#include "bootloader/TransferStopped.h"
-#include "bootloader/UsbIdentifier.h"
-#include "catalogue/ModelIndex.h"
 #include "catalogue/ModelList.h"
 #include "catalogue/ServerTextDecoder.h"
 #include "catalogue/UnicodeText.h"
-#include "download/NetworkRequest.h"
 #include "download/WebAddress.h"
 #include "trust/CatalogueSignature.h"
 #include "update/CatalogueReading.h"
-#include "update/FirmwareFileName.h"
-#include "update/FirmwareStore.h"
-#include "update/ProgressFilter.h"
 #include "update/UpdateMessages.h"
 
-#include <QFileInfo>
-#include <QFuture>
 #include <QNetworkReply>
-#include <QtConcurrent/QtConcurrentRun>
-#include <span>
 
 namespace {
 
@@ -31,26 +19,15 @@ QString detailsHeader(const FirmwareItem &item)
            QLatin1Char('\n') + item.copyright;
 }
 
-bool isDevicePresent(HidBackend &hid, const FirmwareItem &item)
-{
-    const std::optional<int64_t> vendorID = parseUSBIdentifier(item.vid.toStdString());
-    const std::optional<int64_t> productID = parseUSBIdentifier(item.pid.toStdString());
-    if (!vendorID || !productID) {
-        return false;
-    }
-    return !hid.devices(*vendorID, *productID).empty();
-}
-
 } // namespace
 
 AppDelegate::AppDelegate(const QUrl &listURL, HidBackend &hid, const QString &firmwareFolder,
                          const QString &catalogueKey, QObject *parent)
-    : QObject(parent), m_listURL(listURL), m_firmwareFolder(firmwareFolder),
-      m_trust(catalogueTrustFromKey(catalogueKey)), m_hid(hid), m_bootloader(hid),
+    : QObject(parent), m_listURL(listURL), m_trust(catalogueTrustFromKey(catalogueKey)),
+      m_pipeline(hid, m_network, firmwareFolder, m_trust.keyBuiltIn),
       m_productModel(*this, Table::product), m_firmwareModel(*this, Table::firmware),
       m_productSelection(&m_productModel), m_firmwareSelection(&m_firmwareModel)
 {
-    m_transferPool.setMaxThreadCount(1);
     connect(&m_productSelection, &QItemSelectionModel::selectionChanged, this, [this] {
         if (!m_selectingProgrammatically) {
             tableViewSelectionDidChange(Table::product);
@@ -61,6 +38,16 @@ AppDelegate::AppDelegate(const QUrl &listURL, HidBackend &hid, const QString &fi
             tableViewSelectionDidChange(Table::firmware);
         }
     });
+    connect(&m_pipeline, &UpdatePipeline::stepReached, this,
+            [this](UpdatePipeline::Step step, const QString &line) {
+                // The empty line parts the update's report from what the pane showed.
+                appendInfo(step == UpdatePipeline::Step::preparing ? QLatin1Char('\n') + line
+                                                                   : line);
+            });
+    connect(&m_pipeline, &UpdatePipeline::progressed, this,
+            [this](int, int percent) { replaceLastInfoLine(UpdateMessages::progress(percent)); });
+    connect(&m_pipeline, &UpdatePipeline::finished, this,
+            [this](const QList<UpdateOutcome> &outcomes) { finishUpdate(outcomes.first()); });
 }
 
 AppDelegate::~AppDelegate()
@@ -75,7 +62,7 @@ int AppDelegate::numberOfRows(Table table) const
     if (table == Table::product) {
         return int(m_products.size());
     }
-    return int(m_firmwareRecords.size());
+    return int(firmwareForSelectedProduct().size());
 }
 
 AppDelegate::CellContent AppDelegate::tableView(Table table, int row) const
@@ -86,26 +73,17 @@ AppDelegate::CellContent AppDelegate::tableView(Table table, int row) const
         }
         return {displayProductName(m_products.at(row)), QString()};
     }
-    if (row < 0 || row >= m_firmwareRecords.size()) {
+    const ModelRecords firmware = firmwareForSelectedProduct();
+    if (row < 0 || row >= firmware.size()) {
         return {};
     }
-    const FirmwareItem &item = firmwareAt(row);
+    const FirmwareItem &item = firmware.at(row);
     return {item.product + QStringLiteral("  ") + item.version, item.copyright};
 }
 
-QList<FirmwareItem> AppDelegate::firmwareForSelectedProduct() const
+ModelRecords AppDelegate::firmwareForSelectedProduct() const
 {
-    QList<FirmwareItem> firmware;
-    firmware.reserve(m_firmwareRecords.size());
-    for (const qsizetype position : m_firmwareRecords) {
-        firmware.append(m_allItems.at(position));
-    }
-    return firmware;
-}
-
-const FirmwareItem &AppDelegate::firmwareAt(int row) const
-{
-    return m_allItems.at(m_firmwareRecords.at(row));
+    return {m_allItems, m_firmwareRecords};
 }
 
 void AppDelegate::setCatalogue(QList<FirmwareItem> items)
@@ -190,20 +168,21 @@ void AppDelegate::tableViewSelectionDidChange(Table table)
         setUpdateEnabled(false);
         setInfoText(QStringLiteral("已选择型号：") + m_products.at(row) +
                     QStringLiteral("\n请选择右侧固件版本。"));
-        if (!m_firmwareRecords.isEmpty()) {
+        if (!firmwareForSelectedProduct().isEmpty()) {
             selectFirstRow(m_firmwareSelection);
             tableViewSelectionDidChange(Table::firmware);
         }
         return;
     }
 
+    const ModelRecords firmware = firmwareForSelectedProduct();
     const int row = selectedRow(m_firmwareSelection);
-    if (row < 0 || row >= m_firmwareRecords.size()) {
+    if (row < 0 || row >= firmware.size()) {
         return;
     }
-    m_selectedFirmware = firmwareAt(row);
+    m_selectedFirmware = firmware.at(row);
     setUpdateEnabled(true);
-    showFirmwareInfo(firmwareAt(row));
+    showFirmwareInfo(*m_selectedFirmware);
 }
 
 void AppDelegate::showFirmwareInfo(const FirmwareItem &item)
@@ -272,7 +251,7 @@ void AppDelegate::changeInfoText(const QString &text, bool appended)
 
 void AppDelegate::setUpdateEnabled(bool enabled)
 {
-    const bool effective = enabled && !m_updating;
+    const bool effective = enabled && !isUpdating();
     if (effective == m_updateEnabled) {
         return;
     }
@@ -282,111 +261,23 @@ void AppDelegate::setUpdateEnabled(bool enabled)
 
 void AppDelegate::updateSelectedFirmware()
 {
-    if (!m_selectedFirmware || m_updating) {
+    if (!m_selectedFirmware || isUpdating()) {
         return;
     }
     const FirmwareItem item = *m_selectedFirmware;
-    m_updating = true;
-    m_updateStop = std::stop_source();
     setUpdateEnabled(false);
-    appendInfo(QLatin1Char('\n') + UpdateMessages::preparingUpdate(item.product, item.version));
-
-    // Decided from the catalogue alone, so nobody is asked to plug in a device for nothing.
-    if (const std::optional<QString> refusal = flashRefusal(item, m_trust.keyBuiltIn)) {
-        finishUpdate(UpdateMessages::updateFailed(*refusal));
-        return;
-    }
-    if (!isDevicePresent(m_hid, item)) {
-        finishUpdate(UpdateMessages::deviceAbsent(item.product));
-        return;
-    }
-    appendInfo(UpdateMessages::deviceFound(item.product));
-    downloadFirmware(item);
-}
-
-void AppDelegate::downloadFirmware(const FirmwareItem &item)
-{
-    if (const std::optional<QString> problem = webAddressProblem(item.firmwareURL)) {
-        finishUpdate(UpdateMessages::downloadFailed(*problem));
-        return;
-    }
-    QNetworkReply *reply = m_network.get(makeDownloadRequest(item.firmwareURL));
-    connect(reply, &QNetworkReply::finished, this, [this, reply, item] {
-        reply->deleteLater();
-        const DownloadResult result = takeDownloadResult(*reply);
-        if (!result.succeeded()) {
-            finishUpdate(UpdateMessages::downloadFailed(result.errorDescription));
-            return;
-        }
-        if (m_updateStop.stop_requested()) {
-            finishUpdate(UpdateMessages::updateStopped());
-            return;
-        }
-        const QByteArray image = *result.body;
-        // On the transfer's own thread, so that stopping, which waits for that thread, also
-        // waits for the image to be checked and saved.
-        QtConcurrent::run(&m_transferPool, keepDownloadedFirmware, m_firmwareFolder, item, image)
-            .then(this, [this, item, image](const KeptFirmware &kept) {
-                if (!kept.succeeded()) {
-                    finishUpdate(kept.failureLine);
-                    return;
-                }
-                appendInfo(UpdateMessages::firmwareDownloaded(
-                    firmwareDisplayName(QFileInfo(kept.filePath).fileName())));
-                flashFirmware(image, item);
-            });
-    });
+    m_pipeline.start(updateTargetOf(item));
 }
 
 void AppDelegate::stopUpdate()
 {
-    m_updateStop.request_stop();
-    m_transferPool.waitForDone();
+    m_pipeline.stop();
+    m_pipeline.waitForTransfers();
 }
 
-void AppDelegate::flashFirmware(const QByteArray &firmware, const FirmwareItem &item)
+void AppDelegate::finishUpdate(const UpdateOutcome &outcome)
 {
-    if (m_updateStop.stop_requested()) {
-        finishUpdate(UpdateMessages::updateStopped());
-        return;
-    }
-    appendInfo(UpdateMessages::transferStarting());
-    m_transferPool.start([this, firmware, item, stop = m_updateStop.get_token()] {
-        const std::span<const uint8_t> bytes(
-            reinterpret_cast<const uint8_t *>(firmware.constData()), size_t(firmware.size()));
-        ProgressFilter filter;
-        const auto progress = [this, &filter](int percent) {
-            if (const std::optional<int> shown = filter.accept(percent)) {
-                const QString line = UpdateMessages::progress(*shown);
-                QMetaObject::invokeMethod(
-                    this, [this, line] { replaceLastInfoLine(line); }, Qt::QueuedConnection);
-            }
-        };
-        QString finalLine;
-        try {
-            m_bootloader.flash(bytes, item.vid.toStdString(), item.pid.toStdString(), progress,
-                               stop);
-            finalLine = UpdateMessages::updateCompleted();
-        } catch (const TransferStopped &) {
-            finalLine = UpdateMessages::updateStopped();
-        } catch (const BootloaderError &error) {
-            finalLine =
-                UpdateMessages::updateFailed(QString::fromStdString(error.errorDescription()));
-            if (const std::optional<std::string> help = openFailureHelp(error)) {
-                finalLine += QLatin1Char('\n') + QString::fromStdString(*help);
-            }
-        } catch (const std::exception &error) {
-            finalLine = UpdateMessages::updateFailed(QString::fromUtf8(error.what()));
-        }
-        QMetaObject::invokeMethod(
-            this, [this, finalLine] { finishUpdate(finalLine); }, Qt::QueuedConnection);
-    });
-}
-
-void AppDelegate::finishUpdate(const QString &line)
-{
-    appendInfo(line);
-    m_updating = false;
+    appendInfo(outcome.hint ? outcome.line + QLatin1Char('\n') + *outcome.hint : outcome.line);
     setUpdateEnabled(m_selectedFirmware.has_value());
     emit updateFinished();
 }

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "app/CatalogueListModel.h"
-#include "bootloader/HIDBootloader.h"
 #include "catalogue/FirmwareItem.h"
 #include "catalogue/ModelIndex.h"
 #include "download/NetworkRequest.h"
 #include "trust/CatalogueTrust.h"
+#include "update/UpdatePipeline.h"
 
 #include <QByteArray>
 #include <QItemSelectionModel>
@@ -14,18 +14,16 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <QThreadPool>
 #include <QUrl>
 #include <optional>
-#include <stop_token>
 
 class HidBackend;
 
 // The one controller: catalogue, selection, the information log and the update flow.
 // It owns the application state and the models the window shows; the window only mirrors
 // it (infoTextChanged, updateEnabledChanged) and reports the user's actions back.
-// Everything here runs on the GUI thread except checking and saving the image and the
-// transfer, which run one after the other on m_transferPool.
+// Everything here runs on the GUI thread; the update pipeline checks and saves the image and
+// runs the transfer on a thread of its own and reports back here.
 class AppDelegate final : public QObject
 {
     Q_OBJECT
@@ -47,15 +45,13 @@ public:
     ~AppDelegate() override;
 
     // State, read-only from outside.
-    const QUrl &listURL() const { return m_listURL; }
     const QList<FirmwareItem> &allItems() const { return m_allItems; }
     const QStringList &products() const { return m_products; }
     const std::optional<QString> &selectedProduct() const { return m_selectedProduct; }
     const std::optional<FirmwareItem> &selectedFirmware() const { return m_selectedFirmware; }
     const QString &infoText() const { return m_infoText; }
     bool isUpdateEnabled() const { return m_updateEnabled; }
-    bool isUpdating() const { return m_updating; }
-    const QString &firmwareFolder() const { return m_firmwareFolder; }
+    bool isUpdating() const { return m_pipeline.isRunning(); }
 
     // The two lists.
     CatalogueListModel *productModel() { return &m_productModel; }
@@ -64,7 +60,8 @@ public:
     QItemSelectionModel *firmwareSelection() { return &m_firmwareSelection; }
     int numberOfRows(Table table) const;
     CellContent tableView(Table table, int row) const;
-    QList<FirmwareItem> firmwareForSelectedProduct() const;
+    // The chosen model's versions, in catalogue order, as a view of the catalogue.
+    ModelRecords firmwareForSelectedProduct() const;
 
     // Catalogue and selection.
     void fetchFirmwareList();
@@ -98,22 +95,19 @@ private:
     // positions in step, so the table callbacks need no pass over the catalogue.
     void setCatalogue(QList<FirmwareItem> items);
     void setSelectedProduct(const QString &product);
-    const FirmwareItem &firmwareAt(int row) const;
     void showFirmwareInfo(const FirmwareItem &item);
     void selectFirstRow(QItemSelectionModel &selection);
     int selectedRow(const QItemSelectionModel &selection) const;
     void setUpdateEnabled(bool enabled);
-    void downloadFirmware(const FirmwareItem &item);
-    void flashFirmware(const QByteArray &firmware, const FirmwareItem &item);
-    void finishUpdate(const QString &line);
+    void finishUpdate(const UpdateOutcome &outcome);
     void changeInfoText(const QString &text, bool appended);
 
     QUrl m_listURL;
-    QString m_firmwareFolder;
     CatalogueTrust m_trust;
-    HidBackend &m_hid;
-    HIDBootloader m_bootloader;
     QNetworkAccessManager m_network;
+    // Two transfers must never share a device: while an update runs the button stays off
+    // and the action is refused. Destroyed before the network it downloads with.
+    UpdatePipeline m_pipeline;
 
     QList<FirmwareItem> m_allItems;
     QStringList m_products;
@@ -131,13 +125,4 @@ private:
 
     QString m_infoText;
     bool m_updateEnabled = false;
-    // Two transfers must never share the bootloader or a device: while an update runs the
-    // button stays off and the action is refused.
-    bool m_updating = false;
-    // One per update; requested by stopUpdate.
-    std::stop_source m_updateStop;
-
-    // Declared last so that it is destroyed first: its destructor waits for a running
-    // transfer, which uses m_bootloader and posts to this object.
-    QThreadPool m_transferPool;
 };
