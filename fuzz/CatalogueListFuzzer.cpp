@@ -1,5 +1,6 @@
 // The list file as it comes off the network: bytes, strict UTF-8, the parser, the model list.
 #include "FuzzCheck.h"
+#include "ReferenceModelList.h"
 #include "catalogue/FirmwareItem.h"
 #include "catalogue/FirmwareListParser.h"
 #include "catalogue/ModelIndex.h"

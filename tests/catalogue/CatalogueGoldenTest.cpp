@@ -1,4 +1,5 @@
 #include "catalogue/FirmwareListParser.h"
+#include "catalogue/ModelIndex.h"
 #include "catalogue/ModelList.h"
 #include "catalogue/ServerTextDecoder.h"
 
@@ -34,7 +35,8 @@ TEST(CatalogueGolden, RealisticListFile)
     EXPECT_EQ(records.toStdString(), readDataFile("realistic.expected").toStdString());
 
     QString models;
-    for (const QString &product : deriveProducts(items)) {
+    const ModelIndex index(items);
+    for (const QString &product : index.products()) {
         models += product + u'\t' + displayProductName(product) + u'\n';
     }
     EXPECT_EQ(models.toStdString(), readDataFile("realistic.models.expected").toStdString());
