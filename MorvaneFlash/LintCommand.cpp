@@ -31,6 +31,39 @@ bool isRemote(const QUrl &url)
     return !webAddressProblem(url).has_value();
 }
 
+// A key given as the key line itself, or as the path of a .pub file.
+QString readKey(const QString &argument)
+{
+    QFile file(argument);
+    if (file.exists() && file.open(QIODevice::ReadOnly)) {
+        return QString::fromUtf8(file.readAll());
+    }
+    return argument;
+}
+
+struct KeyChoice
+{
+    std::optional<MinisignPublicKey> key;
+    int status = exitSuccess;
+};
+
+// The key named on the command line, else the one this build trusts; none when both are
+// blank, and then no signature is asked for.
+KeyChoice chooseKey(const QString &publicKeyOption, const QString &buildKey, Console &console)
+{
+    const QString keyText = publicKeyOption.isEmpty() ? buildKey : readKey(publicKeyOption);
+    if (keyText.trimmed().isEmpty()) {
+        return {};
+    }
+    ParsedMinisignPublicKey parsed = parseMinisignPublicKey(keyText);
+    if (!parsed.key) {
+        console.printError(QStringLiteral("morvane-flash: the public key is unusable. ") +
+                           parsed.error);
+        return {std::nullopt, exitUsage};
+    }
+    return {parsed.key, exitSuccess};
+}
+
 Source readSource(const QString &argument, Downloader &downloader, Console &console)
 {
     const QUrl url(argument, QUrl::StrictMode);
@@ -80,14 +113,24 @@ std::optional<QString> signatureProblem(const QString &argument, const QByteArra
     return catalogueSignatureProblem(list, file.readAll(), key);
 }
 
-// A key given as the key line itself, or as the path of a .pub file.
-QString readKey(const QString &argument)
+// The finding that heads the report: the signature holds, or why not. Nothing when a stop
+// request ended the signature's download.
+std::optional<LintFinding> signatureFinding(const QString &argument, const QByteArray &list,
+                                            const MinisignPublicKey &key, Downloader &downloader)
 {
-    QFile file(argument);
-    if (file.exists() && file.open(QIODevice::ReadOnly)) {
-        return QString::fromUtf8(file.readAll());
+    bool stopped = false;
+    const std::optional<QString> problem =
+        signatureProblem(argument, list, key, downloader, stopped);
+    if (stopped) {
+        return std::nullopt;
     }
-    return argument;
+    const QString kind = QStringLiteral("signature");
+    if (problem) {
+        return LintFinding{Severity::error, 0, kind, *problem};
+    }
+    return LintFinding{Severity::note, 0, kind,
+                       QStringLiteral("the signature holds for key ") +
+                           minisignKeyIdText(key.keyId)};
 }
 
 QString statusText(const Downloader::Answer &answer)
@@ -145,13 +188,21 @@ LintFinding imageFinding(qsizetype line, const QString &where, const Downloader:
                                                       : message};
 }
 
-// Downloads what each record points at, each address once, as the window would, and
-// reports it.
-int fetchAll(const LintReport &lint, Downloader &downloader, QList<LintFinding> &findings,
-             bool &refused)
+// The report, and whether the updater would refuse the list or one of its images outright
+// rather than merely skip or doubt a line.
+struct LintOutcome
 {
+    LintReport report;
+    bool refused = false;
+};
+
+// Downloads what each record points at, each address once, as the window would, and adds
+// its findings among those of the record's line.
+int addFetchFindings(LintOutcome &outcome, Downloader &downloader)
+{
+    QList<LintFinding> &findings = outcome.report.findings;
     QSet<QString> fetched;
-    for (const LintedRecord &record : lint.records) {
+    for (const LintedRecord &record : outcome.report.records) {
         const FirmwareItem &item = record.item;
         for (const bool notes : {true, false}) {
             const QUrl url = notes ? item.notesURL.toUrl() : item.firmwareURL.toUrl();
@@ -165,10 +216,14 @@ int fetchAll(const LintReport &lint, Downloader &downloader, QList<LintFinding> 
             }
             const QString where = (notes ? QStringLiteral("notes ") : QStringLiteral("image ")) +
                                   url.toString() + QStringLiteral(": ") + statusText(answer);
-            findings.append(notes ? notesFinding(record.line, where, answer)
-                                  : imageFinding(record.line, where, answer, item.digest, refused));
+            findings.append(
+                notes ? notesFinding(record.line, where, answer)
+                      : imageFinding(record.line, where, answer, item.digest, outcome.refused));
         }
     }
+    // Stable: within a line, the file's own findings come before what the downloads found.
+    std::stable_sort(findings.begin(), findings.end(),
+                     [](const LintFinding &a, const LintFinding &b) { return a.line < b.line; });
     return exitSuccess;
 }
 
@@ -185,88 +240,81 @@ QString severityName(Severity severity)
     return QStringLiteral("note");
 }
 
+// "<source>:<line>: <severity>: <message>" per finding, as compilers write theirs, then the
+// counts.
+QString textReport(const QString &source, const LintReport &report)
+{
+    QStringList lines;
+    for (const LintFinding &finding : report.findings) {
+        const QString place =
+            finding.line > 0 ? source + QLatin1Char(':') + QString::number(finding.line) : source;
+        lines.append(place + QStringLiteral(": ") + severityName(finding.severity) +
+                     QStringLiteral(": ") + finding.message);
+    }
+    lines.append(QStringLiteral("%1 record(s), %2 error(s), %3 warning(s)")
+                     .arg(report.records.size())
+                     .arg(report.count(Severity::error))
+                     .arg(report.count(Severity::warning)));
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString jsonReport(const QString &source, const LintReport &report)
+{
+    QJsonArray findings;
+    for (const LintFinding &finding : report.findings) {
+        findings.append(QJsonObject{{QStringLiteral("severity"), severityName(finding.severity)},
+                                    {QStringLiteral("line"), qint64(finding.line)},
+                                    {QStringLiteral("kind"), finding.kind},
+                                    {QStringLiteral("message"), finding.message}});
+    }
+    const QJsonObject document{
+        {QStringLiteral("source"), source},
+        {QStringLiteral("records"), qint64(report.records.size())},
+        {QStringLiteral("errors"), qint64(report.count(Severity::error))},
+        {QStringLiteral("warnings"), qint64(report.count(Severity::warning))},
+        {QStringLiteral("findings"), findings}};
+    return QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Indented)).trimmed();
+}
+
+// A refusal outranks the errors that come with it: the updater would not even try.
+int lintStatus(const LintOutcome &outcome)
+{
+    if (outcome.refused) {
+        return exitIntegrity;
+    }
+    return outcome.report.count(Severity::error) > 0 ? exitCatalogue : exitSuccess;
+}
+
 } // namespace
 
 int runLint(const Invocation &invocation, Environment &environment, Console &console)
 {
     const QString &argument = invocation.arguments.at(0);
-    // The key named on the command line, else the one this build trusts.
-    std::optional<MinisignPublicKey> key;
-    const QString keyText =
-        invocation.publicKey.isEmpty() ? environment.catalogueKey : readKey(invocation.publicKey);
-    if (!keyText.trimmed().isEmpty()) {
-        ParsedMinisignPublicKey parsed = parseMinisignPublicKey(keyText);
-        if (!parsed.key) {
-            console.printError(QStringLiteral("morvane-flash: the public key is unusable. ") +
-                               parsed.error);
-            return exitUsage;
-        }
-        key = parsed.key;
+    const KeyChoice key = chooseKey(invocation.publicKey, environment.catalogueKey, console);
+    if (key.status != exitSuccess) {
+        return key.status;
     }
     Downloader downloader(environment.stop, console);
     const Source source = readSource(argument, downloader, console);
     if (source.status != exitSuccess) {
         return source.status;
     }
-    LintReport lint = lintCatalogue(source.bytes, key.has_value());
-    bool refused = false;
-    if (key) {
-        bool stopped = false;
-        const std::optional<QString> problem =
-            signatureProblem(argument, source.bytes, *key, downloader, stopped);
-        if (stopped) {
+    LintOutcome outcome{lintCatalogue(source.bytes, key.key.has_value())};
+    if (key.key) {
+        const std::optional<LintFinding> signature =
+            signatureFinding(argument, source.bytes, *key.key, downloader);
+        if (!signature) {
             return exitInterrupted;
         }
-        refused = problem.has_value();
-        lint.findings.prepend(
-            {problem ? Severity::error : Severity::note, 0, QStringLiteral("signature"),
-             problem
-                 ? *problem
-                 : QStringLiteral("the signature holds for key ") + minisignKeyIdText(key->keyId)});
+        outcome.report.findings.prepend(*signature);
+        outcome.refused = signature->severity == Severity::error;
     }
     if (invocation.fetch) {
-        if (const int status = fetchAll(lint, downloader, lint.findings, refused);
-            status != exitSuccess) {
+        if (const int status = addFetchFindings(outcome, downloader); status != exitSuccess) {
             return status;
         }
-        std::stable_sort(
-            lint.findings.begin(), lint.findings.end(),
-            [](const LintFinding &a, const LintFinding &b) { return a.line < b.line; });
     }
-
-    const qsizetype errors = lint.count(Severity::error);
-    const qsizetype warnings = lint.count(Severity::warning);
-    if (invocation.json) {
-        QJsonArray findings;
-        for (const LintFinding &finding : lint.findings) {
-            findings.append(
-                QJsonObject{{QStringLiteral("severity"), severityName(finding.severity)},
-                            {QStringLiteral("line"), qint64(finding.line)},
-                            {QStringLiteral("kind"), finding.kind},
-                            {QStringLiteral("message"), finding.message}});
-        }
-        const QJsonObject document{{QStringLiteral("source"), argument},
-                                   {QStringLiteral("records"), qint64(lint.records.size())},
-                                   {QStringLiteral("errors"), qint64(errors)},
-                                   {QStringLiteral("warnings"), qint64(warnings)},
-                                   {QStringLiteral("findings"), findings}};
-        console.print(
-            QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Indented)).trimmed());
-    } else {
-        for (const LintFinding &finding : lint.findings) {
-            const QString place = finding.line > 0
-                                      ? argument + QLatin1Char(':') + QString::number(finding.line)
-                                      : argument;
-            console.print(place + QStringLiteral(": ") + severityName(finding.severity) +
-                          QStringLiteral(": ") + finding.message);
-        }
-        console.print(QStringLiteral("%1 record(s), %2 error(s), %3 warning(s)")
-                          .arg(lint.records.size())
-                          .arg(errors)
-                          .arg(warnings));
-    }
-    if (refused) {
-        return exitIntegrity;
-    }
-    return errors > 0 ? exitCatalogue : exitSuccess;
+    console.print(invocation.json ? jsonReport(argument, outcome.report)
+                                  : textReport(argument, outcome.report));
+    return lintStatus(outcome);
 }
