@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -40,15 +42,108 @@ void throwIfStopped(const std::stop_token &stop)
     }
 }
 
-} // namespace
+// Reports the device queued before the request are not the answer; a bounded number of
+// non-blocking reads throws them away.
+constexpr int maxDiscardedReports = 1024;
 
-void hidInputReportCallback(HIDReadContext *context, const HidInputReport &report)
+// The response slot that the receive path fills; the response wait empties it.
+struct HIDReadContext
 {
-    if (report.result != 0 || context == nullptr) {
-        return;
+    std::optional<std::vector<uint8_t>> response;
+};
+
+// Only a cleanly delivered report counts, and it replaces any report not yet taken.
+void deliverInputReport(HIDReadContext &context, const HidInputReport &report)
+{
+    if (report.result == 0) {
+        context.response = report.bytes;
     }
-    context->response = report.bytes;
 }
+
+// Sends `bytes` as one 64-byte report: cut to 64, or zero-filled up to 64.
+void writeReport(std::span<const uint8_t> bytes, HidDevice &device)
+{
+    std::array<uint8_t, HIDBootloader::reportSize> report{};
+    std::copy_n(bytes.begin(), std::min(bytes.size(), report.size()), report.begin());
+    if (const int32_t code = device.writeOutputReport(report); code != 0) {
+        throw BootloaderError::writeFailed(code);
+    }
+}
+
+void discardQueuedReports(HidDevice &device)
+{
+    for (int i = 0; i < maxDiscardedReports; ++i) {
+        if (!device.readInputReport(std::chrono::milliseconds::zero())) {
+            return;
+        }
+    }
+}
+
+// Delivers every report that arrives within one slice; the last one stays in the context.
+void runSlice(HidDevice &device, HIDReadContext &readContext)
+{
+    const Clock::time_point sliceEnd = Clock::now() + HIDBootloader::runLoopSlice;
+    for (;;) {
+        const Clock::time_point now = Clock::now();
+        if (now >= sliceEnd) {
+            return;
+        }
+        const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(sliceEnd - now);
+        const std::optional<HidInputReport> report = device.readInputReport(remaining);
+        if (!report) {
+            // Nothing came, or the read failed at once: either way the slice runs out
+            // here instead of spinning on a failing device.
+            sleepUntil(sliceEnd);
+            return;
+        }
+        deliverInputReport(readContext, *report);
+    }
+}
+
+// Takes the answer, looking at the context only before each slice: a report that comes
+// in the slice in which the deadline passes loses to the time-out.
+std::vector<uint8_t> waitForResponse(HidDevice &device, const std::stop_token &stop)
+{
+    HIDReadContext readContext;
+    const Clock::time_point deadline = Clock::now() + HIDBootloader::responseTimeout;
+    while (Clock::now() < deadline) {
+        throwIfStopped(stop);
+        if (readContext.response) {
+            return std::move(*readContext.response);
+        }
+        runSlice(device, readContext);
+    }
+    throw BootloaderError::readTimedOut();
+}
+
+// The handshake; the device must be open.
+void enterBootload(HidDevice &device, std::span<const uint8_t> versionBytes,
+                   const std::stop_token &stop)
+{
+    throwIfStopped(stop);
+    discardQueuedReports(device);
+
+    const std::span<const uint8_t> prefix(HIDBootloader::handshakePrefix);
+    std::vector<uint8_t> request(prefix.begin(), prefix.end());
+    request.push_back(0x01);
+    request.push_back(0x01);
+    request.insert(request.end(), versionBytes.begin(), versionBytes.end());
+    writeReport(request, device);
+
+    const std::vector<uint8_t> answer = waitForResponse(device, stop);
+    if (answer.size() != HIDBootloader::reportSize) {
+        throw BootloaderError::unexpectedResponseLength(static_cast<int64_t>(answer.size()));
+    }
+    std::vector<uint8_t> expected(prefix.begin(), prefix.end());
+    expected.push_back(0x01);
+    expected.push_back(0x01);
+    if (!std::equal(expected.begin(), expected.end(), answer.begin())) {
+        throw BootloaderError::unexpectedHandshake(
+            std::vector<uint8_t>(answer.begin(), answer.begin() + 8));
+    }
+}
+
+} // namespace
 
 HIDBootloader::HIDBootloader(HidBackend &backend) : m_backend(backend)
 {
@@ -82,8 +177,7 @@ void HIDBootloader::flashDevice(HidDevice &device, std::span<const uint8_t> firm
     }
     const DeviceCloser closer(device);
 
-    HIDReadContext readContext;
-    enterBootload(device, defaultVersionBytes, readContext, stop);
+    enterBootload(device, defaultVersionBytes, stop);
 
     const std::vector<uint8_t> padded = padFirmware(firmware, pageChunkSize);
     const std::size_t total = padded.size();
@@ -113,84 +207,4 @@ std::unique_ptr<HidDevice> HIDBootloader::findDevice(int64_t vendorID, int64_t p
         return nullptr;
     }
     return std::move(matches.front());
-}
-
-void HIDBootloader::writeReport(std::span<const uint8_t> bytes, HidDevice &device)
-{
-    std::array<uint8_t, reportSize> report{};
-    std::copy_n(bytes.begin(), std::min(bytes.size(), reportSize), report.begin());
-    if (const int32_t code = device.writeOutputReport(report); code != 0) {
-        throw BootloaderError::writeFailed(code);
-    }
-}
-
-void HIDBootloader::enterBootload(HidDevice &device, std::span<const uint8_t> versionBytes,
-                                  HIDReadContext &readContext, std::stop_token stop)
-{
-    throwIfStopped(stop);
-    readContext.response.reset();
-    discardQueuedReports(device);
-
-    std::vector<uint8_t> request(std::begin(handshakePrefix), std::end(handshakePrefix));
-    request.push_back(0x01);
-    request.push_back(0x01);
-    request.insert(request.end(), versionBytes.begin(), versionBytes.end());
-    writeReport(request, device);
-
-    const std::vector<uint8_t> answer = waitForResponse(device, readContext, stop);
-    if (answer.size() != reportSize) {
-        throw BootloaderError::unexpectedResponseLength(static_cast<int64_t>(answer.size()));
-    }
-    std::vector<uint8_t> expected(std::begin(handshakePrefix), std::end(handshakePrefix));
-    expected.push_back(0x01);
-    expected.push_back(0x01);
-    if (!std::equal(expected.begin(), expected.end(), answer.begin())) {
-        throw BootloaderError::unexpectedHandshake(
-            std::vector<uint8_t>(answer.begin(), answer.begin() + 8));
-    }
-}
-
-void HIDBootloader::discardQueuedReports(HidDevice &device)
-{
-    for (int i = 0; i < maxDiscardedReports; ++i) {
-        if (!device.readInputReport(std::chrono::milliseconds::zero())) {
-            return;
-        }
-    }
-}
-
-std::vector<uint8_t> HIDBootloader::waitForResponse(HidDevice &device, HIDReadContext &readContext,
-                                                    const std::stop_token &stop)
-{
-    const Clock::time_point deadline = Clock::now() + responseTimeout;
-    while (Clock::now() < deadline) {
-        throwIfStopped(stop);
-        if (readContext.response) {
-            std::vector<uint8_t> answer = std::move(*readContext.response);
-            readContext.response.reset();
-            return answer;
-        }
-        runSlice(device, readContext);
-    }
-    throw BootloaderError::readTimedOut();
-}
-
-void HIDBootloader::runSlice(HidDevice &device, HIDReadContext &readContext)
-{
-    const Clock::time_point sliceEnd = Clock::now() + runLoopSlice;
-    for (;;) {
-        const Clock::time_point now = Clock::now();
-        if (now >= sliceEnd) {
-            return;
-        }
-        const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(sliceEnd - now);
-        const std::optional<HidInputReport> report = device.readInputReport(remaining);
-        if (!report) {
-            // Nothing came, or the read failed at once: either way the slice runs out
-            // here instead of spinning on a failing device.
-            sleepUntil(sliceEnd);
-            return;
-        }
-        hidInputReportCallback(&readContext, *report);
-    }
 }

@@ -7,21 +7,9 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <span>
 #include <stop_token>
 #include <string_view>
-#include <vector>
-
-// The response slot that the receive path fills; the response wait empties it.
-class HIDReadContext
-{
-public:
-    std::optional<std::vector<uint8_t>> response;
-};
-
-// Stores a cleanly delivered report in the context, replacing any report not yet taken.
-void hidInputReportCallback(HIDReadContext *context, const HidInputReport &report);
 
 // Flashes a firmware image into a HID bootloader: discovery, handshake, then the padded
 // image as paced 64-byte output reports. Blocks its thread for the whole transfer.
@@ -55,25 +43,6 @@ public:
     // The first attached device with these identifiers, not opened; nothing when none.
     std::unique_ptr<HidDevice> findDevice(int64_t vendorID, int64_t productID);
 
-    // Sends `bytes` as one 64-byte report: cut to 64, or zero-filled up to 64.
-    static void writeReport(std::span<const uint8_t> bytes, HidDevice &device);
-
-    // The handshake; the device must be open.
-    void enterBootload(HidDevice &device, std::span<const uint8_t> versionBytes,
-                       HIDReadContext &readContext, std::stop_token stop = {});
-
 private:
-    // Reports the device queued before the request are not the answer; a bounded number of
-    // non-blocking reads throws them away.
-    static constexpr int maxDiscardedReports = 1024;
-
-    static void discardQueuedReports(HidDevice &device);
-    // Takes the answer, looking at the context only before each slice: a report that comes
-    // in the slice in which the deadline passes loses to the time-out.
-    static std::vector<uint8_t> waitForResponse(HidDevice &device, HIDReadContext &readContext,
-                                                const std::stop_token &stop);
-    // Delivers every report that arrives within one slice; the last one stays in the context.
-    static void runSlice(HidDevice &device, HIDReadContext &readContext);
-
     HidBackend &m_backend;
 };
