@@ -5,7 +5,31 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QRectF>
 #include <algorithm>
+
+namespace {
+// Where the two lines of a cell go.
+struct LineRects
+{
+    QRectF title;
+    QRectF detail;
+};
+
+// Both lines keep their place whatever they hold, so an empty detail leaves the title where
+// it would be above a filled one.
+LineRects lineRects(const QRectF &cellRect)
+{
+    const qreal titleHeight = QFontMetricsF(FirmwareCell::titleFont()).height();
+    const qreal detailHeight = QFontMetricsF(FirmwareCell::detailFont()).height();
+    const qreal pairHeight = titleHeight + FirmwareCell::lineSpacing + detailHeight;
+    const qreal top = cellRect.top() + (cellRect.height() - pairHeight) * 0.5;
+    const qreal left = cellRect.left() + FirmwareCell::horizontalInset;
+    const qreal width = std::max<qreal>(cellRect.width() - 2 * FirmwareCell::horizontalInset, 0);
+    return {QRectF(left, top, width, titleHeight),
+            QRectF(left, top + titleHeight + FirmwareCell::lineSpacing, width, detailHeight)};
+}
+} // namespace
 
 FirmwareCell::FirmwareCell(QObject *parent) : QStyledItemDelegate(parent)
 {
@@ -29,18 +53,6 @@ QColor FirmwareCell::titleColor()
 QColor FirmwareCell::detailColor()
 {
     return calibratedWhite(0.47);
-}
-
-FirmwareCell::LineRects FirmwareCell::lineRects(const QRectF &cellRect)
-{
-    const qreal titleHeight = QFontMetricsF(titleFont()).height();
-    const qreal detailHeight = QFontMetricsF(detailFont()).height();
-    const qreal top =
-        cellRect.top() + (cellRect.height() - (titleHeight + lineSpacing + detailHeight)) * 0.5;
-    const qreal left = cellRect.left() + horizontalInset;
-    const qreal width = std::max<qreal>(cellRect.width() - 2 * horizontalInset, 0);
-    return {QRectF(left, top, width, titleHeight),
-            QRectF(left, top + titleHeight + lineSpacing, width, detailHeight)};
 }
 
 QString FirmwareCell::elidedTitle(const QString &text, qreal cellWidth)

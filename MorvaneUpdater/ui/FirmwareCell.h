@@ -4,7 +4,6 @@
 
 #include <QColor>
 #include <QFont>
-#include <QRectF>
 #include <QStyledItemDelegate>
 
 // Row of the firmware list: the bold title (Qt::DisplayRole) above the smaller grey
@@ -20,13 +19,6 @@ public:
     static constexpr int horizontalInset = 5;
     static constexpr int lineSpacing = 2;
 
-    // Where the two lines of a cell go.
-    struct LineRects
-    {
-        QRectF title;
-        QRectF detail;
-    };
-
     explicit FirmwareCell(QObject *parent = nullptr);
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
@@ -37,9 +29,6 @@ public:
     static QFont detailFont();
     static QColor titleColor();
     static QColor detailColor();
-    // Both lines keep their place whatever they hold, so an empty detail leaves the title
-    // where it would be above a filled one.
-    static LineRects lineRects(const QRectF &cellRect);
     // The texts as drawn in a cell `cellWidth` wide: ending in an ellipsis when too long.
     static QString elidedTitle(const QString &text, qreal cellWidth);
     static QString elidedDetail(const QString &text, qreal cellWidth);

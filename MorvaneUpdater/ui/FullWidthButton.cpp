@@ -2,139 +2,52 @@
 
 #include "ui/Appearance.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QEvent>
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace {
-// Half-open on the far edges: a release on the right or bottom edge is already outside.
-bool containsPoint(const QSizeF &size, const QPointF &point)
+constexpr int titlePixelSize = 18;
+constexpr int focusRingInset = 3;
+constexpr int focusRingWidth = 2;
+
+QColor backgroundColor(const QAbstractButton &button)
 {
-    return point.x() >= 0 && point.x() < size.width() && point.y() >= 0 &&
-           point.y() < size.height();
+    if (!button.isEnabled()) {
+        return calibratedWhite(0.91);
+    }
+    return button.isDown() ? calibratedWhite(0.78) : calibratedWhite(0.97);
 }
 
-bool isPressKey(const QKeyEvent &event)
+QColor titleColor(const QAbstractButton &button)
 {
-    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
-    return modifiers == Qt::NoModifier &&
-           (event.key() == Qt::Key_Space || event.key() == Qt::Key_Return ||
-            event.key() == Qt::Key_Enter);
+    return button.isEnabled() ? calibratedWhite(0.12) : calibratedWhite(0.62);
 }
 
-// What a screen reader is told: a push button named after the title, with a press action
-// while it is enabled. The base class adds the enabled, focusable and focused states.
-class FullWidthButtonAccessible final : public QAccessibleWidget
+bool isReturnKey(const QKeyEvent &event)
 {
-public:
-    explicit FullWidthButtonAccessible(FullWidthButton *button)
-        : QAccessibleWidget(button, QAccessible::Button)
-    {
-    }
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
 
-    QString text(QAccessible::Text kind) const override
-    {
-        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
-            return button()->title();
-        }
-        return QAccessibleWidget::text(kind);
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.pressed = button()->isPressed();
-        return state;
-    }
-
-    QStringList actionNames() const override
-    {
-        QStringList names;
-        if (widget()->isEnabled()) {
-            names << pressAction();
-        }
-        return names + QAccessibleWidget::actionNames();
-    }
-
-    void doAction(const QString &actionName) override
-    {
-        if (actionName == pressAction()) {
-            button()->click();
-            return;
-        }
-        QAccessibleWidget::doAction(actionName);
-    }
-
-private:
-    FullWidthButton *button() const { return static_cast<FullWidthButton *>(widget()); }
-};
-
-// Qt's accessibility cache owns what the factory returns and deletes it with the widget.
-QAccessibleInterface *accessibleFullWidthButton(const QString &className, QObject *object)
+// QAbstractButton presses on Space only; Return and Enter reach it as Space, so that
+// auto-repeat, the click on release and cancelling on focus loss stay Qt's.
+QKeyEvent asSpace(const QKeyEvent &event)
 {
-    if (className != QLatin1String(FullWidthButton::staticMetaObject.className())) {
-        return nullptr;
-    }
-    auto *button = qobject_cast<FullWidthButton *>(object);
-    return button ? new FullWidthButtonAccessible(button) : nullptr;
+    return {event.type(), Qt::Key_Space, event.modifiers(), QStringLiteral(" "),
+            event.isAutoRepeat()};
 }
 } // namespace
 
-FullWidthButton::FullWidthButton(QWidget *parent) : QWidget(parent)
+FullWidthButton::FullWidthButton(QWidget *parent) : QAbstractButton(parent)
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(accessibleFullWidthButton);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
     // Every pixel is painted in paintEvent, so Qt need not clear the area first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Also the name screen readers hear.
+    setText(QStringLiteral("Update"));
     setToolTip(QStringLiteral("Update"));
     // Reached by Tab only: a mouse click leaves the focus (and the look) where it was.
     setFocusPolicy(Qt::TabFocus);
-}
-
-void FullWidthButton::setTitle(const QString &title)
-{
-    m_title = title;
-    update();
-    QAccessibleEvent event(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
-}
-
-void FullWidthButton::click()
-{
-    if (isEnabled()) {
-        emit clicked();
-    }
-}
-
-QColor FullWidthButton::backgroundColor() const
-{
-    if (!isEnabled()) {
-        return calibratedWhite(0.91);
-    }
-    return m_pressed ? calibratedWhite(0.78) : calibratedWhite(0.97);
-}
-
-QColor FullWidthButton::titleColor() const
-{
-    return isEnabled() ? calibratedWhite(0.12) : calibratedWhite(0.62);
-}
-
-QColor FullWidthButton::edgeLineColor()
-{
-    return calibratedWhite(0.72);
-}
-
-QFont FullWidthButton::titleFont()
-{
-    return systemFont(titlePixelSize, true);
 }
 
 QColor FullWidthButton::focusRingColor()
@@ -145,9 +58,9 @@ QColor FullWidthButton::focusRingColor()
 void FullWidthButton::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), backgroundColor());
+    painter.fillRect(rect(), backgroundColor(*this));
     // The separator towards the information pane above: the widget's first pixel row.
-    painter.fillRect(QRect(0, 0, width(), 1), edgeLineColor());
+    painter.fillRect(QRect(0, 0, width(), 1), calibratedWhite(0.72));
     if (hasFocus()) {
         // Flat and square like the rest of the button: a 2-pixel frame inset within it.
         const QRect ring(focusRingInset, focusRingInset + 1, width() - 2 * focusRingInset,
@@ -160,100 +73,48 @@ void FullWidthButton::paintEvent(QPaintEvent * /*event*/)
         painter.restore();
     }
 
-    const QFont font = titleFont();
-    const QSizeF textSize = QFontMetricsF(font).size(Qt::TextSingleLine, m_title);
+    const QFont font = systemFont(titlePixelSize, true);
+    const QSizeF textSize = QFontMetricsF(font).size(Qt::TextSingleLine, text());
     // Centred on the widget even when wider than it, so an overlong title is cut equally
     // on both sides.
     const QRectF textRect(
         QPointF(width() * 0.5 - textSize.width() * 0.5, height() * 0.5 - textSize.height() * 0.5),
         textSize);
     painter.setFont(font);
-    painter.setPen(titleColor());
-    painter.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine, m_title);
-}
-
-void FullWidthButton::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton) {
-        event->ignore();
-        return;
-    }
-    if (!isEnabled()) {
-        return;
-    }
-    m_pressed = true;
-    update();
-}
-
-void FullWidthButton::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton) {
-        event->ignore();
-        return;
-    }
-    // A press that began before the button was disabled keeps its pressed state until the
-    // next release on the enabled button.
-    if (!isEnabled()) {
-        return;
-    }
-    const bool inside = containsPoint(size(), event->position());
-    m_pressed = false;
-    update();
-    if (inside) {
-        emit clicked();
-    }
+    painter.setPen(titleColor(*this));
+    painter.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine, text());
 }
 
 void FullWidthButton::keyPressEvent(QKeyEvent *event)
 {
-    if (!isPressKey(*event)) {
-        QWidget::keyPressEvent(event);
+    if (!isReturnKey(*event)) {
+        QAbstractButton::keyPressEvent(event);
         return;
     }
-    // A held key repeats; only its first press counts, as the mouse's does.
-    if (!event->isAutoRepeat() && m_pressKey == 0 && isEnabled()) {
-        m_pressKey = event->key();
-        m_pressed = true;
-        update();
-    }
+    QKeyEvent space = asSpace(*event);
+    QAbstractButton::keyPressEvent(&space);
+    event->setAccepted(space.isAccepted());
 }
 
 void FullWidthButton::keyReleaseEvent(QKeyEvent *event)
 {
-    if (event->isAutoRepeat() || m_pressKey == 0 || event->key() != m_pressKey) {
-        QWidget::keyReleaseEvent(event);
+    if (!isReturnKey(*event)) {
+        QAbstractButton::keyReleaseEvent(event);
         return;
     }
-    m_pressKey = 0;
-    if (!isEnabled()) {
-        return;
-    }
-    m_pressed = false;
-    update();
-    emit clicked();
-}
-
-void FullWidthButton::focusInEvent(QFocusEvent *event)
-{
-    update();
-    QWidget::focusInEvent(event);
-}
-
-void FullWidthButton::focusOutEvent(QFocusEvent *event)
-{
-    // The key release will go elsewhere: a press held by the key ends without a click.
-    if (m_pressKey != 0) {
-        m_pressKey = 0;
-        m_pressed = false;
-    }
-    update();
-    QWidget::focusOutEvent(event);
+    QKeyEvent space = asSpace(*event);
+    QAbstractButton::keyReleaseEvent(&space);
+    event->setAccepted(space.isAccepted());
 }
 
 void FullWidthButton::changeEvent(QEvent *event)
 {
+    // On this change QAbstractButton does nothing but let go of a press when the button is
+    // disabled. This one keeps it: a press begun before the button was disabled ends only
+    // with a release on the enabled button.
     if (event->type() == QEvent::EnabledChange) {
-        update();
+        QWidget::changeEvent(event);
+        return;
     }
-    QWidget::changeEvent(event);
+    QAbstractButton::changeEvent(event);
 }

@@ -16,8 +16,6 @@ public:
     // the image has no area.
     static QRectF coverRect(const QSizeF &imageSize, const QRectF &bounds);
 
-    const QImage &image() const { return m_image; }
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -75,12 +75,12 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
                                 new FirmwareCell(this), Qt::white, this);
     m_firmwareTable->setObjectName(QStringLiteral("Firmware"));
 
-    m_split = new QSplitter(Qt::Horizontal, this);
-    m_split->setHandleWidth(1);
-    m_split->setChildrenCollapsible(false);
-    m_split->addWidget(m_productTable);
-    m_split->addWidget(m_firmwareTable);
-    m_split->setFixedHeight(splitHeight);
+    auto *split = new QSplitter(Qt::Horizontal, this);
+    split->setHandleWidth(1);
+    split->setChildrenCollapsible(false);
+    split->addWidget(m_productTable);
+    split->addWidget(m_firmwareTable);
+    split->setFixedHeight(splitHeight);
 
     m_infoText = new InfoPane(this);
     m_infoText->setFixedHeight(infoPaneHeight);
@@ -93,7 +93,7 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
     layout->setSpacing(0);
     layout->addWidget(m_banner);
     layout->addSpacing(1);
-    layout->addWidget(m_split);
+    layout->addWidget(split);
     layout->addWidget(m_infoText);
     layout->addWidget(m_updateButton);
 

@@ -8,7 +8,6 @@ class FullWidthButton;
 class HeaderView;
 class InfoPane;
 class QListView;
-class QSplitter;
 
 // The one window: banner, the model and firmware lists side by side, the information pane
 // and the update button, stacked in fixed bands on a 500 x 739 content area.
@@ -30,7 +29,6 @@ public:
     explicit MainWindow(AppDelegate &delegate, QWidget *parent = nullptr);
 
     HeaderView *banner() const { return m_banner; }
-    QSplitter *split() const { return m_split; }
     QListView *productTable() const { return m_productTable; }
     QListView *firmwareTable() const { return m_firmwareTable; }
     InfoPane *infoText() const { return m_infoText; }
@@ -54,7 +52,6 @@ private:
 
     AppDelegate &m_delegate;
     HeaderView *m_banner = nullptr;
-    QSplitter *m_split = nullptr;
     QListView *m_productTable = nullptr;
     QListView *m_firmwareTable = nullptr;
     InfoPane *m_infoText = nullptr;

@@ -5,6 +5,18 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QRectF>
+
+namespace {
+// The title's line within a cell of `cellRect`, centred vertically.
+QRectF titleRect(const QRectF &cellRect)
+{
+    const qreal lineHeight = QFontMetricsF(ProductCell::titleFont()).height();
+    return {cellRect.left() + ProductCell::horizontalInset,
+            cellRect.top() + (cellRect.height() - lineHeight) * 0.5,
+            cellRect.width() - 2 * ProductCell::horizontalInset, lineHeight};
+}
+} // namespace
 
 ProductCell::ProductCell(QObject *parent) : QStyledItemDelegate(parent)
 {
@@ -18,14 +30,6 @@ QFont ProductCell::titleFont()
 QColor ProductCell::titleColor()
 {
     return calibratedWhite(0.12);
-}
-
-QRectF ProductCell::titleRect(const QRectF &cellRect)
-{
-    const qreal lineHeight = QFontMetricsF(titleFont()).height();
-    return {cellRect.left() + horizontalInset,
-            cellRect.top() + (cellRect.height() - lineHeight) * 0.5,
-            cellRect.width() - 2 * horizontalInset, lineHeight};
 }
 
 QString ProductCell::elidedTitle(const QString &text, qreal cellWidth)

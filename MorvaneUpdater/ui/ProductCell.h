@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QFont>
-#include <QRectF>
 #include <QStyledItemDelegate>
 
 // Row of the model list: one bold title, 10 px in from both sides, vertically centred.
@@ -24,8 +23,6 @@ public:
 
     static QFont titleFont();
     static QColor titleColor();
-    // The title's line within a cell of `cellRect`, centred vertically.
-    static QRectF titleRect(const QRectF &cellRect);
     // `text` as drawn in a cell `cellWidth` wide: ending in an ellipsis when it does not fit.
     static QString elidedTitle(const QString &text, qreal cellWidth);
 };
