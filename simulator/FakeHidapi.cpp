@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <hidapi.h>
 #include <mutex>
 #include <thread>
@@ -20,7 +21,13 @@ namespace {
 struct State
 {
     std::mutex mutex;
-    std::vector<std::pair<std::string, std::shared_ptr<SimulatedBootloaderDevice>>> devices;
+    struct Attached
+    {
+        std::string path;
+        std::shared_ptr<SimulatedBootloaderDevice> device;
+        FakeHidapi::Strings strings;
+    };
+    std::vector<Attached> devices;
     FakeHidapi::Faults faults;
     std::vector<FakeHidapi::Call> calls;
     int openHandles = 0;
@@ -77,11 +84,12 @@ void reset()
     s.overlappingGlobalCalls = 0;
 }
 
-void attach(const std::string &path, std::shared_ptr<SimulatedBootloaderDevice> device)
+void attach(const std::string &path, std::shared_ptr<SimulatedBootloaderDevice> device,
+            Strings strings)
 {
     State &s = state();
     const std::lock_guard lock(s.mutex);
-    s.devices.emplace_back(path, std::move(device));
+    s.devices.push_back({path, std::move(device), std::move(strings)});
 }
 
 void setFaults(const Faults &faults)
@@ -150,7 +158,7 @@ hid_device_info *hid_enumerate(unsigned short vendor_id, unsigned short product_
     const std::lock_guard lock(s.mutex);
     hid_device_info *first = nullptr;
     hid_device_info **next = &first;
-    for (const auto &[path, device] : s.devices) {
+    for (const auto &[path, device, strings] : s.devices) {
         if (!device->isPresent() || (vendor_id != 0 && vendor_id != device->vendorID()) ||
             (product_id != 0 && product_id != device->productID())) {
             continue;
@@ -159,6 +167,13 @@ hid_device_info *hid_enumerate(unsigned short vendor_id, unsigned short product_
         info->path = strdup(path.c_str());
         info->vendor_id = device->vendorID();
         info->product_id = device->productID();
+        // hidapi leaves a string out (null) when the device has none.
+        const auto copy = [](const std::wstring &text) {
+            return text.empty() ? nullptr : wcsdup(text.c_str());
+        };
+        info->serial_number = copy(strings.serialNumber);
+        info->manufacturer_string = copy(strings.manufacturer);
+        info->product_string = copy(strings.product);
         *next = info;
         next = &info->next;
     }
@@ -172,6 +187,9 @@ void hid_free_enumeration(hid_device_info *devs)
     while (devs != nullptr) {
         hid_device_info *next = devs->next;
         std::free(devs->path);
+        std::free(devs->serial_number);
+        std::free(devs->manufacturer_string);
+        std::free(devs->product_string);
         std::free(devs);
         devs = next;
     }
@@ -188,9 +206,9 @@ hid_device *hid_open_path(const char *path)
     {
         State &s = state();
         const std::lock_guard lock(s.mutex);
-        for (const auto &[devicePath, candidate] : s.devices) {
-            if (devicePath == path && candidate->isPresent()) {
-                device = candidate;
+        for (const auto &attached : s.devices) {
+            if (attached.path == path && attached.device->isPresent()) {
+                device = attached.device;
             }
         }
     }

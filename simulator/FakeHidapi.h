@@ -37,9 +37,18 @@ struct Faults
     int readErrno = 0; // hid_read_timeout fails at once, errno set to this
 };
 
+// What hid_enumerate tells of a device besides its path and ids.
+struct Strings
+{
+    std::wstring serialNumber = {};
+    std::wstring manufacturer = {};
+    std::wstring product = {};
+};
+
 // No devices, no calls, no faults.
 void reset();
-void attach(const std::string &path, std::shared_ptr<SimulatedBootloaderDevice> device);
+void attach(const std::string &path, std::shared_ptr<SimulatedBootloaderDevice> device,
+            Strings strings = {});
 void setFaults(const Faults &faults);
 
 std::vector<Call> calls();

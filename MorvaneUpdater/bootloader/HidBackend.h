@@ -11,6 +11,23 @@
 // The seam between the bootloader client and the platform's HID stack. hidapi stands
 // behind it in the program; the simulated bootloader device stands behind it in tests.
 
+// What the platform tells of an attached HID device without opening it.
+struct HidDeviceInfo
+{
+    std::string path = {};
+    uint16_t vendorID = 0;
+    uint16_t productID = 0;
+    // UTF-8; empty when the device has none.
+    std::string serialNumber = {};
+    std::string manufacturer = {};
+    std::string product = {};
+    // The physical USB port ("1-2.4" on Linux: the bus, then each hub port on the way);
+    // empty where the platform does not say.
+    std::string usbPort = {};
+
+    bool operator==(const HidDeviceInfo &) const = default;
+};
+
 struct HidInputReport
 {
     // Zero when the platform delivered the report cleanly; such reports are the only ones
@@ -47,4 +64,8 @@ public:
     // none of them opened. Identifiers that no USB device can carry match nothing.
     virtual std::vector<std::unique_ptr<HidDevice>> devices(int64_t vendorID,
                                                             int64_t productID) = 0;
+    // Every attached HID device, whatever its identifiers, none of them opened.
+    virtual std::vector<HidDeviceInfo> attachedDevices() = 0;
+    // An unopened connection to the device at `path`; opening it fails once it has gone.
+    virtual std::unique_ptr<HidDevice> deviceAt(const std::string &path) = 0;
 };

@@ -1,8 +1,11 @@
 #include "bootloader/HidapiBackend.h"
 
 #include "bootloader/UsbIdentifier.h"
+#include "bootloader/UsbPort.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <filesystem>
 #include <hidapi.h>
 #include <mutex>
 #include <string>
@@ -22,6 +25,55 @@ bool initialised = false;
 int32_t lastErrorCode()
 {
     return errno != 0 ? static_cast<int32_t>(errno) : -1;
+}
+
+// hidapi's strings are wide: UTF-32 on Linux and macOS.
+std::string toUtf8(const wchar_t *text)
+{
+    std::string utf8;
+    if (text == nullptr) {
+        return utf8;
+    }
+    for (; *text != L'\0'; ++text) {
+        auto code = static_cast<uint32_t>(*text);
+        if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+            code = 0xFFFD;
+        }
+        if (code < 0x80) {
+            utf8 += static_cast<char>(code);
+        } else if (code < 0x800) {
+            utf8 += static_cast<char>(0xC0 | (code >> 6));
+            utf8 += static_cast<char>(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            utf8 += static_cast<char>(0xE0 | (code >> 12));
+            utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            utf8 += static_cast<char>(0xF0 | (code >> 18));
+            utf8 += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+            utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+    return utf8;
+}
+
+// hidapi does not name the port; on Linux sysfs does, behind the hidraw node's name.
+std::string usbPortOf(const std::string &path)
+{
+#if defined(__linux__)
+    const std::filesystem::path node(path);
+    if (node.parent_path() != "/dev") {
+        return {};
+    }
+    std::error_code error;
+    const std::filesystem::path device = std::filesystem::canonical(
+        std::filesystem::path("/sys/class/hidraw") / node.filename() / "device", error);
+    return error ? std::string() : usbPortFromSysfsPath(device.string());
+#else
+    (void)path;
+    return {};
+#endif
 }
 
 class HidapiDevice final : public HidDevice
@@ -147,4 +199,41 @@ std::vector<std::unique_ptr<HidDevice>> HidapiBackend::devices(int64_t vendorID,
     }
     hid_free_enumeration(list);
     return found;
+}
+
+std::vector<HidDeviceInfo> HidapiBackend::attachedDevices()
+{
+    std::vector<HidDeviceInfo> found;
+    {
+        const std::lock_guard lock(hidapiMutex);
+        if (!initialised) {
+            return found;
+        }
+        hid_device_info *list = hid_enumerate(0, 0);
+        for (const hid_device_info *info = list; info != nullptr; info = info->next) {
+            // hidapi lists a device once per top-level usage, each time under its one path.
+            if (info->path != nullptr &&
+                std::none_of(found.begin(), found.end(), [&](const HidDeviceInfo &known) {
+                    return known.path == info->path;
+                })) {
+                found.push_back({.path = info->path,
+                                 .vendorID = info->vendor_id,
+                                 .productID = info->product_id,
+                                 .serialNumber = toUtf8(info->serial_number),
+                                 .manufacturer = toUtf8(info->manufacturer_string),
+                                 .product = toUtf8(info->product_string)});
+            }
+        }
+        hid_free_enumeration(list);
+    }
+    // Outside the lock: sysfs is no part of hidapi's state.
+    for (HidDeviceInfo &device : found) {
+        device.usbPort = usbPortOf(device.path);
+    }
+    return found;
+}
+
+std::unique_ptr<HidDevice> HidapiBackend::deviceAt(const std::string &path)
+{
+    return std::make_unique<HidapiDevice>(path);
 }

@@ -12,4 +12,6 @@ public:
     HidapiBackend &operator=(const HidapiBackend &) = delete;
 
     std::vector<std::unique_ptr<HidDevice>> devices(int64_t vendorID, int64_t productID) override;
+    std::vector<HidDeviceInfo> attachedDevices() override;
+    std::unique_ptr<HidDevice> deviceAt(const std::string &path) override;
 };
