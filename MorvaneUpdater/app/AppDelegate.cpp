@@ -1,6 +1,8 @@
 #include "app/AppDelegate.h"
 
 #include "app/InfoLog.h"
+#include "bootloader/HotplugMonitor.h"
+#include "bootloader/UsbIdentifier.h"
 #include "catalogue/ModelList.h"
 #include "catalogue/ServerTextDecoder.h"
 #include "catalogue/UnicodeText.h"
@@ -23,7 +25,7 @@ QString detailsHeader(const FirmwareItem &item)
 
 AppDelegate::AppDelegate(const QUrl &listURL, HidBackend &hid, const QString &firmwareFolder,
                          const QString &catalogueKey, QObject *parent)
-    : QObject(parent), m_listURL(listURL), m_trust(catalogueTrustFromKey(catalogueKey)),
+    : QObject(parent), m_hid(hid), m_listURL(listURL), m_trust(catalogueTrustFromKey(catalogueKey)),
       m_pipeline(hid, m_network, firmwareFolder, m_trust.keyBuiltIn),
       m_productModel(*this, Table::product), m_firmwareModel(*this, Table::firmware),
       m_productSelection(&m_productModel), m_firmwareSelection(&m_firmwareModel)
@@ -81,6 +83,46 @@ AppDelegate::CellContent AppDelegate::tableView(Table table, int row) const
     return {item.product + QStringLiteral("  ") + item.version, item.copyright};
 }
 
+void AppDelegate::watchDevices(std::unique_ptr<HotplugMonitor> monitor)
+{
+    m_attachedDevices = std::make_unique<AttachedDevices>(m_hid, std::move(monitor));
+    connect(m_attachedDevices.get(), &AttachedDevices::changed, &m_productModel,
+            &CatalogueListModel::reloadDeviceMarks);
+    watchCatalogueIds();
+}
+
+DeviceMark AppDelegate::deviceMark(int productRow) const
+{
+    if (!m_attachedDevices || productRow < 0 || std::size_t(productRow) >= m_productIds.size()) {
+        return {};
+    }
+    return deviceMarkOf(m_attachedDevices->devices(), m_productIds[std::size_t(productRow)]);
+}
+
+void AppDelegate::watchCatalogueIds()
+{
+    m_productIds.clear();
+    if (!m_attachedDevices) {
+        return;
+    }
+    std::vector<UsbIds> all;
+    for (const QString &product : std::as_const(m_products)) {
+        std::vector<UsbIds> &ids = m_productIds.emplace_back();
+        for (const qsizetype position : m_modelIndex.recordsOf(product)) {
+            const FirmwareItem &item = m_allItems.at(position);
+            const std::optional<int64_t> vendorID = parseUSBIdentifier(item.vid.toStdString());
+            const std::optional<int64_t> productID = parseUSBIdentifier(item.pid.toStdString());
+            const std::optional<UsbIds> watched =
+                vendorID && productID ? watchableIds(*vendorID, *productID) : std::nullopt;
+            if (watched && std::find(ids.begin(), ids.end(), *watched) == ids.end()) {
+                ids.push_back(*watched);
+                all.push_back(*watched);
+            }
+        }
+    }
+    m_attachedDevices->watch(std::move(all));
+}
+
 ModelRecords AppDelegate::firmwareForSelectedProduct() const
 {
     return {m_allItems, m_firmwareRecords};
@@ -92,6 +134,7 @@ void AppDelegate::setCatalogue(QList<FirmwareItem> items)
     m_modelIndex = ModelIndex(m_allItems);
     m_products = m_modelIndex.products();
     m_firmwareRecords = m_modelIndex.recordsOf(m_selectedProduct);
+    watchCatalogueIds();
 }
 
 void AppDelegate::setSelectedProduct(const QString &product)

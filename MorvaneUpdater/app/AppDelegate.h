@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/AttachedDevices.h"
 #include "app/CatalogueListModel.h"
+#include "app/DeviceMark.h"
 #include "catalogue/FirmwareItem.h"
 #include "catalogue/ModelIndex.h"
 #include "download/NetworkRequest.h"
@@ -15,9 +17,12 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <memory>
 #include <optional>
+#include <vector>
 
 class HidBackend;
+class HotplugMonitor;
 
 // The one controller: catalogue, selection, the information log and the update flow.
 // It owns the application state and the models the window shows; the window only mirrors
@@ -63,6 +68,14 @@ public:
     // The chosen model's versions, in catalogue order, as a view of the catalogue.
     ModelRecords firmwareForSelectedProduct() const;
 
+    // Marks the model rows whose ids attached devices carry, live, from now on: through
+    // `monitor` as devices come and go, or by enumerating once a second when it is null.
+    // The update flow does not look at the marks: its device check still decides.
+    void watchDevices(std::unique_ptr<HotplugMonitor> monitor);
+    // Null until devices are watched.
+    const AttachedDevices *attachedDevices() const { return m_attachedDevices.get(); }
+    DeviceMark deviceMark(int productRow) const;
+
     // Catalogue and selection.
     void fetchFirmwareList();
     void tableViewSelectionDidChange(Table table);
@@ -101,7 +114,10 @@ private:
     void setUpdateEnabled(bool enabled);
     void finishUpdate(const UpdateOutcome &outcome);
     void changeInfoText(const QString &text, bool appended);
+    // Each model's ids as the watcher takes them, row by row, and the watcher told of them.
+    void watchCatalogueIds();
 
+    HidBackend &m_hid;
     QUrl m_listURL;
     CatalogueTrust m_trust;
     QNetworkAccessManager m_network;
@@ -125,4 +141,8 @@ private:
 
     QString m_infoText;
     bool m_updateEnabled = false;
+
+    std::vector<std::vector<UsbIds>> m_productIds;
+    // Last: its watcher stops before anything it reports into goes.
+    std::unique_ptr<AttachedDevices> m_attachedDevices;
 };

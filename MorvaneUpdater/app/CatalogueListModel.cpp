@@ -2,6 +2,7 @@
 
 #include "app/AppDelegate.h"
 #include "app/CatalogueRoles.h"
+#include "app/DeviceMark.h"
 
 CatalogueListModel::CatalogueListModel(AppDelegate &delegate, Table table, QObject *parent)
     : QAbstractListModel(parent), m_delegate(delegate), m_table(table)
@@ -12,6 +13,15 @@ void CatalogueListModel::reloadData()
 {
     beginResetModel();
     endResetModel();
+}
+
+void CatalogueListModel::reloadDeviceMarks()
+{
+    if (rowCount() > 0) {
+        emit dataChanged(index(0), index(rowCount() - 1),
+                         {CatalogueRoles::AttachedCountRole, CatalogueRoles::UnopenableCountRole,
+                          Qt::ToolTipRole, Qt::AccessibleDescriptionRole});
+    }
 }
 
 int CatalogueListModel::rowCount(const QModelIndex &parent) const
@@ -25,6 +35,9 @@ QVariant CatalogueListModel::data(const QModelIndex &index, int role) const
         return {};
     }
     const AppDelegate::CellContent cell = m_delegate.tableView(m_table, index.row());
+    if (m_table == Table::product) {
+        return productData(cell.title, m_delegate.deviceMark(index.row()), role);
+    }
     switch (role) {
     case Qt::DisplayRole:
         return cell.title;
@@ -33,6 +46,31 @@ QVariant CatalogueListModel::data(const QModelIndex &index, int role) const
     case CatalogueRoles::DetailRole:
     case Qt::AccessibleDescriptionRole:
         return cell.detail;
+    default:
+        return {};
+    }
+}
+
+QVariant CatalogueListModel::productData(const QString &title, const DeviceMark &mark, int role)
+{
+    const QString description = deviceMarkDescription(mark);
+    const QString help = deviceMarkHelp(mark);
+    switch (role) {
+    case Qt::DisplayRole:
+        return title;
+    case Qt::ToolTipRole: {
+        QString tip = title;
+        for (const QString &line : {description, help}) {
+            tip += line.isEmpty() ? QString() : QLatin1Char('\n') + line;
+        }
+        return tip;
+    }
+    case Qt::AccessibleDescriptionRole:
+        return help.isEmpty() ? description : description + QStringLiteral(". ") + help;
+    case CatalogueRoles::AttachedCountRole:
+        return mark.attached;
+    case CatalogueRoles::UnopenableCountRole:
+        return mark.unopenable;
     default:
         return {};
     }

@@ -3,6 +3,7 @@
 #include <QAbstractListModel>
 
 class AppDelegate;
+struct DeviceMark;
 
 // One of the two lists as an item model. It holds nothing itself: every row count and
 // every cell text is asked of the controller, so the list always follows its state.
@@ -22,11 +23,15 @@ public:
 
     Table table() const { return m_table; }
     void reloadData();
+    // The attached devices changed: every row's device roles are asked again.
+    void reloadDeviceMarks();
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
 private:
+    static QVariant productData(const QString &title, const DeviceMark &mark, int role);
+
     AppDelegate &m_delegate;
     Table m_table;
 };
