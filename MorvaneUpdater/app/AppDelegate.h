@@ -3,7 +3,7 @@
 #include "app/CatalogueListModel.h"
 #include "catalogue/FirmwareItem.h"
 #include "catalogue/ModelIndex.h"
-#include "download/NetworkRequest.h"
+#include "download/DownloadResult.h"
 #include "trust/CatalogueTrust.h"
 #include "update/UpdatePipeline.h"
 
