@@ -22,7 +22,7 @@ LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
         console.printError(UpdateMessages::catalogueFetchFailed(trust.keyError));
         return {{}, exitIntegrity};
     }
-    const Downloader::Answer answer = downloader.get(listURL);
+    const Downloader::Answer answer = downloader.get(listURL, DownloadKind::list);
     if (answer.stopped) {
         return {{}, exitInterrupted};
     }
@@ -33,7 +33,7 @@ LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
     const QUrl signatureURL = catalogueSignatureURL(listURL);
     std::optional<Downloader::Answer> signature;
     if (trust.key) {
-        signature = downloader.get(signatureURL);
+        signature = downloader.get(signatureURL, DownloadKind::signature);
         if (signature->stopped) {
             return {{}, exitInterrupted};
         }
@@ -134,7 +134,7 @@ int runNotes(const Invocation &invocation, Environment &environment, Console &co
                                      .arg(version, versions.first().product));
         return exitUsage;
     }
-    const Downloader::Answer answer = downloader.get(item->notesURL);
+    const Downloader::Answer answer = downloader.get(item->notesURL, DownloadKind::notes);
     if (answer.stopped) {
         return exitInterrupted;
     }

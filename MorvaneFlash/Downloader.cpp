@@ -1,11 +1,10 @@
 #include "Downloader.h"
 
+#include "download/Download.h"
 #include "download/WebAddress.h"
 
 #include <QEventLoop>
-#include <QNetworkReply>
 #include <QTimer>
-#include <memory>
 
 namespace {
 constexpr int stopPollMs = 50;
@@ -16,30 +15,30 @@ Downloader::Downloader(std::stop_token stop, Console &console)
 {
 }
 
-Downloader::Answer Downloader::get(const QUrl &url)
+Downloader::Answer Downloader::get(const QUrl &url, DownloadKind kind)
 {
     if (const std::optional<QString> problem = webAddressProblem(url)) {
         Answer refused;
         refused.result.errorDescription = *problem;
         return refused;
     }
-    const std::unique_ptr<QNetworkReply> reply(m_network.get(makeDownloadRequest(url)));
+    Download download(m_network, url, downloadLimits(kind));
     QEventLoop loop;
-    QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&download, &Download::finished, &loop, &QEventLoop::quit);
     // A signal handler cannot touch Qt, so the stop request is looked at from here.
     QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [this, &reply] {
+    QObject::connect(&poll, &QTimer::timeout, &loop, [this, &download] {
         if (m_stop.stop_requested()) {
-            reply->abort();
+            download.abort(QStringLiteral("Stopped."));
         }
     });
     poll.start(stopPollMs);
-    if (!reply->isFinished()) {
+    if (!download.isFinished()) {
         loop.exec();
     }
     Answer answer;
-    answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    answer.result = takeDownloadResult(*reply);
+    answer.result = download.result();
+    answer.status = answer.result.httpStatus;
     answer.stopped = m_stop.stop_requested();
     if (answer.stopped) {
         m_console.printError(QStringLiteral("Stopped: the download of %1 was abandoned; nothing "

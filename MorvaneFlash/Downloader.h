@@ -1,13 +1,14 @@
 #pragma once
 
 #include "Console.h"
-#include "download/NetworkRequest.h"
+#include "download/DownloadLimits.h"
+#include "download/DownloadResult.h"
 
 #include <QNetworkAccessManager>
 #include <QUrl>
 #include <stop_token>
 
-// The window's downloads, waited for: the same request shape and the same rules for what
+// The window's downloads, waited for: the same request shape, limits and rules for what
 // counts as a failure, an address that is not a web address included (no request is made).
 // A stop request aborts the download under way and says so.
 class Downloader
@@ -25,7 +26,7 @@ public:
     Downloader(const Downloader &) = delete;
     Downloader &operator=(const Downloader &) = delete;
 
-    Answer get(const QUrl &url);
+    Answer get(const QUrl &url, DownloadKind kind);
     // The one network access of the command, for downloads that are not waited for here.
     QNetworkAccessManager &network() { return m_network; }
 

@@ -68,7 +68,7 @@ Source readSource(const QString &argument, Downloader &downloader, Console &cons
 {
     const QUrl url(argument, QUrl::StrictMode);
     if (isRemote(url)) {
-        const Downloader::Answer answer = downloader.get(url);
+        const Downloader::Answer answer = downloader.get(url, DownloadKind::list);
         if (answer.stopped) {
             return {{}, exitInterrupted};
         }
@@ -97,7 +97,7 @@ std::optional<QString> signatureProblem(const QString &argument, const QByteArra
     const QUrl url(argument, QUrl::StrictMode);
     if (isRemote(url)) {
         const QUrl signatureURL = catalogueSignatureURL(url);
-        const Downloader::Answer answer = downloader.get(signatureURL);
+        const Downloader::Answer answer = downloader.get(signatureURL, DownloadKind::signature);
         stopped = answer.stopped;
         if (!answer.result.succeeded()) {
             return UpdateMessages::signatureUnreadable(signatureURL,
@@ -210,7 +210,8 @@ int addFetchFindings(LintOutcome &outcome, Downloader &downloader)
                 continue;
             }
             fetched.insert(url.toString());
-            const Downloader::Answer answer = downloader.get(url);
+            const Downloader::Answer answer =
+                downloader.get(url, notes ? DownloadKind::notes : DownloadKind::image);
             if (answer.stopped) {
                 return exitInterrupted;
             }

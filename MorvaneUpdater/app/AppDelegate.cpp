@@ -6,12 +6,11 @@
 #include "catalogue/ModelList.h"
 #include "catalogue/ServerTextDecoder.h"
 #include "catalogue/UnicodeText.h"
+#include "download/Download.h"
 #include "download/WebAddress.h"
 #include "trust/CatalogueSignature.h"
 #include "update/CatalogueReading.h"
 #include "update/UpdateMessages.h"
-
-#include <QNetworkReply>
 
 namespace {
 
@@ -153,10 +152,10 @@ void AppDelegate::fetchFirmwareList()
         setInfoText(UpdateMessages::catalogueFetchFailed(*problem));
         return;
     }
-    QNetworkReply *reply = m_network.get(makeDownloadRequest(m_listURL));
-    connect(reply, &QNetworkReply::finished, this, [this, reply] {
-        reply->deleteLater();
-        const DownloadResult result = takeDownloadResult(*reply);
+    auto *download = new Download(m_network, m_listURL, downloadLimits(DownloadKind::list), this);
+    connect(download, &Download::finished, this, [this, download] {
+        download->deleteLater();
+        const DownloadResult &result = download->result();
         if (!result.succeeded()) {
             setInfoText(UpdateMessages::catalogueFetchFailed(result.errorDescription));
             return;
@@ -171,11 +170,11 @@ void AppDelegate::fetchFirmwareList()
 
 void AppDelegate::fetchCatalogueSignature(const QByteArray &list)
 {
-    QNetworkReply *reply = m_network.get(makeDownloadRequest(catalogueSignatureURL(m_listURL)));
-    connect(reply, &QNetworkReply::finished, this, [this, reply, list] {
-        reply->deleteLater();
-        const DownloadResult signature = takeDownloadResult(*reply);
-        acceptCatalogue(list, &signature);
+    auto *download = new Download(m_network, catalogueSignatureURL(m_listURL),
+                                  downloadLimits(DownloadKind::signature), this);
+    connect(download, &Download::finished, this, [this, download, list] {
+        download->deleteLater();
+        acceptCatalogue(list, &download->result());
     });
 }
 
@@ -237,14 +236,15 @@ void AppDelegate::showFirmwareInfo(const FirmwareItem &item)
     }
     setInfoText(header + QStringLiteral("\n\n") + UpdateMessages::notesLoading());
 
-    QNetworkReply *reply = m_network.get(makeDownloadRequest(item.notesURL));
-    connect(reply, &QNetworkReply::finished, this, [this, reply, item, header] {
-        reply->deleteLater();
+    auto *download =
+        new Download(m_network, item.notesURL, downloadLimits(DownloadKind::notes), this);
+    connect(download, &Download::finished, this, [this, download, item, header] {
+        download->deleteLater();
         // An answer for a choice that has changed since is dropped.
         if (!m_selectedFirmware || *m_selectedFirmware != item) {
             return;
         }
-        const DownloadResult result = takeDownloadResult(*reply);
+        const DownloadResult &result = download->result();
         QString message;
         if (!result.succeeded()) {
             message = UpdateMessages::notesFetchFailed(result.errorDescription);

@@ -5,7 +5,7 @@
 #include "app/DeviceMark.h"
 #include "catalogue/FirmwareItem.h"
 #include "catalogue/ModelIndex.h"
-#include "download/NetworkRequest.h"
+#include "download/DownloadResult.h"
 #include "trust/CatalogueTrust.h"
 #include "update/UpdatePipeline.h"
 

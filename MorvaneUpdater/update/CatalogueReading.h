@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/FirmwareItem.h"
-#include "download/NetworkRequest.h"
+#include "download/DownloadResult.h"
 #include "trust/CatalogueTrust.h"
 
 #include <QByteArray>

@@ -4,7 +4,7 @@
 #include "bootloader/OpenFailureHelp.h"
 #include "bootloader/TransferStopped.h"
 #include "bootloader/UsbIdentifier.h"
-#include "download/NetworkRequest.h"
+#include "download/Download.h"
 #include "download/WebAddress.h"
 #include "trust/CatalogueTrust.h"
 #include "update/FirmwareFileName.h"
@@ -15,7 +15,6 @@
 #include <QFileInfo>
 #include <QFuture>
 #include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QtConcurrent/QtConcurrentRun>
 #include <thread>
 
@@ -69,11 +68,7 @@ UpdatePipeline::~UpdatePipeline()
     // Whoever listened is going away too: nothing is reported from here on.
     blockSignals(true);
     m_stop.request_stop();
-    if (m_reply) {
-        m_reply->disconnect(this);
-        m_reply->abort();
-        m_reply->deleteLater();
-    }
+    delete m_download;
     m_pool.waitForDone();
 }
 
@@ -118,10 +113,8 @@ bool UpdatePipeline::start(const UpdateTarget &target, Reach reach)
 void UpdatePipeline::stop()
 {
     m_stop.request_stop();
-    if (m_reply) {
-        // Not from inside the caller's call: the abandoned download ends the update through
-        // the event loop, as every other end does.
-        QMetaObject::invokeMethod(m_reply.data(), &QNetworkReply::abort, Qt::QueuedConnection);
+    if (m_download) {
+        m_download->abort(UpdateMessages::updateStopped());
     }
 }
 
@@ -137,16 +130,14 @@ void UpdatePipeline::download()
         finish({Status::downloadFailed, UpdateMessages::downloadFailed(*problem)});
         return;
     }
-    QNetworkReply *reply = m_network.get(makeDownloadRequest(url));
-    m_reply = reply;
-    connect(reply, &QNetworkReply::finished, this, [this, reply] {
-        reply->deleteLater();
-        m_reply.clear();
+    m_download = new Download(m_network, url, downloadLimits(DownloadKind::image), this);
+    connect(m_download, &Download::finished, this, [this, download = m_download.data()] {
+        download->deleteLater();
         if (stopRequested()) {
             finish({Status::stopped, UpdateMessages::updateStopped()});
             return;
         }
-        const DownloadResult result = takeDownloadResult(*reply);
+        const DownloadResult &result = download->result();
         if (!result.succeeded()) {
             finish(
                 {Status::downloadFailed, UpdateMessages::downloadFailed(result.errorDescription)});

@@ -18,7 +18,7 @@
 class HidBackend;
 class HidDevice;
 class QNetworkAccessManager;
-class QNetworkReply;
+class Download;
 
 // The road of one update, the same for the window and the command line: the refusal, the
 // device check, downloading and keeping the image, and the transfer. Each step is reported
@@ -100,7 +100,7 @@ private:
     UpdateTarget m_target;
     Reach m_reach = Reach::firstDevice;
     std::stop_source m_stop;
-    QPointer<QNetworkReply> m_reply;
+    QPointer<Download> m_download;
     // Found by the device check when reaching every device; used by the transfer's thread
     // alone until the update finishes.
     std::vector<std::unique_ptr<HidDevice>> m_devices;

@@ -1,0 +1,176 @@
+#include "download/Download.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+
+namespace {
+
+QNetworkRequest downloadRequest(const QUrl &url)
+{
+    QNetworkRequest request(url);
+    // Our own stall timer and deadline end the download, with a reason that says so.
+    request.setTransferTimeout(0);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                         QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+    request.setRawHeader("Cache-Control", "no-cache");
+    request.setRawHeader("Pragma", "no-cache");
+    return request;
+}
+
+bool isSuccess(int status)
+{
+    return status >= 200 && status <= 299;
+}
+
+bool isRedirect(int status)
+{
+    return status >= 300 && status <= 399;
+}
+
+// A redirect answer is only ever seen here when it was not followed.
+QString refusedRedirect(const QNetworkReply &reply, const QUrl &target)
+{
+    const QString from = reply.url().scheme().toLower();
+    const QString to = target.scheme().toLower();
+    const QString reason = to == u"http" || to == u"https"
+                               ? QStringLiteral("an https address is never left for http")
+                               : QStringLiteral("only http and https are fetched");
+    return QStringLiteral("The server redirected from %1 to %2 (\u201C%3\u201D), which is "
+                          "refused: %4.")
+        .arg(from, to.isEmpty() ? QStringLiteral("a relative address") : to,
+             target.toDisplayString(), reason);
+}
+
+QString statusFailure(const QNetworkReply &reply, int status)
+{
+    const QString reason = reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
+    QString description = QStringLiteral("The server answered with HTTP status %1").arg(status);
+    if (!reason.isEmpty()) {
+        description += QStringLiteral(" (%1)").arg(reason);
+    }
+    return description + QLatin1Char('.');
+}
+
+} // namespace
+
+Download::Download(QNetworkAccessManager &network, const QUrl &url, DownloadLimits limits,
+                   QObject *parent)
+    : QObject(parent), m_limits(std::move(limits))
+{
+    m_reply = network.get(downloadRequest(url));
+    connect(m_reply, &QNetworkReply::metaDataChanged, this, &Download::checkAnswer);
+    connect(m_reply, &QNetworkReply::readyRead, this, &Download::takeArrivedBytes);
+    connect(m_reply, &QNetworkReply::finished, this, &Download::end);
+    connect(m_reply, &QNetworkReply::redirected, this, [this] { m_stall.start(); });
+
+    m_deadline.setSingleShot(true);
+    connect(&m_deadline, &QTimer::timeout, this, [this] {
+        fail(QStringLiteral("The download timed out: %1 did not arrive within %2.")
+                 .arg(m_limits.what, durationText(m_limits.deadline)));
+    });
+    m_deadline.start(m_limits.deadline);
+    m_stall.setSingleShot(true);
+    connect(&m_stall, &QTimer::timeout, this, [this] {
+        fail(QStringLiteral("The download timed out: nothing arrived for %1.")
+                 .arg(durationText(m_limits.stall)));
+    });
+    m_stall.start(m_limits.stall);
+}
+
+Download::~Download()
+{
+    if (m_reply) {
+        m_reply->disconnect(this);
+        m_reply->abort();
+        m_reply->deleteLater();
+    }
+}
+
+void Download::abort(const QString &reason)
+{
+    if (m_reply && !m_failure) {
+        m_failure = reason;
+        // Not from inside the caller's call: the end comes through the event loop.
+        QMetaObject::invokeMethod(m_reply.data(), &QNetworkReply::abort, Qt::QueuedConnection);
+    }
+}
+
+void Download::checkAnswer()
+{
+    const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (!status.isValid() || isRedirect(status.toInt())) {
+        return; // a followed redirect, or no HTTP answer yet
+    }
+    // An error page is never read: its status is the whole answer.
+    if (!isSuccess(status.toInt())) {
+        fail(statusFailure(*m_reply, status.toInt()));
+        return;
+    }
+    bool known = false;
+    const qint64 announced =
+        m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
+    if (known && announced > m_limits.maxBytes) {
+        fail(QStringLiteral("The server announced %1 for %2, more than its limit of %3.")
+                 .arg(byteSizeText(announced), m_limits.what, byteSizeText(m_limits.maxBytes)));
+    }
+}
+
+void Download::takeArrivedBytes()
+{
+    if (m_failure) {
+        return;
+    }
+    m_stall.start();
+    const qint64 available = m_reply->bytesAvailable();
+    if (m_body.size() + available > m_limits.maxBytes) {
+        fail(QStringLiteral("More than %1 arrived for %2, its limit.")
+                 .arg(byteSizeText(m_limits.maxBytes), m_limits.what));
+        return;
+    }
+    m_body += m_reply->read(available);
+}
+
+void Download::fail(const QString &reason)
+{
+    if (m_failure || !m_reply) {
+        return;
+    }
+    m_failure = reason;
+    m_reply->abort();
+}
+
+void Download::end()
+{
+    // Whatever is taken below, no second end comes from the reply.
+    disconnect(m_reply, &QNetworkReply::finished, this, &Download::end);
+    m_deadline.stop();
+    m_stall.stop();
+    DownloadResult result;
+    const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    result.httpStatus = status.toInt();
+    if (!m_failure) {
+        takeArrivedBytes();
+    }
+    if (m_failure) {
+        result.errorDescription = *m_failure;
+    } else if (status.isValid() && isRedirect(status.toInt())) {
+        const QUrl target = m_reply->url().resolved(
+            QUrl::fromEncoded(m_reply->rawHeader("Location"), QUrl::StrictMode));
+        result.errorDescription = refusedRedirect(*m_reply, target);
+    } else if (status.isValid() && !isSuccess(status.toInt())) {
+        result.errorDescription = statusFailure(*m_reply, status.toInt());
+    } else if (m_reply->error() != QNetworkReply::NoError) {
+        result.errorDescription = m_reply->errorString();
+    } else {
+        result.body = std::move(m_body);
+    }
+    m_body.clear();
+    m_result = std::move(result);
+    m_reply->disconnect(this);
+    m_reply->deleteLater();
+    emit finished();
+}

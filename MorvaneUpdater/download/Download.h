@@ -1,0 +1,55 @@
+#pragma once
+
+#include "download/DownloadLimits.h"
+#include "download/DownloadResult.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <QUrl>
+#include <optional>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+// One download as the updater makes every download: GET, no cache, "Cache-Control" then
+// "Pragma" set to "no-cache"; only 2xx answers deliver a body. It holds at most the limit of
+// its kind in memory, refusing a larger announced length before reading and stopping as
+// soon as more arrives, and ends at its deadline or when nothing arrives for the stall time.
+// Redirects are followed only where they stay on the web and never go from https to http.
+// The address must already be a web address (webAddressProblem).
+class Download final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Download)
+
+public:
+    Download(QNetworkAccessManager &network, const QUrl &url, DownloadLimits limits,
+             QObject *parent = nullptr);
+    ~Download() override;
+
+    // Abandons the download; it finishes (through the event loop) with `reason`.
+    void abort(const QString &reason);
+
+    bool isFinished() const { return m_result.has_value(); }
+    // Valid once finished.
+    const DownloadResult &result() const { return *m_result; }
+
+signals:
+    void finished();
+
+private:
+    void checkAnswer();
+    void takeArrivedBytes();
+    void fail(const QString &reason);
+    void end();
+
+    const DownloadLimits m_limits;
+    QPointer<QNetworkReply> m_reply;
+    QByteArray m_body;
+    std::optional<QString> m_failure;
+    std::optional<DownloadResult> m_result;
+    QTimer m_deadline;
+    QTimer m_stall;
+};

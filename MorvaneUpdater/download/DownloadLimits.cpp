@@ -1,0 +1,48 @@
+#include "download/DownloadLimits.h"
+
+DownloadLimits downloadLimits(DownloadKind kind)
+{
+    switch (kind) {
+    case DownloadKind::list:
+        return {maxListBytes, textDeadline, stallTimeout, QStringLiteral("the catalogue list")};
+    case DownloadKind::signature:
+        return {maxSignatureBytes, textDeadline, stallTimeout,
+                QStringLiteral("the catalogue signature")};
+    case DownloadKind::notes:
+        return {maxNotesBytes, textDeadline, stallTimeout, QStringLiteral("release notes")};
+    case DownloadKind::image:
+        break;
+    }
+    return {maxImageBytes, imageDeadline, stallTimeout, QStringLiteral("a firmware image")};
+}
+
+QString byteSizeText(qint64 bytes)
+{
+    const auto scaled = [bytes](qint64 unit, const char *name) {
+        const double value = double(bytes) / double(unit);
+        return QString::number(value, 'f', bytes % unit == 0 ? 0 : 1) + QLatin1Char(' ') +
+               QLatin1String(name);
+    };
+    if (bytes >= (qint64(1) << 30)) {
+        return scaled(qint64(1) << 30, "GiB");
+    }
+    if (bytes >= (qint64(1) << 20)) {
+        return scaled(qint64(1) << 20, "MiB");
+    }
+    if (bytes >= (qint64(1) << 10)) {
+        return scaled(qint64(1) << 10, "KiB");
+    }
+    return QStringLiteral("%1 bytes").arg(bytes);
+}
+
+QString durationText(std::chrono::milliseconds duration)
+{
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(duration).count();
+    if (seconds >= 120 && seconds % 60 == 0) {
+        return QStringLiteral("%1 minutes").arg(seconds / 60);
+    }
+    if (seconds >= 1) {
+        return QStringLiteral("%1 seconds").arg(seconds);
+    }
+    return QStringLiteral("%1 ms").arg(duration.count());
+}
