@@ -1,11 +1,14 @@
 #include "ui/ProductCell.h"
 
+#include "app/CatalogueRoles.h"
 #include "ui/Appearance.h"
 #include "ui/CellPainting.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPen>
 #include <QRectF>
+#include <algorithm>
 
 namespace {
 // The title's line within a cell of `cellRect`, centred vertically.
@@ -15,6 +18,11 @@ QRectF titleRect(const QRectF &cellRect)
     return {cellRect.left() + ProductCell::horizontalInset,
             cellRect.top() + (cellRect.height() - lineHeight) * 0.5,
             cellRect.width() - 2 * ProductCell::horizontalInset, lineHeight};
+}
+
+QFont markFont()
+{
+    return systemFont(10, true);
 }
 } // namespace
 
@@ -32,9 +40,45 @@ QColor ProductCell::titleColor()
     return calibratedWhite(0.12);
 }
 
-QString ProductCell::elidedTitle(const QString &text, qreal cellWidth)
+QColor ProductCell::attachedMarkColor()
 {
-    return elidedCellText(text, titleFont(), cellWidth, horizontalInset);
+    return QColor(46, 160, 67);
+}
+
+QColor ProductCell::unopenableMarkColor()
+{
+    return QColor(214, 128, 0);
+}
+
+QString ProductCell::elidedTitle(const QString &text, qreal cellWidth, qreal markWidth)
+{
+    const qreal giving = markWidth > 0 ? markWidth + markGap : 0;
+    return elidedCellText(text, titleFont(), cellWidth - giving, horizontalInset);
+}
+
+QString ProductCell::markText(int attached, int unopenable)
+{
+    if (attached <= 0) {
+        return {};
+    }
+    QString text = attached > 1 ? QString::number(attached) : QString();
+    return unopenable > 0 ? text + QLatin1Char('!') : text;
+}
+
+QRectF ProductCell::markRect(const QRectF &cellRect, int attached, int unopenable)
+{
+    if (attached <= 0) {
+        return {};
+    }
+    const QString text = markText(attached, unopenable);
+    // A lone dot is smaller than the pill, so that one device reads as a state, not a count.
+    const qreal height = text.isEmpty() ? markHeight - 4 : markHeight;
+    const qreal width =
+        text.isEmpty() ? height
+                       : std::max<qreal>(height, QFontMetricsF(markFont()).horizontalAdvance(text) +
+                                                     markHeight * 0.5);
+    return {cellRect.right() - horizontalInset - width,
+            cellRect.top() + (cellRect.height() - height) * 0.5, width, height};
 }
 
 void ProductCell::paint(QPainter *painter, const QStyleOptionViewItem &option,
@@ -46,11 +90,36 @@ void ProductCell::paint(QPainter *painter, const QStyleOptionViewItem &option,
     drawCellBackground(painter, opt);
 
     const QRectF cellRect(opt.rect);
+    const int attached = index.data(CatalogueRoles::AttachedCountRole).toInt();
+    const int unopenable = index.data(CatalogueRoles::UnopenableCountRole).toInt();
+    const QRectF mark = markRect(cellRect, attached, unopenable);
     painter->save();
     painter->setFont(titleFont());
     painter->setPen(titleColor());
-    painter->drawText(titleRect(cellRect), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                      elidedTitle(index.data(Qt::DisplayRole).toString(), cellRect.width()));
+    painter->drawText(
+        titleRect(cellRect), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+        elidedTitle(index.data(Qt::DisplayRole).toString(), cellRect.width(), mark.width()));
+    if (!mark.isEmpty()) {
+        painter->setRenderHint(QPainter::Antialiasing);
+        const qreal radius = mark.height() * 0.5;
+        const QString text = markText(attached, unopenable);
+        if (unopenable > 0) {
+            // A ring, not a fill: told apart by its shape as well as its colour.
+            const qreal pen = 1.5;
+            painter->setPen(QPen(unopenableMarkColor(), pen));
+            painter->setBrush(Qt::NoBrush);
+            painter->drawRoundedRect(mark.adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2),
+                                     radius - pen / 2, radius - pen / 2);
+            painter->setPen(unopenableMarkColor());
+        } else {
+            painter->setPen(Qt::NoPen);
+            painter->setBrush(attachedMarkColor());
+            painter->drawRoundedRect(mark, radius, radius);
+            painter->setPen(Qt::white);
+        }
+        painter->setFont(markFont());
+        painter->drawText(mark, Qt::AlignCenter | Qt::TextSingleLine, text);
+    }
     painter->restore();
 }
 

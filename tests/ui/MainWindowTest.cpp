@@ -1,10 +1,13 @@
 #include "ui/MainWindow.h"
 
 #include "AppFixture.h"
+#include "app/CatalogueRoles.h"
+#include "bootloader/OpenFailureHelp.h"
 #include "ui/ApplicationLaunch.h"
 #include "ui/FullWidthButton.h"
 #include "ui/HeaderView.h"
 #include "ui/InfoPane.h"
+#include "ui/ProductCell.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -13,6 +16,7 @@
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QTimer>
+#include <cerrno>
 
 // Release notes longer than the pane, ending in `last`.
 static std::string manyLines(const std::string &last)
@@ -136,4 +140,71 @@ TEST_F(MainWindowTest, KeyboardAloneChoosesAVersionAndUpdates)
     press(Qt::Key_Space);
     ASSERT_TRUE(waitForEnding("Update completed."));
     EXPECT_EQ(device->receivedImage().size(), 1024u);
+}
+
+TEST_F(MainWindowTest, AttachedDevicesMarkTheirModelRowWithoutMovingItsName)
+{
+    QListView &list = *m_window->productTable();
+    const qreal ratio = list.devicePixelRatioF();
+    const QRect row = list.visualRect(list.model()->index(0, 0));
+    const auto grab = [&] {
+        return list.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage unmarked = grab();
+    const auto marked = [&](int attached, int unopenable) {
+        const QModelIndex index = list.model()->index(0, 0);
+        return QTest::qWaitFor(
+            [&] {
+                return index.data(CatalogueRoles::AttachedCountRole).toInt() == attached &&
+                       index.data(CatalogueRoles::UnopenableCountRole).toInt() == unopenable;
+            },
+            20'000);
+    };
+    // Device pixels of the mark's rectangle near `colour`.
+    const auto pixelsNear = [&](const QImage &image, const QRectF &mark, const QColor &colour) {
+        int near = 0;
+        const QRect pixels = QRectF(mark.topLeft() * ratio, mark.size() * ratio).toRect();
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+            for (int x = pixels.left(); x <= pixels.right(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                near += std::abs(pixel.red() - colour.red()) +
+                                    std::abs(pixel.green() - colour.green()) +
+                                    std::abs(pixel.blue() - colour.blue()) <
+                                40
+                            ? 1
+                            : 0;
+            }
+        }
+        return near;
+    };
+    // Everything left of the mark, the name included, is as it was.
+    const auto nameUnmoved = [&](const QImage &image, const QRectF &mark) {
+        const QRect left(0, int(row.top() * ratio),
+                         int((mark.left() - ProductCell::markGap) * ratio),
+                         int(row.height() * ratio));
+        return image.copy(left) == unmarked.copy(left);
+    };
+
+    m_app->watchDevices(m_hid.hotplugMonitor());
+    attachDevice();
+    ASSERT_TRUE(marked(1, 0));
+    const QRectF dot = ProductCell::markRect(row, 1, 0);
+    EXPECT_TRUE(QRectF(row).adjusted(0, 0, -ProductCell::horizontalInset, 0).contains(dot));
+    const QImage one = grab();
+    EXPECT_GT(pixelsNear(one, dot, ProductCell::attachedMarkColor()), 0);
+    EXPECT_TRUE(nameUnmoved(one, dot));
+
+    attachDevice(behaviourWith(&SimulatedBootloaderDevice::Behaviour::openFailure,
+                               std::optional<int32_t>(EACCES)));
+    ASSERT_TRUE(marked(2, 1));
+    const QRectF ring = ProductCell::markRect(row, 2, 1);
+    const QImage blocked = grab();
+    EXPECT_GT(pixelsNear(blocked, ring, ProductCell::unopenableMarkColor()), 0);
+    EXPECT_EQ(pixelsNear(blocked, ring, ProductCell::attachedMarkColor()), 0);
+    EXPECT_TRUE(nameUnmoved(blocked, ring));
+    QAccessibleInterface *cell = QAccessible::queryAccessibleInterface(&list)->child(0);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->text(QAccessible::Description),
+              "2 devices attached, 1 of them this user may not open. " +
+                  QString::fromStdString(*openPermissionHelp(EACCES)));
 }
