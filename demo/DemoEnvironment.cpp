@@ -76,24 +76,32 @@ QString demoCatalogueKey()
     return QString::fromLatin1(readResource(demoKeyRoot + QStringLiteral(".pub")));
 }
 
-void attachDemoDevices(SimulatedHidBackend &hid)
+std::vector<DemoDevice> attachDemoDevices(SimulatedHidBackend &hid)
 {
-    const QString devices =
+    const QString lines =
         QString::fromUtf8(readResource(catalogueRoot + QStringLiteral("/devices.txt")));
-    for (const QString &line : devices.split(QLatin1Char('\n'))) {
+    std::vector<DemoDevice> devices;
+    for (const QString &line : lines.split(QLatin1Char('\n'))) {
         const QString entry = line.trimmed();
         if (entry.isEmpty() || entry.startsWith(QLatin1Char('#'))) {
             continue;
         }
-        const QStringList ids = entry.split(QLatin1Char(';'));
+        const QStringList fields = entry.split(QLatin1Char(';'));
         bool vendorOk = false;
         bool productOk = false;
-        const uint vendorID = ids.value(0).toUInt(&vendorOk, 16);
-        const uint productID = ids.value(1).toUInt(&productOk, 16);
-        if (ids.size() != 2 || !vendorOk || !productOk || vendorID > 0xFFFF || productID > 0xFFFF) {
+        const uint vendorID = fields.value(0).toUInt(&vendorOk, 16);
+        const uint productID = fields.value(1).toUInt(&productOk, 16);
+        const bool unplugged = fields.value(3) == QStringLiteral("unplugged");
+        if (fields.size() < 3 || fields.size() > 4 || (fields.size() == 4 && !unplugged) ||
+            !vendorOk || !productOk || vendorID > 0xFFFF || productID > 0xFFFF) {
             throw std::runtime_error("demo devices.txt: bad line: " + entry.toStdString());
         }
-        hid.attach(
-            std::make_shared<SimulatedBootloaderDevice>(uint16_t(vendorID), uint16_t(productID)));
+        auto device =
+            std::make_shared<SimulatedBootloaderDevice>(uint16_t(vendorID), uint16_t(productID));
+        if (!unplugged) {
+            hid.attach(device);
+        }
+        devices.push_back({fields.at(2), std::move(device)});
     }
+    return devices;
 }

@@ -2,9 +2,12 @@
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
 #include <optional>
+#include <vector>
 
 class CatalogueServer;
+class SimulatedBootloaderDevice;
 class SimulatedHidBackend;
 
 // Publishes the sample catalogue (list file, its signature, release notes, firmware images)
@@ -19,5 +22,12 @@ void publishDemoCatalogue(CatalogueServer &server,
 // the demo program trusts it; a production build never does.
 QString demoCatalogueKey();
 
-// Plugs in a simulated bootloader device for each id pair the sample lists.
-void attachDemoDevices(SimulatedHidBackend &hid);
+struct DemoDevice
+{
+    QString name;
+    std::shared_ptr<SimulatedBootloaderDevice> device;
+};
+
+// Makes a simulated bootloader device for each line of the sample's devices.txt and plugs
+// in all but those marked "unplugged" (the D1 Dongle).
+std::vector<DemoDevice> attachDemoDevices(SimulatedHidBackend &hid);

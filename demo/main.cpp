@@ -1,5 +1,6 @@
 #include "CatalogueServer.h"
 #include "DemoEnvironment.h"
+#include "DeviceControlWindow.h"
 #include "MeasuredRun.h"
 #include "SimulatedHidBackend.h"
 #include "app/AppDelegate.h"
@@ -10,6 +11,7 @@
 #include <QUrl>
 #include <cstdio>
 #include <exception>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -34,11 +36,12 @@ int main(int argc, char *argv[])
 
     CatalogueServer server;
     SimulatedHidBackend hid;
+    std::vector<DemoDevice> devices;
     try {
         publishDemoCatalogue(
             server, measured ? std::optional<QByteArray>(QByteArray(measuredImageSize, '\x5A'))
                              : std::nullopt);
-        attachDemoDevices(hid);
+        devices = attachDemoDevices(hid);
     } catch (const std::exception &error) {
         std::fprintf(stderr, "morvane-updater-demo: %s\n", error.what());
         return 1;
@@ -48,9 +51,18 @@ int main(int argc, char *argv[])
     // The demo trusts its own demo-only key; the production program takes its key from the
     // build configuration and never this one.
     AppDelegate delegate(listURL, hid, defaultFirmwareFolder(), demoCatalogueKey());
+    // The simulator tells of its plugs at once, as udev does of real devices.
+    delegate.watchDevices(hid.hotplugMonitor());
     if (measured) {
         startMeasuredRun(delegate);
     }
     const auto window = applicationDidFinishLaunching(app, delegate);
+    // Not in a measured run: its figures stay comparable with the updater's own.
+    std::unique_ptr<DeviceControlWindow> controls;
+    if (!measured) {
+        controls = std::make_unique<DeviceControlWindow>(hid, devices);
+        controls->move(window->frameGeometry().topRight() + QPoint(16, 0));
+        controls->show();
+    }
     return QApplication::exec();
 }

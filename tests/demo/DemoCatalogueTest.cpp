@@ -12,7 +12,7 @@ using DemoCatalogue = AppFixture;
 TEST_F(DemoCatalogue, EveryVersionHasNotesAnImageAndAllButOneModelADevice)
 {
     publishDemoCatalogue(m_server);
-    attachDemoDevices(m_hid);
+    const std::vector<DemoDevice> devices = attachDemoDevices(m_hid);
     m_catalogueKey = demoCatalogueKey();
     AppDelegate &app = makeApp(QUrl(QString::fromStdString(url(listPath))));
     app.fetchFirmwareList();
@@ -38,4 +38,16 @@ TEST_F(DemoCatalogue, EveryVersionHasNotesAnImageAndAllButOneModelADevice)
             EXPECT_FALSE(app.infoText().contains(QStringLiteral("没有读取到固件说明")));
         }
     }
+
+    // The demo's device window has a switch for every model, under the name the list shows;
+    // the D1 Dongle's plugs it in.
+    QStringList names;
+    QStringList shown;
+    for (const DemoDevice &device : devices) {
+        names.append(device.name);
+        shown.append(app.tableView(AppDelegate::Table::product, int(shown.size())).title);
+    }
+    EXPECT_EQ(names, shown);
+    m_hid.attach(devices.back().device);
+    EXPECT_EQ(m_hid.devices(0x1209, 0x0004).size(), 1u);
 }

@@ -1,0 +1,39 @@
+#include "DeviceControlWindow.h"
+
+#include "SimulatedHidBackend.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+DeviceControlWindow::DeviceControlWindow(SimulatedHidBackend &hid,
+                                         const std::vector<DemoDevice> &devices, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(QStringLiteral("Demo devices"));
+    // Closing the updater's window still ends the demo.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    auto *layout = new QVBoxLayout(this);
+    auto *intro = new QLabel(QStringLiteral("Simulated devices (demo only).\nTick to plug one in, "
+                                            "untick to unplug it."),
+                             this);
+    layout->addWidget(intro);
+    for (const DemoDevice &demo : devices) {
+        const auto &device = demo.device;
+        auto *plugged =
+            new QCheckBox(demo.name + QStringLiteral("  (%1:%2)")
+                                          .arg(device->vendorID(), 4, 16, QLatin1Char('0'))
+                                          .arg(device->productID(), 4, 16, QLatin1Char('0')),
+                          this);
+        plugged->setChecked(hid.isAttached(device));
+        connect(plugged, &QCheckBox::toggled, this, [&hid, device](bool on) {
+            if (on) {
+                hid.attach(device);
+            } else {
+                hid.detach(device);
+            }
+        });
+        layout->addWidget(plugged);
+    }
+    layout->addStretch();
+}
