@@ -53,20 +53,21 @@ QVariant CatalogueListModel::data(const QModelIndex &index, int role) const
 
 QVariant CatalogueListModel::productData(const QString &title, const DeviceMark &mark, int role)
 {
-    const QString description = deviceMarkDescription(mark);
-    const QString help = deviceMarkHelp(mark);
     switch (role) {
     case Qt::DisplayRole:
         return title;
     case Qt::ToolTipRole: {
         QString tip = title;
-        for (const QString &line : {description, help}) {
+        for (const QString &line : {deviceMarkDescription(mark), deviceMarkHelp(mark)}) {
             tip += line.isEmpty() ? QString() : QLatin1Char('\n') + line;
         }
         return tip;
     }
-    case Qt::AccessibleDescriptionRole:
+    case Qt::AccessibleDescriptionRole: {
+        const QString help = deviceMarkHelp(mark);
+        const QString description = deviceMarkDescription(mark);
         return help.isEmpty() ? description : description + QStringLiteral(". ") + help;
+    }
     case CatalogueRoles::AttachedCountRole:
         return mark.attached;
     case CatalogueRoles::UnopenableCountRole:
