@@ -137,14 +137,15 @@ TEST(DeviceWatcherTest, ArrivalsAndDeparturesOfTheWatchedIds)
         };
         watcher.watch({{0x1A2B, 0x3C4D}, {0x1A2B, 0x3C4D}});
 
-        // hidapi lists a device with two top-level usages twice under one path.
+        // hidapi lists a device with two top-level usages twice under one path. (Node numbers
+        // no real device has here, so that sysfs gives no port.)
         const auto first =
-            attach("/dev/hidraw0", 0x1A2B, 0x3C4D, {L"SN-Ä1", L"Morvane 设备", L"Pad \U0001F600"});
-        FakeHidapi::attach("/dev/hidraw0", first);
-        plugged("/dev/hidraw0");
-        ASSERT_EQ(changes.next(1), std::vector<std::string>{"+/dev/hidraw0"});
+            attach("/dev/hidraw90", 0x1A2B, 0x3C4D, {L"SN-Ä1", L"Morvane 设备", L"Pad \U0001F600"});
+        FakeHidapi::attach("/dev/hidraw90", first);
+        plugged("/dev/hidraw90");
+        ASSERT_EQ(changes.next(1), std::vector<std::string>{"+/dev/hidraw90"});
         const AttachedDevice seen = changes.waitFor(1).back().device;
-        EXPECT_EQ(seen.info, (HidDeviceInfo{.path = "/dev/hidraw0",
+        EXPECT_EQ(seen.info, (HidDeviceInfo{.path = "/dev/hidraw90",
                                             .vendorID = 0x1A2B,
                                             .productID = 0x3C4D,
                                             .serialNumber = "SN-\xC3\x84"
@@ -154,30 +155,30 @@ TEST(DeviceWatcherTest, ArrivalsAndDeparturesOfTheWatchedIds)
         EXPECT_TRUE(seen.mayOpen());
 
         // Another model's device and a second one of this model: only the second arrives.
-        attach("/dev/hidraw1", 0x1A2B, 0x0001);
-        plugged("/dev/hidraw1");
-        attach("/dev/hidraw2", 0x1A2B, 0x3C4D);
-        plugged("/dev/hidraw2");
-        EXPECT_EQ(changes.next(1), std::vector<std::string>{"+/dev/hidraw2"});
+        attach("/dev/hidraw91", 0x1A2B, 0x0001);
+        plugged("/dev/hidraw91");
+        attach("/dev/hidraw92", 0x1A2B, 0x3C4D);
+        plugged("/dev/hidraw92");
+        EXPECT_EQ(changes.next(1), std::vector<std::string>{"+/dev/hidraw92"});
 
         first->unplug();
-        unplugged("/dev/hidraw0");
-        EXPECT_EQ(changes.next(1), std::vector<std::string>{"-/dev/hidraw0"});
+        unplugged("/dev/hidraw90");
+        EXPECT_EQ(changes.next(1), std::vector<std::string>{"-/dev/hidraw90"});
         first->plugIn();
-        plugged("/dev/hidraw0");
-        EXPECT_EQ(changes.next(1), std::vector<std::string>{"+/dev/hidraw0"});
+        plugged("/dev/hidraw90");
+        EXPECT_EQ(changes.next(1), std::vector<std::string>{"+/dev/hidraw90"});
         ASSERT_EQ(changes.size(), 4u);
         std::vector<std::string> attached;
         for (const AttachedDevice &device : watcher.attached()) {
             attached.push_back(device.info.path);
         }
-        EXPECT_EQ(attached, (std::vector<std::string>{"/dev/hidraw2", "/dev/hidraw0"}));
+        EXPECT_EQ(attached, (std::vector<std::string>{"/dev/hidraw92", "/dev/hidraw90"}));
 
         // Watching other ids: the devices of the old ones depart, those of the new arrive.
         watcher.watch({{0x1A2B, 0x0001}});
         const std::vector<std::string> swapped = changes.next(3);
         EXPECT_EQ(swapped,
-                  (std::vector<std::string>{"-/dev/hidraw2", "-/dev/hidraw0", "+/dev/hidraw1"}));
+                  (std::vector<std::string>{"-/dev/hidraw92", "-/dev/hidraw90", "+/dev/hidraw91"}));
         // Every probe closed what it opened.
         EXPECT_EQ(FakeHidapi::openHandles(), 0);
         EXPECT_EQ(FakeHidapi::liveEnumerations(), 0);
@@ -190,7 +191,7 @@ TEST(DeviceWatcherTest, ADeviceThisUserMayNotOpenArrivesWithItsCode)
     FakeHidapi::reset();
     FakeUdev::reset();
     FakeHidapi::setFaults({.openErrno = EACCES});
-    attach("/dev/hidraw4", 0x1209, 0x0004);
+    attach("/dev/hidraw94", 0x1209, 0x0004);
     HidapiBackend hid;
     Changes changes;
     DeviceWatcher watcher(hid, openUdevMonitor(), changes.listener());
@@ -244,10 +245,10 @@ TEST(DeviceWatcherTest, AnEventForADeviceAlreadyGoneChangesNothing)
     {
         DeviceWatcher watcher(hid, openUdevMonitor(), changes.listener());
         watcher.watch({{0x1A2B, 0x3C4D}});
-        const auto device = attach("/dev/hidraw5", 0x1A2B, 0x3C4D);
+        const auto device = attach("/dev/hidraw95", 0x1A2B, 0x3C4D);
         device->unplug();
-        FakeUdev::announce("add", "/dev/hidraw5");
-        FakeUdev::announce("remove", "/dev/hidraw6");
+        FakeUdev::announce("add", "/dev/hidraw95");
+        FakeUdev::announce("remove", "/dev/hidraw96");
         ASSERT_TRUE(waitUntil([] { return FakeUdev::count("udev_device_unref") == 2; }));
         // Asking again makes one more look, after the one that followed the events.
         const std::size_t passes = watcher.passes();
