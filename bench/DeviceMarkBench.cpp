@@ -89,10 +89,14 @@ struct WatchingWindow
         const QDeadlineTimer deadline(milliseconds);
         QTimer wake;
         wake.setSingleShot(true);
-        wake.start(milliseconds);
+        wake.setTimerType(Qt::PreciseTimer);
         while (!done()) {
             if (deadline.hasExpired()) {
                 return false;
+            }
+            // A timer may fire a little before the deadline; the next wait needs one again.
+            if (!wake.isActive()) {
+                wake.start(int(std::max<qint64>(1, deadline.remainingTime())));
             }
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         }
