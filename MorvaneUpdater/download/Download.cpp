@@ -32,9 +32,9 @@ bool isRedirect(int status)
 }
 
 // A redirect answer is only ever seen here when it was not followed.
-QString refusedRedirect(const QNetworkReply &reply, const QUrl &target)
+QString refusedRedirect(const QUrl &source, const QUrl &target)
 {
-    const QString from = reply.url().scheme().toLower();
+    const QString from = source.scheme().toLower();
     const QString to = target.scheme().toLower();
     const QString reason = to == u"http" || to == u"https"
                                ? QStringLiteral("an https address is never left for http")
@@ -61,11 +61,15 @@ Download::Download(QNetworkAccessManager &network, const QUrl &url, DownloadLimi
                    QObject *parent)
     : QObject(parent), m_limits(std::move(limits))
 {
+    m_lastAddress = url;
     m_reply = network.get(downloadRequest(url));
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &Download::checkAnswer);
     connect(m_reply, &QNetworkReply::readyRead, this, &Download::takeArrivedBytes);
     connect(m_reply, &QNetworkReply::finished, this, &Download::end);
-    connect(m_reply, &QNetworkReply::redirected, this, [this] { m_stall.start(); });
+    connect(m_reply, &QNetworkReply::redirected, this, [this](const QUrl &target) {
+        m_lastAddress = target;
+        m_stall.start();
+    });
 
     m_deadline.setSingleShot(true);
     connect(&m_deadline, &QTimer::timeout, this, [this] {
@@ -158,9 +162,9 @@ void Download::end()
     if (m_failure) {
         result.errorDescription = *m_failure;
     } else if (status.isValid() && isRedirect(status.toInt())) {
-        const QUrl target = m_reply->url().resolved(
+        const QUrl target = m_lastAddress.resolved(
             QUrl::fromEncoded(m_reply->rawHeader("Location"), QUrl::StrictMode));
-        result.errorDescription = refusedRedirect(*m_reply, target);
+        result.errorDescription = refusedRedirect(m_lastAddress, target);
     } else if (status.isValid() && !isSuccess(status.toInt())) {
         result.errorDescription = statusFailure(*m_reply, status.toInt());
     } else if (m_reply->error() != QNetworkReply::NoError) {

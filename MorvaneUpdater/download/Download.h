@@ -46,6 +46,8 @@ private:
     void end();
 
     const DownloadLimits m_limits;
+    // The address the answer came from: the request's, or the last redirect followed.
+    QUrl m_lastAddress;
     QPointer<QNetworkReply> m_reply;
     QByteArray m_body;
     std::optional<QString> m_failure;
