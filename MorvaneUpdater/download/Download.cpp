@@ -6,6 +6,9 @@
 
 namespace {
 
+// What the reply may hold before it stops reading from the connection until we take it.
+constexpr qint64 readBufferBytes = 256 << 10;
+
 QNetworkRequest downloadRequest(const QUrl &url)
 {
     QNetworkRequest request(url);
@@ -63,6 +66,7 @@ Download::Download(QNetworkAccessManager &network, const QUrl &url, DownloadLimi
 {
     m_lastAddress = url;
     m_reply = network.get(downloadRequest(url));
+    m_reply->setReadBufferSize(readBufferBytes);
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &Download::checkAnswer);
     connect(m_reply, &QNetworkReply::readyRead, this, &Download::takeArrivedBytes);
     connect(m_reply, &QNetworkReply::finished, this, &Download::end);
@@ -96,11 +100,7 @@ Download::~Download()
 
 void Download::abort(const QString &reason)
 {
-    if (m_reply && !m_failure) {
-        m_failure = reason;
-        // Not from inside the caller's call: the end comes through the event loop.
-        QMetaObject::invokeMethod(m_reply.data(), &QNetworkReply::abort, Qt::QueuedConnection);
-    }
+    fail(reason);
 }
 
 void Download::checkAnswer()
@@ -144,7 +144,9 @@ void Download::fail(const QString &reason)
         return;
     }
     m_failure = reason;
-    m_reply->abort();
+    // Not from inside the reply's own signals, which Qt does not expect; nothing more is taken
+    // meanwhile, and the reply's own buffer is bounded.
+    QMetaObject::invokeMethod(m_reply.data(), &QNetworkReply::abort, Qt::QueuedConnection);
 }
 
 void Download::end()

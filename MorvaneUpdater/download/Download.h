@@ -29,7 +29,7 @@ public:
              QObject *parent = nullptr);
     ~Download() override;
 
-    // Abandons the download; it finishes (through the event loop) with `reason`.
+    // Abandons the download; it finishes, through the event loop, with `reason`.
     void abort(const QString &reason);
 
     bool isFinished() const { return m_result.has_value(); }
