@@ -5,8 +5,10 @@
 #include "update/UpdateMessages.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <filesystem>
 
 QString defaultFirmwareFolder()
 {
@@ -26,6 +28,20 @@ SavedFirmware saveFirmwareImage(const QString &folder, const QString &fileName,
                                .arg(QDir::toNativeSeparators(folder))};
     }
     const QString path = dir.filePath(fileName);
+    // The image replaces whatever stands at its name and is never written through a link
+    // (QSaveFile would follow one to its target) or into anything but a regular file.
+    std::error_code error;
+    const std::filesystem::file_status status =
+        std::filesystem::symlink_status(QFile::encodeName(path).toStdString(), error);
+    if (std::filesystem::is_directory(status)) {
+        return {QString(),
+                QStringLiteral("%1 is a folder, not a file.").arg(QDir::toNativeSeparators(path))};
+    }
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
+        !QFile::remove(path)) {
+        return {QString(), QStringLiteral("Unable to replace %1, which is not a regular file.")
+                               .arg(QDir::toNativeSeparators(path))};
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return {QString(), file.errorString()};
