@@ -15,9 +15,9 @@
 #include <QJsonObject>
 
 LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
-                              const QString &catalogueKey, Console &console)
+                              const Environment &environment, Console &console)
 {
-    const CatalogueTrust trust = catalogueTrustFromKey(catalogueKey);
+    const CatalogueTrust trust = catalogueTrustFromKey(environment.catalogueKey);
     if (trust.keyBuiltIn && !trust.key) {
         console.printError(UpdateMessages::catalogueFetchFailed(trust.keyError));
         return {{}, exitIntegrity};
@@ -39,7 +39,8 @@ LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
         }
     }
     CatalogueReading reading = readCatalogue(*answer.result.body, trust, signatureURL,
-                                             signature ? &signature->result : nullptr);
+                                             signature ? &signature->result : nullptr,
+                                             AcceptedTimestamps(environment.firmwareFolder));
     if (!reading.items) {
         console.printError(reading.failureLine);
         return {{}, reading.refusedByTrust ? exitIntegrity : exitCatalogue};
@@ -75,7 +76,7 @@ int runList(const Invocation &invocation, Environment &environment, Console &con
 {
     Downloader downloader(environment.stop, console);
     const LoadedCatalogue catalogue =
-        loadCatalogue(downloader, invocation.listURL, environment.catalogueKey, console);
+        loadCatalogue(downloader, invocation.listURL, environment, console);
     if (catalogue.status != exitSuccess) {
         return catalogue.status;
     }
@@ -119,7 +120,7 @@ int runNotes(const Invocation &invocation, Environment &environment, Console &co
     const QString &version = invocation.arguments.at(1);
     Downloader downloader(environment.stop, console);
     const LoadedCatalogue catalogue =
-        loadCatalogue(downloader, invocation.listURL, environment.catalogueKey, console);
+        loadCatalogue(downloader, invocation.listURL, environment, console);
     if (catalogue.status != exitSuccess) {
         return catalogue.status;
     }

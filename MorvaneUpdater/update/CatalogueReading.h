@@ -3,6 +3,7 @@
 #include "catalogue/FirmwareItem.h"
 #include "download/DownloadResult.h"
 #include "trust/CatalogueTrust.h"
+#include "update/AcceptedTimestamps.h"
 
 #include <QByteArray>
 #include <QList>
@@ -20,7 +21,9 @@ struct CatalogueReading
 };
 
 // Checks the list against its signature when `trust` holds a key (`signature` is what came
-// from `signatureURL`, null when nothing could be asked for), then decodes and parses it.
-// The window and the command line take a catalogue only through this.
+// from `signatureURL`, null when nothing could be asked for), and the signature's dates
+// against `timestamps`; then decodes and parses it, and keeps its signing time as the newest
+// accepted. The window and the command line take a catalogue only through this.
 CatalogueReading readCatalogue(const QByteArray &list, const CatalogueTrust &trust,
-                               const QUrl &signatureURL, const DownloadResult *signature);
+                               const QUrl &signatureURL, const DownloadResult *signature,
+                               const AcceptedTimestamps &timestamps);

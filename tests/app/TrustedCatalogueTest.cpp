@@ -3,6 +3,7 @@
 #include "MinisignTool.h"
 #include "trust/ImageDigest.h"
 
+#include <QDateTime>
 #include <QSslCertificate>
 #include <QSslConfiguration>
 
@@ -67,6 +68,50 @@ TEST_F(TrustedCatalogue, WithAKeyOnlyTheListItsHolderSignedIsShown)
     m_catalogueKey = "RWQ-not-a-key";
     makeApp(QUrl(QString::fromStdString(url(listPath)))).fetchFirmwareList();
     EXPECT_TRUE(m_app->infoText().startsWith(listFailure + "The built-in catalogue key"));
+}
+
+// A validly signed list is still refused when it is older than one already taken (a
+// rollback), has no timestamp, or has expired; the newest time taken is kept in the data
+// folder, and a record there that cannot be read means trust on first use again.
+TEST_F(TrustedCatalogue, AnOlderOrExpiredListIsRefusedThoughValidlySigned)
+{
+    m_catalogueKey = m_publisher.publicKeyLine();
+    const std::string list = line("MORVANE X1", "V1", "V1");
+    const QString taken = QStringLiteral("读取固件列表成功");
+    const qint64 future = QDateTime::currentSecsSinceEpoch() + 86'400;
+    const struct
+    {
+        QString comment;
+        QString outcome;
+        QByteArray record = {}; // written over the kept time first, when given
+    } cases[] = {
+        {"timestamp:2000000000\tfile:list", taken},
+        {"timestamp:1000000000\tfile:list",
+         listFailure + "The catalogue was signed 2001-09-09 01:46:40 UTC, before the list "
+                       "already accepted (signed 2033-05-18 03:33:20 UTC); an older list is "
+                       "refused."},
+        {"timestamp:2000000000 file:list", taken},
+        {"file:list", listFailure + "The catalogue signature carries no timestamp"},
+        {"timestamp:2000000000\texpires:1000000000", listFailure + "The catalogue expired "},
+        {QStringLiteral("timestamp:2000000000\texpires:%1").arg(future), taken},
+        {"timestamp:1000000000", taken, "not a number"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.comment.toStdString());
+        m_server.setBody(
+            signaturePath,
+            m_publisher.sign(QByteArray::fromStdString(list), false, c.comment).toStdString());
+        if (!c.record.isEmpty()) {
+            for (const QString &kept :
+                 QDir(m_folder).entryList({".catalogue-*"}, QDir::Hidden | QDir::Files)) {
+                QFile file(QDir(m_folder).filePath(kept));
+                ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+                file.write(c.record);
+            }
+        }
+        const AppDelegate &app = launchWith(list);
+        EXPECT_TRUE(app.infoText().contains(c.outcome)) << app.infoText().toStdString();
+    }
 }
 
 TEST_F(TrustedCatalogue, DigestsDecideWhatIsFlashedWithOrWithoutAKey)
