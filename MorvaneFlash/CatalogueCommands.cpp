@@ -14,6 +14,16 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+namespace {
+
+// A digest as the list writes it; null when the record names none.
+QJsonValue digestValue(const QString &digest)
+{
+    return digest.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(digest);
+}
+
+} // namespace
+
 LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
                               const Environment &environment, Console &console)
 {
@@ -94,6 +104,8 @@ int runList(const Invocation &invocation, Environment &environment, Console &con
                     {QStringLiteral("copyright"), item.copyright},
                     {QStringLiteral("firmwareURL"), item.firmwareURL.toString()},
                     {QStringLiteral("notesURL"), item.notesURL.toString()},
+                    {QStringLiteral("digest"), digestValue(item.digest)},
+                    {QStringLiteral("notesDigest"), digestValue(item.notesDigest)},
                 });
             }
             models.append(QJsonObject{{QStringLiteral("model"), product},
@@ -139,16 +151,12 @@ int runNotes(const Invocation &invocation, Environment &environment, Console &co
     if (answer.stopped) {
         return exitInterrupted;
     }
-    if (!answer.result.succeeded()) {
-        console.printError(UpdateMessages::notesFetchFailed(answer.result.errorDescription));
-        return exitCatalogue;
+    const NotesReading reading =
+        readNotes(*item, catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn, answer.result);
+    if (!reading.notes) {
+        console.printError(reading.failureLine);
+        return reading.refusedByTrust ? exitIntegrity : exitCatalogue;
     }
-    const std::optional<QString> notes = decodeServerText(*answer.result.body);
-    const QString trimmed = notes ? trimWhitespaceAndNewlines(*notes) : QString();
-    if (trimmed.isEmpty()) {
-        console.printError(UpdateMessages::noNotes());
-        return exitCatalogue;
-    }
-    console.print(trimmed);
+    console.print(*reading.notes);
     return exitSuccess;
 }

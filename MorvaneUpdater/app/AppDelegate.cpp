@@ -244,15 +244,8 @@ void AppDelegate::showFirmwareInfo(const FirmwareItem &item)
         if (!m_selectedFirmware || *m_selectedFirmware != item) {
             return;
         }
-        const DownloadResult &result = download->result();
-        QString message;
-        if (!result.succeeded()) {
-            message = UpdateMessages::notesFetchFailed(result.errorDescription);
-        } else {
-            const std::optional<QString> notes = decodeServerText(*result.body);
-            const QString trimmed = notes ? trimWhitespaceAndNewlines(*notes) : QString();
-            message = trimmed.isEmpty() ? UpdateMessages::noNotes() : trimmed;
-        }
+        const NotesReading reading = readNotes(item, m_trust.keyBuiltIn, download->result());
+        const QString message = reading.notes ? *reading.notes : reading.failureLine;
         setInfoText(header + QStringLiteral("\n\n") + message);
     });
 }

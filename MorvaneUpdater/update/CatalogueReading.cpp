@@ -2,6 +2,7 @@
 
 #include "catalogue/FirmwareListParser.h"
 #include "catalogue/ServerTextDecoder.h"
+#include "catalogue/UnicodeText.h"
 #include "trust/CatalogueSignature.h"
 #include "trust/SignatureDates.h"
 #include "update/UpdateMessages.h"
@@ -41,4 +42,20 @@ CatalogueReading readCatalogue(const QByteArray &list, const CatalogueTrust &tru
         timestamps.accept(trust.key->keyId, *dates.timestamp);
     }
     return {parseFirmwareList(*text), QString(), false};
+}
+
+NotesReading readNotes(const FirmwareItem &item, bool keyBuiltIn, const DownloadResult &download)
+{
+    if (!download.succeeded()) {
+        return {std::nullopt, UpdateMessages::notesFetchFailed(download.errorDescription)};
+    }
+    if (const std::optional<QString> refusal = notesRefusal(item, keyBuiltIn, *download.body)) {
+        return {std::nullopt, UpdateMessages::notesFetchFailed(*refusal), true};
+    }
+    const std::optional<QString> notes = decodeServerText(*download.body);
+    const QString trimmed = notes ? trimWhitespaceAndNewlines(*notes) : QString();
+    if (trimmed.isEmpty()) {
+        return {std::nullopt, UpdateMessages::noNotes()};
+    }
+    return {trimmed, QString()};
 }

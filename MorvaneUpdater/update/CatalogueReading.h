@@ -27,3 +27,15 @@ struct CatalogueReading
 CatalogueReading readCatalogue(const QByteArray &list, const CatalogueTrust &trust,
                                const QUrl &signatureURL, const DownloadResult *signature,
                                const AcceptedTimestamps &timestamps);
+
+// What a release-notes download gives: the trimmed text, or the line that says why there is
+// none to show (the download failed, the notes fail their digest, or they are empty).
+struct NotesReading
+{
+    std::optional<QString> notes;
+    QString failureLine;
+    // The digest, not the download or the text, is what failed.
+    bool refusedByTrust = false;
+};
+
+NotesReading readNotes(const FirmwareItem &item, bool keyBuiltIn, const DownloadResult &download);

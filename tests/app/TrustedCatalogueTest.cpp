@@ -124,9 +124,12 @@ TEST_F(TrustedCatalogue, DigestsDecideWhatIsFlashedWithOrWithoutAKey)
         m_server.setBody("/fw/" + std::string(stem) + ".bin", image);
         m_server.setBody("/fw/" + std::string(stem) + ".txt", "notes");
     }
-    const std::string list =
-        line("X", "good", "good", upper) + line("X", "bad", "bad", digestOf("other")) +
-        line("X", "none", "none") + line("X", "malformed", "malformed", "sha256:12ab");
+    // Field 9 does for the notes what field 8 does for the image.
+    const std::string list = line("X", "good", "good", upper + ";" + digestOf("notes")) +
+                             line("X", "bad", "bad", digestOf("other") + ";" + digestOf("other")) +
+                             line("X", "none", "none") +
+                             line("X", "malformed", "malformed", "sha256:12ab;sha256:12ab");
+    const QString notesFailed = QStringLiteral("固件说明读取失败：");
     const QString noDigest = "Update failed: The signed catalogue gives no image digest";
     const QString malformed = "Update failed: The catalogue's image digest for this version is "
                               "malformed (\u201Csha256:12ab\u201D)";
@@ -142,6 +145,22 @@ TEST_F(TrustedCatalogue, DigestsDecideWhatIsFlashedWithOrWithoutAKey)
         launchWith(list);
         // Without a key nothing asks for a signature.
         EXPECT_EQ(m_server.requestCount(signaturePath), keyed ? 1 : 0);
+        const QString notesShown[] = {
+            "notes",
+            notesFailed + "The release notes do not match the catalogue's digest (expected " +
+                shortDigestText(sha256Of("other")) + ", received " +
+                shortDigestText(sha256Of("notes")) + ").",
+            keyed ? notesFailed + "The signed catalogue gives no digest for these release notes, "
+                                  "so they cannot be checked."
+                  : "notes",
+            notesFailed + QStringLiteral("The catalogue's digest for these release notes is "
+                                         "malformed (\u201Csha256:12ab\u201D)."),
+        };
+        for (int row = 0; row < 4; ++row) {
+            chooseVersion(row);
+            const QString text = m_app->infoText();
+            EXPECT_EQ(text.mid(text.indexOf("\n\n") + 2), notesShown[row]);
+        }
         EXPECT_EQ(updateRow(0), "Update completed.");
         EXPECT_TRUE(QFile::remove(QDir(m_folder).filePath("good.bin")));
         EXPECT_TRUE(updateRow(1).startsWith(mismatch));
