@@ -208,7 +208,8 @@ TEST_F(TrustedCatalogue, HttpsWorksForEveryDownloadAndAnUntrustedCertificateFail
     const auto device = attachDevice();
     const std::string image(700, '\x5A');
     const std::string list = "MORVANE X1;1a86;e0a1;V2;c;" + https.url("/fw/x.bin") + ";" +
-                             https.url("/fw/x.txt") + ";" + digestOf(image) + "\n";
+                             https.url("/fw/x.txt") + ";" + digestOf(image) + ";" +
+                             digestOf("secure notes") + "\n";
     https.setBody(listPath, list);
     https.setBody(signaturePath, m_publisher.sign(QByteArray::fromStdString(list)).toStdString());
     https.setBody("/fw/x.bin", image);
