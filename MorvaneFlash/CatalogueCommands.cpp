@@ -14,10 +14,20 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
-                              const QString &catalogueKey, Console &console)
+namespace {
+
+// A digest as the list writes it; null when the record names none.
+QJsonValue digestValue(const QString &digest)
 {
-    const CatalogueTrust trust = catalogueTrustFromKey(catalogueKey);
+    return digest.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(digest);
+}
+
+} // namespace
+
+LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
+                              const Environment &environment, Console &console)
+{
+    const CatalogueTrust trust = catalogueTrustFromKey(environment.catalogueKey);
     if (trust.keyBuiltIn && !trust.key) {
         console.printError(UpdateMessages::catalogueFetchFailed(trust.keyError));
         return {{}, exitIntegrity};
@@ -39,7 +49,8 @@ LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
         }
     }
     CatalogueReading reading = readCatalogue(*answer.result.body, trust, signatureURL,
-                                             signature ? &signature->result : nullptr);
+                                             signature ? &signature->result : nullptr,
+                                             AcceptedTimestamps(environment.firmwareFolder));
     if (!reading.items) {
         console.printError(reading.failureLine);
         return {{}, reading.refusedByTrust ? exitIntegrity : exitCatalogue};
@@ -75,7 +86,7 @@ int runList(const Invocation &invocation, Environment &environment, Console &con
 {
     Downloader downloader(environment.stop, console);
     const LoadedCatalogue catalogue =
-        loadCatalogue(downloader, invocation.listURL, environment.catalogueKey, console);
+        loadCatalogue(downloader, invocation.listURL, environment, console);
     if (catalogue.status != exitSuccess) {
         return catalogue.status;
     }
@@ -93,6 +104,8 @@ int runList(const Invocation &invocation, Environment &environment, Console &con
                     {QStringLiteral("copyright"), item.copyright},
                     {QStringLiteral("firmwareURL"), item.firmwareURL.toString()},
                     {QStringLiteral("notesURL"), item.notesURL.toString()},
+                    {QStringLiteral("digest"), digestValue(item.digest)},
+                    {QStringLiteral("notesDigest"), digestValue(item.notesDigest)},
                 });
             }
             models.append(QJsonObject{{QStringLiteral("model"), product},
@@ -119,7 +132,7 @@ int runNotes(const Invocation &invocation, Environment &environment, Console &co
     const QString &version = invocation.arguments.at(1);
     Downloader downloader(environment.stop, console);
     const LoadedCatalogue catalogue =
-        loadCatalogue(downloader, invocation.listURL, environment.catalogueKey, console);
+        loadCatalogue(downloader, invocation.listURL, environment, console);
     if (catalogue.status != exitSuccess) {
         return catalogue.status;
     }
@@ -138,16 +151,12 @@ int runNotes(const Invocation &invocation, Environment &environment, Console &co
     if (answer.stopped) {
         return exitInterrupted;
     }
-    if (!answer.result.succeeded()) {
-        console.printError(UpdateMessages::notesFetchFailed(answer.result.errorDescription));
-        return exitCatalogue;
+    const NotesReading reading =
+        readNotes(*item, catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn, answer.result);
+    if (!reading.notes) {
+        console.printError(reading.failureLine);
+        return reading.refusedByTrust ? exitIntegrity : exitCatalogue;
     }
-    const std::optional<QString> notes = decodeServerText(*answer.result.body);
-    const QString trimmed = notes ? trimWhitespaceAndNewlines(*notes) : QString();
-    if (trimmed.isEmpty()) {
-        console.printError(UpdateMessages::noNotes());
-        return exitCatalogue;
-    }
-    console.print(trimmed);
+    console.print(*reading.notes);
     return exitSuccess;
 }

@@ -23,10 +23,10 @@ struct LoadedCatalogue
     int status = 0;
 };
 
-// Downloads and parses the list file as the window does, checking its signature when the
-// build has a catalogue key; a failure is reported with the window's text.
+// Downloads and parses the list file as the window does, checking its signature and its
+// dates when the build has a catalogue key; a failure is reported with the window's text.
 LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
-                              const QString &catalogueKey, Console &console);
+                              const Environment &environment, Console &console);
 
 // The records of the model named `model`, by its full name or as the model list shows it
 // (without the maker word), in catalogue order.

@@ -55,7 +55,7 @@ int runDevices(const Invocation &invocation, Environment &environment, Console &
     } else {
         Downloader downloader(environment.stop, console);
         const LoadedCatalogue catalogue =
-            loadCatalogue(downloader, invocation.listURL, environment.catalogueKey, console);
+            loadCatalogue(downloader, invocation.listURL, environment, console);
         if (catalogue.status != exitSuccess) {
             return catalogue.status;
         }

@@ -80,7 +80,7 @@ int resolveCatalogueTarget(const Invocation &invocation, Environment &environmen
                            Downloader &downloader, Console &console, UpdateTarget &target)
 {
     const LoadedCatalogue catalogue =
-        loadCatalogue(downloader, invocation.listURL, environment.catalogueKey, console);
+        loadCatalogue(downloader, invocation.listURL, environment, console);
     if (catalogue.status != exitSuccess) {
         return catalogue.status;
     }

@@ -5,6 +5,7 @@
 #include "SimulatedHidBackend.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDirIterator>
 #include <QFile>
 #include <QString>
@@ -62,8 +63,12 @@ void publishDemoCatalogue(CatalogueServer &server, const std::optional<QByteArra
     if (!key) {
         throw std::runtime_error("demo signing key unreadable");
     }
+    // Signed now, as minisign signs by default: each run's list is newer than the last.
+    const QByteArray comment =
+        "timestamp:" + QByteArray::number(QDateTime::currentSecsSinceEpoch()) +
+        "\tfile:MORVANE_LST.txt\tdemo catalogue";
     server.setBody("/product/MORVANE_LST.txt.minisig",
-                   minisignSign(list, *key, "file:MORVANE_LST.txt\tdemo catalogue").toStdString());
+                   minisignSign(list, *key, comment).toStdString());
     publishFolder(server, QStringLiteral("notes"), "/notes/");
     publishFolder(server, QStringLiteral("firmware"), "/fw/");
     if (firstImage) {

@@ -5,17 +5,17 @@
 # scratch folder and checks the package's file list, control fields and unpacked contents,
 # and, when lintian is present, that lintian finds no errors in it.
 #
-# Usage: check-install.sh <build-dir> <vendor-ids> [<rules-dir>]
-#   vendor ids comma-separated (e.g. 1a86,1209); rules-dir is where the udev rule lands under
+# Usage: check-install.sh <build-dir> <device-ids> [<rules-dir>]
+#   device ids vendor:product, comma-separated (e.g. 1209:0001,1209:0002); rules-dir is where the udev rule lands under
 #   the install root, usr/lib/udev/rules.d unless the build moved it.
 set -euo pipefail
 
 if [ $# -lt 2 ] || [ $# -gt 3 ]; then
-    echo "usage: $0 <build-dir> <vendor-ids> [<rules-dir>]" >&2
+    echo "usage: $0 <build-dir> <device-ids> [<rules-dir>]" >&2
     exit 2
 fi
 build=$(cd "$1" && pwd)
-IFS=, read -ra vendors <<<"$2"
+IFS=, read -ra devices <<<"$2"
 rules_dir=${3:-usr/lib/udev/rules.d}
 rules_dir=${rules_dir%/}
 
@@ -114,15 +114,15 @@ check_tree() {
 
     local rules=$root/$rules_dir/70-morvane-updater.rules
     if [ -f "$rules" ]; then
-        local vendor
-        for vendor in "${vendors[@]}"; do
-            grep -qxF "SUBSYSTEM==\"hidraw\", ATTRS{idVendor}==\"$vendor\", TAG+=\"uaccess\"" "$rules" ||
-                fail "$label: udev rule lacks vendor $vendor"
+        local device
+        for device in "${devices[@]}"; do
+            grep -qxF "SUBSYSTEM==\"hidraw\", ATTRS{idVendor}==\"${device%:*}\", ATTRS{idProduct}==\"${device#*:}\", TAG+=\"uaccess\"" "$rules" ||
+                fail "$label: udev rule lacks device $device"
         done
         local rule_count
         rule_count=$(grep -c '^SUBSYSTEM==' "$rules" || true)
-        [ "$rule_count" -eq "${#vendors[@]}" ] ||
-            fail "$label: udev rule has $rule_count rules for ${#vendors[@]} vendor ids"
+        [ "$rule_count" -eq "${#devices[@]}" ] ||
+            fail "$label: udev rule has $rule_count rules for ${#devices[@]} devices"
     fi
 }
 

@@ -73,6 +73,38 @@ CatalogueServer::CatalogueServer(std::unique_ptr<httplib::Server> server, std::s
             return;
         }
         answer.status = response.status;
+        if (!response.location.empty()) {
+            answer.set_header("Location", response.location);
+        }
+        if (response.endless) {
+            const std::string chunk =
+                response.body.empty() ? std::string(64 << 10, 'x') : response.body;
+            answer.set_content_provider(
+                response.contentType, [this, chunk](size_t, httplib::DataSink &sink) {
+                    return !stopped() && sink.write(chunk.data(), chunk.size());
+                });
+            return;
+        }
+        if (response.trickle.count() > 0) {
+            const std::string body = response.body;
+            const auto interval = response.trickle;
+            answer.set_content_provider(
+                body.size(), response.contentType,
+                [this, body, interval](size_t offset, size_t, httplib::DataSink &sink) {
+                    return waitOrStop(interval) && sink.write(body.data() + offset, 1);
+                });
+            return;
+        }
+        if (response.announcedLength) {
+            const std::string body = response.body;
+            answer.set_content_provider(*response.announcedLength, response.contentType,
+                                        [body](size_t offset, size_t, httplib::DataSink &sink) {
+                                            return offset < body.size() &&
+                                                   sink.write(body.data() + offset,
+                                                              body.size() - offset);
+                                        });
+            return;
+        }
         if (response.dropConnection) {
             const size_t length = response.body.empty() ? 1024 : response.body.size();
             answer.set_content_provider(length, response.contentType,
@@ -174,6 +206,12 @@ int CatalogueServer::requestCount(const std::string &path) const
         count += record.path == path ? 1 : 0;
     }
     return count;
+}
+
+bool CatalogueServer::stopped() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_stopped;
 }
 
 bool CatalogueServer::waitOrStop(std::chrono::milliseconds delay)

@@ -24,7 +24,7 @@ public:
     struct Response
     {
         int status = 200;
-        std::string body;
+        std::string body = {};
         std::string contentType = "application/octet-stream";
         std::chrono::milliseconds delay{0};
         // Close the connection after the headers, before any byte of the body.
@@ -32,6 +32,15 @@ public:
         // Send this many bytes of the body (the headers announce all of it), then close
         // the connection.
         std::optional<std::size_t> dropAfterBodyBytes = std::nullopt;
+        // Announce this length, send the body and close the connection.
+        std::optional<std::size_t> announcedLength = std::nullopt;
+        // Repeat the body without end and without a length, until the client goes or the
+        // server stops.
+        bool endless = false;
+        // Send the body one byte at a time, this long apart.
+        std::chrono::milliseconds trickle{0};
+        // Answer with this address in a Location header (give a 3xx status).
+        std::string location = {};
     };
 
     struct RequestRecord
@@ -65,6 +74,7 @@ public:
 private:
     CatalogueServer(std::unique_ptr<httplib::Server> server, std::string scheme);
     bool waitOrStop(std::chrono::milliseconds delay);
+    bool stopped() const;
 
     std::unique_ptr<httplib::Server> m_server;
     std::string m_scheme;

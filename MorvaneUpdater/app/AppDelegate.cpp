@@ -25,7 +25,7 @@ QString detailsHeader(const FirmwareItem &item)
 AppDelegate::AppDelegate(const QUrl &listURL, HidBackend &hid, const QString &firmwareFolder,
                          const QString &catalogueKey, QObject *parent)
     : QObject(parent), m_hid(hid), m_listURL(listURL), m_trust(catalogueTrustFromKey(catalogueKey)),
-      m_pipeline(hid, m_network, firmwareFolder, m_trust.keyBuiltIn),
+      m_timestamps(firmwareFolder), m_pipeline(hid, m_network, firmwareFolder, m_trust.keyBuiltIn),
       m_productModel(*this, Table::product), m_firmwareModel(*this, Table::firmware),
       m_productSelection(&m_productModel), m_firmwareSelection(&m_firmwareModel)
 {
@@ -181,7 +181,7 @@ void AppDelegate::fetchCatalogueSignature(const QByteArray &list)
 void AppDelegate::acceptCatalogue(const QByteArray &list, const DownloadResult *signature)
 {
     CatalogueReading reading =
-        readCatalogue(list, m_trust, catalogueSignatureURL(m_listURL), signature);
+        readCatalogue(list, m_trust, catalogueSignatureURL(m_listURL), signature, m_timestamps);
     if (!reading.items) {
         setInfoText(reading.failureLine);
         return;
@@ -244,15 +244,8 @@ void AppDelegate::showFirmwareInfo(const FirmwareItem &item)
         if (!m_selectedFirmware || *m_selectedFirmware != item) {
             return;
         }
-        const DownloadResult &result = download->result();
-        QString message;
-        if (!result.succeeded()) {
-            message = UpdateMessages::notesFetchFailed(result.errorDescription);
-        } else {
-            const std::optional<QString> notes = decodeServerText(*result.body);
-            const QString trimmed = notes ? trimWhitespaceAndNewlines(*notes) : QString();
-            message = trimmed.isEmpty() ? UpdateMessages::noNotes() : trimmed;
-        }
+        const NotesReading reading = readNotes(item, m_trust.keyBuiltIn, download->result());
+        const QString message = reading.notes ? *reading.notes : reading.failureLine;
         setInfoText(header + QStringLiteral("\n\n") + message);
     });
 }

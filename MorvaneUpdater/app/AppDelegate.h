@@ -7,6 +7,7 @@
 #include "catalogue/ModelIndex.h"
 #include "download/DownloadResult.h"
 #include "trust/CatalogueTrust.h"
+#include "update/AcceptedTimestamps.h"
 #include "update/UpdatePipeline.h"
 
 #include <QByteArray>
@@ -43,7 +44,8 @@ public:
         QString detail;
     };
 
-    // `firmwareFolder` is where downloaded images are kept. `catalogueKey` is the key line of
+    // `firmwareFolder` is where downloaded images are kept, and the newest signing time
+    // accepted for the catalogue key. `catalogueKey` is the key line of
     // the minisign .pub file the list file must be signed with; empty, it is taken unsigned.
     AppDelegate(const QUrl &listURL, HidBackend &hid, const QString &firmwareFolder,
                 const QString &catalogueKey = QString(), QObject *parent = nullptr);
@@ -120,6 +122,7 @@ private:
     HidBackend &m_hid;
     QUrl m_listURL;
     CatalogueTrust m_trust;
+    AcceptedTimestamps m_timestamps;
     QNetworkAccessManager m_network;
     // Two transfers must never share a device: while an update runs the button stays off
     // and the action is refused. Destroyed before the network it downloads with.

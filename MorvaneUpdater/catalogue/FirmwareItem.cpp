@@ -11,7 +11,8 @@ bool operator==(const FirmwareItem &lhs, const FirmwareItem &rhs)
            canonicallyEqual(lhs.pid, rhs.pid) && canonicallyEqual(lhs.version, rhs.version) &&
            canonicallyEqual(lhs.copyright, rhs.copyright) &&
            lhs.firmwareURL.toEncoded() == rhs.firmwareURL.toEncoded() &&
-           lhs.notesURL.toEncoded() == rhs.notesURL.toEncoded() && lhs.digest == rhs.digest;
+           lhs.notesURL.toEncoded() == rhs.notesURL.toEncoded() && lhs.digest == rhs.digest &&
+           lhs.notesDigest == rhs.notesDigest;
 }
 
 size_t qHash(const FirmwareItem &item, size_t seed) noexcept
@@ -20,5 +21,5 @@ size_t qHash(const FirmwareItem &item, size_t seed) noexcept
     return qHashMulti(seed, canonicalForm(item.product), canonicalForm(item.vid),
                       canonicalForm(item.pid), canonicalForm(item.version),
                       canonicalForm(item.copyright), item.firmwareURL.toEncoded(),
-                      item.notesURL.toEncoded(), item.digest);
+                      item.notesURL.toEncoded(), item.digest, item.notesDigest);
 }

@@ -26,6 +26,8 @@ struct FirmwareItem
     // Field 8 as written when it starts with "sha256:", well-formed or not; empty otherwise.
     // Whether it is usable is parseImageDigest's business (trust/ImageDigest.h).
     QString digest = {};
+    // Field 9, the same for the release-notes text.
+    QString notesDigest = {};
 };
 
 // Records move as they are when a list grows.

@@ -10,7 +10,7 @@
 namespace {
 
 constexpr qsizetype recordFieldCount = 7;
-constexpr qsizetype usedFieldCount = 8;
+constexpr qsizetype usedFieldCount = 9;
 constexpr QChar fieldSeparator = u';';
 
 // Calls onLine for every non-empty line. Line ends are single UTF-16 units, and since empty
@@ -94,7 +94,7 @@ QString shared(SharedTexts *texts, QString text)
 
 std::variant<FirmwareItem, LineRejection> parseLine(QStringView line, SharedTexts *texts)
 {
-    // Only the first eight fields are used, so scanning stops at the eighth separator:
+    // Only the first nine fields are used, so scanning stops at the ninth separator:
     // a line of a million semicolons costs no more than its first few.
     std::array<QStringView, usedFieldCount> fields;
     qsizetype fieldCount = 0;
@@ -123,15 +123,13 @@ std::variant<FirmwareItem, LineRejection> parseLine(QStringView line, SharedText
     if (!notesURL) {
         return LineRejection::invalidNotesURL;
     }
-    // Older copies ignore field 8, so any text there that does not claim to be a digest
-    // stays meaningless; one that claims it is kept even when malformed, to be refused.
-    QString digest;
-    if (fieldCount > recordFieldCount) {
-        const QStringView field = trimWhitespaceAndNewlines(fields[7]);
-        if (field.startsWith(digestPrefix)) {
-            digest = field.toString();
-        }
-    }
+    // Older copies ignore fields 8 and 9, so any text there that does not claim to be a
+    // digest stays meaningless; one that claims it is kept even when malformed, to be refused.
+    const auto digestField = [&](qsizetype index) {
+        const QStringView field =
+            index < fieldCount ? trimWhitespaceAndNewlines(fields[index]) : QStringView();
+        return field.startsWith(digestPrefix) ? field.toString() : QString();
+    };
     return FirmwareItem{
         shared(texts, trimWhitespaceAndNewlines(fields[0]).toString()),
         shared(texts, trimWhitespaceAndNewlines(fields[1]).toString().toUpper()),
@@ -140,7 +138,8 @@ std::variant<FirmwareItem, LineRejection> parseLine(QStringView line, SharedText
         shared(texts, trimWhitespaceAndNewlines(fields[4]).toString()),
         std::move(*firmwareURL),
         std::move(*notesURL),
-        std::move(digest),
+        digestField(7),
+        digestField(8),
     };
 }
 

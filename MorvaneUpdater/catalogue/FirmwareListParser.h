@@ -28,6 +28,7 @@ enum class LineRejection
 // The record one line (as splitCatalogueLines gives it) yields, or why it yields none.
 std::variant<FirmwareItem, LineRejection> parseFirmwareLine(QStringView line);
 
-// Parses the decoded list file. Never fails: lines that are not records are skipped. Field 8
-// is kept as the record's digest when it starts with "sha256:"; later fields are ignored.
+// Parses the decoded list file. Never fails: lines that are not records are skipped. Fields 8
+// and 9 are kept as the image's and the notes' digests when they start with "sha256:"; later
+// fields are ignored.
 QList<FirmwareItem> parseFirmwareList(const QString &text);

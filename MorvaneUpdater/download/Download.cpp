@@ -6,6 +6,9 @@
 
 namespace {
 
+// What the reply may hold before it stops reading from the connection until we take it.
+constexpr qint64 readBufferBytes = 256 << 10;
+
 QNetworkRequest downloadRequest(const QUrl &url)
 {
     QNetworkRequest request(url);
@@ -32,9 +35,9 @@ bool isRedirect(int status)
 }
 
 // A redirect answer is only ever seen here when it was not followed.
-QString refusedRedirect(const QNetworkReply &reply, const QUrl &target)
+QString refusedRedirect(const QUrl &source, const QUrl &target)
 {
-    const QString from = reply.url().scheme().toLower();
+    const QString from = source.scheme().toLower();
     const QString to = target.scheme().toLower();
     const QString reason = to == u"http" || to == u"https"
                                ? QStringLiteral("an https address is never left for http")
@@ -61,11 +64,16 @@ Download::Download(QNetworkAccessManager &network, const QUrl &url, DownloadLimi
                    QObject *parent)
     : QObject(parent), m_limits(std::move(limits))
 {
+    m_lastAddress = url;
     m_reply = network.get(downloadRequest(url));
+    m_reply->setReadBufferSize(readBufferBytes);
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &Download::checkAnswer);
     connect(m_reply, &QNetworkReply::readyRead, this, &Download::takeArrivedBytes);
     connect(m_reply, &QNetworkReply::finished, this, &Download::end);
-    connect(m_reply, &QNetworkReply::redirected, this, [this] { m_stall.start(); });
+    connect(m_reply, &QNetworkReply::redirected, this, [this](const QUrl &target) {
+        m_lastAddress = target;
+        m_stall.start();
+    });
 
     m_deadline.setSingleShot(true);
     connect(&m_deadline, &QTimer::timeout, this, [this] {
@@ -92,11 +100,7 @@ Download::~Download()
 
 void Download::abort(const QString &reason)
 {
-    if (m_reply && !m_failure) {
-        m_failure = reason;
-        // Not from inside the caller's call: the end comes through the event loop.
-        QMetaObject::invokeMethod(m_reply.data(), &QNetworkReply::abort, Qt::QueuedConnection);
-    }
+    fail(reason);
 }
 
 void Download::checkAnswer()
@@ -140,7 +144,9 @@ void Download::fail(const QString &reason)
         return;
     }
     m_failure = reason;
-    m_reply->abort();
+    // Not from inside the reply's own signals, which Qt does not expect; nothing more is taken
+    // meanwhile, and the reply's own buffer is bounded.
+    QMetaObject::invokeMethod(m_reply.data(), &QNetworkReply::abort, Qt::QueuedConnection);
 }
 
 void Download::end()
@@ -158,9 +164,9 @@ void Download::end()
     if (m_failure) {
         result.errorDescription = *m_failure;
     } else if (status.isValid() && isRedirect(status.toInt())) {
-        const QUrl target = m_reply->url().resolved(
+        const QUrl target = m_lastAddress.resolved(
             QUrl::fromEncoded(m_reply->rawHeader("Location"), QUrl::StrictMode));
-        result.errorDescription = refusedRedirect(*m_reply, target);
+        result.errorDescription = refusedRedirect(m_lastAddress, target);
     } else if (status.isValid() && !isSuccess(status.toInt())) {
         result.errorDescription = statusFailure(*m_reply, status.toInt());
     } else if (m_reply->error() != QNetworkReply::NoError) {

@@ -29,7 +29,7 @@ public:
              QObject *parent = nullptr);
     ~Download() override;
 
-    // Abandons the download; it finishes (through the event loop) with `reason`.
+    // Abandons the download; it finishes, through the event loop, with `reason`.
     void abort(const QString &reason);
 
     bool isFinished() const { return m_result.has_value(); }
@@ -46,6 +46,8 @@ private:
     void end();
 
     const DownloadLimits m_limits;
+    // The address the answer came from: the request's, or the last redirect followed.
+    QUrl m_lastAddress;
     QPointer<QNetworkReply> m_reply;
     QByteArray m_body;
     std::optional<QString> m_failure;

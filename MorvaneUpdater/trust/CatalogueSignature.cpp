@@ -10,18 +10,25 @@ QUrl catalogueSignatureURL(const QUrl &listURL)
     return url;
 }
 
-std::optional<QString> catalogueSignatureProblem(QByteArrayView listBody,
-                                                 QByteArrayView signatureBody,
-                                                 const MinisignPublicKey &key)
+CatalogueSignatureCheck checkCatalogueSignature(QByteArrayView listBody,
+                                                QByteArrayView signatureBody,
+                                                const MinisignPublicKey &key)
 {
     const QString context = QStringLiteral("The catalogue signature is not valid. ");
     const ParsedMinisignSignature parsed = parseMinisignSignature(signatureBody);
     if (!parsed.signature) {
-        return context + parsed.error;
+        return {context + parsed.error, {}};
     }
     if (const std::optional<QString> problem =
             minisignVerificationProblem(listBody, *parsed.signature, key)) {
-        return context + *problem;
+        return {context + *problem, {}};
     }
-    return std::nullopt;
+    return {std::nullopt, parsed.signature->trustedComment};
+}
+
+std::optional<QString> catalogueSignatureProblem(QByteArrayView listBody,
+                                                 QByteArrayView signatureBody,
+                                                 const MinisignPublicKey &key)
+{
+    return checkCatalogueSignature(listBody, signatureBody, key).problem;
 }

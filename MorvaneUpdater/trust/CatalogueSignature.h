@@ -2,6 +2,7 @@
 
 #include "trust/MinisignKey.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QUrl>
@@ -9,6 +10,18 @@
 
 // Where the list file's signature is published: "<list address>.minisig".
 QUrl catalogueSignatureURL(const QUrl &listURL);
+
+struct CatalogueSignatureCheck
+{
+    // Why the list is not to be trusted; nothing when the signature holds.
+    std::optional<QString> problem;
+    // The verified trusted comment, when the signature holds.
+    QByteArray trustedComment;
+};
+
+CatalogueSignatureCheck checkCatalogueSignature(QByteArrayView listBody,
+                                                QByteArrayView signatureBody,
+                                                const MinisignPublicKey &key);
 
 // Why the list file's bytes are not to be trusted under `key`: a malformed signature file,
 // another key, bytes that differ from those signed, or an altered trusted comment.

@@ -3,8 +3,16 @@
 #include "trust/ImageDigest.h"
 
 namespace {
+
 constexpr qsizetype shownDigestLength = 80;
+
+QString shownDigest(const QString &digest)
+{
+    return digest.size() <= shownDigestLength ? digest
+                                              : digest.left(shownDigestLength) + QChar(0x2026);
 }
+
+} // namespace
 
 CatalogueTrust catalogueTrustFromKey(const QString &keyText)
 {
@@ -24,21 +32,44 @@ std::optional<QString> flashRefusal(const FirmwareItem &item, bool keyBuiltIn)
     switch (parseImageDigest(item.digest).state) {
     case ImageDigest::State::valid:
         return std::nullopt;
-    case ImageDigest::State::malformed: {
-        const QString shown = item.digest.size() <= shownDigestLength
-                                  ? item.digest
-                                  : item.digest.left(shownDigestLength) + QChar(0x2026);
+    case ImageDigest::State::malformed:
         return QStringLiteral("The catalogue's image digest for this version is malformed "
                               "(\u201C%1\u201D); it must be sha256: followed by 64 hexadecimal "
                               "digits.")
-            .arg(shown);
-    }
+            .arg(shownDigest(item.digest));
     case ImageDigest::State::absent:
         break;
     }
     if (keyBuiltIn) {
         return QStringLiteral("The signed catalogue gives no image digest for this version, so "
                               "its image cannot be checked.");
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> notesRefusal(const FirmwareItem &item, bool keyBuiltIn, QByteArrayView notes)
+{
+    const ImageDigest expected = parseImageDigest(item.notesDigest);
+    switch (expected.state) {
+    case ImageDigest::State::valid: {
+        const QByteArray received = sha256Of(notes);
+        if (received == expected.sha256) {
+            return std::nullopt;
+        }
+        return QStringLiteral("The release notes do not match the catalogue's digest (expected "
+                              "%1, received %2).")
+            .arg(shortDigestText(expected.sha256), shortDigestText(received));
+    }
+    case ImageDigest::State::malformed:
+        return QStringLiteral("The catalogue's digest for these release notes is malformed "
+                              "(\u201C%1\u201D).")
+            .arg(shownDigest(item.notesDigest));
+    case ImageDigest::State::absent:
+        break;
+    }
+    if (keyBuiltIn) {
+        return QStringLiteral("The signed catalogue gives no digest for these release notes, so "
+                              "they cannot be checked.");
     }
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include "catalogue/FirmwareItem.h"
 #include "trust/MinisignKey.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <optional>
 
@@ -22,3 +23,8 @@ CatalogueTrust catalogueTrustFromKey(const QString &keyText);
 // Why `item` must not be flashed, decided before anything is downloaded: a malformed
 // digest, or no digest while a key is built in. Nothing when it may be.
 std::optional<QString> flashRefusal(const FirmwareItem &item, bool keyBuiltIn);
+
+// Why the release notes downloaded for `item` must not be shown: they do not match the
+// record's notes digest, it is malformed, or there is none while a key is built in.
+std::optional<QString> notesRefusal(const FirmwareItem &item, bool keyBuiltIn,
+                                    QByteArrayView notes);

@@ -2,43 +2,16 @@
 
 #include "trust/ImageDigest.h"
 #include "update/FirmwareFileName.h"
+#include "update/FolderFile.h"
 #include "update/UpdateMessages.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 QString defaultFirmwareFolder()
 {
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     return QDir(base).filePath(QStringLiteral("MorvaneUpdater"));
-}
-
-SavedFirmware saveFirmwareImage(const QString &folder, const QString &fileName,
-                                const QByteArray &image)
-{
-    if (folder.isEmpty()) {
-        return {QString(), QStringLiteral("No folder for application data is available.")};
-    }
-    QDir dir(folder);
-    if (!dir.mkpath(QStringLiteral("."))) {
-        return {QString(), QStringLiteral("Unable to create the folder %1.")
-                               .arg(QDir::toNativeSeparators(folder))};
-    }
-    const QString path = dir.filePath(fileName);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return {QString(), file.errorString()};
-    }
-    if (file.write(image) != image.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return {QString(), error};
-    }
-    if (!file.commit()) {
-        return {QString(), file.errorString()};
-    }
-    return {path, QString()};
 }
 
 KeptFirmware keepDownloadedFirmware(const QString &folder, const FirmwareItem &item,
@@ -52,8 +25,7 @@ KeptFirmware keepDownloadedFirmware(const QString &folder, const FirmwareItem &i
             imageDigestMismatch(parseImageDigest(item.digest), image)) {
         return {QString(), UpdateMessages::downloadFailed(*mismatch), true};
     }
-    const SavedFirmware saved =
-        saveFirmwareImage(folder, firmwareFileName(item.firmwareURL), image);
+    const SavedFile saved = saveInFolder(folder, firmwareFileName(item.firmwareURL), image);
     if (!saved.succeeded()) {
         return {QString(), UpdateMessages::downloadFailed(saved.errorDescription)};
     }

@@ -9,19 +9,6 @@
 // folder.
 QString defaultFirmwareFolder();
 
-struct SavedFirmware
-{
-    QString filePath; // empty on failure
-    QString errorDescription;
-
-    bool succeeded() const { return !filePath.isEmpty(); }
-};
-
-// Creates the folder when missing and writes the image atomically under `fileName`,
-// replacing an earlier file of that name. Blocking; runs off the GUI thread.
-SavedFirmware saveFirmwareImage(const QString &folder, const QString &fileName,
-                                const QByteArray &image);
-
 struct KeptFirmware
 {
     QString filePath; // empty when the image was refused or could not be written

@@ -3,6 +3,7 @@
 #include "MinisignTool.h"
 #include "trust/ImageDigest.h"
 
+#include <QDateTime>
 #include <QSslCertificate>
 #include <QSslConfiguration>
 
@@ -69,6 +70,50 @@ TEST_F(TrustedCatalogue, WithAKeyOnlyTheListItsHolderSignedIsShown)
     EXPECT_TRUE(m_app->infoText().startsWith(listFailure + "The built-in catalogue key"));
 }
 
+// A validly signed list is still refused when it is older than one already taken (a
+// rollback), has no timestamp, or has expired; the newest time taken is kept in the data
+// folder, and a record there that cannot be read means trust on first use again.
+TEST_F(TrustedCatalogue, AnOlderOrExpiredListIsRefusedThoughValidlySigned)
+{
+    m_catalogueKey = m_publisher.publicKeyLine();
+    const std::string list = line("MORVANE X1", "V1", "V1");
+    const QString taken = QStringLiteral("读取固件列表成功");
+    const qint64 future = QDateTime::currentSecsSinceEpoch() + 86'400;
+    const struct
+    {
+        QString comment;
+        QString outcome;
+        QByteArray record = {}; // written over the kept time first, when given
+    } cases[] = {
+        {"timestamp:2000000000\tfile:list", taken},
+        {"timestamp:1000000000\tfile:list",
+         listFailure + "The catalogue was signed 2001-09-09 01:46:40 UTC, before the list "
+                       "already accepted (signed 2033-05-18 03:33:20 UTC); an older list is "
+                       "refused."},
+        {"timestamp:2000000000 file:list", taken},
+        {"file:list", listFailure + "The catalogue signature carries no timestamp"},
+        {"timestamp:2000000000\texpires:1000000000", listFailure + "The catalogue expired "},
+        {QStringLiteral("timestamp:2000000000\texpires:%1").arg(future), taken},
+        {"timestamp:1000000000", taken, "not a number"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.comment.toStdString());
+        m_server.setBody(
+            signaturePath,
+            m_publisher.sign(QByteArray::fromStdString(list), false, c.comment).toStdString());
+        if (!c.record.isEmpty()) {
+            for (const QString &kept :
+                 QDir(m_folder).entryList({".catalogue-*"}, QDir::Hidden | QDir::Files)) {
+                QFile file(QDir(m_folder).filePath(kept));
+                ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+                file.write(c.record);
+            }
+        }
+        const AppDelegate &app = launchWith(list);
+        EXPECT_TRUE(app.infoText().contains(c.outcome)) << app.infoText().toStdString();
+    }
+}
+
 TEST_F(TrustedCatalogue, DigestsDecideWhatIsFlashedWithOrWithoutAKey)
 {
     const auto device = attachDevice();
@@ -79,9 +124,12 @@ TEST_F(TrustedCatalogue, DigestsDecideWhatIsFlashedWithOrWithoutAKey)
         m_server.setBody("/fw/" + std::string(stem) + ".bin", image);
         m_server.setBody("/fw/" + std::string(stem) + ".txt", "notes");
     }
-    const std::string list =
-        line("X", "good", "good", upper) + line("X", "bad", "bad", digestOf("other")) +
-        line("X", "none", "none") + line("X", "malformed", "malformed", "sha256:12ab");
+    // Field 9 does for the notes what field 8 does for the image.
+    const std::string list = line("X", "good", "good", upper + ";" + digestOf("notes")) +
+                             line("X", "bad", "bad", digestOf("other") + ";" + digestOf("other")) +
+                             line("X", "none", "none") +
+                             line("X", "malformed", "malformed", "sha256:12ab;sha256:12ab");
+    const QString notesFailed = QStringLiteral("固件说明读取失败：");
     const QString noDigest = "Update failed: The signed catalogue gives no image digest";
     const QString malformed = "Update failed: The catalogue's image digest for this version is "
                               "malformed (\u201Csha256:12ab\u201D)";
@@ -97,6 +145,22 @@ TEST_F(TrustedCatalogue, DigestsDecideWhatIsFlashedWithOrWithoutAKey)
         launchWith(list);
         // Without a key nothing asks for a signature.
         EXPECT_EQ(m_server.requestCount(signaturePath), keyed ? 1 : 0);
+        const QString notesShown[] = {
+            "notes",
+            notesFailed + "The release notes do not match the catalogue's digest (expected " +
+                shortDigestText(sha256Of("other")) + ", received " +
+                shortDigestText(sha256Of("notes")) + ").",
+            keyed ? notesFailed + "The signed catalogue gives no digest for these release notes, "
+                                  "so they cannot be checked."
+                  : "notes",
+            notesFailed + QStringLiteral("The catalogue's digest for these release notes is "
+                                         "malformed (\u201Csha256:12ab\u201D)."),
+        };
+        for (int row = 0; row < 4; ++row) {
+            chooseVersion(row);
+            const QString text = m_app->infoText();
+            EXPECT_EQ(text.mid(text.indexOf("\n\n") + 2), notesShown[row]);
+        }
         EXPECT_EQ(updateRow(0), "Update completed.");
         EXPECT_TRUE(QFile::remove(QDir(m_folder).filePath("good.bin")));
         EXPECT_TRUE(updateRow(1).startsWith(mismatch));
@@ -144,7 +208,8 @@ TEST_F(TrustedCatalogue, HttpsWorksForEveryDownloadAndAnUntrustedCertificateFail
     const auto device = attachDevice();
     const std::string image(700, '\x5A');
     const std::string list = "MORVANE X1;1a86;e0a1;V2;c;" + https.url("/fw/x.bin") + ";" +
-                             https.url("/fw/x.txt") + ";" + digestOf(image) + "\n";
+                             https.url("/fw/x.txt") + ";" + digestOf(image) + ";" +
+                             digestOf("secure notes") + "\n";
     https.setBody(listPath, list);
     https.setBody(signaturePath, m_publisher.sign(QByteArray::fromStdString(list)).toStdString());
     https.setBody("/fw/x.bin", image);

@@ -173,6 +173,16 @@ TEST_F(UpdateFlow, AHostileFileNameStaysInTheFirmwareFolder)
     EXPECT_EQ(QDir(m_folder).entryList(QDir::Files), QStringList{fallbackFirmwareFileName});
     EXPECT_EQ(QDir(m_temp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList{"MorvaneUpdater"});
+
+    // A link planted at the image's name is replaced, never written through.
+    const QString outside = inTemp("outside.bin");
+    const QString planted = QDir(m_folder).filePath("X1_V2.bin");
+    ASSERT_TRUE(QFile::link(outside, planted));
+    launchWithImage("linked image");
+    EXPECT_EQ(runUpdate().last(), "Update completed.");
+    EXPECT_FALSE(QFileInfo(planted).isSymLink());
+    EXPECT_EQ(savedImage(), "linked image");
+    EXPECT_FALSE(QFileInfo::exists(outside));
 }
 
 TEST_F(UpdateFlow, AnUpdateIsNeverStartedTwice)

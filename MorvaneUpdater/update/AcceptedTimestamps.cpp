@@ -1,0 +1,39 @@
+#include "update/AcceptedTimestamps.h"
+
+#include "update/FolderFile.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+// A decimal number of seconds and a line end; anything longer is not ours.
+constexpr qint64 maxRecordBytes = 32;
+} // namespace
+
+QString AcceptedTimestamps::fileName(const MinisignKeyId &keyId) const
+{
+    return QStringLiteral(".catalogue-%1.timestamp").arg(minisignKeyIdText(keyId));
+}
+
+std::optional<qint64> AcceptedTimestamps::newest(const MinisignKeyId &keyId) const
+{
+    QFile file(QDir(m_folder).filePath(fileName(keyId)));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const qint64 value = file.read(maxRecordBytes).trimmed().toLongLong(&ok);
+    if (!ok || value < 0) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+bool AcceptedTimestamps::accept(const MinisignKeyId &keyId, qint64 timestamp) const
+{
+    if (const std::optional<qint64> kept = newest(keyId); kept && *kept >= timestamp) {
+        return true;
+    }
+    return saveInFolder(m_folder, fileName(keyId), QByteArray::number(timestamp) + '\n')
+        .succeeded();
+}

@@ -1,0 +1,128 @@
+#include "download/Download.h"
+
+#include "CatalogueServer.h"
+#include "LoopbackCertificate.h"
+
+#include <QNetworkAccessManager>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+DownloadResult fetch(const std::string &address, const DownloadLimits &limits)
+{
+    QNetworkAccessManager network;
+    Download download(network, QUrl(QString::fromStdString(address)), limits);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return download.isFinished(); }, 60'000));
+    return download.isFinished() ? download.result() : DownloadResult{};
+}
+
+} // namespace
+
+// Whatever a server sends, no more than the kind's limit is ever held, and a body of exactly
+// the limit still arrives whole.
+TEST(Download, EveryKindHoldsAtMostItsLimit)
+{
+    CatalogueServer server;
+    for (const DownloadKind kind :
+         {DownloadKind::list, DownloadKind::signature, DownloadKind::notes, DownloadKind::image}) {
+        const DownloadLimits limits = downloadLimits(kind);
+        const std::size_t limit = std::size_t(limits.maxBytes);
+        SCOPED_TRACE(limits.what.toStdString());
+        const struct
+        {
+            CatalogueServer::Response response;
+            QString failure; // empty: the whole body arrives
+        } cases[] = {
+            {{.endless = true},
+             "More than " + byteSizeText(limits.maxBytes) + " arrived for " + limits.what},
+            {{.body = "x", .announcedLength = std::size_t(1) << 40},
+             "The server announced 1024 GiB for " + limits.what + ", more than its limit of " +
+                 byteSizeText(limits.maxBytes) + "."},
+            {{.body = std::string(limit, 'x')}, {}},
+            {{.body = std::string(limit + 1, 'x')}, "The server announced"},
+        };
+        for (const auto &c : cases) {
+            server.setResponse("/d", c.response);
+            const DownloadResult result = fetch(server.url("/d"), limits);
+            if (c.failure.isEmpty()) {
+                ASSERT_TRUE(result.succeeded()) << result.errorDescription.toStdString();
+                EXPECT_EQ(result.body->size(), qsizetype(limit));
+            } else {
+                EXPECT_FALSE(result.succeeded());
+                EXPECT_TRUE(result.errorDescription.startsWith(c.failure))
+                    << result.errorDescription.toStdString();
+            }
+        }
+    }
+}
+
+// A server that keeps a download open by sending a byte now and then meets the deadline; one
+// that sends nothing meets the stall timer. Both say the download timed out.
+TEST(Download, ATrickleMeetsTheDeadlineAndSilenceTheStallTimer)
+{
+    CatalogueServer server;
+    server.setResponse("/trickle", {.body = std::string(200, 'x'), .trickle = 50ms});
+    server.setResponse("/silent", {.body = "late", .delay = 10s});
+    const struct
+    {
+        std::string path;
+        DownloadLimits limits;
+        QString failure;
+    } cases[] = {
+        {"/trickle",
+         {1 << 20, 400ms, 60s, "release notes"},
+         "The download timed out: release notes did not arrive within 400 ms."},
+        {"/silent",
+         {1 << 20, 60s, 300ms, "release notes"},
+         "The download timed out: nothing arrived for 300 ms."},
+    };
+    for (const auto &c : cases) {
+        const DownloadResult result = fetch(server.url(c.path), c.limits);
+        EXPECT_FALSE(result.succeeded());
+        EXPECT_EQ(result.errorDescription, c.failure);
+    }
+}
+
+// Redirects stay on the web and never leave https for http; a refusal names both schemes.
+TEST(Download, RedirectsAreFollowedOnlyWhereNothingIsLost)
+{
+    const LoopbackCertificate certificate = makeLoopbackCertificate();
+    CatalogueServer http;
+    CatalogueServer https(certificate);
+    const QSslConfiguration saved = QSslConfiguration::defaultConfiguration();
+    QSslConfiguration trusting = saved;
+    trusting.setCaCertificates(QSslCertificate::fromData(
+        QByteArray::fromStdString(certificate.certificatePem), QSsl::Pem));
+    QSslConfiguration::setDefaultConfiguration(trusting);
+
+    http.setBody("/body", "plain");
+    https.setBody("/body", "secure");
+    const struct
+    {
+        CatalogueServer &from;
+        std::string to;
+        QString outcome; // the body, or the start of the failure
+    } cases[] = {
+        {http, https.url("/body"), "secure"},
+        {https, http.url("/body"), "The server redirected from https to http"},
+        {http, "file:///etc/hostname", "The server redirected from http to file"},
+        {http, "data:text/plain,hello", "The server redirected from http to data"},
+        {https, "ftp://127.0.0.1/f.bin", "The server redirected from https to ftp"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.to);
+        c.from.setResponse("/moved", {.status = 302, .location = c.to});
+        const DownloadResult result =
+            fetch(c.from.url("/moved"), downloadLimits(DownloadKind::notes));
+        EXPECT_EQ(result.succeeded() ? QString::fromUtf8(*result.body)
+                                     : result.errorDescription.left(c.outcome.size()),
+                  c.outcome)
+            << result.errorDescription.toStdString();
+    }
+    QSslConfiguration::setDefaultConfiguration(saved);
+}
