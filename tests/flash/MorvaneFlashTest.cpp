@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <cerrno>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -225,6 +226,15 @@ TEST_F(MorvaneFlash, DevicesTellPathAndAccess)
     EXPECT_EQ(devices[0]["path"], QString::fromStdString(locked->path()));
     EXPECT_EQ(devices[0]["mayOpen"], false);
     EXPECT_TRUE(devices[0]["hint"].toString().contains("udev rule"));
+    // The help sends the user to a section of the installed manual page, which must be there.
+    const QString section = QRegularExpression("man morvane-flash, section ([A-Z]+)\\)")
+                                .match(devices[0]["hint"].toString())
+                                .captured(1);
+    QFile manual(MORVANE_FLASH_MANUAL);
+    ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(section.isEmpty());
+    EXPECT_TRUE(manual.readAll().contains("\n.SH " + section.toUtf8() + "\n"))
+        << section.toStdString();
 }
 
 TEST_F(MorvaneFlash, FlashShowsProgressAsLinesQuietlyOrAsABar)
