@@ -236,10 +236,22 @@ QString commandHelpText(const Command &command, const QUrl &listURL)
         width = std::max(width, form.size());
         rows.append({form, option.description()});
     }
+    // Explanations wrap at the words to stay within 80 columns, as --help's do.
+    constexpr qsizetype lineEnd = 79;
+    const QString indent(width + 2, QLatin1Char(' '));
+    QStringList lines;
     for (const auto &[form, explanation] : rows) {
-        text += form.leftJustified(width + 2) + explanation + QLatin1Char('\n');
+        QString line = form.leftJustified(width + 2);
+        for (const QString &word : explanation.split(QLatin1Char(' '))) {
+            if (line.size() > indent.size() && line.size() + 1 + word.size() > lineEnd) {
+                lines.append(line);
+                line = indent;
+            }
+            line += (line.size() > indent.size() ? QStringLiteral(" ") : QString()) + word;
+        }
+        lines.append(line);
     }
-    return text;
+    return text + lines.join(QLatin1Char('\n'));
 }
 
 // The program's version, the catalogue it reads unless told otherwise, and the key that list
