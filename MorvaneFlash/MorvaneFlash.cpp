@@ -212,16 +212,10 @@ QString helpText(const QCommandLineParser &parser)
     return text + QLatin1Char('\n') + exitStatusText();
 }
 
-// `COMMAND --help`: its usage lines and the options it takes, described as --help does.
-QString commandHelpText(const Command &command, const QUrl &listURL)
+// The options `command` takes, --catalogue first, with their explanations wrapped at the words
+// to stay within 80 columns, as --help's are.
+QString optionList(const Command &command, const QUrl &listURL)
 {
-    QString text = QStringLiteral("Usage:");
-    for (const UsageLine &line : command.usage) {
-        text += QStringLiteral(" morvane-flash [--catalogue URL] ") + QLatin1String(line.form) +
-                QStringLiteral("\n      ");
-    }
-    text = text.trimmed() + QStringLiteral("\n\n") + commandList({&command}) +
-           QStringLiteral("\nOptions:\n");
     QList<std::pair<QString, QString>> rows;
     qsizetype width = 0;
     for (const QCommandLineOption &option : programOptions(listURL)) {
@@ -236,7 +230,6 @@ QString commandHelpText(const Command &command, const QUrl &listURL)
         width = std::max(width, form.size());
         rows.append({form, option.description()});
     }
-    // Explanations wrap at the words to stay within 80 columns, as --help's do.
     constexpr qsizetype lineEnd = 79;
     const QString indent(width + 2, QLatin1Char(' '));
     QStringList lines;
@@ -251,7 +244,19 @@ QString commandHelpText(const Command &command, const QUrl &listURL)
         }
         lines.append(line);
     }
-    return text + lines.join(QLatin1Char('\n'));
+    return lines.join(QLatin1Char('\n'));
+}
+
+// `COMMAND --help`: its usage lines and the options it takes.
+QString commandHelpText(const Command &command, const QUrl &listURL)
+{
+    QStringList usage;
+    for (const UsageLine &line : command.usage) {
+        usage.append(QStringLiteral("morvane-flash [--catalogue URL] ") + QLatin1String(line.form));
+    }
+    return QStringLiteral("Usage: ") + usage.join(QStringLiteral("\n       ")) +
+           QStringLiteral("\n\n") + commandList({&command}) + QStringLiteral("\nOptions:\n") +
+           optionList(command, listURL);
 }
 
 // The program's version, the catalogue it reads unless told otherwise, and the key that list
