@@ -1,3 +1,4 @@
+#include "CatalogueLint.h"
 #include "Commands.h"
 #include "Downloader.h"
 #include "ExitStatus.h"
@@ -55,23 +56,99 @@ LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
         console.printError(reading.failureLine);
         return {{}, reading.refusedByTrust ? exitIntegrity : exitCatalogue};
     }
-    return {std::move(*reading.items), exitSuccess};
+    return {std::move(*reading.items), exitSuccess, *answer.result.body};
 }
 
-QList<FirmwareItem> findModel(const QList<FirmwareItem> &items, const QString &model)
+namespace {
+
+// The names the model list may be asked by: the full name and the one without the maker word.
+template <typename Same> bool namesProduct(const QString &product, const QString &model, Same same)
 {
-    const ModelIndex index(items);
-    for (const QString &product : index.products()) {
-        if (sameProductName(product, model) ||
-            sameProductName(displayProductName(product), model)) {
-            QList<FirmwareItem> records;
-            for (const qsizetype position : index.recordsOf(product)) {
-                records.append(items.at(position));
-            }
-            return records;
+    return same(product, model) || same(displayProductName(product), model);
+}
+
+bool sameIgnoringCase(const QString &lhs, const QString &rhs)
+{
+    return canonicalForm(lhs).toCaseFolded() == canonicalForm(rhs).toCaseFolded();
+}
+
+// "1", "1 and 3", "1, 3 and 5"
+QString lineList(const QList<qsizetype> &lines)
+{
+    QStringList numbers;
+    for (const qsizetype line : lines) {
+        numbers.append(QString::number(line));
+    }
+    if (numbers.size() < 2) {
+        return numbers.join(QString());
+    }
+    const QString last = numbers.takeLast();
+    return numbers.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+}
+
+// The list's lines that hold a record of this product and version, counted as lint counts them.
+QList<qsizetype> linesOf(const QByteArray &list, const FirmwareItem &item)
+{
+    QList<qsizetype> lines;
+    for (const LintedRecord &record : lintCatalogue(list, false).records) {
+        if (sameProductName(record.item.product, item.product) &&
+            canonicallyEqual(record.item.version, item.version)) {
+            lines.append(record.line);
         }
     }
-    return {};
+    return lines;
+}
+
+} // namespace
+
+ChosenVersion chooseVersion(const LoadedCatalogue &catalogue, const QString &model,
+                            const std::optional<QString> &version, Console &console)
+{
+    const ModelIndex index(catalogue.items);
+    QStringList matches;
+    for (const QString &product : index.products()) {
+        if (namesProduct(product, model, sameProductName)) {
+            matches = {product};
+            break;
+        }
+        if (namesProduct(product, model, sameIgnoringCase)) {
+            matches.append(product);
+        }
+    }
+    if (matches.isEmpty()) {
+        console.printError(QStringLiteral("No model \"%1\" in the catalogue.").arg(model));
+        return {std::nullopt, exitUsage};
+    }
+    if (matches.size() > 1) {
+        console.printError(QStringLiteral("\"%1\" names %2 models when letter case is ignored: "
+                                          "\"%3\"; name one as the catalogue writes it.")
+                               .arg(model)
+                               .arg(matches.size())
+                               .arg(matches.join(QStringLiteral("\", \""))));
+        return {std::nullopt, exitUsage};
+    }
+    QList<FirmwareItem> records;
+    for (const qsizetype position : index.recordsOf(matches.first())) {
+        const FirmwareItem &item = catalogue.items.at(position);
+        if (!version || canonicallyEqual(item.version, *version)) {
+            records.append(item);
+        }
+    }
+    if (records.isEmpty()) {
+        console.printError(QStringLiteral("No version \"%1\" of %2 in the catalogue.")
+                               .arg(*version, matches.first()));
+        return {std::nullopt, exitUsage};
+    }
+    const FirmwareItem &first = records.first();
+    if (version && std::any_of(records.begin(), records.end(),
+                               [&first](const FirmwareItem &item) { return item != first; })) {
+        console.printError(
+            QStringLiteral("%1 %2 is on lines %3 of the catalogue, which differ; "
+                           "morvane-flash does not choose between them.")
+                .arg(first.product, first.version, lineList(linesOf(catalogue.list, first))));
+        return {std::nullopt, exitCatalogue};
+    }
+    return {first, exitSuccess};
 }
 
 QString usbIds(int64_t vendorID, int64_t productID)
@@ -111,8 +188,7 @@ int runList(const Invocation &invocation, Environment &environment, Console &con
             models.append(QJsonObject{{QStringLiteral("model"), product},
                                       {QStringLiteral("versions"), versions}});
         }
-        console.print(
-            QString::fromUtf8(QJsonDocument(models).toJson(QJsonDocument::Indented)).trimmed());
+        console.printJson(QJsonDocument(models));
         return exitSuccess;
     }
     for (const QString &product : index.products()) {
@@ -136,18 +212,11 @@ int runNotes(const Invocation &invocation, Environment &environment, Console &co
     if (catalogue.status != exitSuccess) {
         return catalogue.status;
     }
-    const QList<FirmwareItem> versions = findModel(catalogue.items, model);
-    const auto item =
-        std::find_if(versions.begin(), versions.end(),
-                     [&version](const FirmwareItem &i) { return i.version == version; });
-    if (item == versions.end()) {
-        console.printError(versions.isEmpty()
-                               ? QStringLiteral("No model \"%1\" in the catalogue.").arg(model)
-                               : QStringLiteral("No version \"%1\" of %2 in the catalogue.")
-                                     .arg(version, versions.first().product));
-        return exitUsage;
+    const ChosenVersion chosen = chooseVersion(catalogue, model, version, console);
+    if (!chosen.item) {
+        return chosen.status;
     }
-    const Downloader::Answer answer = downloader.get(item->notesURL, DownloadKind::notes);
+    const Downloader::Answer answer = downloader.get(chosen.item->notesURL, DownloadKind::notes);
     if (answer.stopped) {
         return exitInterrupted;
     }

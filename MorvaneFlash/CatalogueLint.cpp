@@ -1,5 +1,6 @@
 #include "CatalogueLint.h"
 
+#include "bootloader/UsbIdentifier.h"
 #include "catalogue/FirmwareListParser.h"
 #include "catalogue/ServerTextDecoder.h"
 #include "catalogue/UnicodeText.h"
@@ -148,11 +149,7 @@ public:
                 QStringLiteral("looks like a heading; the updater takes it as a record"));
         }
         for (const int index : {1, 2}) {
-            if (!isHexId(fields.at(index))) {
-                add(Severity::warning, line, "usb-id",
-                    fieldLabel(index) + QStringLiteral(" \"%1\" is not 1 to 4 hexadecimal digits")
-                                            .arg(fields.at(index)));
-            }
+            lintUsbId(line, index, fields.at(index));
         }
         const QUrl urls[] = {item.firmwareURL, item.notesURL};
         for (const int index : {5, 6}) {
@@ -167,11 +164,50 @@ public:
                 QStringLiteral("the same record as line %1").arg(*it));
         } else {
             m_records.insert(item, line);
+            lintVersion(line, item);
         }
         lintModelName(line, item.product);
     }
 
 private:
+    // The bootloader reads the id by its own rule and compares it with the device's 16 bits, so
+    // an id it cannot read or that no device carries makes the record unflashable.
+    void lintUsbId(qsizetype line, int index, const QString &text)
+    {
+        const std::optional<int64_t> id = parseUSBIdentifier(text.toStdString());
+        if (!id) {
+            add(Severity::error, line, "invalid-usb-id",
+                fieldLabel(index) + QStringLiteral(" \"%1\" is not a hexadecimal number (no "
+                                                   "\"0x\", no blanks): the updater never finds "
+                                                   "a device for it")
+                                        .arg(text));
+        } else if (*id < 0 || *id > 0xFFFF) {
+            add(Severity::error, line, "invalid-usb-id",
+                fieldLabel(index) +
+                    QStringLiteral(" \"%1\" is outside 0 to ffff: no USB device carries it")
+                        .arg(text));
+        } else if (!isHexId(text)) {
+            add(Severity::warning, line, "usb-id",
+                fieldLabel(index) +
+                    QStringLiteral(" \"%1\" is not 1 to 4 hexadecimal digits").arg(text));
+        }
+    }
+
+    // Another record of the same model and version: choosing that version cannot tell them apart.
+    void lintVersion(qsizetype line, const FirmwareItem &item)
+    {
+        const QString key = canonicalForm(item.product) + QChar(0) + canonicalForm(item.version);
+        if (const auto it = m_versions.constFind(key); it != m_versions.cend()) {
+            add(Severity::warning, line, "duplicate-version",
+                QStringLiteral("version \"%1\" of model \"%2\" is also on line %3 with other "
+                               "fields; morvane-flash does not choose between them")
+                    .arg(item.version, item.product)
+                    .arg(*it));
+        } else {
+            m_versions.insert(key, line);
+        }
+    }
+
     void lintDigest(qsizetype line, const FirmwareItem &item, const QString &field)
     {
         // The updater's own decision, so that a list lint passes is a list it flashes.
@@ -208,6 +244,7 @@ private:
     }
 
     QHash<FirmwareItem, qsizetype> m_records;
+    QHash<QString, qsizetype> m_versions;
     QHash<QString, std::pair<QString, qsizetype>> m_models;
     QSet<QString> m_reportedPairs;
 };

@@ -1,14 +1,61 @@
 #include "Console.h"
 
-Console::Console(QTextStream &out, QTextStream &err, bool outIsTerminal)
-    : m_out(out), m_err(err), m_terminal(outIsTerminal)
+#include <cstring>
+
+bool isTerminalControl(char16_t c)
+{
+    const bool c0 = c < 0x20 && c != u'\n' && c != u'\t';
+    const bool c1 = c >= 0x7F && c <= 0x9F; // DEL, then the C1 set
+    const bool bidi = (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+    return c0 || c1 || bidi;
+}
+
+QString terminalSafe(QStringView text)
+{
+    QString safe;
+    safe.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            continue;
+        }
+        safe.append(isTerminalControl(c) ? QChar(QChar::ReplacementCharacter) : QChar(c));
+    }
+    return safe;
+}
+
+QString terminalSafeJson(QStringView json)
+{
+    QString safe;
+    safe.reserve(json.size());
+    for (const QChar c : json) {
+        // JSON's structure is ASCII, so such a character can only stand inside a string,
+        // where the escape means the same character.
+        if (isTerminalControl(c.unicode())) {
+            safe += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        } else {
+            safe += c;
+        }
+    }
+    return safe;
+}
+
+bool takesControlCodes(bool isTerminal, const char *term, const char *noColor)
+{
+    const bool dumb = term == nullptr || *term == '\0' || std::strcmp(term, "dumb") == 0;
+    const bool plain = noColor != nullptr && *noColor != '\0';
+    return isTerminal && !dumb && !plain;
+}
+
+Console::Console(QTextStream &out, QTextStream &err, bool outTakesControlCodes)
+    : m_out(out), m_err(err), m_controlCodes(outTakesControlCodes)
 {
 }
 
 void Console::print(const QString &line)
 {
     const std::lock_guard lock(m_mutex);
-    m_out << line << '\n';
+    m_out << terminalSafe(line) << '\n';
     m_out.flush();
 }
 
@@ -16,8 +63,16 @@ void Console::printError(const QString &line)
 {
     const std::lock_guard lock(m_mutex);
     m_out.flush();
-    m_err << line << '\n';
+    m_err << terminalSafe(line) << '\n';
     m_err.flush();
+}
+
+void Console::printJson(const QJsonDocument &document)
+{
+    const QString json = QString::fromUtf8(document.toJson(QJsonDocument::Indented)).trimmed();
+    const std::lock_guard lock(m_mutex);
+    m_out << terminalSafeJson(json) << '\n';
+    m_out.flush();
 }
 
 void Console::redrawBlock(const QStringList &lines)
@@ -27,7 +82,7 @@ void Console::redrawBlock(const QStringList &lines)
         m_out << "\x1b[" << m_blockLines << 'A';
     }
     for (const QString &line : lines) {
-        m_out << "\r\x1b[2K" << line << '\n';
+        m_out << "\r\x1b[2K" << terminalSafe(line) << '\n';
     }
     m_blockLines = lines.size();
     m_out.flush();

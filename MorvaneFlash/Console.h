@@ -1,23 +1,45 @@
 #pragma once
 
+#include <QJsonDocument>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <QTextStream>
 #include <mutex>
 
-// Output shared by the command's threads: whole lines, never interleaved.
+// Characters a terminal may take as a command rather than text: C0 controls but line feed and
+// tab, DEL, C1 controls, and the bidirectional overrides and isolates, which reorder what is
+// shown. Text from the catalogue's server must never move the cursor, rewrite a line, write
+// the clipboard or hide what it says.
+bool isTerminalControl(char16_t c);
+
+// `text` with every terminal control replaced by U+FFFD. CR LF is a line end, not a control,
+// and becomes LF.
+QString terminalSafe(QStringView text);
+
+// JSON text with every terminal control that JSON leaves as it is (DEL, C1 controls, the
+// bidirectional ones) written as a \uXXXX escape: the same data, inert on a terminal.
+QString terminalSafeJson(QStringView json);
+
+// Whether standard output may be given cursor movements: a terminal whose TERM is set and not
+// "dumb", with NO_COLOR unset or empty. The environment variables may be null.
+bool takesControlCodes(bool isTerminal, const char *term, const char *noColor);
+
+// Output shared by the command's threads: whole lines, never interleaved, and never a terminal
+// control that the program did not write itself.
 class Console
 {
 public:
-    Console(QTextStream &out, QTextStream &err, bool outIsTerminal);
+    Console(QTextStream &out, QTextStream &err, bool outTakesControlCodes);
     Console(const Console &) = delete;
     Console &operator=(const Console &) = delete;
 
     void print(const QString &line);
     void printError(const QString &line);
-    bool isTerminal() const { return m_terminal; }
+    void printJson(const QJsonDocument &document);
+    bool takesControlCodes() const { return m_controlCodes; }
 
-    // Terminal only: rewrites the block of lines drawn by the previous call in place.
+    // Control codes only: rewrites the block of lines drawn by the previous call in place.
     void redrawBlock(const QStringList &lines);
     // Leaves the block as it stands; the next block starts below it.
     void endBlock();
@@ -26,6 +48,6 @@ private:
     std::mutex m_mutex;
     QTextStream &m_out;
     QTextStream &m_err;
-    const bool m_terminal;
+    const bool m_controlCodes;
     qsizetype m_blockLines = 0;
 };

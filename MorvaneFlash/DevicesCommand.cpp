@@ -107,8 +107,7 @@ int runDevices(const Invocation &invocation, Environment &environment, Console &
         }
     }
     if (invocation.json) {
-        console.print(
-            QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Indented)).trimmed());
+        console.printJson(QJsonDocument(json));
     } else if (found == 0) {
         console.printError(QStringLiteral("No device found."));
     }

@@ -20,8 +20,10 @@ struct Environment
     QString firmwareFolder;
     // The build's catalogue key (a minisign key line); empty: catalogues are taken unsigned.
     QString catalogueKey;
-    // Progress is redrawn in place on a terminal and printed as plain lines elsewhere.
-    bool outIsTerminal = false;
-    // Requested by Ctrl-C: a transfer ends at the next report boundary, a download is aborted.
+    // Progress is redrawn in place on a terminal that takes control codes (takesControlCodes)
+    // and printed as plain lines elsewhere.
+    bool outTakesControlCodes = false;
+    // Requested by Ctrl-C, SIGTERM or SIGHUP: a transfer ends at the next report boundary, a
+    // download is aborted.
     std::stop_token stop;
 };

@@ -72,7 +72,8 @@ ProgressDisplay::Mode progressMode(const Invocation &invocation, const Console &
     if (invocation.quiet) {
         return ProgressDisplay::Mode::quiet;
     }
-    return console.isTerminal() ? ProgressDisplay::Mode::terminal : ProgressDisplay::Mode::plain;
+    return console.takesControlCodes() ? ProgressDisplay::Mode::terminal
+                                       : ProgressDisplay::Mode::plain;
 }
 
 // The version to flash: the one named, or the first listed as the window preselects.
@@ -84,24 +85,14 @@ int resolveCatalogueTarget(const Invocation &invocation, Environment &environmen
     if (catalogue.status != exitSuccess) {
         return catalogue.status;
     }
-    const QString &model = invocation.arguments.at(0);
-    const QList<FirmwareItem> versions = findModel(catalogue.items, model);
-    if (versions.isEmpty()) {
-        console.printError(QStringLiteral("No model \"%1\" in the catalogue.").arg(model));
-        return exitUsage;
+    const ChosenVersion chosen = chooseVersion(
+        catalogue, invocation.arguments.at(0),
+        invocation.arguments.size() > 1 ? std::optional(invocation.arguments.at(1)) : std::nullopt,
+        console);
+    if (!chosen.item) {
+        return chosen.status;
     }
-    auto chosen = versions.begin();
-    if (invocation.arguments.size() > 1) {
-        const QString &version = invocation.arguments.at(1);
-        chosen = std::find_if(versions.begin(), versions.end(),
-                              [&version](const FirmwareItem &i) { return i.version == version; });
-        if (chosen == versions.end()) {
-            console.printError(QStringLiteral("No version \"%1\" of %2 in the catalogue.")
-                                   .arg(version, versions.first().product));
-            return exitUsage;
-        }
-    }
-    target = updateTargetOf(*chosen);
+    target = updateTargetOf(*chosen.item);
     return exitSuccess;
 }
 

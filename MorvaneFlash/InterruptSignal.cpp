@@ -7,16 +7,19 @@
 
 namespace {
 
+constexpr int stoppingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
 int pipeFds[2] = {-1, -1};
-std::atomic<bool> interrupted{false};
+std::atomic<int> stoppingSignal{0};
 std::jthread watcher;
 
-extern "C" void onInterrupt(int)
+extern "C" void onStopSignal(int signal)
 {
-    if (interrupted.exchange(true)) {
+    int none = 0;
+    if (!stoppingSignal.compare_exchange_strong(none, signal)) {
         // The user insists: leave without waiting for the report boundary.
-        std::signal(SIGINT, SIG_DFL);
-        std::raise(SIGINT);
+        std::signal(signal, SIG_DFL);
+        std::raise(signal);
         return;
     }
     const char byte = 1;
@@ -27,6 +30,7 @@ extern "C" void onInterrupt(int)
 
 InterruptSignal::InterruptSignal()
 {
+    static_assert(std::atomic<int>::is_always_lock_free);
     if (pipe(pipeFds) != 0) {
         return;
     }
@@ -38,14 +42,18 @@ InterruptSignal::InterruptSignal()
         }
     });
     struct sigaction action = {};
-    action.sa_handler = onInterrupt;
+    action.sa_handler = onStopSignal;
     sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
+    for (const int signal : stoppingSignals) {
+        sigaction(signal, &action, nullptr);
+    }
 }
 
 InterruptSignal::~InterruptSignal()
 {
-    std::signal(SIGINT, SIG_DFL);
+    for (const int signal : stoppingSignals) {
+        std::signal(signal, SIG_DFL);
+    }
     if (pipeFds[1] >= 0) {
         const char byte = 0;
         [[maybe_unused]] const ssize_t written = write(pipeFds[1], &byte, 1);
@@ -53,4 +61,10 @@ InterruptSignal::~InterruptSignal()
         close(pipeFds[0]);
         close(pipeFds[1]);
     }
+}
+
+int InterruptSignal::stoppedStatus() const
+{
+    const int signal = stoppingSignal.load();
+    return 128 + (signal != 0 ? signal : SIGINT);
 }

@@ -2,9 +2,10 @@
 
 #include <stop_token>
 
-// Turns SIGINT (Ctrl-C) into a stop request. The handler only writes one byte to a pipe,
-// which is async-signal-safe; a watcher thread reads it and requests the stop. A second
-// Ctrl-C while the first is being honoured ends the program at once, as usual.
+// Turns SIGINT (Ctrl-C), SIGTERM (kill, timeout, systemd, CI) and SIGHUP (a closed terminal)
+// into a stop request. The handler only notes the signal and writes one byte to a pipe, which
+// is async-signal-safe; a watcher thread reads it and requests the stop. A second signal while
+// the first is being honoured ends the program at once, as usual.
 class InterruptSignal
 {
 public:
@@ -14,6 +15,9 @@ public:
     InterruptSignal &operator=(const InterruptSignal &) = delete;
 
     std::stop_token token() const { return m_stop.get_token(); }
+    // 128 + the signal that asked for the stop, as shells report a program a signal ended;
+    // 128 + SIGINT when none did.
+    int stoppedStatus() const;
 
 private:
     std::stop_source m_stop;

@@ -31,14 +31,19 @@ bool isRemote(const QUrl &url)
     return !webAddressProblem(url).has_value();
 }
 
-// A key given as the key line itself, or as the path of a .pub file.
-QString readKey(const QString &argument)
+// The key itself is given as its key line (base64, which has no dot, beginning with "RW") or
+// as the whole .pub text; anything else names a file, so that a missing one is reported as
+// such rather than as a bad key.
+bool namesKeyFile(const QString &argument)
 {
-    QFile file(argument);
-    if (file.exists() && file.open(QIODevice::ReadOnly)) {
-        return QString::fromUtf8(file.readAll());
+    if (QFile::exists(argument)) {
+        return true;
     }
-    return argument;
+    if (argument.contains(QLatin1Char('\n'))) {
+        return false;
+    }
+    return !argument.trimmed().startsWith(QLatin1String("RW")) ||
+           argument.contains(QLatin1Char('.'));
 }
 
 struct KeyChoice
@@ -47,11 +52,21 @@ struct KeyChoice
     int status = exitSuccess;
 };
 
-// The key named on the command line, else the one this build trusts; none when both are
-// blank, and then no signature is asked for.
+// The key named on the command line, as its key line or the path of its .pub file, else the
+// one this build trusts; none when both are blank, and then no signature is asked for.
 KeyChoice chooseKey(const QString &publicKeyOption, const QString &buildKey, Console &console)
 {
-    const QString keyText = publicKeyOption.isEmpty() ? buildKey : readKey(publicKeyOption);
+    QString keyText = publicKeyOption.isEmpty() ? buildKey : publicKeyOption;
+    if (!publicKeyOption.isEmpty() && namesKeyFile(publicKeyOption)) {
+        QFile file(publicKeyOption);
+        if (!file.open(QIODevice::ReadOnly)) {
+            console.printError(
+                QStringLiteral("morvane-flash: cannot read the public key file %1: %2")
+                    .arg(publicKeyOption, file.errorString()));
+            return {std::nullopt, exitUsage};
+        }
+        keyText = QString::fromUtf8(file.readAll());
+    }
     if (keyText.trimmed().isEmpty()) {
         return {};
     }
@@ -83,7 +98,7 @@ Source readSource(const QString &argument, Downloader &downloader, Console &cons
     if (!file.open(QIODevice::ReadOnly)) {
         console.printError(
             QStringLiteral("Cannot read the list file %1: %2").arg(argument, file.errorString()));
-        return {{}, exitUsage};
+        return {{}, exitCatalogue};
     }
     return {file.readAll(), exitSuccess};
 }
@@ -133,20 +148,22 @@ std::optional<LintFinding> signatureFinding(const QString &argument, const QByte
                            minisignKeyIdText(key.keyId)};
 }
 
-QString statusText(const Downloader::Answer &answer)
+// "notes <address>: HTTP 200" for what arrived; a failure's description says the status itself.
+QString fetchedText(const char *what, const QUrl &url, const Downloader::Answer &answer)
 {
-    if (answer.status != 0) {
-        return QStringLiteral("HTTP %1").arg(answer.status);
+    const QString place = QLatin1String(what) + QLatin1Char(' ') + url.toString();
+    if (!answer.result.succeeded()) {
+        return place + QStringLiteral(": ") + answer.result.errorDescription;
     }
-    return answer.result.succeeded() ? QStringLiteral("fetched") : answer.result.errorDescription;
+    return place + (answer.status != 0 ? QStringLiteral(": HTTP %1").arg(answer.status)
+                                       : QStringLiteral(": fetched"));
 }
 
 LintFinding notesFinding(qsizetype line, const QString &where, const Downloader::Answer &answer)
 {
     const QString kind = QStringLiteral("fetch-notes");
     if (!answer.result.succeeded()) {
-        return {Severity::error, line, kind,
-                where + QStringLiteral(", ") + answer.result.errorDescription};
+        return {Severity::error, line, kind, where};
     }
     const auto decoded = decodeServerTextWithCharset(*answer.result.body);
     if (!decoded) {
@@ -169,8 +186,7 @@ LintFinding imageFinding(qsizetype line, const QString &where, const Downloader:
 {
     const QString kind = QStringLiteral("fetch-image");
     if (!answer.result.succeeded()) {
-        return {Severity::error, line, kind,
-                where + QStringLiteral(", ") + answer.result.errorDescription};
+        return {Severity::error, line, kind, where};
     }
     const QByteArray &image = *answer.result.body;
     if (image.isEmpty()) {
@@ -179,9 +195,15 @@ LintFinding imageFinding(qsizetype line, const QString &where, const Downloader:
     }
     const QString message = where + QStringLiteral(", %1 bytes").arg(image.size());
     const ImageDigest digest = parseImageDigest(digestText);
-    if (const std::optional<QString> mismatch = imageDigestMismatch(digest, image)) {
+    if (imageDigestMismatch(digest, image)) {
         refused = true;
-        return {Severity::error, line, kind, message + QStringLiteral(", ") + *mismatch};
+        const QString expected = digest.state == ImageDigest::State::valid
+                                     ? shortDigestText(digest.sha256)
+                                     : QStringLiteral("a malformed digest");
+        return {Severity::error, line, kind,
+                message + QStringLiteral(", does not match its digest (expected %1, received "
+                                         "%2): the updater refuses it")
+                              .arg(expected, shortDigestText(sha256Of(image)))};
     }
     return {Severity::note, line, kind,
             digest.state == ImageDigest::State::valid ? message + QStringLiteral(", digest matches")
@@ -215,8 +237,7 @@ int addFetchFindings(LintOutcome &outcome, Downloader &downloader)
             if (answer.stopped) {
                 return exitInterrupted;
             }
-            const QString where = (notes ? QStringLiteral("notes ") : QStringLiteral("image ")) +
-                                  url.toString() + QStringLiteral(": ") + statusText(answer);
+            const QString where = fetchedText(notes ? "notes" : "image", url, answer);
             findings.append(
                 notes ? notesFinding(record.line, where, answer)
                       : imageFinding(record.line, where, answer, item.digest, outcome.refused));
@@ -259,7 +280,7 @@ QString textReport(const QString &source, const LintReport &report)
     return lines.join(QLatin1Char('\n'));
 }
 
-QString jsonReport(const QString &source, const LintReport &report)
+QJsonDocument jsonReport(const QString &source, const LintReport &report)
 {
     QJsonArray findings;
     for (const LintFinding &finding : report.findings) {
@@ -274,7 +295,7 @@ QString jsonReport(const QString &source, const LintReport &report)
         {QStringLiteral("errors"), qint64(report.count(Severity::error))},
         {QStringLiteral("warnings"), qint64(report.count(Severity::warning))},
         {QStringLiteral("findings"), findings}};
-    return QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Indented)).trimmed();
+    return QJsonDocument(document);
 }
 
 // A refusal outranks the errors that come with it: the updater would not even try.
@@ -283,7 +304,7 @@ int lintStatus(const LintOutcome &outcome)
     if (outcome.refused) {
         return exitIntegrity;
     }
-    return outcome.report.count(Severity::error) > 0 ? exitCatalogue : exitSuccess;
+    return outcome.report.count(Severity::error) > 0 ? exitListErrors : exitSuccess;
 }
 
 } // namespace
@@ -315,7 +336,10 @@ int runLint(const Invocation &invocation, Environment &environment, Console &con
             return status;
         }
     }
-    console.print(invocation.json ? jsonReport(argument, outcome.report)
-                                  : textReport(argument, outcome.report));
+    if (invocation.json) {
+        console.printJson(jsonReport(argument, outcome.report));
+    } else {
+        console.print(textReport(argument, outcome.report));
+    }
     return lintStatus(outcome);
 }

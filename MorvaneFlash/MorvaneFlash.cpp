@@ -3,6 +3,7 @@
 #include "Commands.h"
 #include "ExitStatus.h"
 #include "bootloader/UsbIdentifier.h"
+#include "trust/CatalogueTrust.h"
 
 #include <QCommandLineParser>
 #include <algorithm>
@@ -100,13 +101,13 @@ const Command *findCommand(const QString &name)
 // The column at which --help's explanations of the commands start.
 constexpr qsizetype explanationColumn = 33;
 
-// The "Commands:" part of --help, one usage line of the table after the other.
-QString commandList()
+// The usage lines of these commands, one after the other.
+QString commandList(const QList<const Command *> &listed)
 {
     const QString indent(explanationColumn, QLatin1Char(' '));
     QString text;
-    for (const Command &command : commands()) {
-        for (const UsageLine &line : command.usage) {
+    for (const Command *command : listed) {
+        for (const UsageLine &line : command->usage) {
             const QString form = QStringLiteral("  ") + QLatin1String(line.form);
             // A form that reaches the column puts its explanation on the lines below it.
             text += form.size() < explanationColumn ? form.leftJustified(explanationColumn)
@@ -132,27 +133,35 @@ QString commandNames()
 
 QString description()
 {
+    QList<const Command *> all;
+    for (const Command &command : commands()) {
+        all.append(&command);
+    }
     return QStringLiteral(
                "Flashes Morvane USB devices from the firmware catalogue, as the window does.\n"
                "\n"
                "Commands:\n") +
-           commandList() +
-           QStringLiteral(
-               "\n"
-               "With flash, --all-devices flashes every attached device with those ids at once.\n"
-               "Ctrl-C stops a transfer at a report boundary and closes the device.");
+           commandList(all) +
+           QStringLiteral("\n"
+                          "With flash, --all-devices flashes every attached device with those ids "
+                          "at once.\n"
+                          "Ctrl-C, SIGTERM and SIGHUP stop a transfer at a report boundary and "
+                          "close the device.\n"
+                          "'morvane-flash COMMAND --help' shows the help of one command.");
 }
 
 QString exitStatusText()
 {
-    return QStringLiteral("Exit status:\n"
-                          "  0    success\n"
-                          "  1    usage\n"
-                          "  2    catalogue or network failure (lint: the list has errors)\n"
-                          "  3    device not found, or no permission\n"
-                          "  4    transfer failed\n"
-                          "  5    integrity or signature refused\n"
-                          "  130  stopped with Ctrl-C\n");
+    return QStringLiteral(
+        "Exit status:\n"
+        "  0    success\n"
+        "  1    usage\n"
+        "  2    catalogue or network failure (lint: the list could not be read)\n"
+        "  3    device not found, or no permission\n"
+        "  4    transfer failed\n"
+        "  5    integrity or signature refused (lint: the signature or an image's digest)\n"
+        "  6    lint: the list has errors\n"
+        "  130  stopped with Ctrl-C (SIGINT); 143 with SIGTERM, 129 with SIGHUP\n");
 }
 
 // Every option, in the order --help lists them; the commands name them in the table.
@@ -160,6 +169,8 @@ QList<QCommandLineOption> programOptions(const QUrl &listURL)
 {
     return {
         {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help.")},
+        {QStringLiteral("version"),
+         QStringLiteral("Shows the version, the build's catalogue address and its key.")},
         {QStringLiteral("catalogue"),
          QStringLiteral("The list file's address instead of the build's (%1).")
              .arg(listURL.toString()),
@@ -199,6 +210,68 @@ QString helpText(const QCommandLineParser &parser)
     text.replace(0, text.indexOf(QLatin1Char('\n')),
                  QStringLiteral("Usage: morvane-flash [options] COMMAND [ARGUMENTS]"));
     return text + QLatin1Char('\n') + exitStatusText();
+}
+
+// The options `command` takes, --catalogue first, with their explanations wrapped at the words
+// to stay within 80 columns, as --help's are.
+QString optionList(const Command &command, const QUrl &listURL)
+{
+    QList<std::pair<QString, QString>> rows;
+    qsizetype width = 0;
+    for (const QCommandLineOption &option : programOptions(listURL)) {
+        const QString name = option.names().constLast();
+        if (name != u"catalogue" && !command.options.contains(name)) {
+            continue;
+        }
+        QString form = QStringLiteral("  --") + name;
+        if (!option.valueName().isEmpty()) {
+            form += QStringLiteral(" <%1>").arg(option.valueName());
+        }
+        width = std::max(width, form.size());
+        rows.append({form, option.description()});
+    }
+    constexpr qsizetype lineEnd = 79;
+    const QString indent(width + 2, QLatin1Char(' '));
+    QStringList lines;
+    for (const auto &[form, explanation] : rows) {
+        QString line = form.leftJustified(width + 2);
+        for (const QString &word : explanation.split(QLatin1Char(' '))) {
+            if (line.size() > indent.size() && line.size() + 1 + word.size() > lineEnd) {
+                lines.append(line);
+                line = indent;
+            }
+            line += (line.size() > indent.size() ? QStringLiteral(" ") : QString()) + word;
+        }
+        lines.append(line);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+// `COMMAND --help`: its usage lines and the options it takes.
+QString commandHelpText(const Command &command, const QUrl &listURL)
+{
+    QStringList usage;
+    for (const UsageLine &line : command.usage) {
+        usage.append(QStringLiteral("morvane-flash [--catalogue URL] ") + QLatin1String(line.form));
+    }
+    return QStringLiteral("Usage: ") + usage.join(QStringLiteral("\n       ")) +
+           QStringLiteral("\n\n") + commandList({&command}) + QStringLiteral("\nOptions:\n") +
+           optionList(command, listURL);
+}
+
+// The program's version, the catalogue it reads unless told otherwise, and the key that list
+// must be signed with.
+QString versionText(const Environment &environment)
+{
+    const CatalogueTrust trust = catalogueTrustFromKey(environment.catalogueKey);
+    QString key = QStringLiteral("no catalogue key");
+    if (trust.key) {
+        key = QStringLiteral("catalogue key ") + minisignKeyIdText(trust.key->keyId);
+    } else if (trust.keyBuiltIn) {
+        key = QStringLiteral("catalogue key unusable: ") + trust.keyError;
+    }
+    return QStringLiteral("morvane-flash " MORVANE_VERSION "\ncatalogue ") +
+           environment.listURL.toString() + QLatin1Char('\n') + key;
 }
 
 std::optional<int64_t> usbIdOption(const QString &text)
@@ -288,19 +361,25 @@ int usageError(Console &console, const QString &message)
 
 int runMorvaneFlash(const QStringList &arguments, Environment &environment)
 {
-    Console console(environment.out, environment.err, environment.outIsTerminal);
+    Console console(environment.out, environment.err, environment.outTakesControlCodes);
 
     QCommandLineParser parser;
     setUpParser(parser, environment.listURL);
     if (!parser.parse(arguments)) {
         return usageError(console, parser.errorText());
     }
+    QStringList positional = parser.positionalArguments();
+    const Command *command = positional.isEmpty() ? nullptr : findCommand(positional.first());
     if (parser.isSet(QStringLiteral("help"))) {
-        console.print(helpText(parser));
+        console.print(command != nullptr ? commandHelpText(*command, environment.listURL)
+                                         : helpText(parser));
+        return exitSuccess;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        console.print(versionText(environment));
         return exitSuccess;
     }
 
-    QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
         return usageError(console, QStringLiteral("no command given."));
     }
@@ -308,7 +387,6 @@ int runMorvaneFlash(const QStringList &arguments, Environment &environment)
     invocation.command = positional.takeFirst();
     invocation.arguments = positional;
     invocation.listURL = environment.listURL;
-    const Command *command = findCommand(invocation.command);
     if (command == nullptr) {
         return usageError(console,
                           QStringLiteral("unknown command \"%1\".").arg(invocation.command));

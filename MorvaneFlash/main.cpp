@@ -1,3 +1,5 @@
+#include "Console.h"
+#include "ExitStatus.h"
 #include "InterruptSignal.h"
 #include "MorvaneFlash.h"
 #include "bootloader/HidapiBackend.h"
@@ -6,6 +8,7 @@
 #include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <cstdlib>
 #include <unistd.h>
 
 int main(int argc, char *argv[])
@@ -22,8 +25,9 @@ int main(int argc, char *argv[])
         QUrl(QStringLiteral(MORVANE_CATALOGUE_BASE_URL "/product/MORVANE_LST.txt")),
         defaultFirmwareFolder(),
         QStringLiteral(MORVANE_CATALOGUE_PUBLIC_KEY),
-        isatty(STDOUT_FILENO) == 1,
+        takesControlCodes(isatty(STDOUT_FILENO) == 1, std::getenv("TERM"), std::getenv("NO_COLOR")),
         interrupt.token(),
     };
-    return runMorvaneFlash(QCoreApplication::arguments(), environment);
+    const int status = runMorvaneFlash(QCoreApplication::arguments(), environment);
+    return status == exitInterrupted ? interrupt.stoppedStatus() : status;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs a build tree the way a distribution does (prefix /usr into a scratch DESTDIR) and
 # checks that each file lies where a Linux desktop looks for it and that nothing else is
-# installed. When cpack and dpkg-deb are present, it also builds the Debian package into a
+# installed, and that morvane-flash's shell completion offers what the installed program takes. When cpack and dpkg-deb are present, it also builds the Debian package into a
 # scratch folder and checks the package's file list, control fields and unpacked contents,
 # and, when lintian is present, that lintian finds no errors in it.
 #
@@ -54,8 +54,59 @@ usr/share/metainfo/com.morvane.updater.metainfo.xml
 usr/share/man/man1/morvane-updater.1.gz
 usr/share/doc/morvane-updater/changelog.gz
 usr/share/doc/morvane-updater/copyright
+usr/share/bash-completion/completions/morvane-flash
+usr/share/zsh/vendor-completions/_morvane-flash
+usr/share/fish/vendor_completions.d/morvane-flash.fish
 EOF
 )
+
+# check_completion <root> <label>: each shell's completion offers every command, and for each
+# command the options its own --help lists (with --help and --version), as the installed
+# program gives them. bash and fish are asked; zsh, which has no batch mode, is read.
+check_completion() {
+    local root=$1 label=$2
+    local program=$root/usr/bin/morvane-flash
+    local bash_file=$root/usr/share/bash-completion/completions/morvane-flash
+    local zsh_file=$root/usr/share/zsh/vendor-completions/_morvane-flash
+    local fish_file=$root/usr/share/fish/vendor_completions.d/morvane-flash.fish
+    [ -x "$program" ] && [ -f "$bash_file" ] && [ -f "$zsh_file" ] && [ -f "$fish_file" ] || return 0
+
+    local commands
+    commands=$("$program" --help | sed -n 's/^  command  *//p' | tr -d ',.' | sed 's/ or / /')
+    [ -n "$commands" ] || fail "$label: morvane-flash --help names no commands"
+    local offered
+    offered=$(bash -c 'source "$1"; COMP_WORDS=(morvane-flash ""); COMP_CWORD=1; _morvane_flash
+        printf "%s\n" "${COMPREPLY[@]}"' _ "$bash_file" | LC_ALL=C sort | xargs)
+    [ "$offered" = "$(xargs -n1 <<<"$commands" | LC_ALL=C sort | xargs)" ] ||
+        fail "$label: bash completes the commands as '$offered', not '$commands'"
+
+    local command expected option
+    for command in $commands; do
+        expected=$( ("$program" "$command" --help | grep -oE '^  --[a-z-]+' | tr -d ' '
+            printf '%s\n' --help --version) | LC_ALL=C sort | xargs)
+        offered=$(bash -c 'source "$1"; COMP_WORDS=(morvane-flash "$2" --); COMP_CWORD=2
+            _morvane_flash; printf "%s\n" "${COMPREPLY[@]}"' _ "$bash_file" "$command" |
+            LC_ALL=C sort | xargs)
+        [ "$offered" = "$expected" ] ||
+            fail "$label: bash completes '$command --' as '$offered', not '$expected'"
+        if command -v fish >/dev/null 2>&1; then
+            offered=$(fish -c 'source $argv[1]; complete -C "morvane-flash $argv[2] --"' \
+                "$fish_file" "$command" | cut -f1 | LC_ALL=C sort | xargs)
+            [ "$offered" = "$expected" ] ||
+                fail "$label: fish completes '$command --' as '$offered', not '$expected'"
+        fi
+        for option in "'$command:" $expected; do
+            grep -qF -- "$option" "$zsh_file" ||
+                fail "$label: the zsh completion lacks $option"
+        done
+    done
+    if command -v zsh >/dev/null 2>&1; then
+        zsh -n "$zsh_file" || fail "$label: zsh cannot read its completion"
+    else
+        echo "note: zsh not installed; its completion is only read" >&2
+    fi
+    command -v fish >/dev/null 2>&1 || echo "note: fish not installed; its completion is not run" >&2
+}
 
 # check_tree <root> <label>: the installed tree under <root> is what a desktop needs, no more.
 check_tree() {
@@ -77,6 +128,8 @@ check_tree() {
             fail "$label: usr/bin/$name is not an ELF program"
         fi
     done
+
+    check_completion "$root" "$label"
 
     local manual=$root/usr/share/man/man1/morvane-flash.1.gz
     if [ -f "$manual" ] && ! gzip -dc "$manual" | grep -q '^\.SH EXIT STATUS'; then

@@ -26,21 +26,27 @@ TEST(CatalogueLint, EveryKindOfFindingWithItsLine)
         QByteArray file;
         QStringList expected;
     } cases[] = {
-        {good + "\n" + QByteArray(good).replace("x.bin", "y.bin") + "\n", {}},
+        {good + "\n" + QByteArray(good).replace(";1;", ";2;") + "\n", {}},
+        {good + "\n" + QByteArray(good).replace("x.bin", "y.bin") + "\n",
+         {"2 W duplicate-version"}},
         {"MORVANE X;1a86;e0a1;1;c;http://h/x.bin\n", {"1 E too-few-fields"}},
         {"A;1;2;3;4; ;http://h/[x\n", {"1 E invalid-url", "1 E invalid-url"}},
         {good + "\r\nA\xC0\x80;x\n", {"2 E not-utf8"}},
         {"X;1;2;3;4;x.bin;file:///etc/hostname\n", {"1 W not-web-address", "1 W not-web-address"}},
-        {"X;0x1a86;12345;3;4;http://h/a;http://h/b\n", {"1 W usb-id", "1 W usb-id"}},
+        {"X;0x1a86;12345;3;4;http://h/a;http://h/b\n",
+         {"1 E invalid-usb-id", "1 E invalid-usb-id"}},
+        {"X;+1a86;-1;3;4;http://h/a;http://h/b\n", {"1 W usb-id", "1 E invalid-usb-id"}},
         {good + "\nB;1;2;3;4;http://h/a;http://h/b\n" + good, {"3 W duplicate"}},
         {good + "\nmorvane x;1;2;3;4;http://h/a;http://h/b\nMORVANE "
                 "X\u200B;1;2;3;4;http://h/a;http://h/c\n",
          {"2 W lookalike-model", "3 W lookalike-model"}},
-        {good + ";sha256:abc\n" + good + "x;SHA256:" + QByteArray(64, 'F'),
+        {good + ";sha256:abc\n" + QByteArray(good).replace(";1;", ";2;") +
+             ";SHA256:" + QByteArray(64, 'F'),
          {"1 E malformed-digest", "2 W malformed-digest"}},
         {"\xEF\xBB\xBF" + good, {"1 W byte-order-mark"}},
         {"product;vid;pid;version;copyright;firmwareURL;notesURL\n" + good,
-         {"1 W heading", "1 W usb-id", "1 W usb-id", "1 W not-web-address", "1 W not-web-address"}},
+         {"1 W heading", "1 E invalid-usb-id", "1 E invalid-usb-id", "1 W not-web-address",
+          "1 W not-web-address"}},
     };
     for (const auto &c : cases) {
         EXPECT_EQ(findings(c.file), c.expected) << c.file.toStdString();

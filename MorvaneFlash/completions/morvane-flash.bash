@@ -1,0 +1,54 @@
+# bash completion for morvane-flash: its commands, and the options each command takes.
+# Models and versions are not offered: they are known only once the catalogue is fetched.
+
+_morvane_flash()
+{
+    local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
+    local command="" i=1
+    while [ "$i" -lt "$COMP_CWORD" ]; do
+        case ${COMP_WORDS[i]} in
+        --catalogue | --vid | --pid | --file | --public-key) i=$((i + 1)) ;;
+        -*) ;;
+        *)
+            command=${COMP_WORDS[i]}
+            break
+            ;;
+        esac
+        i=$((i + 1))
+    done
+
+    case $prev in
+    --catalogue | --vid | --pid)
+        COMPREPLY=()
+        return
+        ;;
+    --file | --public-key)
+        compopt -o filenames 2>/dev/null
+        mapfile -t COMPREPLY < <(compgen -f -- "$cur")
+        return
+        ;;
+    esac
+
+    local options="--catalogue --help --version"
+    case $command in
+    "")
+        if [[ $cur != -* ]]; then
+            mapfile -t COMPREPLY < <(compgen -W "list notes devices flash lint" -- "$cur")
+            return
+        fi
+        ;;
+    list) options+=" --json" ;;
+    devices) options+=" --json --vid --pid" ;;
+    flash) options+=" --file --vid --pid --all-devices --quiet" ;;
+    lint) options+=" --fetch --public-key --json" ;;
+    esac
+    if [[ $cur == -* ]]; then
+        mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
+    elif [ "$command" = lint ]; then
+        compopt -o filenames 2>/dev/null
+        mapfile -t COMPREPLY < <(compgen -f -- "$cur")
+    else
+        COMPREPLY=()
+    fi
+}
+complete -F _morvane_flash morvane-flash

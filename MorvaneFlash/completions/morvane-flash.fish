@@ -1,0 +1,25 @@
+# fish completion for morvane-flash: its commands, and the options each command takes.
+# Models and versions are not offered: they are known only once the catalogue is fetched.
+
+set -l commands list notes devices flash lint
+complete -c morvane-flash -f
+
+complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a list -d 'The models and their versions'
+complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a notes -d 'The release notes of a version'
+complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a devices -d 'Attached devices with the catalogue\'s ids'
+complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a flash -d 'Download a version and flash it'
+complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a lint -d 'Check a list file for its publisher'
+
+complete -c morvane-flash -s h -l help -d 'Show the help'
+complete -c morvane-flash -l version -d 'Show the version, the catalogue address and its key'
+complete -c morvane-flash -l catalogue -x -d 'Read this list file instead of the build\'s'
+
+complete -c morvane-flash -n "__fish_seen_subcommand_from list devices lint" -l json -d 'Print JSON'
+complete -c morvane-flash -n "__fish_seen_subcommand_from devices flash" -l vid -x -d 'USB vendor id (hexadecimal)'
+complete -c morvane-flash -n "__fish_seen_subcommand_from devices flash" -l pid -x -d 'USB product id (hexadecimal)'
+complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l file -r -F -d 'Flash this image file instead of a download'
+complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l all-devices -d 'Flash every attached device with the ids at once'
+complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l quiet -d 'Print only the outcome'
+complete -c morvane-flash -n "__fish_seen_subcommand_from lint" -l fetch -d 'Also download every notes text and image'
+complete -c morvane-flash -n "__fish_seen_subcommand_from lint" -l public-key -r -F -d 'Check the signature with this minisign public key'
+complete -c morvane-flash -n "__fish_seen_subcommand_from lint" -F
