@@ -30,6 +30,12 @@ bool isReturnKey(const QKeyEvent &event)
     return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
 }
 
+bool isArrowKey(const QKeyEvent &event)
+{
+    return event.key() == Qt::Key_Up || event.key() == Qt::Key_Down ||
+           event.key() == Qt::Key_Left || event.key() == Qt::Key_Right;
+}
+
 // QAbstractButton presses on Space only; Return and Enter reach it as Space, so that
 // auto-repeat, the click on release and cancelling on focus loss stay Qt's.
 QKeyEvent asSpace(const QKeyEvent &event)
@@ -87,6 +93,12 @@ void FullWidthButton::paintEvent(QPaintEvent * /*event*/)
 
 void FullWidthButton::keyPressEvent(QKeyEvent *event)
 {
+    if (isArrowKey(*event)) {
+        // QAbstractButton would move the focus on, to the model list, where the next arrow
+        // chooses another model and replaces the update's report. Tab moves the focus.
+        event->ignore();
+        return;
+    }
     if (!isReturnKey(*event)) {
         QAbstractButton::keyPressEvent(event);
         return;

@@ -5,8 +5,8 @@
 
 // The flat update button along the bottom of the window: Qt's button behaviour under a
 // painting of our own (a grey by state, a 1-pixel line along the top edge, a centred bold
-// title). Tab reaches it; Return and Enter press it as Space does. Screen readers see a
-// push button named after its text.
+// title). Tab reaches it; Return and Enter press it as Space does; arrow keys leave the focus
+// on it. Screen readers see a push button named after its text.
 class FullWidthButton final : public QAbstractButton
 {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #include "app/AppDelegate.h"
 #include "ui/Appearance.h"
 #include "ui/FirmwareCell.h"
+#include "ui/FocusRing.h"
 #include "ui/FullWidthButton.h"
 #include "ui/HeaderView.h"
 #include "ui/InfoPane.h"
@@ -17,6 +18,7 @@
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <initializer_list>
 
 namespace {
 
@@ -104,10 +106,15 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
     setTabOrder(m_productTable, m_firmwareTable);
     setTabOrder(m_firmwareTable, m_infoText);
     setTabOrder(m_infoText, m_updateButton);
+    for (QWidget *stop :
+         std::initializer_list<QWidget *>{m_productTable, m_firmwareTable, m_infoText}) {
+        new FocusRing(*stop);
+    }
 
     m_updateButton->setEnabled(delegate.isUpdateEnabled());
-    connect(&delegate, &AppDelegate::updateEnabledChanged, m_updateButton,
-            &FullWidthButton::setEnabled);
+    connect(&delegate, &AppDelegate::updateEnabledChanged, this,
+            &MainWindow::setUpdateButtonEnabled);
+    connect(&delegate, &AppDelegate::updateFinished, this, &MainWindow::returnFocusToUpdateButton);
     connect(m_updateButton, &FullWidthButton::clicked, &delegate,
             &AppDelegate::updateSelectedFirmware);
     connect(&delegate, &AppDelegate::infoTextChanged, m_infoText, &InfoPane::showText);
@@ -132,8 +139,40 @@ bool MainWindow::confirmStop()
     QPushButton *keep = box.addButton(QStringLiteral("Keep Updating"), QMessageBox::RejectRole);
     box.setDefaultButton(keep);
     box.setEscapeButton(keep);
+    // An update that ends while the question is open leaves nothing to stop: the question
+    // goes, and the close the user asked for goes ahead.
+    connect(&m_delegate, &AppDelegate::updateFinished, &box, &QMessageBox::reject);
     box.exec();
-    return box.clickedButton() == stop;
+    return box.clickedButton() == stop || !m_delegate.isUpdating();
+}
+
+void MainWindow::setUpdateButtonEnabled(bool enabled)
+{
+    const bool hadFocus = focusWidget() == m_updateButton;
+    m_updateButton->setEnabled(enabled);
+    if (!enabled) {
+        m_buttonGaveFocusAway = hadFocus;
+        m_focusFromButton = focusWidget();
+    }
+}
+
+void MainWindow::returnFocusToUpdateButton()
+{
+    // Only while the focus is still where the button left it: a user who moved it on during
+    // the update keeps it there.
+    if (m_buttonGaveFocusAway && m_updateButton->isEnabled() &&
+        focusWidget() == m_focusFromButton) {
+        m_updateButton->setFocus(Qt::OtherFocusReason);
+    }
+    m_buttonGaveFocusAway = false;
+}
+
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    if (!m_frameCentred && frameGeometry() != geometry()) {
+        centerWindowOnMainScreen();
+    }
 }
 
 void MainWindow::centerWindowOnMainScreen()
@@ -147,6 +186,9 @@ void MainWindow::centerWindowOnMainScreen()
     }
     const QRect available = screen->availableGeometry();
     const QRect frame = frameGeometry();
+    if (frame != geometry()) {
+        m_frameCentred = true;
+    }
     move(available.x() + (available.width() - frame.width()) / 2,
          available.y() + (available.height() - frame.height()) / 2);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 
@@ -34,8 +35,8 @@ public:
     InfoPane *infoText() const { return m_infoText; }
     FullWidthButton *updateButton() const { return m_updateButton; }
 
-    // Centres the window on the available area of the primary screen (or the first
-    // screen when there is no primary one).
+    // Centres the window's frame on the available area of the primary screen (or the first
+    // screen when there is no primary one); the window alone while no frame is known.
     void centerWindowOnMainScreen();
 
     static inline const QString stopQuestion = QStringLiteral(
@@ -46,9 +47,15 @@ protected:
     // While an update runs, closing asks first; a confirmed close stops the transfer at its
     // next report boundary and closes the device before the window goes.
     void closeEvent(QCloseEvent *event) override;
+    // The window manager reports the frame only some time after the window is shown, so the
+    // centring done by then centres the inner window alone and the title bar hangs below the
+    // middle; the first move that comes with a known frame centres the frame, once.
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     bool confirmStop();
+    void setUpdateButtonEnabled(bool enabled);
+    void returnFocusToUpdateButton();
 
     AppDelegate &m_delegate;
     HeaderView *m_banner = nullptr;
@@ -56,8 +63,15 @@ private:
     QListView *m_firmwareTable = nullptr;
     InfoPane *m_infoText = nullptr;
     FullWidthButton *m_updateButton = nullptr;
+    bool m_frameCentred = false;
+    // Switched off while it has the focus, the button hands it on to the next widget: the
+    // model list, where an arrow key after the update would choose another model and replace
+    // the update's report. Whether it did when it was last switched off, and to where.
+    bool m_buttonGaveFocusAway = false;
+    QPointer<QWidget> m_focusFromButton;
 };
 
 // Builds the window, shows it centred (and centres it once more after the event loop has
-// started, when the window manager has placed its frame) and writes the pane's first text.
+// started, and once the window manager has reported its frame) and writes the pane's first
+// text.
 std::unique_ptr<MainWindow> buildWindow(AppDelegate &delegate);

@@ -4,6 +4,7 @@
 #include "app/CatalogueRoles.h"
 #include "bootloader/OpenFailureHelp.h"
 #include "ui/ApplicationLaunch.h"
+#include "ui/FocusRing.h"
 #include "ui/FullWidthButton.h"
 #include "ui/HeaderView.h"
 #include "ui/InfoPane.h"
@@ -14,9 +15,11 @@
 #include <QApplication>
 #include <QListView>
 #include <QMessageBox>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <cerrno>
+#include <optional>
 
 // Release notes longer than the pane, ending in `last`.
 static std::string manyLines(const std::string &last)
@@ -24,13 +27,14 @@ static std::string manyLines(const std::string &last)
     return QString("line\n").repeated(40).toStdString() + last;
 }
 
-// The window on the controller, its catalogue two versions of X5 Pro.
+// The window on the controller, its catalogue two versions of X5 Pro and one of Z9.
 class MainWindowTest : public AppFixture
 {
 protected:
     void SetUp() override
     {
-        m_server.setBody(listPath, line("X5 Pro", "V1", "a") + line("X5 Pro", "V2", "a2"));
+        m_server.setBody(listPath, line("X5 Pro", "V1", "a") + line("X5 Pro", "V2", "a2") +
+                                       line("Z9", "V9", "z"));
         m_server.setBody("/fw/a.txt", manyLines("notes of A"));
         m_window = applicationDidFinishLaunching(
             *qApp, makeApp(QUrl(QString::fromStdString(url(listPath)))));
@@ -38,21 +42,39 @@ protected:
     }
 
     // Answers the question the window asks next: the first event loop to run is the box's.
-    void answerQuestion(bool stop)
+    // Without an answer the question is left open; one still open after a minute is noted
+    // and turned down.
+    void answerQuestion(std::optional<bool> stop)
     {
+        m_question.clear();
+        m_questionLeftOpen = false;
         QTimer::singleShot(0, [this, stop] {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
             m_question = box->text();
+            if (!stop) {
+                QTimer::singleShot(60'000, box, [this, box] {
+                    m_questionLeftOpen = true;
+                    box->reject();
+                });
+                return;
+            }
             for (QAbstractButton *button : box->buttons()) {
-                if ((box->buttonRole(button) == QMessageBox::DestructiveRole) == stop) {
+                if ((box->buttonRole(button) == QMessageBox::DestructiveRole) == *stop) {
                     button->click();
                 }
             }
         });
     }
 
+    // Twice the middle of `rect` along x and y, in whole pixels.
+    static QPoint doubledMiddle(const QRect &rect)
+    {
+        return {2 * rect.x() + rect.width(), 2 * rect.y() + rect.height()};
+    }
+
     QString m_question;
+    bool m_questionLeftOpen = false;
     std::unique_ptr<MainWindow> m_window;
 };
 
@@ -92,27 +114,116 @@ TEST_F(MainWindowTest, LinesAndBannerStaySharpAtTheScreensPixelRatio)
     }
 }
 
-TEST_F(MainWindowTest, ClosingDuringAnUpdateAsksFirstAndStopsOnlyWhenConfirmed)
+TEST_F(MainWindowTest, ClosingDuringAnUpdateAsksFirstAndClosesOnceStoppedOrEnded)
 {
     // Long notes are shown from their first line; the update's lines follow the end.
     const QScrollBar &bar = *m_window->infoText()->verticalScrollBar();
     EXPECT_GT(bar.maximum(), 0);
     EXPECT_EQ(bar.value(), 0);
-    const auto device = attachDevice();
     m_server.setBody("/fw/a.bin", std::string(4096, 'x'));
-    QTest::mouseClick(m_window->updateButton(), Qt::LeftButton, {}, QPoint(250, 24));
-    ASSERT_TRUE(waitForText([](const QString &t) { return t.contains("Update progress:"); }));
-    EXPECT_EQ(bar.value(), bar.maximum());
+    struct Answer
+    {
+        const char *name;
+        std::optional<bool> stop;
+        bool closes;
+    };
+    // The first two answer during one update, the last during a new one.
+    const Answer answers[] = {
+        {"Keep Updating", false, false},
+        {"none before the update ends", std::nullopt, true},
+        {"Stop Update", true, true},
+    };
+    std::shared_ptr<SimulatedBootloaderDevice> device;
+    for (const auto &[name, stop, closes] : answers) {
+        SCOPED_TRACE(name);
+        if (!m_app->isUpdating()) {
+            if (device) {
+                m_hid.detach(device);
+            }
+            device = attachDevice();
+            m_window->show();
+            QTest::mouseClick(m_window->updateButton(), Qt::LeftButton, {}, QPoint(250, 24));
+            ASSERT_TRUE(waitForText([](const QString &t) {
+                return t.section('\n', -1).startsWith("Update progress:");
+            }));
+            EXPECT_EQ(bar.value(), bar.maximum());
+        }
+        answerQuestion(stop);
+        EXPECT_EQ(m_window->close(), closes);
+        EXPECT_EQ(m_question, MainWindow::stopQuestion);
+        EXPECT_FALSE(m_questionLeftOpen);
+        EXPECT_EQ(device->isOpen(), !closes);
+        if (!closes) {
+            EXPECT_TRUE(m_app->isUpdating());
+            continue;
+        }
+        const bool whole = !stop.value_or(false);
+        EXPECT_EQ(device->receivedImage().size() == 4096u, whole);
+        EXPECT_TRUE(waitForEnding(whole ? "Update completed." : "Update stopped."));
+    }
+}
 
-    answerQuestion(false);
-    EXPECT_FALSE(m_window->close());
-    EXPECT_EQ(m_question, MainWindow::stopQuestion);
-    EXPECT_TRUE(m_app->isUpdating());
+TEST_F(MainWindowTest, KeyboardFocusRingsTheListOrPaneItIsInAndNothingElse)
+{
+    m_window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    const int ratio = int(m_window->devicePixelRatio());
+    // A widget as the window shows it, with whatever lies over it.
+    const auto look = [&](const QWidget *widget) {
+        const QRect area(widget->mapTo(m_window.get(), QPoint(0, 0)), widget->size());
+        return m_window->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    // Each with its own grey at the middle of its left edge.
+    const std::pair<QWidget *, int> stops[] = {
+        {m_window->productTable(), 240},
+        {m_window->firmwareTable(), 255},
+        {m_window->infoText(), 219},
+    };
+    QWidget *elsewhere = m_window->updateButton();
+    elsewhere->setFocus(Qt::TabFocusReason);
+    for (const auto &[widget, grey] : stops) {
+        SCOPED_TRACE(widget->accessibleName().toStdString());
+        const QImage unfocused = look(widget);
+        widget->setFocus(Qt::TabFocusReason);
+        const QImage focused = look(widget);
+        elsewhere->setFocus(Qt::TabFocusReason);
+        EXPECT_TRUE(look(widget) == unfocused);
 
-    answerQuestion(true);
-    EXPECT_TRUE(m_window->close());
-    EXPECT_FALSE(device->isOpen());
-    EXPECT_LT(device->imageReportCount(), 64u);
+        const int right = unfocused.width() - 1;
+        const int bottom = unfocused.height() - 1;
+        EXPECT_EQ(qGray(unfocused.pixel(0, bottom / 2)), grey);
+        // The ring runs over selection and scroll bar alike and leaves the inside as it was.
+        for (const QPoint edge : {QPoint(0, bottom / 2), QPoint(right, bottom / 2),
+                                  QPoint(right / 2, 0), QPoint(right / 2, bottom)}) {
+            EXPECT_EQ(focused.pixel(edge), FocusRing::color().rgb()) << edge.x() << "," << edge.y();
+        }
+        const int ring = FocusRing::lineWidth * ratio;
+        const QRect inside = unfocused.rect().adjusted(ring, ring, -ring, -ring);
+        EXPECT_TRUE(focused.copy(inside) == unfocused.copy(inside));
+    }
+}
+
+TEST_F(MainWindowTest, TheFrameIsCentredOnceKnownAndThenLeftWhereItIsMoved)
+{
+    // Centred before it is shown, the window has no frame yet: its inside alone is centred.
+    MainWindow window(*m_app);
+    window.centerWindowOnMainScreen();
+    window.show();
+    const int ratio = int(window.devicePixelRatio());
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QPoint off = doubledMiddle(window.frameGeometry()) - doubledMiddle(available);
+            return window.frameGeometry() != window.geometry() && std::abs(off.x()) <= ratio &&
+                   std::abs(off.y()) <= ratio;
+        },
+        20'000));
+    const QPoint moved = window.pos() + QPoint(40, 30);
+    window.move(moved);
+    QCoreApplication::processEvents();
+    // Give or take the rounding of the frame to device pixels.
+    const QPoint shift = window.pos() - moved;
+    EXPECT_LT(std::max(std::abs(shift.x()), std::abs(shift.y())), ratio);
 }
 
 TEST_F(MainWindowTest, KeyboardAloneChoosesAVersionAndUpdates)
@@ -140,6 +251,13 @@ TEST_F(MainWindowTest, KeyboardAloneChoosesAVersionAndUpdates)
     press(Qt::Key_Space);
     ASSERT_TRUE(waitForEnding("Update completed."));
     EXPECT_EQ(device->receivedImage().size(), 1024u);
+    // Switched off for the update, the button handed its focus on to the model list, where an
+    // arrow would choose Z9 and replace the report. The focus is back, and arrows leave it.
+    EXPECT_EQ(QApplication::focusWidget(), m_window->updateButton());
+    press(Qt::Key_Down);
+    press(Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), m_window->updateButton());
+    EXPECT_TRUE(m_window->infoText()->toPlainText().endsWith("Update completed."));
 }
 
 TEST_F(MainWindowTest, AttachedDevicesMarkTheirModelRowWithoutMovingItsName)
