@@ -220,8 +220,8 @@ int runNotes(const Invocation &invocation, Environment &environment, Console &co
     if (answer.stopped) {
         return exitInterrupted;
     }
-    const NotesReading reading =
-        readNotes(*item, catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn, answer.result);
+    const NotesReading reading = readNotes(
+        *chosen.item, catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn, answer.result);
     if (!reading.notes) {
         console.printError(reading.failureLine);
         return reading.refusedByTrust ? exitIntegrity : exitCatalogue;
