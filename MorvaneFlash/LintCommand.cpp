@@ -6,10 +6,13 @@
 #include "catalogue/UnicodeText.h"
 #include "download/WebAddress.h"
 #include "trust/CatalogueSignature.h"
+#include "trust/CatalogueTrust.h"
 #include "trust/ImageDigest.h"
 #include "trust/MinisignKey.h"
+#include "trust/SignatureDates.h"
 #include "update/UpdateMessages.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -103,11 +106,11 @@ Source readSource(const QString &argument, Downloader &downloader, Console &cons
     return {file.readAll(), exitSuccess};
 }
 
-// Why the list's bytes are not to be trusted under `key`, the signature read from beside the
-// list: "<address>.minisig" as the window reads it, or "<file>.minisig".
-std::optional<QString> signatureProblem(const QString &argument, const QByteArray &list,
-                                        const MinisignPublicKey &key, Downloader &downloader,
-                                        bool &stopped)
+// The list's bytes checked under `key`, the signature read from beside the list:
+// "<address>.minisig" as the window reads it, or "<file>.minisig".
+CatalogueSignatureCheck signatureCheck(const QString &argument, const QByteArray &list,
+                                       const MinisignPublicKey &key, Downloader &downloader,
+                                       bool &stopped)
 {
     const QUrl url(argument, QUrl::StrictMode);
     if (isRemote(url)) {
@@ -115,37 +118,67 @@ std::optional<QString> signatureProblem(const QString &argument, const QByteArra
         const Downloader::Answer answer = downloader.get(signatureURL, DownloadKind::signature);
         stopped = answer.stopped;
         if (!answer.result.succeeded()) {
-            return UpdateMessages::signatureUnreadable(signatureURL,
-                                                       answer.result.errorDescription);
+            return {
+                UpdateMessages::signatureUnreadable(signatureURL, answer.result.errorDescription),
+                {}};
         }
-        return catalogueSignatureProblem(list, *answer.result.body, key);
+        return checkCatalogueSignature(list, *answer.result.body, key);
     }
     QFile file(argument + QStringLiteral(".minisig"));
     if (!file.open(QIODevice::ReadOnly)) {
-        return QStringLiteral("Cannot read the signature file %1: %2")
-            .arg(file.fileName(), file.errorString());
+        return {QStringLiteral("Cannot read the signature file %1: %2")
+                    .arg(file.fileName(), file.errorString()),
+                {}};
     }
-    return catalogueSignatureProblem(list, file.readAll(), key);
+    return checkCatalogueSignature(list, file.readAll(), key);
 }
 
-// The finding that heads the report: the signature holds, or why not. Nothing when a stop
-// request ended the signature's download.
-std::optional<LintFinding> signatureFinding(const QString &argument, const QByteArray &list,
-                                            const MinisignPublicKey &key, Downloader &downloader)
+// What the dates of a holding signature mean for the updater, which refuses a list without a
+// timestamp or past its expiry when it has the key built in; nothing when they are fine.
+std::optional<LintFinding> signatureDatesFinding(QByteArrayView trustedComment)
+{
+    constexpr qint64 soonSeconds = 7 * 24 * 3600;
+    const SignatureDates dates = parseSignatureDates(trustedComment);
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    QString message;
+    if (!dates.timestamp) {
+        message = QStringLiteral("the trusted comment carries no timestamp: an updater with this "
+                                 "key refuses the list (minisign writes one unless -t replaces "
+                                 "its comment)");
+    } else if (dates.expires && *dates.expires <= now) {
+        message = QStringLiteral("the list expired %1: an updater with this key refuses it")
+                      .arg(signatureDateText(*dates.expires));
+    } else if (dates.expires && *dates.expires - now <= soonSeconds) {
+        message = QStringLiteral("the list expires %1, within 7 days: sign it again before then")
+                      .arg(signatureDateText(*dates.expires));
+    } else {
+        return std::nullopt;
+    }
+    return LintFinding{Severity::warning, 0, QStringLiteral("signature-dates"), message};
+}
+
+// The findings that head the report: the signature holds, or why not, and what its dates
+// mean. Nothing when a stop request ended the signature's download.
+std::optional<QList<LintFinding>> signatureFindings(const QString &argument, const QByteArray &list,
+                                                    const MinisignPublicKey &key,
+                                                    Downloader &downloader)
 {
     bool stopped = false;
-    const std::optional<QString> problem =
-        signatureProblem(argument, list, key, downloader, stopped);
+    const CatalogueSignatureCheck check = signatureCheck(argument, list, key, downloader, stopped);
     if (stopped) {
         return std::nullopt;
     }
     const QString kind = QStringLiteral("signature");
-    if (problem) {
-        return LintFinding{Severity::error, 0, kind, *problem};
+    if (check.problem) {
+        return QList{LintFinding{Severity::error, 0, kind, *check.problem}};
     }
-    return LintFinding{Severity::note, 0, kind,
-                       QStringLiteral("the signature holds for key ") +
-                           minisignKeyIdText(key.keyId)};
+    QList findings{
+        LintFinding{Severity::note, 0, kind,
+                    QStringLiteral("the signature holds for key ") + minisignKeyIdText(key.keyId)}};
+    if (const std::optional<LintFinding> dates = signatureDatesFinding(check.trustedComment)) {
+        findings.append(*dates);
+    }
+    return findings;
 }
 
 // "notes <address>: HTTP 200" for what arrived; a failure's description says the status itself.
@@ -159,11 +192,17 @@ QString fetchedText(const char *what, const QUrl &url, const Downloader::Answer 
                                        : QStringLiteral(": fetched"));
 }
 
-LintFinding notesFinding(qsizetype line, const QString &where, const Downloader::Answer &answer)
+LintFinding notesFinding(const LintedRecord &record, bool keyed, const QString &where,
+                         const Downloader::Answer &answer)
 {
     const QString kind = QStringLiteral("fetch-notes");
+    const qsizetype line = record.line;
     if (!answer.result.succeeded()) {
         return {Severity::error, line, kind, where};
+    }
+    if (const std::optional<QString> refusal =
+            notesRefusal(record.item, keyed, *answer.result.body)) {
+        return {Severity::error, line, kind, where + QStringLiteral(", not shown: ") + *refusal};
     }
     const auto decoded = decodeServerTextWithCharset(*answer.result.body);
     if (!decoded) {
@@ -220,7 +259,7 @@ struct LintOutcome
 
 // Downloads what each record points at, each address once, as the window would, and adds
 // its findings among those of the record's line.
-int addFetchFindings(LintOutcome &outcome, Downloader &downloader)
+int addFetchFindings(LintOutcome &outcome, bool keyed, Downloader &downloader)
 {
     QList<LintFinding> &findings = outcome.report.findings;
     QSet<QString> fetched;
@@ -239,7 +278,7 @@ int addFetchFindings(LintOutcome &outcome, Downloader &downloader)
             }
             const QString where = fetchedText(notes ? "notes" : "image", url, answer);
             findings.append(
-                notes ? notesFinding(record.line, where, answer)
+                notes ? notesFinding(record, keyed, where, answer)
                       : imageFinding(record.line, where, answer, item.digest, outcome.refused));
         }
     }
@@ -323,16 +362,17 @@ int runLint(const Invocation &invocation, Environment &environment, Console &con
     }
     LintOutcome outcome{lintCatalogue(source.bytes, key.key.has_value())};
     if (key.key) {
-        const std::optional<LintFinding> signature =
-            signatureFinding(argument, source.bytes, *key.key, downloader);
+        const std::optional<QList<LintFinding>> signature =
+            signatureFindings(argument, source.bytes, *key.key, downloader);
         if (!signature) {
             return exitInterrupted;
         }
-        outcome.report.findings.prepend(*signature);
-        outcome.refused = signature->severity == Severity::error;
+        outcome.report.findings = *signature + outcome.report.findings;
+        outcome.refused = signature->first().severity == Severity::error;
     }
     if (invocation.fetch) {
-        if (const int status = addFetchFindings(outcome, downloader); status != exitSuccess) {
+        if (const int status = addFetchFindings(outcome, key.key.has_value(), downloader);
+            status != exitSuccess) {
             return status;
         }
     }

@@ -5,6 +5,7 @@
 #include "MinisignTool.h"
 #include "ServedDevicesFixture.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -317,9 +318,10 @@ TEST_F(MorvaneFlash, AStopEndsEveryTransferAtAReportBoundaryAndEachSaysSo)
 TEST_F(MorvaneFlash, LintFetchesWhatRecordsPointAtAndChecksTheSignature)
 {
     MinisignTool minisign;
-    const std::string list = serveCatalogue(
-        "MORVANE X5 Pro;1a86;e0a1;V2;c;{B}/fw/x5_v2.bin;{B}/notes/x5_v2.txt;" + imageTwoDigest +
-        "\nMORVANE X5 Pro;1a86;e0a1;V1;c;{B}/fw/empty.bin;{B}/notes/none.txt\n");
+    const std::string list =
+        serveCatalogue("MORVANE X5 Pro;1a86;e0a1;V2;c;{B}/fw/x5_v2.bin;{B}/notes/x5_v2.txt;" +
+                       imageTwoDigest + ";" + imageTwoDigest +
+                       "\nMORVANE X5 Pro;1a86;e0a1;V1;c;{B}/fw/empty.bin;{B}/notes/none.txt\n");
     m_server.setBody("/fw/empty.bin", "");
     const QString address = served("/product/MORVANE_LST.txt");
 
@@ -327,6 +329,8 @@ TEST_F(MorvaneFlash, LintFetchesWhatRecordsPointAtAndChecksTheSignature)
     for (const QString &line :
          {":1: note: image " + served("/fw/x5_v2.bin") + ": HTTP 200, 256 bytes, digest matches\n",
           ":2: error: image " + served("/fw/empty.bin") + ": HTTP 200, empty",
+          ":1: error: notes " + served("/notes/x5_v2.txt") +
+              ": HTTP 200, not shown: The release notes do not match the catalogue's digest",
           ":2: error: notes " + served("/notes/none.txt") +
               ": The server answered with HTTP status 404 (Not Found).\n"}) {
         EXPECT_TRUE(m_out.contains(address + line)) << line.toStdString();
@@ -338,6 +342,22 @@ TEST_F(MorvaneFlash, LintFetchesWhatRecordsPointAtAndChecksTheSignature)
     EXPECT_EQ(run({"lint", address, "--public-key", keyFile}), exitListErrors);
     EXPECT_TRUE(m_out.startsWith(address + ": note: the signature holds for key "));
     EXPECT_TRUE(m_out.endsWith(" cannot be checked.\n2 record(s), 1 error(s), 0 warning(s)\n"));
+
+    // A signature that holds can still date the list out of the updater's hands.
+    const qint64 soon = QDateTime::currentSecsSinceEpoch() + 3600;
+    const std::pair<QString, QString> dated[] = {
+        {"file:list", "the trusted comment carries no timestamp"},
+        {QStringLiteral("timestamp:0 expires:%1").arg(soon), ", within 7 days"},
+        {"timestamp:0\texpires:1", "the list expired 1970-01-01 00:00:01 UTC"},
+    };
+    for (const auto &[comment, warning] : dated) {
+        m_server.setBody(
+            "/product/MORVANE_LST.txt.minisig",
+            minisign.sign(QByteArray::fromStdString(list), false, comment).toStdString());
+        EXPECT_EQ(run({"lint", address, "--public-key", keyFile}), exitListErrors);
+        EXPECT_TRUE(m_out.contains(address + ": warning: ") && m_out.contains(warning))
+            << m_out.toStdString();
+    }
 }
 
 // What the server wrote reaches a terminal without a single control; JSON keeps it, escaped.
