@@ -11,6 +11,9 @@
 
 namespace {
 
+// Workers per server: plenty for a test, and few threads to start and stop.
+constexpr std::size_t workerCount = 4;
+
 std::unique_ptr<httplib::Server> makeTlsServer(const LoopbackCertificate &certificate)
 {
     const auto fromPem = [](const std::string &pem) {
@@ -48,6 +51,9 @@ CatalogueServer::CatalogueServer(const LoopbackCertificate &certificate)
 CatalogueServer::CatalogueServer(std::unique_ptr<httplib::Server> server, std::string scheme)
     : m_server(std::move(server)), m_scheme(std::move(scheme))
 {
+    m_server->new_task_queue = [] {
+        return new httplib::ThreadPool(workerCount);
+    };
     m_server->Get(".*", [this](const httplib::Request &request, httplib::Response &answer) {
         Response response;
         bool known = false;
