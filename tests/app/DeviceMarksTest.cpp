@@ -23,44 +23,18 @@ const QString permissionHelp = QString::fromStdString(*openPermissionHelp(EACCES
 
 } // namespace
 
+// Single devices, other models and "may not open" are the rows test's; here, the counts and
+// the help for another open failure than a denied one.
 TEST(DeviceMarkTest, CountsTheModelsDevicesAndTellsWhyOneCannotBeOpened)
 {
     const std::vector<UsbIds> model{{0x1A86, 0xE0A1}, {0x1A86, 0xE0A5}};
-    const struct
-    {
-        const char *name;
-        std::vector<AttachedDevice> devices;
-        DeviceMark mark;
-        QString description;
-        QString help;
-    } cases[] = {
-        {"none", {}, {}, "", ""},
-        {"another model's", {attached(0x1A86, 0xE0A2)}, {}, "", ""},
-        {"one", {attached(0x1A86, 0xE0A1)}, {1, 0, 0}, "Device attached", ""},
-        {"one of each of its ids",
-         {attached(0x1A86, 0xE0A1), attached(0x1A86, 0xE0A2), attached(0x1A86, 0xE0A5)},
-         {2, 0, 0},
-         "2 devices attached",
-         ""},
-        {"no permission",
-         {attached(0x1A86, 0xE0A5, EACCES)},
-         {1, 1, EACCES},
-         "Device attached, but this user may not open it",
-         permissionHelp},
-        {"busy, among others",
-         {attached(0x1A86, 0xE0A1), attached(0x1A86, 0xE0A1, EBUSY),
-          attached(0x1A86, 0xE0A1, EACCES)},
-         {3, 2, EBUSY},
-         "3 devices attached, 2 of them this user may not open",
-         QStringLiteral("Unable to open HID device. IOKit code: %1.").arg(EBUSY)},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        const DeviceMark mark = deviceMarkOf(c.devices, model);
-        EXPECT_EQ(mark, c.mark);
-        EXPECT_EQ(deviceMarkDescription(mark), c.description);
-        EXPECT_EQ(deviceMarkHelp(mark), c.help);
-    }
+    const DeviceMark mark = deviceMarkOf({attached(0x1A86, 0xE0A1), attached(0x1A86, 0xE0A1, EBUSY),
+                                          attached(0x1A86, 0xE0A5, EACCES)},
+                                         model);
+    EXPECT_EQ(mark, (DeviceMark{3, 2, EBUSY}));
+    EXPECT_EQ(deviceMarkDescription(mark), "3 devices attached, 2 of them this user may not open");
+    EXPECT_EQ(deviceMarkHelp(mark),
+              QStringLiteral("Unable to open HID device. IOKit code: %1.").arg(EBUSY));
 }
 
 class DeviceMarks : public AppFixture

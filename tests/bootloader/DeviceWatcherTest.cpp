@@ -208,21 +208,6 @@ TEST(DeviceWatcherTest, ArrivalsAndDeparturesOfTheWatchedIds)
 #endif
 }
 
-TEST(DeviceWatcherTest, ADeviceThisUserMayNotOpenArrivesWithItsCode)
-{
-    FakeHidapi::reset();
-    resetUdev();
-    FakeHidapi::setFaults({.openErrno = EACCES});
-    attach("/dev/hidraw94", 0x1209, 0x0004);
-    HidapiBackend hid;
-    Changes changes;
-    DeviceWatcher watcher(hid, openUdevMonitor(), changes.listener());
-    watcher.watch({{0x1209, 0x0004}});
-    const AttachedDevice device = changes.waitFor(1).front().device;
-    EXPECT_EQ(device.openCode, EACCES);
-    EXPECT_FALSE(device.mayOpen());
-}
-
 #ifdef MORVANE_FAKE_UDEV
 // Where udev cannot tell, the watcher must still see devices come: it enumerates.
 TEST(DeviceWatcherTest, WhereNoUdevMonitorCanBeMadeEnumerationTakesOver)

@@ -44,7 +44,6 @@ TEST(Download, EveryKindHoldsAtMostItsLimit)
              "The server announced 1024 GiB for " + limits.what + ", more than its limit of " +
                  byteSizeText(limits.maxBytes) + "."},
             {{.body = std::string(limit, 'x')}, {}},
-            {{.body = std::string(limit + 1, 'x')}, "The server announced"},
         };
         for (const auto &c : cases) {
             server.setResponse("/d", c.response);
