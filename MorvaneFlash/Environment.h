@@ -3,9 +3,12 @@
 #include <QString>
 #include <QTextStream>
 #include <QUrl>
+#include <functional>
+#include <memory>
 #include <stop_token>
 
 class HidBackend;
+class HotplugMonitor;
 
 // Everything the command takes from the world it runs in, so that tests can run it against
 // simulated devices, a loopback server and captured output.
@@ -26,4 +29,7 @@ struct Environment
     // Requested by Ctrl-C, SIGTERM or SIGHUP: a transfer ends at the next report boundary, a
     // download is aborted.
     std::stop_token stop;
+    // What tells of devices coming and going (the udev monitor; the simulator's notices). Null,
+    // or a monitor that is null, and the bus is enumerated once a second instead.
+    std::function<std::unique_ptr<HotplugMonitor>()> hotplugMonitor = {};
 };

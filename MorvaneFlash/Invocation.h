@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <chrono>
 #include <cstdint>
 #include <optional>
 
@@ -21,4 +22,17 @@ struct Invocation
     QString publicKey;
     std::optional<int64_t> vid;
     std::optional<int64_t> pid;
+    // Device selectors: only a device with this serial number, or at this path.
+    std::optional<QString> serial;
+    std::optional<QString> path;
+    // --wait: wait for a matching device, for ever without a limit.
+    bool wait = false;
+    std::optional<std::chrono::milliseconds> waitLimit;
+    // devices: tell arrivals and departures; flash: flash each device as it arrives.
+    bool watch = false;
+    // The bench's record, appended to.
+    QString log;
+    // flash --watch: how long a flashed device without a serial number has to come back on its
+    // USB port before a device arriving there is taken for a new unit; unset, the default.
+    std::optional<std::chrono::milliseconds> settle;
 };

@@ -7,6 +7,7 @@
 
 #include <QCommandLineParser>
 #include <algorithm>
+#include <chrono>
 #include <optional>
 
 namespace {
@@ -49,6 +50,14 @@ std::optional<QString> flashUsageProblem(const Invocation &invocation)
         return QStringLiteral(
             "flash takes either MODEL [VERSION] or --file IMAGE --vid V --pid P.");
     }
+    if (invocation.watch &&
+        (invocation.serial || invocation.path || invocation.wait || invocation.allDevices)) {
+        return QStringLiteral("flash --watch flashes every matching device as it arrives; it "
+                              "takes no --serial, --path, --wait or --all-devices.");
+    }
+    if (invocation.settle && !invocation.watch) {
+        return QStringLiteral("--settle is used only with flash --watch.");
+    }
     return std::nullopt;
 }
 
@@ -66,13 +75,17 @@ const QList<Command> &commands()
          .usage = {{"notes MODEL VERSION", "the release notes of a version"}},
          .run = runNotes},
         {.name = "devices",
-         .options = {QStringLiteral("json"), QStringLiteral("vid"), QStringLiteral("pid")},
-         .usage = {{"devices [--json] [--vid V --pid P]",
-                    "attached devices with the catalogue's ids (or these)"}},
+         .options = {QStringLiteral("json"), QStringLiteral("vid"), QStringLiteral("pid"),
+                     QStringLiteral("watch")},
+         .usage = {{"devices [--json] [--watch] [--vid V --pid P]",
+                    "attached devices with the catalogue's ids (or these);\nwith --watch, "
+                    "their arrivals and departures"}},
          .run = runDevices},
         {.name = "flash",
          .options = {QStringLiteral("file"), QStringLiteral("vid"), QStringLiteral("pid"),
-                     QStringLiteral("all-devices"), QStringLiteral("quiet")},
+                     QStringLiteral("all-devices"), QStringLiteral("quiet"), QStringLiteral("json"),
+                     QStringLiteral("serial"), QStringLiteral("path"), QStringLiteral("wait"),
+                     QStringLiteral("watch"), QStringLiteral("log"), QStringLiteral("settle")},
          .maxArguments = 2,
          .usage = {{"flash MODEL [VERSION]",
                     "downloads a version (the first listed by default)\nand flashes it"},
@@ -164,6 +177,13 @@ QString exitStatusText()
         "  130  stopped with Ctrl-C (SIGINT); 143 with SIGTERM, 129 with SIGHUP\n");
 }
 
+QCommandLineOption hiddenOption(const QString &name, const QString &valueName)
+{
+    QCommandLineOption option(name, QString(), valueName);
+    option.setFlags(QCommandLineOption::HiddenFromHelp);
+    return option;
+}
+
 // Every option, in the order --help lists them; the commands name them in the table.
 QList<QCommandLineOption> programOptions(const QUrl &listURL)
 {
@@ -184,11 +204,31 @@ QList<QCommandLineOption> programOptions(const QUrl &listURL)
         {QStringLiteral("all-devices"),
          QStringLiteral("Flashes every attached device with the ids, each on its own thread.")},
         {QStringLiteral("quiet"), QStringLiteral("Prints only the outcome.")},
+        {QStringLiteral("serial"),
+         QStringLiteral("flash: only the device with this serial number."), QStringLiteral("S")},
+        {QStringLiteral("path"), QStringLiteral("flash: only the device at this path."),
+         QStringLiteral("P")},
+        {QStringLiteral("wait"),
+         QStringLiteral("flash: waits for a matching device, downloading meanwhile; "
+                        "--wait=SECONDS gives up after that long.")},
+        {QStringLiteral("watch"),
+         QStringLiteral("devices: tells arrivals and departures until stopped. flash: flashes "
+                        "every matching device as it is plugged in, until stopped.")},
+        {QStringLiteral("log"),
+         QStringLiteral("flash: appends a JSON line for every device attempted to this file."),
+         QStringLiteral("FILE")},
+        {QStringLiteral("settle"),
+         QStringLiteral("flash --watch: seconds a flashed device without a serial number has to "
+                        "come back on its port (default 5)."),
+         QStringLiteral("SECONDS")},
         {QStringLiteral("fetch"),
          QStringLiteral("lint: also downloads every notes text and image and checks them.")},
         {QStringLiteral("public-key"),
          QStringLiteral("lint: checks the list's signature with this minisign public key."),
          QStringLiteral("KEY")},
+        // --wait=SECONDS becomes --wait --wait-seconds SECONDS before parsing: the parser's
+        // options take a value always or never.
+        hiddenOption(QStringLiteral("wait-seconds"), QStringLiteral("SECONDS")),
     };
 }
 
@@ -283,11 +323,27 @@ std::optional<int64_t> usbIdOption(const QString &text)
     return id;
 }
 
+// Seconds, decimals allowed, up to a week; nothing for anything else.
+std::optional<std::chrono::milliseconds> durationOption(const QString &text, bool zeroAllowed)
+{
+    constexpr double week = 7 * 24 * 3600;
+    bool ok = false;
+    const double seconds = text.toDouble(&ok);
+    if (!ok || !(seconds >= 0 && seconds <= week) || (seconds == 0 && !zeroAllowed)) {
+        return std::nullopt;
+    }
+    return std::chrono::milliseconds(qint64(seconds * 1000 + 0.5));
+}
+
 // Why `command` does not take the options named or this many arguments.
 std::optional<QString> shapeProblem(const Command &command, const QStringList &optionNames,
                                     qsizetype argumentCount)
 {
     for (const QString &option : optionNames) {
+        // Always comes with --wait, which is checked instead.
+        if (option == QLatin1String("wait-seconds")) {
+            continue;
+        }
         if (option != QLatin1String("catalogue") && !command.options.contains(option)) {
             return QStringLiteral("%1 does not take --%2.")
                 .arg(QLatin1String(command.name), option);
@@ -333,6 +389,32 @@ std::optional<QString> readOptions(const QCommandLineParser &parser, Invocation 
     if (isSet("file") && invocation.file.isEmpty()) {
         return QStringLiteral("--file needs the name of an image file.");
     }
+    invocation.watch = isSet("watch");
+    invocation.wait = isSet("wait");
+    if (isSet("wait-seconds")) {
+        invocation.waitLimit = durationOption(value("wait-seconds"), false);
+        if (!invocation.waitLimit) {
+            return QStringLiteral("--wait=SECONDS takes a number of seconds above 0.");
+        }
+    }
+    if (isSet("settle")) {
+        invocation.settle = durationOption(value("settle"), true);
+        if (!invocation.settle) {
+            return QStringLiteral("--settle takes a number of seconds, 0 or more.");
+        }
+    }
+    if (isSet("serial")) {
+        invocation.serial = value("serial");
+    }
+    if (isSet("path")) {
+        invocation.path = value("path");
+    }
+    if (isSet("log")) {
+        invocation.log = value("log");
+        if (invocation.log.isEmpty()) {
+            return QStringLiteral("--log needs the name of a file.");
+        }
+    }
     return std::nullopt;
 }
 
@@ -350,6 +432,26 @@ std::optional<QString> commandLineProblem(const Command &command, const QCommand
     return command.usageProblem ? command.usageProblem(invocation) : std::nullopt;
 }
 
+// "--wait=2.5" as "--wait --wait-seconds 2.5", so that --wait alone still takes no value.
+QStringList withWaitSeconds(const QStringList &arguments)
+{
+    QStringList rewritten;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == QLatin1String("--")) {
+            rewritten += arguments.mid(i);
+            break;
+        }
+        if (argument.startsWith(QLatin1String("--wait="))) {
+            rewritten << QStringLiteral("--wait") << QStringLiteral("--wait-seconds")
+                      << argument.mid(7);
+        } else {
+            rewritten << argument;
+        }
+    }
+    return rewritten;
+}
+
 int usageError(Console &console, const QString &message)
 {
     console.printError(QStringLiteral("morvane-flash: ") + message);
@@ -365,7 +467,7 @@ int runMorvaneFlash(const QStringList &arguments, Environment &environment)
 
     QCommandLineParser parser;
     setUpParser(parser, environment.listURL);
-    if (!parser.parse(arguments)) {
+    if (!parser.parse(withWaitSeconds(arguments))) {
         return usageError(console, parser.errorText());
     }
     QStringList positional = parser.positionalArguments();

@@ -3,6 +3,7 @@
 #include "InterruptSignal.h"
 #include "MorvaneFlash.h"
 #include "bootloader/HidapiBackend.h"
+#include "bootloader/UdevMonitor.h"
 #include "update/FirmwareStore.h"
 
 #include <QCoreApplication>
@@ -27,6 +28,7 @@ int main(int argc, char *argv[])
         QStringLiteral(MORVANE_CATALOGUE_PUBLIC_KEY),
         takesControlCodes(isatty(STDOUT_FILENO) == 1, std::getenv("TERM"), std::getenv("NO_COLOR")),
         interrupt.token(),
+        openUdevMonitor,
     };
     const int status = runMorvaneFlash(QCoreApplication::arguments(), environment);
     return status == exitInterrupted ? interrupt.stoppedStatus() : status;

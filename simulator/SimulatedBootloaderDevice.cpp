@@ -94,6 +94,19 @@ void SimulatedBootloaderDevice::unplug()
     m_changed.notify_all();
 }
 
+std::string SimulatedBootloaderDevice::serialNumber() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_behaviour.serialNumber.value_or(
+        m_path.substr(m_path.find_last_not_of("0123456789") + 1));
+}
+
+std::string SimulatedBootloaderDevice::usbPort() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_behaviour.usbPort;
+}
+
 bool SimulatedBootloaderDevice::isPresent() const
 {
     const std::lock_guard lock(m_mutex);

@@ -57,6 +57,10 @@ public:
         std::optional<WriteFailure> writeFailure;
         // Leaves the bus once this many output reports have arrived.
         std::optional<std::size_t> vanishAfterReports;
+        // What the device tells of itself before it is opened: by default its serial number
+        // is its path's number, and it names no USB port.
+        std::optional<std::string> serialNumber;
+        std::string usbPort;
     };
 
     struct ReceivedReport
@@ -75,6 +79,9 @@ public:
     uint16_t productID() const { return m_productID; }
     // Unique per simulated device, as a hidraw node is per attached device.
     const std::string &path() const { return m_path; }
+    // Fixed at construction, like the ids.
+    std::string serialNumber() const;
+    std::string usbPort() const;
 
     // A new, unopened connection to the device; the backend hands these out.
     std::unique_ptr<HidDevice> newHandle();

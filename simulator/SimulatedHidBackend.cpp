@@ -137,13 +137,13 @@ std::vector<HidDeviceInfo> SimulatedHidBackend::attachedDevices()
     std::vector<HidDeviceInfo> found;
     for (const auto &device : attached) {
         if (device->isPresent()) {
-            const std::string &path = device->path();
-            found.push_back({.path = path,
+            found.push_back({.path = device->path(),
                              .vendorID = device->vendorID(),
                              .productID = device->productID(),
-                             .serialNumber = path.substr(path.find_last_not_of("0123456789") + 1),
+                             .serialNumber = device->serialNumber(),
                              .manufacturer = "pid.codes",
-                             .product = "Simulated bootloader"});
+                             .product = "Simulated bootloader",
+                             .usbPort = device->usbPort()});
         }
     }
     return found;

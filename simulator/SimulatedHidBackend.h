@@ -29,8 +29,8 @@ public:
     std::unique_ptr<HotplugMonitor> hotplugMonitor();
 
     std::vector<std::unique_ptr<HidDevice>> devices(int64_t vendorID, int64_t productID) override;
-    // Made-up strings: manufacturer "pid.codes", product "Simulated bootloader", the serial
-    // number the path's number; no USB port.
+    // Manufacturer "pid.codes", product "Simulated bootloader", and each device's own serial
+    // number and USB port.
     std::vector<HidDeviceInfo> attachedDevices() override;
     std::unique_ptr<HidDevice> deviceAt(const std::string &path) override;
     // How often devices() was asked, whatever it found.

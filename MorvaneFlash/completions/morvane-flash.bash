@@ -7,7 +7,7 @@ _morvane_flash()
     local command="" i=1
     while [ "$i" -lt "$COMP_CWORD" ]; do
         case ${COMP_WORDS[i]} in
-        --catalogue | --vid | --pid | --file | --public-key) i=$((i + 1)) ;;
+        --catalogue | --vid | --pid | --file | --public-key | --serial | --path | --log | --settle) i=$((i + 1)) ;;
         -*) ;;
         *)
             command=${COMP_WORDS[i]}
@@ -18,11 +18,11 @@ _morvane_flash()
     done
 
     case $prev in
-    --catalogue | --vid | --pid)
+    --catalogue | --vid | --pid | --serial | --settle)
         COMPREPLY=()
         return
         ;;
-    --file | --public-key)
+    --file | --public-key | --path | --log)
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -f -- "$cur")
         return
@@ -38,8 +38,8 @@ _morvane_flash()
         fi
         ;;
     list) options+=" --json" ;;
-    devices) options+=" --json --vid --pid" ;;
-    flash) options+=" --file --vid --pid --all-devices --quiet" ;;
+    devices) options+=" --json --vid --pid --watch" ;;
+    flash) options+=" --file --vid --pid --all-devices --quiet --json --serial --path --wait --watch --log --settle" ;;
     lint) options+=" --fetch --public-key --json" ;;
     esac
     if [[ $cur == -* ]]; then
