@@ -75,6 +75,14 @@ void Console::printJson(const QJsonDocument &document)
     m_out.flush();
 }
 
+void Console::printJsonLine(const QJsonObject &object)
+{
+    const QString json = QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+    const std::lock_guard lock(m_mutex);
+    m_out << terminalSafeJson(json) << '\n';
+    m_out.flush();
+}
+
 void Console::redrawBlock(const QStringList &lines)
 {
     const std::lock_guard lock(m_mutex);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -37,6 +38,8 @@ public:
     void print(const QString &line);
     void printError(const QString &line);
     void printJson(const QJsonDocument &document);
+    // One object on one line: a stream of events that a script reads line by line.
+    void printJsonLine(const QJsonObject &object);
     bool takesControlCodes() const { return m_controlCodes; }
 
     // Control codes only: rewrites the block of lines drawn by the previous call in place.

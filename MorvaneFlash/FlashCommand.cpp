@@ -1,57 +1,28 @@
+#include "BenchLog.h"
 #include "Commands.h"
+#include "DeviceSelection.h"
 #include "Downloader.h"
 #include "ExitStatus.h"
+#include "FlashRecord.h"
+#include "FlashWatch.h"
 #include "ProgressDisplay.h"
+#include "bootloader/DeviceWatcher.h"
 #include "bootloader/HidBackend.h"
+#include "bootloader/UsbIdentifier.h"
 #include "trust/CatalogueTrust.h"
 #include "update/UpdateMessages.h"
 #include "update/UpdatePipeline.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QSysInfo>
 #include <QTimer>
 #include <algorithm>
+#include <set>
 
 namespace {
-
-constexpr int stopPollMs = 50;
-
-int exitStatusOf(UpdateOutcome::Status status)
-{
-    using Status = UpdateOutcome::Status;
-    switch (status) {
-    case Status::completed:
-        return exitSuccess;
-    case Status::stopped:
-        return exitInterrupted;
-    case Status::refused:
-    case Status::imageRejected:
-        return exitIntegrity;
-    case Status::deviceAbsent:
-    case Status::deviceFailed:
-        return exitDevice;
-    case Status::downloadFailed:
-        return exitCatalogue;
-    case Status::transferFailed:
-        break;
-    }
-    return exitTransfer;
-}
-
-// A stop is told with what became of the device: untouched, or closed at a report boundary.
-QString stoppedLine(const UpdateTarget &target, bool transferred)
-{
-    if (!transferred) {
-        return target.item ? QStringLiteral("Stopped: the download of %1 was abandoned; nothing "
-                                            "was flashed.")
-                                 .arg(target.item->firmwareURL.toUrl().toDisplayString())
-                           : QStringLiteral("Stopped: nothing was flashed.");
-    }
-    return UpdateMessages::updateStopped() +
-           QStringLiteral(" The transfer ended at a report boundary and the device was closed; "
-                          "it may need a new update.");
-}
 
 void report(Console &console, const QString &label, const UpdateOutcome &outcome,
             const QString &line)
@@ -69,7 +40,7 @@ void report(Console &console, const QString &label, const UpdateOutcome &outcome
 
 ProgressDisplay::Mode progressMode(const Invocation &invocation, const Console &console)
 {
-    if (invocation.quiet) {
+    if (invocation.quiet || invocation.json) {
         return ProgressDisplay::Mode::quiet;
     }
     return console.takesControlCodes() ? ProgressDisplay::Mode::terminal
@@ -118,74 +89,265 @@ int resolveFileTarget(const Invocation &invocation, Console &console, UpdateTarg
     return exitSuccess;
 }
 
-// Runs the update to its end, the command's console its only output.
+// The target's ids as numbers; nothing when the catalogue wrote something else, which no
+// device matches.
+std::optional<UsbIds> idsOf(const UpdateTarget &target)
+{
+    const std::optional<int64_t> vendorID = parseUSBIdentifier(target.vid.toStdString());
+    const std::optional<int64_t> productID = parseUSBIdentifier(target.pid.toStdString());
+    if (!vendorID || !productID) {
+        return std::nullopt;
+    }
+    return watchableIds(*vendorID, *productID);
+}
+
+// Runs an update to its end, the command's console its only output: it chooses the devices,
+// waits for one if asked to, and flashes them.
 class FlashRun
 {
 public:
     FlashRun(const Invocation &invocation, Environment &environment, Console &console,
-             Downloader &downloader)
-        : m_invocation(invocation), m_environment(environment), m_console(console),
+             Downloader &downloader, BenchLog &log)
+        : m_invocation(invocation), m_environment(environment), m_console(console), m_log(log),
           m_pipeline(environment.hid, downloader.network(), environment.firmwareFolder,
                      catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn)
     {
-        QObject::connect(&m_pipeline, &UpdatePipeline::stepReached, &m_pipeline,
-                         [this](UpdatePipeline::Step step, const QString &line) {
-                             if (step == UpdatePipeline::Step::transferStarting) {
-                                 m_display.emplace(m_console, progressMode(m_invocation, m_console),
-                                                   m_pipeline.transferLabels());
-                             }
-                             if (!m_invocation.quiet) {
-                                 m_console.print(line);
-                             }
-                         });
+        QObject::connect(
+            &m_pipeline, &UpdatePipeline::stepReached, &m_pipeline,
+            [this](UpdatePipeline::Step step, const QString &line) { onStep(step, line); });
         QObject::connect(&m_pipeline, &UpdatePipeline::progressed, &m_pipeline,
                          [this](int transfer, int percent) {
+                             if (m_invocation.json) {
+                                 m_console.printJsonLine(
+                                     progressEvent(deviceOf(transfer), percent));
+                             }
                              m_display->update(std::size_t(transfer), percent);
+                         });
+        QObject::connect(&m_pipeline, &UpdatePipeline::prepared, &m_pipeline,
+                         [this](const QByteArray &image) {
+                             m_image = image;
+                             m_loop.quit();
                          });
         QObject::connect(&m_pipeline, &UpdatePipeline::finished, &m_pipeline,
                          [this](const QList<UpdateOutcome> &outcomes) {
                              m_outcomes = outcomes;
                              m_loop.quit();
                          });
+        // A signal handler cannot touch Qt, so the stop request is looked at from here.
+        QObject::connect(&m_stopPoll, &QTimer::timeout, &m_pipeline, [this] {
+            if (m_environment.stop.stop_requested() && !m_interrupted) {
+                m_interrupted = true;
+                m_pipeline.stop();
+                m_loop.quit();
+            }
+        });
+        m_stopPoll.start(stopPollMs);
     }
 
     int run(const UpdateTarget &target)
     {
-        // A signal handler cannot touch Qt, so the stop request is looked at from here.
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, &m_pipeline, [this] {
-            if (m_environment.stop.stop_requested()) {
-                m_pipeline.stop();
+        const std::optional<UsbIds> ids = idsOf(target);
+        std::vector<HidDeviceInfo> chosen = attachedChoices(ids);
+        UpdateTarget ready = target;
+        if (chosen.empty() && m_invocation.wait && ids) {
+            if (const std::optional<int> status = waitForDevices(target, *ids, chosen)) {
+                return *status;
             }
+            // Downloaded and checked while waiting: flashed as it is from here.
+            ready.item.reset();
+            ready.image = *m_image;
+        }
+        if (chosen.size() > 1 && !m_invocation.allDevices) {
+            m_console.printError(ambiguousChoice(target.product, chosen));
+            return exitUsage;
+        }
+        return flash(ready, chosen);
+    }
+
+private:
+    static constexpr int stopPollMs = 50;
+
+    std::vector<HidDeviceInfo> attachedChoices(const std::optional<UsbIds> &ids) const
+    {
+        if (!ids) {
+            return {};
+        }
+        return matchingDevices(m_environment.hid.attachedDevices(), ids->vendorID, ids->productID,
+                               deviceSelectorOf(m_invocation));
+    }
+
+    // Downloads and checks the image while a matching device is awaited; the exit status when
+    // the wait ends without both.
+    std::optional<int> waitForDevices(const UpdateTarget &target, UsbIds ids,
+                                      std::vector<HidDeviceInfo> &chosen)
+    {
+        if (!m_invocation.json && !m_invocation.quiet) {
+            m_console.print(m_invocation.waitLimit
+                                ? QStringLiteral("Waiting up to %1 s for %2...")
+                                      .arg(double(m_invocation.waitLimit->count()) / 1000)
+                                      .arg(target.product)
+                                : QStringLiteral("Waiting for %1...").arg(target.product));
+        }
+        bool timedOut = false;
+        QTimer limit;
+        limit.setSingleShot(true);
+        QObject::connect(&limit, &QTimer::timeout, &limit, [&] {
+            timedOut = true;
+            m_loop.quit();
         });
-        poll.start(stopPollMs);
-        m_pipeline.start(target, m_invocation.allDevices ? UpdatePipeline::Reach::allDevices
-                                                         : UpdatePipeline::Reach::firstDevice);
-        if (m_pipeline.isRunning()) {
+        if (m_invocation.waitLimit) {
+            limit.start(*m_invocation.waitLimit);
+        }
+        // Declared before the watcher, so that it outlives every call the watcher queues.
+        QObject context;
+        DeviceWatcher watcher(m_environment.hid, hotplugMonitor(), [&](const auto &) {
+            QMetaObject::invokeMethod(
+                &context,
+                [&] {
+                    chosen = attachedChoices(ids);
+                    m_loop.quit();
+                },
+                Qt::QueuedConnection);
+        });
+        watcher.watch({ids});
+        m_pipeline.prepare(target);
+        const auto ended = [&] {
+            return m_interrupted || timedOut || !m_outcomes.isEmpty() ||
+                   (m_image && !chosen.empty());
+        };
+        while (!ended()) {
+            if (!chosen.empty()) {
+                limit.stop();
+            }
             m_loop.exec();
         }
+        if (!m_outcomes.isEmpty()) {
+            return finishReport(target);
+        }
+        if (m_interrupted) {
+            m_console.printError(stoppedLine(target, false));
+            return exitInterrupted;
+        }
+        if (timedOut) {
+            m_console.printError(UpdateMessages::deviceAbsent(target.product));
+            return exitDevice;
+        }
+        return std::nullopt;
+    }
+
+    std::unique_ptr<HotplugMonitor> hotplugMonitor() const
+    {
+        return m_environment.hotplugMonitor ? m_environment.hotplugMonitor() : nullptr;
+    }
+
+    int flash(const UpdateTarget &target, const std::vector<HidDeviceInfo> &chosen)
+    {
+        m_current = target;
+        m_chosen = chosen;
+        std::set<std::string> paths;
+        for (const HidDeviceInfo &device : chosen) {
+            paths.insert(device.path);
+        }
+        m_outcomes.clear();
+        m_pipeline.start(
+            target,
+            m_invocation.allDevices ? UpdatePipeline::Reach::allDevices
+                                    : UpdatePipeline::Reach::firstDevice,
+            [paths](const HidDeviceInfo &device) { return paths.contains(device.path); });
+        while (m_pipeline.isRunning()) {
+            m_loop.exec();
+        }
+        return finishReport(target);
+    }
+
+    void onStep(UpdatePipeline::Step step, const QString &line)
+    {
+        // Said once, even when a wait comes between preparing the image and flashing it.
+        if (step == UpdatePipeline::Step::preparing && std::exchange(m_preparingSaid, true)) {
+            return;
+        }
+        if (step == UpdatePipeline::Step::transferStarting) {
+            m_display.emplace(m_console, progressMode(m_invocation, m_console),
+                              m_pipeline.transferLabels());
+            m_transferStarted = QDateTime::currentDateTimeUtc();
+            m_transferClock.start();
+            if (m_invocation.json) {
+                for (qsizetype i = 0; i < m_pipeline.transferLabels().size(); ++i) {
+                    m_console.printJsonLine(startedEvent(deviceOf(int(i)), m_current));
+                }
+            }
+        }
+        if (!m_invocation.quiet && !m_invocation.json) {
+            m_console.print(line);
+        }
+    }
+
+    // The device of a transfer: the one chosen, or the one its label names.
+    HidDeviceInfo deviceOf(int transfer) const
+    {
+        const QString label = m_pipeline.transferLabels().value(transfer);
+        const auto found = std::find_if(m_chosen.begin(), m_chosen.end(), [&](const auto &d) {
+            return QString::fromStdString(d.path) == label;
+        });
+        if (found != m_chosen.end()) {
+            return *found;
+        }
+        return m_chosen.empty() ? HidDeviceInfo{} : m_chosen.front();
+    }
+
+    // Reports every outcome, and records each transfer in the log; the worst exit status.
+    int finishReport(const UpdateTarget &target)
+    {
         if (m_display) {
             m_display->finish();
         }
+        const bool transferred = m_display.has_value();
+        const double seconds = transferred ? double(m_transferClock.elapsed()) / 1000 : 0;
+        const ImageFacts image = m_image ? imageFacts(*m_image) : ImageFacts{};
         const QStringList &labels = m_pipeline.transferLabels();
         int status = exitSuccess;
         for (qsizetype i = 0; i < m_outcomes.size(); ++i) {
             const UpdateOutcome &outcome = m_outcomes.at(i);
             const bool stopped = outcome.status == UpdateOutcome::Status::stopped;
-            report(m_console, labels.value(i), outcome,
-                   stopped ? stoppedLine(target, m_display.has_value()) : outcome.line);
+            const QString line = stopped ? stoppedLine(target, transferred) : outcome.line;
+            const std::optional<HidDeviceInfo> device =
+                transferred ? std::optional(deviceOf(int(i))) : std::nullopt;
+            if (m_invocation.json) {
+                m_console.printJsonLine(finishedEvent(device, outcome, line));
+            } else {
+                report(m_console, labels.value(i), outcome, line);
+            }
             status = std::max(status, exitStatusOf(outcome.status));
+            if (device && m_log.isOpen()) {
+                const UnitAttempt attempt{*device, m_transferStarted, seconds, outcome, line};
+                if (const std::optional<QString> problem = m_log.append(
+                        logRecord(attempt, target, image, QSysInfo::machineHostName()))) {
+                    m_console.printError(QStringLiteral("morvane-flash: the log could not be "
+                                                        "written: ") +
+                                         *problem);
+                    status = std::max<int>(status, exitUsage);
+                }
+            }
         }
         return status;
     }
 
-private:
     const Invocation &m_invocation;
     Environment &m_environment;
     Console &m_console;
+    BenchLog &m_log;
     UpdatePipeline m_pipeline;
     QEventLoop m_loop;
+    QTimer m_stopPoll;
+    bool m_interrupted = false;
+    bool m_preparingSaid = false;
+    // What is being flashed, for the events that name it.
+    UpdateTarget m_current;
+    std::vector<HidDeviceInfo> m_chosen;
+    std::optional<QByteArray> m_image;
     std::optional<ProgressDisplay> m_display;
+    QDateTime m_transferStarted;
+    QElapsedTimer m_transferClock;
     QList<UpdateOutcome> m_outcomes;
 };
 
@@ -193,6 +355,13 @@ private:
 
 int runFlash(const Invocation &invocation, Environment &environment, Console &console)
 {
+    BenchLog log;
+    if (!invocation.log.isEmpty()) {
+        if (const std::optional<QString> problem = log.open(invocation.log)) {
+            console.printError(QStringLiteral("morvane-flash: cannot open the log: ") + *problem);
+            return exitUsage;
+        }
+    }
     Downloader downloader(environment.stop, console);
     UpdateTarget target;
     const int resolved =
@@ -202,5 +371,8 @@ int runFlash(const Invocation &invocation, Environment &environment, Console &co
     if (resolved != exitSuccess) {
         return resolved;
     }
-    return FlashRun(invocation, environment, console, downloader).run(target);
+    if (invocation.watch) {
+        return watchAndFlash(invocation, environment, console, downloader, log, target);
+    }
+    return FlashRun(invocation, environment, console, downloader, log).run(target);
 }

@@ -22,15 +22,27 @@ namespace {
 
 using Status = UpdateOutcome::Status;
 
-// The attached devices with the target's identifiers; none when they are not numbers.
-std::vector<std::unique_ptr<HidDevice>> attachedDevices(HidBackend &hid, const UpdateTarget &target)
+// The attached devices with the target's identifiers (and, with a filter, accepted by it);
+// none when the identifiers are not numbers.
+std::vector<std::unique_ptr<HidDevice>> attachedDevices(HidBackend &hid, const UpdateTarget &target,
+                                                        const UpdatePipeline::DeviceFilter &filter)
 {
     const std::optional<int64_t> vendorID = parseUSBIdentifier(target.vid.toStdString());
     const std::optional<int64_t> productID = parseUSBIdentifier(target.pid.toStdString());
     if (!vendorID || !productID) {
         return {};
     }
-    return hid.devices(*vendorID, *productID);
+    if (!filter) {
+        return hid.devices(*vendorID, *productID);
+    }
+    std::vector<std::unique_ptr<HidDevice>> found;
+    for (const HidDeviceInfo &info : hid.attachedDevices()) {
+        if (usbIdentifiersMatch(*vendorID, *productID, info.vendorID, info.productID) &&
+            filter(info)) {
+            found.push_back(hid.deviceAt(info.path));
+        }
+    }
+    return found;
 }
 
 UpdateOutcome outcomeOf(const BootloaderError &error)
@@ -72,42 +84,75 @@ UpdatePipeline::~UpdatePipeline()
     m_pool.waitForDone();
 }
 
-bool UpdatePipeline::start(const UpdateTarget &target, Reach reach)
+bool UpdatePipeline::start(const UpdateTarget &target, Reach reach, DeviceFilter filter)
 {
     if (m_running) {
         return false;
     }
     m_running = true;
+    m_prepareOnly = false;
     m_target = target;
     m_reach = reach;
     m_stop = std::stop_source();
     m_labels.clear();
     emit stepReached(Step::preparing,
                      UpdateMessages::preparingUpdate(target.product, target.version));
-
-    // Decided from the catalogue alone, so nobody is asked to plug in a device for nothing.
-    if (target.item) {
-        if (const std::optional<QString> refusal = flashRefusal(*target.item, m_keyBuiltIn)) {
-            finish({Status::refused, UpdateMessages::updateFailed(*refusal)});
-            return true;
-        }
+    if (refused()) {
+        return true;
     }
-    m_devices = attachedDevices(m_hid, target);
+    m_devices = attachedDevices(m_hid, target, filter);
     if (m_devices.empty()) {
         finish({Status::deviceAbsent, UpdateMessages::deviceAbsent(target.product)});
         return true;
     }
     emit stepReached(Step::deviceFound, UpdateMessages::deviceFound(target.product));
     if (reach == Reach::firstDevice) {
-        // The transfer finds the device again for itself.
-        m_devices.clear();
+        // Without a filter the transfer finds the device again for itself.
+        m_devices.resize(filter ? 1 : 0);
     }
     if (target.item) {
         download();
     } else {
+        emit prepared(target.image);
         transfer(target.image);
     }
     return true;
+}
+
+bool UpdatePipeline::prepare(const UpdateTarget &target)
+{
+    if (m_running) {
+        return false;
+    }
+    m_running = true;
+    m_prepareOnly = true;
+    m_target = target;
+    m_stop = std::stop_source();
+    m_labels.clear();
+    emit stepReached(Step::preparing,
+                     UpdateMessages::preparingUpdate(target.product, target.version));
+    if (refused()) {
+        return true;
+    }
+    if (target.item) {
+        download();
+    } else {
+        m_running = false;
+        emit prepared(target.image);
+    }
+    return true;
+}
+
+bool UpdatePipeline::refused()
+{
+    if (!m_target.item) {
+        return false;
+    }
+    const std::optional<QString> refusal = flashRefusal(*m_target.item, m_keyBuiltIn);
+    if (refusal) {
+        finish({Status::refused, UpdateMessages::updateFailed(*refusal)});
+    }
+    return refusal.has_value();
 }
 
 void UpdatePipeline::stop()
@@ -161,7 +206,13 @@ void UpdatePipeline::keep(const QByteArray &image)
             emit stepReached(Step::firmwareDownloaded,
                              UpdateMessages::firmwareDownloaded(
                                  firmwareDisplayName(QFileInfo(kept.filePath).fileName())));
-            transfer(image);
+            // Read first: whoever hears of the image may start the next update at once.
+            const bool prepareOnly = m_prepareOnly;
+            m_running = m_running && !prepareOnly;
+            emit prepared(image);
+            if (!prepareOnly) {
+                transfer(image);
+            }
         });
 }
 
@@ -171,7 +222,7 @@ void UpdatePipeline::transfer(const QByteArray &image)
         finish({Status::stopped, UpdateMessages::updateStopped()});
         return;
     }
-    if (m_devices.empty()) {
+    if (m_reach == Reach::firstDevice) {
         m_labels = QStringList{QString()};
     } else {
         for (std::size_t i = 0; i < m_devices.size(); ++i) {
@@ -194,6 +245,7 @@ QList<UpdateOutcome> UpdatePipeline::runTransfers(std::span<const uint8_t> image
                                                   std::stop_token stop)
 {
     if (m_devices.empty()) {
+        // Found again, as the window's update always has.
         const std::string vid = m_target.vid.toStdString();
         const std::string pid = m_target.pid.toStdString();
         return {runTransfer(0, [&](const HIDBootloader::Progress &progress) {

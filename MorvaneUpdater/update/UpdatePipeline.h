@@ -11,12 +11,14 @@
 #include <QString>
 #include <QStringList>
 #include <QThreadPool>
+#include <functional>
 #include <memory>
 #include <stop_token>
 #include <vector>
 
 class HidBackend;
 class HidDevice;
+struct HidDeviceInfo;
 class QNetworkAccessManager;
 class Download;
 
@@ -48,6 +50,9 @@ public:
         allDevices,
     };
 
+    // Which of the attached devices with the target's ids an update may reach.
+    using DeviceFilter = std::function<bool(const HidDeviceInfo &)>;
+
     // `firmwareFolder` is where downloaded images are kept. With `keyBuiltIn`, a record
     // without an image digest is refused.
     UpdatePipeline(HidBackend &hid, QNetworkAccessManager &network, QString firmwareFolder,
@@ -55,8 +60,15 @@ public:
     ~UpdatePipeline() override;
 
     // Starts an update; false, and nothing happens, while one runs. An update that is
-    // refused or finds no device has finished before this returns.
-    bool start(const UpdateTarget &target, Reach reach = Reach::firstDevice);
+    // refused or finds no device has finished before this returns. With a filter, only the
+    // devices it accepts count, and the transfer reaches exactly those found by the device
+    // check rather than looking again.
+    bool start(const UpdateTarget &target, Reach reach = Reach::firstDevice,
+               DeviceFilter filter = {});
+    // The update's road without a device: refused, or downloaded, checked and kept, then
+    // `prepared` with the image (a target without a record has it already). A failure ends
+    // it with `finished`, as `start` does.
+    bool prepare(const UpdateTarget &target);
     bool isRunning() const { return m_running; }
 
     // Asks the running update to stop and returns at once: a download is abandoned, a
@@ -74,11 +86,16 @@ public:
 signals:
     void stepReached(UpdatePipeline::Step step, const QString &line);
     void progressed(int transfer, int percent);
+    // The image the update writes, once it is known good: downloaded, checked and kept, or
+    // given with the target. `prepare` ends with it; `start` goes on to the transfer.
+    void prepared(const QByteArray &image);
     // One outcome per transfer once every transfer has ended; a single outcome when the
     // update ended before its transfer.
     void finished(const QList<UpdateOutcome> &outcomes);
 
 private:
+    // Refused from the catalogue alone, so nobody is asked to plug in a device for nothing.
+    bool refused();
     void download();
     void keep(const QByteArray &image);
     void transfer(const QByteArray &image);
@@ -99,6 +116,7 @@ private:
     bool m_running = false;
     UpdateTarget m_target;
     Reach m_reach = Reach::firstDevice;
+    bool m_prepareOnly = false;
     std::stop_source m_stop;
     QPointer<Download> m_download;
     // Found by the device check when reaching every device; used by the transfer's thread

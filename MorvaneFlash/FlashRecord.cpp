@@ -1,0 +1,138 @@
+#include "FlashRecord.h"
+
+#include "ExitStatus.h"
+#include "update/UpdateMessages.h"
+
+#include <QCryptographicHash>
+
+namespace {
+
+using Status = UpdateOutcome::Status;
+
+QJsonObject withDevice(QJsonObject object, const HidDeviceInfo &device)
+{
+    object.insert(QStringLiteral("path"), QString::fromStdString(device.path));
+    object.insert(QStringLiteral("serial"), QString::fromStdString(device.serialNumber));
+    object.insert(QStringLiteral("usbPort"), QString::fromStdString(device.usbPort));
+    return object;
+}
+
+// "1A86", as the rest of the command writes ids.
+QString hexId(uint16_t id)
+{
+    return QStringLiteral("%1").arg(id, 4, 16, QLatin1Char('0')).toUpper();
+}
+
+} // namespace
+
+QString statusName(UpdateOutcome::Status status)
+{
+    switch (status) {
+    case Status::completed:
+        return QStringLiteral("completed");
+    case Status::stopped:
+        return QStringLiteral("stopped");
+    case Status::refused:
+        return QStringLiteral("refused");
+    case Status::deviceAbsent:
+        return QStringLiteral("deviceAbsent");
+    case Status::downloadFailed:
+        return QStringLiteral("downloadFailed");
+    case Status::imageRejected:
+        return QStringLiteral("imageRejected");
+    case Status::deviceFailed:
+        return QStringLiteral("deviceFailed");
+    case Status::transferFailed:
+        break;
+    }
+    return QStringLiteral("transferFailed");
+}
+
+int exitStatusOf(UpdateOutcome::Status status)
+{
+    switch (status) {
+    case Status::completed:
+        return exitSuccess;
+    case Status::stopped:
+        return exitInterrupted;
+    case Status::refused:
+    case Status::imageRejected:
+        return exitIntegrity;
+    case Status::deviceAbsent:
+    case Status::deviceFailed:
+        return exitDevice;
+    case Status::downloadFailed:
+        return exitCatalogue;
+    case Status::transferFailed:
+        break;
+    }
+    return exitTransfer;
+}
+
+// A stop is told with what became of the device: untouched, or closed at a report boundary.
+QString stoppedLine(const UpdateTarget &target, bool transferred)
+{
+    if (!transferred) {
+        return target.item ? QStringLiteral("Stopped: the download of %1 was abandoned; nothing "
+                                            "was flashed.")
+                                 .arg(target.item->firmwareURL.toUrl().toDisplayString())
+                           : QStringLiteral("Stopped: nothing was flashed.");
+    }
+    return UpdateMessages::updateStopped() +
+           QStringLiteral(" The transfer ended at a report boundary and the device was closed; "
+                          "it may need a new update.");
+}
+
+ImageFacts imageFacts(const QByteArray &image)
+{
+    return {
+        QString::fromLatin1(QCryptographicHash::hash(image, QCryptographicHash::Sha256).toHex()),
+        image.size()};
+}
+
+QJsonObject startedEvent(const HidDeviceInfo &device, const UpdateTarget &target)
+{
+    return withDevice({{QStringLiteral("event"), QStringLiteral("started")},
+                       {QStringLiteral("vid"), hexId(device.vendorID)},
+                       {QStringLiteral("pid"), hexId(device.productID)},
+                       {QStringLiteral("model"), target.product},
+                       {QStringLiteral("version"), target.version}},
+                      device);
+}
+
+QJsonObject progressEvent(const HidDeviceInfo &device, int percent)
+{
+    return withDevice({{QStringLiteral("event"), QStringLiteral("progress")},
+                       {QStringLiteral("percent"), percent}},
+                      device);
+}
+
+QJsonObject finishedEvent(const std::optional<HidDeviceInfo> &device, const UpdateOutcome &outcome,
+                          const QString &line)
+{
+    QJsonObject event{{QStringLiteral("event"), QStringLiteral("finished")},
+                      {QStringLiteral("status"), statusName(outcome.status)},
+                      {QStringLiteral("line"), line}};
+    if (outcome.hint) {
+        event.insert(QStringLiteral("hint"), *outcome.hint);
+    }
+    return device ? withDevice(event, *device) : event;
+}
+
+QJsonObject logRecord(const UnitAttempt &attempt, const UpdateTarget &target,
+                      const ImageFacts &image, const QString &hostName)
+{
+    return withDevice(
+        {{QStringLiteral("time"), attempt.started.toUTC().toString(Qt::ISODateWithMs)},
+         {QStringLiteral("host"), hostName},
+         {QStringLiteral("vid"), hexId(attempt.device.vendorID)},
+         {QStringLiteral("pid"), hexId(attempt.device.productID)},
+         {QStringLiteral("model"), target.product},
+         {QStringLiteral("version"), target.version},
+         {QStringLiteral("sha256"), image.sha256},
+         {QStringLiteral("size"), image.size},
+         {QStringLiteral("seconds"), qRound(attempt.seconds * 1000) / 1000.0},
+         {QStringLiteral("status"), statusName(attempt.outcome.status)},
+         {QStringLiteral("line"), attempt.line}},
+        attempt.device);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "bootloader/HidBackend.h"
+#include "update/UpdateOutcome.h"
+#include "update/UpdateTarget.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QJsonObject>
+#include <QString>
+#include <optional>
+
+// What flash --json prints and what the bench's log keeps: one JSON object per event, the
+// same names in both.
+
+// "completed", "transferFailed", ...: the outcome's status as scripts compare it.
+QString statusName(UpdateOutcome::Status status);
+// The command's exit status for an update that ended so.
+int exitStatusOf(UpdateOutcome::Status status);
+
+// A stop is told with what became of the device: untouched, or closed at a report boundary.
+QString stoppedLine(const UpdateTarget &target, bool transferred);
+
+// The image as a record names it: its SHA-256 in hexadecimal and its size.
+struct ImageFacts
+{
+    QString sha256;
+    qint64 size = 0;
+};
+ImageFacts imageFacts(const QByteArray &image);
+
+QJsonObject startedEvent(const HidDeviceInfo &device, const UpdateTarget &target);
+QJsonObject progressEvent(const HidDeviceInfo &device, int percent);
+// Without a device when the update ended before any transfer (refused, nothing attached,
+// the download failed).
+QJsonObject finishedEvent(const std::optional<HidDeviceInfo> &device, const UpdateOutcome &outcome,
+                          const QString &line);
+
+// One unit attempted, as the bench's log keeps it.
+struct UnitAttempt
+{
+    HidDeviceInfo device;
+    QDateTime started;
+    double seconds = 0;
+    UpdateOutcome outcome;
+    QString line;
+};
+QJsonObject logRecord(const UnitAttempt &attempt, const UpdateTarget &target,
+                      const ImageFacts &image, const QString &hostName);
