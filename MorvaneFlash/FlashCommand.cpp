@@ -181,13 +181,6 @@ private:
     std::optional<int> waitForDevices(const UpdateTarget &target, UsbIds ids,
                                       std::vector<HidDeviceInfo> &chosen)
     {
-        if (!m_invocation.json && !m_invocation.quiet) {
-            m_console.print(m_invocation.waitLimit
-                                ? QStringLiteral("Waiting up to %1 s for %2...")
-                                      .arg(double(m_invocation.waitLimit->count()) / 1000)
-                                      .arg(target.product)
-                                : QStringLiteral("Waiting for %1...").arg(target.product));
-        }
         bool timedOut = false;
         QTimer limit;
         limit.setSingleShot(true);
@@ -211,6 +204,14 @@ private:
         });
         watcher.watch({ids});
         m_pipeline.prepare(target);
+        // After the preparing line, unless preparing already failed.
+        if (!m_invocation.json && !m_invocation.quiet && m_outcomes.isEmpty()) {
+            m_console.print(m_invocation.waitLimit
+                                ? QStringLiteral("Waiting up to %1 s for %2...")
+                                      .arg(double(m_invocation.waitLimit->count()) / 1000)
+                                      .arg(target.product)
+                                : QStringLiteral("Waiting for %1...").arg(target.product));
+        }
         const auto ended = [&] {
             return m_interrupted || timedOut || !m_outcomes.isEmpty() ||
                    (m_image && !chosen.empty());
@@ -225,7 +226,12 @@ private:
             return finishReport(target);
         }
         if (m_interrupted) {
-            m_console.printError(stoppedLine(target, false));
+            // An image already kept was not abandoned.
+            UpdateTarget stopped = target;
+            if (m_image) {
+                stopped.item.reset();
+            }
+            m_console.printError(stoppedLine(stopped, false));
             return exitInterrupted;
         }
         if (timedOut) {

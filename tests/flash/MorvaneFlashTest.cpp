@@ -2,9 +2,11 @@
 
 #include "Console.h"
 #include "ExitStatus.h"
+#include "FlashedUnits.h"
 #include "MinisignTool.h"
 #include "ServedDevicesFixture.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QFile>
 #include <QJsonArray>
@@ -78,6 +80,7 @@ protected:
             m_catalogueKey,
             terminal,
             std::move(stop),
+            [this] { return m_hid.hotplugMonitor(); },
         };
         arguments.prepend("morvane-flash");
         return runMorvaneFlash(arguments, environment);
@@ -93,6 +96,35 @@ protected:
     }
 
     QString served(const std::string &path) const { return QString::fromStdString(url(path)); }
+
+    // A unit as a bench meets it: with its own serial number (or none) at a USB port.
+    std::shared_ptr<SimulatedBootloaderDevice> attachUnit(std::string serial, std::string port,
+                                                          Behaviour behaviour = {})
+    {
+        behaviour.serialNumber = std::move(serial);
+        behaviour.usbPort = std::move(port);
+        return attachDevice(std::move(behaviour));
+    }
+
+    // The log's records once it holds `count`: written by the command's thread, read here.
+    std::vector<QJsonObject> awaitLog(const QString &log, std::size_t count)
+    {
+        for (;;) {
+            QFile file(log);
+            std::vector<QJsonObject> records;
+            if (file.open(QIODevice::ReadOnly)) {
+                for (const QByteArray &line : file.readAll().split('\n')) {
+                    if (!line.isEmpty()) {
+                        records.push_back(QJsonDocument::fromJson(line).object());
+                    }
+                }
+            }
+            if (records.size() >= count) {
+                return records;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
 
     static void expectClosed(const SimulatedBootloaderDevice &device)
     {
@@ -311,6 +343,188 @@ TEST_F(MorvaneFlash, AStopEndsEveryTransferAtAReportBoundaryAndEachSaysSo)
         EXPECT_LT(device->receivedImage().size(), std::size_t(image.size()));
         EXPECT_EQ(device->receivedImage().size() % 64, 0u);
         expectClosed(*device);
+    }
+}
+
+// Which device flash takes, and when it refuses to guess: before anything is downloaded.
+TEST_F(MorvaneFlash, SelectorsChooseOneDeviceAndAGuessIsRefused)
+{
+    const auto first = attachUnit("A1", "1-1");
+    const auto second = attachUnit("B2", "1-2");
+    const QString firstPath = QString::fromStdString(first->path());
+    const struct
+    {
+        QStringList arguments;
+        int status;
+        QString expected;
+        std::shared_ptr<SimulatedBootloaderDevice> flashed;
+    } cases[] = {
+        {{"flash", "X5 Pro"},
+         exitUsage,
+         "2 devices match MORVANE X5 Pro; choose one with --serial or --path, or flash them all "
+         "with --all-devices:\n  " +
+             firstPath + " (serial A1, port 1-1)\n  " + QString::fromStdString(second->path()) +
+             " (serial B2, port 1-2)\n",
+         nullptr},
+        {{"flash", "X5 Pro", "--serial", "B2"}, exitSuccess, "Update completed.", second},
+        {{"flash", "X5 Pro", "--path", firstPath}, exitSuccess, "Update completed.", first},
+        {{"flash", "X5 Pro", "--serial", "A1", "--path", firstPath},
+         exitSuccess,
+         "Update completed.",
+         first},
+        {{"flash", "X5 Pro", "--serial", "C3"}, exitDevice, "No MORVANE X5 Pro found.", nullptr},
+        {{"flash", "X5 Pro", "--watch", "--serial", "A1"}, exitUsage, "takes no --serial", nullptr},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const std::size_t before[] = {first->handshakes(), second->handshakes()};
+        const int downloads = m_server.requestCount("/fw/x5_v2.bin");
+        EXPECT_EQ(run(c.arguments), c.status);
+        EXPECT_TRUE((m_out + m_err).contains(c.expected)) << (m_out + m_err).toStdString();
+        EXPECT_EQ(first->handshakes() - before[0], c.flashed == first ? 1u : 0u);
+        EXPECT_EQ(second->handshakes() - before[1], c.flashed == second ? 1u : 0u);
+        EXPECT_EQ(m_server.requestCount("/fw/x5_v2.bin") - downloads, c.flashed ? 1 : 0);
+    }
+}
+
+// The image is fetched while the device is awaited; the wait ends with the device, the limit
+// or a stop.
+TEST_F(MorvaneFlash, WaitDownloadsMeanwhileAndEndsWithTheDeviceItsLimitOrAStop)
+{
+    enum class Then
+    {
+        nothing,
+        plug,
+        stop
+    };
+    const struct
+    {
+        QString wait;
+        Then then;
+        int status;
+        QString expected;
+    } cases[] = {
+        {"--wait", Then::plug, exitSuccess, "Waiting for MORVANE X5 Pro...\nFirmware downloaded"},
+        {"--wait=0.3", Then::nothing, exitDevice, "No MORVANE X5 Pro found."},
+        {"--wait", Then::stop, exitInterrupted, "nothing was flashed."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.wait.toStdString());
+        std::shared_ptr<SimulatedBootloaderDevice> device;
+        std::stop_source stop;
+        const int downloads = m_server.requestCount("/fw/x5_v2.bin");
+        std::jthread world([&] {
+            // Once the image has been asked for: the command is waiting by then.
+            while (m_server.requestCount("/fw/x5_v2.bin") == downloads) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
+            if (c.then == Then::plug) {
+                device = attachDevice();
+            } else if (c.then == Then::stop) {
+                stop.request_stop();
+            }
+        });
+        EXPECT_EQ(run({"flash", "X5 Pro", c.wait}, false, stop.get_token()), c.status);
+        world.join();
+        EXPECT_TRUE((m_out + m_err).contains(c.expected)) << (m_out + m_err).toStdString();
+        if (device) {
+            EXPECT_EQ(device->receivedImage(), padded(imageBytes(2)));
+            m_hid.detach(device);
+        }
+    }
+}
+
+// The production line: every unit as it arrives, a faulty one failing alone, a unit back from
+// its restart left alone, and the record of each attempt.
+TEST_F(MorvaneFlash, WatchFlashesEachUnitOnceAndRecordsEveryAttempt)
+{
+    const QString log = inTemp("bench.log");
+    Behaviour vanishing;
+    vanishing.vanishAfterReports = 5;
+    Behaviour silent;
+    silent.answers = false;
+    Behaviour denied;
+    denied.openFailure = EACCES;
+    std::stop_source stop;
+    std::vector<std::shared_ptr<SimulatedBootloaderDevice>> skipped;
+    std::shared_ptr<SimulatedBootloaderDevice> nextOnPort;
+    std::jthread bench([&] {
+        const auto restarted = attachUnit("S1", "1-1");
+        const auto withoutSerial = attachUnit("", "2-1");
+        attachUnit("F1", "1-2", vanishing);
+        attachUnit("F2", "1-3", silent);
+        attachUnit("F3", "1-4", denied);
+        awaitLog(log, 5);
+        // Both flashed units restart with the same ids; a new unit follows at the first port.
+        m_hid.detach(restarted);
+        m_hid.detach(withoutSerial);
+        skipped.push_back(attachUnit("S1", "1-1"));
+        skipped.push_back(attachUnit("", "2-1"));
+        nextOnPort = attachUnit("", "2-1");
+        awaitLog(log, 6);
+        stop.request_stop();
+    });
+    const QString image = writeFile("image.bin", QByteArray::fromStdString(imageBytes(4)));
+    EXPECT_EQ(run({"flash", "--file", image, "--vid", "1a86", "--pid", "e0a1", "--watch", "--json",
+                   "--log", log, "--settle", "600"},
+                  false, stop.get_token()),
+              exitTransfer);
+    bench.join();
+
+    for (const auto &device : skipped) {
+        EXPECT_EQ(device->handshakes(), 0u);
+    }
+    EXPECT_EQ(nextOnPort->receivedImage(), padded(imageBytes(4)));
+    const QString imageDigest = QCryptographicHash::hash(QByteArray::fromStdString(imageBytes(4)),
+                                                         QCryptographicHash::Sha256)
+                                    .toHex();
+    std::map<QString, QString> statusBySerial;
+    for (const QJsonObject &record : awaitLog(log, 6)) {
+        EXPECT_EQ(record["sha256"].toString(), imageDigest);
+        EXPECT_EQ(record["size"], 256);
+        EXPECT_EQ(record["model"], "1A86:E0A1");
+        EXPECT_TRUE(record["time"].toString().endsWith('Z'));
+        statusBySerial[record["serial"].toString() + record["usbPort"].toString()] =
+            record["status"].toString();
+    }
+    EXPECT_EQ(statusBySerial, (std::map<QString, QString>{{"S11-1", "completed"},
+                                                          {"2-1", "completed"},
+                                                          {"F11-2", "transferFailed"},
+                                                          {"F21-3", "transferFailed"},
+                                                          {"F31-4", "deviceFailed"}}));
+    EXPECT_EQ(m_out.count("\"event\":\"skipped\""), 2);
+    EXPECT_TRUE(m_out.contains("{\"event\":\"summary\",\"failed\":3,\"flashed\":3,\"seconds\":"))
+        << m_out.toStdString();
+}
+
+TEST(FlashedUnits, AUnitIsKnownByItsSerialOrForASettleTimeByItsPort)
+{
+    using namespace std::chrono_literals;
+    const FlashedUnits::Clock::time_point start;
+    const HidDeviceInfo serial{.serialNumber = "S1", .usbPort = "1-1"};
+    const HidDeviceInfo port{.usbPort = "1-2"};
+    const HidDeviceInfo neither;
+    const struct
+    {
+        HidDeviceInfo flashed;
+        std::vector<std::pair<HidDeviceInfo, std::chrono::seconds>> arrivals;
+        std::vector<bool> returning;
+    } cases[] = {
+        {serial, {{serial, 1s}, {serial, 3600s}, {port, 1s}}, {true, true, false}},
+        // Another unit at the same port is new, whatever its timing.
+        {serial, {{HidDeviceInfo{.serialNumber = "S2", .usbPort = "1-1"}, 1s}}, {false}},
+        {port, {{port, 5s}, {port, 6s}}, {true, false}},
+        {port, {{port, 6s}}, {false}},
+        {neither, {{neither, 1s}}, {false}},
+    };
+    for (const auto &c : cases) {
+        FlashedUnits units(5000ms);
+        units.completed(c.flashed, start);
+        std::vector<bool> returning;
+        for (const auto &[device, after] : c.arrivals) {
+            returning.push_back(units.isReturning(device, start + after));
+        }
+        EXPECT_EQ(returning, c.returning) << c.flashed.serialNumber << c.flashed.usbPort;
     }
 }
 
