@@ -3,11 +3,14 @@
 #include "PlannedDevices.h"
 #include "SimulatedHidBackend.h"
 
-#include <QJsonArray>
+#include <QDir>
+#include <QFile>
 #include <QJsonDocument>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <cerrno>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -72,34 +75,59 @@ TEST(PlannedDevices, NumbersDevicesInPlanOrderAndKeepsTheirTimes)
     EXPECT_TRUE(hid.isAttached(devices[3]));
 }
 
-TEST(MorvaneFlashDemo, RunsTheCommandLineOnPlannedDevices)
+// The bench as a process meets it: a stop signal mid-transfer, a kill between units, and a
+// log that only ever grows.
+TEST(MorvaneFlashDemo, WatchStopsAtAReportBoundaryAndItsLogSurvivesAKill)
 {
     QTemporaryDir home;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("HOME", home.path());
     environment.insert("XDG_DATA_HOME", home.path());
+    const QString log = QDir(home.path()).filePath("bench.log");
+    const auto logLines = [&log] {
+        QFile file(log);
+        return file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QByteArrayList{};
+    };
     QProcess demo;
     demo.setProcessEnvironment(environment);
-    const auto run = [&demo](const QStringList &arguments) {
-        demo.start(MORVANE_FLASH_DEMO_PROGRAM, arguments);
-        EXPECT_TRUE(demo.waitForFinished(60'000));
-        return demo.exitCode();
+    const auto watch = [&](const QString &plan) {
+        demo.start(MORVANE_FLASH_DEMO_PROGRAM,
+                   {"--demo-devices", plan, "flash", "MORVANE K7 Keyboard", "--watch", "--json",
+                    "--log", log});
+        EXPECT_TRUE(demo.waitForStarted(30'000));
     };
 
-    // The catalogue is served and trusted: devices reads it for the ids to look for.
-    EXPECT_EQ(run({"devices", "--json", "--demo-devices=1209:0001*2,1209:0001!denied"}),
-              exitDevice);
-    const QJsonArray devices = QJsonDocument::fromJson(demo.readAllStandardOutput()).array();
-    ASSERT_EQ(devices.size(), 3);
-    EXPECT_EQ(devices[1]["mayOpen"], true);
-    EXPECT_EQ(devices[2]["mayOpen"], false);
+    // SIGTERM once both units are a tenth through: each stops, the summary still comes.
+    watch("1209:1*2");
+    QByteArray out;
+    while (out.count("\"percent\":10,") < 2 && demo.waitForReadyRead(60'000)) {
+        out += demo.readAllStandardOutput();
+    }
+    ::kill(pid_t(demo.processId()), SIGTERM);
+    ASSERT_TRUE(demo.waitForFinished(60'000));
+    EXPECT_EQ(demo.exitCode(), 128 + SIGTERM);
+    out += demo.readAllStandardOutput();
+    EXPECT_TRUE(out.contains("\"event\":\"summary\",\"failed\":0,\"flashed\":0,")) << out.data();
+    EXPECT_TRUE(out.contains(",\"stopped\":2}\n")) << out.data();
+    EXPECT_EQ(logLines().size(), 3); // two lines and the empty rest after the last line end
 
-    EXPECT_EQ(run({"--demo-devices", "1209:1!vanish", "flash", "MORVANE K7 Keyboard"}),
-              exitTransfer);
-    // Partway through the image, not at its start.
-    EXPECT_TRUE(demo.readAllStandardOutput().contains("Update progress: 10%"));
+    // SIGKILL between units: the unit before is on disk, whole; nothing is ever rewritten.
+    const QByteArrayList before = logLines();
+    watch("1209:1,1209:1@600");
+    while (logLines().size() < 4) {
+        QThread::msleep(10);
+    }
+    demo.kill();
+    demo.waitForFinished(60'000);
+    const QByteArrayList after = logLines();
+    ASSERT_EQ(after.size(), 4);
+    EXPECT_EQ(after.mid(0, 2), before.mid(0, 2));
+    EXPECT_EQ(QJsonDocument::fromJson(after[2])["status"], "completed");
+    EXPECT_EQ(QJsonDocument::fromJson(after[2])["serial"], "SIM0001");
 
-    EXPECT_EQ(run({"--demo-devices", "1209:1,12x9:1", "list"}), exitUsage);
+    demo.start(MORVANE_FLASH_DEMO_PROGRAM, {"--demo-devices", "1209:1,12x9:1", "list"});
+    ASSERT_TRUE(demo.waitForFinished(60'000));
+    EXPECT_EQ(demo.exitCode(), exitUsage);
     EXPECT_EQ(demo.readAllStandardOutput(), "");
     EXPECT_TRUE(demo.readAllStandardError().contains("\"12x9:1\""));
 }
