@@ -67,9 +67,9 @@ void Console::printError(const QString &line)
     m_err.flush();
 }
 
-void Console::printJson(const QJsonDocument &document)
+void Console::printJson(const QJsonDocument &document, QJsonDocument::JsonFormat format)
 {
-    const QString json = QString::fromUtf8(document.toJson(QJsonDocument::Indented)).trimmed();
+    const QString json = QString::fromUtf8(document.toJson(format)).trimmed();
     const std::lock_guard lock(m_mutex);
     m_out << terminalSafeJson(json) << '\n';
     m_out.flush();

@@ -36,7 +36,9 @@ public:
 
     void print(const QString &line);
     void printError(const QString &line);
-    void printJson(const QJsonDocument &document);
+    // Compact puts the whole document on one line: one event per line for a stream.
+    void printJson(const QJsonDocument &document,
+                   QJsonDocument::JsonFormat format = QJsonDocument::Indented);
     bool takesControlCodes() const { return m_controlCodes; }
 
     // Control codes only: rewrites the block of lines drawn by the previous call in place.
