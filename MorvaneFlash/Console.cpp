@@ -69,17 +69,19 @@ void Console::printError(const QString &line)
 
 void Console::printJson(const QJsonDocument &document)
 {
-    const QString json = QString::fromUtf8(document.toJson(QJsonDocument::Indented)).trimmed();
-    const std::lock_guard lock(m_mutex);
-    m_out << terminalSafeJson(json) << '\n';
-    m_out.flush();
+    writeJson(document.toJson(QJsonDocument::Indented));
 }
 
 void Console::printJsonLine(const QJsonObject &object)
 {
-    const QString json = QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+    writeJson(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
+void Console::writeJson(const QByteArray &json)
+{
+    const QString text = terminalSafeJson(QString::fromUtf8(json).trimmed());
     const std::lock_guard lock(m_mutex);
-    m_out << terminalSafeJson(json) << '\n';
+    m_out << text << '\n';
     m_out.flush();
 }
 

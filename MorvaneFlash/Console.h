@@ -48,6 +48,8 @@ public:
     void endBlock();
 
 private:
+    void writeJson(const QByteArray &json);
+
     std::mutex m_mutex;
     QTextStream &m_out;
     QTextStream &m_err;

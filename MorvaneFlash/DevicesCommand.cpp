@@ -2,6 +2,7 @@
 #include "Downloader.h"
 #include "ExitStatus.h"
 #include "bootloader/BootloaderError.h"
+#include "bootloader/DeviceWatcher.h"
 #include "bootloader/HidBackend.h"
 #include "bootloader/OpenFailureHelp.h"
 #include "bootloader/UsbIdentifier.h"
@@ -9,6 +10,10 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
+#include <condition_variable>
+#include <mutex>
+#include <stop_token>
 #include <utility>
 #include <vector>
 
@@ -45,6 +50,165 @@ std::vector<IdPair> catalogueIds(const QList<FirmwareItem> &items)
     return pairs;
 }
 
+bool carries(const IdPair &pair, const HidDeviceInfo &info)
+{
+    return usbIdentifiersMatch(pair.vendorID, pair.productID, info.vendorID, info.productID);
+}
+
+// Opening and closing at once is how this user's access is known for sure.
+int32_t openCode(HidBackend &hid, const std::string &path)
+{
+    const std::unique_ptr<HidDevice> device = hid.deviceAt(path);
+    const int32_t code = device->open();
+    device->close();
+    return code;
+}
+
+// A device's own text as one column: a tab or line end in it would forge another column or a
+// line of its own for the scripts that read them.
+QString column(const std::string &text)
+{
+    if (text.empty()) {
+        return QStringLiteral("-");
+    }
+    QString shown = QString::fromStdString(text);
+    for (QChar &c : shown) {
+        if (c == u'\t' || c == u'\n') {
+            c = QChar::ReplacementCharacter;
+        }
+    }
+    return shown;
+}
+
+QString openError(int32_t code)
+{
+    return QString::fromStdString(BootloaderError::openFailed(code).errorDescription());
+}
+
+QJsonObject deviceJson(const QStringList &models, const AttachedDevice &device)
+{
+    const HidDeviceInfo &info = device.info;
+    const QString ids = usbIds(info.vendorID, info.productID);
+    QJsonObject entry{{QStringLiteral("models"), QJsonArray::fromStringList(models)},
+                      {QStringLiteral("vid"), ids.left(4)},
+                      {QStringLiteral("pid"), ids.mid(5)},
+                      {QStringLiteral("path"), QString::fromStdString(info.path)},
+                      {QStringLiteral("serial"), QString::fromStdString(info.serialNumber)},
+                      {QStringLiteral("manufacturer"), QString::fromStdString(info.manufacturer)},
+                      {QStringLiteral("product"), QString::fromStdString(info.product)},
+                      {QStringLiteral("usbPort"), QString::fromStdString(info.usbPort)},
+                      {QStringLiteral("mayOpen"), device.mayOpen()}};
+    if (!device.mayOpen()) {
+        entry.insert(QStringLiteral("error"), openError(device.openCode));
+        if (const std::optional<std::string> hint = openPermissionHelp(device.openCode)) {
+            entry.insert(QStringLiteral("hint"), QString::fromStdString(*hint));
+        }
+    }
+    return entry;
+}
+
+// The listing's tab-separated line.
+QString deviceLine(const QStringList &models, const AttachedDevice &device)
+{
+    const HidDeviceInfo &info = device.info;
+    const QString access = device.mayOpen()
+                               ? QStringLiteral("may open")
+                               : QStringLiteral("cannot open: ") + openError(device.openCode);
+    return QStringList{models.isEmpty() ? QStringLiteral("-") : models.join(QStringLiteral(", ")),
+                       usbIds(info.vendorID, info.productID),
+                       column(info.serialNumber),
+                       column(info.usbPort),
+                       column(info.manufacturer),
+                       column(info.product),
+                       column(info.path),
+                       access}
+        .join(QLatin1Char('\t'));
+}
+
+// What to do about a device this user may not open, on the line after the device's.
+void printHint(Console &console, const AttachedDevice &device)
+{
+    if (const std::optional<std::string> hint = openPermissionHelp(device.openCode)) {
+        console.print(QStringLiteral("  ") + QString::fromStdString(*hint));
+    }
+}
+
+int listDevices(const std::vector<IdPair> &pairs, HidBackend &hid, Console &console, bool json)
+{
+    const std::vector<HidDeviceInfo> attached = hid.attachedDevices();
+    QJsonArray entries;
+    int found = 0;
+    bool allOpen = true;
+    for (const IdPair &pair : pairs) {
+        for (const HidDeviceInfo &info : attached) {
+            if (!carries(pair, info)) {
+                continue;
+            }
+            ++found;
+            const AttachedDevice device{info, openCode(hid, info.path)};
+            allOpen = allOpen && device.mayOpen();
+            if (json) {
+                entries.append(deviceJson(pair.models, device));
+            } else {
+                console.print(deviceLine(pair.models, device));
+                printHint(console, device);
+            }
+        }
+    }
+    if (json) {
+        console.printJson(QJsonDocument(entries));
+    } else if (found == 0) {
+        console.printError(QStringLiteral("No device found."));
+    }
+    return found > 0 && allOpen ? exitSuccess : exitDevice;
+}
+
+void waitForStop(const std::stop_token &stop)
+{
+    std::mutex mutex;
+    std::condition_variable_any stopped;
+    std::unique_lock lock(mutex);
+    stopped.wait(lock, stop, [] { return false; });
+}
+
+int watchDevices(const std::vector<IdPair> &pairs, Environment &environment, Console &console,
+                 bool json)
+{
+    std::vector<UsbIds> ids;
+    for (const IdPair &pair : pairs) {
+        if (const std::optional<UsbIds> watched = watchableIds(pair.vendorID, pair.productID)) {
+            ids.push_back(*watched);
+        }
+    }
+    // Printed from the watcher's thread: it calls one change at a time, in the order they
+    // happened, and the console keeps each line whole. The watcher goes before anything the
+    // listener uses.
+    const auto tell = [&](const DeviceWatcher::Change &change) {
+        const bool arrived = change.kind == DeviceWatcher::Change::Kind::arrived;
+        const QString event = arrived ? QStringLiteral("arrived") : QStringLiteral("departed");
+        const auto pair = std::find_if(pairs.begin(), pairs.end(), [&](const IdPair &p) {
+            return carries(p, change.device.info);
+        });
+        const QStringList models = pair == pairs.end() ? QStringList() : pair->models;
+        if (json) {
+            QJsonObject entry = deviceJson(models, change.device);
+            entry.insert(QStringLiteral("event"), event);
+            console.printJsonLine(entry);
+        } else {
+            console.print(event + QLatin1Char('\t') + deviceLine(models, change.device));
+            // A device that has gone needs no advice.
+            if (arrived) {
+                printHint(console, change.device);
+            }
+        }
+    };
+    DeviceWatcher watcher(
+        environment.hid, environment.hotplugMonitor ? environment.hotplugMonitor() : nullptr, tell);
+    watcher.watch(std::move(ids));
+    waitForStop(environment.stop);
+    return exitInterrupted;
+}
+
 } // namespace
 
 int runDevices(const Invocation &invocation, Environment &environment, Console &console)
@@ -61,55 +225,6 @@ int runDevices(const Invocation &invocation, Environment &environment, Console &
         }
         pairs = catalogueIds(catalogue.items);
     }
-
-    QJsonArray json;
-    int found = 0;
-    bool allOpen = true;
-    for (const IdPair &pair : pairs) {
-        for (const std::unique_ptr<HidDevice> &device :
-             environment.hid.devices(pair.vendorID, pair.productID)) {
-            ++found;
-            // Opening and closing at once is how this user's access is known for sure.
-            const int32_t code = device->open();
-            device->close();
-            allOpen = allOpen && code == 0;
-            const QString ids = usbIds(pair.vendorID, pair.productID);
-            const QString path = QString::fromStdString(device->path());
-            const QString openError =
-                code == 0
-                    ? QString()
-                    : QString::fromStdString(BootloaderError::openFailed(code).errorDescription());
-            if (invocation.json) {
-                QJsonObject entry{
-                    {QStringLiteral("models"), QJsonArray::fromStringList(pair.models)},
-                    {QStringLiteral("vid"), ids.left(4)},
-                    {QStringLiteral("pid"), ids.mid(5)},
-                    {QStringLiteral("path"), path},
-                    {QStringLiteral("mayOpen"), code == 0}};
-                if (code != 0) {
-                    entry.insert(QStringLiteral("error"), openError);
-                    if (const std::optional<std::string> hint = openPermissionHelp(code)) {
-                        entry.insert(QStringLiteral("hint"), QString::fromStdString(*hint));
-                    }
-                }
-                json.append(entry);
-                continue;
-            }
-            const QString model = pair.models.isEmpty() ? QStringLiteral("-")
-                                                        : pair.models.join(QStringLiteral(", "));
-            const QString access = code == 0 ? QStringLiteral("may open")
-                                             : QStringLiteral("cannot open: ") + openError;
-            console.print(model + QLatin1Char('\t') + ids + QLatin1Char('\t') + path +
-                          QLatin1Char('\t') + access);
-            if (const std::optional<std::string> hint = openPermissionHelp(code)) {
-                console.print(QStringLiteral("  ") + QString::fromStdString(*hint));
-            }
-        }
-    }
-    if (invocation.json) {
-        console.printJson(QJsonDocument(json));
-    } else if (found == 0) {
-        console.printError(QStringLiteral("No device found."));
-    }
-    return found > 0 && allOpen ? exitSuccess : exitDevice;
+    return invocation.watch ? watchDevices(pairs, environment, console, invocation.json)
+                            : listDevices(pairs, environment.hid, console, invocation.json);
 }

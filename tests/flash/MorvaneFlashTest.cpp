@@ -243,19 +243,25 @@ TEST_F(MorvaneFlash, ListAndNotes)
 
 TEST_F(MorvaneFlash, DevicesTellPathAndAccess)
 {
-    const auto x5 = attachDevice();
+    const auto x5 = attachDevice(behaviourWith(&Behaviour::serialNumber, {"SN-1"}));
     EXPECT_EQ(run({"devices"}), exitSuccess);
-    EXPECT_EQ(m_out, QString("MORVANE X5 Pro\t1A86:E0A1\t%1\tmay open\n")
-                         .arg(QString::fromStdString(x5->path())));
+    EXPECT_EQ(m_out,
+              QString("MORVANE X5 Pro\t1A86:E0A1\tSN-1\t-\tpid.codes\tSimulated bootloader\t%1\t"
+                      "may open\n")
+                  .arg(QString::fromStdString(x5->path())));
     expectClosed(*x5);
 
     Behaviour denied;
     denied.openFailure = EACCES;
+    denied.usbPort = "3-1.2";
     const auto locked = attachDevice(denied, 0x1209, 0x0001);
     EXPECT_EQ(run({"devices", "--vid", "1209", "--pid", "1", "--json"}), exitDevice);
     const QJsonArray devices = QJsonDocument::fromJson(m_out.toUtf8()).array();
     ASSERT_EQ(devices.size(), 1);
     EXPECT_EQ(devices[0]["path"], QString::fromStdString(locked->path()));
+    EXPECT_EQ(devices[0]["serial"], QString::fromStdString(locked->serialNumber()));
+    EXPECT_EQ(devices[0]["usbPort"], "3-1.2");
+    EXPECT_EQ(devices[0]["product"], "Simulated bootloader");
     EXPECT_EQ(devices[0]["mayOpen"], false);
     EXPECT_TRUE(devices[0]["hint"].toString().contains("udev rule"));
     // The help sends the user to a section of the installed manual page, which must be there.
@@ -267,6 +273,43 @@ TEST_F(MorvaneFlash, DevicesTellPathAndAccess)
     EXPECT_FALSE(section.isEmpty());
     EXPECT_TRUE(manual.readAll().contains("\n.SH " + section.toUtf8() + "\n"))
         << section.toStdString();
+}
+
+TEST_F(MorvaneFlash, DevicesWatchTellsEachArrivalAndDepartureOnALineOfItsOwn)
+{
+    const auto staying = attachDevice();
+    const auto leaving = attachDevice(behaviourWith(&Behaviour::usbPort, "1-4"));
+    const auto plugged = std::make_shared<SimulatedBootloaderDevice>(0x1209, 0x0001);
+    std::stop_source stop;
+    std::jthread plugger([&](std::stop_token runEnded) {
+        // The watcher opens each device once as it arrives: so this thread knows it has looked.
+        const auto waitFor = [&](const auto &seen) {
+            while (!runEnded.stop_requested() && !seen()) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
+        };
+        waitFor([&] { return staying->opens() > 0 && leaving->opens() > 0; });
+        m_hid.detach(leaving);
+        m_hid.attach(plugged);
+        waitFor([&] { return plugged->opens() > 0; });
+        stop.request_stop();
+    });
+    EXPECT_EQ(run({"devices", "--watch", "--json"}, false, stop.get_token()), exitInterrupted);
+    QStringList events;
+    for (const QString &line : m_out.split('\n', Qt::SkipEmptyParts)) {
+        const QJsonObject event = QJsonDocument::fromJson(line.toUtf8()).object();
+        events.append(QStringList{event["event"].toString(), event["models"][0].toString(),
+                                  event["usbPort"].toString(), event["path"].toString()}
+                          .join(' '));
+    }
+    const auto path = [](const auto &device) {
+        return QString::fromStdString(device->path());
+    };
+    EXPECT_EQ(events, QStringList({"arrived MORVANE X5 Pro  " + path(staying),
+                                   "arrived MORVANE X5 Pro 1-4 " + path(leaving),
+                                   "departed MORVANE X5 Pro 1-4 " + path(leaving),
+                                   "arrived MORVANE K7  " + path(plugged)}))
+        << m_out.toStdString();
 }
 
 TEST_F(MorvaneFlash, FlashShowsProgressAsLinesQuietlyOrAsABar)
@@ -587,6 +630,8 @@ TEST_F(MorvaneFlash, ServerTextNeverReachesTheTerminalAsControls)
                                          "next\rline\t\xc2\xa0\xe2\x81\xa6\xc2\x85\x01");
     const QString badId = writeFile("list.txt", "X;" + QByteArray::fromStdString(hostile) +
                                                     ";e0a1;1;c;http://h/a;http://h/b\n");
+    // A device's own strings too; a tab or line end in one would forge a column or a line.
+    attachDevice(behaviourWith(&Behaviour::serialNumber, hostile + "\t\n"));
     const struct
     {
         QStringList arguments;
@@ -599,6 +644,8 @@ TEST_F(MorvaneFlash, ServerTextNeverReachesTheTerminalAsControls)
          "next\uFFFDline\t\u00a0\uFFFD\uFFFD\uFFFD\n"},
         {{"lint", badId}, "field 2 (vendor id) \"" + shown + "\" is not a hexadecimal number"},
         {{"lint", badId, "--json"}, "field 2 (vendor id) \\\"" + escaped + "\\\" is not"},
+        {{"devices"}, "\t1A86:E0A1\t" + shown + "\uFFFD\uFFFD\t-\t"},
+        {{"devices", "--json"}, "\"serial\": \"" + escaped + "\\t\\n\""},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
