@@ -8,6 +8,16 @@ bool DeviceSelector::accepts(const HidDeviceInfo &device) const
            (!path || QString::fromStdString(device.path) == *path);
 }
 
+std::optional<UsbIds> targetIds(const UpdateTarget &target)
+{
+    const std::optional<int64_t> vendorID = parseUSBIdentifier(target.vid.toStdString());
+    const std::optional<int64_t> productID = parseUSBIdentifier(target.pid.toStdString());
+    if (!vendorID || !productID) {
+        return std::nullopt;
+    }
+    return watchableIds(*vendorID, *productID);
+}
+
 DeviceSelector deviceSelectorOf(const Invocation &invocation)
 {
     return {invocation.serial, invocation.path};

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "Invocation.h"
+#include "bootloader/DeviceWatcher.h"
 #include "bootloader/HidBackend.h"
+#include "update/UpdateTarget.h"
 
 #include <QString>
 #include <optional>
@@ -18,6 +20,10 @@ struct DeviceSelector
 };
 
 DeviceSelector deviceSelectorOf(const Invocation &invocation);
+
+// The target's ids as numbers; nothing when the catalogue wrote something that no device
+// carries.
+std::optional<UsbIds> targetIds(const UpdateTarget &target);
 
 // The attached devices with these ids that `selector` accepts, in the platform's order.
 std::vector<HidDeviceInfo> matchingDevices(const std::vector<HidDeviceInfo> &attached,

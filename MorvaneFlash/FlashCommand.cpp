@@ -89,18 +89,6 @@ int resolveFileTarget(const Invocation &invocation, Console &console, UpdateTarg
     return exitSuccess;
 }
 
-// The target's ids as numbers; nothing when the catalogue wrote something else, which no
-// device matches.
-std::optional<UsbIds> idsOf(const UpdateTarget &target)
-{
-    const std::optional<int64_t> vendorID = parseUSBIdentifier(target.vid.toStdString());
-    const std::optional<int64_t> productID = parseUSBIdentifier(target.pid.toStdString());
-    if (!vendorID || !productID) {
-        return std::nullopt;
-    }
-    return watchableIds(*vendorID, *productID);
-}
-
 // Runs an update to its end, the command's console its only output: it chooses the devices,
 // waits for one if asked to, and flashes them.
 class FlashRun
@@ -146,7 +134,7 @@ public:
 
     int run(const UpdateTarget &target)
     {
-        const std::optional<UsbIds> ids = idsOf(target);
+        const std::optional<UsbIds> ids = targetIds(target);
         std::vector<HidDeviceInfo> chosen = attachedChoices(ids);
         UpdateTarget ready = target;
         if (chosen.empty() && m_invocation.wait && ids) {

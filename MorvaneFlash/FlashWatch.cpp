@@ -8,7 +8,6 @@
 #include "FlashRecord.h"
 #include "FlashedUnits.h"
 #include "bootloader/DeviceWatcher.h"
-#include "bootloader/UsbIdentifier.h"
 #include "trust/CatalogueTrust.h"
 #include "update/UpdateMessages.h"
 #include "update/UpdatePipeline.h"
@@ -51,10 +50,7 @@ public:
         if (const std::optional<int> status = prepareImage()) {
             return *status;
         }
-        const std::optional<int64_t> vendorID = parseUSBIdentifier(m_target.vid.toStdString());
-        const std::optional<int64_t> productID = parseUSBIdentifier(m_target.pid.toStdString());
-        const std::optional<UsbIds> ids =
-            vendorID && productID ? watchableIds(*vendorID, *productID) : std::nullopt;
+        const std::optional<UsbIds> ids = targetIds(m_target);
         if (!ids) {
             m_console.printError(UpdateMessages::deviceAbsent(m_target.product));
             return exitDevice;

@@ -86,17 +86,10 @@ UpdatePipeline::~UpdatePipeline()
 
 bool UpdatePipeline::start(const UpdateTarget &target, Reach reach, DeviceFilter filter)
 {
-    if (m_running) {
+    if (!begin(target, false)) {
         return false;
     }
-    m_running = true;
-    m_prepareOnly = false;
-    m_target = target;
     m_reach = reach;
-    m_stop = std::stop_source();
-    m_labels.clear();
-    emit stepReached(Step::preparing,
-                     UpdateMessages::preparingUpdate(target.product, target.version));
     if (refused()) {
         return true;
     }
@@ -121,16 +114,9 @@ bool UpdatePipeline::start(const UpdateTarget &target, Reach reach, DeviceFilter
 
 bool UpdatePipeline::prepare(const UpdateTarget &target)
 {
-    if (m_running) {
+    if (!begin(target, true)) {
         return false;
     }
-    m_running = true;
-    m_prepareOnly = true;
-    m_target = target;
-    m_stop = std::stop_source();
-    m_labels.clear();
-    emit stepReached(Step::preparing,
-                     UpdateMessages::preparingUpdate(target.product, target.version));
     if (refused()) {
         return true;
     }
@@ -140,6 +126,21 @@ bool UpdatePipeline::prepare(const UpdateTarget &target)
         m_running = false;
         emit prepared(target.image);
     }
+    return true;
+}
+
+bool UpdatePipeline::begin(const UpdateTarget &target, bool prepareOnly)
+{
+    if (m_running) {
+        return false;
+    }
+    m_running = true;
+    m_prepareOnly = prepareOnly;
+    m_target = target;
+    m_stop = std::stop_source();
+    m_labels.clear();
+    emit stepReached(Step::preparing,
+                     UpdateMessages::preparingUpdate(target.product, target.version));
     return true;
 }
 

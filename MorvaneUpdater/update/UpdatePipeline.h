@@ -94,6 +94,8 @@ signals:
     void finished(const QList<UpdateOutcome> &outcomes);
 
 private:
+    // False while an update runs; else takes the target and says it is being prepared.
+    bool begin(const UpdateTarget &target, bool prepareOnly);
     // Refused from the catalogue alone, so nobody is asked to plug in a device for nothing.
     bool refused();
     void download();
