@@ -107,7 +107,7 @@ QJsonObject deviceJson(const QStringList &models, const AttachedDevice &device)
     return entry;
 }
 
-// The listing's tab-separated line.
+// The listing's tab-separated line: the columns it always had first, access last.
 QString deviceLine(const QStringList &models, const AttachedDevice &device)
 {
     const HidDeviceInfo &info = device.info;
@@ -116,11 +116,11 @@ QString deviceLine(const QStringList &models, const AttachedDevice &device)
                                : QStringLiteral("cannot open: ") + openError(device.openCode);
     return QStringList{models.isEmpty() ? QStringLiteral("-") : models.join(QStringLiteral(", ")),
                        usbIds(info.vendorID, info.productID),
+                       column(info.path),
                        column(info.serialNumber),
                        column(info.usbPort),
                        column(info.manufacturer),
                        column(info.product),
-                       column(info.path),
                        access}
         .join(QLatin1Char('\t'));
 }

@@ -246,7 +246,7 @@ TEST_F(MorvaneFlash, DevicesTellPathAndAccess)
     const auto x5 = attachDevice(behaviourWith(&Behaviour::serialNumber, {"SN-1"}));
     EXPECT_EQ(run({"devices"}), exitSuccess);
     EXPECT_EQ(m_out,
-              QString("MORVANE X5 Pro\t1A86:E0A1\tSN-1\t-\tpid.codes\tSimulated bootloader\t%1\t"
+              QString("MORVANE X5 Pro\t1A86:E0A1\t%1\tSN-1\t-\tpid.codes\tSimulated bootloader\t"
                       "may open\n")
                   .arg(QString::fromStdString(x5->path())));
     expectClosed(*x5);
