@@ -89,7 +89,9 @@ const QList<Command> &commands()
          .maxArguments = 2,
          .usage = {{"flash MODEL [VERSION]",
                     "downloads a version (the first listed by default)\nand flashes it"},
-                   {"flash --file IMAGE --vid V --pid P", "flashes an image file"}},
+                   {"flash --file IMAGE --vid V --pid P", "flashes an image file"},
+                   {"flash ... --watch [--log FILE]",
+                    "flashes each matching device as it is plugged in,\nuntil stopped"}},
          .run = runFlash,
          .usageProblem = flashUsageProblem},
         {.name = "lint",
@@ -156,8 +158,8 @@ QString description()
                "Commands:\n") +
            commandList(all) +
            QStringLiteral("\n"
-                          "With flash, --all-devices flashes every attached device with those ids "
-                          "at once.\n"
+                          "With flash, --serial or --path chooses one of several devices, and\n"
+                          "--all-devices flashes every attached device with those ids at once.\n"
                           "Ctrl-C, SIGTERM and SIGHUP stop a transfer at a report boundary and "
                           "close the device.\n"
                           "'morvane-flash COMMAND --help' shows the help of one command.");
