@@ -1,3 +1,4 @@
+#include "ImageFile.h"
 #include "MorvaneFlash.h"
 #include "SimulatedBootloaderDevice.h"
 #include "SimulatedHidBackend.h"
@@ -55,13 +56,10 @@ void BM_AllDevicesVersusOne(benchmark::State &state)
     const int devices = int(state.range(0));
     QTemporaryDir folder;
     const QString image = QDir(folder.path()).filePath("image.bin");
-    QFile file(image);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(QByteArray(imageSize, '\x5A')) != imageSize) {
+    if (!writeImageFile(image, imageSize)) {
         state.SkipWithError("cannot write the image");
         return;
     }
-    file.close();
 
     double one = 0.0;
     double all = 0.0;

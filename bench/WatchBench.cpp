@@ -1,3 +1,4 @@
+#include "ImageFile.h"
 #include "MorvaneFlash.h"
 #include "SimulatedBootloaderDevice.h"
 #include "SimulatedHidBackend.h"
@@ -126,13 +127,10 @@ void BM_WatchSixteenUnitsWithinASecond(benchmark::State &state)
     QTemporaryDir folder;
     const QString image = QDir(folder.path()).filePath("image.bin");
     const QString log = QDir(folder.path()).filePath("bench.log");
-    QFile file(image);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(QByteArray(imageSize, '\x5A')) != imageSize) {
+    if (!writeImageFile(image, imageSize)) {
         state.SkipWithError("cannot write the image");
         return;
     }
-    file.close();
 
     std::vector<double> delays;
     double worstRatio = 0;

@@ -644,7 +644,7 @@ TEST_F(MorvaneFlash, ServerTextNeverReachesTheTerminalAsControls)
          "next\uFFFDline\t\u00a0\uFFFD\uFFFD\uFFFD\n"},
         {{"lint", badId}, "field 2 (vendor id) \"" + shown + "\" is not a hexadecimal number"},
         {{"lint", badId, "--json"}, "field 2 (vendor id) \\\"" + escaped + "\\\" is not"},
-        {{"devices"}, "\t1A86:E0A1\t" + shown + "\uFFFD\uFFFD\t-\t"},
+        {{"devices"}, "\t" + shown + "\uFFFD\uFFFD\t-\tpid.codes\t"},
         {{"devices", "--json"}, "\"serial\": \"" + escaped + "\\t\\n\""},
     };
     for (const auto &c : cases) {
