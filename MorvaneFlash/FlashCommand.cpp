@@ -24,20 +24,6 @@
 
 namespace {
 
-void report(Console &console, const QString &label, const UpdateOutcome &outcome,
-            const QString &line)
-{
-    const QString shown = label.isEmpty() ? line : label + QStringLiteral(": ") + line;
-    if (outcome.status == UpdateOutcome::Status::completed) {
-        console.print(shown);
-    } else {
-        console.printError(shown);
-    }
-    if (outcome.hint) {
-        console.printError(*outcome.hint);
-    }
-}
-
 ProgressDisplay::Mode progressMode(const Invocation &invocation, const Console &console)
 {
     if (invocation.quiet || invocation.json) {
@@ -306,11 +292,7 @@ private:
             const QString line = stopped ? stoppedLine(target, transferred) : outcome.line;
             const std::optional<HidDeviceInfo> device =
                 transferred ? std::optional(deviceOf(int(i))) : std::nullopt;
-            if (m_invocation.json) {
-                m_console.printJsonLine(finishedEvent(device, outcome, line));
-            } else {
-                report(m_console, labels.value(i), outcome, line);
-            }
+            tellOutcome(m_console, m_invocation.json, labels.value(i), device, outcome, line);
             status = std::max(status, exitStatusOf(outcome.status));
             if (device && m_log.isOpen()) {
                 const UnitAttempt attempt{*device, m_transferStarted, seconds, outcome, line};

@@ -119,6 +119,34 @@ QJsonObject finishedEvent(const std::optional<HidDeviceInfo> &device, const Upda
     return device ? withDevice(event, *device) : event;
 }
 
+QJsonObject skippedEvent(const HidDeviceInfo &device, const UpdateTarget &target,
+                         const QString &line)
+{
+    QJsonObject event = startedEvent(device, target);
+    event.insert(QStringLiteral("event"), QStringLiteral("skipped"));
+    event.insert(QStringLiteral("line"), line);
+    return event;
+}
+
+void tellOutcome(Console &console, bool json, const QString &label,
+                 const std::optional<HidDeviceInfo> &device, const UpdateOutcome &outcome,
+                 const QString &line)
+{
+    if (json) {
+        console.printJsonLine(finishedEvent(device, outcome, line));
+        return;
+    }
+    const QString shown = label.isEmpty() ? line : label + QStringLiteral(": ") + line;
+    if (outcome.status == Status::completed) {
+        console.print(shown);
+    } else {
+        console.printError(shown);
+    }
+    if (outcome.hint) {
+        console.printError(*outcome.hint);
+    }
+}
+
 QJsonObject logRecord(const UnitAttempt &attempt, const UpdateTarget &target,
                       const ImageFacts &image, const QString &hostName)
 {

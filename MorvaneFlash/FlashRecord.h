@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Console.h"
 #include "bootloader/HidBackend.h"
 #include "update/UpdateOutcome.h"
 #include "update/UpdateTarget.h"
@@ -35,6 +36,15 @@ QJsonObject progressEvent(const HidDeviceInfo &device, int percent);
 // the download failed).
 QJsonObject finishedEvent(const std::optional<HidDeviceInfo> &device, const UpdateOutcome &outcome,
                           const QString &line);
+// A unit of flash --watch back from its restart, not flashed again.
+QJsonObject skippedEvent(const HidDeviceInfo &device, const UpdateTarget &target,
+                         const QString &line);
+
+// How an update or one transfer of it ended, as the finished event with --json, else as its
+// line (after `label` when there is one; on standard error unless completed) and its hint.
+void tellOutcome(Console &console, bool json, const QString &label,
+                 const std::optional<HidDeviceInfo> &device, const UpdateOutcome &outcome,
+                 const QString &line);
 
 // One unit attempted, as the bench's log keeps it.
 struct UnitAttempt

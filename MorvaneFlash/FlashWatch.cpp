@@ -112,11 +112,8 @@ private:
             return exitInterrupted;
         }
         if (const std::optional<UpdateOutcome> &failure = m_prepareFailure) {
-            if (m_invocation.json) {
-                m_console.printJsonLine(finishedEvent(std::nullopt, *failure, failure->line));
-            } else {
-                m_console.printError(failure->line);
-            }
+            tellOutcome(m_console, m_invocation.json, QString(), std::nullopt, *failure,
+                        failure->line);
             return exitStatusOf(failure->status);
         }
         m_image = imageFacts(m_ready.image);
@@ -134,10 +131,7 @@ private:
             const QString line = deviceDescription(device) +
                                  QStringLiteral(": back after its update; not flashed again.");
             if (m_invocation.json) {
-                QJsonObject event = startedEvent(device, m_ready);
-                event.insert(QStringLiteral("event"), QStringLiteral("skipped"));
-                event.insert(QStringLiteral("line"), line);
-                m_console.printJsonLine(event);
+                m_console.printJsonLine(skippedEvent(device, m_ready, line));
             } else {
                 m_console.print(line);
             }
@@ -182,19 +176,8 @@ private:
 
         const QString line =
             outcome.status == Status::stopped ? stoppedLine(m_ready, true) : outcome.line;
-        if (m_invocation.json) {
-            m_console.printJsonLine(finishedEvent(unit.device, outcome, line));
-        } else {
-            const QString shown = deviceDescription(unit.device) + QStringLiteral(": ") + line;
-            if (outcome.status == Status::completed) {
-                m_console.print(shown);
-            } else {
-                m_console.printError(shown);
-            }
-            if (outcome.hint) {
-                m_console.printError(*outcome.hint);
-            }
-        }
+        tellOutcome(m_console, m_invocation.json, deviceDescription(unit.device), unit.device,
+                    outcome, line);
         switch (outcome.status) {
         case Status::completed:
             ++m_completed;
