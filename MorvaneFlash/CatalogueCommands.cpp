@@ -1,3 +1,4 @@
+#include "CatalogueChoice.h"
 #include "CatalogueLint.h"
 #include "Commands.h"
 #include "Downloader.h"
@@ -8,7 +9,7 @@
 #include "catalogue/UnicodeText.h"
 #include "trust/CatalogueSignature.h"
 #include "trust/CatalogueTrust.h"
-#include "update/CatalogueReading.h"
+#include "update/CatalogueFetch.h"
 #include "update/UpdateMessages.h"
 
 #include <QJsonArray>
@@ -25,38 +26,41 @@ QJsonValue digestValue(const QString &digest)
 
 } // namespace
 
+std::optional<CatalogueReading> fetchCatalogue(Downloader &downloader, CatalogueFetch &fetch,
+                                               const QUrl &listURL)
+{
+    std::optional<CatalogueReading> reading;
+    QObject::connect(&fetch, &CatalogueFetch::listFetched,
+                     [&reading](const CatalogueReading &fetched) { reading = fetched; });
+    fetch.fetchList(listURL);
+    QUrl abandoned;
+    const bool stopped = downloader.waitUntil(
+        &fetch, &CatalogueFetch::listFetched, [&reading] { return reading.has_value(); },
+        [&] {
+            abandoned = fetch.pendingListAddress();
+            fetch.abort(QStringLiteral("Stopped."));
+        });
+    if (stopped) {
+        downloader.sayAbandoned(abandoned);
+        return std::nullopt;
+    }
+    return reading;
+}
+
 LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
                               const Environment &environment, Console &console)
 {
-    const CatalogueTrust trust = catalogueTrustFromKey(environment.catalogueKey);
-    if (trust.keyBuiltIn && !trust.key) {
-        console.printError(UpdateMessages::catalogueFetchFailed(trust.keyError));
-        return {{}, exitIntegrity};
-    }
-    const Downloader::Answer answer = downloader.get(listURL, DownloadKind::list);
-    if (answer.stopped) {
+    CatalogueFetch fetch(downloader.source(), catalogueTrustFromKey(environment.catalogueKey),
+                         AcceptedTimestamps(environment.firmwareFolder));
+    std::optional<CatalogueReading> reading = fetchCatalogue(downloader, fetch, listURL);
+    if (!reading) {
         return {{}, exitInterrupted};
     }
-    if (!answer.result.succeeded()) {
-        console.printError(UpdateMessages::catalogueFetchFailed(answer.result.errorDescription));
-        return {{}, exitCatalogue};
+    if (!reading->items) {
+        console.printError(reading->failureLine);
+        return {{}, reading->refusedByTrust ? exitIntegrity : exitCatalogue};
     }
-    const QUrl signatureURL = catalogueSignatureURL(listURL);
-    std::optional<Downloader::Answer> signature;
-    if (trust.key) {
-        signature = downloader.get(signatureURL, DownloadKind::signature);
-        if (signature->stopped) {
-            return {{}, exitInterrupted};
-        }
-    }
-    CatalogueReading reading = readCatalogue(*answer.result.body, trust, signatureURL,
-                                             signature ? &signature->result : nullptr,
-                                             AcceptedTimestamps(environment.firmwareFolder));
-    if (!reading.items) {
-        console.printError(reading.failureLine);
-        return {{}, reading.refusedByTrust ? exitIntegrity : exitCatalogue};
-    }
-    return {std::move(*reading.items), exitSuccess, *answer.result.body};
+    return {std::move(*reading->items), exitSuccess, *reading->list};
 }
 
 namespace {
@@ -151,14 +155,6 @@ ChosenVersion chooseVersion(const LoadedCatalogue &catalogue, const QString &mod
     return {first, exitSuccess};
 }
 
-QString usbIds(int64_t vendorID, int64_t productID)
-{
-    const auto hex = [](int64_t id) {
-        return QStringLiteral("%1").arg(id, 4, 16, QLatin1Char('0')).toUpper();
-    };
-    return hex(vendorID) + QLatin1Char(':') + hex(productID);
-}
-
 int runList(const Invocation &invocation, Environment &environment, Console &console)
 {
     Downloader downloader(environment.stop, console);
@@ -216,16 +212,23 @@ int runNotes(const Invocation &invocation, Environment &environment, Console &co
     if (!chosen.item) {
         return chosen.status;
     }
-    const Downloader::Answer answer = downloader.get(chosen.item->notesURL, DownloadKind::notes);
-    if (answer.stopped) {
+    CatalogueFetch fetch(downloader.source(), catalogueTrustFromKey(environment.catalogueKey),
+                         std::nullopt);
+    std::optional<NotesReading> reading;
+    QObject::connect(
+        &fetch, &CatalogueFetch::notesFetched,
+        [&reading](const FirmwareItem &, const NotesReading &fetched) { reading = fetched; });
+    fetch.fetchNotes(*chosen.item);
+    if (downloader.waitUntil(
+            &fetch, &CatalogueFetch::notesFetched, [&reading] { return reading.has_value(); },
+            [&fetch] { fetch.abort(QStringLiteral("Stopped.")); })) {
+        downloader.sayAbandoned(chosen.item->notesURL);
         return exitInterrupted;
     }
-    const NotesReading reading = readNotes(
-        *chosen.item, catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn, answer.result);
-    if (!reading.notes) {
-        console.printError(reading.failureLine);
-        return reading.refusedByTrust ? exitIntegrity : exitCatalogue;
+    if (!reading->notes) {
+        console.printError(reading->failureLine);
+        return reading->refusedByTrust ? exitIntegrity : exitCatalogue;
     }
-    console.print(*reading.notes);
+    console.print(*reading->notes);
     return exitSuccess;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/FirmwareItem.h"
+#include "update/CatalogueFinding.h"
 
 #include <QByteArray>
 #include <QList>
@@ -9,22 +10,7 @@
 
 // What a publisher should know about one list file: the lines the updater would skip or
 // refuse to flash (errors) and the lines it takes but that are probably wrong (warnings).
-struct LintFinding
-{
-    enum class Severity
-    {
-        error,
-        warning,
-        note,
-    };
-
-    Severity severity = Severity::error;
-    // 1-based, counting LF, CR LF and CR as line ends as editors do; 0 for the whole file.
-    qsizetype line = 0;
-    // A stable name for scripts, e.g. "too-few-fields".
-    QString kind;
-    QString message;
-};
+using LintFinding = CatalogueFinding;
 
 struct LintedRecord
 {

@@ -1,21 +1,9 @@
 #include "DeviceSelection.h"
 
-#include "bootloader/UsbIdentifier.h"
-
 bool DeviceSelector::accepts(const HidDeviceInfo &device) const
 {
     return (!serial || QString::fromStdString(device.serialNumber) == *serial) &&
            (!path || QString::fromStdString(device.path) == *path);
-}
-
-std::optional<UsbIds> targetIds(const UpdateTarget &target)
-{
-    const std::optional<int64_t> vendorID = parseUSBIdentifier(target.vid.toStdString());
-    const std::optional<int64_t> productID = parseUSBIdentifier(target.pid.toStdString());
-    if (!vendorID || !productID) {
-        return std::nullopt;
-    }
-    return watchableIds(*vendorID, *productID);
 }
 
 DeviceSelector deviceSelectorOf(const Invocation &invocation)
@@ -23,14 +11,12 @@ DeviceSelector deviceSelectorOf(const Invocation &invocation)
     return {invocation.serial, invocation.path};
 }
 
-std::vector<HidDeviceInfo> matchingDevices(const std::vector<HidDeviceInfo> &attached,
-                                           int64_t vendorID, int64_t productID,
+std::vector<HidDeviceInfo> matchingDevices(const std::vector<HidDeviceInfo> &attached, UsbIds ids,
                                            const DeviceSelector &selector)
 {
     std::vector<HidDeviceInfo> found;
     for (const HidDeviceInfo &device : attached) {
-        if (usbIdentifiersMatch(vendorID, productID, device.vendorID, device.productID) &&
-            selector.accepts(device)) {
+        if (UsbIds{device.vendorID, device.productID} == ids && selector.accepts(device)) {
             found.push_back(device);
         }
     }

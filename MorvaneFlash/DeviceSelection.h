@@ -1,9 +1,8 @@
 #pragma once
 
 #include "Invocation.h"
-#include "bootloader/DeviceWatcher.h"
 #include "bootloader/HidBackend.h"
-#include "update/UpdateTarget.h"
+#include "bootloader/UsbIdentifier.h"
 
 #include <QString>
 #include <optional>
@@ -21,13 +20,8 @@ struct DeviceSelector
 
 DeviceSelector deviceSelectorOf(const Invocation &invocation);
 
-// The target's ids as numbers; nothing when the catalogue wrote something that no device
-// carries.
-std::optional<UsbIds> targetIds(const UpdateTarget &target);
-
 // The attached devices with these ids that `selector` accepts, in the platform's order.
-std::vector<HidDeviceInfo> matchingDevices(const std::vector<HidDeviceInfo> &attached,
-                                           int64_t vendorID, int64_t productID,
+std::vector<HidDeviceInfo> matchingDevices(const std::vector<HidDeviceInfo> &attached, UsbIds ids,
                                            const DeviceSelector &selector);
 
 // "/dev/hidraw3 (serial SIM0001, port 1-2)": how a device is named wherever one of several

@@ -1,3 +1,4 @@
+#include "CatalogueChoice.h"
 #include "Commands.h"
 #include "Downloader.h"
 #include "ExitStatus.h"
@@ -6,6 +7,7 @@
 #include "bootloader/HidBackend.h"
 #include "bootloader/OpenFailureHelp.h"
 #include "bootloader/UsbIdentifier.h"
+#include "update/UpdateTarget.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -21,8 +23,7 @@ namespace {
 
 struct IdPair
 {
-    int64_t vendorID;
-    int64_t productID;
+    UsbIds ids;
     QStringList models;
 };
 
@@ -31,16 +32,14 @@ std::vector<IdPair> catalogueIds(const QList<FirmwareItem> &items)
 {
     std::vector<IdPair> pairs;
     for (const FirmwareItem &item : items) {
-        const std::optional<int64_t> vendorID = parseUSBIdentifier(item.vid.toStdString());
-        const std::optional<int64_t> productID = parseUSBIdentifier(item.pid.toStdString());
-        if (!vendorID || !productID) {
+        const std::optional<UsbIds> ids = usbIdsOf(item);
+        if (!ids) {
             continue;
         }
-        auto pair = std::find_if(pairs.begin(), pairs.end(), [&](const IdPair &p) {
-            return p.vendorID == *vendorID && p.productID == *productID;
-        });
+        auto pair = std::find_if(pairs.begin(), pairs.end(),
+                                 [&](const IdPair &p) { return p.ids == *ids; });
         if (pair == pairs.end()) {
-            pairs.push_back({*vendorID, *productID, {}});
+            pairs.push_back({*ids, {}});
             pair = pairs.end() - 1;
         }
         if (!pair->models.contains(item.product)) {
@@ -52,16 +51,7 @@ std::vector<IdPair> catalogueIds(const QList<FirmwareItem> &items)
 
 bool carries(const IdPair &pair, const HidDeviceInfo &info)
 {
-    return usbIdentifiersMatch(pair.vendorID, pair.productID, info.vendorID, info.productID);
-}
-
-// Opening and closing at once is how this user's access is known for sure.
-int32_t openCode(HidBackend &hid, const std::string &path)
-{
-    const std::unique_ptr<HidDevice> device = hid.deviceAt(path);
-    const int32_t code = device->open();
-    device->close();
-    return code;
+    return pair.ids == UsbIds{info.vendorID, info.productID};
 }
 
 // A device's own text as one column: a tab or line end in it would forge another column or a
@@ -88,10 +78,9 @@ QString openError(int32_t code)
 QJsonObject deviceJson(const QStringList &models, const AttachedDevice &device)
 {
     const HidDeviceInfo &info = device.info;
-    const QString ids = usbIds(info.vendorID, info.productID);
     QJsonObject entry{{QStringLiteral("models"), QJsonArray::fromStringList(models)},
-                      {QStringLiteral("vid"), ids.left(4)},
-                      {QStringLiteral("pid"), ids.mid(5)},
+                      {QStringLiteral("vid"), QString::fromStdString(usbIdText(info.vendorID))},
+                      {QStringLiteral("pid"), QString::fromStdString(usbIdText(info.productID))},
                       {QStringLiteral("path"), QString::fromStdString(info.path)},
                       {QStringLiteral("serial"), QString::fromStdString(info.serialNumber)},
                       {QStringLiteral("manufacturer"), QString::fromStdString(info.manufacturer)},
@@ -115,7 +104,7 @@ QString deviceLine(const QStringList &models, const AttachedDevice &device)
                                ? QStringLiteral("may open")
                                : QStringLiteral("cannot open: ") + openError(device.openCode);
     return QStringList{models.isEmpty() ? QStringLiteral("-") : models.join(QStringLiteral(", ")),
-                       usbIds(info.vendorID, info.productID),
+                       QString::fromStdString(usbIdsText({info.vendorID, info.productID})),
                        column(info.path),
                        column(info.serialNumber),
                        column(info.usbPort),
@@ -145,7 +134,7 @@ int listDevices(const std::vector<IdPair> &pairs, HidBackend &hid, Console &cons
                 continue;
             }
             ++found;
-            const AttachedDevice device{info, openCode(hid, info.path)};
+            const AttachedDevice device{info, probeOpen(hid, info.path)};
             allOpen = allOpen && device.mayOpen();
             if (json) {
                 entries.append(deviceJson(pair.models, device));
@@ -176,8 +165,8 @@ int watchDevices(const std::vector<IdPair> &pairs, Environment &environment, Con
 {
     std::vector<UsbIds> ids;
     for (const IdPair &pair : pairs) {
-        if (const std::optional<UsbIds> watched = watchableIds(pair.vendorID, pair.productID)) {
-            ids.push_back(*watched);
+        if (isWatchable(pair.ids)) {
+            ids.push_back(pair.ids);
         }
     }
     // Printed from the watcher's thread: it calls one change at a time, in the order they
@@ -215,7 +204,7 @@ int runDevices(const Invocation &invocation, Environment &environment, Console &
 {
     std::vector<IdPair> pairs;
     if (invocation.vid) {
-        pairs.push_back({*invocation.vid, *invocation.pid, {}});
+        pairs.push_back({*usbIdsOf(*invocation.vid, *invocation.pid), {}});
     } else {
         Downloader downloader(environment.stop, console);
         const LoadedCatalogue catalogue =

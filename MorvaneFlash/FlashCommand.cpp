@@ -1,4 +1,5 @@
 #include "BenchLog.h"
+#include "CatalogueChoice.h"
 #include "Commands.h"
 #include "DeviceSelection.h"
 #include "Downloader.h"
@@ -6,12 +7,15 @@
 #include "FlashRecord.h"
 #include "FlashWatch.h"
 #include "ProgressDisplay.h"
+#include "StopPoll.h"
 #include "bootloader/DeviceWatcher.h"
+#include "bootloader/HIDBootloader.h"
 #include "bootloader/HidBackend.h"
 #include "bootloader/UsbIdentifier.h"
 #include "trust/CatalogueTrust.h"
+#include "update/DeviceTransfers.h"
+#include "update/ImagePreparation.h"
 #include "update/UpdateMessages.h"
-#include "update/UpdatePipeline.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -67,91 +71,88 @@ int resolveFileTarget(const Invocation &invocation, Console &console, UpdateTarg
         console.printError(QStringLiteral("The firmware file %1 is empty.").arg(invocation.file));
         return exitUsage;
     }
-    const QString ids = usbIds(*invocation.vid, *invocation.pid);
-    target.product = ids;
+    target.ids = usbIdsOf(*invocation.vid, *invocation.pid);
+    target.product = QString::fromStdString(usbIdsText(*target.ids));
     target.version = QFileInfo(invocation.file).fileName();
-    target.vid = ids.left(4);
-    target.pid = ids.mid(5);
     return exitSuccess;
 }
 
-// Runs an update to its end, the command's console its only output: it chooses the devices,
-// waits for one if asked to, and flashes them.
+// Runs an update to its end, the command's console its only output: it chooses the devices
+// (one enumeration), waits for one if asked to, prepares the image once and flashes exactly the
+// devices chosen.
 class FlashRun
 {
 public:
     FlashRun(const Invocation &invocation, Environment &environment, Console &console,
              Downloader &downloader, BenchLog &log)
         : m_invocation(invocation), m_environment(environment), m_console(console), m_log(log),
-          m_pipeline(environment.hid, downloader.network(), environment.firmwareFolder,
-                     catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn)
+          m_bootloader(environment.hid),
+          m_preparation(downloader.source(), environment.firmwareFolder,
+                        catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn),
+          m_transfers(m_bootloader), m_stopPoll(environment.stop, [this] {
+              m_interrupted = true;
+              m_preparation.stop();
+              m_transfers.stopAll();
+              m_loop.quit();
+          })
     {
-        QObject::connect(
-            &m_pipeline, &UpdatePipeline::stepReached, &m_pipeline,
-            [this](UpdatePipeline::Step step, const QString &line) { onStep(step, line); });
-        QObject::connect(&m_pipeline, &UpdatePipeline::progressed, &m_pipeline,
-                         [this](int transfer, int percent) {
+        QObject::connect(&m_preparation, &ImagePreparation::prepared, &m_loop,
+                         [this](const QByteArray &image, const QString &keptLine) {
+                             m_image = image;
+                             if (!keptLine.isEmpty()) {
+                                 say(keptLine);
+                             }
+                             m_loop.quit();
+                         });
+        QObject::connect(&m_preparation, &ImagePreparation::failed, &m_loop,
+                         [this](const UpdateOutcome &outcome) {
+                             m_failure = outcome;
+                             m_loop.quit();
+                         });
+        QObject::connect(&m_transfers, &DeviceTransfers::progressed, &m_loop,
+                         [this](DeviceTransfers::Id id, int percent) {
+                             const std::size_t index = transferIndex(id);
                              if (m_invocation.json) {
                                  m_console.printJsonLine(
-                                     progressEvent(deviceOf(transfer), percent));
+                                     progressEvent(m_units[index].device, percent));
                              }
-                             m_display->update(std::size_t(transfer), percent);
+                             m_display->update(index, percent);
                          });
-        QObject::connect(&m_pipeline, &UpdatePipeline::prepared, &m_pipeline,
-                         [this](const QByteArray &image) {
-                             m_image = image;
+        QObject::connect(&m_transfers, &DeviceTransfers::finished, &m_loop,
+                         [this](DeviceTransfers::Id id, const UpdateOutcome &outcome) {
+                             m_units[transferIndex(id)].outcome = outcome;
                              m_loop.quit();
                          });
-        QObject::connect(&m_pipeline, &UpdatePipeline::finished, &m_pipeline,
-                         [this](const QList<UpdateOutcome> &outcomes) {
-                             m_outcomes = outcomes;
-                             m_loop.quit();
-                         });
-        // A signal handler cannot touch Qt, so the stop request is looked at from here.
-        QObject::connect(&m_stopPoll, &QTimer::timeout, &m_pipeline, [this] {
-            if (m_environment.stop.stop_requested() && !m_interrupted) {
-                m_interrupted = true;
-                m_pipeline.stop();
-                m_loop.quit();
-            }
-        });
-        m_stopPoll.start(stopPollMs);
     }
 
     int run(const UpdateTarget &target)
     {
-        const std::optional<UsbIds> ids = targetIds(target);
-        std::vector<HidDeviceInfo> chosen = attachedChoices(ids);
-        UpdateTarget ready = target;
-        if (chosen.empty() && m_invocation.wait && ids) {
-            if (const std::optional<int> status = waitForDevices(target, *ids, chosen)) {
+        std::vector<HidDeviceInfo> chosen =
+            target.ids ? matchingDevices(m_environment.hid.attachedDevices(), *target.ids,
+                                         deviceSelectorOf(m_invocation))
+                       : std::vector<HidDeviceInfo>{};
+        if (chosen.empty() && m_invocation.wait && target.ids && isWatchable(*target.ids)) {
+            if (const std::optional<int> status = waitForDevices(target, *target.ids, chosen)) {
                 return *status;
             }
-            // Downloaded and checked while waiting: flashed as it is from here.
-            ready.item.reset();
-            ready.image = *m_image;
         }
         if (chosen.size() > 1 && !m_invocation.allDevices) {
             m_console.printError(ambiguousChoice(target.product, chosen));
             return exitUsage;
         }
-        return flash(ready, chosen);
+        return flash(target, chosen);
     }
 
 private:
-    static constexpr int stopPollMs = 50;
-
-    std::vector<HidDeviceInfo> attachedChoices(const std::optional<UsbIds> &ids) const
+    struct Unit
     {
-        if (!ids) {
-            return {};
-        }
-        return matchingDevices(m_environment.hid.attachedDevices(), ids->vendorID, ids->productID,
-                               deviceSelectorOf(m_invocation));
-    }
+        HidDeviceInfo device;
+        DeviceTransfers::Id id = 0;
+        std::optional<UpdateOutcome> outcome;
+    };
 
-    // Downloads and checks the image while a matching device is awaited; the exit status when
-    // the wait ends without both.
+    // Prepares the image while a matching device is awaited; the exit status when the wait
+    // ends without both.
     std::optional<int> waitForDevices(const UpdateTarget &target, UsbIds ids,
                                       std::vector<HidDeviceInfo> &chosen)
     {
@@ -167,28 +168,28 @@ private:
         }
         // Declared before the watcher, so that it outlives every call the watcher queues.
         QObject context;
+        const DeviceSelector selector = deviceSelectorOf(m_invocation);
         DeviceWatcher watcher(m_environment.hid, hotplugMonitor(), [&](const auto &) {
             QMetaObject::invokeMethod(
                 &context,
                 [&] {
-                    chosen = attachedChoices(ids);
+                    chosen = matchingDevices(m_environment.hid.attachedDevices(), ids, selector);
                     m_loop.quit();
                 },
                 Qt::QueuedConnection);
         });
         watcher.watch({ids});
-        m_pipeline.prepare(target);
+        sayPreparing(target);
+        m_preparation.prepare(target);
         // After the preparing line, unless preparing already failed.
-        if (!m_invocation.json && !m_invocation.quiet && m_outcomes.isEmpty()) {
-            m_console.print(m_invocation.waitLimit
-                                ? QStringLiteral("Waiting up to %1 s for %2...")
-                                      .arg(double(m_invocation.waitLimit->count()) / 1000)
-                                      .arg(target.product)
-                                : QStringLiteral("Waiting for %1...").arg(target.product));
+        if (!m_failure) {
+            say(m_invocation.waitLimit ? QStringLiteral("Waiting up to %1 s for %2...")
+                                             .arg(double(m_invocation.waitLimit->count()) / 1000)
+                                             .arg(target.product)
+                                       : QStringLiteral("Waiting for %1...").arg(target.product));
         }
         const auto ended = [&] {
-            return m_interrupted || timedOut || !m_outcomes.isEmpty() ||
-                   (m_image && !chosen.empty());
+            return m_interrupted || timedOut || m_failure || (m_image && !chosen.empty());
         };
         while (!ended()) {
             if (!chosen.empty()) {
@@ -196,7 +197,7 @@ private:
             }
             m_loop.exec();
         }
-        if (!m_outcomes.isEmpty()) {
+        if (m_failure) {
             return finishReport(target);
         }
         if (m_interrupted) {
@@ -220,59 +221,75 @@ private:
         return m_environment.hotplugMonitor ? m_environment.hotplugMonitor() : nullptr;
     }
 
+    // The update's road as the window takes it: refusal, device check, image, transfers.
     int flash(const UpdateTarget &target, const std::vector<HidDeviceInfo> &chosen)
     {
-        m_current = target;
-        m_chosen = chosen;
-        std::set<std::string> paths;
-        for (const HidDeviceInfo &device : chosen) {
-            paths.insert(device.path);
+        sayPreparing(target);
+        if (const std::optional<UpdateOutcome> refusal =
+                m_image ? std::nullopt : updateRefusal(target, keyBuiltIn())) {
+            m_failure = refusal;
+            return finishReport(target);
         }
-        m_outcomes.clear();
-        m_pipeline.start(
-            target,
-            m_invocation.allDevices ? UpdatePipeline::Reach::allDevices
-                                    : UpdatePipeline::Reach::firstDevice,
-            [paths](const HidDeviceInfo &device) { return paths.contains(device.path); });
-        while (m_pipeline.isRunning()) {
+        if (chosen.empty()) {
+            m_failure = {UpdateOutcome::Status::deviceAbsent,
+                         UpdateMessages::deviceAbsent(target.product)};
+            return finishReport(target);
+        }
+        say(UpdateMessages::deviceFound(target.product));
+        if (!m_image) {
+            m_preparation.prepare(target);
+            while (!m_image && !m_failure) {
+                m_loop.exec();
+            }
+            if (m_failure) {
+                return finishReport(target);
+            }
+        }
+        if (m_interrupted) {
+            m_failure = {UpdateOutcome::Status::stopped, UpdateMessages::updateStopped()};
+            return finishReport(target);
+        }
+        transfer(target,
+                 m_invocation.allDevices ? chosen : std::vector<HidDeviceInfo>{chosen.front()});
+        while (std::any_of(m_units.begin(), m_units.end(),
+                           [](const Unit &unit) { return !unit.outcome; })) {
             m_loop.exec();
         }
         return finishReport(target);
     }
 
-    void onStep(UpdatePipeline::Step step, const QString &line)
+    void transfer(const UpdateTarget &target, const std::vector<HidDeviceInfo> &devices)
     {
-        // Said once, even when a wait comes between preparing the image and flashing it.
-        if (step == UpdatePipeline::Step::preparing && std::exchange(m_preparingSaid, true)) {
-            return;
+        QStringList labels;
+        for (std::size_t i = 0; i < devices.size(); ++i) {
+            const std::string &path = devices[i].path;
+            labels.append(!m_invocation.allDevices ? QString()
+                          : path.empty()           ? QStringLiteral("device %1").arg(i + 1)
+                                                   : QString::fromStdString(path));
         }
-        if (step == UpdatePipeline::Step::transferStarting) {
-            m_display.emplace(m_console, progressMode(m_invocation, m_console),
-                              m_pipeline.transferLabels());
-            m_transferStarted = QDateTime::currentDateTimeUtc();
-            m_transferClock.start();
+        m_labels = labels;
+        m_display.emplace(m_console, progressMode(m_invocation, m_console), labels);
+        m_transferStarted = QDateTime::currentDateTimeUtc();
+        m_transferClock.start();
+        for (const HidDeviceInfo &device : devices) {
             if (m_invocation.json) {
-                for (qsizetype i = 0; i < m_pipeline.transferLabels().size(); ++i) {
-                    m_console.printJsonLine(startedEvent(deviceOf(int(i)), m_current));
-                }
+                m_console.printJsonLine(startedEvent(device, target));
             }
         }
-        if (!m_invocation.quiet && !m_invocation.json) {
-            m_console.print(line);
+        say(UpdateMessages::transferStarting());
+        for (const HidDeviceInfo &device : devices) {
+            m_units.push_back({device, 0, std::nullopt});
+        }
+        for (Unit &unit : m_units) {
+            unit.id = m_transfers.start(m_environment.hid.deviceAt(unit.device.path), *m_image);
         }
     }
 
-    // The device of a transfer: the one chosen, or the one its label names.
-    HidDeviceInfo deviceOf(int transfer) const
+    std::size_t transferIndex(DeviceTransfers::Id id) const
     {
-        const QString label = m_pipeline.transferLabels().value(transfer);
-        const auto found = std::find_if(m_chosen.begin(), m_chosen.end(), [&](const auto &d) {
-            return QString::fromStdString(d.path) == label;
-        });
-        if (found != m_chosen.end()) {
-            return *found;
-        }
-        return m_chosen.empty() ? HidDeviceInfo{} : m_chosen.front();
+        const auto found = std::find_if(m_units.begin(), m_units.end(),
+                                        [id](const Unit &unit) { return unit.id == id; });
+        return std::size_t(found - m_units.begin());
     }
 
     // Reports every outcome, and records each transfer in the log; the worst exit status.
@@ -281,21 +298,30 @@ private:
         if (m_display) {
             m_display->finish();
         }
-        const bool transferred = m_display.has_value();
-        const double seconds = transferred ? double(m_transferClock.elapsed()) / 1000 : 0;
+        const double seconds = m_display ? double(m_transferClock.elapsed()) / 1000 : 0;
         const ImageFacts image = m_image ? imageFacts(*m_image) : ImageFacts{};
-        const QStringList &labels = m_pipeline.transferLabels();
+        if (m_failure) {
+            // An image already kept was not abandoned.
+            UpdateTarget told = target;
+            if (m_image) {
+                told.item.reset();
+            }
+            const bool stopped = m_failure->status == UpdateOutcome::Status::stopped;
+            tellOutcome(m_console, m_invocation.json, QString(), std::nullopt, *m_failure,
+                        stopped ? stoppedLine(told, false) : m_failure->line);
+            return exitStatusOf(m_failure->status);
+        }
         int status = exitSuccess;
-        for (qsizetype i = 0; i < m_outcomes.size(); ++i) {
-            const UpdateOutcome &outcome = m_outcomes.at(i);
+        for (std::size_t i = 0; i < m_units.size(); ++i) {
+            const Unit &unit = m_units[i];
+            const UpdateOutcome &outcome = *unit.outcome;
             const bool stopped = outcome.status == UpdateOutcome::Status::stopped;
-            const QString line = stopped ? stoppedLine(target, transferred) : outcome.line;
-            const std::optional<HidDeviceInfo> device =
-                transferred ? std::optional(deviceOf(int(i))) : std::nullopt;
-            tellOutcome(m_console, m_invocation.json, labels.value(i), device, outcome, line);
+            const QString line = stopped ? stoppedLine(target, true) : outcome.line;
+            tellOutcome(m_console, m_invocation.json, m_labels.value(qsizetype(i)), unit.device,
+                        outcome, line);
             status = std::max(status, exitStatusOf(outcome.status));
-            if (device && m_log.isOpen()) {
-                const UnitAttempt attempt{*device, m_transferStarted, seconds, outcome, line};
+            if (m_log.isOpen()) {
+                const UnitAttempt attempt{unit.device, m_transferStarted, seconds, outcome, line};
                 if (const std::optional<QString> problem = m_log.append(
                         logRecord(attempt, target, image, QSysInfo::machineHostName()))) {
                     m_console.printError(QStringLiteral("morvane-flash: the log could not be "
@@ -308,23 +334,43 @@ private:
         return status;
     }
 
+    // Said once, even when a wait comes between preparing the image and flashing it.
+    void sayPreparing(const UpdateTarget &target)
+    {
+        if (!std::exchange(m_preparingSaid, true)) {
+            say(UpdateMessages::preparingUpdate(target.product, target.version));
+        }
+    }
+
+    void say(const QString &line)
+    {
+        if (!m_invocation.quiet && !m_invocation.json) {
+            m_console.print(line);
+        }
+    }
+
+    bool keyBuiltIn() const { return catalogueTrustFromKey(m_environment.catalogueKey).keyBuiltIn; }
+
     const Invocation &m_invocation;
     Environment &m_environment;
     Console &m_console;
     BenchLog &m_log;
-    UpdatePipeline m_pipeline;
     QEventLoop m_loop;
-    QTimer m_stopPoll;
     bool m_interrupted = false;
     bool m_preparingSaid = false;
-    // What is being flashed, for the events that name it.
-    UpdateTarget m_current;
-    std::vector<HidDeviceInfo> m_chosen;
     std::optional<QByteArray> m_image;
+    // The update ended before any transfer: refused, nothing attached, no image.
+    std::optional<UpdateOutcome> m_failure;
+    std::vector<Unit> m_units;
+    QStringList m_labels;
     std::optional<ProgressDisplay> m_display;
     QDateTime m_transferStarted;
     QElapsedTimer m_transferClock;
-    QList<UpdateOutcome> m_outcomes;
+    // Declared after what their reports reach, so that they go first.
+    HIDBootloader m_bootloader;
+    ImagePreparation m_preparation;
+    DeviceTransfers m_transfers;
+    StopPoll m_stopPoll;
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "FlashRecord.h"
 
 #include "ExitStatus.h"
+#include "bootloader/UsbIdentifier.h"
 #include "update/UpdateMessages.h"
 
 #include <QCryptographicHash>
@@ -17,10 +18,9 @@ QJsonObject withDevice(QJsonObject object, const HidDeviceInfo &device)
     return object;
 }
 
-// "1A86", as the rest of the command writes ids.
 QString hexId(uint16_t id)
 {
-    return QStringLiteral("%1").arg(id, 4, 16, QLatin1Char('0')).toUpper();
+    return QString::fromStdString(usbIdText(id));
 }
 
 } // namespace

@@ -7,10 +7,13 @@
 #include "ExitStatus.h"
 #include "FlashRecord.h"
 #include "FlashedUnits.h"
+#include "StopPoll.h"
 #include "bootloader/DeviceWatcher.h"
+#include "bootloader/HIDBootloader.h"
 #include "trust/CatalogueTrust.h"
+#include "update/DeviceTransfers.h"
+#include "update/ImagePreparation.h"
 #include "update/UpdateMessages.h"
-#include "update/UpdatePipeline.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -22,7 +25,6 @@ namespace {
 
 using Status = UpdateOutcome::Status;
 
-constexpr int stopPollMs = 50;
 constexpr std::chrono::milliseconds defaultSettle{5000};
 
 class WatchRun
@@ -30,19 +32,29 @@ class WatchRun
 public:
     WatchRun(const Invocation &invocation, Environment &environment, Console &console,
              Downloader &downloader, BenchLog &log, const UpdateTarget &target)
-        : m_invocation(invocation), m_environment(environment), m_console(console),
-          m_network(downloader.network()), m_log(log), m_target(target),
-          m_keyBuiltIn(catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn),
-          m_flashed(invocation.settle.value_or(defaultSettle)),
-          m_preparer(environment.hid, m_network, environment.firmwareFolder, m_keyBuiltIn)
+        : m_invocation(invocation), m_environment(environment), m_console(console), m_log(log),
+          m_target(target), m_flashed(invocation.settle.value_or(defaultSettle)),
+          m_bootloader(environment.hid),
+          m_preparation(downloader.source(), environment.firmwareFolder,
+                        catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn),
+          m_transfers(m_bootloader), m_stopPoll(environment.stop, [this] {
+              if (!m_stopping) {
+                  m_interrupted = true;
+                  stopWatching();
+              }
+          })
     {
-        QObject::connect(&m_stopPoll, &QTimer::timeout, &m_context, [this] {
-            if (m_environment.stop.stop_requested() && !m_stopping) {
-                m_interrupted = true;
-                stopWatching();
-            }
-        });
-        m_stopPoll.start(stopPollMs);
+        QObject::connect(&m_transfers, &DeviceTransfers::progressed, &m_context,
+                         [this](DeviceTransfers::Id id, int percent) {
+                             if (m_invocation.json) {
+                                 m_console.printJsonLine(
+                                     progressEvent(m_units.at(id).device, percent));
+                             }
+                         });
+        QObject::connect(&m_transfers, &DeviceTransfers::finished, &m_context,
+                         [this](DeviceTransfers::Id id, const UpdateOutcome &outcome) {
+                             unitEnded(id, outcome);
+                         });
     }
 
     int run()
@@ -50,8 +62,7 @@ public:
         if (const std::optional<int> status = prepareImage()) {
             return *status;
         }
-        const std::optional<UsbIds> ids = targetIds(m_target);
-        if (!ids) {
+        if (!m_target.ids || !isWatchable(*m_target.ids)) {
             m_console.printError(UpdateMessages::deviceAbsent(m_target.product));
             return exitDevice;
         }
@@ -68,11 +79,10 @@ public:
                         Qt::QueuedConnection);
                 }
             });
-        m_watcher->watch({*ids});
+        m_watcher->watch({*m_target.ids});
         while (!m_stopping || !m_units.empty()) {
             m_loop.exec();
         }
-        m_finishedPipelines.clear();
         return summarise();
     }
 
@@ -80,7 +90,6 @@ private:
     struct Unit
     {
         HidDeviceInfo device;
-        std::unique_ptr<UpdatePipeline> pipeline;
         QDateTime started;
         QElapsedTimer clock;
     };
@@ -88,30 +97,33 @@ private:
     // The image, once for every unit; the exit status when there is none.
     std::optional<int> prepareImage()
     {
-        QObject::connect(&m_preparer, &UpdatePipeline::stepReached, &m_context,
-                         [this](UpdatePipeline::Step, const QString &line) { say(line); });
-        QObject::connect(&m_preparer, &UpdatePipeline::prepared, &m_context,
-                         [this](const QByteArray &image) {
+        std::optional<UpdateOutcome> failure;
+        QObject::connect(&m_preparation, &ImagePreparation::prepared, &m_context,
+                         [this](const QByteArray &image, const QString &keptLine) {
+                             if (!keptLine.isEmpty()) {
+                                 say(keptLine);
+                             }
                              m_ready.image = image;
                              m_loop.quit();
                          });
-        QObject::connect(&m_preparer, &UpdatePipeline::finished, &m_context,
-                         [this](const QList<UpdateOutcome> &outcomes) {
-                             m_prepareFailure = outcomes.constFirst();
+        QObject::connect(&m_preparation, &ImagePreparation::failed, &m_context,
+                         [this, &failure](const UpdateOutcome &outcome) {
+                             failure = outcome;
                              m_loop.quit();
                          });
         m_ready = m_target;
         m_ready.item.reset();
         m_ready.image.clear();
-        m_preparer.prepare(m_target);
-        while (m_ready.image.isEmpty() && !m_prepareFailure && !m_stopping) {
+        say(UpdateMessages::preparingUpdate(m_target.product, m_target.version));
+        m_preparation.prepare(m_target);
+        while (m_ready.image.isEmpty() && !failure && !m_stopping) {
             m_loop.exec();
         }
         if (m_stopping) {
             m_console.printError(stoppedLine(m_target, false));
             return exitInterrupted;
         }
-        if (const std::optional<UpdateOutcome> &failure = m_prepareFailure) {
+        if (failure) {
             tellOutcome(m_console, m_invocation.json, QString(), std::nullopt, *failure,
                         failure->line);
             return exitStatusOf(failure->status);
@@ -122,9 +134,9 @@ private:
 
     void arrive(const HidDeviceInfo &device)
     {
-        // Not from within a pipeline's own call, so those that ended can go now.
-        m_finishedPipelines.clear();
-        if (m_stopping || m_units.contains(device.path)) {
+        if (m_stopping || std::any_of(m_units.begin(), m_units.end(), [&](const auto &unit) {
+                return unit.second.device.path == device.path;
+            })) {
             return;
         }
         if (m_flashed.isReturning(device, FlashedUnits::Clock::now())) {
@@ -137,42 +149,26 @@ private:
             }
             return;
         }
-        Unit &unit = m_units[device.path];
-        unit.device = device;
-        unit.started = QDateTime::currentDateTimeUtc();
-        unit.clock.start();
-        unit.pipeline = std::make_unique<UpdatePipeline>(
-            m_environment.hid, m_network, m_environment.firmwareFolder, m_keyBuiltIn);
-        UpdatePipeline &pipeline = *unit.pipeline;
-        QObject::connect(&pipeline, &UpdatePipeline::progressed, &m_context,
-                         [this, device](int, int percent) {
-                             if (m_invocation.json) {
-                                 m_console.printJsonLine(progressEvent(device, percent));
-                             }
-                         });
-        QObject::connect(&pipeline, &UpdatePipeline::finished, &m_context,
-                         [this, path = device.path](const QList<UpdateOutcome> &outcomes) {
-                             unitEnded(path, outcomes.constFirst());
-                         });
         if (m_invocation.json) {
             m_console.printJsonLine(startedEvent(device, m_ready));
         }
-        pipeline.start(m_ready, UpdatePipeline::Reach::firstDevice,
-                       [path = device.path](const HidDeviceInfo &candidate) {
-                           return candidate.path == path;
-                       });
+        // The watcher has just seen it arrive: that is the device check.
+        const DeviceTransfers::Id id =
+            m_transfers.start(m_environment.hid.deviceAt(device.path), m_ready.image);
+        Unit &unit = m_units[id];
+        unit.device = device;
+        unit.started = QDateTime::currentDateTimeUtc();
+        unit.clock.start();
     }
 
-    // Called from within the unit's pipeline, which therefore outlives this call.
-    void unitEnded(const std::string &path, const UpdateOutcome &outcome)
+    void unitEnded(DeviceTransfers::Id id, const UpdateOutcome &outcome)
     {
-        const auto found = m_units.find(path);
+        const auto found = m_units.find(id);
         if (found == m_units.end()) {
             return;
         }
-        Unit unit = std::move(found->second);
+        const Unit unit = std::move(found->second);
         m_units.erase(found);
-        m_finishedPipelines.push_back(std::move(unit.pipeline));
 
         const QString line =
             outcome.status == Status::stopped ? stoppedLine(m_ready, true) : outcome.line;
@@ -196,7 +192,6 @@ private:
             m_loop.quit();
         }
     }
-
     void record(const Unit &unit, const UpdateOutcome &outcome, const QString &line)
     {
         if (!m_log.isOpen()) {
@@ -223,11 +218,9 @@ private:
     {
         m_stopping = true;
         m_watcher.reset();
-        m_preparer.stop();
+        m_preparation.stop();
         if (m_interrupted) {
-            for (auto &[path, unit] : m_units) {
-                unit.pipeline->stop();
-            }
+            m_transfers.stopAll();
         }
         m_loop.quit();
     }
@@ -266,18 +259,14 @@ private:
     const Invocation &m_invocation;
     Environment &m_environment;
     Console &m_console;
-    QNetworkAccessManager &m_network;
     BenchLog &m_log;
     const UpdateTarget m_target;
-    const bool m_keyBuiltIn;
     FlashedUnits m_flashed;
 
     // The target with the checked image in place of the catalogue record.
     UpdateTarget m_ready;
     ImageFacts m_image;
-    std::optional<UpdateOutcome> m_prepareFailure;
     QEventLoop m_loop;
-    QTimer m_stopPoll;
     QElapsedTimer m_clock;
     bool m_stopping = false;
     bool m_interrupted = false;
@@ -286,14 +275,16 @@ private:
     int m_failed = 0;
     int m_stopped = 0;
     int m_worstFailure = exitSuccess;
+    std::map<DeviceTransfers::Id, Unit> m_units;
 
     // Receives the queued calls and signals: declared before what sends them, so that it
     // goes last and nothing reaches a half-destroyed run.
     QObject m_context;
-    UpdatePipeline m_preparer;
-    std::map<std::string, Unit> m_units;
-    std::vector<std::unique_ptr<UpdatePipeline>> m_finishedPipelines;
+    HIDBootloader m_bootloader;
+    ImagePreparation m_preparation;
+    DeviceTransfers m_transfers;
     std::unique_ptr<DeviceWatcher> m_watcher;
+    StopPoll m_stopPoll;
 };
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "CatalogueChoice.h"
 #include "CatalogueLint.h"
 #include "Commands.h"
 #include "Downloader.h"
@@ -5,11 +6,10 @@
 #include "catalogue/ServerTextDecoder.h"
 #include "catalogue/UnicodeText.h"
 #include "download/WebAddress.h"
-#include "trust/CatalogueSignature.h"
 #include "trust/CatalogueTrust.h"
 #include "trust/ImageDigest.h"
 #include "trust/MinisignKey.h"
-#include "trust/SignatureDates.h"
+#include "update/CatalogueFetch.h"
 #include "update/UpdateMessages.h"
 
 #include <QDateTime>
@@ -26,6 +26,9 @@ using Severity = LintFinding::Severity;
 struct Source
 {
     QByteArray bytes;
+    // The signature's findings and whether they refuse the list, when a key is in use.
+    QList<LintFinding> signatureFindings = {};
+    bool refused = false;
     int status = exitSuccess;
 };
 
@@ -82,103 +85,48 @@ KeyChoice chooseKey(const QString &publicKeyOption, const QString &buildKey, Con
     return {parsed.key, exitSuccess};
 }
 
-Source readSource(const QString &argument, Downloader &downloader, Console &console)
+// The list named on the command line and, with a key, the updater's verdict on its signature:
+// fetched by the catalogue road as the window fetches it, or read with "<file>.minisig" beside
+// it. Nothing of lint's own decides whether a signature holds.
+Source readSource(const QString &argument, const std::optional<MinisignPublicKey> &key,
+                  Downloader &downloader, Console &console)
 {
     const QUrl url(argument, QUrl::StrictMode);
     if (isRemote(url)) {
-        const Downloader::Answer answer = downloader.get(url, DownloadKind::list);
-        if (answer.stopped) {
-            return {{}, exitInterrupted};
+        const CatalogueTrust trust{key.has_value(), key, QString()};
+        CatalogueFetch fetch(downloader.source(), trust, std::nullopt);
+        const std::optional<CatalogueReading> reading = fetchCatalogue(downloader, fetch, url);
+        if (!reading) {
+            return {{}, {}, false, exitInterrupted};
         }
-        if (!answer.result.succeeded()) {
-            console.printError(
-                UpdateMessages::catalogueFetchFailed(answer.result.errorDescription));
-            return {{}, exitCatalogue};
+        if (!reading->list) {
+            console.printError(reading->failureLine);
+            return {{}, {}, false, exitCatalogue};
         }
-        return {*answer.result.body, exitSuccess};
+        return {*reading->list, reading->findings, reading->refusedByTrust, exitSuccess};
     }
     QFile file(argument);
     if (!file.open(QIODevice::ReadOnly)) {
         console.printError(
             QStringLiteral("Cannot read the list file %1: %2").arg(argument, file.errorString()));
-        return {{}, exitCatalogue};
+        return {{}, {}, false, exitCatalogue};
     }
-    return {file.readAll(), exitSuccess};
-}
-
-// The list's bytes checked under `key`, the signature read from beside the list:
-// "<address>.minisig" as the window reads it, or "<file>.minisig".
-CatalogueSignatureCheck signatureCheck(const QString &argument, const QByteArray &list,
-                                       const MinisignPublicKey &key, Downloader &downloader,
-                                       bool &stopped)
-{
-    const QUrl url(argument, QUrl::StrictMode);
-    if (isRemote(url)) {
-        const QUrl signatureURL = catalogueSignatureURL(url);
-        const Downloader::Answer answer = downloader.get(signatureURL, DownloadKind::signature);
-        stopped = answer.stopped;
-        if (!answer.result.succeeded()) {
-            return {
-                UpdateMessages::signatureUnreadable(signatureURL, answer.result.errorDescription),
-                {}};
+    Source source{file.readAll()};
+    if (key) {
+        QFile signatureFile(argument + QStringLiteral(".minisig"));
+        SignatureText signature;
+        if (signatureFile.open(QIODevice::ReadOnly)) {
+            signature.bytes = signatureFile.readAll();
+        } else {
+            signature.unreadable = QStringLiteral("Cannot read the signature file %1: %2")
+                                       .arg(signatureFile.fileName(), signatureFile.errorString());
         }
-        return checkCatalogueSignature(list, *answer.result.body, key);
+        const SignatureVerdict verdict = judgeSignature(source.bytes, *key, signature, std::nullopt,
+                                                        QDateTime::currentSecsSinceEpoch());
+        source.signatureFindings = verdict.findings;
+        source.refused = verdict.refusal.has_value();
     }
-    QFile file(argument + QStringLiteral(".minisig"));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {QStringLiteral("Cannot read the signature file %1: %2")
-                    .arg(file.fileName(), file.errorString()),
-                {}};
-    }
-    return checkCatalogueSignature(list, file.readAll(), key);
-}
-
-// What the dates of a holding signature mean for the updater, which refuses a list without a
-// timestamp or past its expiry when it has the key built in; nothing when they are fine.
-std::optional<LintFinding> signatureDatesFinding(QByteArrayView trustedComment)
-{
-    constexpr qint64 soonSeconds = 7 * 24 * 3600;
-    const SignatureDates dates = parseSignatureDates(trustedComment);
-    const qint64 now = QDateTime::currentSecsSinceEpoch();
-    QString message;
-    if (!dates.timestamp) {
-        message = QStringLiteral("the trusted comment carries no timestamp: an updater with this "
-                                 "key refuses the list (minisign writes one unless -t replaces "
-                                 "its comment)");
-    } else if (dates.expires && *dates.expires <= now) {
-        message = QStringLiteral("the list expired %1: an updater with this key refuses it")
-                      .arg(signatureDateText(*dates.expires));
-    } else if (dates.expires && *dates.expires - now <= soonSeconds) {
-        message = QStringLiteral("the list expires %1, within 7 days: sign it again before then")
-                      .arg(signatureDateText(*dates.expires));
-    } else {
-        return std::nullopt;
-    }
-    return LintFinding{Severity::warning, 0, QStringLiteral("signature-dates"), message};
-}
-
-// The findings that head the report: the signature holds, or why not, and what its dates
-// mean. Nothing when a stop request ended the signature's download.
-std::optional<QList<LintFinding>> signatureFindings(const QString &argument, const QByteArray &list,
-                                                    const MinisignPublicKey &key,
-                                                    Downloader &downloader)
-{
-    bool stopped = false;
-    const CatalogueSignatureCheck check = signatureCheck(argument, list, key, downloader, stopped);
-    if (stopped) {
-        return std::nullopt;
-    }
-    const QString kind = QStringLiteral("signature");
-    if (check.problem) {
-        return QList{LintFinding{Severity::error, 0, kind, *check.problem}};
-    }
-    QList findings{
-        LintFinding{Severity::note, 0, kind,
-                    QStringLiteral("the signature holds for key ") + minisignKeyIdText(key.keyId)}};
-    if (const std::optional<LintFinding> dates = signatureDatesFinding(check.trustedComment)) {
-        findings.append(*dates);
-    }
-    return findings;
+    return source;
 }
 
 // "notes <address>: HTTP 200" for what arrived; a failure's description says the status itself.
@@ -356,20 +304,12 @@ int runLint(const Invocation &invocation, Environment &environment, Console &con
         return key.status;
     }
     Downloader downloader(environment.stop, console);
-    const Source source = readSource(argument, downloader, console);
+    const Source source = readSource(argument, key.key, downloader, console);
     if (source.status != exitSuccess) {
         return source.status;
     }
-    LintOutcome outcome{lintCatalogue(source.bytes, key.key.has_value())};
-    if (key.key) {
-        const std::optional<QList<LintFinding>> signature =
-            signatureFindings(argument, source.bytes, *key.key, downloader);
-        if (!signature) {
-            return exitInterrupted;
-        }
-        outcome.report.findings = *signature + outcome.report.findings;
-        outcome.refused = signature->first().severity == Severity::error;
-    }
+    LintOutcome outcome{lintCatalogue(source.bytes, key.key.has_value()), source.refused};
+    outcome.report.findings = source.signatureFindings + outcome.report.findings;
     if (invocation.fetch) {
         if (const int status = addFetchFindings(outcome, key.key.has_value(), downloader);
             status != exitSuccess) {

@@ -4,12 +4,6 @@
 #include "bootloader/HotplugMonitor.h"
 #include "bootloader/UsbIdentifier.h"
 #include "catalogue/ModelList.h"
-#include "catalogue/ServerTextDecoder.h"
-#include "catalogue/UnicodeText.h"
-#include "download/Download.h"
-#include "download/WebAddress.h"
-#include "trust/CatalogueSignature.h"
-#include "update/CatalogueReading.h"
 #include "update/UpdateMessages.h"
 
 namespace {
@@ -24,10 +18,13 @@ QString detailsHeader(const FirmwareItem &item)
 
 AppDelegate::AppDelegate(const QUrl &listURL, HidBackend &hid, const QString &firmwareFolder,
                          const QString &catalogueKey, QObject *parent)
-    : QObject(parent), m_hid(hid), m_listURL(listURL), m_trust(catalogueTrustFromKey(catalogueKey)),
-      m_timestamps(firmwareFolder), m_pipeline(hid, m_network, firmwareFolder, m_trust.keyBuiltIn),
-      m_productModel(*this, Table::product), m_firmwareModel(*this, Table::firmware),
-      m_productSelection(&m_productModel), m_firmwareSelection(&m_firmwareModel)
+    : QObject(parent), m_hid(hid), m_listURL(listURL), m_source(m_network), m_bootloader(hid),
+      m_catalogue(m_source, catalogueTrustFromKey(catalogueKey),
+                  AcceptedTimestamps(firmwareFolder)),
+      m_preparation(m_source, firmwareFolder, m_catalogue.trust().keyBuiltIn),
+      m_transfers(m_bootloader), m_productModel(*this, Table::product),
+      m_firmwareModel(*this, Table::firmware), m_productSelection(&m_productModel),
+      m_firmwareSelection(&m_firmwareModel)
 {
     connect(&m_productSelection, &QItemSelectionModel::selectionChanged, this, [this] {
         if (!m_selectingProgrammatically) {
@@ -39,16 +36,16 @@ AppDelegate::AppDelegate(const QUrl &listURL, HidBackend &hid, const QString &fi
             tableViewSelectionDidChange(Table::firmware);
         }
     });
-    connect(&m_pipeline, &UpdatePipeline::stepReached, this,
-            [this](UpdatePipeline::Step step, const QString &line) {
-                // The empty line parts the update's report from what the pane showed.
-                appendInfo(step == UpdatePipeline::Step::preparing ? QLatin1Char('\n') + line
-                                                                   : line);
+    connect(&m_catalogue, &CatalogueFetch::listFetched, this, &AppDelegate::acceptCatalogue);
+    connect(&m_catalogue, &CatalogueFetch::notesFetched, this, &AppDelegate::showNotes);
+    connect(&m_preparation, &ImagePreparation::prepared, this, &AppDelegate::transferPreparedImage);
+    connect(&m_preparation, &ImagePreparation::failed, this, &AppDelegate::finishUpdate);
+    connect(&m_transfers, &DeviceTransfers::progressed, this,
+            [this](DeviceTransfers::Id, int percent) {
+                replaceLastInfoLine(UpdateMessages::progress(percent));
             });
-    connect(&m_pipeline, &UpdatePipeline::progressed, this,
-            [this](int, int percent) { replaceLastInfoLine(UpdateMessages::progress(percent)); });
-    connect(&m_pipeline, &UpdatePipeline::finished, this,
-            [this](const QList<UpdateOutcome> &outcomes) { finishUpdate(outcomes.first()); });
+    connect(&m_transfers, &DeviceTransfers::finished, this,
+            [this](DeviceTransfers::Id, const UpdateOutcome &outcome) { finishUpdate(outcome); });
 }
 
 AppDelegate::~AppDelegate()
@@ -108,12 +105,9 @@ void AppDelegate::watchCatalogueIds()
     for (const QString &product : std::as_const(m_products)) {
         std::vector<UsbIds> &ids = m_productIds.emplace_back();
         for (const qsizetype position : m_modelIndex.recordsOf(product)) {
-            const FirmwareItem &item = m_allItems.at(position);
-            const std::optional<int64_t> vendorID = parseUSBIdentifier(item.vid.toStdString());
-            const std::optional<int64_t> productID = parseUSBIdentifier(item.pid.toStdString());
-            const std::optional<UsbIds> watched =
-                vendorID && productID ? watchableIds(*vendorID, *productID) : std::nullopt;
-            if (watched && std::find(ids.begin(), ids.end(), *watched) == ids.end()) {
+            const std::optional<UsbIds> watched = usbIdsOf(m_allItems.at(position));
+            if (watched && isWatchable(*watched) &&
+                std::find(ids.begin(), ids.end(), *watched) == ids.end()) {
                 ids.push_back(*watched);
                 all.push_back(*watched);
             }
@@ -144,50 +138,18 @@ void AppDelegate::setSelectedProduct(const QString &product)
 
 void AppDelegate::fetchFirmwareList()
 {
-    if (m_trust.keyBuiltIn && !m_trust.key) {
-        setInfoText(UpdateMessages::catalogueFetchFailed(m_trust.keyError));
-        return;
-    }
-    if (const std::optional<QString> problem = webAddressProblem(m_listURL)) {
-        setInfoText(UpdateMessages::catalogueFetchFailed(*problem));
-        return;
-    }
-    auto *download = new Download(m_network, m_listURL, downloadLimits(DownloadKind::list), this);
-    connect(download, &Download::finished, this, [this, download] {
-        download->deleteLater();
-        const DownloadResult &result = download->result();
-        if (!result.succeeded()) {
-            setInfoText(UpdateMessages::catalogueFetchFailed(result.errorDescription));
-            return;
-        }
-        if (m_trust.keyBuiltIn) {
-            fetchCatalogueSignature(*result.body);
-        } else {
-            acceptCatalogue(*result.body, nullptr);
-        }
-    });
+    m_catalogue.fetchList(m_listURL);
 }
 
-void AppDelegate::fetchCatalogueSignature(const QByteArray &list)
+void AppDelegate::acceptCatalogue(const CatalogueReading &reading)
 {
-    auto *download = new Download(m_network, catalogueSignatureURL(m_listURL),
-                                  downloadLimits(DownloadKind::signature), this);
-    connect(download, &Download::finished, this, [this, download, list] {
-        download->deleteLater();
-        acceptCatalogue(list, &download->result());
-    });
-}
-
-void AppDelegate::acceptCatalogue(const QByteArray &list, const DownloadResult *signature)
-{
-    CatalogueReading reading =
-        readCatalogue(list, m_trust, catalogueSignatureURL(m_listURL), signature, m_timestamps);
     if (!reading.items) {
         setInfoText(reading.failureLine);
         return;
     }
-    setCatalogue(std::move(*reading.items));
-    m_productModel.reloadData();
+    m_productModel.resetWith([this, &reading] {
+        m_firmwareModel.resetWith([this, &reading] { setCatalogue(*reading.items); });
+    });
     if (!m_products.isEmpty()) {
         selectFirstRow(m_productSelection);
         tableViewSelectionDidChange(Table::product);
@@ -204,9 +166,10 @@ void AppDelegate::tableViewSelectionDidChange(Table table)
         if (row < 0 || row >= m_products.size()) {
             return;
         }
-        setSelectedProduct(m_products.at(row));
-        m_selectedFirmware.reset();
-        m_firmwareModel.reloadData();
+        m_firmwareModel.resetWith([this, row] {
+            setSelectedProduct(m_products.at(row));
+            m_selectedFirmware.reset();
+        });
         setUpdateEnabled(false);
         setInfoText(QStringLiteral("已选择型号：") + m_products.at(row) +
                     QStringLiteral("\n请选择右侧固件版本。"));
@@ -229,25 +192,19 @@ void AppDelegate::tableViewSelectionDidChange(Table table)
 
 void AppDelegate::showFirmwareInfo(const FirmwareItem &item)
 {
-    const QString header = detailsHeader(item);
-    if (const std::optional<QString> problem = webAddressProblem(item.notesURL)) {
-        setInfoText(header + QStringLiteral("\n\n") + UpdateMessages::notesFetchFailed(*problem));
+    if (m_catalogue.fetchNotes(item)) {
+        setInfoText(detailsHeader(item) + QStringLiteral("\n\n") + UpdateMessages::notesLoading());
+    }
+}
+
+void AppDelegate::showNotes(const FirmwareItem &item, const NotesReading &reading)
+{
+    // An answer for a choice that has changed since is dropped.
+    if (!m_selectedFirmware || *m_selectedFirmware != item) {
         return;
     }
-    setInfoText(header + QStringLiteral("\n\n") + UpdateMessages::notesLoading());
-
-    auto *download =
-        new Download(m_network, item.notesURL, downloadLimits(DownloadKind::notes), this);
-    connect(download, &Download::finished, this, [this, download, item, header] {
-        download->deleteLater();
-        // An answer for a choice that has changed since is dropped.
-        if (!m_selectedFirmware || *m_selectedFirmware != item) {
-            return;
-        }
-        const NotesReading reading = readNotes(item, m_trust.keyBuiltIn, download->result());
-        const QString message = reading.notes ? *reading.notes : reading.failureLine;
-        setInfoText(header + QStringLiteral("\n\n") + message);
-    });
+    setInfoText(detailsHeader(item) + QStringLiteral("\n\n") +
+                (reading.notes ? *reading.notes : reading.failureLine));
 }
 
 void AppDelegate::selectFirstRow(QItemSelectionModel &selection)
@@ -300,19 +257,61 @@ void AppDelegate::updateSelectedFirmware()
     if (!m_selectedFirmware || isUpdating()) {
         return;
     }
-    const FirmwareItem item = *m_selectedFirmware;
+    m_update = updateTargetOf(*m_selectedFirmware);
     setUpdateEnabled(false);
-    m_pipeline.start(updateTargetOf(item));
+    m_updating = true;
+    m_stopRequested = false;
+    // The empty line parts the update's report from what the pane showed.
+    appendInfo(QLatin1Char('\n') +
+               UpdateMessages::preparingUpdate(m_update.product, m_update.version));
+    // Refused from the catalogue alone, so nobody is asked to plug in a device for nothing.
+    if (const std::optional<UpdateOutcome> refusal =
+            updateRefusal(m_update, m_catalogue.trust().keyBuiltIn)) {
+        finishUpdate(*refusal);
+        return;
+    }
+    if (!m_update.ids || m_hid.devices(m_update.ids->vendorID, m_update.ids->productID).empty()) {
+        finishUpdate(
+            {UpdateOutcome::Status::deviceAbsent, UpdateMessages::deviceAbsent(m_update.product)});
+        return;
+    }
+    appendInfo(UpdateMessages::deviceFound(m_update.product));
+    m_preparation.prepare(m_update);
+}
+
+void AppDelegate::transferPreparedImage(const QByteArray &image, const QString &keptLine)
+{
+    appendInfo(keptLine);
+    if (m_stopRequested) {
+        finishUpdate({UpdateOutcome::Status::stopped, UpdateMessages::updateStopped()});
+        return;
+    }
+    appendInfo(UpdateMessages::transferStarting());
+    // Looked for again: the device may have left, or another taken its place, while the
+    // image was downloaded.
+    std::unique_ptr<HidDevice> device =
+        m_bootloader.findDevice(m_update.ids->vendorID, m_update.ids->productID);
+    if (!device) {
+        finishUpdate(transferOutcomeOf(BootloaderError::deviceNotFound()));
+        return;
+    }
+    m_transfers.start(std::move(device), image);
 }
 
 void AppDelegate::stopUpdate()
 {
-    m_pipeline.stop();
-    m_pipeline.waitForTransfers();
+    if (m_updating) {
+        m_stopRequested = true;
+    }
+    m_preparation.stop();
+    m_transfers.stopAll();
+    m_preparation.waitForDone();
+    m_transfers.waitForDone();
 }
 
 void AppDelegate::finishUpdate(const UpdateOutcome &outcome)
 {
+    m_updating = false;
     appendInfo(outcome.hint ? outcome.line + QLatin1Char('\n') + *outcome.hint : outcome.line);
     setUpdateEnabled(m_selectedFirmware.has_value());
     emit updateFinished();

@@ -3,12 +3,14 @@
 #include "app/AttachedDevices.h"
 #include "app/CatalogueListModel.h"
 #include "app/DeviceMark.h"
+#include "bootloader/HIDBootloader.h"
 #include "catalogue/FirmwareItem.h"
 #include "catalogue/ModelIndex.h"
-#include "download/DownloadResult.h"
-#include "trust/CatalogueTrust.h"
-#include "update/AcceptedTimestamps.h"
-#include "update/UpdatePipeline.h"
+#include "download/WebSource.h"
+#include "update/CatalogueFetch.h"
+#include "update/DeviceTransfers.h"
+#include "update/ImagePreparation.h"
+#include "update/UpdateTarget.h"
 
 #include <QByteArray>
 #include <QItemSelectionModel>
@@ -28,8 +30,9 @@ class HotplugMonitor;
 // The one controller: catalogue, selection, the information log and the update flow.
 // It owns the application state and the models the window shows; the window only mirrors
 // it (infoTextChanged, updateEnabledChanged) and reports the user's actions back.
-// Everything here runs on the GUI thread; the update pipeline checks and saves the image and
-// runs the transfer on a thread of its own and reports back here.
+// Everything here runs on the GUI thread. An update is composed here in the order the pane
+// tells it: the refusal, the device check, preparing the image (checked and kept on a thread
+// of its own), then the transfer on the transfer pool; both phases report back here.
 class AppDelegate final : public QObject
 {
     Q_OBJECT
@@ -58,7 +61,7 @@ public:
     const std::optional<FirmwareItem> &selectedFirmware() const { return m_selectedFirmware; }
     const QString &infoText() const { return m_infoText; }
     bool isUpdateEnabled() const { return m_updateEnabled; }
-    bool isUpdating() const { return m_pipeline.isRunning(); }
+    bool isUpdating() const { return m_updating; }
 
     // The two lists.
     CatalogueListModel *productModel() { return &m_productModel; }
@@ -103,9 +106,8 @@ signals:
     void updateFinished();
 
 private:
-    void fetchCatalogueSignature(const QByteArray &list);
-    // `signature` is what came for the list's signature; null when no key asks for one.
-    void acceptCatalogue(const QByteArray &list, const DownloadResult *signature);
+    void acceptCatalogue(const CatalogueReading &reading);
+    void showNotes(const FirmwareItem &item, const NotesReading &reading);
     // The only writers of the catalogue and the chosen model: both keep the firmware list's
     // positions in step, so the table callbacks need no pass over the catalogue.
     void setCatalogue(QList<FirmwareItem> items);
@@ -114,6 +116,7 @@ private:
     void selectFirstRow(QItemSelectionModel &selection);
     int selectedRow(const QItemSelectionModel &selection) const;
     void setUpdateEnabled(bool enabled);
+    void transferPreparedImage(const QByteArray &image, const QString &keptLine);
     void finishUpdate(const UpdateOutcome &outcome);
     void changeInfoText(const QString &text, bool appended);
     // Each model's ids as the watcher takes them, row by row, and the watcher told of them.
@@ -121,12 +124,18 @@ private:
 
     HidBackend &m_hid;
     QUrl m_listURL;
-    CatalogueTrust m_trust;
-    AcceptedTimestamps m_timestamps;
     QNetworkAccessManager m_network;
+    WebSource m_source;
+    HIDBootloader m_bootloader;
+    // Destroyed before the network they fetch with and the bootloader they flash with.
+    CatalogueFetch m_catalogue;
+    ImagePreparation m_preparation;
+    DeviceTransfers m_transfers;
     // Two transfers must never share a device: while an update runs the button stays off
-    // and the action is refused. Destroyed before the network it downloads with.
-    UpdatePipeline m_pipeline;
+    // and the action is refused.
+    bool m_updating = false;
+    bool m_stopRequested = false;
+    UpdateTarget m_update;
 
     QList<FirmwareItem> m_allItems;
     QStringList m_products;

@@ -9,9 +9,10 @@ CatalogueListModel::CatalogueListModel(AppDelegate &delegate, Table table, QObje
 {
 }
 
-void CatalogueListModel::reloadData()
+void CatalogueListModel::resetWith(const std::function<void()> &change)
 {
     beginResetModel();
+    change();
     endResetModel();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <functional>
 
 class AppDelegate;
 struct DeviceMark;
@@ -21,8 +22,9 @@ public:
 
     CatalogueListModel(AppDelegate &delegate, Table table, QObject *parent = nullptr);
 
-    Table table() const { return m_table; }
-    void reloadData();
+    // Runs `change`, which changes what the controller answers for this list, inside a reset:
+    // the views let go of the old rows before they are gone.
+    void resetWith(const std::function<void()> &change);
     // The attached devices changed: every row's device roles are asked again.
     void reloadDeviceMarks();
 

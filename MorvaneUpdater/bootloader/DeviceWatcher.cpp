@@ -5,10 +5,16 @@
 
 std::optional<UsbIds> watchableIds(int64_t vendorID, int64_t productID)
 {
-    if (vendorID < 1 || vendorID > 0xFFFF || productID < 1 || productID > 0xFFFF) {
-        return std::nullopt;
-    }
-    return UsbIds{static_cast<uint16_t>(vendorID), static_cast<uint16_t>(productID)};
+    const std::optional<UsbIds> ids = usbIdsOf(vendorID, productID);
+    return ids && isWatchable(*ids) ? ids : std::nullopt;
+}
+
+int32_t probeOpen(HidBackend &hid, const std::string &path)
+{
+    const std::unique_ptr<HidDevice> device = hid.deviceAt(path);
+    const int32_t code = device->open();
+    device->close();
+    return code;
 }
 
 DeviceWatcher::DeviceWatcher(HidBackend &hid, std::unique_ptr<HotplugMonitor> monitor,
@@ -106,9 +112,7 @@ void DeviceWatcher::lookAtBus()
             })) {
             continue;
         }
-        const std::unique_ptr<HidDevice> device = m_hid.deviceAt(info.path);
-        const int32_t openCode = device->open();
-        device->close();
+        const int32_t openCode = probeOpen(m_hid, info.path);
         known.push_back({std::move(info), openCode});
         changes.push_back({Change::Kind::arrived, known.back()});
     }

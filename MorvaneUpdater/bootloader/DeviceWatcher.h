@@ -3,6 +3,7 @@
 #include "bootloader/HidBackend.h"
 #include "bootloader/HotplugMonitor.h"
 #include "bootloader/NoticePipe.h"
+#include "bootloader/UsbIdentifier.h"
 
 #include <chrono>
 #include <compare>
@@ -14,18 +15,13 @@
 #include <thread>
 #include <vector>
 
-// A vendor and product id pair that a device can carry: both 1 to 0xFFFF.
-struct UsbIds
-{
-    uint16_t vendorID = 0;
-    uint16_t productID = 0;
-
-    auto operator<=>(const UsbIds &) const = default;
-};
-
 // The pair to watch for catalogue ids read in radix 16; nothing for 0 or anything outside
 // 16 bits, which no device is taken to carry.
 std::optional<UsbIds> watchableIds(int64_t vendorID, int64_t productID);
+
+// Whether this user may open the device at `path`, learnt the one sure way: opening it and
+// closing it again at once. 0 when it may, else the platform's code.
+int32_t probeOpen(HidBackend &hid, const std::string &path);
 
 // An attached device with the watched ids.
 struct AttachedDevice

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bootloader/BootloaderError.h"
+#include "bootloader/FirmwareProtocol.h"
 #include "bootloader/HidBackend.h"
 
 #include <chrono>
@@ -13,7 +14,7 @@
 
 // Flashes a firmware image into a HID bootloader: discovery, handshake, then the padded
 // image as paced 64-byte output reports. Blocks its thread for the whole transfer.
-class HIDBootloader
+class HIDBootloader final : public FirmwareProtocol
 {
 public:
     static constexpr std::size_t reportSize = 64;
@@ -23,8 +24,6 @@ public:
     static constexpr std::chrono::milliseconds reportDelay{50};
     static constexpr std::chrono::milliseconds responseTimeout{3000};
     static constexpr std::chrono::milliseconds runLoopSlice{20};
-
-    using Progress = std::function<void(int percent)>;
 
     explicit HIDBootloader(HidBackend &backend);
 
@@ -38,7 +37,7 @@ public:
     // yet): open, handshake, image, close. Calls on different devices may run at once, each
     // on its own thread.
     void flashDevice(HidDevice &device, std::span<const uint8_t> firmware, const Progress &progress,
-                     std::stop_token stop = {});
+                     std::stop_token stop = {}) override;
 
     // The first attached device with these identifiers, not opened; nothing when none.
     std::unique_ptr<HidDevice> findDevice(int64_t vendorID, int64_t productID);

@@ -1,5 +1,6 @@
 #include "bootloader/UsbIdentifier.h"
 
+#include <cstdio>
 #include <limits>
 
 namespace {
@@ -61,4 +62,39 @@ bool usbIdentifiersMatch(int64_t vendorID, int64_t productID, uint16_t deviceVen
 {
     return vendorID == static_cast<int64_t>(deviceVendorID) &&
            productID == static_cast<int64_t>(deviceProductID);
+}
+
+std::optional<UsbIds> usbIdsOf(std::string_view vendorText, std::string_view productText)
+{
+    const std::optional<int64_t> vendorID = parseUSBIdentifier(vendorText);
+    const std::optional<int64_t> productID = parseUSBIdentifier(productText);
+    if (!vendorID || !productID) {
+        return std::nullopt;
+    }
+    return usbIdsOf(*vendorID, *productID);
+}
+
+std::optional<UsbIds> usbIdsOf(int64_t vendorID, int64_t productID)
+{
+    if (vendorID < 0 || vendorID > 0xFFFF || productID < 0 || productID > 0xFFFF) {
+        return std::nullopt;
+    }
+    return UsbIds{static_cast<uint16_t>(vendorID), static_cast<uint16_t>(productID)};
+}
+
+bool isWatchable(UsbIds ids)
+{
+    return ids.vendorID != 0 && ids.productID != 0;
+}
+
+std::string usbIdText(uint16_t id)
+{
+    char text[5];
+    std::snprintf(text, sizeof text, "%04X", static_cast<unsigned>(id));
+    return text;
+}
+
+std::string usbIdsText(UsbIds ids)
+{
+    return usbIdText(ids.vendorID) + ':' + usbIdText(ids.productID);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <compare>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // A catalogue identifier read in radix 16: an optional single "+" or "-", then one or more
@@ -14,3 +16,25 @@ std::optional<int64_t> parseUSBIdentifier(std::string_view text);
 // included) matches no device instead of being truncated onto one.
 bool usbIdentifiersMatch(int64_t vendorID, int64_t productID, uint16_t deviceVendorID,
                          uint16_t deviceProductID);
+
+// A vendor and product id pair as a device carries it.
+struct UsbIds
+{
+    uint16_t vendorID = 0;
+    uint16_t productID = 0;
+
+    auto operator<=>(const UsbIds &) const = default;
+};
+
+// The pair that catalogue texts name: both read as parseUSBIdentifier reads them and within
+// 16 bits. Nothing otherwise, so that an identifier no device can carry matches none.
+std::optional<UsbIds> usbIdsOf(std::string_view vendorText, std::string_view productText);
+std::optional<UsbIds> usbIdsOf(int64_t vendorID, int64_t productID);
+
+// Whether the pair is one to watch for: 0, which no device is taken to carry, is not.
+bool isWatchable(UsbIds ids);
+
+// "1A86": four upper-case hexadecimal digits, as every listing and record writes an id.
+std::string usbIdText(uint16_t id);
+// "1A86:E0A1"
+std::string usbIdsText(UsbIds ids);

@@ -62,7 +62,7 @@ QString statusFailure(const QNetworkReply &reply, int status)
 
 Download::Download(QNetworkAccessManager &network, const QUrl &url, DownloadLimits limits,
                    QObject *parent)
-    : QObject(parent), m_limits(std::move(limits))
+    : Fetch(parent), m_limits(std::move(limits))
 {
     m_lastAddress = url;
     m_reply = network.get(downloadRequest(url));
@@ -175,8 +175,7 @@ void Download::end()
         result.body = std::move(m_body);
     }
     m_body.clear();
-    m_result = std::move(result);
     m_reply->disconnect(this);
     m_reply->deleteLater();
-    emit finished();
+    finish(std::move(result));
 }

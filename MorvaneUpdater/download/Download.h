@@ -2,6 +2,7 @@
 
 #include "download/DownloadLimits.h"
 #include "download/DownloadResult.h"
+#include "download/Fetch.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -19,7 +20,7 @@ class QNetworkReply;
 // soon as more arrives, and ends at its deadline or when nothing arrives for the stall time.
 // Redirects are followed only where they stay on the web and never go from https to http.
 // The address must already be a web address (webAddressProblem).
-class Download final : public QObject
+class Download final : public Fetch
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Download)
@@ -30,14 +31,7 @@ public:
     ~Download() override;
 
     // Abandons the download; it finishes, through the event loop, with `reason`.
-    void abort(const QString &reason);
-
-    bool isFinished() const { return m_result.has_value(); }
-    // Valid once finished.
-    const DownloadResult &result() const { return *m_result; }
-
-signals:
-    void finished();
+    void abort(const QString &reason) override;
 
 private:
     void checkAnswer();
@@ -51,7 +45,6 @@ private:
     QPointer<QNetworkReply> m_reply;
     QByteArray m_body;
     std::optional<QString> m_failure;
-    std::optional<DownloadResult> m_result;
     QTimer m_deadline;
     QTimer m_stall;
 };

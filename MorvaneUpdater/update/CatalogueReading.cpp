@@ -7,41 +7,74 @@
 #include "trust/SignatureDates.h"
 #include "update/UpdateMessages.h"
 
-#include <QDateTime>
+namespace {
+
+using Severity = CatalogueFinding::Severity;
+
+// A list about to expire is still taken; its publisher is told to sign it again in time.
+constexpr qint64 expirySoonSeconds = 7 * 24 * 3600;
+
+} // namespace
+
+SignatureVerdict judgeSignature(const QByteArray &list, const MinisignPublicKey &key,
+                                const SignatureText &signature,
+                                std::optional<qint64> newestAccepted, qint64 now)
+{
+    const QString signatureKind = QStringLiteral("signature");
+    if (!signature.bytes) {
+        return {{{Severity::error, 0, signatureKind, signature.unreadable}},
+                signature.unreadable,
+                std::nullopt};
+    }
+    const CatalogueSignatureCheck check = checkCatalogueSignature(list, *signature.bytes, key);
+    if (check.problem) {
+        return {{{Severity::error, 0, signatureKind, *check.problem}}, check.problem, std::nullopt};
+    }
+    SignatureVerdict verdict;
+    verdict.findings.append(
+        {Severity::note, 0, signatureKind,
+         QStringLiteral("the signature holds for key ") + minisignKeyIdText(key.keyId)});
+    const QString datesKind = QStringLiteral("signature-dates");
+    const SignatureDates dates = parseSignatureDates(check.trustedComment);
+    if (const std::optional<QString> problem = signatureDatesProblem(dates, newestAccepted, now)) {
+        verdict.findings.append({Severity::error, 0, datesKind, *problem});
+        verdict.refusal = problem;
+        return verdict;
+    }
+    if (dates.expires && *dates.expires - now <= expirySoonSeconds) {
+        verdict.findings.append(
+            {Severity::warning, 0, datesKind,
+             QStringLiteral("the list expires %1, within 7 days: sign it again before then")
+                 .arg(signatureDateText(*dates.expires))});
+    }
+    verdict.timestamp = dates.timestamp;
+    return verdict;
+}
 
 CatalogueReading readCatalogue(const QByteArray &list, const CatalogueTrust &trust,
-                               const QUrl &signatureURL, const DownloadResult *signature,
-                               const AcceptedTimestamps &timestamps)
+                               const SignatureText &signature, std::optional<qint64> newestAccepted,
+                               qint64 now)
 {
-    SignatureDates dates;
+    CatalogueReading reading;
+    reading.list = list;
     if (trust.key) {
-        if (signature == nullptr || !signature->succeeded()) {
-            return {
-                std::nullopt,
-                UpdateMessages::catalogueFetchFailed(UpdateMessages::signatureUnreadable(
-                    signatureURL, signature != nullptr ? signature->errorDescription : QString())),
-                true};
+        SignatureVerdict verdict = judgeSignature(list, *trust.key, signature, newestAccepted, now);
+        reading.findings = std::move(verdict.findings);
+        if (verdict.refusal) {
+            reading.failureLine = UpdateMessages::catalogueFetchFailed(*verdict.refusal);
+            reading.refusedByTrust = true;
+            return reading;
         }
-        const CatalogueSignatureCheck check =
-            checkCatalogueSignature(list, *signature->body, *trust.key);
-        dates = parseSignatureDates(check.trustedComment);
-        const std::optional<QString> problem =
-            check.problem ? check.problem
-                          : signatureDatesProblem(dates, timestamps.newest(trust.key->keyId),
-                                                  QDateTime::currentSecsSinceEpoch());
-        if (problem) {
-            return {std::nullopt, UpdateMessages::catalogueFetchFailed(*problem), true};
-        }
+        reading.acceptedTimestamp = verdict.timestamp;
     }
     const std::optional<QString> text = decodeStrictUtf8(list);
     if (!text) {
-        return {std::nullopt, UpdateMessages::catalogueUndecodable(), false};
+        reading.failureLine = UpdateMessages::catalogueUndecodable();
+        reading.acceptedTimestamp.reset();
+        return reading;
     }
-    if (trust.key) {
-        // Not being able to keep it only means that the next list is trusted on first use.
-        timestamps.accept(trust.key->keyId, *dates.timestamp);
-    }
-    return {parseFirmwareList(*text), QString(), false};
+    reading.items = parseFirmwareList(*text);
+    return reading;
 }
 
 NotesReading readNotes(const FirmwareItem &item, bool keyBuiltIn, const DownloadResult &download)

@@ -3,30 +3,56 @@
 #include "catalogue/FirmwareItem.h"
 #include "download/DownloadResult.h"
 #include "trust/CatalogueTrust.h"
-#include "update/AcceptedTimestamps.h"
+#include "update/CatalogueFinding.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
-#include <QUrl>
 #include <optional>
 
-// What a downloaded list file gives: its records, or the line that says why it gives none.
+// The list's signature as it came: its bytes, or the whole reason there are none.
+struct SignatureText
+{
+    std::optional<QByteArray> bytes;
+    QString unreadable;
+};
+
+// What the signature says of a list under a key: the findings about the signature and its
+// dates, the first error among them being why the list is refused. The one judgement of a
+// signed list; the window, the command line and lint all take it from here.
+struct SignatureVerdict
+{
+    QList<CatalogueFinding> findings;
+    std::optional<QString> refusal;
+    // The signing time to keep as the newest accepted once the list is taken.
+    std::optional<qint64> timestamp;
+};
+
+// `newestAccepted` is the newest signing time taken before (nothing: trust on first use);
+// `now` is seconds since 1970.
+SignatureVerdict judgeSignature(const QByteArray &list, const MinisignPublicKey &key,
+                                const SignatureText &signature,
+                                std::optional<qint64> newestAccepted, qint64 now);
+
+// What a list file gives: its records, or the line that says why it gives none.
 struct CatalogueReading
 {
     std::optional<QList<FirmwareItem>> items;
     QString failureLine;
     // The signature, not the download or the text, is what failed.
     bool refusedByTrust = false;
+    // The list file as it came, for the line numbers of its records; nothing when it did not.
+    std::optional<QByteArray> list = {};
+    // The signature's findings when a key is in use.
+    QList<CatalogueFinding> findings = {};
+    std::optional<qint64> acceptedTimestamp = {};
 };
 
-// Checks the list against its signature when `trust` holds a key (`signature` is what came
-// from `signatureURL`, null when nothing could be asked for), and the signature's dates
-// against `timestamps`; then decodes and parses it, and keeps its signing time as the newest
-// accepted. The window and the command line take a catalogue only through this.
+// Checks the list against its signature when `trust` holds a key, then decodes and parses
+// it. Keeping the signing time is the caller's business (CatalogueFetch).
 CatalogueReading readCatalogue(const QByteArray &list, const CatalogueTrust &trust,
-                               const QUrl &signatureURL, const DownloadResult *signature,
-                               const AcceptedTimestamps &timestamps);
+                               const SignatureText &signature, std::optional<qint64> newestAccepted,
+                               qint64 now);
 
 // What a release-notes download gives: the trimmed text, or the line that says why there is
 // none to show (the download failed, the notes fail their digest, or they are empty).

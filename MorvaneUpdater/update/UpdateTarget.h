@@ -1,27 +1,33 @@
 #pragma once
 
+#include "bootloader/UsbIdentifier.h"
 #include "catalogue/FirmwareItem.h"
 
 #include <QByteArray>
 #include <QString>
 #include <optional>
 
-// What one update writes and into which device.
+// What one update writes and into which devices.
 struct UpdateTarget
 {
     // Named in the update's messages.
     QString product;
     QString version;
-    // The device's identifiers, as the catalogue writes them (hexadecimal texts).
-    QString vid;
-    QString pid;
-    // A catalogue record: refused or downloaded, checked and kept before the transfer.
+    // The devices' ids; nothing when the catalogue wrote ids that no device can carry.
+    std::optional<UsbIds> ids;
+    // A catalogue record: refused or fetched, checked and kept before any transfer.
     // Absent, `image` is flashed as it is.
     std::optional<FirmwareItem> item;
     QByteArray image;
 };
 
+// The ids of a record, read once here for every caller.
+inline std::optional<UsbIds> usbIdsOf(const FirmwareItem &item)
+{
+    return usbIdsOf(item.vid.toStdString(), item.pid.toStdString());
+}
+
 inline UpdateTarget updateTargetOf(const FirmwareItem &item)
 {
-    return {item.product, item.version, item.vid, item.pid, item, {}};
+    return {item.product, item.version, usbIdsOf(item), item, {}};
 }

@@ -13,9 +13,9 @@ QString header(const QString &product, const QString &version, const QString &co
 
 } // namespace
 
-using CatalogueFetch = AppFixture;
+using WindowCatalogue = AppFixture;
 
-TEST_F(CatalogueFetch, ListsWithoutRecordsAreEmptyAndFailuresReplaceThePane)
+TEST_F(WindowCatalogue, ListsWithoutRecordsAreEmptyAndFailuresReplaceThePane)
 {
     const QString failed = QStringLiteral("读取固件列表失败：");
     const std::string list = line("MORVANE X5", "V1", "x5");
@@ -52,7 +52,7 @@ TEST_F(CatalogueFetch, ListsWithoutRecordsAreEmptyAndFailuresReplaceThePane)
     }
 }
 
-TEST_F(CatalogueFetch, FirstModelAndFirstVersionAreChosenAndNotesShown)
+TEST_F(WindowCatalogue, FirstModelAndFirstVersionAreChosenAndNotesShown)
 {
     m_server.setResponse("/fw/x5_1.txt",
                          {.body = "\n\n  First notes\n\nline two  \n\n", .delay = 1500ms});
@@ -72,7 +72,7 @@ TEST_F(CatalogueFetch, FirstModelAndFirstVersionAreChosenAndNotesShown)
     EXPECT_EQ(m_server.requestCount("/fw/x5_1.txt"), 1);
 }
 
-TEST_F(CatalogueFetch, NotesAreDecodedOrExplained)
+TEST_F(WindowCatalogue, NotesAreDecodedOrExplained)
 {
     const QString none = QStringLiteral("没有读取到固件说明。");
     const QString failed = QStringLiteral("固件说明读取失败：");
@@ -109,7 +109,7 @@ TEST_F(CatalogueFetch, NotesAreDecodedOrExplained)
     }
 }
 
-TEST_F(CatalogueFetch, ALateAnswerForAnEarlierChoiceIsDropped)
+TEST_F(WindowCatalogue, ALateAnswerForAnEarlierChoiceIsDropped)
 {
     m_server.setResponse("/fw/a.txt", {.body = "notes of A", .delay = 1200ms});
     m_server.setResponse("/fw/b.txt", {.body = "notes of B", .delay = 200ms});

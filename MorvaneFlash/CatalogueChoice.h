@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Console.h"
+#include "Environment.h"
+#include "catalogue/FirmwareItem.h"
+#include "update/CatalogueReading.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QUrl>
+#include <optional>
+
+class CatalogueFetch;
+class Downloader;
+
+// The catalogue a command works on, and the version in it that the command names.
+
+struct LoadedCatalogue
+{
+    QList<FirmwareItem> items;
+    int status = 0;
+    // The list file as it came, for the line numbers of its records.
+    QByteArray list = {};
+};
+
+// The catalogue as the window takes it (CatalogueFetch), waited for; nothing when a stop
+// request abandoned it, which is said.
+std::optional<CatalogueReading> fetchCatalogue(Downloader &downloader, CatalogueFetch &fetch,
+                                               const QUrl &listURL);
+
+// The build's catalogue at `listURL`, its signing time kept as the window keeps it; a failure
+// is reported with the window's text and the exit status that goes with it.
+LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
+                              const Environment &environment, Console &console);
+
+struct ChosenVersion
+{
+    std::optional<FirmwareItem> item;
+    // When there is no item: the status with which the reason was reported.
+    int status = 0;
+};
+
+// The version `version` of the model named `model`, or its first version without one, as the
+// window preselects it. A model is named in full or as the model list shows it (without the
+// maker word), in its letter case or in any case when only one model matches that way.
+// Differing records of one version are refused with their lines: choosing one would be a guess.
+ChosenVersion chooseVersion(const LoadedCatalogue &catalogue, const QString &model,
+                            const std::optional<QString> &version, Console &console);

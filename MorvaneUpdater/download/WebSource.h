@@ -1,0 +1,18 @@
+#pragma once
+
+#include "download/ContentSource.h"
+
+class QNetworkAccessManager;
+
+// Content from the web: every address must be a web address (webAddressProblem) and is
+// downloaded as every download of the updater is (Download).
+class WebSource final : public ContentSource
+{
+public:
+    explicit WebSource(QNetworkAccessManager &network) : m_network(network) {}
+
+    Fetch *fetch(const QUrl &url, DownloadKind kind, QObject *parent) override;
+
+private:
+    QNetworkAccessManager &m_network;
+};

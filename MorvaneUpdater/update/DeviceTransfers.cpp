@@ -1,0 +1,113 @@
+#include "update/DeviceTransfers.h"
+
+#include "bootloader/BootloaderError.h"
+#include "bootloader/FirmwareProtocol.h"
+#include "bootloader/OpenFailureHelp.h"
+#include "bootloader/TransferStopped.h"
+#include "update/ProgressFilter.h"
+#include "update/UpdateMessages.h"
+
+#include <QPointer>
+#include <climits>
+
+using Status = UpdateOutcome::Status;
+
+UpdateOutcome transferOutcomeOf(const BootloaderError &error)
+{
+    UpdateOutcome outcome{
+        Status::transferFailed,
+        UpdateMessages::updateFailed(QString::fromStdString(error.errorDescription()))};
+    if (const std::optional<std::string> help = openFailureHelp(error)) {
+        outcome.hint = QString::fromStdString(*help);
+    }
+    switch (error.kind()) {
+    case BootloaderError::Kind::openFailed:
+    case BootloaderError::Kind::deviceNotFound:
+    case BootloaderError::Kind::invalidUSBIdentifier:
+        outcome.status = Status::deviceFailed;
+        break;
+    default:
+        break;
+    }
+    return outcome;
+}
+
+DeviceTransfers::DeviceTransfers(FirmwareProtocol &protocol, QObject *parent)
+    : QObject(parent), m_protocol(protocol)
+{
+    // A bench flashes every unit plugged in at once; each transfer sleeps between its reports.
+    m_pool.setMaxThreadCount(INT_MAX);
+}
+
+DeviceTransfers::~DeviceTransfers()
+{
+    blockSignals(true);
+    stopAll();
+    m_pool.waitForDone();
+}
+
+DeviceTransfers::Id DeviceTransfers::start(std::unique_ptr<HidDevice> device,
+                                           const QByteArray &image)
+{
+    const Id id = m_nextId++;
+    std::stop_source &stop = m_stops[id];
+    m_pool.start([this, id, device = std::shared_ptr<HidDevice>(std::move(device)), image,
+                  token = stop.get_token()] {
+        const UpdateOutcome outcome = run(id, *device, image, token);
+        QMetaObject::invokeMethod(
+            this,
+            [this, id, outcome] {
+                m_stops.erase(id);
+                emit finished(id, outcome);
+            },
+            Qt::QueuedConnection);
+    });
+    return id;
+}
+
+void DeviceTransfers::stop(Id id)
+{
+    if (const auto found = m_stops.find(id); found != m_stops.end()) {
+        found->second.request_stop();
+    }
+}
+
+void DeviceTransfers::stopAll()
+{
+    for (auto &[id, stop] : m_stops) {
+        stop.request_stop();
+    }
+}
+
+void DeviceTransfers::waitForDone()
+{
+    m_pool.waitForDone();
+}
+
+UpdateOutcome DeviceTransfers::run(Id id, HidDevice &device, const QByteArray &image,
+                                   std::stop_token stop)
+{
+    // Thinned out here, on the transfer's thread: repeats and values between the multiples
+    // of 5 cost the receiving thread nothing.
+    ProgressFilter filter;
+    const auto progress = [this, id, &filter](int percent) {
+        if (const std::optional<int> shown = filter.accept(percent)) {
+            QMetaObject::invokeMethod(
+                this, [this, id, value = *shown] { emit progressed(id, value); },
+                Qt::QueuedConnection);
+        }
+    };
+    const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t *>(image.constData()),
+                                         std::size_t(image.size()));
+    try {
+        m_protocol.flashDevice(device, bytes, progress, std::move(stop));
+        return {Status::completed, UpdateMessages::updateCompleted()};
+    } catch (const BootloaderError &error) {
+        return transferOutcomeOf(error);
+    } catch (const TransferStopped &) {
+        return {Status::stopped, UpdateMessages::updateStopped()};
+    } catch (const std::exception &error) {
+        return {Status::transferFailed,
+                UpdateMessages::updateFailed(QString::fromUtf8(error.what()))};
+    }
+}
