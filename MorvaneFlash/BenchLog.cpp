@@ -1,6 +1,7 @@
 #include "BenchLog.h"
 
 #include "Console.h"
+#include "FlushToDisk.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -72,7 +73,7 @@ std::optional<QString> BenchLog::append(const QJsonObject &record)
         }
         written += n;
     }
-    if (::fdatasync(m_fd) != 0) {
+    if (!flushToDisk(m_fd)) {
         return QStringLiteral("%1: %2").arg(m_fileName, errnoText(errno));
     }
     return std::nullopt;

@@ -1,6 +1,6 @@
 #include "ConsoleProgram.h"
 #include "bootloader/HidapiBackend.h"
-#include "bootloader/UdevMonitor.h"
+#include "bootloader/HotplugMonitor.h"
 
 #include <QCoreApplication>
 
@@ -10,5 +10,5 @@ int main(int argc, char *argv[])
     HidapiBackend hid;
     return runOnConsole(QCoreApplication::arguments(), hid,
                         QUrl(QStringLiteral(MORVANE_CATALOGUE_BASE_URL "/product/MORVANE_LST.txt")),
-                        QStringLiteral(MORVANE_CATALOGUE_PUBLIC_KEY), openUdevMonitor);
+                        QStringLiteral(MORVANE_CATALOGUE_PUBLIC_KEY), openHotplugMonitor);
 }

@@ -1,6 +1,6 @@
 #include "app/AppDelegate.h"
 #include "bootloader/HidapiBackend.h"
-#include "bootloader/UdevMonitor.h"
+#include "bootloader/HotplugMonitor.h"
 #include "ui/ApplicationLaunch.h"
 #include "update/FirmwareStore.h"
 
@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
     const QUrl listURL(QStringLiteral(MORVANE_CATALOGUE_BASE_URL "/product/MORVANE_LST.txt"));
     AppDelegate delegate(listURL, hid, defaultFirmwareFolder(),
                          QStringLiteral(MORVANE_CATALOGUE_PUBLIC_KEY));
-    delegate.watchDevices(openUdevMonitor());
+    delegate.watchDevices(openHotplugMonitor());
     const auto window = applicationDidFinishLaunching(app, delegate);
     return QApplication::exec();
 }

@@ -29,3 +29,18 @@ function(morvane_find_httplib)
         target_link_libraries(morvane_httplib INTERFACE PkgConfig::CPP_HTTPLIB Threads::Threads)
     endif()
 endfunction()
+
+# morvane_platform_source(<var> <stem>): the file of <stem> for the platform built for, as
+# hidapi keeps one file per platform: <stem>Linux.cpp or <stem>Darwin.cpp (CMAKE_SYSTEM_NAME)
+# where there is one, else <stem>Other.cpp. Shared files hold no platform's calls; the
+# platform files do (scripts/check-platform-calls holds the Linux ones to them).
+function(morvane_platform_source out stem)
+    if(NOT IS_ABSOLUTE "${stem}")
+        set(stem "${CMAKE_CURRENT_SOURCE_DIR}/${stem}")
+    endif()
+    if(EXISTS "${stem}${CMAKE_SYSTEM_NAME}.cpp")
+        set(${out} "${stem}${CMAKE_SYSTEM_NAME}.cpp" PARENT_SCOPE)
+    else()
+        set(${out} "${stem}Other.cpp" PARENT_SCOPE)
+    endif()
+endfunction()

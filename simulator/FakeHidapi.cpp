@@ -132,6 +132,11 @@ std::size_t overlappingGlobalCalls()
     return state().overlappingGlobalCalls;
 }
 
+void recordPlatformCall(Call call)
+{
+    record(std::move(call));
+}
+
 } // namespace FakeHidapi
 
 extern "C" {

@@ -11,9 +11,10 @@
 #include <vector>
 
 // hidapi's C functions (hid_init, hid_exit, hid_enumerate, hid_free_enumeration,
-// hid_open_path, hid_write, hid_read_timeout, hid_close) for the tests of the hidapi
-// backend: linked instead of the real library, they record every call and let simulated
-// bootloader devices answer under made-up paths. Like hidapi itself the state is global.
+// hid_open_path, hid_write, hid_read_timeout, hid_close, and on macOS
+// hid_darwin_set_open_exclusive) for the tests of the hidapi backend: linked instead of the
+// real library, they record every call and let simulated bootloader devices answer under
+// made-up paths. Like hidapi itself the state is global.
 namespace FakeHidapi {
 
 struct Call
@@ -26,6 +27,7 @@ struct Call
     std::size_t length = 0;          // hid_read_timeout: the buffer size
     int milliseconds = 0;            // hid_read_timeout
     const void *device = nullptr;    // the handle, for calls that take one
+    int openExclusive = -1;          // hid_darwin_set_open_exclusive
 };
 
 struct Faults
@@ -59,5 +61,8 @@ int liveEnumerations();
 // Calls that touch hidapi's global state (init, exit, enumerate, open, close) made while
 // another such call was still running on another thread.
 std::size_t overlappingGlobalCalls();
+
+// For the platform-only functions (FakeHidapiDarwin.cpp), which are recorded like the rest.
+void recordPlatformCall(Call call);
 
 } // namespace FakeHidapi

@@ -1,11 +1,10 @@
 #include "bootloader/HidapiBackend.h"
 
+#include "bootloader/HidapiPlatform.h"
 #include "bootloader/UsbIdentifier.h"
-#include "bootloader/UsbPort.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <filesystem>
 #include <hidapi.h>
 #include <mutex>
 #include <string>
@@ -56,24 +55,6 @@ std::string toUtf8(const wchar_t *text)
         }
     }
     return utf8;
-}
-
-// hidapi does not name the port; on Linux sysfs does, behind the hidraw node's name.
-std::string usbPortOf(const std::string &path)
-{
-#if defined(__linux__)
-    const std::filesystem::path node(path);
-    if (node.parent_path() != "/dev") {
-        return {};
-    }
-    std::error_code error;
-    const std::filesystem::path device = std::filesystem::canonical(
-        std::filesystem::path("/sys/class/hidraw") / node.filename() / "device", error);
-    return error ? std::string() : usbPortFromSysfsPath(device.string());
-#else
-    (void)path;
-    return {};
-#endif
 }
 
 class HidapiDevice final : public HidDevice
@@ -164,6 +145,9 @@ HidapiBackend::HidapiBackend()
     const std::lock_guard lock(hidapiMutex);
     if (initCount++ == 0) {
         initialised = hid_init() == 0;
+        if (initialised) {
+            configureHidapiAfterInit();
+        }
     }
 }
 
@@ -226,9 +210,9 @@ std::vector<HidDeviceInfo> HidapiBackend::attachedDevices()
         }
         hid_free_enumeration(list);
     }
-    // Outside the lock: sysfs is no part of hidapi's state.
+    // Outside the lock: the platform's device tree is no part of hidapi's state.
     for (HidDeviceInfo &device : found) {
-        device.usbPort = usbPortOf(device.path);
+        device.usbPort = usbPortOfHidPath(device.path);
     }
     return found;
 }

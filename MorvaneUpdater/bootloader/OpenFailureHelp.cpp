@@ -1,20 +1,6 @@
 #include "bootloader/OpenFailureHelp.h"
 
-#include <cerrno>
-
-std::optional<std::string> openPermissionHelp(int32_t openCode)
-{
-#if defined(__linux__)
-    if (openCode == EACCES || openCode == EPERM) {
-        return "No permission to open the device: the udev rule 70-morvane-updater.rules that "
-               "the package installs grants it once the device is unplugged and plugged in "
-               "again (man morvane-flash, section PERMISSIONS).";
-    }
-#else
-    (void)openCode;
-#endif
-    return std::nullopt;
-}
+// openPermissionHelp is the platform's: OpenPermissionHelpLinux.cpp, OpenPermissionHelpOther.cpp.
 
 std::optional<std::string> openFailureHelp(const BootloaderError &error)
 {

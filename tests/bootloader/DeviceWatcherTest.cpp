@@ -2,7 +2,7 @@
 
 #include "FakeHidapi.h"
 #include "bootloader/HidapiBackend.h"
-#include "bootloader/UdevMonitor.h"
+#include "bootloader/HotplugMonitor.h"
 #include "bootloader/UsbPort.h"
 
 #include <cerrno>
@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #ifdef MORVANE_FAKE_UDEV
-#include "FakeUdev.h"
+#include "FakeUdevLinux.h"
 #endif
 
 using Kind = DeviceWatcher::Change::Kind;
@@ -144,7 +144,7 @@ TEST(DeviceWatcherTest, ArrivalsAndDeparturesOfTheWatchedIds)
         resetUdev();
         HidapiBackend hid;
         Changes changes;
-        std::unique_ptr<HotplugMonitor> monitor = udev ? openUdevMonitor() : nullptr;
+        std::unique_ptr<HotplugMonitor> monitor = udev ? openHotplugMonitor() : nullptr;
         ASSERT_EQ(monitor != nullptr, udev);
         DeviceWatcher watcher(hid, std::move(monitor), changes.listener());
         EXPECT_EQ(watcher.mode(),
@@ -226,12 +226,12 @@ TEST(DeviceWatcherTest, WhereNoUdevMonitorCanBeMadeEnumerationTakesOver)
         SCOPED_TRACE(c.name);
         FakeUdev::reset();
         FakeUdev::setFaults(c.faults);
-        EXPECT_EQ(openUdevMonitor(), nullptr);
+        EXPECT_EQ(openHotplugMonitor(), nullptr);
         EXPECT_EQ(FakeUdev::liveObjects(), 0);
     }
 
     FakeUdev::reset();
-    EXPECT_NE(openUdevMonitor(), nullptr);
+    EXPECT_NE(openHotplugMonitor(), nullptr);
     const std::vector<FakeUdev::Call> calls = FakeUdev::calls();
     const auto argumentOf = [&](const std::string &function) {
         const auto call = std::find_if(calls.begin(), calls.end(),
@@ -251,7 +251,7 @@ TEST(DeviceWatcherTest, AnEventForADeviceAlreadyGoneChangesNothing)
     HidapiBackend hid;
     Changes changes;
     {
-        DeviceWatcher watcher(hid, openUdevMonitor(), changes.listener());
+        DeviceWatcher watcher(hid, openHotplugMonitor(), changes.listener());
         watcher.watch({{0x1A2B, 0x3C4D}});
         const auto device = attach("/dev/hidraw95", 0x1A2B, 0x3C4D);
         device->unplug();

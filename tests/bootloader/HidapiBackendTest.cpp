@@ -114,6 +114,19 @@ TEST(HidapiBackendTest, EnumerationMatchesExactIdentifiersAndInitIsShared)
     attach("/dev/hidraw2", 0x1A2B, 0xFFFF);
     auto first = std::make_unique<HidapiBackend>();
     auto second = std::make_unique<HidapiBackend>();
+    // hid_init makes later opens exclusive on macOS; shared opens are asked for right after.
+    std::vector<std::string> initialisation;
+    for (const FakeHidapi::Call &call : FakeHidapi::calls()) {
+        initialisation.push_back(
+            call.function +
+            (call.openExclusive >= 0 ? '(' + std::to_string(call.openExclusive) + ')' : ""));
+    }
+#if defined(__APPLE__)
+    EXPECT_EQ(initialisation,
+              (std::vector<std::string>{"hid_init", "hid_darwin_set_open_exclusive(0)"}));
+#else
+    EXPECT_EQ(initialisation, std::vector<std::string>{"hid_init"});
+#endif
     // Dropping one backend must leave hidapi initialised for the other.
     first.reset();
     EXPECT_EQ(FakeHidapi::count("hid_init"), 1u);

@@ -1,6 +1,4 @@
-#include "bootloader/UdevMonitor.h"
-
-#if defined(__linux__)
+#include "bootloader/HotplugMonitor.h"
 
 #include <libudev.h>
 
@@ -44,7 +42,7 @@ bool daemonRuns(udev *context)
 
 } // namespace
 
-std::unique_ptr<HotplugMonitor> openUdevMonitor()
+std::unique_ptr<HotplugMonitor> openHotplugMonitor()
 {
     udev *context = udev_new();
     if (context == nullptr) {
@@ -66,12 +64,3 @@ std::unique_ptr<HotplugMonitor> openUdevMonitor()
     }
     return std::make_unique<UdevMonitor>(context, monitor);
 }
-
-#else
-
-std::unique_ptr<HotplugMonitor> openUdevMonitor()
-{
-    return nullptr;
-}
-
-#endif

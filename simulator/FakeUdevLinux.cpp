@@ -1,4 +1,4 @@
-#include "FakeUdev.h"
+#include "FakeUdevLinux.h"
 
 #include "bootloader/NoticePipe.h"
 

@@ -1,0 +1,10 @@
+#include "bootloader/HidapiPlatform.h"
+
+void configureHidapiAfterInit()
+{
+}
+
+std::string usbPortOfHidPath(const std::string &)
+{
+    return {};
+}

@@ -1,0 +1,6 @@
+#include "bootloader/HotplugMonitor.h"
+
+std::unique_ptr<HotplugMonitor> openHotplugMonitor()
+{
+    return nullptr;
+}

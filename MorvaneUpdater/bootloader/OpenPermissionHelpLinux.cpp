@@ -1,0 +1,13 @@
+#include "bootloader/OpenFailureHelp.h"
+
+#include <cerrno>
+
+std::optional<std::string> openPermissionHelp(int32_t openCode)
+{
+    if (openCode == EACCES || openCode == EPERM) {
+        return "No permission to open the device: the udev rule 70-morvane-updater.rules that "
+               "the package installs grants it once the device is unplugged and plugged in "
+               "again (man morvane-flash, section PERMISSIONS).";
+    }
+    return std::nullopt;
+}

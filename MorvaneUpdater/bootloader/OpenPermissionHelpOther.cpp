@@ -1,0 +1,8 @@
+#include "bootloader/OpenFailureHelp.h"
+
+// Only Linux's hidraw nodes deny access by file permission, which the package's udev rule
+// grants; elsewhere there is no step of ours to point the user at.
+std::optional<std::string> openPermissionHelp(int32_t)
+{
+    return std::nullopt;
+}
