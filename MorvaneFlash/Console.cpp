@@ -2,6 +2,9 @@
 
 #include <cstring>
 
+namespace {
+
+// Characters a terminal may take as a command rather than text.
 bool isTerminalControl(char16_t c)
 {
     const bool c0 = c < 0x20 && c != u'\n' && c != u'\t';
@@ -23,6 +26,8 @@ QString terminalSafe(QStringView text)
     }
     return safe;
 }
+
+} // namespace
 
 QString terminalSafeJson(QStringView json)
 {

@@ -8,18 +8,12 @@
 #include <QTextStream>
 #include <mutex>
 
-// Characters a terminal may take as a command rather than text: C0 controls but line feed and
-// tab, DEL, C1 controls, and the bidirectional overrides and isolates, which reorder what is
-// shown. Text from the catalogue's server must never move the cursor, rewrite a line, write
-// the clipboard or hide what it says.
-bool isTerminalControl(char16_t c);
+// morvane-flash's output: the console its threads share, and what keeps text from the
+// catalogue's server or a device from reaching a terminal as control codes. Such text must never
+// move the cursor, rewrite a line, write the clipboard or hide what it says.
 
-// `text` with every terminal control replaced by U+FFFD. CR LF is a line end, not a control,
-// and becomes LF.
-QString terminalSafe(QStringView text);
-
-// JSON text with every terminal control that JSON leaves as it is (DEL, C1 controls, the
-// bidirectional ones) written as a \uXXXX escape: the same data, inert on a terminal.
+// JSON text with every terminal control (see Console) that JSON leaves as it is (DEL, C1 controls,
+// the bidirectional ones) written as a \uXXXX escape: the same data, inert on a terminal.
 QString terminalSafeJson(QStringView json);
 
 // Whether standard output may be given cursor movements: a terminal whose TERM is set and not
@@ -27,7 +21,9 @@ QString terminalSafeJson(QStringView json);
 bool takesControlCodes(bool isTerminal, const char *term, const char *noColor);
 
 // Output shared by the command's threads: whole lines, never interleaved, and never a terminal
-// control that the program did not write itself.
+// control that the program did not write itself. Each control in a text printed becomes U+FFFD:
+// C0 controls but line feed and tab, DEL, C1 controls, and the bidirectional overrides and
+// isolates, which reorder what is shown. CR LF is a line end, not a control, and becomes LF.
 class Console
 {
 public:

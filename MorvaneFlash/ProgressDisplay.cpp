@@ -4,7 +4,10 @@
 
 #include <algorithm>
 
-QString progressBar(int percent, int width)
+namespace {
+
+// "[##########----------]  50%": a bar of `width` cells and the percentage.
+QString progressBar(int percent, int width = 40)
 {
     const int clamped = std::clamp(percent, 0, 100);
     const int filled = clamped * width / 100;
@@ -12,6 +15,8 @@ QString progressBar(int percent, int width)
            QString(width - filled, QLatin1Char('-')) + QStringLiteral("] ") +
            QStringLiteral("%1%").arg(clamped, 3);
 }
+
+} // namespace
 
 ProgressDisplay::ProgressDisplay(Console &console, Mode mode, QStringList labels)
     : m_console(console), m_mode(mode), m_labels(std::move(labels)),

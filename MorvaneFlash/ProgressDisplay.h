@@ -7,9 +7,6 @@
 #include <cstddef>
 #include <vector>
 
-// "[##########----------]  50%": a bar of `width` cells and the percentage.
-QString progressBar(int percent, int width = 40);
-
 // The progress of one or several transfers at once, as the update reports it (each changed
 // multiple of 5 per cent). On a terminal each transfer has a bar redrawn on its own line;
 // elsewhere each value becomes one plain line; quiet shows nothing.

@@ -5,6 +5,8 @@
 
 class QApplication;
 
+// The window's look: the colours of its surfaces, its font, and the light palette it keeps.
+
 // Grey levels of the window's surfaces.
 QColor calibratedWhite(double level);
 inline QColor panelBackgroundColor()

@@ -1,14 +1,41 @@
 #include "ui/FirmwareCell.h"
 
+#include "app/CatalogueRoles.h"
 #include "ui/Appearance.h"
 #include "ui/CellPainting.h"
 
+#include <QColor>
+#include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QRectF>
 #include <algorithm>
 
 namespace {
+constexpr int rowHeight = 50;
+constexpr int horizontalInset = 5;
+constexpr int lineSpacing = 2;
+
+QFont titleFont()
+{
+    return systemFont(15, true);
+}
+
+QFont detailFont()
+{
+    return systemFont(11);
+}
+
+QColor titleColor()
+{
+    return calibratedWhite(0.12);
+}
+
+QColor detailColor()
+{
+    return calibratedWhite(0.47);
+}
+
 // Where the two lines of a cell go.
 struct LineRects
 {
@@ -20,49 +47,19 @@ struct LineRects
 // it would be above a filled one.
 LineRects lineRects(const QRectF &cellRect)
 {
-    const qreal titleHeight = QFontMetricsF(FirmwareCell::titleFont()).height();
-    const qreal detailHeight = QFontMetricsF(FirmwareCell::detailFont()).height();
-    const qreal pairHeight = titleHeight + FirmwareCell::lineSpacing + detailHeight;
+    const qreal titleHeight = QFontMetricsF(titleFont()).height();
+    const qreal detailHeight = QFontMetricsF(detailFont()).height();
+    const qreal pairHeight = titleHeight + lineSpacing + detailHeight;
     const qreal top = cellRect.top() + (cellRect.height() - pairHeight) * 0.5;
-    const qreal left = cellRect.left() + FirmwareCell::horizontalInset;
-    const qreal width = std::max<qreal>(cellRect.width() - 2 * FirmwareCell::horizontalInset, 0);
+    const qreal left = cellRect.left() + horizontalInset;
+    const qreal width = std::max<qreal>(cellRect.width() - 2 * horizontalInset, 0);
     return {QRectF(left, top, width, titleHeight),
-            QRectF(left, top + titleHeight + FirmwareCell::lineSpacing, width, detailHeight)};
+            QRectF(left, top + titleHeight + lineSpacing, width, detailHeight)};
 }
 } // namespace
 
 FirmwareCell::FirmwareCell(QObject *parent) : QStyledItemDelegate(parent)
 {
-}
-
-QFont FirmwareCell::titleFont()
-{
-    return systemFont(15, true);
-}
-
-QFont FirmwareCell::detailFont()
-{
-    return systemFont(11);
-}
-
-QColor FirmwareCell::titleColor()
-{
-    return calibratedWhite(0.12);
-}
-
-QColor FirmwareCell::detailColor()
-{
-    return calibratedWhite(0.47);
-}
-
-QString FirmwareCell::elidedTitle(const QString &text, qreal cellWidth)
-{
-    return elidedCellText(text, titleFont(), cellWidth, horizontalInset);
-}
-
-QString FirmwareCell::elidedDetail(const QString &text, qreal cellWidth)
-{
-    return elidedCellText(text, detailFont(), cellWidth, horizontalInset);
 }
 
 void FirmwareCell::paint(QPainter *painter, const QStyleOptionViewItem &option,
@@ -80,11 +77,13 @@ void FirmwareCell::paint(QPainter *painter, const QStyleOptionViewItem &option,
     painter->setFont(titleFont());
     painter->setPen(titleColor());
     painter->drawText(lines.title, flags,
-                      elidedTitle(index.data(Qt::DisplayRole).toString(), cellRect.width()));
+                      elidedCellText(index.data(Qt::DisplayRole).toString(), titleFont(),
+                                     cellRect.width(), horizontalInset));
     painter->setFont(detailFont());
     painter->setPen(detailColor());
     painter->drawText(lines.detail, flags,
-                      elidedDetail(index.data(DetailRole).toString(), cellRect.width()));
+                      elidedCellText(index.data(CatalogueRoles::DetailRole).toString(),
+                                     detailFont(), cellRect.width(), horizontalInset));
     painter->restore();
 }
 

@@ -4,13 +4,10 @@
 #include <algorithm>
 #include <cmath>
 
-HeaderView::HeaderView(const QImage &image, QWidget *parent) : QWidget(parent), m_image(image)
-{
-    // paintEvent covers every pixel (black first, then the image).
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-QRectF HeaderView::coverRect(const QSizeF &imageSize, const QRectF &bounds)
+namespace {
+// Where the image lands for a view of `bounds`: scaled to cover, centred. Empty when the
+// image has no area.
+QRectF coverRect(const QSizeF &imageSize, const QRectF &bounds)
 {
     const qreal iw = imageSize.width();
     const qreal ih = imageSize.height();
@@ -23,6 +20,13 @@ QRectF HeaderView::coverRect(const QSizeF &imageSize, const QRectF &bounds)
     return {QPointF(bounds.center().x() - drawn.width() * 0.5,
                     bounds.center().y() - drawn.height() * 0.5),
             drawn};
+}
+} // namespace
+
+HeaderView::HeaderView(const QImage &image, QWidget *parent) : QWidget(parent), m_image(image)
+{
+    // paintEvent covers every pixel (black first, then the image).
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void HeaderView::paintEvent(QPaintEvent * /*event*/)

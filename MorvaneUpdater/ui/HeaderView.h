@@ -12,10 +12,6 @@ class HeaderView final : public QWidget
 public:
     explicit HeaderView(const QImage &image, QWidget *parent = nullptr);
 
-    // Where the image lands for a view of `bounds`: scaled to cover, centred. Empty when
-    // the image has no area.
-    static QRectF coverRect(const QSizeF &imageSize, const QRectF &bounds);
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 

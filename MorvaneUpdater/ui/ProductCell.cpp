@@ -4,6 +4,8 @@
 #include "ui/Appearance.h"
 #include "ui/CellPainting.h"
 
+#include <QColor>
+#include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
@@ -11,33 +13,55 @@
 #include <algorithm>
 
 namespace {
-// The title's line within a cell of `cellRect`, centred vertically.
-QRectF titleRect(const QRectF &cellRect)
+constexpr int rowHeight = 38;
+constexpr int markHeight = 14;
+
+QFont titleFont()
 {
-    const qreal lineHeight = QFontMetricsF(ProductCell::titleFont()).height();
-    return {cellRect.left() + ProductCell::horizontalInset,
-            cellRect.top() + (cellRect.height() - lineHeight) * 0.5,
-            cellRect.width() - 2 * ProductCell::horizontalInset, lineHeight};
+    return systemFont(13, true);
+}
+
+QColor titleColor()
+{
+    return calibratedWhite(0.12);
 }
 
 QFont markFont()
 {
     return systemFont(10, true);
 }
+
+// The title's line within a cell of `cellRect`, centred vertically.
+QRectF titleRect(const QRectF &cellRect)
+{
+    const qreal lineHeight = QFontMetricsF(titleFont()).height();
+    return {cellRect.left() + ProductCell::horizontalInset,
+            cellRect.top() + (cellRect.height() - lineHeight) * 0.5,
+            cellRect.width() - 2 * ProductCell::horizontalInset, lineHeight};
+}
+
+// `text` as drawn in a cell `cellWidth` wide beside a mark `markWidth` wide (0: none): ending
+// in an ellipsis when it does not fit.
+QString elidedTitle(const QString &text, qreal cellWidth, qreal markWidth)
+{
+    const qreal giving = markWidth > 0 ? markWidth + ProductCell::markGap : 0;
+    return elidedCellText(text, titleFont(), cellWidth - giving, ProductCell::horizontalInset);
+}
+
+// The mark's text: none for one device this user may open (a dot), else the count, and "!"
+// after it when any may not be opened.
+QString markText(int attached, int unopenable)
+{
+    if (attached <= 0) {
+        return {};
+    }
+    QString text = attached > 1 ? QString::number(attached) : QString();
+    return unopenable > 0 ? text + QLatin1Char('!') : text;
+}
 } // namespace
 
 ProductCell::ProductCell(QObject *parent) : QStyledItemDelegate(parent)
 {
-}
-
-QFont ProductCell::titleFont()
-{
-    return systemFont(13, true);
-}
-
-QColor ProductCell::titleColor()
-{
-    return calibratedWhite(0.12);
 }
 
 QColor ProductCell::attachedMarkColor()
@@ -48,21 +72,6 @@ QColor ProductCell::attachedMarkColor()
 QColor ProductCell::unopenableMarkColor()
 {
     return QColor(214, 128, 0);
-}
-
-QString ProductCell::elidedTitle(const QString &text, qreal cellWidth, qreal markWidth)
-{
-    const qreal giving = markWidth > 0 ? markWidth + markGap : 0;
-    return elidedCellText(text, titleFont(), cellWidth - giving, horizontalInset);
-}
-
-QString ProductCell::markText(int attached, int unopenable)
-{
-    if (attached <= 0) {
-        return {};
-    }
-    QString text = attached > 1 ? QString::number(attached) : QString();
-    return unopenable > 0 ? text + QLatin1Char('!') : text;
 }
 
 QRectF ProductCell::markRect(const QRectF &cellRect, int attached, int unopenable)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QColor>
-#include <QFont>
+#include <QRectF>
 #include <QStyledItemDelegate>
 
 // Row of the model list: one bold title, 10 px in from both sides, vertically centred.
@@ -16,9 +16,7 @@ class ProductCell final : public QStyledItemDelegate
     Q_DISABLE_COPY_MOVE(ProductCell)
 
 public:
-    static constexpr int rowHeight = 38;
     static constexpr int horizontalInset = 10;
-    static constexpr int markHeight = 14;
     // Between the title's end and the mark.
     static constexpr int markGap = 6;
 
@@ -28,17 +26,8 @@ public:
                const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
-    static QFont titleFont();
-    static QColor titleColor();
     static QColor attachedMarkColor();
     static QColor unopenableMarkColor();
-    // `text` as drawn in a cell `cellWidth` wide beside a mark `markWidth` wide (0: none):
-    // ending in an ellipsis when it does not fit.
-    static QString elidedTitle(const QString &text, qreal cellWidth, qreal markWidth = 0);
-
-    // The mark's text: none for one device this user may open (a dot), else the count, and
-    // "!" after it when any may not be opened.
-    static QString markText(int attached, int unopenable);
     // Where the mark sits in a cell of `cellRect`; empty with nothing attached.
     static QRectF markRect(const QRectF &cellRect, int attached, int unopenable);
 };

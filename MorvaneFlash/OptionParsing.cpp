@@ -1,0 +1,156 @@
+#include "OptionParsing.h"
+
+#include "HelpText.h"
+#include "ProgramOptions.h"
+#include "bootloader/UsbIdentifier.h"
+
+#include <chrono>
+#include <cstdint>
+
+namespace {
+
+std::optional<int64_t> usbIdOption(const QString &text)
+{
+    const std::optional<int64_t> id = parseUSBIdentifier(text.toStdString());
+    if (!id || *id < 0 || *id > 0xFFFF) {
+        return std::nullopt;
+    }
+    return id;
+}
+
+// Seconds, decimals allowed, up to a week; nothing for anything else.
+std::optional<std::chrono::milliseconds> durationOption(const QString &text, bool zeroAllowed)
+{
+    constexpr double week = 7 * 24 * 3600;
+    bool ok = false;
+    const double seconds = text.toDouble(&ok);
+    if (!ok || !(seconds >= 0 && seconds <= week) || (seconds == 0 && !zeroAllowed)) {
+        return std::nullopt;
+    }
+    return std::chrono::milliseconds(qint64(seconds * 1000 + 0.5));
+}
+
+// Why `command` does not take the options named or this many arguments.
+std::optional<QString> shapeProblem(const Command &command, const QStringList &optionNames,
+                                    qsizetype argumentCount)
+{
+    for (const QString &option : optionNames) {
+        // Always comes with --wait, which is checked instead.
+        if (option == QLatin1String("wait-seconds")) {
+            continue;
+        }
+        if (option != QLatin1String("catalogue") && !command.options.contains(option)) {
+            return QStringLiteral("%1 does not take --%2.")
+                .arg(QLatin1String(command.name), option);
+        }
+    }
+    if (argumentCount < command.minArguments || argumentCount > command.maxArguments) {
+        return QStringLiteral("wrong number of arguments for %1.").arg(QLatin1String(command.name));
+    }
+    return std::nullopt;
+}
+
+// Reads the options' values into `invocation`; the first value that is wrong stops it.
+std::optional<QString> readOptions(const QCommandLineParser &parser, Invocation &invocation)
+{
+    const auto isSet = [&](const char *name) {
+        return parser.isSet(QLatin1String(name));
+    };
+    const auto value = [&](const char *name) {
+        return parser.value(QLatin1String(name));
+    };
+    if (isSet("catalogue")) {
+        invocation.listURL = QUrl(value("catalogue"), QUrl::StrictMode);
+        if (!invocation.listURL.isValid() || invocation.listURL.isRelative()) {
+            return QStringLiteral("--catalogue needs an absolute address.");
+        }
+    }
+    invocation.json = isSet("json");
+    invocation.quiet = isSet("quiet");
+    invocation.allDevices = isSet("all-devices");
+    invocation.fetch = isSet("fetch");
+    invocation.file = value("file");
+    invocation.publicKey = value("public-key");
+    if (isSet("vid") != isSet("pid")) {
+        return QStringLiteral("--vid and --pid go together.");
+    }
+    if (isSet("vid")) {
+        invocation.vid = usbIdOption(value("vid"));
+        invocation.pid = usbIdOption(value("pid"));
+        if (!invocation.vid || !invocation.pid) {
+            return QStringLiteral("--vid and --pid take 1 to 4 hexadecimal digits.");
+        }
+    }
+    if (isSet("file") && invocation.file.isEmpty()) {
+        return QStringLiteral("--file needs the name of an image file.");
+    }
+    invocation.watch = isSet("watch");
+    invocation.wait = isSet("wait");
+    if (isSet("wait-seconds")) {
+        invocation.waitLimit = durationOption(value("wait-seconds"), false);
+        if (!invocation.waitLimit) {
+            return QStringLiteral("--wait=SECONDS takes a number of seconds above 0.");
+        }
+    }
+    if (isSet("settle")) {
+        invocation.settle = durationOption(value("settle"), true);
+        if (!invocation.settle) {
+            return QStringLiteral("--settle takes a number of seconds, 0 or more.");
+        }
+    }
+    if (isSet("serial")) {
+        invocation.serial = value("serial");
+    }
+    if (isSet("path")) {
+        invocation.path = value("path");
+    }
+    if (isSet("log")) {
+        invocation.log = value("log");
+        if (invocation.log.isEmpty()) {
+            return QStringLiteral("--log needs the name of a file.");
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void setUpParser(QCommandLineParser &parser, const QUrl &listURL)
+{
+    parser.setApplicationDescription(programDescription());
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(programOptions(listURL));
+    parser.addPositionalArgument(QStringLiteral("command"), commandNames(),
+                                 QStringLiteral("COMMAND [ARGUMENTS]"));
+}
+
+QStringList withWaitSeconds(const QStringList &arguments)
+{
+    QStringList rewritten;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == QLatin1String("--")) {
+            rewritten += arguments.mid(i);
+            break;
+        }
+        if (argument.startsWith(QLatin1String("--wait="))) {
+            rewritten << QStringLiteral("--wait") << QStringLiteral("--wait-seconds")
+                      << argument.mid(7);
+        } else {
+            rewritten << argument;
+        }
+    }
+    return rewritten;
+}
+
+std::optional<QString> commandLineProblem(const Command &command, const QCommandLineParser &parser,
+                                          Invocation &invocation)
+{
+    if (auto problem = shapeProblem(command, parser.optionNames(), invocation.arguments.size())) {
+        return problem;
+    }
+    if (auto problem = readOptions(parser, invocation)) {
+        return problem;
+    }
+    return command.usageProblem ? command.usageProblem(invocation) : std::nullopt;
+}

@@ -1,0 +1,82 @@
+#include "CommandLineFixture.h"
+#include "ExitStatus.h"
+#include "MinisignTool.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <gtest/gtest.h>
+
+using CatalogueCommands = CommandLineFixture;
+
+TEST_F(CatalogueCommands, ListAndNotesShowTheCatalogue)
+{
+    EXPECT_EQ(run({"list"}), exitSuccess);
+    EXPECT_EQ(m_out, "MORVANE X5 Pro\n  V2  1A86:E0A1  2026 Co.\n  V1  1A86:E0A1  2025 Co.\n"
+                     "MORVANE K7\n  V3  1209:0001  2026 Co.\n");
+
+    EXPECT_EQ(run({"list", "--json"}), exitSuccess);
+    const QJsonArray models = QJsonDocument::fromJson(m_out.toUtf8()).array();
+    ASSERT_EQ(models.size(), 2);
+    EXPECT_EQ(models[0]["model"], "MORVANE X5 Pro");
+    EXPECT_EQ(models[0]["versions"][1]["version"], "V1");
+    EXPECT_EQ(models[1]["versions"][0]["notesURL"], served("/notes/k7_v3.txt"));
+
+    // One model matches when letter case is ignored.
+    EXPECT_EQ(run({"notes", "x5 PRO", "V2"}), exitSuccess);
+    EXPECT_EQ(m_out, "V2 fixes the wheel.\n");
+}
+
+// Whether the list could not be read, was refused, or does not name one version: each has its
+// status, and nothing is printed on standard output.
+TEST_F(CatalogueCommands, AListOrAVersionThatCannotBeHadHasItsStatusAndItsLine)
+{
+    m_server.setBody("/twice.txt", "MORVANE X5 Pro;1a86;e0a1;V2;c;http://h/a;http://h/n\n"
+                                   "MORVANE X5 Pro;1a86;e0a1;V1;c;http://h/b;http://h/n\n"
+                                   "MORVANE X5 Pro;1a86;e0a1;V2;c;http://h/c;http://h/n\n");
+    m_server.setBody("/cases.txt", "MORVANE X5 Pro;1a86;e0a1;V2;c;http://h/a;http://h/n\n"
+                                   "MORVANE X5 PRO;1a86;e0a1;V2;c;http://h/b;http://h/n\n");
+    const struct
+    {
+        QStringList arguments;
+        QString key;
+        int status;
+        QString error;
+    } cases[] = {
+        {{"list", "--catalogue", served("/none")},
+         {},
+         exitCatalogue,
+         "读取固件列表失败：The server"},
+        {{"list"},
+         MinisignTool().publicKeyLine(),
+         exitIntegrity,
+         "读取固件列表失败：The catalogue signature “" +
+             served("/product/MORVANE_LST.txt.minisig") + "” could not be read"},
+        {{"list"}, "not a key", exitIntegrity, "The built-in catalogue key is unusable."},
+        {{"notes", "K7", "V3"},
+         {},
+         exitCatalogue,
+         "固件说明读取失败：The server answered with HTTP status 404 (Not Found)."},
+        {{"notes", "X9", "V1"}, {}, exitUsage, "No model \"X9\" in the catalogue."},
+        {{"notes", "X5 Pro", "V7"},
+         {},
+         exitUsage,
+         "No version \"V7\" of MORVANE X5 Pro in the catalogue."},
+        {{"notes", "x5 pro", "V2", "--catalogue", served("/cases.txt")},
+         {},
+         exitUsage,
+         "\"x5 pro\" names 2 models when letter case is ignored: \"MORVANE X5 Pro\", "
+         "\"MORVANE X5 PRO\"; name one as the catalogue writes it."},
+        {{"flash", "X5 Pro", "V2", "--catalogue", served("/twice.txt")},
+         {},
+         exitCatalogue,
+         "MORVANE X5 Pro V2 is on lines 1 and 3 of the catalogue, which differ; morvane-flash "
+         "does not choose between them."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        m_catalogueKey = c.key;
+        EXPECT_EQ(run(c.arguments), c.status);
+        EXPECT_TRUE(m_err.contains(c.error)) << m_err.toStdString();
+        EXPECT_EQ(m_out, "");
+    }
+}

@@ -1,0 +1,214 @@
+#include "CommandLineFixture.h"
+#include "ExitStatus.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <chrono>
+#include <gtest/gtest.h>
+#include <thread>
+#include <vector>
+
+using FlashCommand = CommandLineFixture;
+
+// The status tells a transfer that failed from an image refused before any device is touched.
+TEST_F(FlashCommand, AFailedTransferOrARefusedImageHasItsStatus)
+{
+    m_server.setBody("/digest.txt",
+                     "MORVANE X5 Pro;1a86;e0a1;V2;c;" + m_server.url("/fw/x5_v2.bin") + ";" +
+                         m_server.url("/n.txt") + ";sha256:" + std::string(64, '0') + "\n");
+    const struct
+    {
+        QStringList arguments;
+        Behaviour device;
+        int status;
+        QString error;
+        std::size_t handshakes;
+    } cases[] = {
+        {{"flash", "X5 Pro"},
+         behaviourWith(&Behaviour::answers, false),
+         exitTransfer,
+         "Update failed: Timed out waiting",
+         1},
+        {{"flash", "X5 Pro", "--catalogue", served("/digest.txt")},
+         {},
+         exitIntegrity,
+         "Firmware download failed: The image does not match the catalogue's digest",
+         0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.error.toStdString());
+        const auto device = attachDevice(c.device);
+        EXPECT_EQ(run(c.arguments), c.status);
+        EXPECT_TRUE(m_err.contains(c.error)) << m_err.toStdString();
+        EXPECT_EQ(device->handshakes(), c.handshakes);
+        expectClosed(*device);
+        m_hid.detach(device);
+    }
+}
+
+TEST_F(FlashCommand, ShowsProgressAsLinesQuietlyOrAsABar)
+{
+    const auto device = attachDevice();
+    EXPECT_EQ(run({"flash", "X5 Pro"}), exitSuccess) << m_err.toStdString();
+    EXPECT_EQ(m_out.split('\n', Qt::SkipEmptyParts).join('|'),
+              "Preparing to update MORVANE X5 Pro V2...|MORVANE X5 Pro found.|Firmware downloaded: "
+              "x5_v2|Starting firmware transfer...|Update progress: 0%|Update progress: 25%|Update "
+              "progress: 50%|Update progress: 75%|Update progress: 100%|Update completed.");
+    EXPECT_EQ(device->receivedImage(), padded(imageBytes(2)));
+    EXPECT_TRUE(QFile::exists(inTemp("MorvaneUpdater/x5_v2.bin")));
+
+    EXPECT_EQ(run({"flash", "MORVANE X5 Pro", "V1", "--quiet"}), exitSuccess);
+    EXPECT_EQ(m_out, "Update completed.\n");
+    EXPECT_EQ(device->receivedImage(), padded(imageBytes(1)));
+
+    const QString image = writeFile("image.bin", QByteArray(300, 'x'));
+    EXPECT_EQ(run({"flash", "--file", image, "--vid", "1A86", "--pid", "e0a1"}, true), exitSuccess);
+    EXPECT_TRUE(m_out.startsWith("Preparing to update 1A86:E0A1 image.bin...\n"));
+    EXPECT_TRUE(m_out.contains("\x1b[1A\r\x1b[2KUpdate progress: [####"));
+    EXPECT_TRUE(m_out.endsWith("] 100%\nUpdate completed.\n"));
+    expectClosed(*device);
+}
+
+TEST_F(FlashCommand, AllDevicesFlashAtOnceAndEachEndsOnItsOwn)
+{
+    Behaviour vanishing;
+    vanishing.vanishAfterReports = 5;
+    const auto first = attachDevice();
+    const auto gone = attachDevice(vanishing);
+    const auto third = attachDevice();
+    const QString image = writeFile("image.bin", QByteArray::fromStdString(imageBytes(3)));
+    EXPECT_EQ(run({"flash", "--all-devices", "--file", image, "--vid", "1a86", "--pid", "e0a1"}),
+              exitTransfer);
+    for (const auto &device : {first, third}) {
+        const QString path = QString::fromStdString(device->path());
+        EXPECT_EQ(device->receivedImage(), padded(imageBytes(3)));
+        EXPECT_TRUE(m_out.contains(path + ": Update completed.\n"));
+    }
+    EXPECT_TRUE(m_err.contains(QString::fromStdString(gone->path()) +
+                               ": Update failed: Unable to write HID report."));
+    // The transfers overlapped rather than ran one after the other.
+    EXPECT_LT(first->reports().front().arrival, third->reports().back().arrival);
+    EXPECT_LT(third->reports().front().arrival, first->reports().back().arrival);
+    for (const auto &device : {first, gone, third}) {
+        expectClosed(*device);
+    }
+}
+
+TEST_F(FlashCommand, AStopEndsEveryTransferAtAReportBoundaryAndEachSaysSo)
+{
+    const auto first = attachDevice();
+    const auto second = attachDevice();
+    // 128 reports, over six seconds: the stop comes long before the end, however loaded the
+    // machine is.
+    const QByteArray image(8192, 'x');
+    std::stop_source stop;
+    std::jthread stopper([&](std::stop_token runEnded) {
+        while (!runEnded.stop_requested() &&
+               (first->reports().size() < 4 || second->reports().size() < 4)) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        stop.request_stop();
+    });
+    EXPECT_EQ(run({"flash", "--all-devices", "--file", writeFile("image.bin", image), "--vid",
+                   "1a86", "--pid", "e0a1"},
+                  false, stop.get_token()),
+              exitInterrupted);
+    for (const auto &device : {first, second}) {
+        EXPECT_TRUE(m_err.contains(QString::fromStdString(device->path()) +
+                                   ": Update stopped. The transfer ended at a report boundary"))
+            << m_err.toStdString();
+        EXPECT_LT(device->receivedImage().size(), std::size_t(image.size()));
+        expectClosed(*device);
+    }
+}
+
+// Which device flash takes, and when it refuses to guess: before anything is downloaded.
+TEST_F(FlashCommand, SelectorsChooseOneDeviceAndAGuessIsRefused)
+{
+    const auto first = attachUnit("A1", "1-1");
+    const auto second = attachUnit("B2", "1-2");
+    const QString firstPath = QString::fromStdString(first->path());
+    const struct
+    {
+        QStringList arguments;
+        int status;
+        QString expected;
+        std::shared_ptr<SimulatedBootloaderDevice> flashed;
+    } cases[] = {
+        {{"flash", "X5 Pro"},
+         exitUsage,
+         "2 devices match MORVANE X5 Pro; choose one with --serial or --path, or flash them all "
+         "with --all-devices:\n  " +
+             firstPath + " (serial A1, port 1-1)\n  " + QString::fromStdString(second->path()) +
+             " (serial B2, port 1-2)\n",
+         nullptr},
+        {{"flash", "X5 Pro", "--serial", "B2"}, exitSuccess, "Update completed.", second},
+        {{"flash", "X5 Pro", "--path", firstPath}, exitSuccess, "Update completed.", first},
+        {{"flash", "X5 Pro", "--serial", "A1", "--path", firstPath},
+         exitSuccess,
+         "Update completed.",
+         first},
+        // Both selectors must hold.
+        {{"flash", "X5 Pro", "--serial", "B2", "--path", firstPath},
+         exitDevice,
+         "No MORVANE X5 Pro found.",
+         nullptr},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const std::size_t before[] = {first->handshakes(), second->handshakes()};
+        const int downloads = m_server.requestCount("/fw/x5_v2.bin");
+        EXPECT_EQ(run(c.arguments), c.status);
+        EXPECT_TRUE((m_out + m_err).contains(c.expected)) << (m_out + m_err).toStdString();
+        EXPECT_EQ(first->handshakes() - before[0], c.flashed == first ? 1u : 0u);
+        EXPECT_EQ(second->handshakes() - before[1], c.flashed == second ? 1u : 0u);
+        EXPECT_EQ(m_server.requestCount("/fw/x5_v2.bin") - downloads, c.flashed ? 1 : 0);
+    }
+}
+
+// The image is fetched while the device is awaited; the wait ends with the device, the limit
+// or a stop.
+TEST_F(FlashCommand, WaitDownloadsMeanwhileAndEndsWithTheDeviceItsLimitOrAStop)
+{
+    enum class Then
+    {
+        nothing,
+        plug,
+        stop
+    };
+    const struct
+    {
+        QString wait;
+        Then then;
+        int status;
+        QString expected;
+    } cases[] = {
+        {"--wait", Then::plug, exitSuccess, "Waiting for MORVANE X5 Pro...\nFirmware downloaded"},
+        {"--wait=0.3", Then::nothing, exitDevice, "No MORVANE X5 Pro found."},
+        {"--wait", Then::stop, exitInterrupted, "nothing was flashed."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.wait.toStdString());
+        std::shared_ptr<SimulatedBootloaderDevice> device;
+        std::stop_source stop;
+        const int downloads = m_server.requestCount("/fw/x5_v2.bin");
+        std::jthread world([&] {
+            // Once the image has been asked for: the command is waiting by then.
+            while (m_server.requestCount("/fw/x5_v2.bin") == downloads) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
+            if (c.then == Then::plug) {
+                device = attachDevice();
+            } else if (c.then == Then::stop) {
+                stop.request_stop();
+            }
+        });
+        EXPECT_EQ(run({"flash", "X5 Pro", c.wait}, false, stop.get_token()), c.status);
+        world.join();
+        EXPECT_TRUE((m_out + m_err).contains(c.expected)) << (m_out + m_err).toStdString();
+        if (device) {
+            EXPECT_EQ(device->receivedImage(), padded(imageBytes(2)));
+            m_hid.detach(device);
+        }
+    }
+}

@@ -1,0 +1,133 @@
+#include "CommandLineFixture.h"
+#include "ExitStatus.h"
+#include "FlashedUnits.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cerrno>
+#include <chrono>
+#include <gtest/gtest.h>
+#include <map>
+#include <thread>
+#include <vector>
+
+// flash --watch on a bench of units plugged in one after the other.
+class FlashWatch : public CommandLineFixture
+{
+protected:
+    // The log's records once it holds `count`: written by the command's thread, read here.
+    std::vector<QJsonObject> awaitLog(const QString &log, std::size_t count)
+    {
+        for (;;) {
+            QFile file(log);
+            std::vector<QJsonObject> records;
+            if (file.open(QIODevice::ReadOnly)) {
+                for (const QByteArray &line : file.readAll().split('\n')) {
+                    if (!line.isEmpty()) {
+                        records.push_back(QJsonDocument::fromJson(line).object());
+                    }
+                }
+            }
+            if (records.size() >= count) {
+                return records;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
+};
+
+// The production line: every unit as it arrives, a faulty one failing alone, a unit back from
+// its restart left alone, and the record of each attempt.
+TEST_F(FlashWatch, FlashesEachUnitOnceAndRecordsEveryAttempt)
+{
+    const QString log = inTemp("bench.log");
+    Behaviour vanishing;
+    vanishing.vanishAfterReports = 5;
+    Behaviour silent;
+    silent.answers = false;
+    Behaviour denied;
+    denied.openFailure = EACCES;
+    std::stop_source stop;
+    std::vector<std::shared_ptr<SimulatedBootloaderDevice>> skipped;
+    std::shared_ptr<SimulatedBootloaderDevice> nextOnPort;
+    std::jthread bench([&] {
+        const auto restarted = attachUnit("S1", "1-1");
+        const auto withoutSerial = attachUnit("", "2-1");
+        attachUnit("F1", "1-2", vanishing);
+        attachUnit("F2", "1-3", silent);
+        attachUnit("F3", "1-4", denied);
+        awaitLog(log, 5);
+        // Both flashed units restart with the same ids; a new unit follows at the first port.
+        m_hid.detach(restarted);
+        m_hid.detach(withoutSerial);
+        skipped.push_back(attachUnit("S1", "1-1"));
+        skipped.push_back(attachUnit("", "2-1"));
+        nextOnPort = attachUnit("", "2-1");
+        awaitLog(log, 6);
+        stop.request_stop();
+    });
+    const QString image = writeFile("image.bin", QByteArray::fromStdString(imageBytes(4)));
+    EXPECT_EQ(run({"flash", "--file", image, "--vid", "1a86", "--pid", "e0a1", "--watch", "--json",
+                   "--log", log, "--settle", "600"},
+                  false, stop.get_token()),
+              exitTransfer);
+    bench.join();
+
+    for (const auto &device : skipped) {
+        EXPECT_EQ(device->handshakes(), 0u);
+    }
+    EXPECT_EQ(nextOnPort->receivedImage(), padded(imageBytes(4)));
+    const QString imageDigest = QCryptographicHash::hash(QByteArray::fromStdString(imageBytes(4)),
+                                                         QCryptographicHash::Sha256)
+                                    .toHex();
+    std::map<QString, QString> statusBySerial;
+    for (const QJsonObject &record : awaitLog(log, 6)) {
+        EXPECT_EQ(record["sha256"].toString(), imageDigest);
+        EXPECT_EQ(record["size"], 256);
+        EXPECT_EQ(record["model"], "1A86:E0A1");
+        EXPECT_TRUE(record["time"].toString().endsWith('Z'));
+        statusBySerial[record["serial"].toString() + record["usbPort"].toString()] =
+            record["status"].toString();
+    }
+    EXPECT_EQ(statusBySerial, (std::map<QString, QString>{{"S11-1", "completed"},
+                                                          {"2-1", "completed"},
+                                                          {"F11-2", "transferFailed"},
+                                                          {"F21-3", "transferFailed"},
+                                                          {"F31-4", "deviceFailed"}}));
+    EXPECT_EQ(m_out.count("\"event\":\"skipped\""), 2);
+    EXPECT_TRUE(m_out.contains("{\"event\":\"summary\",\"failed\":3,\"flashed\":3,\"seconds\":"))
+        << m_out.toStdString();
+}
+
+TEST(FlashedUnits, AUnitIsKnownByItsSerialOrForASettleTimeByItsPort)
+{
+    using namespace std::chrono_literals;
+    const FlashedUnits::Clock::time_point start;
+    const HidDeviceInfo serial{.serialNumber = "S1", .usbPort = "1-1"};
+    const HidDeviceInfo port{.usbPort = "1-2"};
+    const HidDeviceInfo neither;
+    const struct
+    {
+        HidDeviceInfo flashed;
+        std::vector<std::pair<HidDeviceInfo, std::chrono::seconds>> arrivals;
+        std::vector<bool> returning;
+    } cases[] = {
+        {serial, {{serial, 1s}, {serial, 3600s}, {port, 1s}}, {true, true, false}},
+        // Another unit at the same port is new, whatever its timing.
+        {serial, {{HidDeviceInfo{.serialNumber = "S2", .usbPort = "1-1"}, 1s}}, {false}},
+        {port, {{port, 5s}, {port, 6s}}, {true, false}},
+        {port, {{port, 6s}}, {false}},
+        {neither, {{neither, 1s}}, {false}},
+    };
+    for (const auto &c : cases) {
+        FlashedUnits units(5000ms);
+        units.completed(c.flashed, start);
+        std::vector<bool> returning;
+        for (const auto &[device, after] : c.arrivals) {
+            returning.push_back(units.isReturning(device, start + after));
+        }
+        EXPECT_EQ(returning, c.returning) << c.flashed.serialNumber << c.flashed.usbPort;
+    }
+}

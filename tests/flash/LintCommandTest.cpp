@@ -1,0 +1,107 @@
+#include "CommandLineFixture.h"
+#include "ExitStatus.h"
+#include "MinisignTool.h"
+
+#include <QDateTime>
+#include <gtest/gtest.h>
+#include <string>
+#include <utility>
+
+namespace {
+
+const std::string imageTwoDigest =
+    "sha256:f5c22e35d04167e37913e7963ce033b1f3d17a924a4e6fe5fc95af1224051921";
+
+} // namespace
+
+using LintCommand = CommandLineFixture;
+
+// Each outcome its own status: a list that could not be read, one with errors, a refused
+// signature or digest, and a key that could not be read.
+TEST_F(LintCommand, EachOutcomeHasItsExitStatus)
+{
+    m_server.setBody("/digest.txt",
+                     "MORVANE X5 Pro;1a86;e0a1;V2;c;" + m_server.url("/fw/x5_v2.bin") + ";" +
+                         m_server.url("/n.txt") + ";sha256:" + std::string(64, '0') + "\n");
+    m_server.setBody("/twice.txt", "MORVANE X5 Pro;1a86;e0a1;V2;c;http://h/a;http://h/n\n"
+                                   "MORVANE X5 Pro;1a86;e0a1;V1;c;http://h/b;http://h/n\n"
+                                   "MORVANE X5 Pro;1a86;e0a1;V2;c;http://h/c;http://h/n\n");
+    const QString good = writeFile("good.txt", "X;1a86;e0a1;1;c;http://h/a;http://h/b\n");
+    const QString wrong = writeFile("wrong.txt", "X;1a86;e0a1\n");
+    writeFile("good.txt.minisig", MinisignTool().sign("another list"));
+    const struct
+    {
+        QStringList arguments;
+        int status;
+        QString expected;
+    } cases[] = {
+        {{"lint", good}, exitSuccess, "1 record(s), 0 error(s), 0 warning(s)"},
+        // A warning alone keeps the list good.
+        {{"lint", served("/twice.txt")},
+         exitSuccess,
+         "/twice.txt:3: warning: version \"V2\" of model \"MORVANE X5 Pro\" is also on line 1 "
+         "with other fields"},
+        {{"lint", inTemp("none.txt")}, exitCatalogue, "Cannot read the list file"},
+        {{"lint", wrong}, exitListErrors, "0 record(s), 1 error(s), 0 warning(s)"},
+        {{"lint", served("/digest.txt"), "--fetch"},
+         exitIntegrity,
+         ", 256 bytes, does not match its digest (expected sha256:00000000…00000000, received "
+         "sha256:f5c22e35…24051921): the updater refuses it"},
+        {{"lint", good, "--public-key", MinisignTool().publicKeyLine()},
+         exitIntegrity,
+         "error: The catalogue signature"},
+        {{"lint", good, "--public-key", "nosuch.pub"},
+         exitUsage,
+         "morvane-flash: cannot read the public key file nosuch.pub: No such file or directory"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        EXPECT_EQ(run(c.arguments), c.status);
+        EXPECT_TRUE((m_out + m_err).contains(c.expected)) << (m_out + m_err).toStdString();
+    }
+}
+
+TEST_F(LintCommand, FetchesWhatRecordsPointAtAndChecksTheSignature)
+{
+    MinisignTool minisign;
+    const std::string list =
+        serveCatalogue("MORVANE X5 Pro;1a86;e0a1;V2;c;{B}/fw/x5_v2.bin;{B}/notes/x5_v2.txt;" +
+                       imageTwoDigest + ";" + imageTwoDigest +
+                       "\nMORVANE X5 Pro;1a86;e0a1;V1;c;{B}/fw/empty.bin;{B}/notes/none.txt\n");
+    m_server.setBody("/fw/empty.bin", "");
+    const QString address = served("/product/MORVANE_LST.txt");
+
+    EXPECT_EQ(run({"lint", address, "--fetch"}), exitListErrors);
+    for (const QString &line :
+         {":1: note: image " + served("/fw/x5_v2.bin") + ": HTTP 200, 256 bytes, digest matches\n",
+          ":2: error: image " + served("/fw/empty.bin") + ": HTTP 200, empty",
+          ":1: error: notes " + served("/notes/x5_v2.txt") +
+              ": HTTP 200, not shown: The release notes do not match the catalogue's digest",
+          ":2: error: notes " + served("/notes/none.txt") +
+              ": The server answered with HTTP status 404 (Not Found).\n"}) {
+        EXPECT_TRUE(m_out.contains(address + line)) << line.toStdString();
+    }
+
+    m_server.setBody("/product/MORVANE_LST.txt.minisig",
+                     minisign.sign(QByteArray::fromStdString(list)).toStdString());
+    const QString keyFile = writeFile("key.pub", minisign.publicKeyFile());
+    EXPECT_EQ(run({"lint", address, "--public-key", keyFile}), exitListErrors);
+    EXPECT_TRUE(m_out.startsWith(address + ": note: the signature holds for key "));
+    EXPECT_TRUE(m_out.endsWith(" cannot be checked.\n2 record(s), 1 error(s), 0 warning(s)\n"));
+
+    // A signature that holds can still date the list out of the updater's hands.
+    const qint64 soon = QDateTime::currentSecsSinceEpoch() + 3600;
+    const std::pair<QString, QString> dated[] = {
+        {"file:list", "the trusted comment carries no timestamp"},
+        {QStringLiteral("timestamp:0 expires:%1").arg(soon), ", within 7 days"},
+        {"timestamp:0\texpires:1", "the list expired 1970-01-01 00:00:01 UTC"},
+    };
+    for (const auto &[comment, warning] : dated) {
+        m_server.setBody(
+            "/product/MORVANE_LST.txt.minisig",
+            minisign.sign(QByteArray::fromStdString(list), false, comment).toStdString());
+        EXPECT_EQ(run({"lint", address, "--public-key", keyFile}), exitListErrors);
+        EXPECT_TRUE(m_out.contains(address + ": warning: ") && m_out.contains(warning))
+            << m_out.toStdString();
+    }
+}

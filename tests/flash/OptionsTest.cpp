@@ -1,0 +1,95 @@
+#include "CommandLineFixture.h"
+#include "ExitStatus.h"
+#include "MinisignTool.h"
+
+#include <gtest/gtest.h>
+
+using Options = CommandLineFixture;
+
+// Each mistake is named before anything is fetched, the command's options and argument count
+// before any option's value, and the rules between options last.
+TEST_F(Options, AWrongCommandLineIsNamedBeforeAnythingIsFetched)
+{
+    const QString image = writeFile("image.bin", "x");
+    const struct
+    {
+        QStringList arguments;
+        QString error;
+    } cases[] = {
+        {{}, "no command given."},
+        {{"frobnicate"}, "unknown command \"frobnicate\"."},
+        {{"list", "--frobnicate"}, "Unknown option 'frobnicate'."},
+        {{"list", "--file", image}, "list does not take --file."},
+        {{"notes", "X5 Pro"}, "wrong number of arguments for notes."},
+        {{"notes", "X5 Pro", "--vid", "zz", "--pid", "1"}, "notes does not take --vid."},
+        {{"lint", "--public-key", "k"}, "wrong number of arguments for lint."},
+        {{"list", "--catalogue", "product/list.txt"}, "--catalogue needs an absolute address."},
+        {{"devices", "--vid", "1a86"}, "--vid and --pid go together."},
+        {{"devices", "--vid", "10000", "--pid", "1"},
+         "--vid and --pid take 1 to 4 hexadecimal digits."},
+        {{"devices", "--vid", "-1", "--pid", "1"},
+         "--vid and --pid take 1 to 4 hexadecimal digits."},
+        {{"flash", "--file", "", "--vid", "1", "--pid", "1"},
+         "--file needs the name of an image file."},
+        {{"flash", "X5 Pro", "--wait=0"}, "--wait=SECONDS takes a number of seconds above 0."},
+        {{"flash", "X5 Pro", "--wait=604801"}, "--wait=SECONDS takes a number of seconds above 0."},
+        {{"flash", "--file", image, "--vid", "1", "--pid", "1", "--watch", "--settle", "-1"},
+         "--settle takes a number of seconds, 0 or more."},
+        {{"flash", "X5 Pro", "--log", ""}, "--log needs the name of a file."},
+        {{"flash", "X5 Pro", "--vid", "1", "--pid", "1"},
+         "flash --file needs --vid and --pid, and they are used only with --file."},
+        {{"flash", "X5 Pro", "--file", image, "--vid", "1", "--pid", "1"},
+         "flash takes either MODEL [VERSION] or --file IMAGE --vid V --pid P."},
+        {{"flash", "X5 Pro", "--watch", "--serial", "A1"},
+         "flash --watch flashes every matching device as it arrives; it takes no --serial, "
+         "--path, --wait or --all-devices."},
+        {{"flash", "X5 Pro", "--settle", "1"}, "--settle is used only with flash --watch."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        EXPECT_EQ(run(c.arguments), exitUsage);
+        EXPECT_EQ(m_err, "morvane-flash: " + c.error + "\nTry 'morvane-flash --help'.\n");
+        EXPECT_EQ(m_out, "");
+    }
+    EXPECT_EQ(m_server.requestCount("/product/MORVANE_LST.txt"), 0);
+
+    // After "--" an argument is one even when it looks like --wait=SECONDS.
+    EXPECT_EQ(run({"notes", "X5 Pro", "--", "--wait=2"}), exitUsage);
+    EXPECT_EQ(m_err, "No version \"--wait=2\" of MORVANE X5 Pro in the catalogue.\n");
+}
+
+TEST_F(Options, VersionAndTheHelpOfOneCommand)
+{
+    MinisignTool minisign;
+    // minisign names the key id at the end of the .pub file's comment line.
+    const QString keyId = QString::fromLatin1(minisign.publicKeyFile().split('\n').first())
+                              .section(QLatin1Char(' '), -1);
+    const struct
+    {
+        QStringList arguments;
+        QString key;
+        QString expected;
+        QString absent;
+    } cases[] = {
+        {{"--version"},
+         {},
+         "morvane-flash " MORVANE_VERSION "\ncatalogue " + served("/product/MORVANE_LST.txt") +
+             "\nno catalogue key\n",
+         "Usage"},
+        {{"list", "--version"}, minisign.publicKeyLine(), "\ncatalogue key " + keyId + "\n", "V2"},
+        {{"flash", "--help"},
+         {},
+         "Usage: morvane-flash [--catalogue URL] flash MODEL [VERSION]\n"
+         "       morvane-flash [--catalogue URL] flash --file IMAGE --vid V --pid P\n",
+         "--fetch"},
+        {{"lint", "x", "--help"}, {}, "\n  --public-key <KEY>  ", "--all-devices"},
+        {{"--help"}, {}, "\n  6    lint: the list has errors\n", "[--catalogue URL]"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        m_catalogueKey = c.key;
+        EXPECT_EQ(run(c.arguments), exitSuccess);
+        EXPECT_TRUE(m_out.contains(c.expected)) << m_out.toStdString();
+        EXPECT_FALSE(m_out.contains(c.absent)) << m_out.toStdString();
+    }
+}
