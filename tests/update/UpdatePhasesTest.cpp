@@ -1,0 +1,267 @@
+#include "ServedDevicesFixture.h"
+#include "bootloader/BootloaderError.h"
+#include "bootloader/HIDBootloader.h"
+#include "bootloader/OpenFailureHelp.h"
+#include "download/WebSource.h"
+#include "update/DeviceTransfers.h"
+#include "update/ImagePreparation.h"
+#include "update/UpdateMessages.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QNetworkAccessManager>
+#include <QTest>
+#include <cerrno>
+
+using namespace std::chrono_literals;
+using Status = UpdateOutcome::Status;
+
+namespace {
+
+const std::string imagePath = "/fw/X1_V2.bin";
+
+std::string imageOf(size_t size)
+{
+    std::string image(size, '\0');
+    for (size_t i = 0; i < size; ++i) {
+        image[i] = char(uint8_t(3 + i * 7));
+    }
+    return image;
+}
+
+QString digestOf(const std::string &image)
+{
+    return "sha256:" +
+           QCryptographicHash::hash(QByteArray::fromStdString(image), QCryptographicHash::Sha256)
+               .toHex();
+}
+
+} // namespace
+
+class UpdatePhases : public ServedDevicesFixture
+{
+protected:
+    FirmwareItem itemAt(const std::string &firmwareURL, const QString &digest = {}) const
+    {
+        return {"MORVANE X1",
+                "1a86",
+                "e0a1",
+                "V2",
+                "c",
+                QUrl(QString::fromStdString(firmwareURL)),
+                QUrl(QString::fromStdString(url("/fw/X1_V2.txt"))),
+                digest};
+    }
+
+    // Prepares the target to its end: the image, or the outcome it failed with.
+    std::variant<QByteArray, UpdateOutcome> prepare(const UpdateTarget &target, bool keyBuiltIn,
+                                                    bool stop = false)
+    {
+        ImagePreparation preparation(m_source, folder(), keyBuiltIn);
+        std::optional<std::variant<QByteArray, UpdateOutcome>> end;
+        QObject::connect(&preparation, &ImagePreparation::prepared,
+                         [&](const QByteArray &image, const QString &keptLine) {
+                             end = image;
+                             m_keptLine = keptLine;
+                         });
+        QObject::connect(&preparation, &ImagePreparation::failed,
+                         [&](const UpdateOutcome &outcome) { end = outcome; });
+        EXPECT_TRUE(preparation.prepare(target));
+        EXPECT_FALSE(preparation.prepare(target) && !end) << "a second preparation at once";
+        if (stop) {
+            preparation.stop();
+        }
+        EXPECT_TRUE(QTest::qWaitFor([&] { return end.has_value(); }, 20'000));
+        return end.value_or(UpdateOutcome{});
+    }
+
+    QString folder() const { return inTemp("MorvaneUpdater"); }
+    bool saved() const { return QDir(folder()).exists("X1_V2.bin"); }
+
+    QNetworkAccessManager m_network;
+    WebSource m_source{m_network};
+    QString m_keptLine;
+};
+
+TEST_F(UpdatePhases, PreparationKeepsOnlyAnImageThatMayBeFlashed)
+{
+    const std::string image = imageOf(2048);
+    const QString failed = "Firmware download failed: ";
+    const struct
+    {
+        CatalogueServer::Response response;
+        std::string firmwareURL = {};
+        QString digest = {};
+        bool keyBuiltIn = false;
+        Status status = Status::downloadFailed;
+        QString line = {}; // a prefix: a reason follows it
+    } cases[] = {
+        {{.body = image}, {}, digestOf(image), true, Status::completed},
+        {{404, "Not here"},
+         {},
+         {},
+         false,
+         Status::downloadFailed,
+         failed + "The server answered with HTTP status 404"},
+        {{},
+         {},
+         {},
+         false,
+         Status::downloadFailed,
+         failed + QStringLiteral("服务器没有返回固件数据")},
+        {{.body = imageOf(4096), .dropAfterBodyBytes = 1500},
+         {},
+         {},
+         false,
+         Status::downloadFailed,
+         failed},
+        {{.body = image}, refusedUrl(imagePath), {}, false, Status::downloadFailed, failed},
+        {{.body = image}, "file:///etc/hostname", {}, false, Status::downloadFailed, failed},
+        {{.body = image}, {}, digestOf("other"), false, Status::imageRejected, failed},
+        // Refused from the record alone: nothing is fetched.
+        {{.body = image}, {}, "sha256:abc", false, Status::refused, "Update failed: "},
+        {{.body = image}, {}, {}, true, Status::refused, "Update failed: "},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.line.toStdString() + " " + c.firmwareURL);
+        QDir(folder()).removeRecursively();
+        m_server.setResponse(imagePath, c.response);
+        const int requests = m_server.requestCount(imagePath);
+        const auto end =
+            prepare(updateTargetOf(
+                        itemAt(c.firmwareURL.empty() ? url(imagePath) : c.firmwareURL, c.digest)),
+                    c.keyBuiltIn);
+        if (c.status == Status::completed) {
+            ASSERT_TRUE(std::holds_alternative<QByteArray>(end));
+            EXPECT_EQ(std::get<QByteArray>(end), QByteArray::fromStdString(image));
+            EXPECT_EQ(m_keptLine, "Firmware downloaded: X1_V2");
+            EXPECT_TRUE(saved());
+            continue;
+        }
+        ASSERT_TRUE(std::holds_alternative<UpdateOutcome>(end));
+        const UpdateOutcome &outcome = std::get<UpdateOutcome>(end);
+        EXPECT_EQ(outcome.status, c.status);
+        EXPECT_TRUE(outcome.line.startsWith(c.line)) << outcome.line.toStdString();
+        if (c.line.endsWith(": ")) {
+            EXPECT_GT(outcome.line.size(), c.line.size() + 5) << outcome.line.toStdString();
+        }
+        EXPECT_FALSE(saved());
+        if (c.status == Status::refused) {
+            EXPECT_EQ(m_server.requestCount(imagePath), requests);
+        }
+    }
+
+    // A file where the firmware folder should be: nothing claims the image was kept.
+    QDir(folder()).removeRecursively();
+    QFile blocker(folder());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    m_server.setBody(imagePath, image);
+    const auto end = prepare(updateTargetOf(itemAt(url(imagePath))), false);
+    ASSERT_TRUE(std::holds_alternative<UpdateOutcome>(end));
+    EXPECT_TRUE(std::get<UpdateOutcome>(end).line.startsWith(failed));
+
+    // Stopped while the image is on its way.
+    m_server.setResponse(imagePath, {.body = image, .delay = 300ms});
+    const auto stopped = prepare(updateTargetOf(itemAt(url(imagePath))), false, true);
+    ASSERT_TRUE(std::holds_alternative<UpdateOutcome>(stopped));
+    EXPECT_EQ(std::get<UpdateOutcome>(stopped).status, Status::stopped);
+    EXPECT_EQ(std::get<UpdateOutcome>(stopped).line, UpdateMessages::updateStopped());
+
+    // A target's own image is taken as it is, and kept nowhere.
+    UpdateTarget own{"1A86:E0A1", "x.bin", UsbIds{0x1A86, 0xE0A1}, std::nullopt, "own image"};
+    const auto given = prepare(own, true);
+    ASSERT_TRUE(std::holds_alternative<QByteArray>(given));
+    EXPECT_EQ(std::get<QByteArray>(given), "own image");
+    EXPECT_TRUE(m_keptLine.isEmpty());
+}
+
+TEST_F(UpdatePhases, EveryTransferFailureEndsWithItsLineAndTheDeviceClosed)
+{
+    using Behaviour = SimulatedBootloaderDevice::Behaviour;
+    const QString timedOut = "Update failed: Timed out waiting for bootloader response.";
+    const QString help = QString::fromStdString(*openFailureHelp(BootloaderError::openFailed(13)));
+    // The handshake request is report 1: the device leaves at the 10th image report.
+    const struct
+    {
+        Behaviour behaviour;
+        Status status;
+        QString line;
+        std::optional<QString> hint = std::nullopt;
+    } cases[] = {
+        {{}, Status::completed, "Update completed."},
+        {behaviourWith(&Behaviour::answerBytes, {{5, 0x02}}), Status::transferFailed,
+         "Update failed: Unexpected bootloader response: 5A C3 1E 7B 01 02 00 01."},
+        {behaviourWith(&Behaviour::answers, false), Status::transferFailed, timedOut},
+        {behaviourWith(&Behaviour::answerResult, int32_t(0xE00002C5)), Status::transferFailed,
+         timedOut},
+        {behaviourWith(&Behaviour::answerLength, 32), Status::transferFailed,
+         "Update failed: Unexpected HID response length: 32."},
+        {behaviourWith(&Behaviour::answerDelay, 3300ms), Status::transferFailed, timedOut},
+        {behaviourWith(&Behaviour::openFailure, EACCES), Status::deviceFailed,
+         "Update failed: Unable to open HID device. IOKit code: 13.", help},
+        {behaviourWith(&Behaviour::vanishAfterReports, 10), Status::transferFailed,
+         "Update failed: Unable to write HID report. IOKit code: -536870208."},
+    };
+    HIDBootloader bootloader(m_hid);
+    DeviceTransfers transfers(bootloader);
+    std::map<DeviceTransfers::Id, UpdateOutcome> ends;
+    std::map<DeviceTransfers::Id, std::vector<int>> progress;
+    QObject::connect(
+        &transfers, &DeviceTransfers::finished,
+        [&](DeviceTransfers::Id id, const UpdateOutcome &outcome) { ends[id] = outcome; });
+    QObject::connect(&transfers, &DeviceTransfers::progressed,
+                     [&](DeviceTransfers::Id id, int percent) { progress[id].push_back(percent); });
+    // Every row at once, each device on its own thread of the one pool.
+    const std::string image = imageOf(2000);
+    std::vector<std::pair<DeviceTransfers::Id, std::shared_ptr<SimulatedBootloaderDevice>>> started;
+    for (const auto &c : cases) {
+        const auto device = attachDevice(c.behaviour);
+        started.emplace_back(
+            transfers.start(m_hid.deviceAt(device->path()), QByteArray::fromStdString(image)),
+            device);
+    }
+    EXPECT_EQ(transfers.running(), std::size(cases));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ends.size() == std::size(cases); }, 30'000));
+    EXPECT_EQ(transfers.running(), 0u);
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const auto &[id, device] = started[i];
+        SCOPED_TRACE(cases[i].line.toStdString());
+        EXPECT_EQ(ends[id].status, cases[i].status);
+        EXPECT_EQ(ends[id].line, cases[i].line);
+        EXPECT_EQ(ends[id].hint, cases[i].hint);
+        EXPECT_FALSE(device->isOpen());
+    }
+    const auto &[completedId, completed] = started.front();
+    const std::vector<uint8_t> received = completed->receivedImage();
+    EXPECT_EQ(std::string(received.begin(), received.end()), image + std::string(48, '\0'));
+    // Each multiple of 5 that a report reaches, once: 32 reports land on these.
+    EXPECT_EQ(progress[completedId], (std::vector<int>{0, 15, 25, 40, 50, 65, 75, 90, 100}));
+    // The device that left after half its image got as far as its reports.
+    EXPECT_EQ(progress[started.back().first].back(), 25);
+}
+
+TEST_F(UpdatePhases, AStoppedTransferEndsAtAReportBoundaryAndTheOthersGoOn)
+{
+    HIDBootloader bootloader(m_hid);
+    DeviceTransfers transfers(bootloader);
+    std::map<DeviceTransfers::Id, UpdateOutcome> ends;
+    QObject::connect(
+        &transfers, &DeviceTransfers::finished,
+        [&](DeviceTransfers::Id id, const UpdateOutcome &outcome) { ends[id] = outcome; });
+    const auto first = attachDevice();
+    const auto second = attachDevice();
+    const QByteArray image = QByteArray::fromStdString(imageOf(2048));
+    const DeviceTransfers::Id stopped = transfers.start(m_hid.deviceAt(first->path()), image);
+    const DeviceTransfers::Id going = transfers.start(m_hid.deviceAt(second->path()), image);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return first->imageReportCount() >= 3; }, 20'000));
+    transfers.stop(stopped);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ends.size() == 2; }, 20'000));
+    EXPECT_EQ(ends[stopped].status, Status::stopped);
+    EXPECT_EQ(ends[stopped].line, UpdateMessages::updateStopped());
+    EXPECT_LT(first->imageReportCount(), 32u);
+    EXPECT_EQ(first->receivedImage().size() % HIDBootloader::reportSize, 0u);
+    EXPECT_EQ(ends[going].status, Status::completed);
+    EXPECT_EQ(second->imageReportCount(), 32u);
+    EXPECT_FALSE(first->isOpen());
+}
