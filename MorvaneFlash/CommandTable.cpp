@@ -11,7 +11,7 @@ namespace {
 std::optional<QString> flashUsageProblem(const Invocation &invocation)
 {
     const bool fromFile = !invocation.file.isEmpty();
-    if (fromFile != invocation.vid.has_value()) {
+    if (fromFile != invocation.ids.has_value()) {
         return QStringLiteral(
             "flash --file needs --vid and --pid, and they are used only with --file.");
     }

@@ -203,8 +203,8 @@ int watchDevices(const std::vector<IdPair> &pairs, Environment &environment, Con
 int runDevices(const Invocation &invocation, Environment &environment, Console &console)
 {
     std::vector<IdPair> pairs;
-    if (invocation.vid) {
-        pairs.push_back({*usbIdsOf(*invocation.vid, *invocation.pid), {}});
+    if (invocation.ids) {
+        pairs.push_back({*invocation.ids, {}});
     } else {
         Downloader downloader(environment.stop, console);
         const LoadedCatalogue catalogue =

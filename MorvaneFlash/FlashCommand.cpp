@@ -71,7 +71,7 @@ int resolveFileTarget(const Invocation &invocation, Console &console, UpdateTarg
         console.printError(QStringLiteral("The firmware file %1 is empty.").arg(invocation.file));
         return exitUsage;
     }
-    target.ids = usbIdsOf(*invocation.vid, *invocation.pid);
+    target.ids = invocation.ids;
     target.product = QString::fromStdString(usbIdsText(*target.ids));
     target.version = QFileInfo(invocation.file).fileName();
     return exitSuccess;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bootloader/UsbIdentifier.h"
+
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -20,8 +22,9 @@ struct Invocation
     bool fetch = false;
     QString file;
     QString publicKey;
-    std::optional<int64_t> vid;
-    std::optional<int64_t> pid;
+
+    // --vid and --pid, for --file and devices.
+    std::optional<UsbIds> ids;
     // Device selectors: only a device with this serial number, or at this path.
     std::optional<QString> serial;
     std::optional<QString> path;

@@ -9,15 +9,6 @@
 
 namespace {
 
-std::optional<int64_t> usbIdOption(const QString &text)
-{
-    const std::optional<int64_t> id = parseUSBIdentifier(text.toStdString());
-    if (!id || *id < 0 || *id > 0xFFFF) {
-        return std::nullopt;
-    }
-    return id;
-}
-
 // Seconds, decimals allowed, up to a week; nothing for anything else.
 std::optional<std::chrono::milliseconds> durationOption(const QString &text, bool zeroAllowed)
 {
@@ -75,9 +66,8 @@ std::optional<QString> readOptions(const QCommandLineParser &parser, Invocation 
         return QStringLiteral("--vid and --pid go together.");
     }
     if (isSet("vid")) {
-        invocation.vid = usbIdOption(value("vid"));
-        invocation.pid = usbIdOption(value("pid"));
-        if (!invocation.vid || !invocation.pid) {
+        invocation.ids = usbIdsOf(value("vid").toStdString(), value("pid").toStdString());
+        if (!invocation.ids) {
             return QStringLiteral("--vid and --pid take 1 to 4 hexadecimal digits.");
         }
     }

@@ -1,6 +1,5 @@
 #include "bootloader/HIDBootloader.h"
 
-#include "bootloader/FirmwarePadding.h"
 #include "bootloader/TransferStopped.h"
 #include "bootloader/UsbIdentifier.h"
 
@@ -11,6 +10,28 @@
 #include <vector>
 
 namespace {
+
+// The image followed by zero bytes up to a whole number of pages; unchanged when it already
+// is one (the empty image included).
+std::vector<uint8_t> padFirmware(std::span<const uint8_t> image, std::size_t pageSize)
+{
+    std::vector<uint8_t> padded(image.begin(), image.end());
+    const std::size_t remainder = image.size() % pageSize;
+    if (remainder != 0) {
+        padded.resize(image.size() + (pageSize - remainder), 0x00);
+    }
+    return padded;
+}
+
+// The percentage reported after the report that ends at `end` of `total` bytes, truncated.
+int transferProgress(std::size_t end, std::size_t total)
+{
+    if (total == 0 || end >= total) {
+        return 100;
+    }
+    // Images live in memory, so end * 100 stays far below the range of std::size_t.
+    return static_cast<int>(end * 100 / total);
+}
 
 using Clock = std::chrono::steady_clock;
 
