@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <system_error>
 
@@ -36,6 +37,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::string_view text(reinterpret_cast<const char *>(data), size);
     const std::optional<int64_t> value = parseUSBIdentifier(text);
     FUZZ_CHECK(value == referenceParse(text));
+    // The pair every caller reads: there exactly when the text names a 16-bit id.
+    const std::optional<UsbIds> ids = usbIdsOf(text, text);
+    FUZZ_CHECK(ids.has_value() == (value && *value >= 0 && *value <= 0xFFFF));
+    if (ids) {
+        // What every listing writes reads back as the same pair.
+        const std::string written = usbIdsText(*ids);
+        FUZZ_CHECK(written.size() == 9 && written[4] == ':');
+        FUZZ_CHECK(usbIdsOf(written.substr(0, 4), written.substr(5)) == ids);
+        FUZZ_CHECK(ids->vendorID == *value);
+    }
     if (!value) {
         return 0;
     }
