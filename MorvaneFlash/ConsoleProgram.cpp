@@ -13,7 +13,8 @@
 
 int runOnConsole(const QStringList &arguments, HidBackend &hid, const QUrl &listURL,
                  const QString &catalogueKey,
-                 std::function<std::unique_ptr<HotplugMonitor>()> hotplugMonitor)
+                 std::function<std::unique_ptr<HotplugMonitor>()> hotplugMonitor,
+                 std::function<std::unique_ptr<TransferInhibitor>()> transferInhibitor)
 {
     InterruptSignal interrupt;
     QTextStream out(stdout);
@@ -28,6 +29,7 @@ int runOnConsole(const QStringList &arguments, HidBackend &hid, const QUrl &list
         takesControlCodes(isatty(STDOUT_FILENO) == 1, std::getenv("TERM"), std::getenv("NO_COLOR")),
         interrupt.token(),
         std::move(hotplugMonitor),
+        std::move(transferInhibitor),
     };
     const int status = runMorvaneFlash(arguments, environment);
     return status == exitInterrupted ? interrupt.stoppedStatus() : status;

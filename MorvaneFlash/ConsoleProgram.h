@@ -8,6 +8,7 @@
 
 class HidBackend;
 class HotplugMonitor;
+class TransferInhibitor;
 
 // runMorvaneFlash as a program runs it, for morvane-flash and its demo alike: on the standard
 // streams, with progress redrawn when standard output is a terminal that takes control codes,
@@ -15,4 +16,5 @@ class HotplugMonitor;
 // with 128 + the signal that stopped it. Returns the exit status. Needs a QCoreApplication.
 int runOnConsole(const QStringList &arguments, HidBackend &hid, const QUrl &listURL,
                  const QString &catalogueKey,
-                 std::function<std::unique_ptr<HotplugMonitor>()> hotplugMonitor);
+                 std::function<std::unique_ptr<HotplugMonitor>()> hotplugMonitor,
+                 std::function<std::unique_ptr<TransferInhibitor>()> transferInhibitor = {});

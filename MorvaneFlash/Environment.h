@@ -9,6 +9,7 @@
 
 class HidBackend;
 class HotplugMonitor;
+class TransferInhibitor;
 
 // Everything the command takes from the world it runs in, so that tests can run it against
 // simulated devices, a loopback server and captured output.
@@ -32,4 +33,7 @@ struct Environment
     // What tells of devices coming and going (the udev monitor; the simulator's notices). Null,
     // or a monitor that is null, and the bus is enumerated once a second instead.
     std::function<std::unique_ptr<HotplugMonitor>()> hotplugMonitor = {};
+    // What keeps the machine awake while a device is written (logind). Unset, nothing is
+    // asked; set but giving none, the command says once that nothing does.
+    std::function<std::unique_ptr<TransferInhibitor>()> transferInhibitor = {};
 };

@@ -7,6 +7,7 @@
 #include "FlashRecord.h"
 #include "FlashWatch.h"
 #include "ProgressDisplay.h"
+#include "SessionGuard.h"
 #include "StopPoll.h"
 #include "bootloader/DeviceWatcher.h"
 #include "bootloader/HIDBootloader.h"
@@ -86,7 +87,7 @@ public:
     FlashRun(const Invocation &invocation, Environment &environment, Console &console,
              Downloader &downloader, BenchLog &log)
         : m_invocation(invocation), m_environment(environment), m_console(console), m_log(log),
-          m_bootloader(environment.hid),
+          m_bootloader(environment.hid), m_session(environment, invocation),
           m_preparation(downloader.source(), environment.firmwareFolder,
                         catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn),
           m_transfers(m_bootloader), m_stopPoll(environment.stop, [this] {
@@ -96,6 +97,7 @@ public:
               m_loop.quit();
           })
     {
+        m_session.guard(m_transfers, m_console);
         QObject::connect(&m_preparation, &ImagePreparation::prepared, &m_loop,
                          [this](const QByteArray &image, const QString &keptLine) {
                              m_image = image;
@@ -281,7 +283,8 @@ private:
             m_units.push_back({device, 0, std::nullopt});
         }
         for (Unit &unit : m_units) {
-            unit.id = m_transfers.start(m_environment.hid.deviceAt(unit.device.path), *m_image);
+            unit.id = m_transfers.start(m_environment.hid.deviceAt(unit.device.path), *m_image,
+                                        target.product + QLatin1Char(' ') + target.version);
         }
     }
 
@@ -368,6 +371,7 @@ private:
     QElapsedTimer m_transferClock;
     // Declared after what their reports reach, so that they go first.
     HIDBootloader m_bootloader;
+    SessionGuard m_session;
     ImagePreparation m_preparation;
     DeviceTransfers m_transfers;
     StopPoll m_stopPoll;

@@ -7,6 +7,7 @@
 #include "ExitStatus.h"
 #include "FlashRecord.h"
 #include "FlashedUnits.h"
+#include "SessionGuard.h"
 #include "StopPoll.h"
 #include "bootloader/DeviceWatcher.h"
 #include "bootloader/HIDBootloader.h"
@@ -34,7 +35,7 @@ public:
              Downloader &downloader, BenchLog &log, const UpdateTarget &target)
         : m_invocation(invocation), m_environment(environment), m_console(console), m_log(log),
           m_target(target), m_flashed(invocation.settle.value_or(defaultSettle)),
-          m_bootloader(environment.hid),
+          m_bootloader(environment.hid), m_session(environment, invocation),
           m_preparation(downloader.source(), environment.firmwareFolder,
                         catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn),
           m_transfers(m_bootloader), m_stopPoll(environment.stop, [this] {
@@ -44,6 +45,7 @@ public:
               }
           })
     {
+        m_session.guard(m_transfers, m_console);
         QObject::connect(&m_transfers, &DeviceTransfers::progressed, &m_context,
                          [this](DeviceTransfers::Id id, int percent) {
                              if (m_invocation.json) {
@@ -154,7 +156,8 @@ private:
         }
         // The watcher has just seen it arrive: that is the device check.
         const DeviceTransfers::Id id =
-            m_transfers.start(m_environment.hid.deviceAt(device.path), m_ready.image);
+            m_transfers.start(m_environment.hid.deviceAt(device.path), m_ready.image,
+                              m_ready.product + QLatin1Char(' ') + m_ready.version);
         Unit &unit = m_units[id];
         unit.device = device;
         unit.started = QDateTime::currentDateTimeUtc();
@@ -281,6 +284,7 @@ private:
     // goes last and nothing reaches a half-destroyed run.
     QObject m_context;
     HIDBootloader m_bootloader;
+    SessionGuard m_session;
     ImagePreparation m_preparation;
     DeviceTransfers m_transfers;
     std::unique_ptr<DeviceWatcher> m_watcher;

@@ -20,6 +20,8 @@ struct Invocation
     bool quiet = false;
     bool allDevices = false;
     bool fetch = false;
+    // Flash on a battery below lowBatteryPercent all the same.
+    bool ignoreBattery = false;
     QString file;
     QString publicKey;
 

@@ -60,6 +60,7 @@ std::optional<QString> readOptions(const QCommandLineParser &parser, Invocation 
     invocation.quiet = isSet("quiet");
     invocation.allDevices = isSet("all-devices");
     invocation.fetch = isSet("fetch");
+    invocation.ignoreBattery = isSet("ignore-battery");
     invocation.file = value("file");
     invocation.publicKey = value("public-key");
     if (isSet("vid") != isSet("pid")) {

@@ -31,6 +31,8 @@ QList<QCommandLineOption> programOptions(const QUrl &listURL)
          QStringLiteral("IMAGE")},
         {QStringLiteral("all-devices"),
          QStringLiteral("Flashes every attached device with the ids, each on its own thread.")},
+        {QStringLiteral("ignore-battery"),
+         QStringLiteral("Flashes even on a battery below 10% (by default refused).")},
         {QStringLiteral("quiet"), QStringLiteral("Prints only the outcome.")},
         {QStringLiteral("serial"),
          QStringLiteral("flash: only the device with this serial number."), QStringLiteral("S")},

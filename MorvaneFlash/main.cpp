@@ -1,6 +1,7 @@
 #include "ConsoleProgram.h"
 #include "bootloader/HidapiBackend.h"
 #include "bootloader/HotplugMonitor.h"
+#include "session/TransferInhibitor.h"
 
 #include <QCoreApplication>
 
@@ -10,5 +11,6 @@ int main(int argc, char *argv[])
     HidapiBackend hid;
     return runOnConsole(QCoreApplication::arguments(), hid,
                         QUrl(QStringLiteral(MORVANE_CATALOGUE_BASE_URL "/product/MORVANE_LST.txt")),
-                        QStringLiteral(MORVANE_CATALOGUE_PUBLIC_KEY), openHotplugMonitor);
+                        QStringLiteral(MORVANE_CATALOGUE_PUBLIC_KEY), openHotplugMonitor,
+                        openTransferInhibitor);
 }

@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 #include "bootloader/HidapiBackend.h"
 #include "bootloader/HotplugMonitor.h"
+#include "session/TransferInhibitor.h"
 #include "ui/ApplicationLaunch.h"
 #include "update/FirmwareStore.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     AppDelegate delegate(listURL, hid, defaultFirmwareFolder(),
                          QStringLiteral(MORVANE_CATALOGUE_PUBLIC_KEY));
     delegate.watchDevices(openHotplugMonitor());
+    delegate.useTransferInhibitor(openTransferInhibitor());
     const auto window = applicationDidFinishLaunching(app, delegate);
     return QApplication::exec();
 }

@@ -295,7 +295,14 @@ void AppDelegate::transferPreparedImage(const QByteArray &image, const QString &
         finishUpdate(transferOutcomeOf(BootloaderError::deviceNotFound()));
         return;
     }
-    m_transfers.start(std::move(device), image);
+    m_transfers.start(std::move(device), image,
+                      m_update.product + QLatin1Char(' ') + m_update.version);
+}
+
+void AppDelegate::useTransferInhibitor(std::unique_ptr<TransferInhibitor> inhibitor)
+{
+    m_inhibitor = std::move(inhibitor);
+    m_transfers.useInhibitor(m_inhibitor.get());
 }
 
 void AppDelegate::stopUpdate()

@@ -7,6 +7,7 @@
 #include "catalogue/FirmwareItem.h"
 #include "catalogue/ModelIndex.h"
 #include "download/WebSource.h"
+#include "session/TransferInhibitor.h"
 #include "update/CatalogueFetch.h"
 #include "update/DeviceTransfers.h"
 #include "update/ImagePreparation.h"
@@ -90,6 +91,10 @@ public:
     void appendInfo(const QString &line);
     void replaceLastInfoLine(const QString &line);
 
+    // Keeps the machine from sleeping or shutting down while a device is written, and refuses
+    // a transfer on a low battery. Before the first update; null, nothing is asked.
+    void useTransferInhibitor(std::unique_ptr<TransferInhibitor> inhibitor);
+
     // The update button's action.
     void updateSelectedFirmware();
     // Asks a running transfer to stop at its next report boundary and returns once it has
@@ -127,6 +132,7 @@ private:
     QNetworkAccessManager m_network;
     WebSource m_source;
     HIDBootloader m_bootloader;
+    std::unique_ptr<TransferInhibitor> m_inhibitor;
     // Destroyed before the network they fetch with and the bootloader they flash with.
     CatalogueFetch m_catalogue;
     ImagePreparation m_preparation;

@@ -4,6 +4,7 @@
 #include "bootloader/FirmwareProtocol.h"
 #include "bootloader/OpenFailureHelp.h"
 #include "bootloader/TransferStopped.h"
+#include "session/TransferInhibitor.h"
 #include "update/ProgressFilter.h"
 #include "update/UpdateMessages.h"
 
@@ -32,6 +33,19 @@ UpdateOutcome transferOutcomeOf(const BootloaderError &error)
     return outcome;
 }
 
+std::optional<UpdateOutcome> lowBatteryRefusal(std::optional<double> chargeOnBattery)
+{
+    if (!chargeOnBattery || *chargeOnBattery >= lowBatteryPercent) {
+        return std::nullopt;
+    }
+    return UpdateOutcome{Status::deviceFailed,
+                         UpdateMessages::updateFailed(
+                             QStringLiteral("The battery is at %1%, below %2%: connect the power "
+                                            "supply, then update. Nothing was written.")
+                                 .arg(qRound(*chargeOnBattery))
+                                 .arg(lowBatteryPercent))};
+}
+
 DeviceTransfers::DeviceTransfers(FirmwareProtocol &protocol, QObject *parent)
     : QObject(parent), m_protocol(protocol)
 {
@@ -46,14 +60,25 @@ DeviceTransfers::~DeviceTransfers()
     m_pool.waitForDone();
 }
 
+void DeviceTransfers::useInhibitor(TransferInhibitor *inhibitor, bool batteryChecked)
+{
+    m_inhibitor = inhibitor;
+    m_batteryChecked = batteryChecked;
+}
+
 DeviceTransfers::Id DeviceTransfers::start(std::unique_ptr<HidDevice> device,
-                                           const QByteArray &image)
+                                           const QByteArray &image, const QString &what)
 {
     const Id id = m_nextId++;
     std::stop_source &stop = m_stops[id];
-    m_pool.start([this, id, device = std::shared_ptr<HidDevice>(std::move(device)), image,
+    const std::string path = device->path();
+    const QString why = QStringLiteral("Writing firmware %1 into the device at %2; an interrupted "
+                                       "update can leave it unusable.")
+                            .arg(what.isEmpty() ? QStringLiteral("(an image)") : what,
+                                 QString::fromStdString(path));
+    m_pool.start([this, id, device = std::shared_ptr<HidDevice>(std::move(device)), image, why,
                   token = stop.get_token()] {
-        const UpdateOutcome outcome = run(id, *device, image, token);
+        const UpdateOutcome outcome = run(id, *device, image, why, token);
         QMetaObject::invokeMethod(
             this,
             [this, id, outcome] {
@@ -85,8 +110,23 @@ void DeviceTransfers::waitForDone()
 }
 
 UpdateOutcome DeviceTransfers::run(Id id, HidDevice &device, const QByteArray &image,
-                                   std::stop_token stop)
+                                   const QString &why, std::stop_token stop)
 {
+    std::unique_ptr<InhibitorLock> lock;
+    if (m_inhibitor) {
+        if (m_batteryChecked) {
+            if (std::optional<UpdateOutcome> refusal =
+                    lowBatteryRefusal(m_inhibitor->chargeOnBattery())) {
+                return *refusal;
+            }
+        }
+        // Taken before the device is opened and held until it is closed again.
+        lock = m_inhibitor->inhibit(why);
+        if (!lock && !m_unavailableSaid.exchange(true)) {
+            QMetaObject::invokeMethod(
+                this, [this] { emit inhibitorUnavailable(); }, Qt::QueuedConnection);
+        }
+    }
     // Thinned out here, on the transfer's thread: repeats and values between the multiples
     // of 5 cost the receiving thread nothing.
     ProgressFilter filter;

@@ -1,0 +1,6 @@
+#include "session/TransferInhibitor.h"
+
+std::unique_ptr<TransferInhibitor> openTransferInhibitor()
+{
+    return nullptr;
+}

@@ -1,0 +1,211 @@
+#include "session/TransferInhibitor.h"
+
+#include "ServedDevicesFixture.h"
+#include "bootloader/HIDBootloader.h"
+#include "update/DeviceTransfers.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusVariant>
+#include <QProcess>
+#include <QTest>
+
+using Status = UpdateOutcome::Status;
+
+namespace {
+
+// One inhibitor as logind lists it: what, who, why, mode, uid, pid.
+struct Inhibitor
+{
+    QString what, who, why, mode;
+    uint uid = 0;
+    uint pid = 0;
+};
+
+QDBusArgument &operator<<(QDBusArgument &argument, const Inhibitor &inhibitor)
+{
+    argument.beginStructure();
+    argument << inhibitor.what << inhibitor.who << inhibitor.why << inhibitor.mode << inhibitor.uid
+             << inhibitor.pid;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument &operator>>(const QDBusArgument &argument, Inhibitor &inhibitor)
+{
+    argument.beginStructure();
+    argument >> inhibitor.what >> inhibitor.who >> inhibitor.why >> inhibitor.mode >>
+        inhibitor.uid >> inhibitor.pid;
+    argument.endStructure();
+    return argument;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Inhibitor)
+
+// logind and UPower as python-dbusmock plays them, on a private bus that stands in for the
+// system bus; the transfers and the simulated devices are real.
+class TransferInhibition : public ServedDevicesFixture
+{
+protected:
+    void SetUp() override
+    {
+        qDBusRegisterMetaType<Inhibitor>();
+        qDBusRegisterMetaType<QList<Inhibitor>>();
+        m_daemon.start(QStringLiteral("dbus-daemon"),
+                       {"--session", "--nofork", "--print-address=1"});
+        ASSERT_TRUE(m_daemon.waitForReadyRead(10'000)) << "dbus-daemon did not start";
+        m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", m_address.toUtf8());
+        m_bus = std::make_unique<QDBusConnection>(
+            QDBusConnection::connectToBus(m_address, QStringLiteral("test-bus")));
+        ASSERT_TRUE(m_bus->isConnected());
+        for (auto &[process, name, templateName] :
+             {std::tuple{&m_logind, "org.freedesktop.login1", "logind"},
+              std::tuple{&m_upower, "org.freedesktop.UPower", "upower"}}) {
+            process->start(QStringLiteral("/usr/bin/python3"),
+                           {"-m", "dbusmock", "--system", "--template", templateName});
+            ASSERT_TRUE(QTest::qWaitFor(
+                [&, name = QString::fromLatin1(name)] {
+                    return m_bus->interface()->isServiceRegistered(name).value();
+                },
+                20'000))
+                << templateName << " mock did not come up";
+        }
+    }
+
+    void TearDown() override
+    {
+        m_bus.reset();
+        QDBusConnection::disconnectFromBus(QStringLiteral("test-bus"));
+        for (QProcess *process : {&m_logind, &m_upower, &m_daemon}) {
+            process->kill();
+            process->waitForFinished();
+        }
+        qunsetenv("DBUS_SYSTEM_BUS_ADDRESS");
+    }
+
+    QList<Inhibitor> inhibitors() const
+    {
+        const QDBusMessage reply = m_bus->call(
+            QDBusMessage::createMethodCall("org.freedesktop.login1", "/org/freedesktop/login1",
+                                           "org.freedesktop.login1.Manager", "ListInhibitors"));
+        return qdbus_cast<QList<Inhibitor>>(reply.arguments().value(0));
+    }
+
+    void setOnBattery(double percent)
+    {
+        const auto set = [this](const char *path, const char *interface, const char *name,
+                                const QVariant &value) {
+            QDBusMessage call = QDBusMessage::createMethodCall(
+                "org.freedesktop.UPower", path, "org.freedesktop.DBus.Properties", "Set");
+            call << QString::fromLatin1(interface) << QString::fromLatin1(name)
+                 << QVariant::fromValue(QDBusVariant(value));
+            ASSERT_EQ(m_bus->call(call).type(), QDBusMessage::ReplyMessage);
+        };
+        set("/org/freedesktop/UPower", "org.freedesktop.UPower", "OnBattery", true);
+        set("/org/freedesktop/UPower/devices/DisplayDevice", "org.freedesktop.UPower.Device",
+            "Percentage", percent);
+    }
+
+    QProcess m_daemon;
+    QProcess m_logind;
+    QProcess m_upower;
+    QString m_address;
+    std::unique_ptr<QDBusConnection> m_bus;
+};
+
+TEST_F(TransferInhibition, EachTransferHoldsTheLockFromBeforeItsFirstReportToAfterItsLast)
+{
+    using Behaviour = SimulatedBootloaderDevice::Behaviour;
+    const struct
+    {
+        const char *name;
+        Behaviour behaviour;
+        bool stop = false;
+        std::optional<double> battery = std::nullopt;
+        Status status = Status::completed;
+        bool locked = true;
+    } cases[] = {
+        {"completes", {}},
+        {"fails",
+         behaviourWith(&Behaviour::vanishAfterReports, 6),
+         false,
+         {},
+         Status::transferFailed},
+        {"stopped", {}, true, {}, Status::stopped},
+        {"half a battery", {}, false, 50.0},
+        {"low battery", {}, false, 5.0, Status::deviceFailed, false},
+    };
+    const std::unique_ptr<TransferInhibitor> inhibitor = openTransferInhibitor();
+    ASSERT_NE(inhibitor, nullptr);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.battery) {
+            setOnBattery(*c.battery);
+        }
+        HIDBootloader bootloader(m_hid);
+        DeviceTransfers transfers(bootloader);
+        transfers.useInhibitor(inhibitor.get());
+        std::optional<UpdateOutcome> end;
+        bool unavailable = false;
+        QObject::connect(&transfers, &DeviceTransfers::finished,
+                         [&](DeviceTransfers::Id, const UpdateOutcome &outcome) { end = outcome; });
+        QObject::connect(&transfers, &DeviceTransfers::inhibitorUnavailable,
+                         [&] { unavailable = true; });
+        const auto device = attachDevice(c.behaviour);
+        const DeviceTransfers::Id id = transfers.start(m_hid.deviceAt(device->path()),
+                                                       QByteArray(2048, '\x5A'), "MORVANE X1 V2");
+        if (c.locked) {
+            ASSERT_TRUE(
+                QTest::qWaitFor([&] { return device->imageReportCount() >= 2 || end; }, 20'000));
+            const QList<Inhibitor> held = inhibitors();
+            ASSERT_EQ(held.size(), 1);
+            EXPECT_EQ(held[0].what, "sleep:shutdown:idle");
+            EXPECT_EQ(held[0].mode, "block");
+            EXPECT_TRUE(held[0].why.contains("MORVANE X1 V2"));
+            EXPECT_TRUE(held[0].why.contains(QString::fromStdString(device->path())));
+        }
+        if (c.stop) {
+            transfers.stop(id);
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return end.has_value(); }, 20'000));
+        EXPECT_EQ(end->status, c.status) << end->line.toStdString();
+        // Released with the device closed: logind hears the descriptor close.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return inhibitors().isEmpty(); }, 5'000));
+        EXPECT_FALSE(device->isOpen());
+        EXPECT_FALSE(unavailable);
+        if (!c.locked) {
+            EXPECT_EQ(device->opens(), 0u);
+            EXPECT_TRUE(end->line.contains("The battery is at 5%, below 10%"))
+                << end->line.toStdString();
+        }
+        m_hid.detach(device);
+    }
+}
+
+TEST_F(TransferInhibition, WithoutABusTheTransferGoesOnAndSaysSoOnce)
+{
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/bus");
+    const std::unique_ptr<TransferInhibitor> inhibitor = openTransferInhibitor();
+    HIDBootloader bootloader(m_hid);
+    DeviceTransfers transfers(bootloader);
+    transfers.useInhibitor(inhibitor.get());
+    int unavailable = 0;
+    int ended = 0;
+    QObject::connect(&transfers, &DeviceTransfers::inhibitorUnavailable, [&] { ++unavailable; });
+    QObject::connect(&transfers, &DeviceTransfers::finished,
+                     [&](DeviceTransfers::Id, const UpdateOutcome &outcome) {
+                         EXPECT_EQ(outcome.status, Status::completed);
+                         ++ended;
+                     });
+    for (int i = 0; i < 2; ++i) {
+        const auto device = attachDevice();
+        transfers.start(m_hid.deviceAt(device->path()), QByteArray(64, '\x01'));
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ended == 2; }, 20'000));
+    EXPECT_EQ(unavailable, 1);
+}
