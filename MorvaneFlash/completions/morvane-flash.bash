@@ -39,7 +39,7 @@ _morvane_flash()
         ;;
     list) options+=" --json" ;;
     devices) options+=" --json --vid --pid --watch" ;;
-    flash) options+=" --file --vid --pid --all-devices --quiet --json --serial --path --wait --watch --log --settle" ;;
+    flash) options+=" --file --vid --pid --all-devices --quiet --json --serial --path --wait --watch --log --settle --ignore-battery" ;;
     lint) options+=" --fetch --public-key --json" ;;
     esac
     if [[ $cur == -* ]]; then

@@ -20,6 +20,7 @@ complete -c morvane-flash -n "__fish_seen_subcommand_from devices flash" -l vid 
 complete -c morvane-flash -n "__fish_seen_subcommand_from devices flash" -l pid -x -d 'USB product id (hexadecimal)'
 complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l file -r -F -d 'Flash this image file instead of a download'
 complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l all-devices -d 'Flash every attached device with the ids at once'
+complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l ignore-battery -d 'Flash even on a battery below 10%'
 complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l quiet -d 'Print only the outcome'
 complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l serial -x -d 'Only the device with this serial number'
 complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l path -r -F -d 'Only the device at this path'
