@@ -1,6 +1,7 @@
 #include "update/DeviceTransfers.h"
 
 #include "bootloader/BootloaderError.h"
+#include "bootloader/DeviceLock.h"
 #include "bootloader/FirmwareProtocol.h"
 #include "bootloader/OpenFailureHelp.h"
 #include "bootloader/TransferStopped.h"
@@ -112,6 +113,15 @@ void DeviceTransfers::waitForDone()
 UpdateOutcome DeviceTransfers::run(Id id, HidDevice &device, const QByteArray &image,
                                    const QString &why, std::stop_token stop)
 {
+    // Held until the device is closed again, like the inhibitor's lock.
+    const DeviceLock deviceLock = DeviceLock::take(device.path());
+    if (deviceLock.state() == DeviceLock::State::busy) {
+        return {Status::deviceFailed,
+                UpdateMessages::updateFailed(
+                    QStringLiteral("Another program is writing the device at %1; nothing was "
+                                   "sent to it.")
+                        .arg(QString::fromStdString(device.path())))};
+    }
     std::unique_ptr<InhibitorLock> lock;
     if (m_inhibitor) {
         if (m_batteryChecked) {

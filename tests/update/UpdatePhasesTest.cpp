@@ -1,5 +1,6 @@
 #include "ServedDevicesFixture.h"
 #include "bootloader/BootloaderError.h"
+#include "bootloader/DeviceLock.h"
 #include "bootloader/HIDBootloader.h"
 #include "bootloader/OpenFailureHelp.h"
 #include "download/WebSource.h"
@@ -264,4 +265,63 @@ TEST_F(UpdatePhases, AStoppedTransferEndsAtAReportBoundaryAndTheOthersGoOn)
     EXPECT_EQ(ends[going].status, Status::completed);
     EXPECT_EQ(second->imageReportCount(), 32u);
     EXPECT_FALSE(first->isOpen());
+}
+
+namespace {
+
+// A simulated device whose node is a file of the test's: what a hidraw node is to the lock.
+class DeviceAtNode final : public HidDevice
+{
+public:
+    DeviceAtNode(std::unique_ptr<HidDevice> device, std::string node)
+        : m_device(std::move(device)), m_node(std::move(node))
+    {
+    }
+    int32_t open() override { return m_device->open(); }
+    int32_t writeOutputReport(std::span<const uint8_t> report) override
+    {
+        return m_device->writeOutputReport(report);
+    }
+    std::optional<HidInputReport> readInputReport(std::chrono::milliseconds timeout) override
+    {
+        return m_device->readInputReport(timeout);
+    }
+    void close() override { m_device->close(); }
+    std::string path() const override { return m_node; }
+
+private:
+    std::unique_ptr<HidDevice> m_device;
+    std::string m_node;
+};
+
+} // namespace
+
+TEST_F(UpdatePhases, TwoWritersNeverShareADevice)
+{
+    const std::string node = inTemp("hidraw7").toStdString();
+    QFile(QString::fromStdString(node)).open(QIODevice::WriteOnly);
+    {
+        const DeviceLock first = DeviceLock::take(node);
+        EXPECT_EQ(first.state(), DeviceLock::State::held);
+        EXPECT_EQ(DeviceLock::take(node).state(), DeviceLock::State::busy);
+        EXPECT_EQ(DeviceLock::take(inTemp("none").toStdString()).state(),
+                  DeviceLock::State::unsupported);
+
+        // Another program holds it: not a report reaches the device.
+        HIDBootloader bootloader(m_hid);
+        DeviceTransfers transfers(bootloader);
+        std::optional<UpdateOutcome> end;
+        QObject::connect(&transfers, &DeviceTransfers::finished,
+                         [&](DeviceTransfers::Id, const UpdateOutcome &outcome) { end = outcome; });
+        const auto device = attachDevice();
+        transfers.start(std::make_unique<DeviceAtNode>(m_hid.deviceAt(device->path()), node),
+                        QByteArray(64, '\x01'));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return end.has_value(); }, 20'000));
+        EXPECT_EQ(end->status, Status::deviceFailed);
+        EXPECT_EQ(end->line, "Update failed: Another program is writing the device at " +
+                                 QString::fromStdString(node) + "; nothing was sent to it.");
+        EXPECT_EQ(device->opens(), 0u);
+    }
+    // Released with its holder, the lock is free again.
+    EXPECT_EQ(DeviceLock::take(node).state(), DeviceLock::State::held);
 }
