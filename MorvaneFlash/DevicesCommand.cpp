@@ -1,5 +1,6 @@
 #include "CatalogueChoice.h"
 #include "Commands.h"
+#include "DeviceSelection.h"
 #include "Downloader.h"
 #include "ExitStatus.h"
 #include "bootloader/BootloaderError.h"
@@ -61,13 +62,7 @@ QString column(const std::string &text)
     if (text.empty()) {
         return QStringLiteral("-");
     }
-    QString shown = QString::fromStdString(text);
-    for (QChar &c : shown) {
-        if (c == u'\t' || c == u'\n') {
-            c = QChar::ReplacementCharacter;
-        }
-    }
-    return shown;
+    return deviceString(text);
 }
 
 QString openError(int32_t code)

@@ -129,10 +129,12 @@ public:
 
     int run(const UpdateTarget &target)
     {
-        std::vector<HidDeviceInfo> chosen =
-            target.ids ? matchingDevices(m_environment.hid.attachedDevices(), *target.ids,
-                                         deviceSelectorOf(m_invocation))
-                       : std::vector<HidDeviceInfo>{};
+        // The one enumeration: the devices with the ids, then those the selectors accept.
+        m_withIds = target.ids
+                        ? matchingDevices(m_environment.hid.attachedDevices(), *target.ids, {})
+                        : std::vector<HidDeviceInfo>{};
+        std::vector<HidDeviceInfo> chosen = matchingDevices(
+            m_withIds, target.ids.value_or(UsbIds{}), deviceSelectorOf(m_invocation));
         if (chosen.empty() && m_invocation.wait && target.ids && isWatchable(*target.ids)) {
             if (const std::optional<int> status = waitForDevices(target, *target.ids, chosen)) {
                 return *status;
@@ -233,8 +235,10 @@ private:
             return finishReport(target);
         }
         if (chosen.empty()) {
+            // Devices are attached, only none that --serial or --path names: not the cable.
             m_failure = {UpdateOutcome::Status::deviceAbsent,
-                         UpdateMessages::deviceAbsent(target.product)};
+                         m_withIds.empty() ? UpdateMessages::deviceAbsent(target.product)
+                                           : unmatchedChoice(target.product, m_withIds)};
             return finishReport(target);
         }
         say(UpdateMessages::deviceFound(target.product));
@@ -365,6 +369,7 @@ private:
     // The update ended before any transfer: refused, nothing attached, no image.
     std::optional<UpdateOutcome> m_failure;
     std::vector<Unit> m_units;
+    std::vector<HidDeviceInfo> m_withIds;
     QStringList m_labels;
     std::optional<ProgressDisplay> m_display;
     QDateTime m_transferStarted;

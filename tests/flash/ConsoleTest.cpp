@@ -1,6 +1,7 @@
 #include "Console.h"
 
 #include "CommandLineFixture.h"
+#include "ExitStatus.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -47,6 +48,12 @@ TEST_F(TerminalOutput, ServerTextNeverReachesTheTerminalAsControls)
             EXPECT_FALSE(m_out.contains(control)) << int(control.unicode());
         }
     }
+    // Nor in the refusal that names several devices.
+    attachDevice(behaviourWith(&Behaviour::serialNumber, std::string("A\r\nUpdate completed.")));
+    EXPECT_EQ(run({"flash", "X5 Pro"}), exitUsage);
+    EXPECT_TRUE(m_err.contains("serial A\uFFFD\uFFFDUpdate completed.")) << m_err.toStdString();
+    EXPECT_FALSE(m_err.contains("\nUpdate completed.")) << m_err.toStdString();
+
     run({"list", "--json"});
     const QJsonArray models = QJsonDocument::fromJson(m_out.toUtf8()).array();
     EXPECT_EQ(models[0]["versions"][0]["copyright"], "Co." + QString::fromStdString(hostile));

@@ -148,10 +148,11 @@ TEST_F(FlashCommand, SelectorsChooseOneDeviceAndAGuessIsRefused)
          exitSuccess,
          "Update completed.",
          first},
-        // Both selectors must hold.
+        // Both selectors must hold; the cable is not blamed while devices are attached.
         {{"flash", "X5 Pro", "--serial", "B2", "--path", firstPath},
          exitDevice,
-         "No MORVANE X5 Pro found.",
+         "No MORVANE X5 Pro attached has that serial number or path; these 2 are attached:\n  " +
+             firstPath + " (serial A1, port 1-1)\n",
          nullptr},
     };
     for (const auto &c : cases) {
