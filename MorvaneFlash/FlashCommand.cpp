@@ -115,8 +115,8 @@ public:
                          [this](DeviceTransfers::Id id, int percent) {
                              const std::size_t index = transferIndex(id);
                              if (m_invocation.json) {
-                                 m_console.printJsonLine(
-                                     progressEvent(m_units[index].device, percent));
+                                 m_console.printJsonLine(progressEvent(m_units[index].device,
+                                                                       percent, m_image->size()));
                              }
                              m_display->update(index, percent);
                          });

@@ -1,6 +1,7 @@
 #include "FlashRecord.h"
 
 #include "ExitStatus.h"
+#include "bootloader/HIDBootloader.h"
 #include "bootloader/UsbIdentifier.h"
 #include "update/UpdateMessages.h"
 
@@ -15,6 +16,21 @@ QJsonObject withDevice(QJsonObject object, const HidDeviceInfo &device)
     object.insert(QStringLiteral("path"), QString::fromStdString(device.path));
     object.insert(QStringLiteral("serial"), QString::fromStdString(device.serialNumber));
     object.insert(QStringLiteral("usbPort"), QString::fromStdString(device.usbPort));
+    return object;
+}
+
+// Every event starts here, so that none goes out without its time.
+QJsonObject event(const QString &name)
+{
+    return {{QStringLiteral("event"), name},
+            {QStringLiteral("time"), QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)}};
+}
+
+QJsonObject with(QJsonObject object, std::initializer_list<std::pair<QString, QJsonValue>> values)
+{
+    for (const auto &[key, value] : values) {
+        object.insert(key, value);
+    }
     return object;
 }
 
@@ -92,40 +108,58 @@ ImageFacts imageFacts(const QByteArray &image)
 
 QJsonObject startedEvent(const HidDeviceInfo &device, const UpdateTarget &target)
 {
-    return withDevice({{QStringLiteral("event"), QStringLiteral("started")},
-                       {QStringLiteral("vid"), hexId(device.vendorID)},
-                       {QStringLiteral("pid"), hexId(device.productID)},
-                       {QStringLiteral("model"), target.product},
-                       {QStringLiteral("version"), target.version}},
+    return withDevice(
+        with(event(QStringLiteral("started")), {{QStringLiteral("vid"), hexId(device.vendorID)},
+                                                {QStringLiteral("pid"), hexId(device.productID)},
+                                                {QStringLiteral("model"), target.product},
+                                                {QStringLiteral("version"), target.version}}),
+        device);
+}
+
+double secondsLeft(int percent, qint64 imageBytes)
+{
+    const auto reports = double(HIDBootloader::imageReportCount(std::size_t(imageBytes)));
+    const double left = reports * double(100 - percent) / 100;
+    const double seconds = left * double(HIDBootloader::reportDelay.count()) / 1000;
+    return double(qRound(seconds * 10)) / 10;
+}
+
+QJsonObject progressEvent(const HidDeviceInfo &device, int percent, qint64 imageBytes)
+{
+    return withDevice(with(event(QStringLiteral("progress")),
+                           {{QStringLiteral("percent"), percent},
+                            {QStringLiteral("secondsLeft"), secondsLeft(percent, imageBytes)}}),
                       device);
 }
 
-QJsonObject progressEvent(const HidDeviceInfo &device, int percent)
+QJsonObject summaryEvent(int flashed, int failed, int stopped, double seconds)
 {
-    return withDevice({{QStringLiteral("event"), QStringLiteral("progress")},
-                       {QStringLiteral("percent"), percent}},
-                      device);
+    return with(event(QStringLiteral("summary")),
+                {{QStringLiteral("flashed"), flashed},
+                 {QStringLiteral("failed"), failed},
+                 {QStringLiteral("stopped"), stopped},
+                 {QStringLiteral("seconds"), qRound(seconds * 10) / 10.0}});
 }
 
 QJsonObject finishedEvent(const std::optional<HidDeviceInfo> &device, const UpdateOutcome &outcome,
                           const QString &line)
 {
-    QJsonObject event{{QStringLiteral("event"), QStringLiteral("finished")},
-                      {QStringLiteral("status"), statusName(outcome.status)},
-                      {QStringLiteral("line"), line}};
+    QJsonObject finished = with(
+        event(QStringLiteral("finished")),
+        {{QStringLiteral("status"), statusName(outcome.status)}, {QStringLiteral("line"), line}});
     if (outcome.hint) {
-        event.insert(QStringLiteral("hint"), *outcome.hint);
+        finished.insert(QStringLiteral("hint"), *outcome.hint);
     }
-    return device ? withDevice(event, *device) : event;
+    return device ? withDevice(finished, *device) : finished;
 }
 
 QJsonObject skippedEvent(const HidDeviceInfo &device, const UpdateTarget &target,
                          const QString &line)
 {
-    QJsonObject event = startedEvent(device, target);
-    event.insert(QStringLiteral("event"), QStringLiteral("skipped"));
-    event.insert(QStringLiteral("line"), line);
-    return event;
+    QJsonObject skipped = startedEvent(device, target);
+    skipped.insert(QStringLiteral("event"), QStringLiteral("skipped"));
+    skipped.insert(QStringLiteral("line"), line);
+    return skipped;
 }
 
 void tellOutcome(Console &console, bool json, const QString &label,

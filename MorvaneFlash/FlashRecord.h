@@ -12,7 +12,7 @@
 #include <optional>
 
 // What flash --json prints and what the bench's log keeps: one JSON object per event, the
-// same names in both.
+// same names in both. Every event carries its time ("time", UTC ISO 8601 with milliseconds).
 
 // "completed", "transferFailed", ...: the outcome's status as scripts compare it.
 QString statusName(UpdateOutcome::Status status);
@@ -31,11 +31,16 @@ struct ImageFacts
 ImageFacts imageFacts(const QByteArray &image);
 
 QJsonObject startedEvent(const HidDeviceInfo &device, const UpdateTarget &target);
-QJsonObject progressEvent(const HidDeviceInfo &device, int percent);
+// With the seconds left at the protocol's pace: the image's reports still to go, 50 ms each.
+QJsonObject progressEvent(const HidDeviceInfo &device, int percent, qint64 imageBytes);
+// Seconds left, to a tenth, once `percent` of an image of `imageBytes` has been sent.
+double secondsLeft(int percent, qint64 imageBytes);
 // Without a device when the update ended before any transfer (refused, nothing attached,
 // the download failed).
 QJsonObject finishedEvent(const std::optional<HidDeviceInfo> &device, const UpdateOutcome &outcome,
                           const QString &line);
+// The end of flash --watch, with its counts.
+QJsonObject summaryEvent(int flashed, int failed, int stopped, double seconds);
 // A unit of flash --watch back from its restart, not flashed again.
 QJsonObject skippedEvent(const HidDeviceInfo &device, const UpdateTarget &target,
                          const QString &line);

@@ -49,8 +49,8 @@ public:
         QObject::connect(&m_transfers, &DeviceTransfers::progressed, &m_context,
                          [this](DeviceTransfers::Id id, int percent) {
                              if (m_invocation.json) {
-                                 m_console.printJsonLine(
-                                     progressEvent(m_units.at(id).device, percent));
+                                 m_console.printJsonLine(progressEvent(
+                                     m_units.at(id).device, percent, m_ready.image.size()));
                              }
                          });
         QObject::connect(&m_transfers, &DeviceTransfers::finished, &m_context,
@@ -232,11 +232,7 @@ private:
     {
         const double seconds = double(m_clock.elapsed()) / 1000;
         if (m_invocation.json) {
-            m_console.printJsonLine({{QStringLiteral("event"), QStringLiteral("summary")},
-                                     {QStringLiteral("flashed"), m_completed},
-                                     {QStringLiteral("failed"), m_failed},
-                                     {QStringLiteral("stopped"), m_stopped},
-                                     {QStringLiteral("seconds"), qRound(seconds * 10) / 10.0}});
+            m_console.printJsonLine(summaryEvent(m_completed, m_failed, m_stopped, seconds));
         } else {
             m_console.print(QStringLiteral("Watch ended: %1 flashed, %2 failed, %3 stopped, in "
                                            "%4 s.")

@@ -170,6 +170,12 @@ HIDBootloader::HIDBootloader(HidBackend &backend) : m_backend(backend)
 {
 }
 
+std::size_t HIDBootloader::imageReportCount(std::size_t imageBytes)
+{
+    const std::size_t pages = (imageBytes + pageChunkSize - 1) / pageChunkSize;
+    return pages * (pageChunkSize / reportSize);
+}
+
 void HIDBootloader::flash(std::span<const uint8_t> firmware, std::string_view vid,
                           std::string_view pid, const Progress &progress, std::stop_token stop)
 {

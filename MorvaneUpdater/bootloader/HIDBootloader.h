@@ -27,6 +27,9 @@ public:
 
     explicit HIDBootloader(HidBackend &backend);
 
+    // How many image reports an image of this size is streamed in, once padded to pages.
+    static std::size_t imageReportCount(std::size_t imageBytes);
+
     // Throws BootloaderError; every path after opening closes the device again.
     // A stop request ends the transfer at the next report boundary (or the next slice of a
     // response wait) with TransferStopped; a report is never cut in half.

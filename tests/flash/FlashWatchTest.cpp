@@ -1,5 +1,6 @@
 #include "CommandLineFixture.h"
 #include "ExitStatus.h"
+#include "FlashRecord.h"
 #include "FlashedUnits.h"
 
 #include <QCryptographicHash>
@@ -99,6 +100,38 @@ TEST_F(FlashWatch, FlashesEachUnitOnceAndRecordsEveryAttempt)
     EXPECT_EQ(m_out.count("\"event\":\"skipped\""), 2);
     EXPECT_TRUE(m_out.contains("{\"event\":\"summary\",\"failed\":3,\"flashed\":3,\"seconds\":"))
         << m_out.toStdString();
+    // Every event says when it happened; progress says how long is left at the protocol's pace.
+    QString previous;
+    for (const QString &line : m_out.split('\n', Qt::SkipEmptyParts)) {
+        const QJsonObject event = QJsonDocument::fromJson(line.toUtf8()).object();
+        const QString time = event["time"].toString();
+        EXPECT_TRUE(time.endsWith('Z') && time >= previous) << line.toStdString();
+        previous = time;
+        if (event["event"] == "progress") {
+            EXPECT_EQ(event["secondsLeft"].toDouble(), secondsLeft(event["percent"].toInt(), 256));
+        }
+    }
+}
+
+TEST(FlashRecord, SecondsLeftCountTheReportsStillToGoAt50Ms)
+{
+    // A page of 1024 bytes is 16 reports; an image is padded to whole pages.
+    const struct
+    {
+        int percent;
+        qint64 bytes;
+        double seconds;
+    } cases[] = {
+        {0, 256, 0.8},
+        {0, 1024, 0.8},
+        {0, 1025, 1.6},
+        {100, 1025, 0},
+        {50, qint64(1) << 20, 409.6},
+        {95, 8192, 0.3},
+    };
+    for (const auto &c : cases) {
+        EXPECT_DOUBLE_EQ(secondsLeft(c.percent, c.bytes), c.seconds) << c.percent << " " << c.bytes;
+    }
 }
 
 TEST(FlashedUnits, AUnitIsKnownByItsSerialOrForASettleTimeByItsPort)
