@@ -132,11 +132,12 @@ QJsonObject progressEvent(const HidDeviceInfo &device, int percent, qint64 image
                       device);
 }
 
-QJsonObject summaryEvent(int flashed, int failed, int stopped, double seconds)
+QJsonObject summaryEvent(int flashed, int failed, int skipped, int stopped, double seconds)
 {
     return with(event(QStringLiteral("summary")),
                 {{QStringLiteral("flashed"), flashed},
                  {QStringLiteral("failed"), failed},
+                 {QStringLiteral("skipped"), skipped},
                  {QStringLiteral("stopped"), stopped},
                  {QStringLiteral("seconds"), qRound(seconds * 10) / 10.0}});
 }
@@ -197,4 +198,13 @@ QJsonObject logRecord(const UnitAttempt &attempt, const UpdateTarget &target,
          {QStringLiteral("status"), statusName(attempt.outcome.status)},
          {QStringLiteral("line"), attempt.line}},
         attempt.device);
+}
+
+QJsonObject skippedRecord(const HidDeviceInfo &device, const UpdateTarget &target,
+                          const ImageFacts &image, const QString &hostName, const QString &line)
+{
+    const UnitAttempt attempt{device, QDateTime::currentDateTimeUtc(), 0, {}, line};
+    QJsonObject record = logRecord(attempt, target, image, hostName);
+    record.insert(QStringLiteral("status"), QStringLiteral("skipped"));
+    return record;
 }

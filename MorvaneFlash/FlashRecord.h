@@ -40,7 +40,7 @@ double secondsLeft(int percent, qint64 imageBytes);
 QJsonObject finishedEvent(const std::optional<HidDeviceInfo> &device, const UpdateOutcome &outcome,
                           const QString &line);
 // The end of flash --watch, with its counts.
-QJsonObject summaryEvent(int flashed, int failed, int stopped, double seconds);
+QJsonObject summaryEvent(int flashed, int failed, int skipped, int stopped, double seconds);
 // A unit of flash --watch back from its restart, not flashed again.
 QJsonObject skippedEvent(const HidDeviceInfo &device, const UpdateTarget &target,
                          const QString &line);
@@ -62,3 +62,6 @@ struct UnitAttempt
 };
 QJsonObject logRecord(const UnitAttempt &attempt, const UpdateTarget &target,
                       const ImageFacts &image, const QString &hostName);
+// A unit back from its restart and not flashed again: "status":"skipped" and why.
+QJsonObject skippedRecord(const HidDeviceInfo &device, const UpdateTarget &target,
+                          const ImageFacts &image, const QString &hostName, const QString &line);

@@ -141,14 +141,17 @@ private:
             })) {
             return;
         }
+        // Back before its transfer's end was heard, as a fast restart can be: decided once
+        // that transfer has ended, so the unit is neither flashed nor counted twice.
+        const std::string known = FlashedUnits::identity(device);
+        if (!known.empty() && std::any_of(m_units.begin(), m_units.end(), [&](const auto &unit) {
+                return FlashedUnits::identity(unit.second.device) == known;
+            })) {
+            m_early.push_back(device);
+            return;
+        }
         if (m_flashed.isReturning(device, FlashedUnits::Clock::now())) {
-            const QString line = deviceDescription(device) +
-                                 QStringLiteral(": back after its update; not flashed again.");
-            if (m_invocation.json) {
-                m_console.printJsonLine(skippedEvent(device, m_ready, line));
-            } else {
-                m_console.print(line);
-            }
+            skip(device);
             return;
         }
         if (m_invocation.json) {
@@ -191,8 +194,36 @@ private:
             break;
         }
         record(unit, outcome, line);
+        // Those back early from this unit are judged now that its outcome is known.
+        const std::string known = FlashedUnits::identity(unit.device);
+        std::vector<HidDeviceInfo> early;
+        std::erase_if(m_early, [&](const HidDeviceInfo &device) {
+            if (FlashedUnits::identity(device) != known) {
+                return false;
+            }
+            early.push_back(device);
+            return true;
+        });
+        for (const HidDeviceInfo &device : early) {
+            arrive(device);
+        }
         if (m_stopping && m_units.empty()) {
             m_loop.quit();
+        }
+    }
+
+    void skip(const HidDeviceInfo &device)
+    {
+        ++m_skipped;
+        const QString line = deviceDescription(device) +
+                             QStringLiteral(": back after its update; not flashed again.");
+        if (m_invocation.json) {
+            m_console.printJsonLine(skippedEvent(device, m_ready, line));
+        } else {
+            m_console.print(line);
+        }
+        if (m_log.isOpen()) {
+            writeLog(skippedRecord(device, m_ready, m_image, QSysInfo::machineHostName(), line));
         }
     }
     void record(const Unit &unit, const UpdateOutcome &outcome, const QString &line)
@@ -202,8 +233,12 @@ private:
         }
         const UnitAttempt attempt{unit.device, unit.started, double(unit.clock.elapsed()) / 1000,
                                   outcome, line};
-        const std::optional<QString> problem =
-            m_log.append(logRecord(attempt, m_ready, m_image, QSysInfo::machineHostName()));
+        writeLog(logRecord(attempt, m_ready, m_image, QSysInfo::machineHostName()));
+    }
+
+    void writeLog(const QJsonObject &entry)
+    {
+        const std::optional<QString> problem = m_log.append(entry);
         if (problem && !m_logFailed) {
             // Flashing on without a record would leave units nobody can account for.
             m_logFailed = true;
@@ -232,12 +267,14 @@ private:
     {
         const double seconds = double(m_clock.elapsed()) / 1000;
         if (m_invocation.json) {
-            m_console.printJsonLine(summaryEvent(m_completed, m_failed, m_stopped, seconds));
+            m_console.printJsonLine(
+                summaryEvent(m_completed, m_failed, m_skipped, m_stopped, seconds));
         } else {
-            m_console.print(QStringLiteral("Watch ended: %1 flashed, %2 failed, %3 stopped, in "
-                                           "%4 s.")
+            m_console.print(QStringLiteral("Watch ended: %1 flashed, %2 failed, %3 skipped, %4 "
+                                           "stopped, in %5 s.")
                                 .arg(m_completed)
                                 .arg(m_failed)
+                                .arg(m_skipped)
                                 .arg(m_stopped)
                                 .arg(seconds, 0, 'f', 1));
         }
@@ -273,6 +310,9 @@ private:
     int m_completed = 0;
     int m_failed = 0;
     int m_stopped = 0;
+    int m_skipped = 0;
+    // Devices back while a unit they may be was still in transfer.
+    std::vector<HidDeviceInfo> m_early;
     int m_worstFailure = exitSuccess;
     std::map<DeviceTransfers::Id, Unit> m_units;
 

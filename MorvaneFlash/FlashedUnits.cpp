@@ -1,24 +1,27 @@
 #include "FlashedUnits.h"
 
-void FlashedUnits::completed(const HidDeviceInfo &unit, Clock::time_point at)
+std::string FlashedUnits::identity(const HidDeviceInfo &unit)
 {
     if (!unit.serialNumber.empty()) {
-        m_serials.insert(unit.serialNumber);
-    } else if (!unit.usbPort.empty()) {
-        m_ports[unit.usbPort] = at;
+        return "serial " + unit.serialNumber;
+    }
+    return unit.usbPort.empty() ? std::string() : "port " + unit.usbPort;
+}
+
+void FlashedUnits::completed(const HidDeviceInfo &unit, Clock::time_point at)
+{
+    if (const std::string known = identity(unit); !known.empty()) {
+        m_claims[known] = at;
     }
 }
 
 bool FlashedUnits::isReturning(const HidDeviceInfo &arrival, Clock::time_point at)
 {
-    if (!arrival.serialNumber.empty()) {
-        return m_serials.contains(arrival.serialNumber);
-    }
-    const auto port = m_ports.find(arrival.usbPort);
-    if (arrival.usbPort.empty() || port == m_ports.end()) {
+    const auto claim = m_claims.find(identity(arrival));
+    if (claim == m_claims.end() || claim->first.empty()) {
         return false;
     }
-    const bool settling = at - port->second <= m_settle;
-    m_ports.erase(port);
+    const bool settling = at - claim->second <= m_settle;
+    m_claims.erase(claim);
     return settling;
 }

@@ -4,14 +4,13 @@
 
 #include <chrono>
 #include <map>
-#include <set>
 #include <string>
 
 // Tells a unit that restarts after its update, and comes back with the same ids, from the
-// next unit plugged in. A serial number names a unit for the whole run. A unit without one is
-// known by its USB port, but only if it comes back within the settle time after its update
-// ended; after that, or once it has come back, the port's next device is a new unit. A
-// device that tells neither is always taken for a new one.
+// next unit plugged in. A flashed unit claims its serial number, or its USB port when it has
+// none, until it has come back once or the settle time has passed: after that the next device
+// with that serial (cheap bootloaders share one) or at that port is a new unit. A device that
+// tells neither is always taken for a new one.
 class FlashedUnits
 {
 public:
@@ -20,12 +19,14 @@ public:
     explicit FlashedUnits(std::chrono::milliseconds settle) : m_settle(settle) {}
 
     void completed(const HidDeviceInfo &unit, Clock::time_point at);
-    // Whether `arrival` is a unit already flashed coming back; a port's claim is used up.
+    // Whether `arrival` is a unit already flashed coming back; its claim is used up.
     bool isReturning(const HidDeviceInfo &arrival, Clock::time_point at);
+
+    // What a unit is known by: its serial number, else its USB port; empty for neither.
+    static std::string identity(const HidDeviceInfo &unit);
 
 private:
     const std::chrono::milliseconds m_settle;
-    std::set<std::string> m_serials;
-    // When the update of the unit at each port ended.
-    std::map<std::string, Clock::time_point> m_ports;
+    // When the update of each claiming unit ended, by identity.
+    std::map<std::string, Clock::time_point> m_claims;
 };

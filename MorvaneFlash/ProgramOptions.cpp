@@ -48,8 +48,8 @@ QList<QCommandLineOption> programOptions(const QUrl &listURL)
          QStringLiteral("flash: appends a JSON line for every device attempted to this file."),
          QStringLiteral("FILE")},
         {QStringLiteral("settle"),
-         QStringLiteral("flash --watch: seconds a flashed device without a serial number has to "
-                        "come back on its port (default 5)."),
+         QStringLiteral("flash --watch: seconds a flashed device has to come back, by its serial "
+                        "number or port, to be known again (default 5)."),
          QStringLiteral("SECONDS")},
         {QStringLiteral("fetch"),
          QStringLiteral("lint: also downloads every notes text and image and checks them.")},
