@@ -148,20 +148,23 @@ bool MainWindow::confirmStop()
 
 void MainWindow::setUpdateButtonEnabled(bool enabled)
 {
-    const bool hadFocus = focusWidget() == m_updateButton;
-    m_updateButton->setEnabled(enabled);
-    if (!enabled) {
-        m_buttonGaveFocusAway = hadFocus;
-        m_focusFromButton = focusWidget();
+    if (!enabled && focusWidget() == m_updateButton) {
+        // Switched off with the focus, the button would hand it on to the model list, where
+        // an arrow pressed to follow the log chooses another model and replaces the update's
+        // report. The pane only scrolls.
+        m_infoText->setFocus(Qt::OtherFocusReason);
+        m_buttonGaveFocusAway = true;
+    } else if (!enabled) {
+        m_buttonGaveFocusAway = false;
     }
+    m_updateButton->setEnabled(enabled);
 }
 
 void MainWindow::returnFocusToUpdateButton()
 {
     // Only while the focus is still where the button left it: a user who moved it on during
     // the update keeps it there.
-    if (m_buttonGaveFocusAway && m_updateButton->isEnabled() &&
-        focusWidget() == m_focusFromButton) {
+    if (m_buttonGaveFocusAway && m_updateButton->isEnabled() && focusWidget() == m_infoText) {
         m_updateButton->setFocus(Qt::OtherFocusReason);
     }
     m_buttonGaveFocusAway = false;

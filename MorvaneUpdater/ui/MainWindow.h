@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 #include <memory>
 
@@ -64,11 +63,8 @@ private:
     InfoPane *m_infoText = nullptr;
     FullWidthButton *m_updateButton = nullptr;
     bool m_frameCentred = false;
-    // Switched off while it has the focus, the button hands it on to the next widget: the
-    // model list, where an arrow key after the update would choose another model and replace
-    // the update's report. Whether it did when it was last switched off, and to where.
+    // Whether the button was last switched off with the focus, which it left on the pane.
     bool m_buttonGaveFocusAway = false;
-    QPointer<QWidget> m_focusFromButton;
 };
 
 // Builds the window, shows it centred (and centres it once more after the event loop has

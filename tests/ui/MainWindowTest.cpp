@@ -228,13 +228,54 @@ TEST_F(MainWindowTest, KeyboardAloneChoosesAVersionAndUpdates)
     press(Qt::Key_Space);
     ASSERT_TRUE(waitForEnding("Update completed."));
     EXPECT_EQ(device->receivedImage().size(), 1024u);
-    // Switched off for the update, the button handed its focus on to the model list, where an
-    // arrow would choose Z9 and replace the report. The focus is back, and arrows leave it.
+    // The focus is back, and arrows leave it there.
     EXPECT_EQ(QApplication::focusWidget(), m_window->updateButton());
     press(Qt::Key_Down);
     press(Qt::Key_Down);
     EXPECT_EQ(QApplication::focusWidget(), m_window->updateButton());
     EXPECT_TRUE(m_window->infoText()->toPlainText().endsWith("Update completed."));
+}
+
+TEST_F(MainWindowTest, DuringAnUpdateArrowKeysCannotChooseAnotherModel)
+{
+    const auto device = attachDevice();
+    m_server.setBody("/fw/a.bin", std::string(100, 'x'));
+    m_window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    MainWindow &w = *m_window;
+    struct Start
+    {
+        const char *name;
+        QWidget *focusBefore;
+        bool byKeyboard;
+        QWidget *focusDuring;
+        QWidget *focusAfter;
+    };
+    const Start starts[] = {
+        {"Space on the button", w.updateButton(), true, w.infoText(), w.updateButton()},
+        {"a click with the focus on the versions", w.firmwareTable(), false, w.firmwareTable(),
+         w.firmwareTable()},
+        {"a click with the focus on the models", w.productTable(), false, w.productTable(),
+         w.productTable()},
+    };
+    for (const auto &[name, before, byKeyboard, during, after] : starts) {
+        SCOPED_TRACE(name);
+        before->setFocus(Qt::TabFocusReason);
+        if (byKeyboard) {
+            QTest::keyClick(before, Qt::Key_Space);
+        } else {
+            QTest::mouseClick(w.updateButton(), Qt::LeftButton, {}, QPoint(250, 24));
+        }
+        ASSERT_TRUE(m_app->isUpdating());
+        EXPECT_EQ(QApplication::focusWidget(), during);
+        if (during == w.infoText()) {
+            // Following the log scrolls it and chooses nothing.
+            QTest::keyClick(during, Qt::Key_Down);
+            EXPECT_EQ(m_app->selectedProduct(), "X5 Pro");
+        }
+        ASSERT_TRUE(waitForEnding("Update completed."));
+        EXPECT_EQ(QApplication::focusWidget(), after);
+    }
 }
 
 TEST_F(MainWindowTest, AttachedDevicesMarkTheirModelRowWithoutMovingItsName)
