@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace {
@@ -89,6 +90,14 @@ void FullWidthButton::paintEvent(QPaintEvent * /*event*/)
     painter.setFont(font);
     painter.setPen(titleColor(*this));
     painter.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine, text());
+}
+
+void FullWidthButton::mouseMoveEvent(QMouseEvent *event)
+{
+    // QAbstractButton lets go of the press while the pointer is outside and takes it again on
+    // the way back; the release alone decides here, and QAbstractButton's release handling
+    // already clicks inside only.
+    event->accept();
 }
 
 void FullWidthButton::keyPressEvent(QKeyEvent *event)
