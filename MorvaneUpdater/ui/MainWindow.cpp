@@ -18,6 +18,7 @@
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -57,6 +58,19 @@ QListView *makeTable(QAbstractItemModel *model, QItemSelectionModel *selection,
 
 } // namespace
 
+int splitHeightFitting(int availableHeight, int frameHeight)
+{
+    const int otherBands = MainWindow::contentHeight - MainWindow::splitHeight;
+    return std::clamp(availableHeight - frameHeight - otherBands, MainWindow::minimumSplitHeight,
+                      MainWindow::splitHeight);
+}
+
+QPoint frameOriginWithin(const QRect &available, const QSize &frame)
+{
+    return {std::max(available.x(), available.x() + (available.width() - frame.width()) / 2),
+            std::max(available.y(), available.y() + (available.height() - frame.height()) / 2)};
+}
+
 MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
@@ -77,12 +91,12 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
                                 new FirmwareCell(this), Qt::white, this);
     m_firmwareTable->setObjectName(QStringLiteral("Firmware"));
 
-    auto *split = new QSplitter(Qt::Horizontal, this);
-    split->setHandleWidth(1);
-    split->setChildrenCollapsible(false);
-    split->addWidget(m_productTable);
-    split->addWidget(m_firmwareTable);
-    split->setFixedHeight(splitHeight);
+    m_split = new QSplitter(Qt::Horizontal, this);
+    m_split->setHandleWidth(1);
+    m_split->setChildrenCollapsible(false);
+    m_split->addWidget(m_productTable);
+    m_split->addWidget(m_firmwareTable);
+    m_split->setFixedHeight(splitHeight);
 
     m_infoText = new InfoPane(this);
     m_infoText->setFixedHeight(infoPaneHeight);
@@ -95,7 +109,7 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
     layout->setSpacing(0);
     layout->addWidget(m_banner);
     layout->addSpacing(1);
-    layout->addWidget(split);
+    layout->addWidget(m_split);
     layout->addWidget(m_infoText);
     layout->addWidget(m_updateButton);
 
@@ -188,12 +202,17 @@ void MainWindow::centerWindowOnMainScreen()
         return;
     }
     const QRect available = screen->availableGeometry();
-    const QRect frame = frameGeometry();
-    if (frame != geometry()) {
+    if (frameGeometry() != geometry()) {
         m_frameCentred = true;
     }
-    move(available.x() + (available.width() - frame.width()) / 2,
-         available.y() + (available.height() - frame.height()) / 2);
+    fitSplitHeight(splitHeightFitting(available.height(), frameGeometry().height() - height()));
+    move(frameOriginWithin(available, frameGeometry().size()));
+}
+
+void MainWindow::fitSplitHeight(int height)
+{
+    m_split->setFixedHeight(height);
+    setFixedSize(contentWidth, contentHeight - splitHeight + height);
 }
 
 std::unique_ptr<MainWindow> buildWindow(AppDelegate &delegate)

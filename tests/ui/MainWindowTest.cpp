@@ -95,6 +95,50 @@ TEST_F(MainWindowTest, BandsInPlaceAndNamedForScreenReaders)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(w.productTable())->role(), QAccessible::List);
 }
 
+// Run on every screen, and as ui_tests.screen720 on one too short for the window.
+TEST_F(MainWindowTest, OnEveryScreenTheFrameFitsTheAvailableAreaAndOnlyTheListsGiveWay)
+{
+    MainWindow &w = *m_window;
+    const QRect available = w.screen()->availableGeometry();
+    const QRect frame = w.frameGeometry();
+    EXPECT_TRUE(available.contains(frame)) << frame.height() << " in " << available.height();
+    // The window's own height where it fits, the lists shorter by what is missing elsewhere.
+    const int frameHeight = frame.height() - w.height();
+    const int missing = std::max(0, MainWindow::contentHeight + frameHeight - available.height());
+    const int lists = MainWindow::splitHeight - missing;
+    const std::pair<QWidget *, QRect> bands[] = {
+        {w.banner(), QRect(0, 0, 500, 169)},
+        {w.productTable(), QRect(0, 170, 165, lists)},
+        {w.firmwareTable(), QRect(166, 170, 334, lists)},
+        {w.infoText(), QRect(0, 170 + lists, 500, 156)},
+        {w.updateButton(), QRect(0, 326 + lists, 500, 48)},
+    };
+    for (const auto &[widget, rect] : bands) {
+        EXPECT_EQ(QRect(widget->mapTo(&w, QPoint(0, 0)), widget->size()), rect)
+            << widget->accessibleName().toStdString();
+    }
+    EXPECT_EQ(w.height(), 374 + lists);
+}
+
+TEST(WindowPlacementTest, CentredButNeverLeftOfOrAboveTheAvailableArea)
+{
+    const std::tuple<QRect, QSize, QPoint> cases[] = {
+        {QRect(0, 0, 1920, 1080), QSize(504, 767), QPoint(708, 156)},
+        {QRect(1920, 30, 1280, 1050), QSize(504, 767), QPoint(2308, 171)},
+        {QRect(0, 0, 1280, 720), QSize(504, 767), QPoint(388, 0)},
+        {QRect(0, 32, 1280, 688), QSize(504, 767), QPoint(388, 32)},
+        {QRect(0, 0, 400, 400), QSize(504, 767), QPoint(0, 0)},
+    };
+    for (const auto &[available, frame, origin] : cases) {
+        EXPECT_EQ(frameOriginWithin(available, frame), origin) << available.height();
+    }
+    // The lists give way to screens too short, down to their least.
+    EXPECT_EQ(splitHeightFitting(1080, 28), MainWindow::splitHeight);
+    EXPECT_EQ(splitHeightFitting(767, 28), MainWindow::splitHeight);
+    EXPECT_EQ(splitHeightFitting(720, 28), MainWindow::splitHeight - 47);
+    EXPECT_EQ(splitHeightFitting(300, 28), MainWindow::minimumSplitHeight);
+}
+
 // Run at ratio 1 and, as ui_tests.ratio2, on a screen of twice the pixel density.
 TEST_F(MainWindowTest, LinesAndBannerStaySharpAtTheScreensPixelRatio)
 {
