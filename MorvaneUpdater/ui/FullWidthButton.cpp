@@ -53,6 +53,9 @@ FullWidthButton::FullWidthButton(QWidget *parent) : QAbstractButton(parent)
     // Also the name screen readers hear.
     setText(QStringLiteral("Update"));
     setToolTip(QStringLiteral("Update"));
+    // Screen readers take the tooltip as the description unless there is one, and would say
+    // the name twice.
+    setAccessibleDescription(QStringLiteral("Writes the chosen firmware version to the device"));
     // Reached by Tab only: a mouse click leaves the focus (and the look) where it was.
     setFocusPolicy(Qt::TabFocus);
 }

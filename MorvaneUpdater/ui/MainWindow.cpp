@@ -8,7 +8,9 @@
 #include "ui/HeaderView.h"
 #include "ui/InfoPane.h"
 #include "ui/ProductCell.h"
+#include "ui/WindowAccessibility.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QListView>
@@ -76,6 +78,11 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_delegate(delegate)
 {
+    static const bool accessibleAsFrame = [] {
+        QAccessible::installFactory(&WindowAccessible::create);
+        return true;
+    }();
+    Q_UNUSED(accessibleAsFrame)
     setWindowTitle(QStringLiteral("Updater"));
     setFixedSize(contentWidth, contentHeight);
     paintBackground(*this, panelBackgroundColor());
@@ -96,6 +103,8 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
     m_split->setChildrenCollapsible(false);
     m_split->addWidget(m_productTable);
     m_split->addWidget(m_firmwareTable);
+    // Screen readers take the panes in stacking order, which adding left them in backwards.
+    m_productTable->lower();
     m_split->setFixedHeight(splitHeight);
 
     m_infoText = new InfoPane(this);
@@ -117,6 +126,7 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
     m_productTable->setAccessibleName(QStringLiteral("Models"));
     m_firmwareTable->setAccessibleName(QStringLiteral("Firmware versions"));
     m_infoText->setAccessibleName(QStringLiteral("Information"));
+    new RowDescriptionEvents(*m_productTable);
     setTabOrder(m_productTable, m_firmwareTable);
     setTabOrder(m_firmwareTable, m_infoText);
     setTabOrder(m_infoText, m_updateButton);
@@ -128,6 +138,8 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
     m_updateButton->setEnabled(delegate.isUpdateEnabled());
     connect(&delegate, &AppDelegate::updateEnabledChanged, this,
             &MainWindow::setUpdateButtonEnabled);
+    // The outcome is told before the focus moves on to the button.
+    connect(&delegate, &AppDelegate::updateFinished, m_infoText, &InfoPane::announceLastLines);
     connect(&delegate, &AppDelegate::updateFinished, this, &MainWindow::returnFocusToUpdateButton);
     connect(m_updateButton, &FullWidthButton::clicked, &delegate,
             &AppDelegate::updateSelectedFirmware);

@@ -1,0 +1,91 @@
+#include "ui/WindowAccessibility.h"
+
+#include "ui/FocusRing.h"
+#include "ui/MainWindow.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+
+WindowAccessible::WindowAccessible(QWidget *window) : QAccessibleWidget(window, QAccessible::Window)
+{
+}
+
+QList<QAccessibleInterface *> WindowAccessible::bands() const
+{
+    QList<QAccessibleInterface *> children;
+    for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
+        QAccessibleInterface *child = QAccessibleWidget::child(i);
+        if (child && !qobject_cast<FocusRing *>(child->object())) {
+            children.append(child);
+        }
+    }
+    return children;
+}
+
+int WindowAccessible::childCount() const
+{
+    return int(bands().size());
+}
+
+QAccessibleInterface *WindowAccessible::child(int index) const
+{
+    return bands().value(index);
+}
+
+int WindowAccessible::indexOfChild(const QAccessibleInterface *child) const
+{
+    return int(bands().indexOf(const_cast<QAccessibleInterface *>(child)));
+}
+
+QAccessibleInterface *WindowAccessible::create(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(MainWindow::staticMetaObject.className()) &&
+        object->isWidgetType()) {
+        return new WindowAccessible(static_cast<QWidget *>(object));
+    }
+    return nullptr;
+}
+
+RowDescriptionEvents::RowDescriptionEvents(QAbstractItemView &view) : QObject(&view), m_view(view)
+{
+    QAbstractItemModel *model = view.model();
+    connect(model, &QAbstractItemModel::modelReset, this, &RowDescriptionEvents::remember);
+    connect(model, &QAbstractItemModel::layoutChanged, this, &RowDescriptionEvents::remember);
+    connect(model, &QAbstractItemModel::rowsInserted, this, &RowDescriptionEvents::remember);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &RowDescriptionEvents::remember);
+    connect(model, &QAbstractItemModel::dataChanged, this, &RowDescriptionEvents::compare);
+    remember();
+}
+
+void RowDescriptionEvents::remember()
+{
+    m_descriptions.clear();
+    const QAbstractItemModel &model = *m_view.model();
+    for (int row = 0; row < model.rowCount(); ++row) {
+        m_descriptions.insert(row,
+                              model.index(row, 0).data(Qt::AccessibleDescriptionRole).toString());
+    }
+}
+
+void RowDescriptionEvents::compare(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                                   const QList<int> &roles)
+{
+    if (!roles.isEmpty() && !roles.contains(Qt::AccessibleDescriptionRole)) {
+        return;
+    }
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(&m_view);
+    for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
+        const QString description =
+            m_view.model()->index(row, 0).data(Qt::AccessibleDescriptionRole).toString();
+        QString &known = m_descriptions[row];
+        if (description == known) {
+            continue;
+        }
+        known = description;
+        // A list's rows are its children in row order.
+        if (QAccessibleInterface *cell = list ? list->child(row) : nullptr) {
+            QAccessibleEvent event(cell, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+}
