@@ -4,12 +4,16 @@
 #include "ui/Appearance.h"
 #include "ui/CellPainting.h"
 
+#include <QAbstractItemView>
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QPen>
 #include <QRectF>
+#include <QRegularExpression>
+#include <QToolTip>
 #include <algorithm>
 
 namespace {
@@ -130,6 +134,33 @@ void ProductCell::paint(QPainter *painter, const QStyleOptionViewItem &option,
         painter->drawText(mark, Qt::AlignCenter | Qt::TextSingleLine, text);
     }
     painter->restore();
+}
+
+bool ProductCell::helpEvent(QHelpEvent *event, QAbstractItemView *view,
+                            const QStyleOptionViewItem &option, const QModelIndex &index)
+{
+    if (event->type() != QEvent::ToolTip) {
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    }
+    const QString text = index.data(Qt::ToolTipRole).toString();
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+    } else {
+        QToolTip::showText(event->globalPos(), toolTipHtml(text), view->viewport(), option.rect);
+    }
+    return true;
+}
+
+QString toolTipHtml(const QString &text)
+{
+    // The window's user is helped by re-plugging, not by a manual page.
+    static const QRegularExpression manualPage(QStringLiteral(R"( \(man [^)]*\)(?=\.$))"));
+    QString html = QStringLiteral("<table width=\"%1\">").arg(toolTipWidth);
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        html += QStringLiteral("<tr><td>") + QString(line).remove(manualPage).toHtmlEscaped() +
+                QStringLiteral("</td></tr>");
+    }
+    return html + QStringLiteral("</table>");
 }
 
 QSize ProductCell::sizeHint(const QStyleOptionViewItem & /*option*/,

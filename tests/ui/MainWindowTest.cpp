@@ -13,6 +13,8 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QHelpEvent>
+#include <QLabel>
 #include <QListView>
 #include <QMessageBox>
 #include <QScreen>
@@ -382,4 +384,22 @@ TEST_F(MainWindowTest, AttachedDevicesMarkTheirModelRowWithoutMovingItsName)
     EXPECT_GT(pixelsNear(blocked, ring, ProductCell::unopenableMarkColor()), 0);
     EXPECT_EQ(pixelsNear(blocked, ring, ProductCell::attachedMarkColor()), 0);
     EXPECT_TRUE(nameUnmoved(blocked, ring));
+
+    // Its tooltip fits beside the window and tells how to get the permission from here.
+    QHelpEvent help(QEvent::ToolTip, row.center(), list.viewport()->mapToGlobal(row.center()));
+    QCoreApplication::sendEvent(list.viewport(), &help);
+    const QLabel *tip = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (widget->inherits("QTipLabel") && widget->isVisible()) {
+                tip = qobject_cast<QLabel *>(widget);
+            }
+        }
+        return tip != nullptr;
+    }));
+    EXPECT_GT(tip->width(), 350);
+    EXPECT_LT(tip->width(), 450);
+    EXPECT_TRUE(tip->text().contains("unplugged and plugged in again"))
+        << tip->text().toStdString();
+    EXPECT_FALSE(tip->text().contains("man ")) << tip->text().toStdString();
 }
