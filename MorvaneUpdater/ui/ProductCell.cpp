@@ -19,6 +19,7 @@
 namespace {
 constexpr int rowHeight = 38;
 constexpr int markHeight = 14;
+constexpr qreal markPadding = 5;
 
 QFont titleFont()
 {
@@ -86,10 +87,11 @@ QRectF ProductCell::markRect(const QRectF &cellRect, int attached, int unopenabl
     const QString text = markText(attached, unopenable);
     // A lone dot is smaller than the pill, so that one device reads as a state, not a count.
     const qreal height = text.isEmpty() ? markHeight - 4 : markHeight;
+    // Room for the ring's stroke and a clear margin inside it on both sides, at any ratio.
     const qreal width =
         text.isEmpty() ? height
                        : std::max<qreal>(height, QFontMetricsF(markFont()).horizontalAdvance(text) +
-                                                     markHeight * 0.5);
+                                                     2 * markPadding);
     return {cellRect.right() - horizontalInset - width,
             cellRect.top() + (cellRect.height() - height) * 0.5, width, height};
 }
