@@ -127,6 +127,8 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
     m_firmwareTable->setAccessibleName(QStringLiteral("Firmware versions"));
     m_infoText->setAccessibleName(QStringLiteral("Information"));
     new RowDescriptionEvents(*m_productTable);
+    new CurrentRowWhileFocused(*m_productTable);
+    new CurrentRowWhileFocused(*m_firmwareTable);
     setTabOrder(m_productTable, m_firmwareTable);
     setTabOrder(m_firmwareTable, m_infoText);
     setTabOrder(m_infoText, m_updateButton);

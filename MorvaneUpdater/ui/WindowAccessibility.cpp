@@ -5,6 +5,8 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QEvent>
+#include <QItemSelectionModel>
 
 WindowAccessible::WindowAccessible(QWidget *window) : QAccessibleWidget(window, QAccessible::Window)
 {
@@ -87,5 +89,36 @@ void RowDescriptionEvents::compare(const QModelIndex &topLeft, const QModelIndex
             QAccessibleEvent event(cell, QAccessible::DescriptionChanged);
             QAccessible::updateAccessibility(&event);
         }
+    }
+}
+
+CurrentRowWhileFocused::CurrentRowWhileFocused(QAbstractItemView &view)
+    : QObject(&view), m_view(view)
+{
+    view.installEventFilter(this);
+    connect(view.selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &CurrentRowWhileFocused::dropCurrentUnlessFocused);
+    dropCurrentUnlessFocused();
+}
+
+bool CurrentRowWhileFocused::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &m_view && event->type() == QEvent::FocusIn) {
+        QItemSelectionModel &selection = *m_view.selectionModel();
+        const QModelIndexList rows = selection.selectedRows();
+        if (!selection.currentIndex().isValid() && !rows.isEmpty()) {
+            selection.setCurrentIndex(rows.first(), QItemSelectionModel::NoUpdate);
+        }
+    } else if (watched == &m_view && event->type() == QEvent::FocusOut) {
+        dropCurrentUnlessFocused();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void CurrentRowWhileFocused::dropCurrentUnlessFocused()
+{
+    QItemSelectionModel &selection = *m_view.selectionModel();
+    if (!m_view.hasFocus() && selection.currentIndex().isValid()) {
+        selection.setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     }
 }

@@ -43,3 +43,23 @@ private:
     QAbstractItemView &m_view;
     QHash<int, QString> m_descriptions;
 };
+
+// Keeps a list's current row only while the list has the focus: screen readers take the
+// current row of any list for the focused one. The selection stays as it is; the focus coming
+// back makes the selected row current again, so that the arrow keys go on from it.
+class CurrentRowWhileFocused final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CurrentRowWhileFocused)
+
+public:
+    explicit CurrentRowWhileFocused(QAbstractItemView &view);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void dropCurrentUnlessFocused();
+
+    QAbstractItemView &m_view;
+};

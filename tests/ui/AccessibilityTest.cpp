@@ -141,6 +141,25 @@ TEST_F(AccessibilityTest, TheWindowIsAFrameOfItsBandsInScreenOrder)
     QAccessibleInterface *split = window->child(1);
     EXPECT_EQ(split->child(0)->text(QAccessible::Name), "Models");
     EXPECT_EQ(split->child(1)->text(QAccessible::Name), "Firmware versions");
+    // Only the list with the focus has a focused row, its selected one, wherever the focus
+    // goes.
+    const auto focusedRows = [&] {
+        std::string rows;
+        for (int list = 0; list < 2; ++list) {
+            QAccessibleInterface *rowsOf = split->child(list);
+            for (int row = 0; row < rowsOf->childCount(); ++row) {
+                rows += rowsOf->child(row)->state().focused ? std::to_string(list * 10 + row) : "";
+            }
+        }
+        return rows;
+    };
+    EXPECT_EQ(focusedRows(), "0");
+    QTest::keyClick(m_window->productTable(), Qt::Key_Tab);
+    EXPECT_EQ(focusedRows(), "10");
+    QTest::keyClick(m_window->firmwareTable(), Qt::Key_Backtab);
+    QTest::keyClick(m_window->productTable(), Qt::Key_Down);
+    EXPECT_EQ(focusedRows(), "1");
+    EXPECT_EQ(m_app->selectedProduct(), "Z9");
     QAccessibleInterface *button = QAccessible::queryAccessibleInterface(m_window->updateButton());
     EXPECT_NE(button->text(QAccessible::Description), button->text(QAccessible::Name));
 }
