@@ -26,7 +26,7 @@ public:
     static constexpr int buttonHeight = 48;
     static constexpr int contentHeight =
         bannerHeight + 1 + splitHeight + infoPaneHeight + buttonHeight;
-    // The lists give way on screens too short for the window, to two versions' rows at most.
+    // On screens too short for the window the lists give way, down to two versions' rows.
     static constexpr int minimumSplitHeight = 100;
 
     explicit MainWindow(AppDelegate &delegate, QWidget *parent = nullptr);

@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QPainter>
@@ -157,12 +158,18 @@ QString toolTipHtml(const QString &text)
 {
     // The window's user is helped by re-plugging, not by a manual page.
     static const QRegularExpression manualPage(QStringLiteral(R"( \(man [^)]*\)(?=\.$))"));
-    QString html = QStringLiteral("<table width=\"%1\">").arg(toolTipWidth);
+    const QFontMetrics metrics(QToolTip::font());
+    QString rows;
+    bool wide = false;
     for (const QString &line : text.split(QLatin1Char('\n'))) {
-        html += QStringLiteral("<tr><td>") + QString(line).remove(manualPage).toHtmlEscaped() +
-                QStringLiteral("</td></tr>");
+        const QString shown = QString(line).remove(manualPage);
+        wide = wide || metrics.horizontalAdvance(shown) > toolTipWidth;
+        rows += QStringLiteral("<tr><td>") + shown.toHtmlEscaped() + QStringLiteral("</td></tr>");
     }
-    return html + QStringLiteral("</table>");
+    // Only a line too long for the width makes the tooltip that wide.
+    const QString table =
+        wide ? QStringLiteral("<table width=\"%1\">").arg(toolTipWidth) : QStringLiteral("<table>");
+    return table + rows + QStringLiteral("</table>");
 }
 
 QSize ProductCell::sizeHint(const QStyleOptionViewItem & /*option*/,

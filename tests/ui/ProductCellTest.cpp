@@ -1,11 +1,13 @@
 #include "ui/ProductCell.h"
 
 #include "app/CatalogueRoles.h"
+#include "bootloader/OpenFailureHelp.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QStandardItemModel>
 #include <QStyleOptionViewItem>
+#include <cerrno>
 #include <gtest/gtest.h>
 
 namespace {
@@ -88,5 +90,24 @@ TEST(ProductCellTest, MarkTextKeepsAMarginInsideItsEdge)
                 EXPECT_LT(at + clear, columns.size()) << "no text";
             }
         }
+    }
+}
+
+TEST(ProductCellTest, ToolTipsWrapOnlyWhenTooWideAndSendNobodyToAManualPage)
+{
+    // Where the platform has no permission help, one that ends the same way.
+    const QString help = QString::fromStdString(openPermissionHelp(EACCES).value_or(
+        "Plug it in again (man morvane-flash, section PERMISSIONS)."));
+    const std::tuple<QString, bool, const char *> tips[] = {
+        {"X5 Pro\nDevice attached", false, "<td>Device attached</td>"},
+        {"X5 Pro\nDevice attached, but this user may not open it\n" + help, true,
+         " in again.</td>"},
+        {"A &lt; B", false, "A &amp;lt; B"},
+    };
+    for (const auto &[text, wrapped, shown] : tips) {
+        const QString html = toolTipHtml(text);
+        EXPECT_EQ(html.contains(QString("width=\"%1\"").arg(toolTipWidth)), wrapped);
+        EXPECT_TRUE(html.contains(shown)) << html.toStdString();
+        EXPECT_FALSE(html.contains("man morvane-flash"));
     }
 }
