@@ -104,6 +104,7 @@ protected:
     void TearDown() override
     {
         QAccessible::installUpdateHandler(nullptr);
+        QGuiApplicationPrivate::platform_integration->accessibility()->setActive(false);
         g_events.clear();
     }
 
