@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace {
@@ -52,6 +53,9 @@ FullWidthButton::FullWidthButton(QWidget *parent) : QAbstractButton(parent)
     // Also the name screen readers hear.
     setText(QStringLiteral("Update"));
     setToolTip(QStringLiteral("Update"));
+    // Screen readers take the tooltip as the description unless there is one, and would say
+    // the name twice.
+    setAccessibleDescription(QStringLiteral("Writes the chosen firmware version to the device"));
     // Reached by Tab only: a mouse click leaves the focus (and the look) where it was.
     setFocusPolicy(Qt::TabFocus);
 }
@@ -89,6 +93,14 @@ void FullWidthButton::paintEvent(QPaintEvent * /*event*/)
     painter.setFont(font);
     painter.setPen(titleColor(*this));
     painter.drawText(textRect, Qt::AlignCenter | Qt::TextSingleLine, text());
+}
+
+void FullWidthButton::mouseMoveEvent(QMouseEvent *event)
+{
+    // QAbstractButton lets go of the press while the pointer is outside and takes it again on
+    // the way back; the release alone decides here, and QAbstractButton's release handling
+    // already clicks inside only.
+    event->accept();
 }
 
 void FullWidthButton::keyPressEvent(QKeyEvent *event)

@@ -4,6 +4,11 @@
 
 // The information pane: read-only, black 12 px system text on the panel grey, inset 8 px
 // from the sides and 7 px from top and bottom.
+//
+// A live log to screen readers, as a terminal is: lines added at the end reach them as an
+// insertion of those lines, and a progress line written again in place as one replacement
+// of that line. The outcome of an update becomes the pane's accessible description as it
+// appears, so that it is heard wherever the focus is.
 class InfoPane final : public QPlainTextEdit
 {
     Q_OBJECT
@@ -12,7 +17,17 @@ class InfoPane final : public QPlainTextEdit
 public:
     explicit InfoPane(QWidget *parent = nullptr);
 
-    // Replaces the whole text. A log that grew is scrolled to its end; a new text (details
-    // and release notes) is shown from its first line.
-    void showText(const QString &text, bool scrollToEnd);
+    // A log that grew (`appended`) changes only from the first line that differs and is
+    // scrolled to its end; a new text (details and release notes) replaces the whole text
+    // and is shown from its first line.
+    void showText(const QString &text, bool appended);
+    // The lines the last change at the end wrote, now told as the outcome.
+    void announceLastLines();
+
+private:
+    bool changeEnd(const QString &text);
+
+    // The text as given: the document holds its newlines as block ends.
+    QString m_text;
+    QString m_lastLines;
 };

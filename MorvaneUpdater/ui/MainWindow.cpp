@@ -8,7 +8,9 @@
 #include "ui/HeaderView.h"
 #include "ui/InfoPane.h"
 #include "ui/ProductCell.h"
+#include "ui/WindowAccessibility.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QListView>
@@ -18,6 +20,7 @@
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -57,11 +60,29 @@ QListView *makeTable(QAbstractItemModel *model, QItemSelectionModel *selection,
 
 } // namespace
 
+int splitHeightFitting(int availableHeight, int frameHeight)
+{
+    const int otherBands = MainWindow::contentHeight - MainWindow::splitHeight;
+    return std::clamp(availableHeight - frameHeight - otherBands, MainWindow::minimumSplitHeight,
+                      MainWindow::splitHeight);
+}
+
+QPoint frameOriginWithin(const QRect &available, const QSize &frame)
+{
+    return {std::max(available.x(), available.x() + (available.width() - frame.width()) / 2),
+            std::max(available.y(), available.y() + (available.height() - frame.height()) / 2)};
+}
+
 MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_delegate(delegate)
 {
+    static const bool accessibleAsFrame = [] {
+        QAccessible::installFactory(&WindowAccessible::create);
+        return true;
+    }();
+    Q_UNUSED(accessibleAsFrame)
     setWindowTitle(QStringLiteral("Updater"));
     setFixedSize(contentWidth, contentHeight);
     paintBackground(*this, panelBackgroundColor());
@@ -77,12 +98,14 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
                                 new FirmwareCell(this), Qt::white, this);
     m_firmwareTable->setObjectName(QStringLiteral("Firmware"));
 
-    auto *split = new QSplitter(Qt::Horizontal, this);
-    split->setHandleWidth(1);
-    split->setChildrenCollapsible(false);
-    split->addWidget(m_productTable);
-    split->addWidget(m_firmwareTable);
-    split->setFixedHeight(splitHeight);
+    m_split = new QSplitter(Qt::Horizontal, this);
+    m_split->setHandleWidth(1);
+    m_split->setChildrenCollapsible(false);
+    m_split->addWidget(m_productTable);
+    m_split->addWidget(m_firmwareTable);
+    // Screen readers take the panes in stacking order, which adding left them in backwards.
+    m_productTable->lower();
+    m_split->setFixedHeight(splitHeight);
 
     m_infoText = new InfoPane(this);
     m_infoText->setFixedHeight(infoPaneHeight);
@@ -95,7 +118,7 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
     layout->setSpacing(0);
     layout->addWidget(m_banner);
     layout->addSpacing(1);
-    layout->addWidget(split);
+    layout->addWidget(m_split);
     layout->addWidget(m_infoText);
     layout->addWidget(m_updateButton);
 
@@ -103,6 +126,9 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
     m_productTable->setAccessibleName(QStringLiteral("Models"));
     m_firmwareTable->setAccessibleName(QStringLiteral("Firmware versions"));
     m_infoText->setAccessibleName(QStringLiteral("Information"));
+    new RowDescriptionEvents(*m_productTable);
+    new CurrentRowWhileFocused(*m_productTable);
+    new CurrentRowWhileFocused(*m_firmwareTable);
     setTabOrder(m_productTable, m_firmwareTable);
     setTabOrder(m_firmwareTable, m_infoText);
     setTabOrder(m_infoText, m_updateButton);
@@ -114,6 +140,8 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
     m_updateButton->setEnabled(delegate.isUpdateEnabled());
     connect(&delegate, &AppDelegate::updateEnabledChanged, this,
             &MainWindow::setUpdateButtonEnabled);
+    // The outcome is told before the focus moves on to the button.
+    connect(&delegate, &AppDelegate::updateFinished, m_infoText, &InfoPane::announceLastLines);
     connect(&delegate, &AppDelegate::updateFinished, this, &MainWindow::returnFocusToUpdateButton);
     connect(m_updateButton, &FullWidthButton::clicked, &delegate,
             &AppDelegate::updateSelectedFirmware);
@@ -148,20 +176,23 @@ bool MainWindow::confirmStop()
 
 void MainWindow::setUpdateButtonEnabled(bool enabled)
 {
-    const bool hadFocus = focusWidget() == m_updateButton;
-    m_updateButton->setEnabled(enabled);
-    if (!enabled) {
-        m_buttonGaveFocusAway = hadFocus;
-        m_focusFromButton = focusWidget();
+    if (!enabled && focusWidget() == m_updateButton) {
+        // Switched off with the focus, the button would hand it on to the model list, where
+        // an arrow pressed to follow the log chooses another model and replaces the update's
+        // report. The pane only scrolls.
+        m_infoText->setFocus(Qt::OtherFocusReason);
+        m_buttonGaveFocusAway = true;
+    } else if (!enabled) {
+        m_buttonGaveFocusAway = false;
     }
+    m_updateButton->setEnabled(enabled);
 }
 
 void MainWindow::returnFocusToUpdateButton()
 {
     // Only while the focus is still where the button left it: a user who moved it on during
     // the update keeps it there.
-    if (m_buttonGaveFocusAway && m_updateButton->isEnabled() &&
-        focusWidget() == m_focusFromButton) {
+    if (m_buttonGaveFocusAway && m_updateButton->isEnabled() && focusWidget() == m_infoText) {
         m_updateButton->setFocus(Qt::OtherFocusReason);
     }
     m_buttonGaveFocusAway = false;
@@ -185,12 +216,17 @@ void MainWindow::centerWindowOnMainScreen()
         return;
     }
     const QRect available = screen->availableGeometry();
-    const QRect frame = frameGeometry();
-    if (frame != geometry()) {
+    if (frameGeometry() != geometry()) {
         m_frameCentred = true;
     }
-    move(available.x() + (available.width() - frame.width()) / 2,
-         available.y() + (available.height() - frame.height()) / 2);
+    fitSplitHeight(splitHeightFitting(available.height(), frameGeometry().height() - height()));
+    move(frameOriginWithin(available, frameGeometry().size()));
+}
+
+void MainWindow::fitSplitHeight(int height)
+{
+    m_split->setFixedHeight(height);
+    setFixedSize(contentWidth, contentHeight - splitHeight + height);
 }
 
 std::unique_ptr<MainWindow> buildWindow(AppDelegate &delegate)

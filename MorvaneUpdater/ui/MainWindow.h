@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 #include <memory>
 
@@ -9,6 +8,7 @@ class FullWidthButton;
 class HeaderView;
 class InfoPane;
 class QListView;
+class QSplitter;
 
 // The one window: banner, the model and firmware lists side by side, the information pane
 // and the update button, stacked in fixed bands on a 500 x 739 content area.
@@ -26,6 +26,8 @@ public:
     static constexpr int buttonHeight = 48;
     static constexpr int contentHeight =
         bannerHeight + 1 + splitHeight + infoPaneHeight + buttonHeight;
+    // On screens too short for the window the lists give way, down to two versions' rows.
+    static constexpr int minimumSplitHeight = 100;
 
     explicit MainWindow(AppDelegate &delegate, QWidget *parent = nullptr);
 
@@ -36,7 +38,9 @@ public:
     FullWidthButton *updateButton() const { return m_updateButton; }
 
     // Centres the window's frame on the available area of the primary screen (or the first
-    // screen when there is no primary one); the window alone while no frame is known.
+    // screen when there is no primary one); the window alone while no frame is known. Where
+    // that area is too short for the frame, the two lists are shortened to fit (they scroll)
+    // and the title bar stays at the area's top.
     void centerWindowOnMainScreen();
 
     static inline const QString stopQuestion = QStringLiteral(
@@ -56,20 +60,25 @@ private:
     bool confirmStop();
     void setUpdateButtonEnabled(bool enabled);
     void returnFocusToUpdateButton();
+    void fitSplitHeight(int height);
 
     AppDelegate &m_delegate;
     HeaderView *m_banner = nullptr;
     QListView *m_productTable = nullptr;
     QListView *m_firmwareTable = nullptr;
+    QSplitter *m_split = nullptr;
     InfoPane *m_infoText = nullptr;
     FullWidthButton *m_updateButton = nullptr;
     bool m_frameCentred = false;
-    // Switched off while it has the focus, the button hands it on to the next widget: the
-    // model list, where an arrow key after the update would choose another model and replace
-    // the update's report. Whether it did when it was last switched off, and to where.
+    // Whether the button was last switched off with the focus, which it left on the pane.
     bool m_buttonGaveFocusAway = false;
-    QPointer<QWidget> m_focusFromButton;
 };
+
+// The lists' height for a window whose frame adds `frameHeight` to its content, on a screen
+// whose available area is `availableHeight` high: all of it where the window fits.
+int splitHeightFitting(int availableHeight, int frameHeight);
+// Where a frame of `frame` is centred on `available`, but never left of or above it.
+QPoint frameOriginWithin(const QRect &available, const QSize &frame);
 
 // Builds the window, shows it centred (and centres it once more after the event loop has
 // started, and once the window manager has reported its frame) and writes the pane's first

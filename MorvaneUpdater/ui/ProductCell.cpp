@@ -4,17 +4,23 @@
 #include "ui/Appearance.h"
 #include "ui/CellPainting.h"
 
+#include <QAbstractItemView>
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QPen>
 #include <QRectF>
+#include <QRegularExpression>
+#include <QToolTip>
 #include <algorithm>
 
 namespace {
 constexpr int rowHeight = 38;
 constexpr int markHeight = 14;
+constexpr qreal markPadding = 5;
 
 QFont titleFont()
 {
@@ -82,10 +88,11 @@ QRectF ProductCell::markRect(const QRectF &cellRect, int attached, int unopenabl
     const QString text = markText(attached, unopenable);
     // A lone dot is smaller than the pill, so that one device reads as a state, not a count.
     const qreal height = text.isEmpty() ? markHeight - 4 : markHeight;
+    // Room for the ring's stroke and a clear margin inside it on both sides, at any ratio.
     const qreal width =
         text.isEmpty() ? height
                        : std::max<qreal>(height, QFontMetricsF(markFont()).horizontalAdvance(text) +
-                                                     markHeight * 0.5);
+                                                     2 * markPadding);
     return {cellRect.right() - horizontalInset - width,
             cellRect.top() + (cellRect.height() - height) * 0.5, width, height};
 }
@@ -130,6 +137,39 @@ void ProductCell::paint(QPainter *painter, const QStyleOptionViewItem &option,
         painter->drawText(mark, Qt::AlignCenter | Qt::TextSingleLine, text);
     }
     painter->restore();
+}
+
+bool ProductCell::helpEvent(QHelpEvent *event, QAbstractItemView *view,
+                            const QStyleOptionViewItem &option, const QModelIndex &index)
+{
+    if (event->type() != QEvent::ToolTip) {
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    }
+    const QString text = index.data(Qt::ToolTipRole).toString();
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+    } else {
+        QToolTip::showText(event->globalPos(), toolTipHtml(text), view->viewport(), option.rect);
+    }
+    return true;
+}
+
+QString toolTipHtml(const QString &text)
+{
+    // The window's user is helped by re-plugging, not by a manual page.
+    static const QRegularExpression manualPage(QStringLiteral(R"( \(man [^)]*\)(?=\.$))"));
+    const QFontMetrics metrics(QToolTip::font());
+    QString rows;
+    bool wide = false;
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        const QString shown = QString(line).remove(manualPage);
+        wide = wide || metrics.horizontalAdvance(shown) > toolTipWidth;
+        rows += QStringLiteral("<tr><td>") + shown.toHtmlEscaped() + QStringLiteral("</td></tr>");
+    }
+    // Only a line too long for the width makes the tooltip that wide.
+    const QString table =
+        wide ? QStringLiteral("<table width=\"%1\">").arg(toolTipWidth) : QStringLiteral("<table>");
+    return table + rows + QStringLiteral("</table>");
 }
 
 QSize ProductCell::sizeHint(const QStyleOptionViewItem & /*option*/,

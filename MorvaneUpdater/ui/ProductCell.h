@@ -25,9 +25,18 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    // The row's tooltip as toolTipHtml makes it.
+    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) override;
 
     static QColor attachedMarkColor();
     static QColor unopenableMarkColor();
     // Where the mark sits in a cell of `cellRect`; empty with nothing attached.
     static QRectF markRect(const QRectF &cellRect, int attached, int unopenable);
 };
+
+// A row's tooltip text as the window shows it: each line a paragraph, wrapped at
+// toolTipWidth when any is longer, so that it fits beside the window, and without the pointer to
+// the command line's manual page that the shared permission help ends in.
+QString toolTipHtml(const QString &text);
+inline constexpr int toolTipWidth = 400;

@@ -5,9 +5,11 @@
 #include <QBackingStore>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTest>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -23,6 +25,14 @@ protected:
     void key(QEvent::Type type, int key, bool autoRepeat = false)
     {
         QKeyEvent event(type, key, Qt::NoModifier, QString(), autoRepeat);
+        QCoreApplication::sendEvent(&button, &event);
+    }
+
+    // With the left button held, as QTest::mouseMove does not say.
+    void mouseMove(QPoint at)
+    {
+        QMouseEvent event(QEvent::MouseMove, at, button.mapToGlobal(at), Qt::NoButton,
+                          Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&button, &event);
     }
 
@@ -78,17 +88,38 @@ TEST_F(FullWidthButtonTest, MouseKeysAndScreenReaderClickOnlyWhileEnabled)
     QAccessibleActionInterface *actions = accessible->actionInterface();
     ASSERT_NE(actions, nullptr);
     const QString pressAction = QAccessibleActionInterface::pressAction();
+    struct Drag
+    {
+        std::vector<QPoint> moves;
+        QPoint release;
+        int clicks;
+    };
+    const Drag drags[] = {
+        {{}, {500, 24}, 0},
+        {{}, {499, 47}, 1},
+        {{}, {250, 48}, 0},
+        {{{250, 120}}, {250, 120}, 0},
+        {{{250, 120}, {-30, 24}}, {-30, 24}, 0},
+        {{{250, 120}, {250, 24}}, {250, 24}, 1},
+        {{{250, 120}, {0, 0}}, {0, 0}, 1},
+    };
     for (const bool enabled : {true, false}) {
         SCOPED_TRACE(enabled ? "enabled" : "disabled");
         button.setEnabled(enabled);
         EXPECT_EQ(accessible->state().disabled, !enabled);
         EXPECT_EQ(actions->actionNames().contains(pressAction), enabled);
-        // A release outside the button does not click; one inside clicks once.
-        for (const QPoint at : {QPoint(500, 24), QPoint(499, 47)}) {
+        // Only the release decides: outside it sends nothing, inside it clicks once. Wherever
+        // the pointer goes on the way, the press keeps its look.
+        for (const auto &[moves, release, clicksInside] : drags) {
             clicks = 0;
-            QTest::mousePress(&button, Qt::LeftButton);
-            QTest::mouseRelease(&button, Qt::LeftButton, {}, at);
-            EXPECT_EQ(clicks, enabled && at.x() < 500 ? 1 : 0);
+            QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(250, 24));
+            for (const QPoint at : moves) {
+                mouseMove(at);
+                EXPECT_EQ(button.isDown(), enabled) << at.x() << "," << at.y();
+            }
+            QTest::mouseRelease(&button, Qt::LeftButton, {}, release);
+            EXPECT_FALSE(button.isDown());
+            EXPECT_EQ(clicks, enabled ? clicksInside : 0) << release.x() << "," << release.y();
         }
         for (const int which : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
             clicks = 0;

@@ -13,6 +13,8 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QHelpEvent>
+#include <QLabel>
 #include <QListView>
 #include <QMessageBox>
 #include <QScreen>
@@ -93,6 +95,50 @@ TEST_F(MainWindowTest, BandsInPlaceAndNamedForScreenReaders)
         EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
     }
     EXPECT_EQ(QAccessible::queryAccessibleInterface(w.productTable())->role(), QAccessible::List);
+}
+
+// Run on every screen, and as ui_tests.screen720 on one too short for the window.
+TEST_F(MainWindowTest, OnEveryScreenTheFrameFitsTheAvailableAreaAndOnlyTheListsGiveWay)
+{
+    MainWindow &w = *m_window;
+    const QRect available = w.screen()->availableGeometry();
+    const QRect frame = w.frameGeometry();
+    EXPECT_TRUE(available.contains(frame)) << frame.height() << " in " << available.height();
+    // The window's own height where it fits, the lists shorter by what is missing elsewhere.
+    const int frameHeight = frame.height() - w.height();
+    const int missing = std::max(0, MainWindow::contentHeight + frameHeight - available.height());
+    const int lists = MainWindow::splitHeight - missing;
+    const std::pair<QWidget *, QRect> bands[] = {
+        {w.banner(), QRect(0, 0, 500, 169)},
+        {w.productTable(), QRect(0, 170, 165, lists)},
+        {w.firmwareTable(), QRect(166, 170, 334, lists)},
+        {w.infoText(), QRect(0, 170 + lists, 500, 156)},
+        {w.updateButton(), QRect(0, 326 + lists, 500, 48)},
+    };
+    for (const auto &[widget, rect] : bands) {
+        EXPECT_EQ(QRect(widget->mapTo(&w, QPoint(0, 0)), widget->size()), rect)
+            << widget->accessibleName().toStdString();
+    }
+    EXPECT_EQ(w.height(), 374 + lists);
+}
+
+TEST(WindowPlacementTest, CentredButNeverLeftOfOrAboveTheAvailableArea)
+{
+    const std::tuple<QRect, QSize, QPoint> cases[] = {
+        {QRect(0, 0, 1920, 1080), QSize(504, 767), QPoint(708, 156)},
+        {QRect(1920, 30, 1280, 1050), QSize(504, 767), QPoint(2308, 171)},
+        {QRect(0, 0, 1280, 720), QSize(504, 767), QPoint(388, 0)},
+        {QRect(0, 32, 1280, 688), QSize(504, 767), QPoint(388, 32)},
+        {QRect(0, 0, 400, 400), QSize(504, 767), QPoint(0, 0)},
+    };
+    for (const auto &[available, frame, origin] : cases) {
+        EXPECT_EQ(frameOriginWithin(available, frame), origin) << available.height();
+    }
+    // The lists give way to screens too short, down to their least.
+    EXPECT_EQ(splitHeightFitting(1080, 28), MainWindow::splitHeight);
+    EXPECT_EQ(splitHeightFitting(767, 28), MainWindow::splitHeight);
+    EXPECT_EQ(splitHeightFitting(720, 28), MainWindow::splitHeight - 47);
+    EXPECT_EQ(splitHeightFitting(300, 28), MainWindow::minimumSplitHeight);
 }
 
 // Run at ratio 1 and, as ui_tests.ratio2, on a screen of twice the pixel density.
@@ -228,13 +274,54 @@ TEST_F(MainWindowTest, KeyboardAloneChoosesAVersionAndUpdates)
     press(Qt::Key_Space);
     ASSERT_TRUE(waitForEnding("Update completed."));
     EXPECT_EQ(device->receivedImage().size(), 1024u);
-    // Switched off for the update, the button handed its focus on to the model list, where an
-    // arrow would choose Z9 and replace the report. The focus is back, and arrows leave it.
+    // The focus is back, and arrows leave it there.
     EXPECT_EQ(QApplication::focusWidget(), m_window->updateButton());
     press(Qt::Key_Down);
     press(Qt::Key_Down);
     EXPECT_EQ(QApplication::focusWidget(), m_window->updateButton());
     EXPECT_TRUE(m_window->infoText()->toPlainText().endsWith("Update completed."));
+}
+
+TEST_F(MainWindowTest, DuringAnUpdateArrowKeysCannotChooseAnotherModel)
+{
+    const auto device = attachDevice();
+    m_server.setBody("/fw/a.bin", std::string(100, 'x'));
+    m_window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    MainWindow &w = *m_window;
+    struct Start
+    {
+        const char *name;
+        QWidget *focusBefore;
+        bool byKeyboard;
+        QWidget *focusDuring;
+        QWidget *focusAfter;
+    };
+    const Start starts[] = {
+        {"Space on the button", w.updateButton(), true, w.infoText(), w.updateButton()},
+        {"a click with the focus on the versions", w.firmwareTable(), false, w.firmwareTable(),
+         w.firmwareTable()},
+        {"a click with the focus on the models", w.productTable(), false, w.productTable(),
+         w.productTable()},
+    };
+    for (const auto &[name, before, byKeyboard, during, after] : starts) {
+        SCOPED_TRACE(name);
+        before->setFocus(Qt::TabFocusReason);
+        if (byKeyboard) {
+            QTest::keyClick(before, Qt::Key_Space);
+        } else {
+            QTest::mouseClick(w.updateButton(), Qt::LeftButton, {}, QPoint(250, 24));
+        }
+        ASSERT_TRUE(m_app->isUpdating());
+        EXPECT_EQ(QApplication::focusWidget(), during);
+        if (during == w.infoText()) {
+            // Following the log scrolls it and chooses nothing.
+            QTest::keyClick(during, Qt::Key_Down);
+            EXPECT_EQ(m_app->selectedProduct(), "X5 Pro");
+        }
+        ASSERT_TRUE(waitForEnding("Update completed."));
+        EXPECT_EQ(QApplication::focusWidget(), after);
+    }
 }
 
 TEST_F(MainWindowTest, AttachedDevicesMarkTheirModelRowWithoutMovingItsName)
@@ -297,4 +384,22 @@ TEST_F(MainWindowTest, AttachedDevicesMarkTheirModelRowWithoutMovingItsName)
     EXPECT_GT(pixelsNear(blocked, ring, ProductCell::unopenableMarkColor()), 0);
     EXPECT_EQ(pixelsNear(blocked, ring, ProductCell::attachedMarkColor()), 0);
     EXPECT_TRUE(nameUnmoved(blocked, ring));
+
+    // Its tooltip fits beside the window and tells how to get the permission from here.
+    QHelpEvent help(QEvent::ToolTip, row.center(), list.viewport()->mapToGlobal(row.center()));
+    QCoreApplication::sendEvent(list.viewport(), &help);
+    const QLabel *tip = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (widget->inherits("QTipLabel") && widget->isVisible()) {
+                tip = qobject_cast<QLabel *>(widget);
+            }
+        }
+        return tip != nullptr;
+    }));
+    EXPECT_GT(tip->width(), 350);
+    EXPECT_LT(tip->width(), 450);
+    EXPECT_TRUE(tip->text().contains("unplugged and plugged in again"))
+        << tip->text().toStdString();
+    EXPECT_FALSE(tip->text().contains("man ")) << tip->text().toStdString();
 }

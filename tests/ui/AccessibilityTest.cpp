@@ -1,0 +1,261 @@
+#include "AppFixture.h"
+#include "ui/ApplicationLaunch.h"
+#include "ui/FocusRing.h"
+#include "ui/FullWidthButton.h"
+#include "ui/InfoPane.h"
+#include "ui/MainWindow.h"
+#include "update/UpdateMessages.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QListView>
+
+// Qt's widgets tell screen readers only while one is listening, and nothing listens on the
+// offscreen platform: the tests switch the platform's accessibility on, as Qt's own do,
+// through the platform classes, which have no public header.
+class QPlatformAccessibility
+{
+public:
+    void setActive(bool active);
+};
+class QPlatformIntegration
+{
+public:
+    QPlatformAccessibility *accessibility() const;
+};
+class QGuiApplicationPrivate
+{
+public:
+    static QPlatformIntegration *platform_integration;
+};
+
+namespace {
+
+// Every event a screen reader would be sent, as "<event> <object>: <detail>", in order.
+QStringList g_events;
+
+QString objectName(QAccessibleInterface *object)
+{
+    if (QAccessibleTableCellInterface *cell = object->tableCellInterface()) {
+        return object->parent()->text(QAccessible::Name) + QLatin1Char('/') +
+               object->text(QAccessible::Name) + QLatin1Char('#') +
+               QString::number(cell->rowIndex());
+    }
+    return object->text(QAccessible::Name);
+}
+
+void record(QAccessibleEvent *event)
+{
+    QAccessibleInterface *object = event->accessibleInterface();
+    if (!object || qobject_cast<FocusRing *>(object->object())) {
+        return;
+    }
+    const QString name = objectName(object);
+    // Qt hands on the document's block ends as they are.
+    const auto text = [](QString inserted) {
+        return inserted.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    };
+    switch (event->type()) {
+    case QAccessible::Focus:
+        g_events.append("focus " + name);
+        break;
+    case QAccessible::DescriptionChanged:
+        g_events.append("description " + name + ": " + object->text(QAccessible::Description));
+        break;
+    case QAccessible::TextInserted:
+        g_events.append("insert " + name + ": " +
+                        text(static_cast<QAccessibleTextInsertEvent *>(event)->textInserted()));
+        break;
+    case QAccessible::TextRemoved:
+        g_events.append("remove " + name);
+        break;
+    case QAccessible::TextUpdated:
+        g_events.append("replace " + name + ": " +
+                        text(static_cast<QAccessibleTextUpdateEvent *>(event)->textInserted()));
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+// The window on the controller, its catalogue X5 Pro (ids 1a86:e0a1) and Z9 (others), heard
+// through what a screen reader would be told.
+class AccessibilityTest : public AppFixture
+{
+protected:
+    void SetUp() override
+    {
+        QGuiApplicationPrivate::platform_integration->accessibility()->setActive(true);
+        QAccessible::installUpdateHandler(record);
+        m_server.setBody(listPath, line("X5 Pro", "V1", "a") + "Z9;1a86;e0a2;V9;Co.;" +
+                                       url("/fw/z.bin") + ";" + url("/fw/z.txt") + ";\n");
+        m_server.setBody("/fw/a.txt", "notes of A");
+        m_server.setBody("/fw/a.bin", std::string(100, 'x'));
+        m_window = applicationDidFinishLaunching(
+            *qApp, makeApp(QUrl(QString::fromStdString(url(listPath)))));
+        ASSERT_TRUE(waitForEnding("notes of A"));
+        m_window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+        g_events.clear();
+    }
+
+    void TearDown() override
+    {
+        QAccessible::installUpdateHandler(nullptr);
+        QGuiApplicationPrivate::platform_integration->accessibility()->setActive(false);
+        g_events.clear();
+    }
+
+    // The events of the kinds `prefixes` name, one a line.
+    static std::string heardLines(const QStringList &prefixes)
+    {
+        return heard(prefixes).join(QLatin1Char('|')).toStdString();
+    }
+    static QStringList heard(const QStringList &prefixes)
+    {
+        QStringList kept;
+        for (const QString &event : std::as_const(g_events)) {
+            if (std::any_of(prefixes.begin(), prefixes.end(),
+                            [&](const QString &p) { return event.startsWith(p); })) {
+                kept.append(event);
+            }
+        }
+        return kept;
+    }
+
+    std::unique_ptr<MainWindow> m_window;
+};
+
+TEST_F(AccessibilityTest, TheWindowIsAFrameOfItsBandsInScreenOrder)
+{
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_window.get());
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    QStringList bands;
+    for (int i = 0; i < window->childCount(); ++i) {
+        EXPECT_EQ(window->indexOfChild(window->child(i)), i);
+        bands.append(window->child(i)->text(QAccessible::Name));
+    }
+    // The banner and the split have no name; nothing of the focus rings shows.
+    EXPECT_EQ(bands.join('|').toStdString(), "||Information|Update");
+    QAccessibleInterface *split = window->child(1);
+    EXPECT_EQ(split->child(0)->text(QAccessible::Name), "Models");
+    EXPECT_EQ(split->child(1)->text(QAccessible::Name), "Firmware versions");
+    // Only the list with the focus has a focused row, its selected one, wherever the focus
+    // goes.
+    const auto focusedRows = [&] {
+        std::string rows;
+        for (int list = 0; list < 2; ++list) {
+            QAccessibleInterface *rowsOf = split->child(list);
+            for (int row = 0; row < rowsOf->childCount(); ++row) {
+                rows += rowsOf->child(row)->state().focused ? std::to_string(list * 10 + row) : "";
+            }
+        }
+        return rows;
+    };
+    EXPECT_EQ(focusedRows(), "0");
+    QTest::keyClick(m_window->productTable(), Qt::Key_Tab);
+    EXPECT_EQ(focusedRows(), "10");
+    QTest::keyClick(m_window->firmwareTable(), Qt::Key_Backtab);
+    QTest::keyClick(m_window->productTable(), Qt::Key_Down);
+    EXPECT_EQ(focusedRows(), "1");
+    EXPECT_EQ(m_app->selectedProduct(), "Z9");
+    QAccessibleInterface *button = QAccessible::queryAccessibleInterface(m_window->updateButton());
+    EXPECT_NE(button->text(QAccessible::Description), button->text(QAccessible::Name));
+}
+
+TEST_F(AccessibilityTest, APlugTellsTheRowWhoseMarkChangedAndNoOther)
+{
+    m_app->watchDevices(m_hid.hotplugMonitor());
+    const auto told = [&](const QStringList &expected) {
+        const bool arrived =
+            QTest::qWaitFor([&] { return !heard({"description"}).isEmpty(); }, 20'000);
+        QTest::qWait(50);
+        EXPECT_TRUE(arrived);
+        EXPECT_EQ(heardLines({"description"}), expected.join('|').toStdString());
+        g_events.clear();
+    };
+    const auto first = attachDevice();
+    told({"description Models/X5 Pro#0: Device attached"});
+    const auto second = attachDevice();
+    told({"description Models/X5 Pro#0: 2 devices attached"});
+    attachDevice({}, 0x1A86, 0xE0A2);
+    told({"description Models/Z9#1: Device attached"});
+    m_hid.detach(first);
+    told({"description Models/X5 Pro#0: Device attached"});
+    m_hid.detach(second);
+    told({"description Models/X5 Pro#0: "});
+}
+
+TEST_F(AccessibilityTest, AnUpdateIsToldAsTheLinesItAddsThenItsOutcomeThenTheButton)
+{
+    const QString preparing =
+        "insert Information: \n\n" + UpdateMessages::preparingUpdate("X5 Pro", "V1");
+    struct Run
+    {
+        const char *name;
+        bool plugged;
+        QStringList middle;
+        QString outcome;
+    };
+    const Run runs[] = {
+        {"completed",
+         true,
+         {"insert Information: \n" + UpdateMessages::deviceFound("X5 Pro")},
+         UpdateMessages::updateCompleted()},
+        {"failed", false, {}, UpdateMessages::deviceAbsent("X5 Pro")},
+    };
+    for (const auto &[name, plugged, middle, outcome] : runs) {
+        SCOPED_TRACE(name);
+        const auto device = plugged ? attachDevice() : nullptr;
+        m_window->updateButton()->setFocus(Qt::TabFocusReason);
+        g_events.clear();
+        QTest::keyClick(m_window->updateButton(), Qt::Key_Space);
+        ASSERT_TRUE(waitForEnding(outcome));
+        const QStringList events = heard({"focus", "description", "insert", "remove", "replace"});
+        ASSERT_GE(events.size(), 5);
+        const auto lines = [](const QStringList &list) {
+            return list.join('|').toStdString();
+        };
+        EXPECT_EQ(lines(events.mid(0, 2)), lines({"focus Information", preparing}));
+        EXPECT_EQ(lines(events.mid(2, middle.size())), lines(middle));
+        EXPECT_EQ(lines(events.mid(events.size() - 3)),
+                  lines({"insert Information: \n" + outcome, "description Information: " + outcome,
+                         "focus Update"}));
+        // Never the whole text again; the progress line only ever in place.
+        for (const QString &event : events) {
+            EXPECT_FALSE(event.startsWith("remove")) << event.toStdString();
+            if (event.startsWith("replace")) {
+                EXPECT_TRUE(event.startsWith("replace Information: Update progress: "))
+                    << event.toStdString();
+            }
+        }
+        if (plugged) {
+            m_hid.detach(device);
+        }
+    }
+}
+
+TEST(InfoPaneTest, ChangedInPlaceItShowsWhatTheWholeTextWould)
+{
+    const std::pair<QString, QString> changes[] = {
+        {"", "a"},
+        {"a", "a\nb\nc"},
+        {"a\nUpdate progress: 10%", "a\nUpdate progress: 100%"},
+        {"a\nUpdate progress: 10%", "a\nUpdate progress: 10%\nUpdate completed."},
+        {"abc", "ab"},
+        {"x\r\ny", "x\r\ny\nz"},
+        {"x\u2028y\vz\nUpdate progress: 1%", "x\ny\nz\nUpdate progress: 2%"},
+        {"\U0001F50C plugged", "\U0001F50C plugged\nfound"},
+    };
+    for (const auto &[before, after] : changes) {
+        InfoPane pane;
+        pane.showText(before, false);
+        pane.showText(after, true);
+        QPlainTextEdit whole;
+        whole.setPlainText(after);
+        EXPECT_EQ(pane.toPlainText().toStdString(), whole.toPlainText().toStdString());
+        EXPECT_EQ(pane.document()->blockCount(), whole.document()->blockCount());
+    }
+}
