@@ -34,6 +34,11 @@ bool AcceptedTimestamps::accept(const MinisignKeyId &keyId, qint64 timestamp) co
     if (const std::optional<qint64> kept = newest(keyId); kept && *kept >= timestamp) {
         return true;
     }
+    return replace(keyId, timestamp);
+}
+
+bool AcceptedTimestamps::replace(const MinisignKeyId &keyId, qint64 timestamp) const
+{
     return saveInFolder(m_folder, fileName(keyId), QByteArray::number(timestamp) + '\n')
         .succeeded();
 }

@@ -17,6 +17,8 @@ public:
     std::optional<qint64> newest(const MinisignKeyId &keyId) const;
     // Keeps `timestamp` unless a newer one is kept already; false when it cannot be written.
     bool accept(const MinisignKeyId &keyId, qint64 timestamp) const;
+    // Keeps `timestamp` over whatever is kept, for a record that was set aside.
+    bool replace(const MinisignKeyId &keyId, qint64 timestamp) const;
 
 private:
     // Hidden: no image is ever saved under a name that starts with a dot.

@@ -3,6 +3,7 @@
 #include "download/ContentSource.h"
 #include "download/Fetch.h"
 #include "trust/CatalogueSignature.h"
+#include "trust/SignatureDates.h"
 #include "update/UpdateMessages.h"
 
 #include <QDateTime>
@@ -65,14 +66,25 @@ void CatalogueFetch::fetchSignature(const QUrl &listURL, const QByteArray &list)
 void CatalogueFetch::decide(const QByteArray &list, const SignatureText &signature)
 {
     m_pendingAddress.clear();
-    const std::optional<qint64> newest =
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    std::optional<qint64> newest =
         m_record && m_trust.key ? m_record->newest(m_trust.key->keyId) : std::nullopt;
-    const CatalogueReading reading =
-        readCatalogue(list, m_trust, signature, newest, QDateTime::currentSecsSinceEpoch());
+    QStringList notices;
+    const bool setAside = newest && recordLiesAhead(*newest, now);
+    if (setAside) {
+        notices.append(recordAheadDiscarded(*newest, now));
+        newest.reset();
+    }
+    CatalogueReading reading = readCatalogue(list, m_trust, signature, newest, now);
     if (reading.items && reading.acceptedTimestamp && m_record) {
         // Not being able to keep it only means that the next list is trusted on first use.
-        m_record->accept(m_trust.key->keyId, *reading.acceptedTimestamp);
+        if (setAside) {
+            m_record->replace(m_trust.key->keyId, *reading.acceptedTimestamp);
+        } else {
+            m_record->accept(m_trust.key->keyId, *reading.acceptedTimestamp);
+        }
     }
+    reading.recordNotices = std::move(notices);
     emit listFetched(reading);
 }
 

@@ -103,6 +103,10 @@ TEST_F(LintCommand, FetchesWhatRecordsPointAtAndChecksTheSignature)
          "checked."},
         {QStringLiteral("timestamp:0 expires:%1").arg(soon), exitListErrors,
          "warning: the list expires "},
+        {QStringLiteral("timestamp:%1").arg(soon + 3600), exitIntegrity,
+         "error: The catalogue was signed "},
+        {"timestamp:0 expires:2027-03-01", exitIntegrity,
+         "error: The catalogue signature's date \u201Cexpires:2027-03-01\u201D is malformed"},
         {"timestamp:0\texpires:1", exitIntegrity,
          "error: The catalogue expired 1970-01-01 00:00:01 UTC (signed 1970-01-01 00:00:00 UTC)."},
     };
