@@ -65,7 +65,8 @@ SignatureDates parseSignatureDates(QByteArrayView trustedComment)
         const QByteArrayView token = trustedComment.sliced(start, end - start);
         bool wellFormed = true;
         if (token.startsWith(timestampKey)) {
-            wellFormed = readDate(token.sliced(timestampKey.size()), dates.timestamp, timestampSeen);
+            wellFormed =
+                readDate(token.sliced(timestampKey.size()), dates.timestamp, timestampSeen);
         } else if (token.startsWith(expiresKey)) {
             wellFormed = readDate(token.sliced(expiresKey.size()), dates.expires, expiresSeen);
         }

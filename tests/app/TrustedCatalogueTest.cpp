@@ -84,7 +84,9 @@ TEST_F(TrustedCatalogue, TheDatesOfAValidlySignedListDecideWhetherItIsTaken)
     const qint64 now = QDateTime::currentSecsSinceEpoch();
     const qint64 past = now - 30 * 86'400;
     const qint64 withinSkew = now + 1800;
-    const auto at = [](qint64 seconds) { return QString::number(seconds); };
+    const auto at = [](qint64 seconds) {
+        return QString::number(seconds);
+    };
     const QString malformed = listFailure + "The catalogue signature's date \u201C";
     const QString future = listFailure + "The catalogue was signed " +
                            signatureDateText(now + 7200) +
@@ -96,10 +98,10 @@ TEST_F(TrustedCatalogue, TheDatesOfAValidlySignedListDecideWhetherItIsTaken)
         QByteArray record = {}; // written over the kept time first, when given
     } cases[] = {
         {"timestamp:" + at(past) + "\tfile:list", taken},
-        {"timestamp:" + at(past - 1),
-         listFailure + "The catalogue was signed " + signatureDateText(past - 1) +
-             ", before the list already accepted (signed " + signatureDateText(past) +
-             "); an older list is refused."},
+        {"timestamp:" + at(past - 1), listFailure + "The catalogue was signed " +
+                                          signatureDateText(past - 1) +
+                                          ", before the list already accepted (signed " +
+                                          signatureDateText(past) + "); an older list is refused."},
         {"timestamp:" + at(now) + " file:list", taken},
         {"file:list", listFailure + "The catalogue signature carries no timestamp"},
         {"timestamp:" + at(withinSkew), taken},
@@ -115,8 +117,7 @@ TEST_F(TrustedCatalogue, TheDatesOfAValidlySignedListDecideWhetherItIsTaken)
         {"timestamp:" + at(withinSkew) + "\texpires:" + at(past),
          listFailure + "The catalogue expired "},
         {"timestamp:" + at(withinSkew) + "\texpires:" + at(now + 3 * 86'400), taken},
-        {"timestamp:" + at(withinSkew),
-         "ahead of its clock (" + signatureDateText(now).left(14),
+        {"timestamp:" + at(withinSkew), "ahead of its clock (" + signatureDateText(now).left(14),
          QByteArray::number(now + 10 * 365 * 86'400)},
         // Set aside, the record holds the list just taken again.
         {"timestamp:" + at(withinSkew - 1), listFailure + "The catalogue was signed "},
