@@ -12,14 +12,15 @@
 #include "bootloader/HIDBootloader.h"
 #include "bootloader/HidBackend.h"
 #include "bootloader/UsbIdentifier.h"
+#include "download/DownloadLimits.h"
 #include "trust/CatalogueTrust.h"
 #include "update/DeviceTransfers.h"
 #include "update/ImagePreparation.h"
+#include "update/RegularFile.h"
 #include "update/UpdateMessages.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QFileInfo>
 #include <QSysInfo>
 #include <QTimer>
@@ -59,13 +60,14 @@ int resolveCatalogueTarget(const Invocation &invocation, Environment &environmen
 
 int resolveFileTarget(const Invocation &invocation, Console &console, UpdateTarget &target)
 {
-    QFile file(invocation.file);
-    if (!file.open(QIODevice::ReadOnly)) {
-        console.printError(QStringLiteral("Cannot read the firmware file %1: %2")
-                               .arg(invocation.file, file.errorString()));
+    // Bounded as a downloaded image is, and never waiting on a FIFO or a device.
+    ReadFile file = readRegularFile(invocation.file, maxImageBytes);
+    if (!file.bytes) {
+        console.printError(QStringLiteral("Cannot read the firmware file %1: %2.")
+                               .arg(invocation.file, file.errorDescription));
         return exitUsage;
     }
-    target.image = file.readAll();
+    target.image = std::move(*file.bytes);
     // An empty image would be "flashed" without a byte reaching the device.
     if (target.image.isEmpty()) {
         console.printError(QStringLiteral("The firmware file %1 is empty.").arg(invocation.file));

@@ -1,9 +1,9 @@
 #include "update/AcceptedTimestamps.h"
 
 #include "update/FolderFile.h"
+#include "update/RegularFile.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace {
 // A decimal number of seconds and a line end; anything longer is not ours.
@@ -17,12 +17,12 @@ QString AcceptedTimestamps::fileName(const MinisignKeyId &keyId) const
 
 std::optional<qint64> AcceptedTimestamps::newest(const MinisignKeyId &keyId) const
 {
-    QFile file(QDir(m_folder).filePath(fileName(keyId)));
-    if (!file.open(QIODevice::ReadOnly)) {
+    const ReadFile file = readRegularFile(QDir(m_folder).filePath(fileName(keyId)), maxRecordBytes);
+    if (!file.bytes) {
         return std::nullopt;
     }
     bool ok = false;
-    const qint64 value = file.read(maxRecordBytes).trimmed().toLongLong(&ok);
+    const qint64 value = file.bytes->trimmed().toLongLong(&ok);
     if (!ok || value < 0) {
         return std::nullopt;
     }

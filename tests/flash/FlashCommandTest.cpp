@@ -1,10 +1,14 @@
 #include "CommandLineFixture.h"
 #include "ExitStatus.h"
+#include "MinisignTool.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <chrono>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <thread>
 #include <vector>
 
@@ -211,4 +215,54 @@ TEST_F(FlashCommand, WaitDownloadsMeanwhileAndEndsWithTheDeviceItsLimitOrAStop)
             m_hid.detach(device);
         }
     }
+}
+
+// A FIFO at any name the command opens would hold it forever: each is refused or replaced at
+// once, with a line that says what it found.
+TEST_F(FlashCommand, AFifoAtAnyNameIsRefusedOrReplacedWithoutWaiting)
+{
+    const auto device = attachDevice();
+    const QString fifo = inTemp("fifo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QDir().mkpath(inTemp("MorvaneUpdater")));
+    ASSERT_EQ(mkfifo(QFile::encodeName(inTemp("MorvaneUpdater/x5_v2.bin")).constData(), 0600), 0);
+    const struct
+    {
+        QStringList arguments;
+        int status;
+        QString error;
+    } cases[] = {
+        {{"flash", "--file", fifo, "--vid", "1a86", "--pid", "e0a1"},
+         exitUsage,
+         "Cannot read the firmware file " + fifo + ": it is a FIFO, not a regular file"},
+        {{"flash", "--file", "/dev/zero", "--vid", "1a86", "--pid", "e0a1"},
+         exitUsage,
+         "Cannot read the firmware file /dev/zero: it is a device, not a regular file"},
+        {{"flash", "X5 Pro", "--log", fifo},
+         exitUsage,
+         "morvane-flash: cannot open the log: " + fifo + " is not a regular file."},
+        // The image's name in the data folder: the FIFO there is replaced by the image.
+        {{"flash", "X5 Pro"}, exitSuccess, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        EXPECT_EQ(run(c.arguments), c.status) << m_err.toStdString();
+        EXPECT_TRUE(m_err.contains(c.error)) << m_err.toStdString();
+    }
+    EXPECT_TRUE(QFileInfo(inTemp("MorvaneUpdater/x5_v2.bin")).isFile());
+
+    // The record of signing times, which every catalogue load reads.
+    MinisignTool publisher;
+    const std::string list = serveCatalogue("MORVANE K7;1209;0001;V3;c;{B}/k7.bin;{B}/k7.txt\n");
+    m_server.setBody("/product/MORVANE_LST.txt.minisig",
+                     publisher.sign(QByteArray::fromStdString(list)).toStdString());
+    m_catalogueKey = publisher.publicKeyLine();
+    ASSERT_EQ(run({"list"}), exitSuccess) << m_err.toStdString();
+    const QDir folder(inTemp("MorvaneUpdater"));
+    const QStringList records = folder.entryList({".catalogue-*"}, QDir::Hidden | QDir::Files);
+    ASSERT_EQ(records.size(), 1);
+    ASSERT_TRUE(QFile::remove(folder.filePath(records.first())));
+    ASSERT_EQ(mkfifo(QFile::encodeName(folder.filePath(records.first())).constData(), 0600), 0);
+    EXPECT_EQ(run({"list"}), exitSuccess) << m_err.toStdString();
+    EXPECT_TRUE(QFileInfo(folder.filePath(records.first())).isFile());
 }
