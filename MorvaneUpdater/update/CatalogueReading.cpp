@@ -5,6 +5,7 @@
 #include "catalogue/UnicodeText.h"
 #include "trust/CatalogueSignature.h"
 #include "trust/SignatureDates.h"
+#include "update/SignedListRules.h"
 #include "update/UpdateMessages.h"
 
 namespace {
@@ -72,6 +73,19 @@ CatalogueReading readCatalogue(const QByteArray &list, const CatalogueTrust &tru
         reading.failureLine = UpdateMessages::catalogueUndecodable();
         reading.acceptedTimestamp.reset();
         return reading;
+    }
+    if (trust.key) {
+        if (const QList<CatalogueFinding> problems = signedListProblems(*text);
+            !problems.isEmpty()) {
+            reading.failureLine = UpdateMessages::catalogueFetchFailed(
+                QStringLiteral("Line %1 of the signed catalogue is refused, and with it the list: "
+                               "%2.")
+                    .arg(problems.first().line)
+                    .arg(problems.first().message));
+            reading.refusedByTrust = true;
+            reading.acceptedTimestamp.reset();
+            return reading;
+        }
     }
     reading.items = parseFirmwareList(*text);
     return reading;
