@@ -19,6 +19,8 @@ struct Invocation
     bool allDevices = false;
     bool fetch = false;
     QString file;
+    // flash --file: the digest the image must have, as "sha256:" and 64 hexadecimal digits.
+    QString sha256;
     QString publicKey;
     std::optional<int64_t> vid;
     std::optional<int64_t> pid;

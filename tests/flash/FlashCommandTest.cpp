@@ -3,6 +3,7 @@
 #include "MinisignTool.h"
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -265,4 +266,56 @@ TEST_F(FlashCommand, AFifoAtAnyNameIsRefusedOrReplacedWithoutWaiting)
     ASSERT_EQ(mkfifo(QFile::encodeName(folder.filePath(records.first())).constData(), 0600), 0);
     EXPECT_EQ(run({"list"}), exitSuccess) << m_err.toStdString();
     EXPECT_TRUE(QFileInfo(folder.filePath(records.first())).isFile());
+}
+
+// An image file is flashed only when it matches the digest given beside it, which a build that
+// trusts a key requires; it is bounded as a downloaded image is.
+TEST_F(FlashCommand, AFileIsFlashedOnlyWhenItMatchesItsDigest)
+{
+    const auto device = attachDevice();
+    const QByteArray image(300, 'x');
+    const QString file = writeFile("image.bin", image);
+    const QString hex =
+        QString::fromLatin1(QCryptographicHash::hash(image, QCryptographicHash::Sha256).toHex());
+    const QString other(64, QLatin1Char('0'));
+    const QString tooLarge = writeFile("large.bin", {});
+    ASSERT_TRUE(QFile(tooLarge).resize((qint64(16) << 20) + 1));
+    const QString key = MinisignTool().publicKeyLine();
+    const struct
+    {
+        QString key;
+        QStringList digest;
+        int status;
+        QString error;
+    } cases[] = {
+        {{}, {}, exitSuccess, {}},
+        {{}, {"--sha256", hex}, exitSuccess, {}},
+        {{}, {"--sha256", "sha256:" + hex.toUpper()}, exitSuccess, {}},
+        {{},
+         {"--sha256", other},
+         exitIntegrity,
+         "The firmware file " + file + " does not match --sha256 (expected sha256:00000000"},
+        {{}, {"--sha256", hex.left(63)}, exitUsage, "--sha256 takes 64 hexadecimal digits."},
+        {key, {}, exitIntegrity, "so an image file is flashed only with its digest: give --sha256"},
+        {key, {"--sha256", hex}, exitSuccess, {}},
+        {key, {"--sha256", other}, exitIntegrity, "does not match --sha256"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE((c.key.isEmpty() ? "no key " : "key ") + c.digest.join(' ').toStdString());
+        m_catalogueKey = c.key;
+        const std::size_t before = device->handshakes();
+        EXPECT_EQ(
+            run(QStringList{"flash", "--file", file, "--vid", "1a86", "--pid", "e0a1"} + c.digest),
+            c.status)
+            << m_err.toStdString();
+        EXPECT_TRUE(m_err.contains(c.error)) << m_err.toStdString();
+        // Refused before any device is touched.
+        EXPECT_EQ(device->handshakes() > before, c.status == exitSuccess);
+    }
+    m_catalogueKey.clear();
+    EXPECT_EQ(run({"flash", "--file", tooLarge, "--vid", "1a86", "--pid", "e0a1"}), exitUsage);
+    EXPECT_TRUE(m_err.contains("it has 16777217 bytes, more than the limit of 16777216 bytes"))
+        << m_err.toStdString();
+    EXPECT_EQ(run({"flash", "X5 Pro", "--sha256", hex}), exitUsage);
+    EXPECT_TRUE(m_err.contains("--sha256 is used only with flash --file.")) << m_err.toStdString();
 }
