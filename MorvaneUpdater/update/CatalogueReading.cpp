@@ -74,7 +74,9 @@ CatalogueReading readCatalogue(const QByteArray &list, const CatalogueTrust &tru
         reading.acceptedTimestamp.reset();
         return reading;
     }
-    if (trust.key) {
+    qsizetype skipped = 0;
+    QList<FirmwareItem> items = parseFirmwareList(*text, &skipped);
+    if (trust.key && signedListMayBreakRules(items, skipped)) {
         if (const QList<CatalogueFinding> problems = signedListProblems(*text);
             !problems.isEmpty()) {
             reading.failureLine = UpdateMessages::catalogueFetchFailed(
@@ -87,7 +89,7 @@ CatalogueReading readCatalogue(const QByteArray &list, const CatalogueTrust &tru
             return reading;
         }
     }
-    reading.items = parseFirmwareList(*text);
+    reading.items = std::move(items);
     return reading;
 }
 

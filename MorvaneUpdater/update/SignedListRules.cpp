@@ -7,21 +7,56 @@
 
 #include <QHash>
 
+namespace {
+
+// An id is a few ASCII characters: copied to the stack, it is read without an allocation per
+// record. Anything longer or beyond ASCII is no id, as usbIdsOf would find too.
+struct IdText
+{
+    char bytes[24] = {};
+    std::size_t size = 0;
+    bool fits = true;
+
+    explicit IdText(const QString &text)
+    {
+        if (text.size() > qsizetype(sizeof bytes)) {
+            fits = false;
+            return;
+        }
+        for (const QChar c : text) {
+            if (c.unicode() > 0x7F) {
+                fits = false;
+                return;
+            }
+            bytes[size++] = char(c.unicode());
+        }
+    }
+    std::string_view view() const { return {bytes, size}; }
+};
+
+} // namespace
+
 std::optional<RecordProblem> signedRecordProblem(const FirmwareItem &item)
 {
     const struct
     {
         const char *field;
-        QUrl url;
+        const CatalogueUrl &url;
     } addresses[] = {{"firmware", item.firmwareURL}, {"release-notes", item.notesURL}};
     for (const auto &address : addresses) {
+        if (isPlainWebAddress(address.url.toEncoded())) {
+            continue;
+        }
         if (const std::optional<QString> problem = webAddressProblem(address.url)) {
             return RecordProblem{QStringLiteral("not-web-address"),
                                  QStringLiteral("the %1 address cannot be downloaded. %2")
                                      .arg(QLatin1String(address.field), *problem)};
         }
     }
-    const std::optional<UsbIds> ids = usbIdsOf(item.vid.toStdString(), item.pid.toStdString());
+    const IdText vid(item.vid);
+    const IdText pid(item.pid);
+    const std::optional<UsbIds> ids =
+        vid.fits && pid.fits ? usbIdsOf(vid.view(), pid.view()) : std::nullopt;
     if (!ids || !isWatchable(*ids)) {
         return RecordProblem{
             QStringLiteral("invalid-usb-id"),
@@ -39,6 +74,32 @@ RecordProblem duplicateVersionProblem(const FirmwareItem &item, qsizetype earlie
                            "the updater cannot choose between them")
                 .arg(item.version, item.product)
                 .arg(earlierLine)};
+}
+
+bool signedListMayBreakRules(const QList<FirmwareItem> &items, qsizetype skipped)
+{
+    // A blank line is skipped too without breaking a rule; the full pass tells them apart.
+    if (skipped > 0) {
+        return true;
+    }
+    QHash<std::pair<QString, QString>, qsizetype> versions;
+    versions.reserve(items.size());
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const FirmwareItem &item = items.at(i);
+        if (signedRecordProblem(item)) {
+            return true;
+        }
+        const std::pair<QString, QString> key{canonicalForm(item.product),
+                                              canonicalForm(item.version)};
+        if (const auto it = versions.constFind(key); it != versions.cend()) {
+            if (items.at(*it) != item) {
+                return true;
+            }
+        } else {
+            versions.insert(key, i);
+        }
+    }
+    return false;
 }
 
 QList<CatalogueFinding> signedListProblems(const QString &text)

@@ -29,3 +29,7 @@ RecordProblem duplicateVersionProblem(const FirmwareItem &item, qsizetype earlie
 
 // Every such line of the decoded list, counting lines as CatalogueFinding does.
 QList<CatalogueFinding> signedListProblems(const QString &text);
+
+// Whether the records parseFirmwareList gave, with `skipped` lines that were none, may break
+// a rule: the quick test on every list, before signedListProblems finds the lines.
+bool signedListMayBreakRules(const QList<FirmwareItem> &items, qsizetype skipped);
