@@ -7,7 +7,11 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <csignal>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using CatalogueCommands = CommandLineFixture;
 
@@ -130,6 +134,33 @@ TEST_F(CatalogueCommands, EachCatalogueKeepsItsOwnFloorAndARecordThatFailsIsSaid
     byKey.close();
     EXPECT_EQ(run({"list", "--catalogue", serve("/other.txt", 1400)}), exitIntegrity);
     EXPECT_EQ(run({"list", "--catalogue", serve("/other.txt", 1600)}), exitSuccess);
+
+    // Another process holding the lock past any read and write is stuck: the list is judged
+    // all the same, unlocked, and that is said rather than waited on for ever.
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t holder = fork();
+    if (holder == 0) {
+        const int fd = ::open(QFile::encodeName(folder.filePath(".catalogue.lock")).constData(),
+                              O_RDWR | O_CREAT, 0600);
+        struct flock whole = {};
+        whole.l_type = F_WRLCK;
+        whole.l_whence = SEEK_SET;
+        const char held = fd >= 0 && ::fcntl(fd, F_SETLK, &whole) == 0 ? 'y' : 'n';
+        (void)!::write(ready[1], &held, 1);
+        ::sleep(30);
+        ::_exit(0);
+    }
+    char held = 0;
+    ASSERT_EQ(::read(ready[0], &held, 1), 1);
+    ASSERT_EQ(held, 'y');
+    EXPECT_EQ(run({"list", "--catalogue", serve("/main.txt", 1100)}), exitSuccess);
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    EXPECT_TRUE(m_err.contains("could not be locked") && m_err.contains("another program holds it"))
+        << m_err.toStdString();
 
     // A folder at the record's name can be neither read nor replaced.
     ASSERT_TRUE(QFile::remove(folder.filePath(record)));
