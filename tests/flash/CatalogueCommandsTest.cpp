@@ -139,10 +139,11 @@ TEST_F(CatalogueCommands, EachCatalogueKeepsItsOwnFloorAndARecordThatFailsIsSaid
     // all the same, unlocked, and that is said rather than waited on for ever.
     int ready[2];
     ASSERT_EQ(pipe(ready), 0);
+    // The child only makes system calls: after fork, another thread may hold malloc's lock.
+    const QByteArray lockPath = QFile::encodeName(folder.filePath(".catalogue.lock"));
     const pid_t holder = fork();
     if (holder == 0) {
-        const int fd = ::open(QFile::encodeName(folder.filePath(".catalogue.lock")).constData(),
-                              O_RDWR | O_CREAT, 0600);
+        const int fd = ::open(lockPath.constData(), O_RDWR | O_CREAT, 0600);
         struct flock whole = {};
         whole.l_type = F_WRLCK;
         whole.l_whence = SEEK_SET;
