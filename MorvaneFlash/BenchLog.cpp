@@ -30,14 +30,21 @@ BenchLog::~BenchLog()
 std::optional<QString> BenchLog::open(const QString &fileName)
 {
     const QByteArray name = QFile::encodeName(fileName);
+    // O_NONBLOCK: a FIFO with no reader would hold the open forever; fstat then refuses it.
     const int fd =
-        ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+        ::open(name.constData(),
+               O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
     if (fd < 0) {
         const int error = errno;
-        return error == ELOOP ? QStringLiteral("%1 is a symbolic link; the log is never written "
-                                               "through one.")
-                                    .arg(fileName)
-                              : QStringLiteral("%1: %2").arg(fileName, errnoText(error));
+        if (error == ELOOP) {
+            return QStringLiteral("%1 is a symbolic link; the log is never written through one.")
+                .arg(fileName);
+        }
+        // What a FIFO without a reader answers a write open that does not wait.
+        if (error == ENXIO) {
+            return QStringLiteral("%1 is not a regular file.").arg(fileName);
+        }
+        return QStringLiteral("%1: %2").arg(fileName, errnoText(error));
     }
     struct stat status = {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {

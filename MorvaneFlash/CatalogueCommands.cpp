@@ -56,6 +56,9 @@ LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
     if (!reading) {
         return {{}, exitInterrupted};
     }
+    for (const QString &notice : reading->recordNotices) {
+        console.printError(notice);
+    }
     if (!reading->items) {
         console.printError(reading->failureLine);
         return {{}, reading->refusedByTrust ? exitIntegrity : exitCatalogue};

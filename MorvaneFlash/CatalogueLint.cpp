@@ -7,6 +7,7 @@
 #include "download/WebAddress.h"
 #include "trust/CatalogueTrust.h"
 #include "trust/ImageDigest.h"
+#include "update/SignedListRules.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -108,9 +109,21 @@ public:
     LintReport report;
     bool keyInUse = false;
 
+    void add(Severity severity, qsizetype line, const QString &kind, const QString &message)
+    {
+        report.findings.append({severity, line, kind, message});
+    }
     void add(Severity severity, qsizetype line, const char *kind, const QString &message)
     {
-        report.findings.append({severity, line, QString::fromLatin1(kind), message});
+        add(severity, line, QString::fromLatin1(kind), message);
+    }
+
+    bool hasError(qsizetype line, const QString &kind) const
+    {
+        return std::any_of(
+            report.findings.cbegin(), report.findings.cend(), [&](const LintFinding &f) {
+                return f.severity == Severity::error && f.line == line && f.kind == kind;
+            });
     }
 
     void lintSegment(qsizetype line, QStringView segment)
@@ -151,11 +164,19 @@ public:
         for (const int index : {1, 2}) {
             lintUsbId(line, index, fields.at(index));
         }
-        const QUrl urls[] = {item.firmwareURL, item.notesURL};
-        for (const int index : {5, 6}) {
-            if (const std::optional<QString> problem = webAddressProblem(urls[index - 5])) {
-                add(Severity::warning, line, "not-web-address",
-                    fieldLabel(index) + QStringLiteral(" cannot be downloaded. ") + *problem);
+        if (keyInUse) {
+            // The updater's rules for a signed list, each of which refuses it.
+            if (const std::optional<RecordProblem> problem = signedRecordProblem(item);
+                problem && !hasError(line, problem->kind)) {
+                add(Severity::error, line, problem->kind, problem->message);
+            }
+        } else {
+            const QUrl urls[] = {item.firmwareURL, item.notesURL};
+            for (const int index : {5, 6}) {
+                if (const std::optional<QString> problem = webAddressProblem(urls[index - 5])) {
+                    add(Severity::warning, line, "not-web-address",
+                        fieldLabel(index) + QStringLiteral(" cannot be downloaded. ") + *problem);
+                }
             }
         }
         lintDigest(line, item, fields.size() > recordFields ? fields.at(recordFields) : QString());
@@ -198,11 +219,10 @@ private:
     {
         const QString key = canonicalForm(item.product) + QChar(0) + canonicalForm(item.version);
         if (const auto it = m_versions.constFind(key); it != m_versions.cend()) {
-            add(Severity::warning, line, "duplicate-version",
-                QStringLiteral("version \"%1\" of model \"%2\" is also on line %3 with other "
-                               "fields; morvane-flash does not choose between them")
-                    .arg(item.version, item.product)
-                    .arg(*it));
+            // Taken unsigned, refused signed: the updater's rule either way.
+            const RecordProblem problem = duplicateVersionProblem(item, *it);
+            add(keyInUse ? Severity::error : Severity::warning, line, problem.kind,
+                problem.message);
         } else {
             m_versions.insert(key, line);
         }

@@ -19,6 +19,9 @@ std::optional<QString> flashUsageProblem(const Invocation &invocation)
         return QStringLiteral(
             "flash takes either MODEL [VERSION] or --file IMAGE --vid V --pid P.");
     }
+    if (!invocation.sha256.isEmpty() && !fromFile) {
+        return QStringLiteral("--sha256 is used only with flash --file.");
+    }
     if (invocation.watch &&
         (invocation.serial || invocation.path || invocation.wait || invocation.allDevices)) {
         return QStringLiteral("flash --watch flashes every matching device as it arrives; it "
@@ -56,11 +59,12 @@ const QList<Command> &commandTable()
                      QStringLiteral("all-devices"), QStringLiteral("quiet"), QStringLiteral("json"),
                      QStringLiteral("serial"), QStringLiteral("path"), QStringLiteral("wait"),
                      QStringLiteral("watch"), QStringLiteral("log"), QStringLiteral("settle"),
-                     QStringLiteral("ignore-battery")},
+                     QStringLiteral("ignore-battery"), QStringLiteral("sha256")},
          .maxArguments = 2,
          .usage = {{"flash MODEL [VERSION]",
                     "downloads a version (the first listed by default)\nand flashes it"},
-                   {"flash --file IMAGE --vid V --pid P", "flashes an image file"},
+                   {"flash --file IMAGE --vid V --pid P [--sha256 HEX]",
+                    "flashes an image file, checked against its digest"},
                    {"flash ... --watch [--log FILE]",
                     "flashes each matching device as it is plugged in,\nuntil stopped"}},
          .run = runFlash,

@@ -13,14 +13,16 @@
 #include "bootloader/HIDBootloader.h"
 #include "bootloader/HidBackend.h"
 #include "bootloader/UsbIdentifier.h"
+#include "download/DownloadLimits.h"
 #include "trust/CatalogueTrust.h"
+#include "trust/ImageDigest.h"
 #include "update/DeviceTransfers.h"
 #include "update/ImagePreparation.h"
+#include "update/RegularFile.h"
 #include "update/UpdateMessages.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QFileInfo>
 #include <QSysInfo>
 #include <QTimer>
@@ -58,15 +60,34 @@ int resolveCatalogueTarget(const Invocation &invocation, Environment &environmen
     return exitSuccess;
 }
 
-int resolveFileTarget(const Invocation &invocation, Console &console, UpdateTarget &target)
+int resolveFileTarget(const Invocation &invocation, const Environment &environment,
+                      Console &console, UpdateTarget &target)
 {
-    QFile file(invocation.file);
-    if (!file.open(QIODevice::ReadOnly)) {
-        console.printError(QStringLiteral("Cannot read the firmware file %1: %2")
-                               .arg(invocation.file, file.errorString()));
+    // A build that trusts a key flashes nothing its holder has not bound by a digest; for a
+    // file that is the digest given beside it.
+    if (invocation.sha256.isEmpty() && catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn) {
+        console.printError(QStringLiteral("This build trusts a catalogue key, so an image file is "
+                                          "flashed only with its digest: give --sha256 HEX."));
+        return exitIntegrity;
+    }
+    // Bounded as a downloaded image is, and never waiting on a FIFO or a device.
+    ReadFile file = readRegularFile(invocation.file, maxImageBytes);
+    if (!file.bytes) {
+        console.printError(QStringLiteral("Cannot read the firmware file %1: %2.")
+                               .arg(invocation.file, file.errorDescription));
         return exitUsage;
     }
-    target.image = file.readAll();
+    target.image = std::move(*file.bytes);
+    if (!invocation.sha256.isEmpty()) {
+        const QByteArray expected = parseImageDigest(invocation.sha256).sha256;
+        if (const QByteArray received = sha256Of(target.image); received != expected) {
+            console.printError(
+                QStringLiteral("The firmware file %1 does not match --sha256 "
+                               "(expected %2, received %3); nothing is flashed.")
+                    .arg(invocation.file, shortDigestText(expected), shortDigestText(received)));
+            return exitIntegrity;
+        }
+    }
     // An empty image would be "flashed" without a byte reaching the device.
     if (target.image.isEmpty()) {
         console.printError(QStringLiteral("The firmware file %1 is empty.").arg(invocation.file));
@@ -398,7 +419,7 @@ int runFlash(const Invocation &invocation, Environment &environment, Console &co
     const int resolved =
         invocation.file.isEmpty()
             ? resolveCatalogueTarget(invocation, environment, downloader, console, target)
-            : resolveFileTarget(invocation, console, target);
+            : resolveFileTarget(invocation, environment, console, target);
     if (resolved != exitSuccess) {
         return resolved;
     }

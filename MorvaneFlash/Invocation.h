@@ -23,6 +23,8 @@ struct Invocation
     // Flash on a battery below lowBatteryPercent all the same.
     bool ignoreBattery = false;
     QString file;
+    // flash --file: the digest the image must have, as "sha256:" and 64 hexadecimal digits.
+    QString sha256;
     QString publicKey;
 
     // --vid and --pid, for --file and devices.

@@ -103,7 +103,11 @@ Source readSource(const QString &argument, const std::optional<MinisignPublicKey
             console.printError(reading->failureLine);
             return {{}, {}, false, exitCatalogue};
         }
-        return {*reading->list, reading->findings, reading->refusedByTrust, exitSuccess};
+        // The signature's verdict only: a record the updater refuses is lint's own finding.
+        const bool signatureRefused =
+            std::any_of(reading->findings.cbegin(), reading->findings.cend(),
+                        [](const LintFinding &f) { return f.severity == Severity::error; });
+        return {*reading->list, reading->findings, signatureRefused, exitSuccess};
     }
     QFile file(argument);
     if (!file.open(QIODevice::ReadOnly)) {

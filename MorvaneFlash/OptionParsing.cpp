@@ -3,6 +3,7 @@
 #include "HelpText.h"
 #include "ProgramOptions.h"
 #include "bootloader/UsbIdentifier.h"
+#include "trust/ImageDigest.h"
 
 #include <chrono>
 #include <cstdint>
@@ -74,6 +75,15 @@ std::optional<QString> readOptions(const QCommandLineParser &parser, Invocation 
     }
     if (isSet("file") && invocation.file.isEmpty()) {
         return QStringLiteral("--file needs the name of an image file.");
+    }
+    if (isSet("sha256")) {
+        const QString text = value("sha256");
+        invocation.sha256 = text.startsWith(digestPrefix, Qt::CaseInsensitive)
+                                ? text
+                                : digestPrefix.toString() + text;
+        if (parseImageDigest(invocation.sha256).state != ImageDigest::State::valid) {
+            return QStringLiteral("--sha256 takes 64 hexadecimal digits.");
+        }
     }
     invocation.watch = isSet("watch");
     invocation.wait = isSet("wait");

@@ -29,6 +29,10 @@ QList<QCommandLineOption> programOptions(const QUrl &listURL)
          QStringLiteral("P")},
         {QStringLiteral("file"), QStringLiteral("Flashes this image file instead of a download."),
          QStringLiteral("IMAGE")},
+        {QStringLiteral("sha256"),
+         QStringLiteral("flash --file: the image's SHA-256, 64 hexadecimal digits; a file that "
+                        "does not match is not flashed. A build with a catalogue key needs it."),
+         QStringLiteral("HEX")},
         {QStringLiteral("all-devices"),
          QStringLiteral("Flashes every attached device with the ids, each on its own thread.")},
         {QStringLiteral("ignore-battery"),

@@ -1,8 +1,11 @@
 // What the trust checks add to a download: verifying the catalogue signature of a large list
 // file, and checking the digest of an image.
 #include "MinisignSigner.h"
+#include "catalogue/FirmwareListParser.h"
 #include "trust/CatalogueSignature.h"
 #include "trust/ImageDigest.h"
+#include "trust/SignatureDates.h"
+#include "update/SignedListRules.h"
 
 #include <benchmark/benchmark.h>
 
@@ -42,6 +45,33 @@ void BM_VerifyCatalogueSignature(benchmark::State &state)
     state.counters["MiB"] = double(list.size()) / (1024 * 1024);
 }
 BENCHMARK(BM_VerifyCatalogueSignature)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// The parse of a list, against which the verdict's share is measured.
+void BM_ParseList(benchmark::State &state)
+{
+    const QString list = QString::fromUtf8(generateSignedList(state.range(0)));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(parseFirmwareList(list));
+    }
+    state.counters["lines"] = double(state.range(0));
+}
+BENCHMARK(BM_ParseList)->Arg(10'000)->Unit(benchmark::kMillisecond);
+
+// What a signed list is judged by beyond its signature: its dates and the rules its lines
+// must keep.
+void BM_SignedListVerdict(benchmark::State &state)
+{
+    const QList<FirmwareItem> items =
+        parseFirmwareList(QString::fromUtf8(generateSignedList(state.range(0))));
+    for (auto _ : state) {
+        const SignatureDates dates =
+            parseSignatureDates("timestamp:1700000000\texpires:1900000000");
+        benchmark::DoNotOptimize(signatureDatesProblem(dates, 1600000000, 1800000000));
+        benchmark::DoNotOptimize(signedListMayBreakRules(items, 0));
+    }
+    state.counters["lines"] = double(state.range(0));
+}
+BENCHMARK(BM_SignedListVerdict)->Arg(10'000)->Unit(benchmark::kMillisecond);
 
 void BM_CheckImageDigest(benchmark::State &state)
 {

@@ -82,7 +82,7 @@ check_completion() {
 
     local command expected option
     for command in $commands; do
-        expected=$( ("$program" "$command" --help | grep -oE '^  --[a-z-]+' | tr -d ' '
+        expected=$( ("$program" "$command" --help | grep -oE '^  --[a-z0-9-]+' | tr -d ' '
             printf '%s\n' --help --version) | LC_ALL=C sort | xargs)
         offered=$(bash -c 'source "$1"; COMP_WORDS=(morvane-flash "$2" --); COMP_CWORD=2
             _morvane_flash; printf "%s\n" "${COMPREPLY[@]}"' _ "$bash_file" "$command" |

@@ -7,7 +7,7 @@ _morvane_flash()
     local command="" i=1
     while [ "$i" -lt "$COMP_CWORD" ]; do
         case ${COMP_WORDS[i]} in
-        --catalogue | --vid | --pid | --file | --public-key | --serial | --path | --log | --settle) i=$((i + 1)) ;;
+        --catalogue | --vid | --pid | --file | --sha256 | --public-key | --serial | --path | --log | --settle) i=$((i + 1)) ;;
         -*) ;;
         *)
             command=${COMP_WORDS[i]}
@@ -18,7 +18,7 @@ _morvane_flash()
     done
 
     case $prev in
-    --catalogue | --vid | --pid | --serial | --settle)
+    --catalogue | --vid | --pid | --sha256 | --serial | --settle)
         COMPREPLY=()
         return
         ;;
@@ -39,7 +39,7 @@ _morvane_flash()
         ;;
     list) options+=" --json" ;;
     devices) options+=" --json --vid --pid --watch" ;;
-    flash) options+=" --file --vid --pid --all-devices --quiet --json --serial --path --wait --watch --log --settle --ignore-battery" ;;
+    flash) options+=" --file --sha256 --vid --pid --all-devices --quiet --json --serial --path --wait --watch --log --settle --ignore-battery" ;;
     lint) options+=" --fetch --public-key --json" ;;
     esac
     if [[ $cur == -* ]]; then

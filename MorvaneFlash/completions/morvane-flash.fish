@@ -27,6 +27,7 @@ complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l path -r -F -
 complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l wait -d 'Wait for a matching device (--wait=SECONDS to give up)'
 complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l log -r -F -d 'Append a JSON line for every device attempted'
 complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l settle -x -d 'Seconds a flashed device without serial number has to come back'
+complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l sha256 -x -d 'SHA-256 the image file must have'
 complete -c morvane-flash -n "__fish_seen_subcommand_from lint" -l fetch -d 'Also download every notes text and image'
 complete -c morvane-flash -n "__fish_seen_subcommand_from lint" -l public-key -r -F -d 'Check the signature with this minisign public key'
 complete -c morvane-flash -n "__fish_seen_subcommand_from lint" -F

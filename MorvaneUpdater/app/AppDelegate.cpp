@@ -145,6 +145,7 @@ void AppDelegate::acceptCatalogue(const CatalogueReading &reading)
 {
     if (!reading.items) {
         setInfoText(reading.failureLine);
+        appendRecordNotices(reading);
         return;
     }
     m_productModel.resetWith([this, &reading] {
@@ -157,6 +158,14 @@ void AppDelegate::acceptCatalogue(const CatalogueReading &reading)
     appendInfo(QStringLiteral("读取固件列表成功，共 %1 个型号，%2 个固件。")
                    .arg(m_products.size())
                    .arg(m_allItems.size()));
+    appendRecordNotices(reading);
+}
+
+void AppDelegate::appendRecordNotices(const CatalogueReading &reading)
+{
+    for (const QString &notice : reading.recordNotices) {
+        appendInfo(notice);
+    }
 }
 
 void AppDelegate::tableViewSelectionDidChange(Table table)

@@ -112,6 +112,8 @@ signals:
 
 private:
     void acceptCatalogue(const CatalogueReading &reading);
+    // After the outcome line, which a first selection would otherwise replace.
+    void appendRecordNotices(const CatalogueReading &reading);
     void showNotes(const FirmwareItem &item, const NotesReading &reading);
     // The only writers of the catalogue and the chosen model: both keep the firmware list's
     // positions in step, so the table callbacks need no pass over the catalogue.

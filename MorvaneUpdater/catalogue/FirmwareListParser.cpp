@@ -170,15 +170,21 @@ std::optional<QUrl> parseCatalogueUrl(const QString &text)
     return url;
 }
 
-QList<FirmwareItem> parseFirmwareList(const QString &text)
+QList<FirmwareItem> parseFirmwareList(const QString &text, qsizetype *skipped)
 {
     QList<FirmwareItem> items;
     SharedTexts texts;
-    forEachLine(text, [&items, &texts](QStringView line) {
+    qsizetype rejected = 0;
+    forEachLine(text, [&items, &texts, &rejected](QStringView line) {
         std::variant<FirmwareItem, LineRejection> result = parseLine(line, &texts);
         if (auto *item = std::get_if<FirmwareItem>(&result)) {
             items.append(std::move(*item));
+        } else {
+            ++rejected;
         }
     });
+    if (skipped) {
+        *skipped = rejected;
+    }
     return items;
 }

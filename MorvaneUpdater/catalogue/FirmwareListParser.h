@@ -30,5 +30,5 @@ std::variant<FirmwareItem, LineRejection> parseFirmwareLine(QStringView line);
 
 // Parses the decoded list file. Never fails: lines that are not records are skipped. Fields 8
 // and 9 are kept as the image's and the notes' digests when they start with "sha256:"; later
-// fields are ignored.
-QList<FirmwareItem> parseFirmwareList(const QString &text);
+// fields are ignored. `skipped`, when given, counts the lines that were not records.
+QList<FirmwareItem> parseFirmwareList(const QString &text, qsizetype *skipped = nullptr);

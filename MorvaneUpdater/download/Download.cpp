@@ -34,9 +34,23 @@ bool isRedirect(int status)
     return status >= 300 && status <= 399;
 }
 
-// A redirect answer is only ever seen here when it was not followed.
-QString refusedRedirect(const QUrl &source, const QUrl &target)
+// A redirect answer is only ever seen here when it was not followed: too many of them, a
+// Location that is no address, or one that leaves the web or https.
+QString refusedRedirect(const QNetworkReply &reply, const QUrl &source)
 {
+    if (reply.error() == QNetworkReply::TooManyRedirectsError) {
+        return QStringLiteral("The server redirected %1 too many times, which is refused as a "
+                              "redirect loop.")
+            .arg(source.toDisplayString());
+    }
+    const QByteArray location = reply.rawHeader("Location");
+    const QUrl written = QUrl::fromEncoded(location, QUrl::StrictMode);
+    if (location.trimmed().isEmpty() || !written.isValid()) {
+        return QStringLiteral("The server redirected from %1 to a Location that is not an address "
+                              "(\u201C%2\u201D), which is refused.")
+            .arg(source.toDisplayString(), QString::fromLatin1(location.left(200)));
+    }
+    const QUrl target = source.resolved(written);
     const QString from = source.scheme().toLower();
     const QString to = target.scheme().toLower();
     const QString reason = to == u"http" || to == u"https"
@@ -164,9 +178,7 @@ void Download::end()
     if (m_failure) {
         result.errorDescription = *m_failure;
     } else if (status.isValid() && isRedirect(status.toInt())) {
-        const QUrl target = m_lastAddress.resolved(
-            QUrl::fromEncoded(m_reply->rawHeader("Location"), QUrl::StrictMode));
-        result.errorDescription = refusedRedirect(m_lastAddress, target);
+        result.errorDescription = refusedRedirect(*m_reply, m_lastAddress);
     } else if (status.isValid() && !isSuccess(status.toInt())) {
         result.errorDescription = statusFailure(*m_reply, status.toInt());
     } else if (m_reply->error() != QNetworkReply::NoError) {

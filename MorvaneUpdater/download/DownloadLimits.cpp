@@ -20,8 +20,11 @@ QString byteSizeText(qint64 bytes)
 {
     const auto scaled = [bytes](qint64 unit, const char *name) {
         const double value = double(bytes) / double(unit);
-        return QString::number(value, 'f', bytes % unit == 0 ? 0 : 1) + QLatin1Char(' ') +
-               QLatin1String(name);
+        // A size that is no whole number of units is given in bytes too: rounded, 1 MiB and a
+        // byte would read as the 1 MiB limit it exceeds.
+        const QString text = QString::number(value, 'f', bytes % unit == 0 ? 0 : 1) +
+                             QLatin1Char(' ') + QLatin1String(name);
+        return bytes % unit == 0 ? text : text + QStringLiteral(" (%1 bytes)").arg(bytes);
     };
     if (bytes >= (qint64(1) << 30)) {
         return scaled(qint64(1) << 30, "GiB");

@@ -2,13 +2,18 @@
 
 #include <QByteArray>
 #include <QDateTime>
-#include <QList>
 
 namespace {
 
+// 9999-12-31 23:59:59 UTC: a later time is a mistake (milliseconds, say), never a date.
+constexpr qint64 latestSeconds = 253'402'300'799;
+constexpr qsizetype shownTokenLength = 40;
+
 std::optional<qint64> secondsOf(QByteArrayView digits)
 {
-    if (digits.isEmpty() || digits.size() > 18) {
+    // Twelve digits hold every second up to latestSeconds; more cannot be in range, and
+    // stopping here keeps the sum from overflowing.
+    if (digits.isEmpty() || digits.size() > 12) {
         return std::nullopt;
     }
     qint64 value = 0;
@@ -18,7 +23,27 @@ std::optional<qint64> secondsOf(QByteArrayView digits)
         }
         value = value * 10 + (c - '0');
     }
+    if (value > latestSeconds) {
+        return std::nullopt;
+    }
     return value;
+}
+
+QString shownToken(QByteArrayView token)
+{
+    const QString text = QString::fromUtf8(token.first(qMin(token.size(), shownTokenLength)));
+    return token.size() <= shownTokenLength ? text : text + QChar(0x2026);
+}
+
+// Reads one date token into `slot`; false when it is malformed or a second one.
+bool readDate(QByteArrayView value, std::optional<qint64> &slot, bool &seen)
+{
+    if (seen) {
+        return false;
+    }
+    seen = true;
+    slot = secondsOf(value);
+    return slot.has_value();
 }
 
 } // namespace
@@ -28,6 +53,8 @@ SignatureDates parseSignatureDates(QByteArrayView trustedComment)
     constexpr QByteArrayView timestampKey = "timestamp:";
     constexpr QByteArrayView expiresKey = "expires:";
     SignatureDates dates;
+    bool timestampSeen = false;
+    bool expiresSeen = false;
     qsizetype start = 0;
     while (start < trustedComment.size()) {
         qsizetype end = start;
@@ -36,10 +63,15 @@ SignatureDates parseSignatureDates(QByteArrayView trustedComment)
             ++end;
         }
         const QByteArrayView token = trustedComment.sliced(start, end - start);
-        if (token.startsWith(timestampKey) && !dates.timestamp) {
-            dates.timestamp = secondsOf(token.sliced(timestampKey.size()));
-        } else if (token.startsWith(expiresKey) && !dates.expires) {
-            dates.expires = secondsOf(token.sliced(expiresKey.size()));
+        bool wellFormed = true;
+        if (token.startsWith(timestampKey)) {
+            wellFormed =
+                readDate(token.sliced(timestampKey.size()), dates.timestamp, timestampSeen);
+        } else if (token.startsWith(expiresKey)) {
+            wellFormed = readDate(token.sliced(expiresKey.size()), dates.expires, expiresSeen);
+        }
+        if (!wellFormed && dates.malformedToken.isEmpty()) {
+            dates.malformedToken = shownToken(token);
         }
         start = end + 1;
     }
@@ -49,9 +81,21 @@ SignatureDates parseSignatureDates(QByteArrayView trustedComment)
 std::optional<QString> signatureDatesProblem(const SignatureDates &dates,
                                              std::optional<qint64> newestAccepted, qint64 now)
 {
+    if (!dates.malformedToken.isEmpty()) {
+        return QStringLiteral("The catalogue signature's date \u201C%1\u201D is malformed: a "
+                              "date must be given once, as whole seconds since 1970 up to the "
+                              "year 9999.")
+            .arg(dates.malformedToken);
+    }
     if (!dates.timestamp) {
         return QStringLiteral("The catalogue signature carries no timestamp, so the list's age "
                               "cannot be checked.");
+    }
+    if (*dates.timestamp > now + signingClockSkewSeconds) {
+        return QStringLiteral("The catalogue was signed %1, more than an hour after this "
+                              "computer's clock (%2); a list from the future is refused. Check "
+                              "this computer's clock.")
+            .arg(signatureDateText(*dates.timestamp), signatureDateText(now));
     }
     if (newestAccepted && *dates.timestamp < *newestAccepted) {
         return QStringLiteral("The catalogue was signed %1, before the list already accepted "
@@ -63,6 +107,19 @@ std::optional<QString> signatureDatesProblem(const SignatureDates &dates,
             .arg(signatureDateText(*dates.expires), signatureDateText(*dates.timestamp));
     }
     return std::nullopt;
+}
+
+bool recordLiesAhead(qint64 newestAccepted, qint64 now)
+{
+    return newestAccepted > now + signingClockSkewSeconds;
+}
+
+QString recordAheadDiscarded(qint64 newestAccepted, qint64 now)
+{
+    return QStringLiteral("The newest catalogue signing time kept on this computer (%1) lies "
+                          "ahead of its clock (%2); it is set aside and the list is trusted as "
+                          "on first use. Check this computer's clock if the kept time is right.")
+        .arg(signatureDateText(newestAccepted), signatureDateText(now));
 }
 
 QString signatureDateText(qint64 seconds)

@@ -12,17 +12,29 @@ struct SignatureDates
 {
     std::optional<qint64> timestamp;
     std::optional<qint64> expires;
+    // The first date token that does not read as whole seconds in range, or is given twice;
+    // empty when none. Such a list is refused: a misread date is never truncated or ignored.
+    QString malformedToken = {};
 };
 
-// Reads the verified trusted comment; a token that is not a plain decimal number counts as
-// absent.
+// How far a signing time may lie ahead of this computer's clock and still be taken. A list
+// dated further ahead would, once recorded, shut out every correct list after it.
+inline constexpr qint64 signingClockSkewSeconds = 3600;
+
 SignatureDates parseSignatureDates(QByteArrayView trustedComment);
 
-// Why a validly signed list may still not be taken: no timestamp, one older than the newest
-// accepted before for this key (a rollback to an earlier list), or an expiry that has passed
-// (a list held back from its successors). Nothing when it may.
+// Why a validly signed list may still not be taken: a malformed date, no timestamp, a
+// timestamp beyond the skew ahead of `now`, one older than the newest accepted before for
+// this catalogue (a rollback to an earlier list), or an expiry that has passed (a list held
+// back from its successors). Nothing when it may.
 std::optional<QString> signatureDatesProblem(const SignatureDates &dates,
                                              std::optional<qint64> newestAccepted, qint64 now);
+
+// A kept signing time beyond the skew ahead of `now` was taken by an earlier version, which
+// had no bound, or under a wrong clock; kept, it would refuse every correct list.
+bool recordLiesAhead(qint64 newestAccepted, qint64 now);
+// The line that says such a record is set aside.
+QString recordAheadDiscarded(qint64 newestAccepted, qint64 now);
 
 // "2026-12-07 19:45:00 UTC"
 QString signatureDateText(qint64 seconds);

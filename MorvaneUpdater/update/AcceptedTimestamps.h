@@ -3,24 +3,48 @@
 #include "trust/MinisignKey.h"
 
 #include <QString>
+#include <QUrl>
 #include <QtGlobal>
+#include <memory>
 #include <optional>
 
-// The newest signing time accepted for each catalogue key, kept in the per-user data folder,
-// so that the window and the command line alike refuse a list older than either has taken.
-// A missing or unreadable record means trust on first use again.
+// The newest signing time accepted for each catalogue, by its address, kept in the per-user
+// data folder, so that the window and the command line alike refuse a list older than either
+// has taken. Channels signed with one key keep a floor each, and a new key keeps the floor.
+// A record that cannot be read or kept is said, and the list is then trusted as on first use.
 class AcceptedTimestamps
 {
 public:
     explicit AcceptedTimestamps(QString folder) : m_folder(std::move(folder)) {}
 
-    std::optional<qint64> newest(const MinisignKeyId &keyId) const;
-    // Keeps `timestamp` unless a newer one is kept already; false when it cannot be written.
-    bool accept(const MinisignKeyId &keyId, qint64 timestamp) const;
+    // Held while the record is read, compared and written, so that another process doing the
+    // same can never lower it. Released when destroyed.
+    class Lock;
+    struct Locked
+    {
+        std::shared_ptr<Lock> lock;
+        // Why there is none: the record is then used unlocked.
+        QString problem;
+    };
+    Locked lock() const;
+
+    struct Newest
+    {
+        std::optional<qint64> timestamp;
+        // Why the record could not be read, when it is there; empty when absent or read.
+        QString problem;
+    };
+    // Before the record was kept by address it was kept by key: a catalogue with no record of
+    // its own takes that older one as its floor, which is never lower than its own would be.
+    Newest newest(const QUrl &catalogue, const MinisignKeyId &keyId) const;
+    // Keeps `timestamp` unless a newer one is kept already; why not, when it cannot be.
+    std::optional<QString> accept(const QUrl &catalogue, const MinisignKeyId &keyId,
+                                  qint64 timestamp) const;
+    // Keeps `timestamp` over whatever is kept, for a record that was set aside.
+    std::optional<QString> replace(const QUrl &catalogue, qint64 timestamp) const;
 
 private:
-    // Hidden: no image is ever saved under a name that starts with a dot.
-    QString fileName(const MinisignKeyId &keyId) const;
+    Newest read(const QString &fileName) const;
 
     QString m_folder;
 };

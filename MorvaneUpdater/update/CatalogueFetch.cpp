@@ -3,6 +3,7 @@
 #include "download/ContentSource.h"
 #include "download/Fetch.h"
 #include "trust/CatalogueSignature.h"
+#include "trust/SignatureDates.h"
 #include "update/UpdateMessages.h"
 
 #include <QDateTime>
@@ -42,7 +43,7 @@ void CatalogueFetch::fetchList(const QUrl &listURL)
         if (m_trust.key) {
             fetchSignature(listURL, *result.body);
         } else {
-            decide(*result.body, {});
+            decide(listURL, *result.body, {});
         }
     });
 }
@@ -52,27 +53,54 @@ void CatalogueFetch::fetchSignature(const QUrl &listURL, const QByteArray &list)
     const QUrl signatureURL = catalogueSignatureURL(listURL);
     m_pendingAddress = signatureURL;
     m_listFetch = m_source.fetch(signatureURL, DownloadKind::signature, this);
-    whenFetched(m_listFetch, this, [this, list, signatureURL](const DownloadResult &result) {
-        if (result.succeeded()) {
-            decide(list, {result.body, QString()});
-        } else {
-            decide(list, {std::nullopt, UpdateMessages::signatureUnreadable(
-                                            signatureURL, result.errorDescription)});
-        }
-    });
+    whenFetched(m_listFetch, this,
+                [this, listURL, list, signatureURL](const DownloadResult &result) {
+                    if (result.succeeded()) {
+                        decide(listURL, list, {result.body, QString()});
+                    } else {
+                        decide(listURL, list,
+                               {std::nullopt, UpdateMessages::signatureUnreadable(
+                                                  signatureURL, result.errorDescription)});
+                    }
+                });
 }
 
-void CatalogueFetch::decide(const QByteArray &list, const SignatureText &signature)
+void CatalogueFetch::decide(const QUrl &listURL, const QByteArray &list,
+                            const SignatureText &signature)
 {
     m_pendingAddress.clear();
-    const std::optional<qint64> newest =
-        m_record && m_trust.key ? m_record->newest(m_trust.key->keyId) : std::nullopt;
-    const CatalogueReading reading =
-        readCatalogue(list, m_trust, signature, newest, QDateTime::currentSecsSinceEpoch());
-    if (reading.items && reading.acceptedTimestamp && m_record) {
-        // Not being able to keep it only means that the next list is trusted on first use.
-        m_record->accept(m_trust.key->keyId, *reading.acceptedTimestamp);
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    QStringList notices;
+    const auto notice = [&notices](const QString &line) {
+        if (!line.isEmpty()) {
+            notices.append(line);
+        }
+    };
+    // Read, compared and written under one lock: the window and the command line at once can
+    // never lower the floor.
+    AcceptedTimestamps::Locked locked;
+    std::optional<qint64> newest;
+    if (m_record && m_trust.key) {
+        locked = m_record->lock();
+        notice(locked.problem);
+        const AcceptedTimestamps::Newest kept = m_record->newest(listURL, m_trust.key->keyId);
+        notice(kept.problem);
+        newest = kept.timestamp;
     }
+    const bool setAside = newest && recordLiesAhead(*newest, now);
+    if (setAside) {
+        notices.append(recordAheadDiscarded(*newest, now));
+        newest.reset();
+    }
+    CatalogueReading reading = readCatalogue(list, m_trust, signature, newest, now);
+    if (reading.items && reading.acceptedTimestamp && m_record) {
+        // Not kept, the next list is trusted on first use: said, not silent.
+        notice(setAside ? m_record->replace(listURL, *reading.acceptedTimestamp).value_or(QString())
+                        : m_record->accept(listURL, m_trust.key->keyId, *reading.acceptedTimestamp)
+                              .value_or(QString()));
+    }
+    locked = {};
+    reading.recordNotices = std::move(notices);
     emit listFetched(reading);
 }
 

@@ -24,8 +24,8 @@ class CatalogueFetch final : public QObject
     Q_DISABLE_COPY_MOVE(CatalogueFetch)
 
 public:
-    // `record` keeps the newest signing time taken, per key; without one (lint) every list
-    // is judged as on first use and nothing is kept.
+    // `record` keeps the newest signing time taken, per catalogue address; without one (lint) every
+    // list is judged as on first use and nothing is kept.
     CatalogueFetch(ContentSource &source, CatalogueTrust trust,
                    std::optional<AcceptedTimestamps> record, QObject *parent = nullptr);
     ~CatalogueFetch() override;
@@ -49,7 +49,7 @@ signals:
 
 private:
     void fetchSignature(const QUrl &listURL, const QByteArray &list);
-    void decide(const QByteArray &list, const SignatureText &signature);
+    void decide(const QUrl &listURL, const QByteArray &list, const SignatureText &signature);
 
     ContentSource &m_source;
     const CatalogueTrust m_trust;

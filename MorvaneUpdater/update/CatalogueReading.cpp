@@ -5,6 +5,7 @@
 #include "catalogue/UnicodeText.h"
 #include "trust/CatalogueSignature.h"
 #include "trust/SignatureDates.h"
+#include "update/SignedListRules.h"
 #include "update/UpdateMessages.h"
 
 namespace {
@@ -73,7 +74,22 @@ CatalogueReading readCatalogue(const QByteArray &list, const CatalogueTrust &tru
         reading.acceptedTimestamp.reset();
         return reading;
     }
-    reading.items = parseFirmwareList(*text);
+    qsizetype skipped = 0;
+    QList<FirmwareItem> items = parseFirmwareList(*text, &skipped);
+    if (trust.key && signedListMayBreakRules(items, skipped)) {
+        if (const QList<CatalogueFinding> problems = signedListProblems(*text);
+            !problems.isEmpty()) {
+            reading.failureLine = UpdateMessages::catalogueFetchFailed(
+                QStringLiteral("Line %1 of the signed catalogue is refused, and with it the list: "
+                               "%2.")
+                    .arg(problems.first().line)
+                    .arg(problems.first().message));
+            reading.refusedByTrust = true;
+            reading.acceptedTimestamp.reset();
+            return reading;
+        }
+    }
+    reading.items = std::move(items);
     return reading;
 }
 

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // The list's signature as it came: its bytes, or the whole reason there are none.
@@ -46,6 +47,9 @@ struct CatalogueReading
     // The signature's findings when a key is in use.
     QList<CatalogueFinding> findings = {};
     std::optional<qint64> acceptedTimestamp = {};
+    // What became of the record of signing times kept on this computer, when that is worth
+    // saying: set aside, unreadable, or not kept. Shown beside the outcome, never instead.
+    QStringList recordNotices = {};
 };
 
 // Checks the list against its signature when `trust` holds a key, then decodes and parses

@@ -2,44 +2,159 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
-#include <filesystem>
+#include <QRandomGenerator>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString errnoText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Closes the descriptor it holds however a save ends.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+
+    int get() const { return m_fd; }
+    // The close of a written file is the last place a deferred write error shows.
+    bool close()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+ssize_t writeSome(int fd, const char *data, std::size_t size, qsizetype written)
+{
+    const FolderFileTestHooks &hooks = folderFileTestHooks();
+    if (hooks.failWriteAfter >= 0) {
+        if (written >= hooks.failWriteAfter) {
+            errno = hooks.writeErrno;
+            return -1;
+        }
+        size = qMin(size, std::size_t(hooks.failWriteAfter - written));
+    }
+    return ::write(fd, data, size);
+}
+
+// 0 when every byte went out, else the errno of the write that failed.
+int writeAll(int fd, const QByteArray &bytes)
+{
+    for (qsizetype written = 0; written < bytes.size();) {
+        const ssize_t n = writeSome(fd, bytes.constData() + written,
+                                    std::size_t(bytes.size() - written), written);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return n < 0 ? errno : EIO;
+        }
+        written += n;
+    }
+    return 0;
+}
+
+QString temporaryName(const QString &fileName)
+{
+    return QStringLiteral(".%1.%2.part")
+        .arg(fileName)
+        .arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
+}
+
+} // namespace
+
+FolderFileTestHooks &folderFileTestHooks()
+{
+    static FolderFileTestHooks hooks;
+    return hooks;
+}
 
 SavedFile saveInFolder(const QString &folder, const QString &fileName, const QByteArray &bytes)
 {
     if (folder.isEmpty()) {
         return {QString(), QStringLiteral("No folder for application data is available.")};
     }
-    QDir dir(folder);
-    if (!dir.mkpath(QStringLiteral("."))) {
-        return {QString(), QStringLiteral("Unable to create the folder %1.")
-                               .arg(QDir::toNativeSeparators(folder))};
+    if (fileName.isEmpty() || fileName.contains(QLatin1Char('/')) ||
+        fileName == QLatin1String(".") || fileName == QLatin1String("..")) {
+        return {QString(), QStringLiteral("\u201C%1\u201D is not a file name.").arg(fileName)};
     }
-    const QString path = dir.filePath(fileName);
-    // QSaveFile would follow a link to its target: whatever is not a regular file goes first.
-    std::error_code error;
-    const std::filesystem::file_status status =
-        std::filesystem::symlink_status(QFile::encodeName(path).toStdString(), error);
-    if (std::filesystem::is_directory(status)) {
-        return {QString(),
-                QStringLiteral("%1 is a folder, not a file.").arg(QDir::toNativeSeparators(path))};
+    const QString shownFolder = QDir::toNativeSeparators(folder);
+    if (!QDir(folder).mkpath(QStringLiteral("."))) {
+        return {QString(), QStringLiteral("Unable to create the folder %1.").arg(shownFolder)};
     }
-    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
-        !QFile::remove(path)) {
-        return {QString(), QStringLiteral("Unable to replace %1, which is not a regular file.")
-                               .arg(QDir::toNativeSeparators(path))};
+    const QString path = QDir(folder).filePath(fileName);
+    const QString shownPath = QDir::toNativeSeparators(path);
+    const Descriptor dir(
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() < 0) {
+        return {
+            QString(),
+            QStringLiteral("Unable to open the folder %1: %2").arg(shownFolder, errnoText(errno))};
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return {QString(), file.errorString()};
+    const QByteArray name = QFile::encodeName(fileName);
+    struct stat status = {};
+    if (::fstatat(dir.get(), name.constData(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISDIR(status.st_mode)) {
+        return {QString(), QStringLiteral("%1 is a folder, not a file.").arg(shownPath)};
     }
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return {QString(), error};
+    QByteArray temporary;
+    int fd = -1;
+    // O_EXCL with O_NOFOLLOW: a name someone planted first, link or not, is never opened.
+    for (int attempt = 0; attempt < 8 && fd < 0; ++attempt) {
+        temporary = QFile::encodeName(temporaryName(fileName));
+        fd = ::openat(dir.get(), temporary.constData(),
+                      O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) {
+            break;
+        }
     }
-    if (!file.commit()) {
-        return {QString(), file.errorString()};
+    if (fd < 0) {
+        return {QString(), QStringLiteral("Unable to write in the folder %1: %2")
+                               .arg(shownFolder, errnoText(errno))};
     }
+    Descriptor file(fd);
+    const auto failed = [&](int error) {
+        ::unlinkat(dir.get(), temporary.constData(), 0);
+        return SavedFile{QString(), QStringLiteral("Unable to save %1: %2; the earlier file "
+                                                   "there is left as it was.")
+                                        .arg(shownPath, errnoText(error))};
+    };
+    if (const int error = writeAll(file.get(), bytes)) {
+        return failed(error);
+    }
+    if (::fsync(file.get()) != 0) {
+        return failed(errno);
+    }
+    if (!file.close()) {
+        return failed(errno);
+    }
+    if (const std::function<void()> &beforeRename = folderFileTestHooks().beforeRename) {
+        beforeRename();
+    }
+    if (::renameat(dir.get(), temporary.constData(), dir.get(), name.constData()) != 0) {
+        return failed(errno);
+    }
+    // The rename itself lasts only once the folder is synced; a file system that cannot sync a
+    // folder still holds the complete file under one name or the other.
+    ::fsync(dir.get());
     return {path, QString()};
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 struct SavedFile
 {
@@ -11,7 +12,21 @@ struct SavedFile
     bool succeeded() const { return !filePath.isEmpty(); }
 };
 
-// Creates the folder when missing and writes `bytes` atomically under `fileName`, replacing
-// an earlier file of that name, and a link or any other non-file there too: nothing is ever
-// written through a link. Blocking.
+// The one way anything is kept in our folder. Creates the folder when missing and writes
+// `bytes` under `fileName` (a plain name, no folder part) through a new temporary file made
+// beside it, relative to the folder's descriptor so that no link is ever followed: every
+// write and the sync are checked, and only then is the temporary renamed over the name. A
+// link or another non-folder at the name is replaced, never written through. A failed save
+// leaves the earlier file as it was and says why. Blocking.
 SavedFile saveInFolder(const QString &folder, const QString &fileName, const QByteArray &bytes);
+
+// What the tests put between the steps of a save: a write that fails with `writeErrno` once
+// `failWriteAfter` bytes went out (a full disk), and a call just before the rename (to plant
+// a link at the name). Not for the programs themselves; empty by default.
+struct FolderFileTestHooks
+{
+    qsizetype failWriteAfter = -1;
+    int writeErrno = 0;
+    std::function<void()> beforeRename;
+};
+FolderFileTestHooks &folderFileTestHooks();

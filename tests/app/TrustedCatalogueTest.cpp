@@ -2,6 +2,7 @@
 #include "LoopbackCertificate.h"
 #include "MinisignTool.h"
 #include "trust/ImageDigest.h"
+#include "trust/SignatureDates.h"
 
 #include <QDateTime>
 #include <QSslCertificate>
@@ -70,31 +71,60 @@ TEST_F(TrustedCatalogue, WithAKeyOnlyTheListItsHolderSignedIsShown)
     EXPECT_TRUE(m_app->infoText().startsWith(listFailure + "The built-in catalogue key"));
 }
 
-// A validly signed list is still refused when it is older than one already taken (a
-// rollback), has no timestamp, or has expired; the newest time taken is kept in the data
-// folder, and a record there that cannot be read means trust on first use again.
-TEST_F(TrustedCatalogue, AnOlderOrExpiredListIsRefusedThoughValidlySigned)
+// A validly signed list is still refused when its dates cannot be read, it was signed
+// beyond the skew ahead of this clock, before one already taken (a rollback), or has
+// expired. The newest time taken is kept in the data folder; a kept time ahead of the clock
+// is set aside with a line that says so, and one that cannot be read means first use again.
+// The rows run in order, each on the record the rows before it left.
+TEST_F(TrustedCatalogue, TheDatesOfAValidlySignedListDecideWhetherItIsTaken)
 {
     m_catalogueKey = m_publisher.publicKeyLine();
     const std::string list = line("MORVANE X1", "V1", "V1");
     const QString taken = QStringLiteral("读取固件列表成功");
-    const qint64 future = QDateTime::currentSecsSinceEpoch() + 86'400;
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    const qint64 past = now - 30 * 86'400;
+    const qint64 withinSkew = now + 1800;
+    const auto at = [](qint64 seconds) {
+        return QString::number(seconds);
+    };
+    const QString malformed = listFailure + "The catalogue signature's date \u201C";
+    const QString future = listFailure + "The catalogue was signed " +
+                           signatureDateText(now + 7200) +
+                           ", more than an hour after this computer's clock (";
     const struct
     {
         QString comment;
         QString outcome;
         QByteArray record = {}; // written over the kept time first, when given
     } cases[] = {
-        {"timestamp:2000000000\tfile:list", taken},
-        {"timestamp:1000000000\tfile:list",
-         listFailure + "The catalogue was signed 2001-09-09 01:46:40 UTC, before the list "
-                       "already accepted (signed 2033-05-18 03:33:20 UTC); an older list is "
-                       "refused."},
-        {"timestamp:2000000000 file:list", taken},
+        {"timestamp:" + at(past) + "\tfile:list", taken},
+        {"timestamp:" + at(past - 1), listFailure + "The catalogue was signed " +
+                                          signatureDateText(past - 1) +
+                                          ", before the list already accepted (signed " +
+                                          signatureDateText(past) + "); an older list is refused."},
+        {"timestamp:" + at(now) + " file:list", taken},
         {"file:list", listFailure + "The catalogue signature carries no timestamp"},
-        {"timestamp:2000000000\texpires:1000000000", listFailure + "The catalogue expired "},
-        {QStringLiteral("timestamp:2000000000\texpires:%1").arg(future), taken},
-        {"timestamp:1000000000", taken, "not a number"},
+        {"timestamp:" + at(withinSkew), taken},
+        {"timestamp:" + at(now + 7200), future},
+        // Refused, so not kept: a list signed within the skew is taken still.
+        {"timestamp:" + at(withinSkew), taken},
+        {"timestamp:" + at(now * 1000), malformed + "timestamp:" + at(now * 1000) + "\u201D"},
+        {"timestamp:9999999999999999999", malformed},
+        {"timestamp:" + at(withinSkew) + "x", malformed},
+        {"timestamp:" + at(withinSkew) + " timestamp:" + at(withinSkew), malformed},
+        {"timestamp:" + at(withinSkew) + " expires:2027-03-01",
+         malformed + "expires:2027-03-01\u201D"},
+        {"timestamp:" + at(withinSkew) + "\texpires:" + at(past),
+         listFailure + "The catalogue expired "},
+        {"timestamp:" + at(withinSkew) + "\texpires:" + at(now + 3 * 86'400), taken},
+        {"timestamp:" + at(withinSkew), "ahead of its clock (" + signatureDateText(now).left(14),
+         QByteArray::number(now + 10 * 365 * 86'400)},
+        // Set aside, the record holds the list just taken again.
+        {"timestamp:" + at(withinSkew - 1), listFailure + "The catalogue was signed "},
+        // A record that cannot be read is said in the pane, and the list taken as on first use.
+        {"timestamp:" + at(past),
+         "cannot be read: it does not hold a signing time; the list is trusted as on first use.",
+         "not a number"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.comment.toStdString());
@@ -111,6 +141,7 @@ TEST_F(TrustedCatalogue, AnOlderOrExpiredListIsRefusedThoughValidlySigned)
         }
         const AppDelegate &app = launchWith(list);
         EXPECT_TRUE(app.infoText().contains(c.outcome)) << app.infoText().toStdString();
+        EXPECT_EQ(app.allItems().isEmpty(), c.outcome.startsWith(listFailure));
     }
 }
 

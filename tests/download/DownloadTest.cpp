@@ -45,6 +45,10 @@ TEST(Download, EveryKindHoldsAtMostItsLimit)
                  byteSizeText(limits.maxBytes) + "."},
             {{.body = std::string(limit, 'x')}, {}},
         };
+        // A byte over the limit must not read as the limit itself.
+        EXPECT_EQ(byteSizeText(limits.maxBytes + 1),
+                  byteSizeText(limits.maxBytes).replace(QLatin1String(" "), QLatin1String(".0 ")) +
+                      QStringLiteral(" (%1 bytes)").arg(limits.maxBytes + 1));
         for (const auto &c : cases) {
             server.setResponse("/d", c.response);
             const DownloadResult result = fetch(server.url("/d"), limits);
@@ -112,6 +116,14 @@ TEST(Download, RedirectsAreFollowedOnlyWhereNothingIsLost)
         {http, "file:///etc/hostname", "The server redirected from http to file"},
         {http, "data:text/plain,hello", "The server redirected from http to data"},
         {https, "ftp://127.0.0.1/f.bin", "The server redirected from https to ftp"},
+        // To itself, for ever.
+        {http, http.url("/moved"),
+         "The server redirected " + QString::fromStdString(http.url("/moved")) +
+             " too many times, which is refused as a redirect loop."},
+        {http, "http://[::1",
+         "The server redirected from " + QString::fromStdString(http.url("/moved")) +
+             " to a Location that is not an address (\u201Chttp://[::1\u201D), which is "
+             "refused."},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.to);

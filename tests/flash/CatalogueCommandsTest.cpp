@@ -1,10 +1,17 @@
 #include "CommandLineFixture.h"
 #include "ExitStatus.h"
 #include "MinisignTool.h"
+#include "trust/MinisignKey.h"
 
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <csignal>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using CatalogueCommands = CommandLineFixture;
 
@@ -79,4 +86,91 @@ TEST_F(CatalogueCommands, AListOrAVersionThatCannotBeHadHasItsStatusAndItsLine)
         EXPECT_TRUE(m_err.contains(c.error)) << m_err.toStdString();
         EXPECT_EQ(m_out, "");
     }
+}
+
+// The newest signing time is kept per catalogue: two channels signed with one key never shut
+// each other out, whichever is read first, and each still refuses its own older list. A
+// record that cannot be read or kept is said, and the list is then taken as on first use.
+TEST_F(CatalogueCommands, EachCatalogueKeepsItsOwnFloorAndARecordThatFailsIsSaid)
+{
+    MinisignTool publisher;
+    m_catalogueKey = publisher.publicKeyLine();
+    const std::string list = "MORVANE K7;1209;0001;V3;c;" + m_server.url("/k7.bin") + ";" +
+                             m_server.url("/k7.txt") + "\n";
+    const auto serve = [&](const std::string &path, qint64 signedAt) {
+        m_server.setBody(path, list);
+        m_server.setBody(path + ".minisig", publisher
+                                                .sign(QByteArray::fromStdString(list), false,
+                                                      QStringLiteral("timestamp:%1").arg(signedAt))
+                                                .toStdString());
+        return served(path);
+    };
+    QDir folder(inTemp("MorvaneUpdater"));
+    for (const bool betaFirst : {false, true}) {
+        SCOPED_TRACE(betaFirst ? "beta first" : "main first");
+        folder.removeRecursively();
+        const QString main = serve("/main.txt", 1000);
+        const QString beta = serve("/beta.txt", 2000);
+        for (const QString &catalogue :
+             betaFirst ? QStringList{beta, main} : QStringList{main, beta}) {
+            EXPECT_EQ(run({"list", "--catalogue", catalogue}), exitSuccess) << m_err.toStdString();
+        }
+        serve("/main.txt", 999);
+        EXPECT_EQ(run({"list", "--catalogue", main}), exitIntegrity);
+        EXPECT_TRUE(m_err.contains("before the list already accepted")) << m_err.toStdString();
+    }
+
+    // A record by key, as earlier versions kept it, is the floor of a catalogue with none.
+    folder.removeRecursively();
+    ASSERT_TRUE(folder.mkpath("."));
+    ASSERT_EQ(run({"list", "--catalogue", serve("/main.txt", 1000)}), exitSuccess);
+    const QString record =
+        folder.entryList({".catalogue-*.timestamp"}, QDir::Hidden | QDir::Files).first();
+    QFile byKey(folder.filePath(
+        ".catalogue-" + minisignKeyIdText(parseMinisignPublicKey(m_catalogueKey).key->keyId) +
+        ".timestamp"));
+    ASSERT_TRUE(byKey.open(QIODevice::WriteOnly));
+    byKey.write("1500\n");
+    byKey.close();
+    EXPECT_EQ(run({"list", "--catalogue", serve("/other.txt", 1400)}), exitIntegrity);
+    EXPECT_EQ(run({"list", "--catalogue", serve("/other.txt", 1600)}), exitSuccess);
+
+    // Another process holding the lock past any read and write is stuck: the list is judged
+    // all the same, unlocked, and that is said rather than waited on for ever.
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    // The child only makes system calls: after fork, another thread may hold malloc's lock.
+    const QByteArray lockPath = QFile::encodeName(folder.filePath(".catalogue.lock"));
+    const pid_t holder = fork();
+    if (holder == 0) {
+        const int fd = ::open(lockPath.constData(), O_RDWR | O_CREAT, 0600);
+        struct flock whole = {};
+        whole.l_type = F_WRLCK;
+        whole.l_whence = SEEK_SET;
+        const char held = fd >= 0 && ::fcntl(fd, F_SETLK, &whole) == 0 ? 'y' : 'n';
+        (void)!::write(ready[1], &held, 1);
+        ::sleep(30);
+        ::_exit(0);
+    }
+    char held = 0;
+    ASSERT_EQ(::read(ready[0], &held, 1), 1);
+    ASSERT_EQ(held, 'y');
+    EXPECT_EQ(run({"list", "--catalogue", serve("/main.txt", 1100)}), exitSuccess);
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    EXPECT_TRUE(m_err.contains("could not be locked") && m_err.contains("another program holds it"))
+        << m_err.toStdString();
+
+    // A folder at the record's name can be neither read nor replaced.
+    ASSERT_TRUE(QFile::remove(folder.filePath(record)));
+    ASSERT_TRUE(folder.mkpath(record));
+    EXPECT_EQ(run({"list", "--catalogue", serve("/main.txt", 900)}), exitSuccess);
+    EXPECT_TRUE(m_err.contains("The record of catalogue signing times " + folder.filePath(record) +
+                               " cannot be read: it is a folder, not a regular file"))
+        << m_err.toStdString();
+    EXPECT_TRUE(m_err.contains("The record of catalogue signing times cannot be kept: ") &&
+                m_err.contains("The next list will be trusted as on first use."))
+        << m_err.toStdString();
 }

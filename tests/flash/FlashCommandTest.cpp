@@ -1,10 +1,15 @@
 #include "CommandLineFixture.h"
 #include "ExitStatus.h"
+#include "MinisignTool.h"
 
 #include <QByteArray>
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <chrono>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <thread>
 #include <vector>
 
@@ -212,4 +217,106 @@ TEST_F(FlashCommand, WaitDownloadsMeanwhileAndEndsWithTheDeviceItsLimitOrAStop)
             m_hid.detach(device);
         }
     }
+}
+
+// A FIFO at any name the command opens would hold it forever: each is refused or replaced at
+// once, with a line that says what it found.
+TEST_F(FlashCommand, AFifoAtAnyNameIsRefusedOrReplacedWithoutWaiting)
+{
+    const auto device = attachDevice();
+    const QString fifo = inTemp("fifo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QDir().mkpath(inTemp("MorvaneUpdater")));
+    ASSERT_EQ(mkfifo(QFile::encodeName(inTemp("MorvaneUpdater/x5_v2.bin")).constData(), 0600), 0);
+    const struct
+    {
+        QStringList arguments;
+        int status;
+        QString error;
+    } cases[] = {
+        {{"flash", "--file", fifo, "--vid", "1a86", "--pid", "e0a1"},
+         exitUsage,
+         "Cannot read the firmware file " + fifo + ": it is a FIFO, not a regular file"},
+        {{"flash", "--file", "/dev/zero", "--vid", "1a86", "--pid", "e0a1"},
+         exitUsage,
+         "Cannot read the firmware file /dev/zero: it is a device, not a regular file"},
+        {{"flash", "X5 Pro", "--log", fifo},
+         exitUsage,
+         "morvane-flash: cannot open the log: " + fifo + " is not a regular file."},
+        // The image's name in the data folder: the FIFO there is replaced by the image.
+        {{"flash", "X5 Pro"}, exitSuccess, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        EXPECT_EQ(run(c.arguments), c.status) << m_err.toStdString();
+        EXPECT_TRUE(m_err.contains(c.error)) << m_err.toStdString();
+    }
+    EXPECT_TRUE(QFileInfo(inTemp("MorvaneUpdater/x5_v2.bin")).isFile());
+
+    // The record of signing times, which every catalogue load reads.
+    MinisignTool publisher;
+    const std::string list = serveCatalogue("MORVANE K7;1209;0001;V3;c;{B}/k7.bin;{B}/k7.txt\n");
+    m_server.setBody("/product/MORVANE_LST.txt.minisig",
+                     publisher.sign(QByteArray::fromStdString(list)).toStdString());
+    m_catalogueKey = publisher.publicKeyLine();
+    ASSERT_EQ(run({"list"}), exitSuccess) << m_err.toStdString();
+    const QDir folder(inTemp("MorvaneUpdater"));
+    const QStringList records = folder.entryList({".catalogue-*"}, QDir::Hidden | QDir::Files);
+    ASSERT_EQ(records.size(), 1);
+    ASSERT_TRUE(QFile::remove(folder.filePath(records.first())));
+    ASSERT_EQ(mkfifo(QFile::encodeName(folder.filePath(records.first())).constData(), 0600), 0);
+    EXPECT_EQ(run({"list"}), exitSuccess) << m_err.toStdString();
+    EXPECT_TRUE(QFileInfo(folder.filePath(records.first())).isFile());
+}
+
+// An image file is flashed only when it matches the digest given beside it, which a build that
+// trusts a key requires; it is bounded as a downloaded image is.
+TEST_F(FlashCommand, AFileIsFlashedOnlyWhenItMatchesItsDigest)
+{
+    const auto device = attachDevice();
+    const QByteArray image(300, 'x');
+    const QString file = writeFile("image.bin", image);
+    const QString hex =
+        QString::fromLatin1(QCryptographicHash::hash(image, QCryptographicHash::Sha256).toHex());
+    const QString other(64, QLatin1Char('0'));
+    const QString tooLarge = writeFile("large.bin", {});
+    ASSERT_TRUE(QFile(tooLarge).resize((qint64(16) << 20) + 1));
+    const QString key = MinisignTool().publicKeyLine();
+    const struct
+    {
+        QString key;
+        QStringList digest;
+        int status;
+        QString error;
+    } cases[] = {
+        {{}, {}, exitSuccess, {}},
+        {{}, {"--sha256", hex}, exitSuccess, {}},
+        {{}, {"--sha256", "sha256:" + hex.toUpper()}, exitSuccess, {}},
+        {{},
+         {"--sha256", other},
+         exitIntegrity,
+         "The firmware file " + file + " does not match --sha256 (expected sha256:00000000"},
+        {{}, {"--sha256", hex.left(63)}, exitUsage, "--sha256 takes 64 hexadecimal digits."},
+        {key, {}, exitIntegrity, "so an image file is flashed only with its digest: give --sha256"},
+        {key, {"--sha256", hex}, exitSuccess, {}},
+        {key, {"--sha256", other}, exitIntegrity, "does not match --sha256"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE((c.key.isEmpty() ? "no key " : "key ") + c.digest.join(' ').toStdString());
+        m_catalogueKey = c.key;
+        const std::size_t before = device->handshakes();
+        EXPECT_EQ(
+            run(QStringList{"flash", "--file", file, "--vid", "1a86", "--pid", "e0a1"} + c.digest),
+            c.status)
+            << m_err.toStdString();
+        EXPECT_TRUE(m_err.contains(c.error)) << m_err.toStdString();
+        // Refused before any device is touched.
+        EXPECT_EQ(device->handshakes() > before, c.status == exitSuccess);
+    }
+    m_catalogueKey.clear();
+    EXPECT_EQ(run({"flash", "--file", tooLarge, "--vid", "1a86", "--pid", "e0a1"}), exitUsage);
+    EXPECT_TRUE(m_err.contains("it has 16777217 bytes, more than the limit of 16777216 bytes"))
+        << m_err.toStdString();
+    EXPECT_EQ(run({"flash", "X5 Pro", "--sha256", hex}), exitUsage);
+    EXPECT_TRUE(m_err.contains("--sha256 is used only with flash --file.")) << m_err.toStdString();
 }

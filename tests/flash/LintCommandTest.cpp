@@ -3,6 +3,7 @@
 #include "MinisignTool.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <gtest/gtest.h>
 #include <string>
 #include <utility>
@@ -103,6 +104,10 @@ TEST_F(LintCommand, FetchesWhatRecordsPointAtAndChecksTheSignature)
          "checked."},
         {QStringLiteral("timestamp:0 expires:%1").arg(soon), exitListErrors,
          "warning: the list expires "},
+        {QStringLiteral("timestamp:%1").arg(soon + 3600), exitIntegrity,
+         "error: The catalogue was signed "},
+        {"timestamp:0 expires:2027-03-01", exitIntegrity,
+         "error: The catalogue signature's date \u201Cexpires:2027-03-01\u201D is malformed"},
         {"timestamp:0\texpires:1", exitIntegrity,
          "error: The catalogue expired 1970-01-01 00:00:01 UTC (signed 1970-01-01 00:00:00 UTC)."},
     };
@@ -120,5 +125,65 @@ TEST_F(LintCommand, FetchesWhatRecordsPointAtAndChecksTheSignature)
         if (refused) {
             EXPECT_TRUE(m_err.contains(c.finding.mid(7))) << m_err.toStdString();
         }
+    }
+}
+
+// lint with a key gives the updater's verdict: each variant is an error in lint exactly when
+// `list`, with that key built in, refuses the list. What is only unwise is a warning that
+// both take.
+TEST_F(LintCommand, WithAKeyLintFindsAnErrorExactlyWhereTheUpdaterRefuses)
+{
+    MinisignTool minisign;
+    const QString keyFile = writeFile("key.pub", minisign.publicKeyFile());
+    const std::string digests =
+        ";sha256:" + std::string(64, '0') + ";sha256:" + std::string(64, '0');
+    const std::string good = "X;1a86;e0a1;V1;c;{B}/fw/a.bin;{B}/n.txt" + digests + "\n";
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    const QString signedNow = QStringLiteral("timestamp:%1").arg(now);
+    const struct
+    {
+        const char *what;
+        std::string list;
+        QString comment;
+        bool refused;
+    } cases[] = {
+        {"a good list", good, signedNow, false},
+        {"the same record twice", good + good, signedNow, false},
+        {"expiring within 7 days", good, signedNow + QStringLiteral(" expires:%1").arg(now + 3600),
+         false},
+        {"no timestamp", good, "file:list", true},
+        {"signed ahead of the clock", good, QStringLiteral("timestamp:%1").arg(now + 7200), true},
+        {"a timestamp in milliseconds", good, QStringLiteral("timestamp:%1").arg(now * 1000), true},
+        {"an expiry as a date", good, signedNow + " expires:2027-03-01", true},
+        {"expired", good, signedNow + QStringLiteral(" expires:%1").arg(now - 1), true},
+        {"a version twice with other fields",
+         good + "X;1a86;e0a1;V1;other;{B}/fw/b.bin;{B}/n.txt" + digests + "\n", signedNow, true},
+        {"a file: address", "X;1a86;e0a1;V1;c;file:///etc/passwd;{B}/n.txt" + digests + "\n",
+         signedNow, true},
+        {"a relative address", "X;1a86;e0a1;V1;c;{B}/fw/a.bin;notes/n.txt" + digests + "\n",
+         signedNow, true},
+        {"pid 0", "X;1a86;0;V1;c;{B}/fw/a.bin;{B}/n.txt" + digests + "\n", signedNow, true},
+        {"a vid beyond 16 bits", "X;10000;e0a1;V1;c;{B}/fw/a.bin;{B}/n.txt" + digests + "\n",
+         signedNow, true},
+        {"a line that is no record", good + "X;1a86;e0a1\n", signedNow, true},
+        {"not UTF-8", good + "X\xff;1a86;e0a1;V2;c;{B}/fw/a.bin;{B}/n.txt" + digests + "\n",
+         signedNow, true},
+    };
+    const QString address = served("/product/MORVANE_LST.txt");
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string list = serveCatalogue(c.list);
+        m_server.setBody(
+            "/product/MORVANE_LST.txt.minisig",
+            minisign.sign(QByteArray::fromStdString(list), false, c.comment).toStdString());
+        m_catalogueKey.clear();
+        const int lintStatus = run({"lint", address, "--public-key", keyFile});
+        EXPECT_EQ(lintStatus != exitSuccess, c.refused) << m_out.toStdString();
+        EXPECT_EQ(m_out.contains(": error: "), c.refused) << m_out.toStdString();
+        m_catalogueKey = minisign.publicKeyLine();
+        // Each row is judged on its own, as on first use.
+        QDir(inTemp("MorvaneUpdater")).removeRecursively();
+        const int listStatus = run({"list", "--catalogue", address});
+        EXPECT_EQ(listStatus != exitSuccess, c.refused) << m_err.toStdString();
     }
 }

@@ -80,7 +80,8 @@ TEST_F(Options, VersionAndTheHelpOfOneCommand)
         {{"flash", "--help"},
          {},
          "Usage: morvane-flash [--catalogue URL] flash MODEL [VERSION]\n"
-         "       morvane-flash [--catalogue URL] flash --file IMAGE --vid V --pid P\n",
+         "       morvane-flash [--catalogue URL] flash --file IMAGE --vid V --pid P [--sha256 "
+         "HEX]\n",
          "--fetch"},
         {{"lint", "x", "--help"}, {}, "\n  --public-key <KEY>  ", "--all-devices"},
         {{"--help"}, {}, "\n  6    lint: the list has errors\n", "[--catalogue URL]"},

@@ -1,0 +1,80 @@
+#include "update/RegularFile.h"
+
+#include <QFile>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString failure(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString kindOf(mode_t mode)
+{
+    if (S_ISDIR(mode)) {
+        return QStringLiteral("a folder");
+    }
+    if (S_ISFIFO(mode)) {
+        return QStringLiteral("a FIFO");
+    }
+    if (S_ISSOCK(mode)) {
+        return QStringLiteral("a socket");
+    }
+    return QStringLiteral("a device");
+}
+
+} // namespace
+
+ReadFile readRegularFile(const QString &path, qint64 maxBytes)
+{
+    // O_NONBLOCK: opening a FIFO with no writer would otherwise wait for one forever.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        return {std::nullopt, failure(error), error == ENOENT};
+    }
+    const auto result = [fd](ReadFile read) {
+        ::close(fd);
+        return read;
+    };
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0) {
+        return result({std::nullopt, failure(errno)});
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return result({std::nullopt, QStringLiteral("it is %1, not a regular file, so it is not "
+                                                    "read")
+                                         .arg(kindOf(status.st_mode))});
+    }
+    if (status.st_size > maxBytes) {
+        return result(
+            {std::nullopt, QStringLiteral("it has %1 bytes, more than the limit of %2 bytes")
+                               .arg(qint64(status.st_size))
+                               .arg(maxBytes)});
+    }
+    QByteArray bytes;
+    // A file that grows while it is read is bounded all the same: one byte past the limit says
+    // so.
+    char buffer[65536];
+    while (bytes.size() <= maxBytes) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return result({std::nullopt, failure(errno)});
+        }
+        if (n == 0) {
+            return result({bytes, QString()});
+        }
+        bytes.append(buffer, qMin<qsizetype>(n, maxBytes + 1 - bytes.size()));
+    }
+    return result(
+        {std::nullopt,
+         QStringLiteral("it grew past the limit of %1 bytes while it was read").arg(maxBytes)});
+}

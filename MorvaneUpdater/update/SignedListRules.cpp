@@ -1,0 +1,151 @@
+#include "update/SignedListRules.h"
+
+#include "bootloader/UsbIdentifier.h"
+#include "catalogue/FirmwareListParser.h"
+#include "catalogue/UnicodeText.h"
+#include "download/WebAddress.h"
+
+#include <QHash>
+
+namespace {
+
+// An id is a few ASCII characters: copied to the stack, it is read without an allocation per
+// record. Anything longer or beyond ASCII is no id, as usbIdsOf would find too.
+struct IdText
+{
+    char bytes[24] = {};
+    std::size_t size = 0;
+    bool fits = true;
+
+    explicit IdText(const QString &text)
+    {
+        if (text.size() > qsizetype(sizeof bytes)) {
+            fits = false;
+            return;
+        }
+        for (const QChar c : text) {
+            if (c.unicode() > 0x7F) {
+                fits = false;
+                return;
+            }
+            bytes[size++] = char(c.unicode());
+        }
+    }
+    std::string_view view() const { return {bytes, size}; }
+};
+
+} // namespace
+
+std::optional<RecordProblem> signedRecordProblem(const FirmwareItem &item)
+{
+    const struct
+    {
+        const char *field;
+        const CatalogueUrl &url;
+    } addresses[] = {{"firmware", item.firmwareURL}, {"release-notes", item.notesURL}};
+    for (const auto &address : addresses) {
+        if (isPlainWebAddress(address.url.toEncoded())) {
+            continue;
+        }
+        if (const std::optional<QString> problem = webAddressProblem(address.url)) {
+            return RecordProblem{QStringLiteral("not-web-address"),
+                                 QStringLiteral("the %1 address cannot be downloaded. %2")
+                                     .arg(QLatin1String(address.field), *problem)};
+        }
+    }
+    const IdText vid(item.vid);
+    const IdText pid(item.pid);
+    const std::optional<UsbIds> ids =
+        vid.fits && pid.fits ? usbIdsOf(vid.view(), pid.view()) : std::nullopt;
+    if (!ids || !isWatchable(*ids)) {
+        return RecordProblem{
+            QStringLiteral("invalid-usb-id"),
+            QStringLiteral("the ids \"%1\" and \"%2\" are not both hexadecimal numbers from 1 "
+                           "to ffff: no device matches them")
+                .arg(item.vid, item.pid)};
+    }
+    return std::nullopt;
+}
+
+RecordProblem duplicateVersionProblem(const FirmwareItem &item, qsizetype earlierLine)
+{
+    return {QStringLiteral("duplicate-version"),
+            QStringLiteral("version \"%1\" of model \"%2\" is also on line %3 with other fields; "
+                           "the updater cannot choose between them")
+                .arg(item.version, item.product)
+                .arg(earlierLine)};
+}
+
+bool signedListMayBreakRules(const QList<FirmwareItem> &items, qsizetype skipped)
+{
+    // A blank line is skipped too without breaking a rule; the full pass tells them apart.
+    if (skipped > 0) {
+        return true;
+    }
+    QHash<std::pair<QString, QString>, qsizetype> versions;
+    versions.reserve(items.size());
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const FirmwareItem &item = items.at(i);
+        if (signedRecordProblem(item)) {
+            return true;
+        }
+        const std::pair<QString, QString> key{canonicalForm(item.product),
+                                              canonicalForm(item.version)};
+        if (const auto it = versions.constFind(key); it != versions.cend()) {
+            if (items.at(*it) != item) {
+                return true;
+            }
+        } else {
+            versions.insert(key, i);
+        }
+    }
+    return false;
+}
+
+QList<CatalogueFinding> signedListProblems(const QString &text)
+{
+    QList<CatalogueFinding> problems;
+    QHash<FirmwareItem, qsizetype> records;
+    QHash<QString, qsizetype> versions;
+    const auto add = [&problems](qsizetype line, const RecordProblem &problem) {
+        problems.append({CatalogueFinding::Severity::error, line, problem.kind, problem.message});
+    };
+    qsizetype number = 0;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = start;
+        while (end < text.size() && text[end] != u'\n' && text[end] != u'\r') {
+            ++end;
+        }
+        ++number;
+        for (const QString &segment : splitCatalogueLines(text.sliced(start, end - start))) {
+            if (trimWhitespaceAndNewlines(segment).isEmpty()) {
+                continue;
+            }
+            const std::variant<FirmwareItem, LineRejection> parsed = parseFirmwareLine(segment);
+            const FirmwareItem *item = std::get_if<FirmwareItem>(&parsed);
+            if (!item) {
+                add(number, {QStringLiteral("not-a-record"),
+                             QStringLiteral("the line is not a record the updater can read")});
+                continue;
+            }
+            if (const std::optional<RecordProblem> problem = signedRecordProblem(*item)) {
+                add(number, *problem);
+            }
+            if (records.contains(*item)) {
+                continue;
+            }
+            records.insert(*item, number);
+            const QString key =
+                canonicalForm(item->product) + QChar(0) + canonicalForm(item->version);
+            if (const auto it = versions.constFind(key); it != versions.cend()) {
+                add(number, duplicateVersionProblem(*item, *it));
+            } else {
+                versions.insert(key, number);
+            }
+        }
+        start =
+            end + (end + 1 < text.size() && text[end] == u'\r' && text[end + 1] == u'\n' ? 2 : 1);
+    }
+    return problems;
+}
