@@ -127,6 +127,8 @@ TEST_F(UpdateFlow, AFailureOfEitherPhaseEndsThePaneWithItsLines)
     EXPECT_EQ(device->opens(), 0u);
 }
 
+// Where a stop leaves the device is the transfers' business (tests/update); here, that
+// stopUpdate returns with the device closed and the pane ends with the stop.
 TEST_F(UpdateFlow, AStoppedUpdateEndsAtAReportBoundaryWithTheDeviceClosed)
 {
     const auto device = attachDevice();
@@ -135,10 +137,7 @@ TEST_F(UpdateFlow, AStoppedUpdateEndsAtAReportBoundaryWithTheDeviceClosed)
     ASSERT_TRUE(QTest::qWaitFor([&] { return device->imageReportCount() >= 3; }, 20'000));
     m_app->stopUpdate();
     EXPECT_FALSE(device->isOpen());
-    const std::size_t reports = device->imageReportCount();
     EXPECT_EQ(runUpdate().last(), UpdateMessages::updateStopped());
-    EXPECT_EQ(device->imageReportCount(), reports);
-    EXPECT_LT(reports, 64u);
 
     // Stopped while downloading, the update never reaches the device.
     m_server.setResponse(imagePath, {.body = imageOf(64), .delay = 300ms});
@@ -157,16 +156,6 @@ TEST_F(UpdateFlow, AHostileFileNameStaysInTheFirmwareFolder)
     EXPECT_EQ(QDir(m_folder).entryList(QDir::Files), QStringList{fallbackFirmwareFileName});
     EXPECT_EQ(QDir(m_temp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList{"MorvaneUpdater"});
-
-    // A link planted at the image's name is replaced, never written through.
-    const QString outside = inTemp("outside.bin");
-    const QString planted = QDir(m_folder).filePath("X1_V2.bin");
-    ASSERT_TRUE(QFile::link(outside, planted));
-    launchWithImage("linked image");
-    EXPECT_EQ(runUpdate().last(), "Update completed.");
-    EXPECT_FALSE(QFileInfo(planted).isSymLink());
-    EXPECT_EQ(savedImage(), "linked image");
-    EXPECT_FALSE(QFileInfo::exists(outside));
 }
 
 TEST_F(UpdateFlow, AnUpdateIsNeverStartedTwice)

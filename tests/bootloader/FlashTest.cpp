@@ -87,7 +87,8 @@ TEST(FlashTest, FailuresNameTheirCauseAndLeaveTheDeviceClosed)
         const char *vid = "1A2B";
         const char *pid = "3C4D";
     };
-    // The controller's fault table holds the other handshake and transfer failures.
+    // The device transfers' fault table (tests/update) holds the other handshake and transfer
+    // failures.
     const Case cases[] = {
         {"later report in the slice wins", behaviourWith(&Behaviour::reportsAfterAnswer, {zeros}),
          Error::unexpectedHandshake({0, 0, 0, 0, 0, 0, 0, 0})},

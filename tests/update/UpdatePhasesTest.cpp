@@ -117,7 +117,6 @@ TEST_F(UpdatePhases, PreparationKeepsOnlyAnImageThatMayBeFlashed)
          Status::downloadFailed,
          failed},
         {{.body = image}, refusedUrl(imagePath), {}, false, Status::downloadFailed, failed},
-        {{.body = image}, "file:///etc/hostname", {}, false, Status::downloadFailed, failed},
         {{.body = image}, {}, digestOf("other"), false, Status::imageRejected, failed},
         // Refused from the record alone: nothing is fetched.
         {{.body = image}, {}, "sha256:abc", false, Status::refused, "Update failed: "},
