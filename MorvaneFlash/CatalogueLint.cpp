@@ -195,14 +195,14 @@ private:
     // an id it cannot read or that no device carries makes the record unflashable.
     void lintUsbId(qsizetype line, int index, const QString &text)
     {
-        const std::optional<int64_t> id = parseUSBIdentifier(text.toStdString());
-        if (!id) {
+        const std::string id = text.toStdString();
+        if (!parseUSBIdentifier(id)) {
             add(Severity::error, line, "invalid-usb-id",
                 fieldLabel(index) + QStringLiteral(" \"%1\" is not a hexadecimal number (no "
                                                    "\"0x\", no blanks): the updater never finds "
                                                    "a device for it")
                                         .arg(text));
-        } else if (*id < 0 || *id > 0xFFFF) {
+        } else if (!usbIdOf(id)) {
             add(Severity::error, line, "invalid-usb-id",
                 fieldLabel(index) +
                     QStringLiteral(" \"%1\" is outside 0 to ffff: no USB device carries it")

@@ -66,12 +66,22 @@ bool usbIdentifiersMatch(int64_t vendorID, int64_t productID, uint16_t deviceVen
 
 std::optional<UsbIds> usbIdsOf(std::string_view vendorText, std::string_view productText)
 {
-    const std::optional<int64_t> vendorID = parseUSBIdentifier(vendorText);
-    const std::optional<int64_t> productID = parseUSBIdentifier(productText);
+    const std::optional<uint16_t> vendorID = usbIdOf(vendorText);
+    const std::optional<uint16_t> productID = usbIdOf(productText);
     if (!vendorID || !productID) {
         return std::nullopt;
     }
-    return usbIdsOf(*vendorID, *productID);
+    return UsbIds{*vendorID, *productID};
+}
+
+std::optional<uint16_t> usbIdOf(std::string_view text)
+{
+    const std::optional<int64_t> id = parseUSBIdentifier(text);
+    if (!id) {
+        return std::nullopt;
+    }
+    const std::optional<UsbIds> ids = usbIdsOf(*id, 0);
+    return ids ? std::optional(ids->vendorID) : std::nullopt;
 }
 
 std::optional<UsbIds> usbIdsOf(int64_t vendorID, int64_t productID)

@@ -29,6 +29,8 @@ struct UsbIds
 // The pair that catalogue texts name: both read as parseUSBIdentifier reads them and within
 // 16 bits. Nothing otherwise, so that an identifier no device can carry matches none.
 std::optional<UsbIds> usbIdsOf(std::string_view vendorText, std::string_view productText);
+// One id of such a pair.
+std::optional<uint16_t> usbIdOf(std::string_view text);
 std::optional<UsbIds> usbIdsOf(int64_t vendorID, int64_t productID);
 
 // Whether the pair is one to watch for: 0, which no device is taken to carry, is not.
