@@ -91,13 +91,6 @@ DeviceTransfers::Id DeviceTransfers::start(std::unique_ptr<HidDevice> device,
     return id;
 }
 
-void DeviceTransfers::stop(Id id)
-{
-    if (const auto found = m_stops.find(id); found != m_stops.end()) {
-        found->second.request_stop();
-    }
-}
-
 void DeviceTransfers::stopAll()
 {
     for (auto &[id, stop] : m_stops) {

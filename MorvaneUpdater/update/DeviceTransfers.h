@@ -49,9 +49,8 @@ public:
 
     // `what` names the image and the device in the lock's reason ("MORVANE X1 V2").
     Id start(std::unique_ptr<HidDevice> device, const QByteArray &image, const QString &what = {});
-    // Asks the transfer to stop at its next report boundary and returns at once; it ends as
-    // usual, with the status `stopped`.
-    void stop(Id id);
+    // Asks every transfer to stop at its next report boundary and returns at once; each ends
+    // as usual, with the status `stopped`.
     void stopAll();
     // Transfers started and not yet reported as finished.
     std::size_t running() const { return m_stops.size(); }

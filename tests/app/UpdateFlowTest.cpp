@@ -85,7 +85,6 @@ TEST_F(UpdateFlow, NoSelectionOrNoDeviceStopsBeforeTheDownload)
 TEST_F(UpdateFlow, AFailureOfEitherPhaseEndsThePaneWithItsLines)
 {
     using Behaviour = SimulatedBootloaderDevice::Behaviour;
-    const QString found = "MORVANE X1 found.";
     const QString help = QString::fromStdString(*openFailureHelp(BootloaderError::openFailed(13)));
     const struct
     {
@@ -93,9 +92,6 @@ TEST_F(UpdateFlow, AFailureOfEitherPhaseEndsThePaneWithItsLines)
         Behaviour behaviour = {};
         CatalogueServer::Response response = {.body = imageOf(2048)};
     } cases[] = {
-        {{found, "Firmware download failed: The server answered with HTTP status 404 (Not Found)."},
-         {},
-         {404, "Not Found"}},
         {{"Starting firmware transfer...",
           "Update failed: Unable to open HID device. IOKit code: 13.", help},
          behaviourWith(&Behaviour::openFailure, EACCES)},

@@ -89,43 +89,6 @@ TEST_F(LintCommand, FetchesWhatRecordsPointAtAndChecksTheSignature)
     EXPECT_EQ(run({"lint", address, "--public-key", keyFile}), exitListErrors);
     EXPECT_TRUE(m_out.startsWith(address + ": note: the signature holds for key "));
     EXPECT_TRUE(m_out.endsWith(" cannot be checked.\n2 record(s), 1 error(s), 0 warning(s)\n"));
-
-    // A signature that holds can still date the list out of the updater's hands. Lint gives
-    // the updater's own verdict: what `list` with this key built in refuses is an error.
-    const qint64 soon = QDateTime::currentSecsSinceEpoch() + 3600;
-    const struct
-    {
-        QString comment;
-        int lintStatus;
-        QString finding;
-    } dated[] = {
-        {"file:list", exitIntegrity,
-         "error: The catalogue signature carries no timestamp, so the list's age cannot be "
-         "checked."},
-        {QStringLiteral("timestamp:0 expires:%1").arg(soon), exitListErrors,
-         "warning: the list expires "},
-        {QStringLiteral("timestamp:%1").arg(soon + 3600), exitIntegrity,
-         "error: The catalogue was signed "},
-        {"timestamp:0 expires:2027-03-01", exitIntegrity,
-         "error: The catalogue signature's date \u201Cexpires:2027-03-01\u201D is malformed"},
-        {"timestamp:0\texpires:1", exitIntegrity,
-         "error: The catalogue expired 1970-01-01 00:00:01 UTC (signed 1970-01-01 00:00:00 UTC)."},
-    };
-    for (const auto &c : dated) {
-        SCOPED_TRACE(c.comment.toStdString());
-        m_server.setBody(
-            "/product/MORVANE_LST.txt.minisig",
-            minisign.sign(QByteArray::fromStdString(list), false, c.comment).toStdString());
-        m_catalogueKey.clear();
-        EXPECT_EQ(run({"lint", address, "--public-key", keyFile}), c.lintStatus);
-        EXPECT_TRUE(m_out.contains(address + ": " + c.finding)) << m_out.toStdString();
-        m_catalogueKey = minisign.publicKeyLine();
-        const bool refused = c.lintStatus == exitIntegrity;
-        EXPECT_EQ(run({"list", "--catalogue", address}), refused ? exitIntegrity : exitSuccess);
-        if (refused) {
-            EXPECT_TRUE(m_err.contains(c.finding.mid(7))) << m_err.toStdString();
-        }
-    }
 }
 
 // lint with a key gives the updater's verdict: each variant is an error in lint exactly when

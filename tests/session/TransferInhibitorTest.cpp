@@ -157,8 +157,7 @@ TEST_F(TransferInhibition, EachTransferHoldsTheLockFromBeforeItsFirstReportToAft
         QObject::connect(&transfers, &DeviceTransfers::inhibitorUnavailable,
                          [&] { unavailable = true; });
         const auto device = attachDevice(c.behaviour);
-        const DeviceTransfers::Id id = transfers.start(m_hid.deviceAt(device->path()),
-                                                       QByteArray(2048, '\x5A'), "MORVANE X1 V2");
+        transfers.start(m_hid.deviceAt(device->path()), QByteArray(2048, '\x5A'), "MORVANE X1 V2");
         if (c.locked) {
             ASSERT_TRUE(
                 QTest::qWaitFor([&] { return device->imageReportCount() >= 2 || end; }, 20'000));
@@ -170,7 +169,7 @@ TEST_F(TransferInhibition, EachTransferHoldsTheLockFromBeforeItsFirstReportToAft
             EXPECT_TRUE(held[0].why.contains(QString::fromStdString(device->path())));
         }
         if (c.stop) {
-            transfers.stop(id);
+            transfers.stopAll();
         }
         ASSERT_TRUE(QTest::qWaitFor([&] { return end.has_value(); }, 20'000));
         EXPECT_EQ(end->status, c.status) << end->line.toStdString();
