@@ -142,6 +142,7 @@ TEST_F(AccessibilityTest, TheWindowIsAFrameOfItsBandsInScreenOrder)
     QAccessibleInterface *split = window->child(1);
     EXPECT_EQ(split->child(0)->text(QAccessible::Name), "Models");
     EXPECT_EQ(split->child(1)->text(QAccessible::Name), "Firmware versions");
+    EXPECT_EQ(split->child(0)->role(), QAccessible::List);
     // Only the list with the focus has a focused row, its selected one, wherever the focus
     // goes.
     const auto focusedRows = [&] {

@@ -11,7 +11,6 @@
 #include "ui/ProductCell.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QLabel>
@@ -79,23 +78,6 @@ protected:
     bool m_questionLeftOpen = false;
     std::unique_ptr<MainWindow> m_window;
 };
-
-TEST_F(MainWindowTest, BandsInPlaceAndNamedForScreenReaders)
-{
-    MainWindow &w = *m_window;
-    const std::tuple<QWidget *, QRect, QString> bands[] = {
-        {w.banner(), QRect(0, 0, 500, 169), ""},
-        {w.infoText(), QRect(0, 535, 500, 156), "Information"},
-        {w.updateButton(), QRect(0, 691, 500, 48), "Update"},
-        {w.productTable(), QRect(0, 170, 165, 365), "Models"},
-        {w.firmwareTable(), QRect(166, 170, 334, 365), "Firmware versions"},
-    };
-    for (const auto &[widget, rect, name] : bands) {
-        EXPECT_EQ(QRect(widget->mapTo(&w, QPoint(0, 0)), widget->size()), rect);
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
-    }
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(w.productTable())->role(), QAccessible::List);
-}
 
 // Run on every screen, and as ui_tests.screen720 on one too short for the window.
 TEST_F(MainWindowTest, OnEveryScreenTheFrameFitsTheAvailableAreaAndOnlyTheListsGiveWay)
