@@ -1,10 +1,12 @@
 #include "AppFixture.h"
+#include "LockHolder.h"
 #include "bootloader/OpenFailureHelp.h"
 #include "update/FirmwareFileName.h"
 #include "update/UpdateMessages.h"
 
 #include <QFile>
 #include <cerrno>
+#include <optional>
 
 using namespace std::chrono_literals;
 
@@ -91,6 +93,8 @@ TEST_F(UpdateFlow, AFailureOfEitherPhaseEndsThePaneWithItsLines)
         QStringList ending;
         Behaviour behaviour = {};
         CatalogueServer::Response response = {.body = imageOf(2048)};
+        // Another program holds the device's node ({node} and {pid} in the ending).
+        bool heldElsewhere = false;
     } cases[] = {
         {{"Starting firmware transfer...",
           "Update failed: Unable to open HID device. IOKit code: 13.", help},
@@ -98,14 +102,27 @@ TEST_F(UpdateFlow, AFailureOfEitherPhaseEndsThePaneWithItsLines)
         {{"Update progress: 25%",
           "Update failed: Unable to write HID report. IOKit code: -536870208."},
          behaviourWith(&Behaviour::vanishAfterReports, 10)},
+        {{"Starting firmware transfer...", "Update failed: The device at {node} is in use by "
+                                           "another program (process {pid}); nothing was sent to "
+                                           "it."},
+         behaviourWith(&Behaviour::nodeFolder, m_temp.path().toStdString()),
+         {.body = imageOf(2048)},
+         true},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.ending.join(" / ").toStdString());
         const auto device = attachDevice(c.behaviour);
+        std::optional<LockHolder> holder;
+        if (c.heldElsewhere) {
+            ASSERT_TRUE(holder.emplace(QString::fromStdString(device->path())).isHeld());
+        }
         m_server.setResponse(imagePath, c.response);
         launchX1();
         const QStringList lines = runUpdate();
-        EXPECT_EQ(lines.mid(lines.size() - c.ending.size()), c.ending);
+        QStringList ending = c.ending;
+        ending.replaceInStrings("{node}", QString::fromStdString(device->path()))
+            .replaceInStrings("{pid}", QString::number(holder ? holder->processId() : 0));
+        EXPECT_EQ(lines.mid(lines.size() - ending.size()), ending);
         EXPECT_FALSE(device->isOpen());
         m_hid.detach(device);
     }
