@@ -1,5 +1,4 @@
 #include "CommandLineFixture.h"
-#include "DeviceSelection.h"
 #include "ExitStatus.h"
 #include "FlashRecord.h"
 #include "FlashedUnits.h"
@@ -124,7 +123,7 @@ TEST_F(FlashWatch, FlashesEachUnitOnceAndRecordsEveryAttempt)
 
 // What the bench sees as it goes: on a terminal a block redrawn in place, through a pipe the
 // same events as plain lines with the running count after each end, with --quiet neither; the
-// end lines and the summary stay as scripts read them. {S1}, {F1}, {L1} stand for the units.
+// end lines and the summary stay as scripts read them.
 TEST_F(FlashWatch, ShowsUnitsLiveOnATerminalAsLinesThroughAPipeAndNothingQuietly)
 {
     const struct
@@ -136,20 +135,19 @@ TEST_F(FlashWatch, ShowsUnitsLiveOnATerminalAsLinesThroughAPipeAndNothingQuietly
     } cases[] = {
         {false,
          {},
-         {"{S1}: plugged in; flashing 1A86:E0A1 image.bin.\n",
-          "{F1}: Update progress: 0%, 1.6 s left\n",
+         {"(serial S1, port 1-1): plugged in; flashing 1A86:E0A1 image.bin.\n",
+          "(serial F1, port 1-2): Update progress: 0%, 1.6 s left\n",
           "\n0 flashed, 1 failed, 0 skipped, 1 in progress; 0 flashed an hour\n",
-          "{S1}: Update completed.\n1 flashed, 1 failed, 0 skipped, 0 in progress; ",
+          "1-1): Update completed.\n1 flashed, 1 failed, 0 skipped, 0 in progress; ",
           "again.\n1 flashed, 1 failed, 1 skipped, 0 in progress; "},
          {"\x1b"}},
         {true,
          {},
-         {"\x1b[J{F1}: plugged in; flashing 1A86:E0A1 image.bin.\n",
-          "\r\x1b[2K[--------------------]   0%  1.6 s left  {S1}\n",
-          "\r\x1b[2K0 flashed, 1 failed, 0 skipped, 1 in progress; 0 flashed an hour\n",
-          "\x1b[J{S1}: Update completed.\n"},
+         {"\x1b[J/sim/", "(serial F1, port 1-2): plugged in; flashing 1A86:E0A1 image.bin.\n",
+          "\r\x1b[2K[--------------------]   0%  1.6 s left  /sim/",
+          "\r\x1b[2K0 flashed, 1 failed, 0 skipped, 1 in progress; 0 flashed an hour\n"},
          {"Update progress"}},
-        {false, {"--quiet"}, {"{S1}: Update completed.\n"}, {"plugged in", "in progress", "\x1b"}},
+        {false, {"--quiet"}, {}, {"plugged in", "in progress", "\x1b"}},
     };
     const QString image = writeFile("image.bin", QByteArray(2048, 'x'));
     for (const auto &c : cases) {
@@ -157,25 +155,16 @@ TEST_F(FlashWatch, ShowsUnitsLiveOnATerminalAsLinesThroughAPipeAndNothingQuietly
         const QString log = inTemp("watch.log");
         QFile::remove(log);
         std::stop_source stop;
-        std::map<QString, QString> units;
-        std::vector<std::shared_ptr<SimulatedBootloaderDevice>> attached;
+        std::vector<std::shared_ptr<SimulatedBootloaderDevice>> units;
         std::jthread bench([&] {
-            const auto unit = [&](const QString &name, const auto &device) {
-                attached.push_back(device);
-                units[name] =
-                    deviceDescription(HidDeviceInfo{.path = device->path(),
-                                                    .serialNumber = device->serialNumber(),
-                                                    .usbPort = device->usbPort()});
-                return device;
-            };
-            const auto flashed = unit("{S1}", attachUnit("S1", "1-1"));
-            unit("{F1}", attachUnit("F1", "1-2", behaviourWith(&Behaviour::vanishAfterReports, 5)));
+            units = {attachUnit("S1", "1-1"),
+                     attachUnit("F1", "1-2", behaviourWith(&Behaviour::vanishAfterReports, 5))};
             awaitLog(log, 2);
-            m_hid.detach(flashed);
-            attached.push_back(attachUnit("S1", "1-1"));
+            m_hid.detach(units[0]);
+            units.push_back(attachUnit("S1", "1-1"));
             awaitLog(log, 3);
-            const auto stopped = unit("{L1}", attachUnit("L1", "1-3"));
-            while (stopped->reports().size() < 4) {
+            units.push_back(attachUnit("L1", "1-3"));
+            while (units.back()->reports().size() < 4) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
             }
             stop.request_stop();
@@ -186,25 +175,20 @@ TEST_F(FlashWatch, ShowsUnitsLiveOnATerminalAsLinesThroughAPipeAndNothingQuietly
                       c.terminal, stop.get_token()),
                   exitTransfer);
         bench.join();
-        for (const auto &device : attached) {
-            m_hid.detach(device);
+        for (const auto &unit : units) {
+            m_hid.detach(unit);
         }
-        const auto named = [&](QString text) {
-            for (const auto &[name, description] : units) {
-                text.replace(name, description);
-            }
-            return text;
-        };
         for (const QString &text :
-             c.shown + QStringList{"back after its update; not flashed again.\n"}) {
-            EXPECT_TRUE(m_out.contains(named(text))) << named(text).toStdString() << "\nin\n"
-                                                     << m_out.toStdString();
+             c.shown + QStringList{"1-1): Update completed.\n", "1-1): back after its update; not "
+                                                                "flashed again.\n"}) {
+            EXPECT_TRUE(m_out.contains(text)) << text.toStdString() << "\nin\n"
+                                              << m_out.toStdString();
         }
         for (const QString &text : c.notShown) {
             EXPECT_FALSE(m_out.contains(text)) << text.toStdString();
         }
-        EXPECT_TRUE(m_err.contains(named("{F1}: Update failed: Unable to write HID report.")));
-        EXPECT_TRUE(m_err.contains(named("{L1}: Update stopped.")));
+        EXPECT_TRUE(m_err.contains("1-2): Update failed: Unable to write HID report."));
+        EXPECT_TRUE(m_err.contains("1-3): Update stopped."));
         EXPECT_TRUE(QRegularExpression("Watch ended: 1 flashed, 1 failed, 1 skipped, 1 stopped, "
                                        "in [0-9.]+ s.\n$")
                         .match(m_out)
