@@ -1,5 +1,5 @@
 #include "AppFixture.h"
-#include "LockHolder.h"
+#include "bootloader/DeviceLock.h"
 #include "bootloader/OpenFailureHelp.h"
 #include "update/FirmwareFileName.h"
 #include "update/UpdateMessages.h"
@@ -7,6 +7,7 @@
 #include <QFile>
 #include <cerrno>
 #include <optional>
+#include <unistd.h>
 
 using namespace std::chrono_literals;
 
@@ -93,8 +94,8 @@ TEST_F(UpdateFlow, AFailureOfEitherPhaseEndsThePaneWithItsLines)
         QStringList ending;
         Behaviour behaviour = {};
         CatalogueServer::Response response = {.body = imageOf(2048)};
-        // Another program holds the device's node ({node} and {pid} in the ending).
-        bool heldElsewhere = false;
+        // The device's node is locked, here ({node} and {pid} in the ending).
+        bool held = false;
     } cases[] = {
         {{"Starting firmware transfer...",
           "Update failed: Unable to open HID device. IOKit code: 13.", help},
@@ -112,16 +113,17 @@ TEST_F(UpdateFlow, AFailureOfEitherPhaseEndsThePaneWithItsLines)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.ending.join(" / ").toStdString());
         const auto device = attachDevice(c.behaviour);
-        std::optional<LockHolder> holder;
-        if (c.heldElsewhere) {
-            ASSERT_TRUE(holder.emplace(QString::fromStdString(device->path())).isHeld());
+        std::optional<DeviceLock> lock;
+        if (c.held) {
+            ASSERT_EQ(lock.emplace(DeviceLock::take(device->path())).state(),
+                      DeviceLock::State::held);
         }
         m_server.setResponse(imagePath, c.response);
         launchX1();
         const QStringList lines = runUpdate();
         QStringList ending = c.ending;
         ending.replaceInStrings("{node}", QString::fromStdString(device->path()))
-            .replaceInStrings("{pid}", QString::number(holder ? holder->processId() : 0));
+            .replaceInStrings("{pid}", QString::number(::getpid()));
         EXPECT_EQ(lines.mid(lines.size() - ending.size()), ending);
         EXPECT_FALSE(device->isOpen());
         m_hid.detach(device);
