@@ -53,8 +53,8 @@ WatchDisplay::WatchDisplay(Console &console, ProgressDisplay::Mode mode, QString
 {
     m_clock.start();
     m_redraw.setInterval(redrawInterval);
-    // The timer is a member: it stops with the display, so the call never outlives it.
-    QObject::connect(&m_redraw, &QTimer::timeout, [this] {
+    // The timer is a member and the call's context: it goes with the display.
+    QObject::connect(&m_redraw, &QTimer::timeout, &m_redraw, [this] {
         if (m_stale) {
             redraw();
         }
