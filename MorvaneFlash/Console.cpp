@@ -60,6 +60,7 @@ Console::Console(QTextStream &out, QTextStream &err, bool outTakesControlCodes)
 void Console::print(const QString &line)
 {
     const std::lock_guard lock(m_mutex);
+    clearBlockLocked();
     m_out << terminalSafe(line) << '\n';
     m_out.flush();
 }
@@ -67,6 +68,7 @@ void Console::print(const QString &line)
 void Console::printError(const QString &line)
 {
     const std::lock_guard lock(m_mutex);
+    clearBlockLocked();
     m_out.flush();
     m_err << terminalSafe(line) << '\n';
     m_err.flush();
@@ -86,6 +88,7 @@ void Console::writeJson(const QByteArray &json)
 {
     const QString text = terminalSafeJson(QString::fromUtf8(json).trimmed());
     const std::lock_guard lock(m_mutex);
+    clearBlockLocked();
     m_out << text << '\n';
     m_out.flush();
 }
@@ -93,12 +96,19 @@ void Console::writeJson(const QByteArray &json)
 void Console::redrawBlock(const QStringList &lines)
 {
     const std::lock_guard lock(m_mutex);
+    // Without wrapping, a line wider than the terminal is cut at its edge rather than taking
+    // two rows, so that moving up by the lines drawn always reaches the block's first.
+    m_out << "\x1b[?7l";
     if (m_blockLines > 0) {
         m_out << "\x1b[" << m_blockLines << 'A';
     }
     for (const QString &line : lines) {
         m_out << "\r\x1b[2K" << terminalSafe(line) << '\n';
     }
+    if (lines.size() < m_blockLines) {
+        m_out << "\x1b[J";
+    }
+    m_out << "\x1b[?7h";
     m_blockLines = lines.size();
     m_out.flush();
 }
@@ -107,4 +117,12 @@ void Console::endBlock()
 {
     const std::lock_guard lock(m_mutex);
     m_blockLines = 0;
+}
+
+void Console::clearBlockLocked()
+{
+    if (m_blockLines > 0) {
+        m_out << "\x1b[" << m_blockLines << "A\r\x1b[J";
+        m_blockLines = 0;
+    }
 }

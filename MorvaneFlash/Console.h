@@ -39,12 +39,15 @@ public:
     bool takesControlCodes() const { return m_controlCodes; }
 
     // Control codes only: rewrites the block of lines drawn by the previous call in place.
+    // A line printed meanwhile takes the block's place; the next call draws it below.
     void redrawBlock(const QStringList &lines);
     // Leaves the block as it stands; the next block starts below it.
     void endBlock();
 
 private:
     void writeJson(const QByteArray &json);
+    // Erases the block drawn, so that what is printed next stands where it stood.
+    void clearBlockLocked();
 
     std::mutex m_mutex;
     QTextStream &m_out;

@@ -31,15 +31,6 @@
 
 namespace {
 
-ProgressDisplay::Mode progressMode(const Invocation &invocation, const Console &console)
-{
-    if (invocation.quiet || invocation.json) {
-        return ProgressDisplay::Mode::quiet;
-    }
-    return console.takesControlCodes() ? ProgressDisplay::Mode::terminal
-                                       : ProgressDisplay::Mode::plain;
-}
-
 // The version to flash: the one named, or the first listed as the window preselects.
 int resolveCatalogueTarget(const Invocation &invocation, Environment &environment,
                            Downloader &downloader, Console &console, UpdateTarget &target)
@@ -295,7 +286,8 @@ private:
                                                    : QString::fromStdString(path));
         }
         m_labels = labels;
-        m_display.emplace(m_console, progressMode(m_invocation, m_console), labels);
+        m_display.emplace(m_console, progressModeOf(m_invocation, m_console), labels,
+                          m_image->size());
         m_transferStarted = QDateTime::currentDateTimeUtc();
         m_transferClock.start();
         for (const HidDeviceInfo &device : devices) {

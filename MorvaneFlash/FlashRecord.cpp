@@ -39,6 +39,28 @@ QString hexId(uint16_t id)
     return QString::fromStdString(usbIdText(id));
 }
 
+// How far the attempt got, as scripts compare it.
+QString phaseName(TransferReach::Phase phase)
+{
+    switch (phase) {
+    case TransferReach::Phase::opened:
+        return QStringLiteral("opened");
+    case TransferReach::Phase::handshake:
+        return QStringLiteral("handshake");
+    case TransferReach::Phase::transfer:
+        return QStringLiteral("transfer");
+    case TransferReach::Phase::none:
+        break;
+    }
+    return QStringLiteral("none");
+}
+
+// Undefined, so that no key is made, when there is no hint.
+QJsonValue hintValue(const UpdateOutcome &outcome)
+{
+    return outcome.hint ? QJsonValue(*outcome.hint) : QJsonValue(QJsonValue::Undefined);
+}
+
 } // namespace
 
 QString statusName(UpdateOutcome::Status status)
@@ -145,12 +167,13 @@ QJsonObject summaryEvent(int flashed, int failed, int skipped, int stopped, doub
 QJsonObject finishedEvent(const std::optional<HidDeviceInfo> &device, const UpdateOutcome &outcome,
                           const QString &line)
 {
-    QJsonObject finished = with(
-        event(QStringLiteral("finished")),
-        {{QStringLiteral("status"), statusName(outcome.status)}, {QStringLiteral("line"), line}});
-    if (outcome.hint) {
-        finished.insert(QStringLiteral("hint"), *outcome.hint);
-    }
+    const QJsonObject finished =
+        with(event(QStringLiteral("finished")),
+             {{QStringLiteral("status"), statusName(outcome.status)},
+              {QStringLiteral("line"), line},
+              {QStringLiteral("phase"), phaseName(outcome.reach.phase)},
+              {QStringLiteral("bytesSent"), qint64(outcome.reach.bytesSent)},
+              {QStringLiteral("hint"), hintValue(outcome)}});
     return device ? withDevice(finished, *device) : finished;
 }
 
@@ -196,7 +219,10 @@ QJsonObject logRecord(const UnitAttempt &attempt, const UpdateTarget &target,
          {QStringLiteral("size"), image.size},
          {QStringLiteral("seconds"), qRound(attempt.seconds * 1000) / 1000.0},
          {QStringLiteral("status"), statusName(attempt.outcome.status)},
-         {QStringLiteral("line"), attempt.line}},
+         {QStringLiteral("line"), attempt.line},
+         {QStringLiteral("phase"), phaseName(attempt.outcome.reach.phase)},
+         {QStringLiteral("bytesSent"), qint64(attempt.outcome.reach.bytesSent)},
+         {QStringLiteral("hint"), hintValue(attempt.outcome)}},
         attempt.device);
 }
 

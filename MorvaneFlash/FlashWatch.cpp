@@ -9,6 +9,7 @@
 #include "FlashedUnits.h"
 #include "SessionGuard.h"
 #include "StopPoll.h"
+#include "WatchDisplay.h"
 #include "bootloader/DeviceWatcher.h"
 #include "bootloader/HIDBootloader.h"
 #include "trust/CatalogueTrust.h"
@@ -52,6 +53,7 @@ public:
                                  m_console.printJsonLine(progressEvent(
                                      m_units.at(id).device, percent, m_ready.image.size()));
                              }
+                             m_display->progressed(id, percent);
                          });
         QObject::connect(&m_transfers, &DeviceTransfers::finished, &m_context,
                          [this](DeviceTransfers::Id id, const UpdateOutcome &outcome) {
@@ -71,6 +73,8 @@ public:
         say(QStringLiteral("Watching for %1: each one plugged in is flashed. Ctrl-C ends.")
                 .arg(m_target.product));
         m_clock.start();
+        m_display.emplace(m_console, progressModeOf(m_invocation, m_console), what(),
+                          m_ready.image.size());
         m_watcher = std::make_unique<DeviceWatcher>(
             m_environment.hid,
             m_environment.hotplugMonitor ? m_environment.hotplugMonitor() : nullptr,
@@ -159,12 +163,12 @@ private:
         }
         // The watcher has just seen it arrive: that is the device check.
         const DeviceTransfers::Id id =
-            m_transfers.start(m_environment.hid.deviceAt(device.path), m_ready.image,
-                              m_ready.product + QLatin1Char(' ') + m_ready.version);
+            m_transfers.start(m_environment.hid.deviceAt(device.path), m_ready.image, what());
         Unit &unit = m_units[id];
         unit.device = device;
         unit.started = QDateTime::currentDateTimeUtc();
         unit.clock.start();
+        m_display->arrived(id, device);
     }
 
     void unitEnded(DeviceTransfers::Id id, const UpdateOutcome &outcome)
@@ -193,6 +197,7 @@ private:
             m_worstFailure = std::max(m_worstFailure, exitStatusOf(outcome.status));
             break;
         }
+        m_display->ended(id, counts());
         record(unit, outcome, line);
         // Those back early from this unit are judged now that its outcome is known.
         const std::string known = FlashedUnits::identity(unit.device);
@@ -222,6 +227,7 @@ private:
         } else {
             m_console.print(line);
         }
+        m_display->skipped(counts());
         if (m_log.isOpen()) {
             writeLog(skippedRecord(device, m_ready, m_image, QSysInfo::machineHostName(), line));
         }
@@ -285,6 +291,11 @@ private:
         return m_logFailed ? std::max<int>(status, exitUsage) : status;
     }
 
+    // The image as the lines name it: model and version.
+    QString what() const { return m_ready.product + QLatin1Char(' ') + m_ready.version; }
+
+    WatchCounts counts() const { return {m_completed, m_failed, m_skipped}; }
+
     void say(const QString &line)
     {
         if (!m_invocation.quiet && !m_invocation.json) {
@@ -315,6 +326,7 @@ private:
     std::vector<HidDeviceInfo> m_early;
     int m_worstFailure = exitSuccess;
     std::map<DeviceTransfers::Id, Unit> m_units;
+    std::optional<WatchDisplay> m_display;
 
     // Receives the queued calls and signals: declared before what sends them, so that it
     // goes last and nothing reaches a half-destroyed run.

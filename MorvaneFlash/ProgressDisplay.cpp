@@ -1,25 +1,41 @@
 #include "ProgressDisplay.h"
 
+#include "FlashRecord.h"
 #include "update/UpdateMessages.h"
 
 #include <algorithm>
 
-namespace {
-
-// "[##########----------]  50%": a bar of `width` cells and the percentage.
-QString progressBar(int percent, int width = 40)
+QString progressBar(int percent, qint64 imageBytes, int width)
 {
     const int clamped = std::clamp(percent, 0, 100);
     const int filled = clamped * width / 100;
     return QLatin1Char('[') + QString(filled, QLatin1Char('#')) +
            QString(width - filled, QLatin1Char('-')) + QStringLiteral("] ") +
-           QStringLiteral("%1%").arg(clamped, 3);
+           QStringLiteral("%1%  ").arg(clamped, 3) + timeLeftText(secondsLeft(clamped, imageBytes));
 }
 
-} // namespace
+QString timeLeftText(double seconds)
+{
+    if (seconds < 60) {
+        return QStringLiteral("%1 s left").arg(seconds, 0, 'f', 1);
+    }
+    const qint64 whole = qRound64(seconds);
+    return QStringLiteral("%1 min %2 s left")
+        .arg(whole / 60)
+        .arg(whole % 60, 2, 10, QLatin1Char('0'));
+}
 
-ProgressDisplay::ProgressDisplay(Console &console, Mode mode, QStringList labels)
-    : m_console(console), m_mode(mode), m_labels(std::move(labels)),
+ProgressDisplay::Mode progressModeOf(const Invocation &invocation, const Console &console)
+{
+    if (invocation.quiet || invocation.json) {
+        return ProgressDisplay::Mode::quiet;
+    }
+    return console.takesControlCodes() ? ProgressDisplay::Mode::terminal
+                                       : ProgressDisplay::Mode::plain;
+}
+
+ProgressDisplay::ProgressDisplay(Console &console, Mode mode, QStringList labels, qint64 imageBytes)
+    : m_console(console), m_mode(mode), m_labels(std::move(labels)), m_imageBytes(imageBytes),
       m_percent(std::size_t(m_labels.size()), -1)
 {
 }
@@ -55,7 +71,7 @@ void ProgressDisplay::finish()
 
 QString ProgressDisplay::terminalLine(std::size_t transfer) const
 {
-    const QString bar = progressBar(std::max(m_percent[transfer], 0));
+    const QString bar = progressBar(std::max(m_percent[transfer], 0), m_imageBytes);
     const QString &label = m_labels.at(qsizetype(transfer));
     return label.isEmpty() ? QStringLiteral("Update progress: ") + bar
                            : bar + QStringLiteral("  ") + label;

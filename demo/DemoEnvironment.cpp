@@ -6,8 +6,10 @@
 
 #include <QCryptographicHash>
 #include <QDateTime>
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QStandardPaths>
 #include <QString>
 #include <memory>
 #include <stdexcept>
@@ -81,7 +83,7 @@ QString demoCatalogueKey()
     return QString::fromLatin1(readResource(demoKeyRoot + QStringLiteral(".pub")));
 }
 
-std::vector<DemoDevice> attachDemoDevices(SimulatedHidBackend &hid)
+std::vector<DemoDevice> attachDemoDevices(SimulatedHidBackend &hid, const std::string &nodeFolder)
 {
     const QString lines =
         QString::fromUtf8(readResource(catalogueRoot + QStringLiteral("/devices.txt")));
@@ -101,12 +103,25 @@ std::vector<DemoDevice> attachDemoDevices(SimulatedHidBackend &hid)
             !vendorOk || !productOk || vendorID > 0xFFFF || productID > 0xFFFF) {
             throw std::runtime_error("demo devices.txt: bad line: " + entry.toStdString());
         }
-        auto device =
-            std::make_shared<SimulatedBootloaderDevice>(uint16_t(vendorID), uint16_t(productID));
+        SimulatedBootloaderDevice::Behaviour behaviour;
+        behaviour.nodeFolder = nodeFolder;
+        auto device = std::make_shared<SimulatedBootloaderDevice>(
+            uint16_t(vendorID), uint16_t(productID), std::move(behaviour));
         if (!unplugged) {
             hid.attach(device);
         }
         devices.push_back({fields.at(2), std::move(device)});
     }
     return devices;
+}
+
+std::string demoNodeFolder()
+{
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const QString folder = QDir(runtime).filePath(QStringLiteral("morvane-simulator"));
+    if (runtime.isEmpty() || !QDir().mkpath(folder)) {
+        throw std::runtime_error("cannot make the simulated devices' folder " +
+                                 folder.toStdString());
+    }
+    return folder.toStdString();
 }

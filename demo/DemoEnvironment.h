@@ -4,6 +4,7 @@
 #include <QString>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 class CatalogueServer;
@@ -29,5 +30,12 @@ struct DemoDevice
 };
 
 // Makes a simulated bootloader device for each line of the sample's devices.txt and plugs
-// in all but those marked "unplugged" (the D1 Dongle).
-std::vector<DemoDevice> attachDemoDevices(SimulatedHidBackend &hid);
+// in all but those marked "unplugged" (the D1 Dongle). With a node folder, their paths are
+// files there (SimulatedBootloaderDevice::Behaviour::nodeFolder).
+std::vector<DemoDevice> attachDemoDevices(SimulatedHidBackend &hid,
+                                          const std::string &nodeFolder = {});
+
+// The folder the demo programs' simulated devices keep their nodes in, made when missing:
+// "morvane-simulator" in the user's runtime folder ($XDG_RUNTIME_DIR). Two demo programs
+// whose devices have the same path lock one node, as two programs writing one real device do.
+std::string demoNodeFolder();

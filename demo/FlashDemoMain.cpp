@@ -96,9 +96,9 @@ int main(int argc, char *argv[])
     try {
         publishDemoCatalogue(server);
         if (plan) {
-            plannedDevices.emplace(hid, plan->entries);
+            plannedDevices.emplace(hid, plan->entries, demoNodeFolder());
         } else {
-            demoDevices = attachDemoDevices(hid);
+            demoDevices = attachDemoDevices(hid, demoNodeFolder());
         }
     } catch (const std::exception &error) {
         std::fprintf(stderr, "morvane-flash-demo: %s\n", error.what());

@@ -41,7 +41,7 @@ int main(int argc, char *argv[])
         publishDemoCatalogue(
             server, measured ? std::optional<QByteArray>(QByteArray(measuredImageSize, '\x5A'))
                              : std::nullopt);
-        devices = attachDemoDevices(hid);
+        devices = attachDemoDevices(hid, demoNodeFolder());
     } catch (const std::exception &error) {
         std::fprintf(stderr, "morvane-updater-demo: %s\n", error.what());
         return 1;

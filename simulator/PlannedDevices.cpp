@@ -44,15 +44,18 @@ SimulatedBootloaderDevice::Behaviour behaviourOf(DeviceFault fault, int number)
 
 } // namespace
 
-PlannedDevices::PlannedDevices(SimulatedHidBackend &hid, const std::vector<PlannedDevice> &plan)
+PlannedDevices::PlannedDevices(SimulatedHidBackend &hid, const std::vector<PlannedDevice> &plan,
+                               const std::string &nodeFolder)
     : m_hid(hid)
 {
     const auto start = std::chrono::steady_clock::now();
     for (const PlannedDevice &entry : plan) {
         for (int i = 0; i < entry.count; ++i) {
+            SimulatedBootloaderDevice::Behaviour behaviour =
+                behaviourOf(entry.fault, int(m_devices.size()) + 1);
+            behaviour.nodeFolder = nodeFolder;
             auto device = std::make_shared<SimulatedBootloaderDevice>(
-                entry.vendorID, entry.productID,
-                behaviourOf(entry.fault, int(m_devices.size()) + 1));
+                entry.vendorID, entry.productID, std::move(behaviour));
             if (entry.arrive && *entry.arrive > std::chrono::milliseconds::zero()) {
                 m_changes.push_back({*entry.arrive, device, true});
             } else {

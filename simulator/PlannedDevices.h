@@ -5,6 +5,7 @@
 #include <chrono>
 #include <memory>
 #include <stop_token>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -14,11 +15,13 @@ class SimulatedHidBackend;
 // The devices of a plan on a simulated bus, with serial numbers SIM0001, SIM0002, ... and USB
 // ports 1-1, 1-2, ... in plan order. Those there from the start are attached at once; the
 // others come and go at their times, counted from construction, on a thread of their own.
-// `hid` must outlive this.
+// With a node folder their paths are files there (Behaviour::nodeFolder). `hid` must outlive
+// this.
 class PlannedDevices
 {
 public:
-    PlannedDevices(SimulatedHidBackend &hid, const std::vector<PlannedDevice> &plan);
+    PlannedDevices(SimulatedHidBackend &hid, const std::vector<PlannedDevice> &plan,
+                   const std::string &nodeFolder = {});
     // Promptly, whatever is still to come; the devices stay as they are.
     ~PlannedDevices() = default;
     PlannedDevices(const PlannedDevices &) = delete;

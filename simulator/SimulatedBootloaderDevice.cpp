@@ -4,14 +4,22 @@
 
 #include <algorithm>
 #include <atomic>
+#include <fstream>
 #include <iterator>
 
 namespace {
 
-std::string nextSimulatedPath()
+std::string nextSimulatedPath(const std::string &nodeFolder)
 {
     static std::atomic<unsigned> counter{0};
-    return "/sim/hidraw" + std::to_string(counter++);
+    const std::string name = "hidraw" + std::to_string(counter++);
+    if (nodeFolder.empty()) {
+        return "/sim/" + name;
+    }
+    const std::string node = nodeFolder + "/" + name;
+    // Appending leaves a node another program holds as it is.
+    std::ofstream(node, std::ios::app);
+    return node;
 }
 
 } // namespace
@@ -69,7 +77,7 @@ SimulatedBootloaderDevice::SimulatedBootloaderDevice(uint16_t vendorID, uint16_t
 
 SimulatedBootloaderDevice::SimulatedBootloaderDevice(uint16_t vendorID, uint16_t productID,
                                                      Behaviour behaviour)
-    : m_vendorID(vendorID), m_productID(productID), m_path(nextSimulatedPath()),
+    : m_vendorID(vendorID), m_productID(productID), m_path(nextSimulatedPath(behaviour.nodeFolder)),
       m_behaviour(std::move(behaviour))
 {
 }

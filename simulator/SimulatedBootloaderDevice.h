@@ -61,6 +61,9 @@ public:
         // is its path's number, and it names no USB port.
         std::optional<std::string> serialNumber;
         std::string usbPort;
+        // Set: the device's path is a file made in this folder, "hidraw" and the number the
+        // path has without it, which other programs lock as they lock a real device's node.
+        std::string nodeFolder;
     };
 
     struct ReceivedReport
@@ -77,7 +80,8 @@ public:
 
     uint16_t vendorID() const { return m_vendorID; }
     uint16_t productID() const { return m_productID; }
-    // Unique per simulated device, as a hidraw node is per attached device.
+    // Unique per simulated device in this process, as a hidraw node is per attached device;
+    // the same in two processes that make their devices in the same order.
     const std::string &path() const { return m_path; }
     // Fixed at construction, like the ids.
     std::string serialNumber() const;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 // One writer per device across programs: the window, morvane-flash and a second bench never
@@ -27,10 +29,16 @@ public:
     ~DeviceLock();
 
     State state() const { return m_state; }
+    // When busy: the process that holds the lock, where the system tells it.
+    std::optional<int64_t> holder() const { return m_holder; }
 
 private:
-    DeviceLock(int fd, State state) : m_fd(fd), m_state(state) {}
+    DeviceLock(int fd, State state, std::optional<int64_t> holder = std::nullopt)
+        : m_fd(fd), m_state(state), m_holder(holder)
+    {
+    }
 
     int m_fd = -1;
     State m_state = State::unsupported;
+    std::optional<int64_t> m_holder;
 };

@@ -6,7 +6,8 @@ DeviceLock DeviceLock::take(const std::string &)
     return {-1, State::unsupported};
 }
 
-DeviceLock::DeviceLock(DeviceLock &&other) noexcept : m_fd(other.m_fd), m_state(other.m_state)
+DeviceLock::DeviceLock(DeviceLock &&other) noexcept
+    : m_fd(other.m_fd), m_state(other.m_state), m_holder(other.m_holder)
 {
     other.m_fd = -1;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bootloader/HidBackend.h"
+#include "bootloader/TransferReach.h"
 
 #include <cstdint>
 #include <functional>
@@ -17,8 +18,9 @@ public:
     virtual ~FirmwareProtocol() = default;
 
     // Opens, writes and closes the device, blocking its thread for the whole transfer; throws
-    // BootloaderError, or TransferStopped once `stop` is requested. Calls on different devices
-    // may run at once, each on its own thread.
+    // BootloaderError, or TransferStopped once `stop` is requested, with `reach` telling how
+    // far it got. Calls on different devices may run at once, each on its own thread.
     virtual void flashDevice(HidDevice &device, std::span<const uint8_t> firmware,
-                             const Progress &progress, std::stop_token stop) = 0;
+                             const Progress &progress, std::stop_token stop,
+                             TransferReach &reach) = 0;
 };

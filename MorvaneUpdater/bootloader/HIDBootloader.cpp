@@ -192,19 +192,24 @@ void HIDBootloader::flash(std::span<const uint8_t> firmware, std::string_view vi
     if (!device) {
         throw BootloaderError::deviceNotFound();
     }
-    flashDevice(*device, firmware, progress, std::move(stop));
+    TransferReach reach;
+    flashDevice(*device, firmware, progress, std::move(stop), reach);
 }
 
 void HIDBootloader::flashDevice(HidDevice &device, std::span<const uint8_t> firmware,
-                                const Progress &progress, std::stop_token stop)
+                                const Progress &progress, std::stop_token stop,
+                                TransferReach &reach)
 {
+    reach = {};
     // Never opened, so not closed; the handle itself stays with the caller.
     if (const int32_t code = device.open(); code != 0) {
         throw BootloaderError::openFailed(code);
     }
     const DeviceCloser closer(device);
+    reach.phase = TransferReach::Phase::opened;
 
     enterBootload(device, defaultVersionBytes, stop);
+    reach.phase = TransferReach::Phase::handshake;
 
     const std::vector<uint8_t> padded = padFirmware(firmware, pageChunkSize);
     const std::size_t total = padded.size();
@@ -219,6 +224,7 @@ void HIDBootloader::flashDevice(HidDevice &device, std::span<const uint8_t> firm
         throwIfStopped(stop);
         const std::size_t end = std::min(offset + reportSize, total);
         writeReport(std::span(padded).subspan(offset, end - offset), device);
+        reach = {TransferReach::Phase::transfer, end};
         // The pause runs from the moment the report left, so time spent in the progress
         // callback is part of it rather than added to it.
         const Clock::time_point nextReport = Clock::now() + reportDelay;

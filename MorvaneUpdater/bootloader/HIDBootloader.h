@@ -40,7 +40,7 @@ public:
     // yet): open, handshake, image, close. Calls on different devices may run at once, each
     // on its own thread.
     void flashDevice(HidDevice &device, std::span<const uint8_t> firmware, const Progress &progress,
-                     std::stop_token stop = {}) override;
+                     std::stop_token stop, TransferReach &reach) override;
 
     // The first attached device with these identifiers, not opened; nothing when none.
     std::unique_ptr<HidDevice> findDevice(int64_t vendorID, int64_t productID);

@@ -110,10 +110,8 @@ UpdateOutcome DeviceTransfers::run(Id id, HidDevice &device, const QByteArray &i
     const DeviceLock deviceLock = DeviceLock::take(device.path());
     if (deviceLock.state() == DeviceLock::State::busy) {
         return {Status::deviceFailed,
-                UpdateMessages::updateFailed(
-                    QStringLiteral("Another program is writing the device at %1; nothing was "
-                                   "sent to it.")
-                        .arg(QString::fromStdString(device.path())))};
+                UpdateMessages::deviceInUse(QString::fromStdString(device.path()),
+                                            deviceLock.holder())};
     }
     std::unique_ptr<InhibitorLock> lock;
     if (m_inhibitor) {
@@ -142,15 +140,19 @@ UpdateOutcome DeviceTransfers::run(Id id, HidDevice &device, const QByteArray &i
     };
     const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t *>(image.constData()),
                                          std::size_t(image.size()));
+    TransferReach reach;
+    UpdateOutcome outcome;
     try {
-        m_protocol.flashDevice(device, bytes, progress, std::move(stop));
-        return {Status::completed, UpdateMessages::updateCompleted()};
+        m_protocol.flashDevice(device, bytes, progress, std::move(stop), reach);
+        outcome = {Status::completed, UpdateMessages::updateCompleted()};
     } catch (const BootloaderError &error) {
-        return transferOutcomeOf(error);
+        outcome = transferOutcomeOf(error);
     } catch (const TransferStopped &) {
-        return {Status::stopped, UpdateMessages::updateStopped()};
+        outcome = {Status::stopped, UpdateMessages::updateStopped()};
     } catch (const std::exception &error) {
-        return {Status::transferFailed,
-                UpdateMessages::updateFailed(QString::fromUtf8(error.what()))};
+        outcome = {Status::transferFailed,
+                   UpdateMessages::updateFailed(QString::fromUtf8(error.what()))};
     }
+    outcome.reach = reach;
+    return outcome;
 }

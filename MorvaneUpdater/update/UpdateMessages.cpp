@@ -87,6 +87,14 @@ QString updateFailed(const QString &description)
     return QStringLiteral("Update failed: ") + description;
 }
 
+QString deviceInUse(const QString &path, std::optional<qint64> holder)
+{
+    const QString program = holder ? QStringLiteral("another program (process %1)").arg(*holder)
+                                   : QStringLiteral("another program");
+    return updateFailed(QStringLiteral("The device at %1 is in use by %2; nothing was sent to it.")
+                            .arg(path, program));
+}
+
 QString updateStopped()
 {
     return QStringLiteral("Update stopped.");

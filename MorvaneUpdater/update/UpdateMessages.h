@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QUrl>
+#include <optional>
 
 // The texts with which the updater reports fetching the catalogue and the notes and each step
 // of an update. The window and the command line say the same thing for the same failure, so
@@ -26,6 +27,8 @@ QString transferStarting();
 QString progress(int percent);
 QString updateCompleted();
 QString updateFailed(const QString &description);
+// Another writer holds the device's lock: the process named when the system tells it.
+QString deviceInUse(const QString &path, std::optional<qint64> holder);
 // A transfer asked to stop ends at a report boundary with the device closed.
 QString updateStopped();
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bootloader/TransferReach.h"
+
 #include <QString>
 #include <optional>
 
@@ -30,4 +32,6 @@ struct UpdateOutcome
     QString line;
     // What the user can do about it: the permission help after an open that was not allowed.
     std::optional<QString> hint = {};
+    // How far the device's transfer got; none when it was never opened.
+    TransferReach reach = {};
 };

@@ -1,10 +1,13 @@
 #include "AppFixture.h"
+#include "bootloader/DeviceLock.h"
 #include "bootloader/OpenFailureHelp.h"
 #include "update/FirmwareFileName.h"
 #include "update/UpdateMessages.h"
 
 #include <QFile>
 #include <cerrno>
+#include <optional>
+#include <unistd.h>
 
 using namespace std::chrono_literals;
 
@@ -91,6 +94,8 @@ TEST_F(UpdateFlow, AFailureOfEitherPhaseEndsThePaneWithItsLines)
         QStringList ending;
         Behaviour behaviour = {};
         CatalogueServer::Response response = {.body = imageOf(2048)};
+        // The device's node is locked, here ({node} and {pid} in the ending).
+        bool held = false;
     } cases[] = {
         {{"Starting firmware transfer...",
           "Update failed: Unable to open HID device. IOKit code: 13.", help},
@@ -98,14 +103,28 @@ TEST_F(UpdateFlow, AFailureOfEitherPhaseEndsThePaneWithItsLines)
         {{"Update progress: 25%",
           "Update failed: Unable to write HID report. IOKit code: -536870208."},
          behaviourWith(&Behaviour::vanishAfterReports, 10)},
+        {{"Starting firmware transfer...", "Update failed: The device at {node} is in use by "
+                                           "another program (process {pid}); nothing was sent to "
+                                           "it."},
+         behaviourWith(&Behaviour::nodeFolder, m_temp.path().toStdString()),
+         {.body = imageOf(2048)},
+         true},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.ending.join(" / ").toStdString());
         const auto device = attachDevice(c.behaviour);
+        std::optional<DeviceLock> lock;
+        if (c.held) {
+            ASSERT_EQ(lock.emplace(DeviceLock::take(device->path())).state(),
+                      DeviceLock::State::held);
+        }
         m_server.setResponse(imagePath, c.response);
         launchX1();
         const QStringList lines = runUpdate();
-        EXPECT_EQ(lines.mid(lines.size() - c.ending.size()), c.ending);
+        QStringList ending = c.ending;
+        ending.replaceInStrings("{node}", QString::fromStdString(device->path()))
+            .replaceInStrings("{pid}", QString::number(::getpid()));
+        EXPECT_EQ(lines.mid(lines.size() - ending.size()), ending);
         EXPECT_FALSE(device->isOpen());
         m_hid.detach(device);
     }

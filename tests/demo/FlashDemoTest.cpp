@@ -3,6 +3,7 @@
 #include "PlannedDevices.h"
 #include "SimulatedHidBackend.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -83,26 +84,50 @@ TEST(MorvaneFlashDemo, WatchStopsAtAReportBoundaryAndItsLogSurvivesAKill)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("HOME", home.path());
     environment.insert("XDG_DATA_HOME", home.path());
+    // The simulated devices' nodes, apart from those of any other test's demo programs.
+    environment.insert("XDG_RUNTIME_DIR", home.path());
     const QString log = QDir(home.path()).filePath("bench.log");
+    // 16 KiB, over twelve seconds a unit: long enough for all that happens while it runs.
+    const QByteArray image(16384, '\x5A');
+    const QString imageFile = QDir(home.path()).filePath("image.bin");
+    QFile file(imageFile);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(image) == image.size());
+    file.close();
+    const QStringList byFile = {
+        "--file",   imageFile,
+        "--vid",    "1209",
+        "--pid",    "0001",
+        "--sha256", QCryptographicHash::hash(image, QCryptographicHash::Sha256).toHex()};
     const auto logLines = [&log] {
         QFile file(log);
         return file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QByteArrayList{};
     };
     QProcess demo;
     demo.setProcessEnvironment(environment);
-    const auto watch = [&](const QString &plan) {
-        demo.start(MORVANE_FLASH_DEMO_PROGRAM,
-                   {"--demo-devices", plan, "flash", "MORVANE K7 Keyboard", "--watch", "--json",
-                    "--log", log});
+    const auto watch = [&](const QString &plan, const QStringList &image) {
+        demo.start(MORVANE_FLASH_DEMO_PROGRAM, QStringList{"--demo-devices", plan, "flash"} +
+                                                   image +
+                                                   QStringList{"--watch", "--json", "--log", log});
         EXPECT_TRUE(demo.waitForStarted(30'000));
     };
 
     // SIGTERM once both units are a tenth through: each stops, the summary still comes.
-    watch("1209:1*2");
+    watch("1209:1*2", byFile);
     QByteArray out;
     while (out.count("\"percent\":10,") < 2 && demo.waitForReadyRead(60'000)) {
         out += demo.readAllStandardOutput();
     }
+    // Meanwhile a second program planning a device at the same path is refused it.
+    QProcess second;
+    second.setProcessEnvironment(environment);
+    second.start(MORVANE_FLASH_DEMO_PROGRAM,
+                 QStringList{"--demo-devices", "1209:1", "flash", "--quiet"} + byFile);
+    ASSERT_TRUE(second.waitForFinished(60'000));
+    EXPECT_EQ(second.exitCode(), exitDevice);
+    const QByteArray refusal = second.readAllStandardError();
+    EXPECT_TRUE(refusal.contains("is in use by another program (process " +
+                                 QByteArray::number(demo.processId()) + "); nothing was sent"))
+        << refusal.data();
     ::kill(pid_t(demo.processId()), SIGTERM);
     ASSERT_TRUE(demo.waitForFinished(60'000));
     EXPECT_EQ(demo.exitCode(), 128 + SIGTERM);
@@ -113,7 +138,7 @@ TEST(MorvaneFlashDemo, WatchStopsAtAReportBoundaryAndItsLogSurvivesAKill)
 
     // SIGKILL between units: the unit before is on disk, whole; nothing is ever rewritten.
     const QByteArrayList before = logLines();
-    watch("1209:1,1209:1@600");
+    watch("1209:1,1209:1@600", {"MORVANE K7 Keyboard"});
     while (logLines().size() < 4) {
         QThread::msleep(10);
     }

@@ -69,8 +69,11 @@ TEST_F(FlashCommand, ShowsProgressAsLinesQuietlyOrAsABar)
     const QString image = writeFile("image.bin", QByteArray(300, 'x'));
     EXPECT_EQ(run({"flash", "--file", image, "--vid", "1A86", "--pid", "e0a1"}, true), exitSuccess);
     EXPECT_TRUE(m_out.startsWith("Preparing to update 1A86:E0A1 image.bin...\n"));
-    EXPECT_TRUE(m_out.contains("\x1b[1A\r\x1b[2KUpdate progress: [####"));
-    EXPECT_TRUE(m_out.endsWith("] 100%\nUpdate completed.\n"));
+    // The bar tells the time left at the protocol's pace: one page, 16 reports of 50 ms.
+    EXPECT_TRUE(
+        m_out.contains("\r\x1b[2KUpdate progress: [" + QString(40, '-') + "]   0%  0.8 s left\n"));
+    EXPECT_TRUE(m_out.contains("\x1b[?7l\x1b[1A\r\x1b[2KUpdate progress: [####"));
+    EXPECT_TRUE(m_out.endsWith("] 100%  0.0 s left\n\x1b[?7hUpdate completed.\n"));
     expectClosed(*device);
 }
 

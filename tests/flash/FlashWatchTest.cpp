@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <cerrno>
 #include <chrono>
 #include <gtest/gtest.h>
@@ -89,14 +90,20 @@ TEST_F(FlashWatch, FlashesEachUnitOnceAndRecordsEveryAttempt)
         EXPECT_EQ(record["size"], 256);
         EXPECT_EQ(record["model"], "1A86:E0A1");
         EXPECT_TRUE(record["time"].toString().endsWith('Z'));
-        attempts.append(record["serial"].toString() + record["usbPort"].toString() + " " +
-                        record["status"].toString());
+        attempts.append(QStringLiteral("%1%2 %3 %4 %5%6")
+                            .arg(record["serial"].toString(), record["usbPort"].toString(),
+                                 record["status"].toString(), record["phase"].toString())
+                            .arg(record["bytesSent"].toInt())
+                            .arg(record.contains("hint") ? " hint" : ""));
     }
     attempts.sort();
-    // The skipped units are in the record too, with why.
-    EXPECT_EQ(attempts, (QStringList{"2-1 completed", "2-1 completed", "2-1 skipped",
-                                     "F11-2 transferFailed", "F21-3 transferFailed",
-                                     "F31-4 deviceFailed", "S11-1 completed", "S11-1 skipped"}));
+    // The skipped units are in the record too, with why; each says how far it got.
+    EXPECT_EQ(attempts,
+              (QStringList{"2-1 completed transfer 1024", "2-1 completed transfer 1024",
+                           "2-1 skipped none 0", "F11-2 transferFailed transfer 256",
+                           "F21-3 transferFailed opened 0", "F31-4 deviceFailed none 0 hint",
+                           "S11-1 completed transfer 1024", "S11-1 skipped none 0"}));
+    EXPECT_TRUE(m_out.contains("\"phase\":\"opened\",\"serial\":\"F2\",")) << m_out.toStdString();
     EXPECT_EQ(m_out.count("\"event\":\"skipped\""), 2);
     EXPECT_TRUE(m_out.contains("{\"event\":\"summary\",\"failed\":3,\"flashed\":3,\"seconds\":"))
         << m_out.toStdString();
@@ -111,6 +118,82 @@ TEST_F(FlashWatch, FlashesEachUnitOnceAndRecordsEveryAttempt)
         if (event["event"] == "progress") {
             EXPECT_EQ(event["secondsLeft"].toDouble(), secondsLeft(event["percent"].toInt(), 256));
         }
+    }
+}
+
+// What the bench sees as it goes: on a terminal a block redrawn in place, through a pipe the
+// same events as plain lines with the running count after each end, with --quiet neither; the
+// end lines and the summary stay as scripts read them.
+TEST_F(FlashWatch, ShowsUnitsLiveOnATerminalAsLinesThroughAPipeAndNothingQuietly)
+{
+    const struct
+    {
+        bool terminal;
+        QStringList options;
+        QStringList shown;
+        QStringList notShown;
+    } cases[] = {
+        {false,
+         {},
+         {"(serial S1, port 1-1): plugged in; flashing 1A86:E0A1 image.bin.\n",
+          "(serial F1, port 1-2): Update progress: 0%, 1.6 s left\n",
+          "\n0 flashed, 1 failed, 0 skipped, 1 in progress; 0 flashed an hour\n",
+          "1-1): Update completed.\n1 flashed, 1 failed, 0 skipped, 0 in progress; ",
+          "again.\n1 flashed, 1 failed, 1 skipped, 0 in progress; "},
+         {"\x1b"}},
+        {true,
+         {},
+         {"\x1b[J/sim/", "(serial F1, port 1-2): plugged in; flashing 1A86:E0A1 image.bin.\n",
+          "\r\x1b[2K[--------------------]   0%  1.6 s left  /sim/",
+          "\r\x1b[2K0 flashed, 1 failed, 0 skipped, 1 in progress; 0 flashed an hour\n"},
+         {"Update progress"}},
+        {false, {"--quiet"}, {}, {"plugged in", "in progress", "\x1b"}},
+    };
+    const QString image = writeFile("image.bin", QByteArray(2048, 'x'));
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.terminal ? "terminal" : c.options.join(' ').toStdString());
+        const QString log = inTemp("watch.log");
+        QFile::remove(log);
+        std::stop_source stop;
+        std::vector<std::shared_ptr<SimulatedBootloaderDevice>> units;
+        std::jthread bench([&] {
+            units = {attachUnit("S1", "1-1"),
+                     attachUnit("F1", "1-2", behaviourWith(&Behaviour::vanishAfterReports, 5))};
+            awaitLog(log, 2);
+            m_hid.detach(units[0]);
+            units.push_back(attachUnit("S1", "1-1"));
+            awaitLog(log, 3);
+            units.push_back(attachUnit("L1", "1-3"));
+            while (units.back()->reports().size() < 4) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
+            stop.request_stop();
+        });
+        EXPECT_EQ(run(QStringList{"flash", "--file", image, "--vid", "1a86", "--pid", "e0a1",
+                                  "--watch", "--log", log} +
+                          c.options,
+                      c.terminal, stop.get_token()),
+                  exitTransfer);
+        bench.join();
+        for (const auto &unit : units) {
+            m_hid.detach(unit);
+        }
+        for (const QString &text :
+             c.shown + QStringList{"1-1): Update completed.\n", "1-1): back after its update; not "
+                                                                "flashed again.\n"}) {
+            EXPECT_TRUE(m_out.contains(text)) << text.toStdString() << "\nin\n"
+                                              << m_out.toStdString();
+        }
+        for (const QString &text : c.notShown) {
+            EXPECT_FALSE(m_out.contains(text)) << text.toStdString();
+        }
+        EXPECT_TRUE(m_err.contains("1-2): Update failed: Unable to write HID report."));
+        EXPECT_TRUE(m_err.contains("1-3): Update stopped."));
+        EXPECT_TRUE(QRegularExpression("Watch ended: 1 flashed, 1 failed, 1 skipped, 1 stopped, "
+                                       "in [0-9.]+ s.\n$")
+                        .match(m_out)
+                        .hasMatch())
+            << m_out.toStdString();
     }
 }
 

@@ -13,6 +13,7 @@
 #include <QNetworkAccessManager>
 #include <QTest>
 #include <cerrno>
+#include <unistd.h>
 
 using namespace std::chrono_literals;
 using Status = UpdateOutcome::Status;
@@ -285,8 +286,11 @@ TEST_F(UpdatePhases, TwoWritersNeverShareADevice)
                         QByteArray(64, '\x01'));
         ASSERT_TRUE(QTest::qWaitFor([&] { return end.has_value(); }, 20'000));
         EXPECT_EQ(end->status, Status::deviceFailed);
-        EXPECT_EQ(end->line, "Update failed: Another program is writing the device at " +
-                                 QString::fromStdString(node) + "; nothing was sent to it.");
+        // Held here, so the holder named is this process.
+        EXPECT_EQ(end->line, QStringLiteral("Update failed: The device at %1 is in use by another "
+                                            "program (process %2); nothing was sent to it.")
+                                 .arg(QString::fromStdString(node))
+                                 .arg(::getpid()));
         EXPECT_EQ(device->opens(), 0u);
     }
     // Released with its holder, the lock is free again.
