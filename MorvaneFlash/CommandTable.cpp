@@ -1,6 +1,7 @@
 #include "CommandTable.h"
 
 #include "Commands.h"
+#include "JournalSink.h"
 
 #include <algorithm>
 
@@ -29,6 +30,14 @@ std::optional<QString> flashUsageProblem(const Invocation &invocation)
     }
     if (invocation.settle && !invocation.watch) {
         return QStringLiteral("--settle is used only with flash --watch.");
+    }
+    if ((invocation.journal || !invocation.metrics.isEmpty()) && !invocation.watch) {
+        return QStringLiteral("--journal and --metrics are used only with flash --watch.");
+    }
+    if (invocation.journal) {
+        if (const std::optional<QString> unsupported = journalUnsupported()) {
+            return QStringLiteral("--journal: ") + *unsupported;
+        }
     }
     return std::nullopt;
 }
@@ -59,13 +68,15 @@ const QList<Command> &commandTable()
                      QStringLiteral("all-devices"), QStringLiteral("quiet"), QStringLiteral("json"),
                      QStringLiteral("serial"), QStringLiteral("path"), QStringLiteral("wait"),
                      QStringLiteral("watch"), QStringLiteral("log"), QStringLiteral("settle"),
-                     QStringLiteral("ignore-battery"), QStringLiteral("sha256")},
+                     QStringLiteral("ignore-battery"), QStringLiteral("sha256"),
+                     QStringLiteral("station"), QStringLiteral("label"), QStringLiteral("journal"),
+                     QStringLiteral("metrics")},
          .maxArguments = 2,
          .usage = {{"flash MODEL [VERSION]",
                     "downloads a version (the first listed by default)\nand flashes it"},
                    {"flash --file IMAGE --vid V --pid P [--sha256 HEX]",
                     "flashes an image file, checked against its digest"},
-                   {"flash ... --watch [--log FILE]",
+                   {"flash ... --watch [--log FILE] [--journal] [--metrics FILE]",
                     "flashes each matching device as it is plugged in,\nuntil stopped"}},
          .run = runFlash,
          .usageProblem = flashUsageProblem},

@@ -343,7 +343,8 @@ private:
             if (m_log.isOpen()) {
                 const UnitAttempt attempt{unit.device, m_transferStarted, seconds, outcome, line};
                 if (const std::optional<QString> problem = m_log.append(
-                        logRecord(attempt, target, image, QSysInfo::machineHostName()))) {
+                        withStation(logRecord(attempt, target, image, QSysInfo::machineHostName()),
+                                    m_invocation.tags))) {
                     m_console.printError(QStringLiteral("morvane-flash: the log could not be "
                                                         "written: ") +
                                          *problem);

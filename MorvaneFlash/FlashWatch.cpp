@@ -9,6 +9,7 @@
 #include "FlashedUnits.h"
 #include "SessionGuard.h"
 #include "StopPoll.h"
+#include "UnitRecordSinks.h"
 #include "WatchDisplay.h"
 #include "bootloader/DeviceWatcher.h"
 #include "bootloader/HIDBootloader.h"
@@ -36,7 +37,8 @@ public:
              Downloader &downloader, BenchLog &log, const UpdateTarget &target)
         : m_invocation(invocation), m_environment(environment), m_console(console), m_log(log),
           m_target(target), m_flashed(invocation.settle.value_or(defaultSettle)),
-          m_bootloader(environment.hid), m_session(environment, invocation),
+          m_sinks(invocation, console), m_bootloader(environment.hid),
+          m_session(environment, invocation),
           m_preparation(downloader.source(), environment.firmwareFolder,
                         catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn),
           m_transfers(m_bootloader), m_stopPoll(environment.stop, [this] {
@@ -70,6 +72,7 @@ public:
             m_console.printError(UpdateMessages::deviceAbsent(m_target.product));
             return exitDevice;
         }
+        m_sinks.begin(m_ready);
         say(QStringLiteral("Watching for %1: each one plugged in is flashed. Ctrl-C ends.")
                 .arg(m_target.product));
         m_clock.start();
@@ -169,6 +172,7 @@ private:
         unit.started = QDateTime::currentDateTimeUtc();
         unit.clock.start();
         m_display->arrived(id, device);
+        m_sinks.unitStarted();
     }
 
     void unitEnded(DeviceTransfers::Id id, const UpdateOutcome &outcome)
@@ -228,22 +232,23 @@ private:
             m_console.print(line);
         }
         m_display->skipped(counts());
-        if (m_log.isOpen()) {
-            writeLog(skippedRecord(device, m_ready, m_image, QSysInfo::machineHostName(), line));
-        }
+        tell(skippedRecord(device, m_ready, m_image, QSysInfo::machineHostName(), line));
     }
     void record(const Unit &unit, const UpdateOutcome &outcome, const QString &line)
     {
+        const UnitAttempt attempt{unit.device, unit.started, double(unit.clock.elapsed()) / 1000,
+                                  outcome, line};
+        tell(logRecord(attempt, m_ready, m_image, QSysInfo::machineHostName()));
+    }
+
+    // A unit's end to the log, the journal and the metrics, with the station's tags.
+    void tell(const QJsonObject &record)
+    {
+        const QJsonObject entry = withStation(record, m_invocation.tags);
+        m_sinks.unitEnded(entry);
         if (!m_log.isOpen()) {
             return;
         }
-        const UnitAttempt attempt{unit.device, unit.started, double(unit.clock.elapsed()) / 1000,
-                                  outcome, line};
-        writeLog(logRecord(attempt, m_ready, m_image, QSysInfo::machineHostName()));
-    }
-
-    void writeLog(const QJsonObject &entry)
-    {
         const std::optional<QString> problem = m_log.append(entry);
         if (problem && !m_logFailed) {
             // Flashing on without a record would leave units nobody can account for.
@@ -271,6 +276,7 @@ private:
 
     int summarise()
     {
+        m_sinks.end();
         const double seconds = double(m_clock.elapsed()) / 1000;
         if (m_invocation.json) {
             m_console.printJsonLine(
@@ -309,6 +315,7 @@ private:
     BenchLog &m_log;
     const UpdateTarget m_target;
     FlashedUnits m_flashed;
+    UnitRecordSinks m_sinks;
 
     // The target with the checked image in place of the catalogue record.
     UpdateTarget m_ready;

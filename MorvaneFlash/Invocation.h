@@ -1,5 +1,6 @@
 #pragma once
 
+#include "StationTags.h"
 #include "bootloader/UsbIdentifier.h"
 
 #include <QString>
@@ -42,4 +43,9 @@ struct Invocation
     // flash --watch: how long a flashed device without a serial number has to come back on its
     // USB port before a device arriving there is taken for a new unit; unset, the default.
     std::optional<std::chrono::milliseconds> settle;
+    // flash: --station and --label, in every log line, journal entry and metric.
+    StationTags tags;
+    // flash --watch: each unit's end to the systemd journal, and to this metrics file.
+    bool journal = false;
+    QString metrics;
 };

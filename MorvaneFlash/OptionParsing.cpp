@@ -2,6 +2,7 @@
 
 #include "HelpText.h"
 #include "ProgramOptions.h"
+#include "StationTags.h"
 #include "bootloader/UsbIdentifier.h"
 #include "trust/ImageDigest.h"
 
@@ -109,6 +110,27 @@ std::optional<QString> readOptions(const QCommandLineParser &parser, Invocation 
         invocation.log = value("log");
         if (invocation.log.isEmpty()) {
             return QStringLiteral("--log needs the name of a file.");
+        }
+    }
+    if (isSet("station")) {
+        invocation.tags.station = value("station");
+        if (auto problem = stationProblem(invocation.tags.station)) {
+            return problem;
+        }
+    }
+    for (const QString &label : parser.values(QStringLiteral("label"))) {
+        if (auto problem = addLabel(invocation.tags, label)) {
+            return problem;
+        }
+    }
+    invocation.journal = isSet("journal");
+    if (isSet("metrics")) {
+        invocation.metrics = value("metrics");
+        // node_exporter's textfile collector reads no other name: a file it skips would leave
+        // the station without metrics and nobody told.
+        if (!invocation.metrics.endsWith(QLatin1String(".prom"))) {
+            return QStringLiteral("--metrics needs a file name ending in .prom, as node_exporter "
+                                  "reads them.");
         }
     }
     return std::nullopt;

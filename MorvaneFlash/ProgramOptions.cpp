@@ -55,6 +55,19 @@ QList<QCommandLineOption> programOptions(const QUrl &listURL)
          QStringLiteral("flash --watch: seconds a flashed device has to come back, by its serial "
                         "number or port, to be known again (default 5)."),
          QStringLiteral("SECONDS")},
+        {QStringLiteral("station"),
+         QStringLiteral("flash: names this bench in every log line, journal entry and metric."),
+         QStringLiteral("NAME")},
+        {QStringLiteral("label"),
+         QStringLiteral("flash: adds KEY=VALUE (an operator, a lot) to every log line, journal "
+                        "entry and metric; repeatable."),
+         QStringLiteral("KEY=VALUE")},
+        {QStringLiteral("journal"),
+         QStringLiteral("flash --watch: sends each unit's record to the systemd journal.")},
+        {QStringLiteral("metrics"),
+         QStringLiteral("flash --watch: keeps this node_exporter textfile (*.prom) of the "
+                        "units' counts."),
+         QStringLiteral("FILE")},
         {QStringLiteral("fetch"),
          QStringLiteral("lint: also downloads every notes text and image and checks them.")},
         {QStringLiteral("public-key"),

@@ -57,6 +57,9 @@ usr/share/doc/morvane-updater/copyright
 usr/share/bash-completion/completions/morvane-flash
 usr/share/zsh/vendor-completions/_morvane-flash
 usr/share/fish/vendor_completions.d/morvane-flash.fish
+usr/lib/systemd/system/morvane-flash-bench@.service
+usr/lib/sysusers.d/morvane-updater.conf
+usr/share/doc/morvane-updater/examples/bench.conf
 EOF
 )
 
@@ -106,6 +109,32 @@ check_completion() {
         echo "note: zsh not installed; its completion is only read" >&2
     fi
     command -v fish >/dev/null 2>&1 || echo "note: fish not installed; its completion is not run" >&2
+}
+
+# check_station <root> <label>: the station's unit is one systemd takes, on the installed
+# program, and the group it runs as is the one the udev rule and sysusers name.
+check_station() {
+    local root=$1 label=$2
+    local unit=$root/usr/lib/systemd/system/morvane-flash-bench@.service
+    local users=$root/usr/lib/sysusers.d/morvane-updater.conf
+    [ -f "$unit" ] && [ -f "$users" ] || return 0
+    grep -qxF 'g morvane-bench -' "$users" || fail "$label: sysusers.d lacks the group morvane-bench"
+    grep -qxF 'Group=morvane-bench' "$unit" || fail "$label: the unit runs in another group"
+    if command -v systemd-analyze >/dev/null 2>&1; then
+        # An instance, on the installed program: verify checks that ExecStart= can run, and
+        # says every key it does not take, so any word from it fails the check.
+        mkdir -p "$scratch/verify"
+        sed "s|/usr/bin/morvane-flash |$root/usr/bin/morvane-flash |" "$unit" \
+            >"$scratch/verify/morvane-flash-bench@line1.service"
+        systemd-analyze verify --man=no "$scratch/verify/morvane-flash-bench@line1.service" \
+            >"$scratch/verify.log" 2>&1 || fail "$label: systemd-analyze verify rejects the unit"
+        if [ -s "$scratch/verify.log" ]; then
+            cat "$scratch/verify.log" >&2
+            fail "$label: systemd-analyze verify finds fault with the unit"
+        fi
+    else
+        echo "note: systemd-analyze not installed; the station's unit is not verified" >&2
+    fi
 }
 
 # check_tree <root> <label>: the installed tree under <root> is what a desktop needs, no more.
@@ -160,6 +189,8 @@ check_tree() {
         echo "note: appstreamcli not installed; installed metadata not validated" >&2
     fi
 
+    check_station "$root" "$label"
+
     local icon=$root/usr/share/icons/hicolor/scalable/apps/morvane-updater.svg
     if [ -f "$icon" ] && ! grep -q '<svg' "$icon"; then
         fail "$label: the icon is not an SVG document"
@@ -169,7 +200,7 @@ check_tree() {
     if [ -f "$rules" ]; then
         local device
         for device in "${devices[@]}"; do
-            grep -qxF "SUBSYSTEM==\"hidraw\", ATTRS{idVendor}==\"${device%:*}\", ATTRS{idProduct}==\"${device#*:}\", TAG+=\"uaccess\"" "$rules" ||
+            grep -qxF "SUBSYSTEM==\"hidraw\", ATTRS{idVendor}==\"${device%:*}\", ATTRS{idProduct}==\"${device#*:}\", TAG+=\"uaccess\", GROUP=\"morvane-bench\", MODE=\"0660\"" "$rules" ||
                 fail "$label: udev rule lacks device $device"
         done
         local rule_count

@@ -100,17 +100,25 @@ std::pair<PlannedDevice, std::string> plannedDevice(std::string_view entry)
     if (const std::size_t at = entry.find('@'); at != std::string_view::npos) {
         const std::string_view times = entry.substr(at + 1);
         const std::size_t dash = times.find('-');
+        const std::size_t plus = dash == std::string_view::npos ? dash : times.find('+', dash);
         device.arrive = seconds(times.substr(0, dash));
         if (dash != std::string_view::npos) {
-            device.leave = seconds(times.substr(dash + 1));
+            device.leave = seconds(times.substr(dash + 1, plus - dash - 1));
         }
-        if (!device.arrive || (dash != std::string_view::npos && !device.leave)) {
+        if (plus != std::string_view::npos) {
+            device.back = seconds(times.substr(plus + 1));
+        }
+        if (!device.arrive || (dash != std::string_view::npos && !device.leave) ||
+            (plus != std::string_view::npos && !device.back)) {
             return {device, "the times " + quoted(times) +
-                                " are not ARRIVE or ARRIVE-LEAVE in seconds (up to a day, at "
-                                "most three decimals)"};
+                                " are not ARRIVE, ARRIVE-LEAVE or ARRIVE-LEAVE+BACK in seconds "
+                                "(up to a day, at most three decimals)"};
         }
         if (device.leave && *device.leave <= *device.arrive) {
             return {device, "it must leave after it arrives"};
+        }
+        if (device.back && *device.back <= *device.leave) {
+            return {device, "it must come back after it leaves"};
         }
         entry = entry.substr(0, at);
     }

@@ -29,6 +29,9 @@ struct PlannedDevice
     // After the start and after `arrive`; none: it stays.
     std::optional<std::chrono::milliseconds> leave = {};
     DeviceFault fault = DeviceFault::none;
+    // After `leave`: back on the bus as the same device (serial, port and path), as a unit
+    // that restarts after its update; none: it stays away.
+    std::optional<std::chrono::milliseconds> back = {};
 
     bool operator==(const PlannedDevice &) const = default;
 };
@@ -44,7 +47,7 @@ struct DevicePlan
 // How a plan is written, for usage messages: times are seconds after the start, with up to
 // three decimals.
 inline constexpr std::string_view devicePlanSyntax =
-    "VID:PID[*COUNT][@ARRIVE[-LEAVE]][!vanish|silent|denied],...";
+    "VID:PID[*COUNT][@ARRIVE[-LEAVE[+BACK]]][!vanish|silent|denied],...";
 
 // Reads a comma-separated plan written as devicePlanSyntax says: ids of 1 to 4 hexadecimal
 // digits, not zero; at most 256 devices in all; times up to a day. Blank text is a plan

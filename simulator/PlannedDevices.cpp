@@ -64,6 +64,9 @@ PlannedDevices::PlannedDevices(SimulatedHidBackend &hid, const std::vector<Plann
             if (entry.leave) {
                 m_changes.push_back({*entry.leave, device, false});
             }
+            if (entry.back) {
+                m_changes.push_back({*entry.back, device, true});
+            }
             m_devices.push_back(std::move(device));
         }
     }

@@ -7,7 +7,7 @@ _morvane_flash()
     local command="" i=1
     while [ "$i" -lt "$COMP_CWORD" ]; do
         case ${COMP_WORDS[i]} in
-        --catalogue | --vid | --pid | --file | --sha256 | --public-key | --serial | --path | --log | --settle) i=$((i + 1)) ;;
+        --catalogue | --vid | --pid | --file | --sha256 | --public-key | --serial | --path | --log | --settle | --station | --label | --metrics) i=$((i + 1)) ;;
         -*) ;;
         *)
             command=${COMP_WORDS[i]}
@@ -18,11 +18,11 @@ _morvane_flash()
     done
 
     case $prev in
-    --catalogue | --vid | --pid | --sha256 | --serial | --settle)
+    --catalogue | --vid | --pid | --sha256 | --serial | --settle | --station | --label)
         COMPREPLY=()
         return
         ;;
-    --file | --public-key | --path | --log)
+    --file | --public-key | --path | --log | --metrics)
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -f -- "$cur")
         return
@@ -39,7 +39,7 @@ _morvane_flash()
         ;;
     list) options+=" --json" ;;
     devices) options+=" --json --vid --pid --watch" ;;
-    flash) options+=" --file --sha256 --vid --pid --all-devices --quiet --json --serial --path --wait --watch --log --settle --ignore-battery" ;;
+    flash) options+=" --file --sha256 --vid --pid --all-devices --quiet --json --serial --path --wait --watch --log --settle --ignore-battery --station --label --journal --metrics" ;;
     lint) options+=" --fetch --public-key --json" ;;
     esac
     if [[ $cur == -* ]]; then

@@ -28,6 +28,10 @@ complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l wait -d 'Wai
 complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l log -r -F -d 'Append a JSON line for every device attempted'
 complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l settle -x -d 'Seconds a flashed device without serial number has to come back'
 complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l sha256 -x -d 'SHA-256 the image file must have'
+complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l station -x -d 'Name this bench in every log line, journal entry and metric'
+complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l label -x -d 'Add KEY=VALUE to every log line, journal entry and metric'
+complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l journal -d 'Send each unit\'s record to the systemd journal'
+complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l metrics -r -F -d 'Keep this node_exporter textfile of the units\' counts'
 complete -c morvane-flash -n "__fish_seen_subcommand_from lint" -l fetch -d 'Also download every notes text and image'
 complete -c morvane-flash -n "__fish_seen_subcommand_from lint" -l public-key -r -F -d 'Check the signature with this minisign public key'
 complete -c morvane-flash -n "__fish_seen_subcommand_from lint" -F

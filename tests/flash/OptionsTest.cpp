@@ -44,6 +44,26 @@ TEST_F(Options, AWrongCommandLineIsNamedBeforeAnythingIsFetched)
          "flash --watch flashes every matching device as it arrives; it takes no --serial, "
          "--path, --wait or --all-devices."},
         {{"flash", "X5 Pro", "--settle", "1"}, "--settle is used only with flash --watch."},
+        {{"flash", "X5 Pro", "--station", "bench\t3"},
+         "--station takes a name without control characters."},
+        {{"flash", "X5 Pro", "--label", "lot"},
+         "--label takes KEY=VALUE, KEY of letters, digits and _ (not starting with a digit): "
+         "\"lot\"."},
+        {{"flash", "X5 Pro", "--label", "1st=a"},
+         "--label takes KEY=VALUE, KEY of letters, digits and _ (not starting with a digit): "
+         "\"1st=a\"."},
+        {{"flash", "X5 Pro", "--label", "status=ok"},
+         "--label status: that name is the record's own; choose another."},
+        {{"flash", "X5 Pro", "--label", "__name__=x"},
+         "--label __name__: that name is the record's own; choose another."},
+        {{"flash", "X5 Pro", "--label", "lot=1", "--label", "LOT=2"},
+         "--label LOT is given twice."},
+        {{"flash", "X5 Pro", "--label", "lot=a\nb"},
+         "--label lot: the value has a control character."},
+        {{"flash", "X5 Pro", "--watch", "--metrics", "bench.txt"},
+         "--metrics needs a file name ending in .prom, as node_exporter reads them."},
+        {{"flash", "X5 Pro", "--journal"},
+         "--journal and --metrics are used only with flash --watch."},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
