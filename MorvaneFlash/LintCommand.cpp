@@ -54,12 +54,12 @@ bool namesKeyFile(const QString &argument)
 
 struct KeyChoice
 {
-    std::optional<MinisignPublicKey> key;
+    QList<MinisignPublicKey> keys;
     int status = exitSuccess;
 };
 
 // The key named on the command line, as its key line or the path of its .pub file, else the
-// one this build trusts; none when both are blank, and then no signature is asked for.
+// ones this build trusts; none when both are blank, and then no signature is asked for.
 KeyChoice chooseKey(const QString &publicKeyOption, const QString &buildKey, Console &console)
 {
     QString keyText = publicKeyOption.isEmpty() ? buildKey : publicKeyOption;
@@ -69,31 +69,31 @@ KeyChoice chooseKey(const QString &publicKeyOption, const QString &buildKey, Con
             console.printError(
                 QStringLiteral("morvane-flash: cannot read the public key file %1: %2")
                     .arg(publicKeyOption, file.errorString()));
-            return {std::nullopt, exitUsage};
+            return {{}, exitUsage};
         }
         keyText = QString::fromUtf8(file.readAll());
     }
     if (keyText.trimmed().isEmpty()) {
         return {};
     }
-    ParsedMinisignPublicKey parsed = parseMinisignPublicKey(keyText);
-    if (!parsed.key) {
+    ParsedMinisignPublicKeys parsed = parseMinisignPublicKeys(keyText);
+    if (parsed.keys.isEmpty()) {
         console.printError(QStringLiteral("morvane-flash: the public key is unusable. ") +
                            parsed.error);
-        return {std::nullopt, exitUsage};
+        return {{}, exitUsage};
     }
-    return {parsed.key, exitSuccess};
+    return {std::move(parsed.keys), exitSuccess};
 }
 
 // The list named on the command line and, with a key, the updater's verdict on its signature:
 // fetched by the catalogue road as the window fetches it, or read with "<file>.minisig" beside
 // it. Nothing of lint's own decides whether a signature holds.
-Source readSource(const QString &argument, const std::optional<MinisignPublicKey> &key,
+Source readSource(const QString &argument, const QList<MinisignPublicKey> &keys,
                   Downloader &downloader, Console &console)
 {
     const QUrl url(argument, QUrl::StrictMode);
     if (isRemote(url)) {
-        const CatalogueTrust trust{key.has_value(), key, QString()};
+        const CatalogueTrust trust{!keys.isEmpty(), keys, QString()};
         CatalogueFetch fetch(downloader.source(), trust, std::nullopt);
         const std::optional<CatalogueReading> reading = fetchCatalogue(downloader, fetch, url);
         if (!reading) {
@@ -116,7 +116,7 @@ Source readSource(const QString &argument, const std::optional<MinisignPublicKey
         return {{}, {}, false, exitCatalogue};
     }
     Source source{file.readAll()};
-    if (key) {
+    if (!keys.isEmpty()) {
         QFile signatureFile(argument + QStringLiteral(".minisig"));
         SignatureText signature;
         if (signatureFile.open(QIODevice::ReadOnly)) {
@@ -125,7 +125,7 @@ Source readSource(const QString &argument, const std::optional<MinisignPublicKey
             signature.unreadable = QStringLiteral("Cannot read the signature file %1: %2")
                                        .arg(signatureFile.fileName(), signatureFile.errorString());
         }
-        const SignatureVerdict verdict = judgeSignature(source.bytes, *key, signature, std::nullopt,
+        const SignatureVerdict verdict = judgeSignature(source.bytes, keys, signature, std::nullopt,
                                                         QDateTime::currentSecsSinceEpoch());
         source.signatureFindings = verdict.findings;
         source.refused = verdict.refusal.has_value();
@@ -308,14 +308,15 @@ int runLint(const Invocation &invocation, Environment &environment, Console &con
         return key.status;
     }
     Downloader downloader(environment.stop, console);
-    const Source source = readSource(argument, key.key, downloader, console);
+    const Source source = readSource(argument, key.keys, downloader, console);
     if (source.status != exitSuccess) {
         return source.status;
     }
-    LintOutcome outcome{lintCatalogue(source.bytes, key.key.has_value()), source.refused};
+    const bool keyed = !key.keys.isEmpty();
+    LintOutcome outcome{lintCatalogue(source.bytes, keyed), source.refused};
     outcome.report.findings = source.signatureFindings + outcome.report.findings;
     if (invocation.fetch) {
-        if (const int status = addFetchFindings(outcome, key.key.has_value(), downloader);
+        if (const int status = addFetchFindings(outcome, keyed, downloader);
             status != exitSuccess) {
             return status;
         }

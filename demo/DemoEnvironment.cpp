@@ -16,6 +16,7 @@ namespace {
 
 const QString catalogueRoot = QStringLiteral(":/demo/catalogue");
 const QString demoKeyRoot = QStringLiteral(":/demo/keys/demo-only");
+const QString demoStandbyKey = QStringLiteral(":/demo/keys/demo-standby.pub");
 
 QByteArray readResource(const QString &path)
 {
@@ -78,7 +79,8 @@ void publishDemoCatalogue(CatalogueServer &server, const std::optional<QByteArra
 
 QString demoCatalogueKey()
 {
-    return QString::fromLatin1(readResource(demoKeyRoot + QStringLiteral(".pub")));
+    return QString::fromLatin1(readResource(demoKeyRoot + QStringLiteral(".pub")) +
+                               readResource(demoStandbyKey));
 }
 
 std::vector<DemoDevice> attachDemoDevices(SimulatedHidBackend &hid)
