@@ -89,6 +89,10 @@ TEST_F(LintCommand, FetchesWhatRecordsPointAtAndChecksTheSignature)
     EXPECT_EQ(run({"lint", address, "--public-key", keyFile}), exitListErrors);
     EXPECT_TRUE(m_out.startsWith(address + ": note: the signature holds for key "));
     EXPECT_TRUE(m_out.endsWith(" cannot be checked.\n2 record(s), 1 error(s), 0 warning(s)\n"));
+    // Without --public-key, the build's keys: signed by its standby key, the list holds.
+    m_catalogueKey = MinisignTool().publicKeyLine() + " " + minisign.publicKeyLine();
+    EXPECT_EQ(run({"lint", address}), exitListErrors);
+    EXPECT_TRUE(m_out.startsWith(address + ": note: the signature holds for key "));
 }
 
 // lint with a key gives the updater's verdict: each variant is an error in lint exactly when

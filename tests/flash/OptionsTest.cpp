@@ -1,6 +1,7 @@
 #include "CommandLineFixture.h"
 #include "ExitStatus.h"
 #include "MinisignTool.h"
+#include "trust/MinisignKey.h"
 
 #include <gtest/gtest.h>
 
@@ -61,6 +62,7 @@ TEST_F(Options, AWrongCommandLineIsNamedBeforeAnythingIsFetched)
 TEST_F(Options, VersionAndTheHelpOfOneCommand)
 {
     MinisignTool minisign;
+    MinisignTool standby;
     // minisign names the key id at the end of the .pub file's comment line.
     const QString keyId = QString::fromLatin1(minisign.publicKeyFile().split('\n').first())
                               .section(QLatin1Char(' '), -1);
@@ -77,6 +79,12 @@ TEST_F(Options, VersionAndTheHelpOfOneCommand)
              "\nno catalogue key\n",
          "Usage"},
         {{"list", "--version"}, minisign.publicKeyLine(), "\ncatalogue key " + keyId + "\n", "V2"},
+        {{"--version"},
+         minisign.publicKeyLine() + " " + standby.publicKeyLine(),
+         "\ncatalogue keys " + keyId + " (active), " +
+             minisignKeyIdText(parseMinisignPublicKey(standby.publicKeyLine()).key->keyId) +
+             " (standby)\n",
+         "Usage"},
         {{"flash", "--help"},
          {},
          "Usage: morvane-flash [--catalogue URL] flash MODEL [VERSION]\n"
