@@ -36,4 +36,6 @@ struct Environment
     // What keeps the machine awake while a device is written (logind). Unset, nothing is
     // asked; set but giving none, the command says once that nothing does.
     std::function<std::unique_ptr<TransferInhibitor>()> transferInhibitor = {};
+    // Standard input is a terminal: sign may let minisign ask for a key's password there.
+    bool inIsTerminal = false;
 };

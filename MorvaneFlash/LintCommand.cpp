@@ -3,6 +3,7 @@
 #include "Commands.h"
 #include "Downloader.h"
 #include "ExitStatus.h"
+#include "PublicKeyChoice.h"
 #include "catalogue/ServerTextDecoder.h"
 #include "catalogue/UnicodeText.h"
 #include "download/WebAddress.h"
@@ -35,54 +36,6 @@ struct Source
 bool isRemote(const QUrl &url)
 {
     return !webAddressProblem(url).has_value();
-}
-
-// The key itself is given as its key line (base64, which has no dot, beginning with "RW") or
-// as the whole .pub text; anything else names a file, so that a missing one is reported as
-// such rather than as a bad key.
-bool namesKeyFile(const QString &argument)
-{
-    if (QFile::exists(argument)) {
-        return true;
-    }
-    if (argument.contains(QLatin1Char('\n'))) {
-        return false;
-    }
-    return !argument.trimmed().startsWith(QLatin1String("RW")) ||
-           argument.contains(QLatin1Char('.'));
-}
-
-struct KeyChoice
-{
-    QList<MinisignPublicKey> keys;
-    int status = exitSuccess;
-};
-
-// The key named on the command line, as its key line or the path of its .pub file, else the
-// ones this build trusts; none when both are blank, and then no signature is asked for.
-KeyChoice chooseKey(const QString &publicKeyOption, const QString &buildKey, Console &console)
-{
-    QString keyText = publicKeyOption.isEmpty() ? buildKey : publicKeyOption;
-    if (!publicKeyOption.isEmpty() && namesKeyFile(publicKeyOption)) {
-        QFile file(publicKeyOption);
-        if (!file.open(QIODevice::ReadOnly)) {
-            console.printError(
-                QStringLiteral("morvane-flash: cannot read the public key file %1: %2")
-                    .arg(publicKeyOption, file.errorString()));
-            return {{}, exitUsage};
-        }
-        keyText = QString::fromUtf8(file.readAll());
-    }
-    if (keyText.trimmed().isEmpty()) {
-        return {};
-    }
-    ParsedMinisignPublicKeys parsed = parseMinisignPublicKeys(keyText);
-    if (parsed.keys.isEmpty()) {
-        console.printError(QStringLiteral("morvane-flash: the public key is unusable. ") +
-                           parsed.error);
-        return {{}, exitUsage};
-    }
-    return {std::move(parsed.keys), exitSuccess};
 }
 
 // The list named on the command line and, with a key, the updater's verdict on its signature:

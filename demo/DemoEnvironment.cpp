@@ -60,7 +60,7 @@ void publishDemoCatalogue(CatalogueServer &server, const std::optional<QByteArra
     list.replace("{{BASE}}", QByteArray::fromStdString(server.baseUrl()));
     server.setBody("/product/MORVANE_LST.txt", list.toStdString());
     const std::optional<MinisignSecretKey> key =
-        parseMinisignSecretKey(readResource(demoKeyRoot + QStringLiteral(".key")));
+        parseMinisignSecretKey(readResource(demoKeyRoot + QStringLiteral(".key"))).key;
     if (!key) {
         throw std::runtime_error("demo signing key unreadable");
     }
