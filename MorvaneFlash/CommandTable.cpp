@@ -90,8 +90,8 @@ const QList<Command> &commandTable()
          .minArguments = 1,
          .maxArguments = 1,
          .usage = {{"sign FILE --secret-key KEY [--expires DAYS]",
-                    "fills in a list file's digests and signs it with minisign,\nwriting "
-                    "nothing the updater would refuse"}},
+                    "fills in a list's digests, signs it with\nminisign; writes nothing the "
+                    "updater refuses"}},
          .run = runSign,
          .usageProblem = signUsageProblem},
     };
