@@ -125,6 +125,10 @@ TEST_F(LintCommand, WithAKeyLintFindsAnErrorExactlyWhereTheUpdaterRefuses)
         {"expired", good, signedNow + QStringLiteral(" expires:%1").arg(now - 1), true},
         {"a version twice with other fields",
          good + "X;1a86;e0a1;V1;other;{B}/fw/b.bin;{B}/n.txt" + digests + "\n", signedNow, true},
+        {"a version twice, written composed and decomposed",
+         "\u00C1;1a86;e0a1;V\u00E9;c;{B}/fw/a.bin;{B}/n.txt" + digests +
+             "\nA\u0301;1a86;e0a1;Ve\u0301;other;{B}/fw/b.bin;{B}/n.txt" + digests + "\n",
+         signedNow, true},
         {"a file: address", "X;1a86;e0a1;V1;c;file:///etc/passwd;{B}/n.txt" + digests + "\n",
          signedNow, true},
         {"a relative address", "X;1a86;e0a1;V1;c;{B}/fw/a.bin;notes/n.txt" + digests + "\n",
