@@ -22,7 +22,8 @@ struct Environment
     QUrl listURL;
     // Where downloaded images are kept, as the window keeps them.
     QString firmwareFolder;
-    // The build's catalogue key (a minisign key line); empty: catalogues are taken unsigned.
+    // The build's catalogue keys (minisign key lines, the active one first, separated by
+    // blanks); empty: catalogues are taken unsigned.
     QString catalogueKey;
     // Progress is redrawn in place on a terminal that takes control codes (takesControlCodes)
     // and printed as plain lines elsewhere.

@@ -20,7 +20,7 @@ QList<QCommandLineOption> programOptions(const QUrl &listURL)
     return {
         {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help.")},
         {QStringLiteral("version"),
-         QStringLiteral("Shows the version, the build's catalogue address and its key.")},
+         QStringLiteral("Shows the version, the build's catalogue address and its keys.")},
         {QStringLiteral("catalogue"),
          QStringLiteral("The list file's address instead of the build's (%1).")
              .arg(listURL.toString()),

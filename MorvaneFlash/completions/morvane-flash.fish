@@ -12,7 +12,7 @@ complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a lint
 complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a sign -d 'Fill in a list file\'s digests and sign it'
 
 complete -c morvane-flash -s h -l help -d 'Show the help'
-complete -c morvane-flash -l version -d 'Show the version, the catalogue address and its key'
+complete -c morvane-flash -l version -d 'Show the version, the catalogue address and its keys'
 complete -c morvane-flash -l catalogue -x -d 'Read this list file instead of the build\'s'
 
 complete -c morvane-flash -n "__fish_seen_subcommand_from list devices flash lint" -l json -d 'Print JSON'
