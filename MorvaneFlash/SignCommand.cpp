@@ -257,8 +257,9 @@ Signed runMinisign(const QByteArray &list, const QString &listName, const QStrin
     }
     QTemporaryDir work;
     const QString message = work.filePath(listName);
-    const SavedFile saved = saveInFolder(work.path(), listName, list);
-    if (!work.isValid() || !saved.succeeded()) {
+    const SavedFile saved =
+        work.isValid() ? saveInFolder(work.path(), listName, list) : SavedFile{};
+    if (!saved.succeeded()) {
         console.printError(QStringLiteral("morvane-flash: cannot prepare the list for minisign: %1")
                                .arg(work.isValid() ? saved.errorDescription : work.errorString()));
         return {std::nullopt, exitCatalogue};
