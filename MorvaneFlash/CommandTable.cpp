@@ -42,6 +42,14 @@ std::optional<QString> flashUsageProblem(const Invocation &invocation)
     return std::nullopt;
 }
 
+std::optional<QString> signUsageProblem(const Invocation &invocation)
+{
+    if (invocation.secretKey.isEmpty()) {
+        return QStringLiteral("sign needs --secret-key KEY, the minisign secret key file.");
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 const QList<Command> &commandTable()
@@ -87,6 +95,16 @@ const QList<Command> &commandTable()
          .usage = {{"lint FILE|URL [--fetch] [--public-key KEY] [--json]",
                     "checks a list file for its publisher"}},
          .run = runLint},
+        {.name = "sign",
+         .options = {QStringLiteral("secret-key"), QStringLiteral("expires"),
+                     QStringLiteral("public-key")},
+         .minArguments = 1,
+         .maxArguments = 1,
+         .usage = {{"sign FILE --secret-key KEY [--expires DAYS]",
+                    "fills in a list's digests, signs it with\nminisign; writes nothing the "
+                    "updater refuses"}},
+         .run = runSign,
+         .usageProblem = signUsageProblem},
     };
     return table;
 }

@@ -30,6 +30,7 @@ int runOnConsole(const QStringList &arguments, HidBackend &hid, const QUrl &list
         interrupt.token(),
         std::move(hotplugMonitor),
         std::move(transferInhibitor),
+        isatty(STDIN_FILENO) == 1,
     };
     const int status = runMorvaneFlash(arguments, environment);
     return status == exitInterrupted ? interrupt.stoppedStatus() : status;

@@ -22,7 +22,8 @@ struct Environment
     QUrl listURL;
     // Where downloaded images are kept, as the window keeps them.
     QString firmwareFolder;
-    // The build's catalogue key (a minisign key line); empty: catalogues are taken unsigned.
+    // The build's catalogue keys (minisign key lines, the active one first, separated by
+    // blanks); empty: catalogues are taken unsigned.
     QString catalogueKey;
     // Progress is redrawn in place on a terminal that takes control codes (takesControlCodes)
     // and printed as plain lines elsewhere.
@@ -36,4 +37,6 @@ struct Environment
     // What keeps the machine awake while a device is written (logind). Unset, nothing is
     // asked; set but giving none, the command says once that nothing does.
     std::function<std::unique_ptr<TransferInhibitor>()> transferInhibitor = {};
+    // Standard input is a terminal: sign may let minisign ask for a key's password there.
+    bool inIsTerminal = false;
 };

@@ -5,14 +5,17 @@ enum ExitStatus : int
 {
     exitSuccess = 0,
     exitUsage = 1,
-    // lint: the list could not be fetched or read.
+    // lint, sign: the list, or a file it names, could not be fetched, read or written.
     exitCatalogue = 2,
     exitDevice = 3,
     exitTransfer = 4,
-    // lint: the list's signature or an image's digest is refused.
+    // lint: the list's signature or an image's digest is refused; sign: a digest in the list
+    // does not match its file, or the updater would refuse the signature made.
     exitIntegrity = 5,
-    // lint only: the list has errors, lines the updater would skip or refuse to flash.
+    // lint, sign: the list has errors, lines the updater would skip or refuse to flash.
     exitListErrors = 6,
+    // sign only: minisign is missing, or it failed.
+    exitSigningTool = 7,
     // 128 + SIGINT, as shells report a program that Ctrl-C ended. main() reports 128 + the
     // signal that asked for the stop instead (InterruptSignal::stoppedStatus).
     exitInterrupted = 130,

@@ -35,11 +35,12 @@ QString exitStatusText()
         "Exit status:\n"
         "  0    success\n"
         "  1    usage\n"
-        "  2    catalogue or network failure (lint: the list could not be read)\n"
+        "  2    catalogue or network failure (lint, sign: the list could not be read)\n"
         "  3    device not found, or no permission\n"
         "  4    transfer failed\n"
-        "  5    integrity or signature refused (lint: the signature or an image's digest)\n"
-        "  6    lint: the list has errors\n"
+        "  5    integrity or signature refused (lint, sign: the signature or a digest)\n"
+        "  6    lint, sign: the list has errors\n"
+        "  7    sign: minisign is missing or failed\n"
         "  130  stopped with Ctrl-C (SIGINT); 143 with SIGTERM, 129 with SIGHUP\n");
 }
 

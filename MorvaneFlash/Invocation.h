@@ -10,6 +10,10 @@
 #include <cstdint>
 #include <optional>
 
+// sign's --expires when none is given: a month, so that a list held back from its
+// successors stops being taken soon, with time to sign the next one.
+inline constexpr int defaultExpiresDays = 30;
+
 // One parsed command line.
 struct Invocation
 {
@@ -27,6 +31,9 @@ struct Invocation
     // flash --file: the digest the image must have, as "sha256:" and 64 hexadecimal digits.
     QString sha256;
     QString publicKey;
+    // sign: the minisign secret key, and how many days the signed list stays acceptable.
+    QString secretKey;
+    int expiresDays = defaultExpiresDays;
 
     // --vid and --pid, for --file and devices.
     std::optional<UsbIds> ids;

@@ -3,6 +3,7 @@
 #include "Commands.h"
 #include "Downloader.h"
 #include "ExitStatus.h"
+#include "PublicKeyChoice.h"
 #include "catalogue/ServerTextDecoder.h"
 #include "catalogue/UnicodeText.h"
 #include "download/WebAddress.h"
@@ -37,63 +38,15 @@ bool isRemote(const QUrl &url)
     return !webAddressProblem(url).has_value();
 }
 
-// The key itself is given as its key line (base64, which has no dot, beginning with "RW") or
-// as the whole .pub text; anything else names a file, so that a missing one is reported as
-// such rather than as a bad key.
-bool namesKeyFile(const QString &argument)
-{
-    if (QFile::exists(argument)) {
-        return true;
-    }
-    if (argument.contains(QLatin1Char('\n'))) {
-        return false;
-    }
-    return !argument.trimmed().startsWith(QLatin1String("RW")) ||
-           argument.contains(QLatin1Char('.'));
-}
-
-struct KeyChoice
-{
-    std::optional<MinisignPublicKey> key;
-    int status = exitSuccess;
-};
-
-// The key named on the command line, as its key line or the path of its .pub file, else the
-// one this build trusts; none when both are blank, and then no signature is asked for.
-KeyChoice chooseKey(const QString &publicKeyOption, const QString &buildKey, Console &console)
-{
-    QString keyText = publicKeyOption.isEmpty() ? buildKey : publicKeyOption;
-    if (!publicKeyOption.isEmpty() && namesKeyFile(publicKeyOption)) {
-        QFile file(publicKeyOption);
-        if (!file.open(QIODevice::ReadOnly)) {
-            console.printError(
-                QStringLiteral("morvane-flash: cannot read the public key file %1: %2")
-                    .arg(publicKeyOption, file.errorString()));
-            return {std::nullopt, exitUsage};
-        }
-        keyText = QString::fromUtf8(file.readAll());
-    }
-    if (keyText.trimmed().isEmpty()) {
-        return {};
-    }
-    ParsedMinisignPublicKey parsed = parseMinisignPublicKey(keyText);
-    if (!parsed.key) {
-        console.printError(QStringLiteral("morvane-flash: the public key is unusable. ") +
-                           parsed.error);
-        return {std::nullopt, exitUsage};
-    }
-    return {parsed.key, exitSuccess};
-}
-
 // The list named on the command line and, with a key, the updater's verdict on its signature:
 // fetched by the catalogue road as the window fetches it, or read with "<file>.minisig" beside
 // it. Nothing of lint's own decides whether a signature holds.
-Source readSource(const QString &argument, const std::optional<MinisignPublicKey> &key,
+Source readSource(const QString &argument, const QList<MinisignPublicKey> &keys,
                   Downloader &downloader, Console &console)
 {
     const QUrl url(argument, QUrl::StrictMode);
     if (isRemote(url)) {
-        const CatalogueTrust trust{key.has_value(), key, QString()};
+        const CatalogueTrust trust{!keys.isEmpty(), keys, QString()};
         CatalogueFetch fetch(downloader.source(), trust, std::nullopt);
         const std::optional<CatalogueReading> reading = fetchCatalogue(downloader, fetch, url);
         if (!reading) {
@@ -116,7 +69,7 @@ Source readSource(const QString &argument, const std::optional<MinisignPublicKey
         return {{}, {}, false, exitCatalogue};
     }
     Source source{file.readAll()};
-    if (key) {
+    if (!keys.isEmpty()) {
         QFile signatureFile(argument + QStringLiteral(".minisig"));
         SignatureText signature;
         if (signatureFile.open(QIODevice::ReadOnly)) {
@@ -125,7 +78,7 @@ Source readSource(const QString &argument, const std::optional<MinisignPublicKey
             signature.unreadable = QStringLiteral("Cannot read the signature file %1: %2")
                                        .arg(signatureFile.fileName(), signatureFile.errorString());
         }
-        const SignatureVerdict verdict = judgeSignature(source.bytes, *key, signature, std::nullopt,
+        const SignatureVerdict verdict = judgeSignature(source.bytes, keys, signature, std::nullopt,
                                                         QDateTime::currentSecsSinceEpoch());
         source.signatureFindings = verdict.findings;
         source.refused = verdict.refusal.has_value();
@@ -308,14 +261,15 @@ int runLint(const Invocation &invocation, Environment &environment, Console &con
         return key.status;
     }
     Downloader downloader(environment.stop, console);
-    const Source source = readSource(argument, key.key, downloader, console);
+    const Source source = readSource(argument, key.keys, downloader, console);
     if (source.status != exitSuccess) {
         return source.status;
     }
-    LintOutcome outcome{lintCatalogue(source.bytes, key.key.has_value()), source.refused};
+    const bool keyed = !key.keys.isEmpty();
+    LintOutcome outcome{lintCatalogue(source.bytes, keyed), source.refused};
     outcome.report.findings = source.signatureFindings + outcome.report.findings;
     if (invocation.fetch) {
-        if (const int status = addFetchFindings(outcome, key.key.has_value(), downloader);
+        if (const int status = addFetchFindings(outcome, keyed, downloader);
             status != exitSuccess) {
             return status;
         }

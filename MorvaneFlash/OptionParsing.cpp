@@ -11,6 +11,9 @@
 
 namespace {
 
+// Ten years: a list signed to be taken longer would outlive any reason to hold it back.
+constexpr int maxExpiresDays = 3650;
+
 // Seconds, decimals allowed, up to a week; nothing for anything else.
 std::optional<std::chrono::milliseconds> durationOption(const QString &text, bool zeroAllowed)
 {
@@ -65,6 +68,15 @@ std::optional<QString> readOptions(const QCommandLineParser &parser, Invocation 
     invocation.ignoreBattery = isSet("ignore-battery");
     invocation.file = value("file");
     invocation.publicKey = value("public-key");
+    invocation.secretKey = value("secret-key");
+    if (isSet("expires")) {
+        bool ok = false;
+        invocation.expiresDays = value("expires").toInt(&ok);
+        if (!ok || invocation.expiresDays < 1 || invocation.expiresDays > maxExpiresDays) {
+            return QStringLiteral("--expires takes a whole number of days from 1 to %1.")
+                .arg(maxExpiresDays);
+        }
+    }
     if (isSet("vid") != isSet("pid")) {
         return QStringLiteral("--vid and --pid go together.");
     }

@@ -1,5 +1,7 @@
 #include "ProgramOptions.h"
 
+#include "Invocation.h"
+
 #include <QString>
 
 namespace {
@@ -18,7 +20,7 @@ QList<QCommandLineOption> programOptions(const QUrl &listURL)
     return {
         {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help.")},
         {QStringLiteral("version"),
-         QStringLiteral("Shows the version, the build's catalogue address and its key.")},
+         QStringLiteral("Shows the version, the build's catalogue address and its keys.")},
         {QStringLiteral("catalogue"),
          QStringLiteral("The list file's address instead of the build's (%1).")
              .arg(listURL.toString()),
@@ -71,8 +73,14 @@ QList<QCommandLineOption> programOptions(const QUrl &listURL)
         {QStringLiteral("fetch"),
          QStringLiteral("lint: also downloads every notes text and image and checks them.")},
         {QStringLiteral("public-key"),
-         QStringLiteral("lint: checks the list's signature with this minisign public key."),
+         QStringLiteral("lint, sign: checks the list's signature with this minisign public key."),
          QStringLiteral("KEY")},
+        {QStringLiteral("secret-key"),
+         QStringLiteral("sign: signs with this minisign secret key file."), QStringLiteral("KEY")},
+        {QStringLiteral("expires"),
+         QStringLiteral("sign: days until the signed list expires (default %1).")
+             .arg(defaultExpiresDays),
+         QStringLiteral("DAYS")},
         // --wait=SECONDS becomes --wait --wait-seconds SECONDS before parsing: the parser's
         // options take a value always or never.
         hiddenOption(QStringLiteral("wait-seconds"), QStringLiteral("SECONDS")),

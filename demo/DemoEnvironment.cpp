@@ -18,6 +18,7 @@ namespace {
 
 const QString catalogueRoot = QStringLiteral(":/demo/catalogue");
 const QString demoKeyRoot = QStringLiteral(":/demo/keys/demo-only");
+const QString demoStandbyKey = QStringLiteral(":/demo/keys/demo-standby.pub");
 
 QByteArray readResource(const QString &path)
 {
@@ -61,7 +62,7 @@ void publishDemoCatalogue(CatalogueServer &server, const std::optional<QByteArra
     list.replace("{{BASE}}", QByteArray::fromStdString(server.baseUrl()));
     server.setBody("/product/MORVANE_LST.txt", list.toStdString());
     const std::optional<MinisignSecretKey> key =
-        parseMinisignSecretKey(readResource(demoKeyRoot + QStringLiteral(".key")));
+        parseMinisignSecretKey(readResource(demoKeyRoot + QStringLiteral(".key"))).key;
     if (!key) {
         throw std::runtime_error("demo signing key unreadable");
     }
@@ -80,7 +81,8 @@ void publishDemoCatalogue(CatalogueServer &server, const std::optional<QByteArra
 
 QString demoCatalogueKey()
 {
-    return QString::fromLatin1(readResource(demoKeyRoot + QStringLiteral(".pub")));
+    return QString::fromLatin1(readResource(demoKeyRoot + QStringLiteral(".pub")) +
+                               readResource(demoStandbyKey));
 }
 
 std::vector<DemoDevice> attachDemoDevices(SimulatedHidBackend &hid, const std::string &nodeFolder)

@@ -19,8 +19,10 @@ class SimulatedHidBackend;
 void publishDemoCatalogue(CatalogueServer &server,
                           const std::optional<QByteArray> &firstImage = std::nullopt);
 
-// DEMO ONLY: the key line of the demo key pair, whose secret half ships with the demo. Only
-// the demo program trusts it; a production build never does.
+// DEMO ONLY: the demo's keys, as the programs take them: the active one, which signs the
+// sample, then the standby one (demo/keys/demo-standby.*), so that a key rotation can be tried.
+// Both secret halves ship with the demo. Only the demo programs trust them; a production
+// build never does.
 QString demoCatalogueKey();
 
 struct DemoDevice

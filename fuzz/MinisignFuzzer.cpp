@@ -63,7 +63,7 @@ void checkSignature(const QByteArray &bytes)
         QStringLiteral("RWRS0J7xSwME431TNXj9owJxgBGy336rQjvBCY7FFG57x4rv8gDWOh71");
     MinisignPublicKey key = *parseMinisignPublicKey(demoKey).key;
     key.keyId = parsed.signature->keyId;
-    FUZZ_CHECK(minisignVerificationProblem(bytes, *parsed.signature, key));
+    FUZZ_CHECK(minisignVerificationProblem(bytes, *parsed.signature, {key}));
 }
 
 void checkKey(const QString &text)

@@ -1,18 +1,11 @@
 #include "MinisignSigner.h"
 
-#include "trust/MinisignBase64.h"
 #include "trust/Sodium.h"
 
-#include <QList>
-#include <cstring>
 #include <sodium.h>
 #include <stdexcept>
 
 namespace {
-
-// "Ed", KDF none, "B2" checksum, salt, ops and memory limits, then key id, key, checksum.
-constexpr qsizetype secretKeyIdOffset = 2 + 2 + 2 + 32 + 8 + 8;
-constexpr qsizetype secretKeyFileSize = secretKeyIdOffset + 8 + 64 + 32;
 
 QByteArray bytesOf(const unsigned char *data, size_t size)
 {
@@ -20,33 +13,6 @@ QByteArray bytesOf(const unsigned char *data, size_t size)
 }
 
 } // namespace
-
-MinisignPublicKey MinisignSecretKey::publicKey() const
-{
-    MinisignPublicKey key;
-    key.keyId = keyId;
-    crypto_sign_ed25519_sk_to_pk(key.key.data(), secretKey.data());
-    return key;
-}
-
-std::optional<MinisignSecretKey> parseMinisignSecretKey(QByteArrayView file)
-{
-    const QList<QByteArray> lines = file.toByteArray().split('\n');
-    if (lines.size() < 2) {
-        return std::nullopt;
-    }
-    // Nothing either when libsodium cannot work here: the decoder asks it first.
-    const std::optional<QByteArray> bytes = decodeMinisignBase64(lines[1].trimmed());
-    if (!bytes || bytes->size() != secretKeyFileSize ||
-        !bytes->startsWith(QByteArray("Ed\0\0B2", 6))) {
-        return std::nullopt;
-    }
-    MinisignSecretKey key;
-    std::memcpy(key.keyId.data(), bytes->constData() + secretKeyIdOffset, key.keyId.size());
-    std::memcpy(key.secretKey.data(), bytes->constData() + secretKeyIdOffset + 8,
-                key.secretKey.size());
-    return key;
-}
 
 MinisignSecretKey generateMinisignSecretKey()
 {

@@ -7,7 +7,7 @@ _morvane_flash()
     local command="" i=1
     while [ "$i" -lt "$COMP_CWORD" ]; do
         case ${COMP_WORDS[i]} in
-        --catalogue | --vid | --pid | --file | --sha256 | --public-key | --serial | --path | --log | --settle | --station | --label | --metrics) i=$((i + 1)) ;;
+        --catalogue | --vid | --pid | --file | --sha256 | --public-key | --secret-key | --expires | --serial | --path | --log | --settle | --station | --label | --metrics) i=$((i + 1)) ;;
         -*) ;;
         *)
             command=${COMP_WORDS[i]}
@@ -18,11 +18,11 @@ _morvane_flash()
     done
 
     case $prev in
-    --catalogue | --vid | --pid | --sha256 | --serial | --settle | --station | --label)
+    --catalogue | --vid | --pid | --sha256 | --serial | --settle | --expires | --station | --label)
         COMPREPLY=()
         return
         ;;
-    --file | --public-key | --path | --log | --metrics)
+    --file | --public-key | --secret-key | --path | --log | --metrics)
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -f -- "$cur")
         return
@@ -33,7 +33,7 @@ _morvane_flash()
     case $command in
     "")
         if [[ $cur != -* ]]; then
-            mapfile -t COMPREPLY < <(compgen -W "list notes devices flash lint" -- "$cur")
+            mapfile -t COMPREPLY < <(compgen -W "list notes devices flash lint sign" -- "$cur")
             return
         fi
         ;;
@@ -41,10 +41,11 @@ _morvane_flash()
     devices) options+=" --json --vid --pid --watch" ;;
     flash) options+=" --file --sha256 --vid --pid --all-devices --quiet --json --serial --path --wait --watch --log --settle --ignore-battery --station --label --journal --metrics" ;;
     lint) options+=" --fetch --public-key --json" ;;
+    sign) options+=" --secret-key --expires --public-key" ;;
     esac
     if [[ $cur == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
-    elif [ "$command" = lint ]; then
+    elif [ "$command" = lint ] || [ "$command" = sign ]; then
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -f -- "$cur")
     else

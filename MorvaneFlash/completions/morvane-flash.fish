@@ -1,7 +1,7 @@
 # fish completion for morvane-flash: its commands, and the options each command takes.
 # Models and versions are not offered: they are known only once the catalogue is fetched.
 
-set -l commands list notes devices flash lint
+set -l commands list notes devices flash lint sign
 complete -c morvane-flash -f
 
 complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a list -d 'The models and their versions'
@@ -9,9 +9,10 @@ complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a note
 complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a devices -d 'Attached devices with the catalogue\'s ids'
 complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a flash -d 'Download a version and flash it'
 complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a lint -d 'Check a list file for its publisher'
+complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a sign -d 'Fill in a list file\'s digests and sign it'
 
 complete -c morvane-flash -s h -l help -d 'Show the help'
-complete -c morvane-flash -l version -d 'Show the version, the catalogue address and its key'
+complete -c morvane-flash -l version -d 'Show the version, the catalogue address and its keys'
 complete -c morvane-flash -l catalogue -x -d 'Read this list file instead of the build\'s'
 
 complete -c morvane-flash -n "__fish_seen_subcommand_from list devices flash lint" -l json -d 'Print JSON'
@@ -33,5 +34,7 @@ complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l label -x -d 
 complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l journal -d 'Send each unit\'s record to the systemd journal'
 complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l metrics -r -F -d 'Keep this node_exporter textfile of the units\' counts'
 complete -c morvane-flash -n "__fish_seen_subcommand_from lint" -l fetch -d 'Also download every notes text and image'
-complete -c morvane-flash -n "__fish_seen_subcommand_from lint" -l public-key -r -F -d 'Check the signature with this minisign public key'
-complete -c morvane-flash -n "__fish_seen_subcommand_from lint" -F
+complete -c morvane-flash -n "__fish_seen_subcommand_from lint sign" -l public-key -r -F -d 'Check the signature with this minisign public key'
+complete -c morvane-flash -n "__fish_seen_subcommand_from sign" -l secret-key -r -F -d 'Sign with this minisign secret key'
+complete -c morvane-flash -n "__fish_seen_subcommand_from sign" -l expires -x -d 'Days until the signed list expires (default 30)'
+complete -c morvane-flash -n "__fish_seen_subcommand_from lint sign" -F

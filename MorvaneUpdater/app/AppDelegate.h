@@ -49,8 +49,9 @@ public:
     };
 
     // `firmwareFolder` is where downloaded images are kept, and the newest signing time
-    // accepted for the catalogue key. `catalogueKey` is the key line of
-    // the minisign .pub file the list file must be signed with; empty, it is taken unsigned.
+    // accepted for the catalogue. `catalogueKey` holds the key lines of the minisign .pub
+    // files the list file may be signed with, the active key first (catalogueTrustFromKey);
+    // empty, it is taken unsigned.
     AppDelegate(const QUrl &listURL, HidBackend &hid, const QString &firmwareFolder,
                 const QString &catalogueKey = QString(), QObject *parent = nullptr);
     ~AppDelegate() override;

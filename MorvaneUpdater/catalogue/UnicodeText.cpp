@@ -2,18 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// Every code point below U+0300 is NFC-stable and none of them combines with a predecessor,
-// so such texts are their own NFC form. This keeps the common ASCII case free of the
-// normaliser.
-bool isTriviallyCanonical(QStringView text)
-{
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x0300; });
-}
-
-} // namespace
-
 QStringView trimWhitespaceAndNewlines(QStringView text)
 {
     // Every set member lies in the BMP, so UTF-16 units can be tested one by one.
@@ -35,6 +23,14 @@ QString trimWhitespaceAndNewlines(const QString &text)
         return text;
     }
     return trimmed.toString();
+}
+
+// Every code point below U+0300 is NFC-stable and none of them combines with a predecessor,
+// so such texts are their own NFC form. This keeps the common ASCII case free of the
+// normaliser.
+bool isTriviallyCanonical(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x0300; });
 }
 
 QString canonicalForm(const QString &text)

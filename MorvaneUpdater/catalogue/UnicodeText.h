@@ -27,6 +27,9 @@ inline bool isWhitespaceOrNewline(char32_t c)
 QString trimWhitespaceAndNewlines(const QString &text);
 QStringView trimWhitespaceAndNewlines(QStringView text);
 
+// Whether the text is surely its own NFC form: every character lies under U+0300.
+bool isTriviallyCanonical(QStringView text);
+
 // The NFC form. Texts under U+0300 are returned as they are (shared, no copy).
 QString canonicalForm(const QString &text);
 

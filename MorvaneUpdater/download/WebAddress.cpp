@@ -1,5 +1,8 @@
 #include "download/WebAddress.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 constexpr qsizetype shownAddressLength = 100;
 }
@@ -36,25 +39,29 @@ std::optional<QString> webAddressProblem(const QUrl &url)
 bool isPlainWebAddress(QByteArrayView encoded)
 {
     qsizetype at = 0;
-    if (encoded.startsWith("https://")) {
+    if (encoded.size() > 8 && std::memcmp(encoded.data(), "https://", 8) == 0) {
         at = 8;
-    } else if (encoded.startsWith("http://")) {
+    } else if (encoded.size() > 7 && std::memcmp(encoded.data(), "http://", 7) == 0) {
         at = 7;
     } else {
         return false;
     }
-    // The host's first character, and no '@' of a user part before the path.
-    if (at >= encoded.size() || !QChar::isLetterOrNumber(uchar(encoded[at]))) {
+    // The host's first character, and no '@' of a user part before the path. Every record of
+    // a signed list comes here twice, so the authority is searched with memchr rather than a
+    // byte at a time.
+    if (!QChar::isLetterOrNumber(uchar(encoded[at]))) {
         return false;
     }
-    for (qsizetype i = at; i < encoded.size(); ++i) {
-        const char c = encoded[i];
-        if (c == '/' || c == '?' || c == '#') {
-            break;
-        }
-        if (c == '@') {
-            return false;
-        }
+    const char *authority = encoded.data() + at;
+    const char *end = encoded.data() + encoded.size();
+    if (const void *slash = std::memchr(authority, '/', size_t(end - authority))) {
+        end = static_cast<const char *>(slash);
     }
-    return true;
+    const void *user = std::memchr(authority, '@', size_t(end - authority));
+    if (!user) {
+        return true;
+    }
+    // An '@' after a query or fragment has begun is no user part.
+    const auto *userAt = static_cast<const char *>(user);
+    return std::find_if(authority, userAt, [](char c) { return c == '?' || c == '#'; }) != userAt;
 }

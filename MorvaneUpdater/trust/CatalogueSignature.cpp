@@ -12,7 +12,7 @@ QUrl catalogueSignatureURL(const QUrl &listURL)
 
 CatalogueSignatureCheck checkCatalogueSignature(QByteArrayView listBody,
                                                 QByteArrayView signatureBody,
-                                                const MinisignPublicKey &key)
+                                                const QList<MinisignPublicKey> &keys)
 {
     const QString context = QStringLiteral("The catalogue signature is not valid. ");
     const ParsedMinisignSignature parsed = parseMinisignSignature(signatureBody);
@@ -20,15 +20,15 @@ CatalogueSignatureCheck checkCatalogueSignature(QByteArrayView listBody,
         return {context + parsed.error, {}};
     }
     if (const std::optional<QString> problem =
-            minisignVerificationProblem(listBody, *parsed.signature, key)) {
+            minisignVerificationProblem(listBody, *parsed.signature, keys)) {
         return {context + *problem, {}};
     }
-    return {std::nullopt, parsed.signature->trustedComment};
+    return {std::nullopt, parsed.signature->trustedComment, parsed.signature->keyId};
 }
 
 std::optional<QString> catalogueSignatureProblem(QByteArrayView listBody,
                                                  QByteArrayView signatureBody,
                                                  const MinisignPublicKey &key)
 {
-    return checkCatalogueSignature(listBody, signatureBody, key).problem;
+    return checkCatalogueSignature(listBody, signatureBody, {key}).problem;
 }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <QUrl>
 #include <optional>
@@ -17,11 +18,15 @@ struct CatalogueSignatureCheck
     std::optional<QString> problem;
     // The verified trusted comment, when the signature holds.
     QByteArray trustedComment;
+    // The key that made it, when it holds.
+    MinisignKeyId keyId = {};
 };
 
+// The signature's key id chooses which of `keys` it is checked by; one made with any other
+// key is refused, naming its id and those trusted.
 CatalogueSignatureCheck checkCatalogueSignature(QByteArrayView listBody,
                                                 QByteArrayView signatureBody,
-                                                const MinisignPublicKey &key);
+                                                const QList<MinisignPublicKey> &keys);
 
 // Why the list file's bytes are not to be trusted under `key`: a malformed signature file,
 // another key, bytes that differ from those signed, or an altered trusted comment.

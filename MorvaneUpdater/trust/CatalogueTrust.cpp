@@ -19,12 +19,12 @@ CatalogueTrust catalogueTrustFromKey(const QString &keyText)
     if (keyText.trimmed().isEmpty()) {
         return {};
     }
-    ParsedMinisignPublicKey parsed = parseMinisignPublicKey(keyText);
-    if (!parsed.key) {
-        return {true, std::nullopt,
-                QStringLiteral("The built-in catalogue key is unusable. ") + parsed.error};
+    ParsedMinisignPublicKeys parsed = parseMinisignPublicKeys(keyText);
+    if (parsed.keys.isEmpty()) {
+        return {
+            true, {}, QStringLiteral("The built-in catalogue key is unusable. ") + parsed.error};
     }
-    return {true, parsed.key, QString()};
+    return {true, std::move(parsed.keys), QString()};
 }
 
 std::optional<QString> flashRefusal(const FirmwareItem &item, bool keyBuiltIn)

@@ -4,20 +4,23 @@
 #include "trust/MinisignKey.h"
 
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <optional>
 
-// The catalogue key fixed at build time, as the key line of a minisign .pub file. No key:
-// catalogues are taken unsigned, as they always were. A key: the list file must carry its
-// signature and every flashed image must be bound to it by a digest.
+// The catalogue keys fixed at build time: the active key and up to two standby keys, so that
+// a publisher can move to a new key without shutting out the copies already installed. No
+// key: catalogues are taken unsigned, as they always were. Keys: the list file must carry a
+// signature by one of them and every flashed image must be bound to it by a digest.
 struct CatalogueTrust
 {
     bool keyBuiltIn = false;
-    std::optional<MinisignPublicKey> key; // when built in and readable
-    QString keyError;                     // when built in and unreadable: nothing is trusted
+    // The active key first; empty when none is built in or the text is unusable.
+    QList<MinisignPublicKey> keys;
+    QString keyError; // when built in and unusable: nothing is trusted
 };
 
-// Blank text means no key.
+// The keys as parseMinisignPublicKeys reads them, the active one first. Blank text means none.
 CatalogueTrust catalogueTrustFromKey(const QString &keyText);
 
 // Why `item` must not be flashed, decided before anything is downloaded: a malformed

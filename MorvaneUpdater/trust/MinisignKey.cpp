@@ -3,6 +3,7 @@
 #include "trust/MinisignBase64.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -44,4 +45,35 @@ ParsedMinisignPublicKey parseMinisignPublicKey(QStringView text)
     std::memcpy(key.keyId.data(), bytes->constData() + 2, key.keyId.size());
     std::memcpy(key.key.data(), bytes->constData() + 2 + key.keyId.size(), key.key.size());
     return {key, QString()};
+}
+
+ParsedMinisignPublicKeys parseMinisignPublicKeys(QStringView text)
+{
+    ParsedMinisignPublicKeys parsed;
+    for (const QStringView line : text.split(u'\n')) {
+        if (line.trimmed().startsWith(untrustedCommentPrefix)) {
+            continue;
+        }
+        for (const QStringView word : line.split(u' ', Qt::SkipEmptyParts)) {
+            ParsedMinisignPublicKey one = parseMinisignPublicKey(word);
+            if (!one.key) {
+                return {{}, one.error};
+            }
+            const auto sameId = std::find_if(
+                parsed.keys.cbegin(), parsed.keys.cend(),
+                [&](const MinisignPublicKey &key) { return key.keyId == one.key->keyId; });
+            if (sameId == parsed.keys.cend()) {
+                parsed.keys.append(*one.key);
+            } else if (sameId->key != one.key->key) {
+                return {{},
+                        QStringLiteral("Two different keys have the key ID %1: a signature "
+                                       "could not tell them apart.")
+                            .arg(minisignKeyIdText(one.key->keyId))};
+            }
+        }
+    }
+    if (parsed.keys.isEmpty()) {
+        parsed.error = QStringLiteral("No minisign public key is given.");
+    }
+    return parsed;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringView>
 #include <array>
@@ -28,3 +29,14 @@ struct ParsedMinisignPublicKey
 // "untrusted comment:" line, then the key line). Blanks and line ends around lines are
 // ignored.
 ParsedMinisignPublicKey parseMinisignPublicKey(QStringView text);
+
+struct ParsedMinisignPublicKeys
+{
+    QList<MinisignPublicKey> keys; // in the order given, each once
+    QString error;                 // set when there are none
+};
+
+// Several keys, as a build lists its active and standby keys: key lines separated by blanks
+// or line ends, or whole .pub files one after the other, their comment lines ignored. Two
+// keys with one key id are refused: the id is what chooses the key a signature is checked by.
+ParsedMinisignPublicKeys parseMinisignPublicKeys(QStringView text);

@@ -3,19 +3,29 @@
 #include "trust/Sodium.h"
 
 #include <QByteArray>
+#include <QStringList>
+#include <algorithm>
 #include <sodium.h>
 
 std::optional<QString> minisignVerificationProblem(QByteArrayView message,
                                                    const MinisignSignature &signature,
-                                                   const MinisignPublicKey &key)
+                                                   const QList<MinisignPublicKey> &keys)
 {
     if (!sodiumReady()) {
         return QStringLiteral("The signature cannot be checked: libsodium failed to start.");
     }
-    if (signature.keyId != key.keyId) {
+    const auto found = std::find_if(keys.cbegin(), keys.cend(), [&](const MinisignPublicKey &k) {
+        return k.keyId == signature.keyId;
+    });
+    if (found == keys.cend()) {
+        QStringList trusted;
+        for (const MinisignPublicKey &k : keys) {
+            trusted.append(minisignKeyIdText(k.keyId));
+        }
         return QStringLiteral("The signature was made with another key (key ID %1, expected %2).")
-            .arg(minisignKeyIdText(signature.keyId), minisignKeyIdText(key.keyId));
+            .arg(minisignKeyIdText(signature.keyId), trusted.join(QStringLiteral(" or ")));
     }
+    const MinisignPublicKey &key = *found;
 
     const auto *bytes = reinterpret_cast<const unsigned char *>(message.data());
     unsigned long long length = message.size();

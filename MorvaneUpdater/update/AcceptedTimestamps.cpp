@@ -111,27 +111,38 @@ AcceptedTimestamps::Newest AcceptedTimestamps::read(const QString &fileName) con
     return {value, QString()};
 }
 
+std::optional<qint64> AcceptedTimestamps::newestByKey(const QList<MinisignPublicKey> &keys) const
+{
+    // An old record that cannot be read was never one catalogue's alone: first use it is.
+    std::optional<qint64> newest;
+    for (const MinisignPublicKey &key : keys) {
+        if (const std::optional<qint64> kept = read(keyRecordName(key.keyId)).timestamp) {
+            newest = qMax(newest.value_or(*kept), *kept);
+        }
+    }
+    return newest;
+}
+
 AcceptedTimestamps::Newest AcceptedTimestamps::newest(const QUrl &catalogue,
-                                                      const MinisignKeyId &keyId) const
+                                                      const QList<MinisignPublicKey> &keys) const
 {
     Newest own = read(recordName(catalogue));
     if (own.timestamp || !own.problem.isEmpty()) {
         return own;
     }
-    Newest byKey = read(keyRecordName(keyId));
-    // An old record that cannot be read was never this catalogue's alone: first use it is.
-    return byKey.timestamp ? byKey : Newest{};
+    return {newestByKey(keys), QString()};
 }
 
-std::optional<QString> AcceptedTimestamps::accept(const QUrl &catalogue, const MinisignKeyId &keyId,
+std::optional<QString> AcceptedTimestamps::accept(const QUrl &catalogue,
+                                                  const QList<MinisignPublicKey> &keys,
                                                   qint64 timestamp) const
 {
     if (const std::optional<qint64> kept = read(recordName(catalogue)).timestamp;
         kept && *kept >= timestamp) {
         return std::nullopt;
     }
-    // The older record by key is left for the catalogues that have none of their own yet.
-    const std::optional<qint64> byKey = read(keyRecordName(keyId)).timestamp;
+    // The older records by key are left for the catalogues that have none of their own yet.
+    const std::optional<qint64> byKey = newestByKey(keys);
     return replace(catalogue, byKey ? qMax(*byKey, timestamp) : timestamp);
 }
 

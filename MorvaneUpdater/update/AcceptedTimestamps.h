@@ -2,6 +2,7 @@
 
 #include "trust/MinisignKey.h"
 
+#include <QList>
 #include <QString>
 #include <QUrl>
 #include <QtGlobal>
@@ -35,16 +36,18 @@ public:
         QString problem;
     };
     // Before the record was kept by address it was kept by key: a catalogue with no record of
-    // its own takes that older one as its floor, which is never lower than its own would be.
-    Newest newest(const QUrl &catalogue, const MinisignKeyId &keyId) const;
+    // its own takes the newest of those older ones of `keys` as its floor, which is never
+    // lower than its own would be.
+    Newest newest(const QUrl &catalogue, const QList<MinisignPublicKey> &keys) const;
     // Keeps `timestamp` unless a newer one is kept already; why not, when it cannot be.
-    std::optional<QString> accept(const QUrl &catalogue, const MinisignKeyId &keyId,
+    std::optional<QString> accept(const QUrl &catalogue, const QList<MinisignPublicKey> &keys,
                                   qint64 timestamp) const;
     // Keeps `timestamp` over whatever is kept, for a record that was set aside.
     std::optional<QString> replace(const QUrl &catalogue, qint64 timestamp) const;
 
 private:
     Newest read(const QString &fileName) const;
+    std::optional<qint64> newestByKey(const QList<MinisignPublicKey> &keys) const;
 
     QString m_folder;
 };

@@ -23,7 +23,7 @@ CatalogueFetch::~CatalogueFetch()
 void CatalogueFetch::fetchList(const QUrl &listURL)
 {
     delete m_listFetch;
-    if (m_trust.keyBuiltIn && !m_trust.key) {
+    if (m_trust.keyBuiltIn && m_trust.keys.isEmpty()) {
         CatalogueReading refused;
         refused.failureLine = UpdateMessages::catalogueFetchFailed(m_trust.keyError);
         refused.refusedByTrust = true;
@@ -40,7 +40,7 @@ void CatalogueFetch::fetchList(const QUrl &listURL)
             emit listFetched(failed);
             return;
         }
-        if (m_trust.key) {
+        if (!m_trust.keys.isEmpty()) {
             fetchSignature(listURL, *result.body);
         } else {
             decide(listURL, *result.body, {});
@@ -80,10 +80,10 @@ void CatalogueFetch::decide(const QUrl &listURL, const QByteArray &list,
     // never lower the floor.
     AcceptedTimestamps::Locked locked;
     std::optional<qint64> newest;
-    if (m_record && m_trust.key) {
+    if (m_record && !m_trust.keys.isEmpty()) {
         locked = m_record->lock();
         notice(locked.problem);
-        const AcceptedTimestamps::Newest kept = m_record->newest(listURL, m_trust.key->keyId);
+        const AcceptedTimestamps::Newest kept = m_record->newest(listURL, m_trust.keys);
         notice(kept.problem);
         newest = kept.timestamp;
     }
@@ -96,7 +96,7 @@ void CatalogueFetch::decide(const QUrl &listURL, const QByteArray &list,
     if (reading.items && reading.acceptedTimestamp && m_record) {
         // Not kept, the next list is trusted on first use: said, not silent.
         notice(setAside ? m_record->replace(listURL, *reading.acceptedTimestamp).value_or(QString())
-                        : m_record->accept(listURL, m_trust.key->keyId, *reading.acceptedTimestamp)
+                        : m_record->accept(listURL, m_trust.keys, *reading.acceptedTimestamp)
                               .value_or(QString()));
     }
     locked = {};

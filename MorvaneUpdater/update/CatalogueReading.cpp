@@ -17,7 +17,7 @@ constexpr qint64 expirySoonSeconds = 7 * 24 * 3600;
 
 } // namespace
 
-SignatureVerdict judgeSignature(const QByteArray &list, const MinisignPublicKey &key,
+SignatureVerdict judgeSignature(const QByteArray &list, const QList<MinisignPublicKey> &keys,
                                 const SignatureText &signature,
                                 std::optional<qint64> newestAccepted, qint64 now)
 {
@@ -27,14 +27,14 @@ SignatureVerdict judgeSignature(const QByteArray &list, const MinisignPublicKey 
                 signature.unreadable,
                 std::nullopt};
     }
-    const CatalogueSignatureCheck check = checkCatalogueSignature(list, *signature.bytes, key);
+    const CatalogueSignatureCheck check = checkCatalogueSignature(list, *signature.bytes, keys);
     if (check.problem) {
         return {{{Severity::error, 0, signatureKind, *check.problem}}, check.problem, std::nullopt};
     }
     SignatureVerdict verdict;
     verdict.findings.append(
         {Severity::note, 0, signatureKind,
-         QStringLiteral("the signature holds for key ") + minisignKeyIdText(key.keyId)});
+         QStringLiteral("the signature holds for key ") + minisignKeyIdText(check.keyId)});
     const QString datesKind = QStringLiteral("signature-dates");
     const SignatureDates dates = parseSignatureDates(check.trustedComment);
     if (const std::optional<QString> problem = signatureDatesProblem(dates, newestAccepted, now)) {
@@ -58,8 +58,9 @@ CatalogueReading readCatalogue(const QByteArray &list, const CatalogueTrust &tru
 {
     CatalogueReading reading;
     reading.list = list;
-    if (trust.key) {
-        SignatureVerdict verdict = judgeSignature(list, *trust.key, signature, newestAccepted, now);
+    const bool keyed = !trust.keys.isEmpty();
+    if (keyed) {
+        SignatureVerdict verdict = judgeSignature(list, trust.keys, signature, newestAccepted, now);
         reading.findings = std::move(verdict.findings);
         if (verdict.refusal) {
             reading.failureLine = UpdateMessages::catalogueFetchFailed(*verdict.refusal);
@@ -76,7 +77,7 @@ CatalogueReading readCatalogue(const QByteArray &list, const CatalogueTrust &tru
     }
     qsizetype skipped = 0;
     QList<FirmwareItem> items = parseFirmwareList(*text, &skipped);
-    if (trust.key && signedListMayBreakRules(items, skipped)) {
+    if (keyed && signedListMayBreakRules(items, skipped)) {
         if (const QList<CatalogueFinding> problems = signedListProblems(*text);
             !problems.isEmpty()) {
             reading.failureLine = UpdateMessages::catalogueFetchFailed(

@@ -29,9 +29,10 @@ struct SignatureVerdict
     std::optional<qint64> timestamp;
 };
 
-// `newestAccepted` is the newest signing time taken before (nothing: trust on first use);
-// `now` is seconds since 1970.
-SignatureVerdict judgeSignature(const QByteArray &list, const MinisignPublicKey &key,
+// `keys` are those trusted, any of which may have signed; `newestAccepted` is the newest
+// signing time taken before under any of them (nothing: trust on first use); `now` is seconds
+// since 1970.
+SignatureVerdict judgeSignature(const QByteArray &list, const QList<MinisignPublicKey> &keys,
                                 const SignatureText &signature,
                                 std::optional<qint64> newestAccepted, qint64 now);
 
@@ -52,7 +53,7 @@ struct CatalogueReading
     QStringList recordNotices = {};
 };
 
-// Checks the list against its signature when `trust` holds a key, then decodes and parses
+// Checks the list against its signature when `trust` holds keys, then decodes and parses
 // it. Keeping the signing time is the caller's business (CatalogueFetch).
 CatalogueReading readCatalogue(const QByteArray &list, const CatalogueTrust &trust,
                                const SignatureText &signature, std::optional<qint64> newestAccepted,

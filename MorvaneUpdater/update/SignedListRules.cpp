@@ -34,9 +34,7 @@ struct IdText
     std::string_view view() const { return {bytes, size}; }
 };
 
-} // namespace
-
-std::optional<RecordProblem> signedRecordProblem(const FirmwareItem &item)
+std::optional<RecordProblem> addressProblem(const FirmwareItem &item)
 {
     const struct
     {
@@ -53,6 +51,11 @@ std::optional<RecordProblem> signedRecordProblem(const FirmwareItem &item)
                                      .arg(QLatin1String(address.field), *problem)};
         }
     }
+    return std::nullopt;
+}
+
+std::optional<RecordProblem> idsProblem(const FirmwareItem &item)
+{
     const IdText vid(item.vid);
     const IdText pid(item.pid);
     const std::optional<UsbIds> ids =
@@ -65,6 +68,34 @@ std::optional<RecordProblem> signedRecordProblem(const FirmwareItem &item)
                 .arg(item.vid, item.pid)};
     }
     return std::nullopt;
+}
+
+// Where a text lies. The parser gives the records of one list one shared copy of each
+// distinct model name and id, so what is learnt of a text is kept by its place: each distinct
+// text is hashed, made canonical or read once rather than once per record. Equal texts that
+// are not shared only miss the cache; the answer for each is the same.
+struct TextPlace
+{
+    const QChar *data = nullptr;
+    qsizetype size = 0;
+
+    explicit TextPlace(const QString &text) : data(text.constData()), size(text.size()) {}
+    bool operator==(const TextPlace &other) const = default;
+};
+
+size_t qHash(const TextPlace &place, size_t seed = 0) noexcept
+{
+    return qHashMulti(seed, place.data, place.size);
+}
+
+} // namespace
+
+std::optional<RecordProblem> signedRecordProblem(const FirmwareItem &item)
+{
+    if (std::optional<RecordProblem> problem = addressProblem(item)) {
+        return problem;
+    }
+    return idsProblem(item);
 }
 
 RecordProblem duplicateVersionProblem(const FirmwareItem &item, qsizetype earlierLine)
@@ -82,21 +113,49 @@ bool signedListMayBreakRules(const QList<FirmwareItem> &items, qsizetype skipped
     if (skipped > 0) {
         return true;
     }
-    QHash<std::pair<QString, QString>, qsizetype> versions;
+    // A version is known by its model's number and its canonical text.
+    QHash<TextPlace, qsizetype> modelAt;
+    QHash<QString, qsizetype> modelNumbers;
+    QHash<std::pair<TextPlace, TextPlace>, bool> idsReadAt;
+    // Versions are looked at where they lie, not copied: a copy of each would cost an atomic
+    // count on every record. The few that need a canonical form of their own keep it here.
+    QList<QString> normalized;
+    QHash<std::pair<qsizetype, QStringView>, qsizetype> versions;
     versions.reserve(items.size());
     for (qsizetype i = 0; i < items.size(); ++i) {
         const FirmwareItem &item = items.at(i);
-        if (signedRecordProblem(item)) {
+        if (addressProblem(item)) {
             return true;
         }
-        const std::pair<QString, QString> key{canonicalForm(item.product),
-                                              canonicalForm(item.version)};
-        if (const auto it = versions.constFind(key); it != versions.cend()) {
-            if (items.at(*it) != item) {
-                return true;
+        const std::pair<TextPlace, TextPlace> ids{TextPlace(item.vid), TextPlace(item.pid)};
+        auto idsRead = idsReadAt.constFind(ids);
+        if (idsRead == idsReadAt.cend()) {
+            idsRead = idsReadAt.insert(ids, !idsProblem(item).has_value());
+        }
+        if (!*idsRead) {
+            return true;
+        }
+        auto model = modelAt.constFind(TextPlace(item.product));
+        if (model == modelAt.cend()) {
+            const QString canonical = canonicalForm(item.product);
+            auto number = modelNumbers.constFind(canonical);
+            if (number == modelNumbers.cend()) {
+                number = modelNumbers.insert(canonical, modelNumbers.size());
             }
-        } else {
-            versions.insert(key, i);
+            model = modelAt.insert(TextPlace(item.product), *number);
+        }
+        // One lookup: the record's number plus one, 0 while the version is new.
+        QStringView version = item.version;
+        if (!isTriviallyCanonical(version)) {
+            // The characters stay where they are when the list grows.
+            normalized.append(canonicalForm(item.version));
+            version = normalized.constLast();
+        }
+        qsizetype &first = versions[{*model, version}];
+        if (first == 0) {
+            first = i + 1;
+        } else if (items.at(first - 1) != item) {
+            return true;
         }
     }
     return false;

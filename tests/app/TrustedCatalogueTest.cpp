@@ -2,6 +2,7 @@
 #include "LoopbackCertificate.h"
 #include "MinisignTool.h"
 #include "trust/ImageDigest.h"
+#include "trust/MinisignKey.h"
 #include "trust/SignatureDates.h"
 
 #include <QDateTime>
@@ -75,10 +76,17 @@ TEST_F(TrustedCatalogue, WithAKeyOnlyTheListItsHolderSignedIsShown)
 // beyond the skew ahead of this clock, before one already taken (a rollback), or has
 // expired. The newest time taken is kept in the data folder; a kept time ahead of the clock
 // is set aside with a line that says so, and one that cannot be read means first use again.
-// The rows run in order, each on the record the rows before it left.
+// The rows run in order, each on the record the rows before it left. The build trusts a
+// standby key too: a list it signs is taken under the same record, and then the active key's
+// older list is refused.
 TEST_F(TrustedCatalogue, TheDatesOfAValidlySignedListDecideWhetherItIsTaken)
 {
-    m_catalogueKey = m_publisher.publicKeyLine();
+    MinisignTool standby;
+    MinisignTool stranger;
+    m_catalogueKey = m_publisher.publicKeyLine() + " " + standby.publicKeyLine();
+    const auto idOf = [](const MinisignTool &tool) {
+        return minisignKeyIdText(parseMinisignPublicKey(tool.publicKeyLine()).key->keyId);
+    };
     const std::string list = line("MORVANE X1", "V1", "V1");
     const QString taken = QStringLiteral("读取固件列表成功");
     const qint64 now = QDateTime::currentSecsSinceEpoch();
@@ -95,7 +103,8 @@ TEST_F(TrustedCatalogue, TheDatesOfAValidlySignedListDecideWhetherItIsTaken)
     {
         QString comment;
         QString outcome;
-        QByteArray record = {}; // written over the kept time first, when given
+        QByteArray record = {};         // written over the kept time first, when given
+        MinisignTool *signer = nullptr; // the active key's holder when not given
     } cases[] = {
         {"timestamp:" + at(past) + "\tfile:list", taken},
         {"timestamp:" + at(past - 1), listFailure + "The catalogue was signed " +
@@ -125,12 +134,21 @@ TEST_F(TrustedCatalogue, TheDatesOfAValidlySignedListDecideWhetherItIsTaken)
         {"timestamp:" + at(past),
          "cannot be read: it does not hold a signing time; the list is trusted as on first use.",
          "not a number"},
+        {"timestamp:" + at(now), taken, {}, &standby},
+        {"timestamp:" + at(past + 1), listFailure + "The catalogue was signed "},
+        {"timestamp:" + at(now),
+         listFailure +
+             "The catalogue signature is not valid. The "
+             "signature was made with another key (key ID " +
+             idOf(stranger) + ", expected " + idOf(m_publisher) + " or " + idOf(standby) + ").",
+         {},
+         &stranger},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.comment.toStdString());
-        m_server.setBody(
-            signaturePath,
-            m_publisher.sign(QByteArray::fromStdString(list), false, c.comment).toStdString());
+        m_server.setBody(signaturePath, (c.signer ? *c.signer : m_publisher)
+                                            .sign(QByteArray::fromStdString(list), false, c.comment)
+                                            .toStdString());
         if (!c.record.isEmpty()) {
             for (const QString &kept :
                  QDir(m_folder).entryList({".catalogue-*"}, QDir::Hidden | QDir::Files)) {

@@ -89,6 +89,10 @@ TEST_F(LintCommand, FetchesWhatRecordsPointAtAndChecksTheSignature)
     EXPECT_EQ(run({"lint", address, "--public-key", keyFile}), exitListErrors);
     EXPECT_TRUE(m_out.startsWith(address + ": note: the signature holds for key "));
     EXPECT_TRUE(m_out.endsWith(" cannot be checked.\n2 record(s), 1 error(s), 0 warning(s)\n"));
+    // Without --public-key, the build's keys: signed by its standby key, the list holds.
+    m_catalogueKey = MinisignTool().publicKeyLine() + " " + minisign.publicKeyLine();
+    EXPECT_EQ(run({"lint", address}), exitListErrors);
+    EXPECT_TRUE(m_out.startsWith(address + ": note: the signature holds for key "));
 }
 
 // lint with a key gives the updater's verdict: each variant is an error in lint exactly when
@@ -121,6 +125,10 @@ TEST_F(LintCommand, WithAKeyLintFindsAnErrorExactlyWhereTheUpdaterRefuses)
         {"expired", good, signedNow + QStringLiteral(" expires:%1").arg(now - 1), true},
         {"a version twice with other fields",
          good + "X;1a86;e0a1;V1;other;{B}/fw/b.bin;{B}/n.txt" + digests + "\n", signedNow, true},
+        {"a version twice, written composed and decomposed",
+         "\u00C1;1a86;e0a1;V\u00E9;c;{B}/fw/a.bin;{B}/n.txt" + digests +
+             "\nA\u0301;1a86;e0a1;Ve\u0301;other;{B}/fw/b.bin;{B}/n.txt" + digests + "\n",
+         signedNow, true},
         {"a file: address", "X;1a86;e0a1;V1;c;file:///etc/passwd;{B}/n.txt" + digests + "\n",
          signedNow, true},
         {"a relative address", "X;1a86;e0a1;V1;c;{B}/fw/a.bin;notes/n.txt" + digests + "\n",
@@ -148,5 +156,55 @@ TEST_F(LintCommand, WithAKeyLintFindsAnErrorExactlyWhereTheUpdaterRefuses)
         QDir(inTemp("MorvaneUpdater")).removeRecursively();
         const int listStatus = run({"list", "--catalogue", address});
         EXPECT_EQ(listStatus != exitSuccess, c.refused) << m_err.toStdString();
+    }
+}
+
+// sign fills in what is missing from the files beside the list or by fetching, and writes
+// nothing lint, with that key, would find an error in; a digest given is checked, and any
+// problem leaves the list as it was, unsigned.
+TEST_F(LintCommand, SignFillsInDigestsAndWritesNothingTheUpdaterWouldRefuse)
+{
+    MinisignTool minisign;
+    const QString keyFile = writeFile("key.pub", minisign.publicKeyFile());
+    writeFile("a.bin", "an image beside the list");
+    const std::string record = "X;1a86;e0a1;V1;c;" + m_server.baseUrl() + "/fw/";
+    const struct
+    {
+        std::string list;
+        QStringList options;
+        int status;
+        QString expected;
+    } cases[] = {
+        {record + "a.bin;" + m_server.baseUrl() + "/notes/x5_v2.txt\n",
+         {},
+         exitSuccess,
+         "1 record(s), 2 digest(s) filled in"},
+        {record + "a.bin;" + m_server.baseUrl() + "/notes/x5_v2.txt;" + imageTwoDigest + "\n",
+         {},
+         exitIntegrity,
+         "does not match the digest given"},
+        {record + "none.bin;" + m_server.baseUrl() + "/notes/x5_v2.txt\n",
+         {},
+         exitCatalogue,
+         ":1: error: the image " + served("/fw/none.bin") +
+             " is not beside the list as none.bin, and fetching it failed: The server answered "
+             "with HTTP status 404"},
+        {record + "a.bin;" + m_server.baseUrl() + "/notes/x5_v2.txt\n",
+         {"--expires", "0"},
+         exitUsage,
+         "--expires takes a whole number of days"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.expected.toStdString());
+        const QString list = writeFile("L.txt", QByteArray::fromStdString(c.list));
+        QFile::remove(list + ".minisig");
+        EXPECT_EQ(
+            run(QStringList{"sign", list, "--secret-key", minisign.secretKeyPath()} + c.options),
+            c.status);
+        EXPECT_TRUE((m_out + m_err).contains(c.expected)) << (m_out + m_err).toStdString();
+        EXPECT_EQ(QFile::exists(list + ".minisig"), c.status == exitSuccess);
+        EXPECT_EQ(run({"lint", list, "--public-key", keyFile}) == exitSuccess,
+                  c.status == exitSuccess)
+            << m_out.toStdString();
     }
 }

@@ -1,6 +1,7 @@
 #include "CommandLineFixture.h"
 #include "ExitStatus.h"
 #include "MinisignTool.h"
+#include "trust/MinisignKey.h"
 
 #include <gtest/gtest.h>
 
@@ -81,6 +82,7 @@ TEST_F(Options, AWrongCommandLineIsNamedBeforeAnythingIsFetched)
 TEST_F(Options, VersionAndTheHelpOfOneCommand)
 {
     MinisignTool minisign;
+    MinisignTool standby;
     // minisign names the key id at the end of the .pub file's comment line.
     const QString keyId = QString::fromLatin1(minisign.publicKeyFile().split('\n').first())
                               .section(QLatin1Char(' '), -1);
@@ -97,6 +99,12 @@ TEST_F(Options, VersionAndTheHelpOfOneCommand)
              "\nno catalogue key\n",
          "Usage"},
         {{"list", "--version"}, minisign.publicKeyLine(), "\ncatalogue key " + keyId + "\n", "V2"},
+        {{"--version"},
+         minisign.publicKeyLine() + " " + standby.publicKeyLine(),
+         "\ncatalogue keys " + keyId + " (active), " +
+             minisignKeyIdText(parseMinisignPublicKey(standby.publicKeyLine()).key->keyId) +
+             " (standby)\n",
+         "Usage"},
         {{"flash", "--help"},
          {},
          "Usage: morvane-flash [--catalogue URL] flash MODEL [VERSION]\n"
@@ -104,7 +112,7 @@ TEST_F(Options, VersionAndTheHelpOfOneCommand)
          "HEX]\n",
          "--fetch"},
         {{"lint", "x", "--help"}, {}, "\n  --public-key <KEY>  ", "--all-devices"},
-        {{"--help"}, {}, "\n  6    lint: the list has errors\n", "[--catalogue URL]"},
+        {{"--help"}, {}, "\n  7    sign: minisign is missing or failed\n", "[--catalogue URL]"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());

@@ -23,6 +23,9 @@ public:
         return QString::fromLatin1(publicKeyFile().split('\n').value(1)).trimmed();
     }
 
+    // The secret key file, made with -W: no password.
+    QString secretKeyPath() const { return path("key.key"); }
+
     // The .minisig file for `message`: pre-hashed, or legacy (`-l`) when asked.
     QByteArray sign(const QByteArray &message, bool legacy = false,
                     const QString &trustedComment = QStringLiteral("timestamp:0\tfile:list"))

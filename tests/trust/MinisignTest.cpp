@@ -34,6 +34,13 @@ TEST(MinisignKey, IsReadAsUsersPasteIt)
           QString(line).replace(10, 1, "*")}) {
         EXPECT_FALSE(parseMinisignPublicKey(wrong).key.has_value()) << wrong.toStdString();
     }
+    // A build's active and standby keys: files or lines one after the other, each key once.
+    const MinisignTool standby;
+    const QList<MinisignPublicKey> keys =
+        parseMinisignPublicKeys(file + QString::fromLatin1(standby.publicKeyFile()) + line).keys;
+    ASSERT_EQ(keys.size(), 2);
+    EXPECT_EQ(keys.first().key, reference.key->key);
+    EXPECT_EQ(keys.last().key, parseMinisignPublicKey(standby.publicKeyLine()).key->key);
 }
 
 // Arbitrary signature files are the fuzz target's; here, what the real program writes, and the
