@@ -3,6 +3,7 @@
 #include "Commands.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -29,6 +30,26 @@ std::optional<QString> flashUsageProblem(const Invocation &invocation)
     }
     if (invocation.settle && !invocation.watch) {
         return QStringLiteral("--settle is used only with flash --watch.");
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> bundleUsageProblem(const Invocation &invocation)
+{
+    if (invocation.arguments.first() != QLatin1String("create")) {
+        return QStringLiteral("bundle takes create DIR [MODEL [VERSION]]...");
+    }
+    return std::nullopt;
+}
+
+// With --bundle the list is the bundle's own, so none is named.
+std::optional<QString> lintUsageProblem(const Invocation &invocation)
+{
+    if (!invocation.bundle.isEmpty() && !invocation.arguments.isEmpty()) {
+        return QStringLiteral("lint --bundle checks the bundle's list and takes no FILE|URL.");
+    }
+    if (invocation.bundle.isEmpty() && invocation.arguments.isEmpty()) {
+        return QStringLiteral("lint takes FILE|URL, or --bundle DIR.");
     }
     return std::nullopt;
 }
@@ -71,11 +92,19 @@ const QList<Command> &commandTable()
          .usageProblem = flashUsageProblem},
         {.name = "lint",
          .options = {QStringLiteral("fetch"), QStringLiteral("public-key"), QStringLiteral("json")},
-         .minArguments = 1,
          .maxArguments = 1,
-         .usage = {{"lint FILE|URL [--fetch] [--public-key KEY] [--json]",
-                    "checks a list file for its publisher"}},
-         .run = runLint},
+         .usage = {{"lint [FILE|URL] [--fetch] [--public-key KEY] [--json]",
+                    "checks a list file for its publisher;\nwith --bundle, the bundle's own"}},
+         .run = runLint,
+         .usageProblem = lintUsageProblem},
+        {.name = "bundle",
+         .minArguments = 2,
+         .maxArguments = std::numeric_limits<qsizetype>::max(),
+         .usage = {{"bundle create DIR [MODEL [VERSION]]...",
+                    "keeps the signed list and the chosen versions'\nimages and notes in DIR, "
+                    "for --bundle DIR\nwithout a network (every version by default)"}},
+         .run = runBundle,
+         .usageProblem = bundleUsageProblem},
     };
     return table;
 }
