@@ -104,6 +104,8 @@ QString programDescription()
            QStringLiteral("\n"
                           "With flash, --serial or --path chooses one of several devices, and\n"
                           "--all-devices flashes every attached device with those ids at once.\n"
+                          "--bundle DIR reads everything from a folder that bundle create wrote,\n"
+                          "checked as a download is, and nothing from the network.\n"
                           "Ctrl-C, SIGTERM and SIGHUP stop a transfer at a report boundary and "
                           "close the device.\n"
                           "'morvane-flash COMMAND --help' shows the help of one command.");
