@@ -186,11 +186,16 @@ int runBundle(const Invocation &invocation, Environment &environment, Console &c
     // digest still have their own images checked, as the updater checks each version's.
     QSet<std::pair<QString, QByteArray>> kept;
     const auto unfinished = [&](int failure) {
-        console.printError(QStringLiteral("The bundle in %1 is not complete: its list was not "
-                                          "written.")
+        console.printError(QStringLiteral("The bundle in %1 is not complete; it is not read until "
+                                          "bundle create finishes.")
                                .arg(folder));
         return failure;
     };
+    // The address goes first and comes back last: a bundle left half-written, even over an
+    // older one, names no catalogue, so that no mix of old and new files is ever read as one.
+    if (!keep(folder, bundleAddressName, QByteArray(), console)) {
+        return unfinished(exitUsage);
+    }
     for (const FirmwareItem &item : *chosen) {
         for (const DownloadKind kind : {DownloadKind::image, DownloadKind::notes}) {
             const bool image = kind == DownloadKind::image;
@@ -208,13 +213,12 @@ int runBundle(const Invocation &invocation, Environment &environment, Console &c
         console.print(QStringLiteral("Bundled %1 %2.").arg(item.product, item.version));
     }
 
-    // The catalogue last: a bundle whose writing stopped half-way has no new list to be read by.
-    QList<std::pair<QString, QByteArray>> files = {
-        {bundleAddressName, bundleAddressText(invocation.listURL)}};
+    QList<std::pair<QString, QByteArray>> files;
     if (catalogue.signature) {
         files.append({bundleSignatureName, *catalogue.signature});
     }
     files.append({bundleListName, catalogue.list});
+    files.append({bundleAddressName, bundleAddressText(invocation.listURL)});
     files.append({bundleReadmeName, readme(invocation.listURL, *chosen)});
     for (const auto &[name, bytes] : files) {
         if (!keep(folder, name, bytes, console)) {

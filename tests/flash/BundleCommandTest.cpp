@@ -150,9 +150,11 @@ TEST_F(Bundles, FlashFromABundleAndRefuseWhatWasChanged)
     }
 }
 
-// What the updater would refuse is not bundled, and a bundle left unfinished has no list.
-TEST_F(Bundles, WhatCannotBeBundledIsNamedAndNoListIsWritten)
+// What the updater would refuse is not bundled. Refused before anything is written, an older
+// bundle in the folder is left as it was; stopped half-way, no bundle is left to be read.
+TEST_F(Bundles, WhatCannotBeBundledIsNamedAndNoHalfBundleIsRead)
 {
+    ASSERT_EQ(run({"bundle", "create", inTemp("bundle"), "X5 Pro"}), exitSuccess);
     const struct
     {
         QStringList words;
@@ -160,28 +162,31 @@ TEST_F(Bundles, WhatCannotBeBundledIsNamedAndNoListIsWritten)
         QString key;
         int status;
         QString line;
+        bool stillRead;
     } cases[] = {
         {{"K7"},
          imageBytes(2),
          {},
          exitIntegrity,
-         "MORVANE K7 V3 cannot be bundled: its list line gives no image digest"},
-        {{}, imageBytes(2), {}, exitIntegrity, "MORVANE K7 V3 cannot be bundled"},
+         "MORVANE K7 V3 cannot be bundled: its list line gives no image digest",
+         true},
+        {{}, imageBytes(2), {}, exitIntegrity, "MORVANE K7 V3 cannot be bundled", true},
+        {{"X5 Pro"}, imageBytes(2), " ", exitIntegrity, "This build trusts no catalogue key", true},
         {{"X5 Pro", "V2"},
          imageBytes(3),
          {},
          exitIntegrity,
-         "Firmware download failed: The image does not match the catalogue's digest"},
-        {{"X5 Pro"}, imageBytes(2), " ", exitIntegrity, "This build trusts no catalogue key"},
+         "Firmware download failed: The image does not match the catalogue's digest",
+         false},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.line.toStdString());
-        if (!c.key.isEmpty()) {
-            m_catalogueKey = c.key;
-        }
+        m_catalogueKey = c.key.isEmpty() ? m_publisher.publicKeyLine() : c.key;
         m_server.setBody("/fw/x5_v2.bin", c.image);
         EXPECT_EQ(run(QStringList{"bundle", "create", inTemp("bundle")} + c.words), c.status);
         EXPECT_TRUE(m_err.contains(c.line)) << m_err.toStdString();
-        EXPECT_FALSE(QFile::exists(inBundle("MORVANE_LST.txt")));
+        m_catalogueKey = m_publisher.publicKeyLine();
+        EXPECT_EQ(run({"--bundle", inTemp("bundle"), "list"}) == exitSuccess, c.stillRead)
+            << m_err.toStdString();
     }
 }
