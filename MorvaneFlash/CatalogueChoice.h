@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 #include <QUrl>
 #include <optional>
 
@@ -21,7 +22,13 @@ struct LoadedCatalogue
     int status = 0;
     // The list file as it came, for the line numbers of its records.
     QByteArray list = {};
+    // Its signature as it came, when one was fetched.
+    std::optional<QByteArray> signature = {};
 };
+
+// A bundle is believed only through the catalogue's signature: false, and said, in a build
+// without a catalogue key, which neither makes nor reads bundles.
+bool mayUseBundles(const Environment &environment, Console &console);
 
 // The catalogue as the window takes it (CatalogueFetch), waited for; nothing when a stop
 // request abandoned it, which is said.
@@ -29,9 +36,15 @@ std::optional<CatalogueReading> fetchCatalogue(Downloader &downloader, Catalogue
                                                const QUrl &listURL);
 
 // The build's catalogue at `listURL`, its signing time kept as the window keeps it; a failure
-// is reported with the window's text and the exit status that goes with it.
+// is reported with the window's text and the exit status that goes with it. From a bundle only
+// when mayUseBundles.
 LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
                               const Environment &environment, Console &console);
+
+// The model of the catalogue named `model`, as chooseVersion names one; nothing when no model or
+// several are named so, which is said (the status is exitUsage).
+std::optional<QString> chooseModel(const LoadedCatalogue &catalogue, const QString &model,
+                                   Console &console);
 
 struct ChosenVersion
 {

@@ -47,9 +47,23 @@ std::optional<CatalogueReading> fetchCatalogue(Downloader &downloader, Catalogue
     return reading;
 }
 
+bool mayUseBundles(const Environment &environment, Console &console)
+{
+    if (catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn) {
+        return true;
+    }
+    console.printError(QStringLiteral("This build trusts no catalogue key, and a bundle is "
+                                      "believed only through the catalogue's signature: it "
+                                      "neither makes nor reads bundles."));
+    return false;
+}
+
 LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
                               const Environment &environment, Console &console)
 {
+    if (downloader.readsBundle() && !mayUseBundles(environment, console)) {
+        return {{}, exitIntegrity};
+    }
     CatalogueFetch fetch(downloader.source(), catalogueTrustFromKey(environment.catalogueKey),
                          AcceptedTimestamps(environment.firmwareFolder));
     std::optional<CatalogueReading> reading = fetchCatalogue(downloader, fetch, listURL);
@@ -63,7 +77,7 @@ LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
         console.printError(reading->failureLine);
         return {{}, reading->refusedByTrust ? exitIntegrity : exitCatalogue};
     }
-    return {std::move(*reading->items), exitSuccess, *reading->list};
+    return {std::move(*reading->items), exitSuccess, *reading->list, reading->signature};
 }
 
 namespace {
@@ -108,8 +122,8 @@ QList<qsizetype> linesOf(const QByteArray &list, const FirmwareItem &item)
 
 } // namespace
 
-ChosenVersion chooseVersion(const LoadedCatalogue &catalogue, const QString &model,
-                            const std::optional<QString> &version, Console &console)
+std::optional<QString> chooseModel(const LoadedCatalogue &catalogue, const QString &model,
+                                   Console &console)
 {
     const ModelIndex index(catalogue.items);
     QStringList matches;
@@ -124,7 +138,7 @@ ChosenVersion chooseVersion(const LoadedCatalogue &catalogue, const QString &mod
     }
     if (matches.isEmpty()) {
         console.printError(QStringLiteral("No model \"%1\" in the catalogue.").arg(model));
-        return {std::nullopt, exitUsage};
+        return std::nullopt;
     }
     if (matches.size() > 1) {
         console.printError(QStringLiteral("\"%1\" names %2 models when letter case is ignored: "
@@ -132,18 +146,29 @@ ChosenVersion chooseVersion(const LoadedCatalogue &catalogue, const QString &mod
                                .arg(model)
                                .arg(matches.size())
                                .arg(matches.join(QStringLiteral("\", \""))));
+        return std::nullopt;
+    }
+    return matches.first();
+}
+
+ChosenVersion chooseVersion(const LoadedCatalogue &catalogue, const QString &model,
+                            const std::optional<QString> &version, Console &console)
+{
+    const std::optional<QString> product = chooseModel(catalogue, model, console);
+    if (!product) {
         return {std::nullopt, exitUsage};
     }
+    const ModelIndex index(catalogue.items);
     QList<FirmwareItem> records;
-    for (const qsizetype position : index.recordsOf(matches.first())) {
+    for (const qsizetype position : index.recordsOf(*product)) {
         const FirmwareItem &item = catalogue.items.at(position);
         if (!version || canonicallyEqual(item.version, *version)) {
             records.append(item);
         }
     }
     if (records.isEmpty()) {
-        console.printError(QStringLiteral("No version \"%1\" of %2 in the catalogue.")
-                               .arg(*version, matches.first()));
+        console.printError(
+            QStringLiteral("No version \"%1\" of %2 in the catalogue.").arg(*version, *product));
         return {std::nullopt, exitUsage};
     }
     const FirmwareItem &first = records.first();
@@ -160,7 +185,7 @@ ChosenVersion chooseVersion(const LoadedCatalogue &catalogue, const QString &mod
 
 int runList(const Invocation &invocation, Environment &environment, Console &console)
 {
-    Downloader downloader(environment.stop, console);
+    Downloader downloader(invocation, environment.stop, console);
     const LoadedCatalogue catalogue =
         loadCatalogue(downloader, invocation.listURL, environment, console);
     if (catalogue.status != exitSuccess) {
@@ -205,7 +230,7 @@ int runNotes(const Invocation &invocation, Environment &environment, Console &co
 {
     const QString &model = invocation.arguments.at(0);
     const QString &version = invocation.arguments.at(1);
-    Downloader downloader(environment.stop, console);
+    Downloader downloader(invocation, environment.stop, console);
     const LoadedCatalogue catalogue =
         loadCatalogue(downloader, invocation.listURL, environment, console);
     if (catalogue.status != exitSuccess) {

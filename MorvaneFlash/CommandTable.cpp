@@ -4,6 +4,7 @@
 #include "JournalSink.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -50,6 +51,26 @@ std::optional<QString> signUsageProblem(const Invocation &invocation)
     return std::nullopt;
 }
 
+std::optional<QString> bundleUsageProblem(const Invocation &invocation)
+{
+    if (invocation.arguments.first() != QLatin1String("create")) {
+        return QStringLiteral("bundle takes create DIR [MODEL [VERSION]]...");
+    }
+    return std::nullopt;
+}
+
+// With --bundle the list is the bundle's own, so none is named.
+std::optional<QString> lintUsageProblem(const Invocation &invocation)
+{
+    if (!invocation.bundle.isEmpty() && !invocation.arguments.isEmpty()) {
+        return QStringLiteral("lint --bundle checks the bundle's list and takes no FILE|URL.");
+    }
+    if (invocation.bundle.isEmpty() && invocation.arguments.isEmpty()) {
+        return QStringLiteral("lint takes FILE|URL, or --bundle DIR.");
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 const QList<Command> &commandTable()
@@ -90,11 +111,11 @@ const QList<Command> &commandTable()
          .usageProblem = flashUsageProblem},
         {.name = "lint",
          .options = {QStringLiteral("fetch"), QStringLiteral("public-key"), QStringLiteral("json")},
-         .minArguments = 1,
          .maxArguments = 1,
-         .usage = {{"lint FILE|URL [--fetch] [--public-key KEY] [--json]",
-                    "checks a list file for its publisher"}},
-         .run = runLint},
+         .usage = {{"lint [FILE|URL] [--fetch] [--public-key KEY] [--json]",
+                    "checks a list file for its publisher;\nwith --bundle, the bundle's own"}},
+         .run = runLint,
+         .usageProblem = lintUsageProblem},
         {.name = "sign",
          .options = {QStringLiteral("secret-key"), QStringLiteral("expires"),
                      QStringLiteral("public-key")},
@@ -105,6 +126,14 @@ const QList<Command> &commandTable()
                     "updater refuses"}},
          .run = runSign,
          .usageProblem = signUsageProblem},
+        {.name = "bundle",
+         .minArguments = 2,
+         .maxArguments = std::numeric_limits<qsizetype>::max(),
+         .usage = {{"bundle create DIR [MODEL [VERSION]]...",
+                    "keeps the signed list and the chosen versions'\nimages and notes in DIR, "
+                    "for --bundle DIR\nwithout a network (every version by default)"}},
+         .run = runBundle,
+         .usageProblem = bundleUsageProblem},
     };
     return table;
 }

@@ -21,7 +21,8 @@ struct UsageLine
 struct Command
 {
     const char *name = nullptr;
-    // The options it takes besides --catalogue; --help never reaches a command.
+    // The options it takes besides the global ones (globalOptionNames); --help never reaches a
+    // command.
     QStringList options = {};
     qsizetype minArguments = 0;
     qsizetype maxArguments = 0;

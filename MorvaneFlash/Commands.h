@@ -9,5 +9,6 @@ int runList(const Invocation &invocation, Environment &environment, Console &con
 int runNotes(const Invocation &invocation, Environment &environment, Console &console);
 int runDevices(const Invocation &invocation, Environment &environment, Console &console);
 int runFlash(const Invocation &invocation, Environment &environment, Console &console);
+int runBundle(const Invocation &invocation, Environment &environment, Console &console);
 int runLint(const Invocation &invocation, Environment &environment, Console &console);
 int runSign(const Invocation &invocation, Environment &environment, Console &console);

@@ -13,6 +13,8 @@ bool isTerminalControl(char16_t c)
     return c0 || c1 || bidi;
 }
 
+} // namespace
+
 QString terminalSafe(QStringView text)
 {
     QString safe;
@@ -26,8 +28,6 @@ QString terminalSafe(QStringView text)
     }
     return safe;
 }
-
-} // namespace
 
 QString terminalSafeJson(QStringView json)
 {

@@ -12,6 +12,10 @@
 // catalogue's server or a device from reaching a terminal as control codes. Such text must never
 // move the cursor, rewrite a line, write the clipboard or hide what it says.
 
+// `text` with each terminal control (see Console) replaced by U+FFFD and CR LF as LF: what Console
+// prints, for text that reaches a terminal some other way (a README written beside files).
+QString terminalSafe(QStringView text);
+
 // JSON text with every terminal control (see Console) that JSON leaves as it is (DEL, C1 controls,
 // the bidirectional ones) written as a \uXXXX escape: the same data, inert on a terminal.
 QString terminalSafeJson(QStringView json);

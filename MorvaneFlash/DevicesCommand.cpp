@@ -201,7 +201,7 @@ int runDevices(const Invocation &invocation, Environment &environment, Console &
     if (invocation.ids) {
         pairs.push_back({*invocation.ids, {}});
     } else {
-        Downloader downloader(environment.stop, console);
+        Downloader downloader(invocation, environment.stop, console);
         const LoadedCatalogue catalogue =
             loadCatalogue(downloader, invocation.listURL, environment, console);
         if (catalogue.status != exitSuccess) {

@@ -1,17 +1,27 @@
 #include "Downloader.h"
 
+#include "bundle/BundleSource.h"
 #include "download/Fetch.h"
+#include "download/WebSource.h"
 
-#include <memory>
+#include <QNetworkAccessManager>
 
-Downloader::Downloader(std::stop_token stop, Console &console)
+Downloader::Downloader(const Invocation &invocation, std::stop_token stop, Console &console)
     : m_stop(std::move(stop)), m_console(console)
 {
+    if (!invocation.bundle.isEmpty()) {
+        m_source = std::make_unique<BundleSource>(invocation.bundle);
+        return;
+    }
+    m_network = std::make_unique<QNetworkAccessManager>();
+    m_source = std::make_unique<WebSource>(*m_network);
 }
 
-Downloader::Answer Downloader::get(const QUrl &url, DownloadKind kind)
+Downloader::~Downloader() = default;
+
+Downloader::Answer Downloader::get(const QUrl &url, DownloadKind kind, const QByteArray &sha256)
 {
-    const std::unique_ptr<Fetch> fetch(m_source.fetch(url, kind, nullptr));
+    const std::unique_ptr<Fetch> fetch(m_source->fetch(url, kind, nullptr, sha256));
     Answer answer;
     answer.stopped = waitUntil(
                          fetch.get(), &Fetch::finished, [&fetch] { return fetch->isFinished(); },

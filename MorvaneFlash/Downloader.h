@@ -1,19 +1,24 @@
 #pragma once
 
 #include "Console.h"
+#include "Invocation.h"
 #include "StopPoll.h"
+#include "download/ContentSource.h"
 #include "download/DownloadLimits.h"
 #include "download/DownloadResult.h"
-#include "download/WebSource.h"
 
+#include <QByteArray>
 #include <QEventLoop>
-#include <QNetworkAccessManager>
 #include <QUrl>
 #include <functional>
+#include <memory>
 #include <stop_token>
 
-// The command's one network access and its waiting: what the window fetches asynchronously,
-// the command waits for, until it is answered or a stop request abandons it.
+class QNetworkAccessManager;
+
+// The command's one source of content and its waiting: what the window fetches asynchronously,
+// the command waits for, until it is answered or a stop request abandons it. The source is the
+// web, or the bundle that --bundle names, and then no network is touched at all.
 class Downloader
 {
 public:
@@ -25,12 +30,14 @@ public:
         bool stopped = false;
     };
 
-    Downloader(std::stop_token stop, Console &console);
+    Downloader(const Invocation &invocation, std::stop_token stop, Console &console);
+    ~Downloader();
     Downloader(const Downloader &) = delete;
     Downloader &operator=(const Downloader &) = delete;
 
-    // One fetch from the web, waited for; a stop request abandons it and says so.
-    Answer get(const QUrl &url, DownloadKind kind);
+    // One fetch from the source, waited for; a stop request abandons it and says so. `sha256`:
+    // the digest the list line gives, as ContentSource::fetch takes it.
+    Answer get(const QUrl &url, DownloadKind kind, const QByteArray &sha256 = {});
     // Runs the event loop until `done` holds, looking again whenever `sender` sends `signal`.
     // A stop request calls `abandon`, which must lead there; true when that happened.
     template <typename Sender, typename Signal>
@@ -48,12 +55,15 @@ public:
     // "Stopped: the download of … was abandoned; nothing was flashed."
     void sayAbandoned(const QUrl &url);
 
-    ContentSource &source() { return m_source; }
+    ContentSource &source() { return *m_source; }
+    // --bundle named the source.
+    bool readsBundle() const { return !m_network; }
     std::stop_token stopToken() const { return m_stop; }
 
 private:
-    QNetworkAccessManager m_network;
-    WebSource m_source{m_network};
+    // None with a bundle.
+    std::unique_ptr<QNetworkAccessManager> m_network;
+    std::unique_ptr<ContentSource> m_source;
     std::stop_token m_stop;
     Console &m_console;
 };

@@ -407,7 +407,7 @@ int runFlash(const Invocation &invocation, Environment &environment, Console &co
             return exitUsage;
         }
     }
-    Downloader downloader(environment.stop, console);
+    Downloader downloader(invocation, environment.stop, console);
     UpdateTarget target;
     const int resolved =
         invocation.file.isEmpty()

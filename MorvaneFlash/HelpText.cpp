@@ -44,7 +44,7 @@ QString exitStatusText()
         "  130  stopped with Ctrl-C (SIGINT); 143 with SIGTERM, 129 with SIGHUP\n");
 }
 
-// The options `command` takes, --catalogue first, with their explanations wrapped at the words
+// The options `command` takes, the global ones first, with their explanations wrapped at the words
 // to stay within 80 columns, as --help's are.
 QString optionList(const Command &command, const QUrl &listURL)
 {
@@ -52,7 +52,7 @@ QString optionList(const Command &command, const QUrl &listURL)
     qsizetype width = 0;
     for (const QCommandLineOption &option : programOptions(listURL)) {
         const QString name = option.names().constLast();
-        if (name != u"catalogue" && !command.options.contains(name)) {
+        if (!globalOptionNames().contains(name) && !command.options.contains(name)) {
             continue;
         }
         QString form = QStringLiteral("  --") + name;
@@ -105,6 +105,8 @@ QString programDescription()
            QStringLiteral("\n"
                           "With flash, --serial or --path chooses one of several devices, and\n"
                           "--all-devices flashes every attached device with those ids at once.\n"
+                          "--bundle DIR reads everything from a folder that bundle create wrote,\n"
+                          "checked as a download is, and nothing from the network.\n"
                           "Ctrl-C, SIGTERM and SIGHUP stop a transfer at a report boundary and "
                           "close the device.\n"
                           "'morvane-flash COMMAND --help' shows the help of one command.");
@@ -123,7 +125,8 @@ QString commandHelpText(const Command &command, const QUrl &listURL)
 {
     QStringList usage;
     for (const UsageLine &line : command.usage) {
-        usage.append(QStringLiteral("morvane-flash [--catalogue URL] ") + QLatin1String(line.form));
+        usage.append(QStringLiteral("morvane-flash [--catalogue URL] [--bundle DIR] ") +
+                     QLatin1String(line.form));
     }
     return QStringLiteral("Usage: ") + usage.join(QStringLiteral("\n       ")) +
            QStringLiteral("\n\n") + commandList({&command}) + QStringLiteral("\nOptions:\n") +

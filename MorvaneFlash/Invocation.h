@@ -21,6 +21,8 @@ struct Invocation
     // The arguments after the command's name.
     QStringList arguments;
     QUrl listURL;
+    // --bundle: the folder everything is read from instead of the network; empty for the web.
+    QString bundle;
     bool json = false;
     bool quiet = false;
     bool allDevices = false;

@@ -4,6 +4,7 @@
 #include "Downloader.h"
 #include "ExitStatus.h"
 #include "PublicKeyChoice.h"
+#include "bundle/BundleLayout.h"
 #include "catalogue/ServerTextDecoder.h"
 #include "catalogue/UnicodeText.h"
 #include "download/WebAddress.h"
@@ -14,6 +15,7 @@
 #include "update/UpdateMessages.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -39,13 +41,15 @@ bool isRemote(const QUrl &url)
 }
 
 // The list named on the command line and, with a key, the updater's verdict on its signature:
-// fetched by the catalogue road as the window fetches it, or read with "<file>.minisig" beside
-// it. Nothing of lint's own decides whether a signature holds.
-Source readSource(const QString &argument, const QList<MinisignPublicKey> &keys,
-                  Downloader &downloader, Console &console)
+// fetched by the catalogue road as the window fetches it (from the bundle with --bundle, at the
+// catalogue's address), or read with "<file>.minisig" beside it. Nothing of lint's own decides
+// whether a signature holds.
+Source readSource(const Invocation &invocation, const QString &argument,
+                  const QList<MinisignPublicKey> &keys, Downloader &downloader, Console &console)
 {
-    const QUrl url(argument, QUrl::StrictMode);
-    if (isRemote(url)) {
+    const QUrl url =
+        downloader.readsBundle() ? invocation.listURL : QUrl(argument, QUrl::StrictMode);
+    if (downloader.readsBundle() || isRemote(url)) {
         const CatalogueTrust trust{!keys.isEmpty(), keys, QString()};
         CatalogueFetch fetch(downloader.source(), trust, std::nullopt);
         const std::optional<CatalogueReading> reading = fetchCatalogue(downloader, fetch, url);
@@ -177,7 +181,8 @@ int addFetchFindings(LintOutcome &outcome, bool keyed, Downloader &downloader)
             }
             fetched.insert(url.toString());
             const Downloader::Answer answer =
-                downloader.get(url, notes ? DownloadKind::notes : DownloadKind::image);
+                downloader.get(url, notes ? DownloadKind::notes : DownloadKind::image,
+                               parseImageDigest(notes ? item.notesDigest : item.digest).sha256);
             if (answer.stopped) {
                 return exitInterrupted;
             }
@@ -255,13 +260,16 @@ int lintStatus(const LintOutcome &outcome)
 
 int runLint(const Invocation &invocation, Environment &environment, Console &console)
 {
-    const QString &argument = invocation.arguments.at(0);
+    // A bundle's list is reported by its file's name, where its line numbers can be looked up.
+    const QString argument = invocation.bundle.isEmpty()
+                                 ? invocation.arguments.at(0)
+                                 : QDir(invocation.bundle).filePath(bundleListName);
     const KeyChoice key = chooseKey(invocation.publicKey, environment.catalogueKey, console);
     if (key.status != exitSuccess) {
         return key.status;
     }
-    Downloader downloader(environment.stop, console);
-    const Source source = readSource(argument, key.keys, downloader, console);
+    Downloader downloader(invocation, environment.stop, console);
+    const Source source = readSource(invocation, argument, key.keys, downloader, console);
     if (source.status != exitSuccess) {
         return source.status;
     }

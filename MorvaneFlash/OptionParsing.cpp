@@ -35,7 +35,7 @@ std::optional<QString> shapeProblem(const Command &command, const QStringList &o
         if (option == QLatin1String("wait-seconds")) {
             continue;
         }
-        if (option != QLatin1String("catalogue") && !command.options.contains(option)) {
+        if (!globalOptionNames().contains(option) && !command.options.contains(option)) {
             return QStringLiteral("%1 does not take --%2.")
                 .arg(QLatin1String(command.name), option);
         }
@@ -59,6 +59,12 @@ std::optional<QString> readOptions(const QCommandLineParser &parser, Invocation 
         invocation.listURL = QUrl(value("catalogue"), QUrl::StrictMode);
         if (!invocation.listURL.isValid() || invocation.listURL.isRelative()) {
             return QStringLiteral("--catalogue needs an absolute address.");
+        }
+    }
+    if (isSet("bundle")) {
+        invocation.bundle = value("bundle");
+        if (invocation.bundle.isEmpty()) {
+            return QStringLiteral("--bundle needs the name of a folder.");
         }
     }
     invocation.json = isSet("json");

@@ -15,6 +15,12 @@ QCommandLineOption hiddenOption(const QString &name, const QString &valueName)
 
 } // namespace
 
+const QStringList &globalOptionNames()
+{
+    static const QStringList names = {QStringLiteral("catalogue"), QStringLiteral("bundle")};
+    return names;
+}
+
 QList<QCommandLineOption> programOptions(const QUrl &listURL)
 {
     return {
@@ -25,6 +31,10 @@ QList<QCommandLineOption> programOptions(const QUrl &listURL)
          QStringLiteral("The list file's address instead of the build's (%1).")
              .arg(listURL.toString()),
          QStringLiteral("URL")},
+        {QStringLiteral("bundle"),
+         QStringLiteral("Reads the list, its signature, notes and images from this folder, made "
+                        "by bundle create, and nothing from the network."),
+         QStringLiteral("DIR")},
         {QStringLiteral("json"), QStringLiteral("Prints JSON.")},
         {QStringLiteral("vid"), QStringLiteral("USB vendor id, hexadecimal."), QStringLiteral("V")},
         {QStringLiteral("pid"), QStringLiteral("USB product id, hexadecimal."),

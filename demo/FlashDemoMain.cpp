@@ -5,6 +5,7 @@
 #include "ExitStatus.h"
 #include "PlannedDevices.h"
 #include "SimulatedHidBackend.h"
+#include "bundle/BundleLayout.h"
 
 #include <QCoreApplication>
 #include <QUrl>
@@ -59,6 +60,39 @@ DemoArguments takePlanOption(const QStringList &arguments)
     return taken;
 }
 
+// The folder --bundle names, read as morvane-flash reads its options (--bundle DIR or
+// --bundle=DIR, up to a "--"); nothing without one.
+std::optional<QString> bundleOption(const QStringList &arguments)
+{
+    const QString option = QStringLiteral("--bundle");
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == QLatin1String("--")) {
+            break;
+        }
+        if (argument == option && i + 1 < arguments.size()) {
+            return arguments.at(i + 1);
+        }
+        if (argument.startsWith(option + QLatin1Char('='))) {
+            return argument.mid(option.size() + 1);
+        }
+    }
+    return std::nullopt;
+}
+
+// The catalogue's address: the served one, or with a bundle the one it was made from, since
+// each run serves the catalogue at a port of its own. A bundle that names none is refused by
+// the command itself, whatever address it is asked for.
+QUrl catalogueAddress(const CatalogueServer *server, const std::optional<QString> &bundle)
+{
+    const QString path = QStringLiteral("/product/MORVANE_LST.txt");
+    if (server != nullptr) {
+        return QUrl(QString::fromStdString(server->url(path.toStdString())));
+    }
+    return readBundleAddress(*bundle).listURL.value_or(
+        QUrl(QStringLiteral("http://127.0.0.1") + path));
+}
+
 int usageError(const std::string &problem)
 {
     std::fprintf(stderr,
@@ -73,7 +107,8 @@ int usageError(const std::string &problem)
 // morvane-flash on the demo's stand-ins, for trying the command line without hardware and
 // for tests that run it as a program: the sample catalogue served from 127.0.0.1 and signed
 // with the demo key, which only this build trusts, and simulated devices, the window demo's
-// own or those --demo-devices plans.
+// own or those --demo-devices plans. With --bundle no catalogue is served: everything comes from
+// the bundle, and the demo runs where there is no network at all.
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
@@ -89,12 +124,15 @@ int main(int argc, char *argv[])
         }
     }
 
-    CatalogueServer server;
+    const std::optional<QString> bundle = bundleOption(arguments.forwarded);
+    std::optional<CatalogueServer> server;
     SimulatedHidBackend hid;
     std::vector<DemoDevice> demoDevices;
     std::optional<PlannedDevices> plannedDevices;
     try {
-        publishDemoCatalogue(server);
+        if (!bundle) {
+            publishDemoCatalogue(server.emplace());
+        }
         if (plan) {
             plannedDevices.emplace(hid, plan->entries, demoNodeFolder());
         } else {
@@ -105,6 +143,6 @@ int main(int argc, char *argv[])
         return exitCatalogue;
     }
     return runOnConsole(arguments.forwarded, hid,
-                        QUrl(QString::fromStdString(server.url("/product/MORVANE_LST.txt"))),
-                        demoCatalogueKey(), [&hid] { return hid.hotplugMonitor(); });
+                        catalogueAddress(server ? &*server : nullptr, bundle), demoCatalogueKey(),
+                        [&hid] { return hid.hotplugMonitor(); });
 }

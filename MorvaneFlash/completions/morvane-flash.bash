@@ -7,7 +7,7 @@ _morvane_flash()
     local command="" i=1
     while [ "$i" -lt "$COMP_CWORD" ]; do
         case ${COMP_WORDS[i]} in
-        --catalogue | --vid | --pid | --file | --sha256 | --public-key | --secret-key | --expires | --serial | --path | --log | --settle | --station | --label | --metrics) i=$((i + 1)) ;;
+        --catalogue | --bundle | --vid | --pid | --file | --sha256 | --public-key | --secret-key | --expires | --serial | --path | --log | --settle | --station | --label | --metrics) i=$((i + 1)) ;;
         -*) ;;
         *)
             command=${COMP_WORDS[i]}
@@ -22,6 +22,11 @@ _morvane_flash()
         COMPREPLY=()
         return
         ;;
+    --bundle)
+        compopt -o filenames 2>/dev/null
+        mapfile -t COMPREPLY < <(compgen -d -- "$cur")
+        return
+        ;;
     --file | --public-key | --secret-key | --path | --log | --metrics)
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -f -- "$cur")
@@ -29,11 +34,11 @@ _morvane_flash()
         ;;
     esac
 
-    local options="--catalogue --help --version"
+    local options="--catalogue --bundle --help --version"
     case $command in
     "")
         if [[ $cur != -* ]]; then
-            mapfile -t COMPREPLY < <(compgen -W "list notes devices flash lint sign" -- "$cur")
+            mapfile -t COMPREPLY < <(compgen -W "list notes devices flash lint sign bundle" -- "$cur")
             return
         fi
         ;;
@@ -45,6 +50,11 @@ _morvane_flash()
     esac
     if [[ $cur == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")
+    elif [ "$command" = bundle ] && [ "$prev" = bundle ]; then
+        mapfile -t COMPREPLY < <(compgen -W "create" -- "$cur")
+    elif [ "$command" = bundle ] && [ "$prev" = create ]; then
+        compopt -o filenames 2>/dev/null
+        mapfile -t COMPREPLY < <(compgen -d -- "$cur")
     elif [ "$command" = lint ] || [ "$command" = sign ]; then
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -f -- "$cur")

@@ -1,7 +1,7 @@
 # fish completion for morvane-flash: its commands, and the options each command takes.
 # Models and versions are not offered: they are known only once the catalogue is fetched.
 
-set -l commands list notes devices flash lint sign
+set -l commands list notes devices flash lint sign bundle
 complete -c morvane-flash -f
 
 complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a list -d 'The models and their versions'
@@ -10,10 +10,14 @@ complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a devi
 complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a flash -d 'Download a version and flash it'
 complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a lint -d 'Check a list file for its publisher'
 complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a sign -d 'Fill in a list file\'s digests and sign it'
+complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a bundle -d 'Keep the signed list and chosen versions for use without a network'
 
 complete -c morvane-flash -s h -l help -d 'Show the help'
 complete -c morvane-flash -l version -d 'Show the version, the catalogue address and its keys'
 complete -c morvane-flash -l catalogue -x -d 'Read this list file instead of the build\'s'
+complete -c morvane-flash -l bundle -x -a '(__fish_complete_directories)' -d 'Read everything from this bundle folder, not the network'
+complete -c morvane-flash -n "__fish_seen_subcommand_from bundle; and not __fish_seen_subcommand_from create" -a create -d 'Write a bundle into a folder'
+complete -c morvane-flash -n "__fish_seen_subcommand_from create" -a '(__fish_complete_directories)'
 
 complete -c morvane-flash -n "__fish_seen_subcommand_from list devices flash lint" -l json -d 'Print JSON'
 complete -c morvane-flash -n "__fish_seen_subcommand_from devices flash" -l watch -d 'devices: tell arrivals and departures; flash: flash each device plugged in'

@@ -37,6 +37,19 @@ private:
     std::optional<DownloadResult> m_result;
 };
 
+// A fetch decided when it is made: refused before any request, or answered from a file at
+// hand. Nothing is left to abort.
+class FinishedFetch final : public Fetch
+{
+public:
+    FinishedFetch(DownloadResult result, QObject *parent) : Fetch(parent)
+    {
+        finish(std::move(result));
+    }
+
+    void abort(const QString &) override {}
+};
+
 // Calls `done` with the fetch's result once it has finished (at once when it already has),
 // on `context`'s thread and never after `context` has gone; the fetch is deleted afterwards.
 void whenFetched(Fetch *fetch, QObject *context,

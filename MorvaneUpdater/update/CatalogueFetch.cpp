@@ -3,6 +3,7 @@
 #include "download/ContentSource.h"
 #include "download/Fetch.h"
 #include "trust/CatalogueSignature.h"
+#include "trust/ImageDigest.h"
 #include "trust/SignatureDates.h"
 #include "update/UpdateMessages.h"
 
@@ -101,12 +102,14 @@ void CatalogueFetch::decide(const QUrl &listURL, const QByteArray &list,
     }
     locked = {};
     reading.recordNotices = std::move(notices);
+    reading.signature = signature.bytes;
     emit listFetched(reading);
 }
 
 bool CatalogueFetch::fetchNotes(const FirmwareItem &item)
 {
-    Fetch *fetch = m_source.fetch(item.notesURL, DownloadKind::notes, this);
+    Fetch *fetch = m_source.fetch(item.notesURL, DownloadKind::notes, this,
+                                  parseImageDigest(item.notesDigest).sha256);
     const bool pending = !fetch->isFinished();
     whenFetched(fetch, this, [this, item](const DownloadResult &result) {
         emit notesFetched(item, readNotes(item, m_trust.keyBuiltIn, result));

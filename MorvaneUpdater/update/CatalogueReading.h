@@ -45,6 +45,8 @@ struct CatalogueReading
     bool refusedByTrust = false;
     // The list file as it came, for the line numbers of its records; nothing when it did not.
     std::optional<QByteArray> list = {};
+    // Its signature as it came, when one was fetched.
+    std::optional<QByteArray> signature = {};
     // The signature's findings when a key is in use.
     QList<CatalogueFinding> findings = {};
     std::optional<qint64> acceptedTimestamp = {};

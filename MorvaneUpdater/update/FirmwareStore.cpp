@@ -14,16 +14,24 @@ QString defaultFirmwareFolder()
     return QDir(base).filePath(QStringLiteral("MorvaneUpdater"));
 }
 
-KeptFirmware keepDownloadedFirmware(const QString &folder, const FirmwareItem &item,
-                                    const QByteArray &image)
+std::optional<KeptFirmware> fetchedImageRefusal(const FirmwareItem &item, const QByteArray &image)
 {
     // An empty image would be "flashed" without a byte reaching the device.
     if (image.isEmpty()) {
-        return {QString(), UpdateMessages::noFirmwareData()};
+        return KeptFirmware{QString(), UpdateMessages::noFirmwareData()};
     }
     if (const std::optional<QString> mismatch =
             imageDigestMismatch(parseImageDigest(item.digest), image)) {
-        return {QString(), UpdateMessages::downloadFailed(*mismatch), true};
+        return KeptFirmware{QString(), UpdateMessages::downloadFailed(*mismatch), true};
+    }
+    return std::nullopt;
+}
+
+KeptFirmware keepDownloadedFirmware(const QString &folder, const FirmwareItem &item,
+                                    const QByteArray &image)
+{
+    if (std::optional<KeptFirmware> refused = fetchedImageRefusal(item, image)) {
+        return *refused;
     }
     const SavedFile saved = saveInFolder(folder, firmwareFileName(item.firmwareURL), image);
     if (!saved.succeeded()) {

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 // Where downloaded images are kept: "MorvaneUpdater" in the per-user application data
 // folder.
@@ -19,6 +20,10 @@ struct KeptFirmware
 
     bool succeeded() const { return !filePath.isEmpty(); }
 };
+
+// Why a fetched image must not be used for `item`, as a failure to keep it: it is empty or fails
+// the record's digest. Nothing when it may be used.
+std::optional<KeptFirmware> fetchedImageRefusal(const FirmwareItem &item, const QByteArray &image);
 
 // What becomes of a downloaded image: refused when it is empty or fails the record's digest
 // (nothing is written then), else saved under the name its address gives. Blocking, since it

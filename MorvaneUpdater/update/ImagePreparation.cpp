@@ -3,6 +3,7 @@
 #include "download/ContentSource.h"
 #include "download/Fetch.h"
 #include "trust/CatalogueTrust.h"
+#include "trust/ImageDigest.h"
 #include "update/FirmwareFileName.h"
 #include "update/FirmwareStore.h"
 #include "update/UpdateMessages.h"
@@ -55,7 +56,8 @@ bool ImagePreparation::prepare(const UpdateTarget &target)
         emit prepared(target.image, QString());
         return true;
     }
-    m_fetch = m_source.fetch(target.item->firmwareURL, DownloadKind::image, this);
+    m_fetch = m_source.fetch(target.item->firmwareURL, DownloadKind::image, this,
+                             parseImageDigest(target.item->digest).sha256);
     whenFetched(m_fetch, this, [this, item = *target.item](const DownloadResult &result) {
         if (m_stopping) {
             fail({Status::stopped, UpdateMessages::updateStopped()});

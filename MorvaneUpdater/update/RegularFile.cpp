@@ -28,16 +28,10 @@ QString kindOf(mode_t mode)
     return QStringLiteral("a device");
 }
 
-} // namespace
-
-ReadFile readRegularFile(const QString &path, qint64 maxBytes)
+// Reads what `fd` opened, which is closed afterwards, when it is a regular file of at most
+// `maxBytes`.
+ReadFile readOpened(int fd, qint64 maxBytes)
 {
-    // O_NONBLOCK: opening a FIFO with no writer would otherwise wait for one forever.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        const int error = errno;
-        return {std::nullopt, failure(error), error == ENOENT};
-    }
     const auto result = [fd](ReadFile read) {
         ::close(fd);
         return read;
@@ -77,4 +71,39 @@ ReadFile readRegularFile(const QString &path, qint64 maxBytes)
     return result(
         {std::nullopt,
          QStringLiteral("it grew past the limit of %1 bytes while it was read").arg(maxBytes)});
+}
+
+} // namespace
+
+ReadFile readRegularFile(const QString &path, qint64 maxBytes)
+{
+    // O_NONBLOCK: opening a FIFO with no writer would otherwise wait for one forever.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        return {std::nullopt, failure(error), error == ENOENT};
+    }
+    return readOpened(fd, maxBytes);
+}
+
+ReadFile readRegularFileIn(const QString &folder, const QString &name, qint64 maxBytes)
+{
+    const int folderFd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd < 0) {
+        const int error = errno;
+        return {std::nullopt, QStringLiteral("its folder cannot be opened: ") + failure(error),
+                error == ENOENT};
+    }
+    const int fd = ::openat(folderFd, QFile::encodeName(name).constData(),
+                            O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    const int error = errno;
+    ::close(folderFd);
+    if (fd < 0 && error == ELOOP) {
+        return {std::nullopt, QStringLiteral("it is a link, which is not followed")};
+    }
+    if (fd < 0) {
+        return {std::nullopt, failure(error), error == ENOENT};
+    }
+    return readOpened(fd, maxBytes);
 }

@@ -18,3 +18,8 @@ struct ReadFile
 // or a folder there is refused without waiting on it: the open never blocks, and what it
 // opened is checked before a byte is read. Blocking only as a disk read is.
 ReadFile readRegularFile(const QString &path, qint64 maxBytes);
+
+// The same for `name` (a plain name, no folder part) in `folder`, opened relative to the
+// folder's descriptor: a link at the name is refused, never followed, so nothing outside the
+// folder is read in its place.
+ReadFile readRegularFileIn(const QString &folder, const QString &name, qint64 maxBytes);

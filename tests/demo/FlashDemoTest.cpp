@@ -159,3 +159,55 @@ TEST(MorvaneFlashDemo, WatchStopsAtAReportBoundaryAndItsLogSurvivesAKill)
     EXPECT_EQ(demo.readAllStandardOutput(), "");
     EXPECT_TRUE(demo.readAllStandardError().contains("\"12x9:1\""));
 }
+
+// With no network at all, not even loopback, a bundle made beforehand is all there is: a flash
+// from it succeeds, and a flipped byte in its image is refused.
+TEST(MorvaneFlashDemo, FlashesFromABundleWithoutAnyNetwork)
+{
+    QProcess probe;
+    probe.start("unshare", {"-n", "true"});
+    if (!probe.waitForFinished(30'000) || probe.exitCode() != 0) {
+        GTEST_SKIP() << "unshare -n is not permitted here: "
+                     << (probe.errorString() + probe.readAllStandardError()).toStdString();
+    }
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", home.path());
+    environment.insert("XDG_DATA_HOME", home.path());
+    const QString bundle = QDir(home.path()).filePath("bundle");
+    const auto demo = [&](QStringList arguments, bool offline) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        if (offline) {
+            arguments =
+                QStringList{"-n", MORVANE_FLASH_DEMO_PROGRAM, "--bundle", bundle} + arguments;
+        }
+        process.start(offline ? "unshare" : MORVANE_FLASH_DEMO_PROGRAM, arguments);
+        EXPECT_TRUE(process.waitForFinished(120'000));
+        return std::pair(process.exitCode(),
+                         process.readAllStandardOutput() + process.readAllStandardError());
+    };
+    const auto [made, madeOutput] =
+        demo({"bundle", "create", bundle, "MORVANE K7 Keyboard", "V1.3.1"}, false);
+    ASSERT_EQ(made, exitSuccess) << madeOutput.data();
+
+    QFile served(":/demo/catalogue/firmware/k7_v1.3.1.bin");
+    ASSERT_TRUE(served.open(QIODevice::ReadOnly));
+    QFile image(QDir(bundle).filePath(
+        QCryptographicHash::hash(served.readAll(), QCryptographicHash::Sha256).toHex()));
+    for (const bool flipped : {false, true}) {
+        if (flipped) {
+            ASSERT_TRUE(image.open(QIODevice::ReadWrite));
+            QByteArray bytes = image.readAll();
+            bytes[100] = char(bytes[100] ^ 1);
+            image.seek(0);
+            image.write(bytes);
+            image.close();
+        }
+        const auto [status, output] = demo({"flash", "K7 Keyboard"}, true);
+        EXPECT_EQ(status, flipped ? exitIntegrity : exitSuccess) << output.data();
+        EXPECT_TRUE(output.contains(flipped ? "does not match the catalogue's digest"
+                                            : "Update completed."))
+            << output.data();
+    }
+}

@@ -23,7 +23,11 @@ TEST_F(Options, AWrongCommandLineIsNamedBeforeAnythingIsFetched)
         {{"list", "--file", image}, "list does not take --file."},
         {{"notes", "X5 Pro"}, "wrong number of arguments for notes."},
         {{"notes", "X5 Pro", "--vid", "zz", "--pid", "1"}, "notes does not take --vid."},
-        {{"lint", "--public-key", "k"}, "wrong number of arguments for lint."},
+        {{"lint", "--public-key", "k"}, "lint takes FILE|URL, or --bundle DIR."},
+        {{"lint", "x", "--bundle", "d"},
+         "lint --bundle checks the bundle's list and takes no FILE|URL."},
+        {{"bundle", "make", "d"}, "bundle takes create DIR [MODEL [VERSION]]..."},
+        {{"list", "--bundle="}, "--bundle needs the name of a folder."},
         {{"list", "--catalogue", "product/list.txt"}, "--catalogue needs an absolute address."},
         {{"devices", "--vid", "1a86"}, "--vid and --pid go together."},
         {{"devices", "--vid", "10000", "--pid", "1"},
@@ -107,9 +111,9 @@ TEST_F(Options, VersionAndTheHelpOfOneCommand)
          "Usage"},
         {{"flash", "--help"},
          {},
-         "Usage: morvane-flash [--catalogue URL] flash MODEL [VERSION]\n"
-         "       morvane-flash [--catalogue URL] flash --file IMAGE --vid V --pid P [--sha256 "
-         "HEX]\n",
+         "Usage: morvane-flash [--catalogue URL] [--bundle DIR] flash MODEL [VERSION]\n"
+         "       morvane-flash [--catalogue URL] [--bundle DIR] flash --file IMAGE --vid V --pid "
+         "P [--sha256 HEX]\n",
          "--fetch"},
         {{"lint", "x", "--help"}, {}, "\n  --public-key <KEY>  ", "--all-devices"},
         {{"--help"}, {}, "\n  7    sign: minisign is missing or failed\n", "[--catalogue URL]"},

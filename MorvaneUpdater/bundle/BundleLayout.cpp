@@ -1,0 +1,63 @@
+#include "bundle/BundleLayout.h"
+
+#include "trust/ImageDigest.h"
+#include "update/RegularFile.h"
+
+namespace {
+
+// An address, with room to spare.
+constexpr qint64 maxAddressBytes = 8 << 10;
+
+std::optional<QString> digestProblem(const QString &digest, const char *what)
+{
+    switch (parseImageDigest(digest).state) {
+    case ImageDigest::State::valid:
+        return std::nullopt;
+    case ImageDigest::State::malformed:
+        return QStringLiteral("its %1 digest is malformed").arg(QLatin1String(what));
+    case ImageDigest::State::absent:
+        break;
+    }
+    return QStringLiteral("its list line gives no %1 digest").arg(QLatin1String(what));
+}
+
+} // namespace
+
+QString bundleContentName(const QByteArray &sha256)
+{
+    return QString::fromLatin1(sha256.toHex());
+}
+
+std::optional<QString> bundleRefusal(const FirmwareItem &item)
+{
+    std::optional<QString> problem = digestProblem(item.digest, "image");
+    if (!problem) {
+        problem = digestProblem(item.notesDigest, "release-notes");
+    }
+    if (!problem) {
+        return std::nullopt;
+    }
+    return QStringLiteral("%1 %2 cannot be bundled: %3, and a bundle keeps every file under its "
+                          "digest.")
+        .arg(item.product, item.version, *problem);
+}
+
+QByteArray bundleAddressText(const QUrl &listURL)
+{
+    return listURL.toEncoded() + '\n';
+}
+
+BundleAddress readBundleAddress(const QString &folder)
+{
+    const ReadFile file = readRegularFileIn(folder, bundleAddressName, maxAddressBytes);
+    if (!file.bytes) {
+        return {std::nullopt, QStringLiteral("The bundle %1 cannot be read: %2: %3.")
+                                  .arg(folder, bundleAddressName, file.errorDescription)};
+    }
+    const QUrl url = QUrl::fromEncoded(file.bytes->trimmed(), QUrl::StrictMode);
+    if (!url.isValid() || url.isRelative()) {
+        return {std::nullopt, QStringLiteral("The bundle %1 names no catalogue address in %2.")
+                                  .arg(folder, bundleAddressName)};
+    }
+    return {url, QString()};
+}
