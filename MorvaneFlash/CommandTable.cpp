@@ -76,6 +76,12 @@ const QList<Command> &commandTable()
          .usage = {{"lint FILE|URL [--fetch] [--public-key KEY] [--json]",
                     "checks a list file for its publisher"}},
          .run = runLint},
+        {.name = "doctor",
+         .options = {QStringLiteral("json"), QStringLiteral("root")},
+         .usage = {{"doctor [--json]",
+                    "checks what updating needs here: the udev rule,\ndevice access, the "
+                    "catalogue, the clock, proxies\nand the data folder"}},
+         .run = runDoctor},
     };
     return table;
 }

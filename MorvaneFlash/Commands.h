@@ -10,3 +10,4 @@ int runNotes(const Invocation &invocation, Environment &environment, Console &co
 int runDevices(const Invocation &invocation, Environment &environment, Console &console);
 int runFlash(const Invocation &invocation, Environment &environment, Console &console);
 int runLint(const Invocation &invocation, Environment &environment, Console &console);
+int runDoctor(const Invocation &invocation, Environment &environment, Console &console);

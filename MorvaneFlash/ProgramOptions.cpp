@@ -60,6 +60,10 @@ QList<QCommandLineOption> programOptions(const QUrl &listURL)
         {QStringLiteral("public-key"),
          QStringLiteral("lint: checks the list's signature with this minisign public key."),
          QStringLiteral("KEY")},
+        {QStringLiteral("root"),
+         QStringLiteral("doctor: reads the udev rules under this folder instead of /, for "
+                        "tests."),
+         QStringLiteral("DIR")},
         // --wait=SECONDS becomes --wait --wait-seconds SECONDS before parsing: the parser's
         // options take a value always or never.
         hiddenOption(QStringLiteral("wait-seconds"), QStringLiteral("SECONDS")),

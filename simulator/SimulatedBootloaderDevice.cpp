@@ -69,7 +69,8 @@ SimulatedBootloaderDevice::SimulatedBootloaderDevice(uint16_t vendorID, uint16_t
 
 SimulatedBootloaderDevice::SimulatedBootloaderDevice(uint16_t vendorID, uint16_t productID,
                                                      Behaviour behaviour)
-    : m_vendorID(vendorID), m_productID(productID), m_path(nextSimulatedPath()),
+    : m_vendorID(vendorID), m_productID(productID),
+      m_path(behaviour.path ? *behaviour.path : nextSimulatedPath()),
       m_behaviour(std::move(behaviour))
 {
 }

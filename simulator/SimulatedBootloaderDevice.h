@@ -61,6 +61,9 @@ public:
         // is its path's number, and it names no USB port.
         std::optional<std::string> serialNumber;
         std::string usbPort;
+        // Its path instead of a made-up /sim/hidrawN: a file standing in for its node, which
+        // doctor looks at as it looks at a hidraw node.
+        std::optional<std::string> path = {};
     };
 
     struct ReceivedReport

@@ -7,7 +7,7 @@ _morvane_flash()
     local command="" i=1
     while [ "$i" -lt "$COMP_CWORD" ]; do
         case ${COMP_WORDS[i]} in
-        --catalogue | --vid | --pid | --file | --sha256 | --public-key | --serial | --path | --log | --settle) i=$((i + 1)) ;;
+        --catalogue | --vid | --pid | --file | --sha256 | --public-key | --serial | --path | --log | --settle | --root) i=$((i + 1)) ;;
         -*) ;;
         *)
             command=${COMP_WORDS[i]}
@@ -22,7 +22,7 @@ _morvane_flash()
         COMPREPLY=()
         return
         ;;
-    --file | --public-key | --path | --log)
+    --file | --public-key | --path | --log | --root)
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -f -- "$cur")
         return
@@ -33,7 +33,7 @@ _morvane_flash()
     case $command in
     "")
         if [[ $cur != -* ]]; then
-            mapfile -t COMPREPLY < <(compgen -W "list notes devices flash lint" -- "$cur")
+            mapfile -t COMPREPLY < <(compgen -W "list notes devices flash lint doctor" -- "$cur")
             return
         fi
         ;;
@@ -41,6 +41,7 @@ _morvane_flash()
     devices) options+=" --json --vid --pid --watch" ;;
     flash) options+=" --file --sha256 --vid --pid --all-devices --quiet --json --serial --path --wait --watch --log --settle --ignore-battery" ;;
     lint) options+=" --fetch --public-key --json" ;;
+    doctor) options+=" --json --root" ;;
     esac
     if [[ $cur == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")

@@ -1,7 +1,7 @@
 # fish completion for morvane-flash: its commands, and the options each command takes.
 # Models and versions are not offered: they are known only once the catalogue is fetched.
 
-set -l commands list notes devices flash lint
+set -l commands list notes devices flash lint doctor
 complete -c morvane-flash -f
 
 complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a list -d 'The models and their versions'
@@ -9,12 +9,13 @@ complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a note
 complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a devices -d 'Attached devices with the catalogue\'s ids'
 complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a flash -d 'Download a version and flash it'
 complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a lint -d 'Check a list file for its publisher'
+complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a doctor -d 'Check what updating needs here'
 
 complete -c morvane-flash -s h -l help -d 'Show the help'
 complete -c morvane-flash -l version -d 'Show the version, the catalogue address and its key'
 complete -c morvane-flash -l catalogue -x -d 'Read this list file instead of the build\'s'
 
-complete -c morvane-flash -n "__fish_seen_subcommand_from list devices flash lint" -l json -d 'Print JSON'
+complete -c morvane-flash -n "__fish_seen_subcommand_from list devices flash lint doctor" -l json -d 'Print JSON'
 complete -c morvane-flash -n "__fish_seen_subcommand_from devices flash" -l watch -d 'devices: tell arrivals and departures; flash: flash each device plugged in'
 complete -c morvane-flash -n "__fish_seen_subcommand_from devices flash" -l vid -x -d 'USB vendor id (hexadecimal)'
 complete -c morvane-flash -n "__fish_seen_subcommand_from devices flash" -l pid -x -d 'USB product id (hexadecimal)'
@@ -31,3 +32,4 @@ complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l sha256 -x -d
 complete -c morvane-flash -n "__fish_seen_subcommand_from lint" -l fetch -d 'Also download every notes text and image'
 complete -c morvane-flash -n "__fish_seen_subcommand_from lint" -l public-key -r -F -d 'Check the signature with this minisign public key'
 complete -c morvane-flash -n "__fish_seen_subcommand_from lint" -F
+complete -c morvane-flash -n "__fish_seen_subcommand_from doctor" -l root -r -a "(__fish_complete_directories)" -d 'Read the udev rules under this folder'
