@@ -2,6 +2,7 @@
 
 #include "CatalogueServer.h"
 #include "MinisignSigner.h"
+#include "PlannedDevices.h"
 #include "SimulatedHidBackend.h"
 
 #include <QCryptographicHash>
@@ -81,7 +82,7 @@ QString demoCatalogueKey()
     return QString::fromLatin1(readResource(demoKeyRoot + QStringLiteral(".pub")));
 }
 
-std::vector<DemoDevice> attachDemoDevices(SimulatedHidBackend &hid)
+std::vector<DemoDevice> attachDemoDevices(SimulatedHidBackend &hid, const std::string &nodeFolder)
 {
     const QString lines =
         QString::fromUtf8(readResource(catalogueRoot + QStringLiteral("/devices.txt")));
@@ -101,8 +102,12 @@ std::vector<DemoDevice> attachDemoDevices(SimulatedHidBackend &hid)
             !vendorOk || !productOk || vendorID > 0xFFFF || productID > 0xFFFF) {
             throw std::runtime_error("demo devices.txt: bad line: " + entry.toStdString());
         }
-        auto device =
-            std::make_shared<SimulatedBootloaderDevice>(uint16_t(vendorID), uint16_t(productID));
+        SimulatedBootloaderDevice::Behaviour behaviour;
+        if (!nodeFolder.empty()) {
+            behaviour.path = makeStandInNode(nodeFolder, int(devices.size()), false);
+        }
+        auto device = std::make_shared<SimulatedBootloaderDevice>(
+            uint16_t(vendorID), uint16_t(productID), std::move(behaviour));
         if (!unplugged) {
             hid.attach(device);
         }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 class CatalogueServer;
@@ -29,5 +30,7 @@ struct DemoDevice
 };
 
 // Makes a simulated bootloader device for each line of the sample's devices.txt and plugs
-// in all but those marked "unplugged" (the D1 Dongle).
-std::vector<DemoDevice> attachDemoDevices(SimulatedHidBackend &hid);
+// in all but those marked "unplugged" (the D1 Dongle). With a `nodeFolder`, each sits at a
+// stand-in node made there (makeStandInNode).
+std::vector<DemoDevice> attachDemoDevices(SimulatedHidBackend &hid,
+                                          const std::string &nodeFolder = {});

@@ -7,6 +7,7 @@
 #include "SimulatedHidBackend.h"
 
 #include <QCoreApplication>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <cstdio>
 #include <exception>
@@ -91,14 +92,16 @@ int main(int argc, char *argv[])
 
     CatalogueServer server;
     SimulatedHidBackend hid;
+    // Stand-in nodes, so that doctor has each device's node to look at.
+    const QTemporaryDir nodes;
     std::vector<DemoDevice> demoDevices;
     std::optional<PlannedDevices> plannedDevices;
     try {
         publishDemoCatalogue(server);
         if (plan) {
-            plannedDevices.emplace(hid, plan->entries);
+            plannedDevices.emplace(hid, plan->entries, nodes.path().toStdString());
         } else {
-            demoDevices = attachDemoDevices(hid);
+            demoDevices = attachDemoDevices(hid, nodes.path().toStdString());
         }
     } catch (const std::exception &error) {
         std::fprintf(stderr, "morvane-flash-demo: %s\n", error.what());

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <condition_variable>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <mutex>
 
 namespace {
@@ -44,15 +46,32 @@ SimulatedBootloaderDevice::Behaviour behaviourOf(DeviceFault fault, int number)
 
 } // namespace
 
-PlannedDevices::PlannedDevices(SimulatedHidBackend &hid, const std::vector<PlannedDevice> &plan)
+std::string makeStandInNode(const std::string &folder, int number, bool denied)
+{
+    namespace fs = std::filesystem;
+    const fs::path node = fs::path(folder) / ("hidraw" + std::to_string(number));
+    std::ofstream(node).close();
+    fs::permissions(node, denied ? fs::perms::none
+                                 : fs::perms::owner_read | fs::perms::owner_write |
+                                       fs::perms::group_read | fs::perms::group_write);
+    return node.string();
+}
+
+PlannedDevices::PlannedDevices(SimulatedHidBackend &hid, const std::vector<PlannedDevice> &plan,
+                               const std::string &nodeFolder)
     : m_hid(hid)
 {
     const auto start = std::chrono::steady_clock::now();
     for (const PlannedDevice &entry : plan) {
         for (int i = 0; i < entry.count; ++i) {
+            const int number = int(m_devices.size()) + 1;
+            SimulatedBootloaderDevice::Behaviour behaviour = behaviourOf(entry.fault, number);
+            if (!nodeFolder.empty()) {
+                behaviour.path =
+                    makeStandInNode(nodeFolder, number, entry.fault == DeviceFault::denied);
+            }
             auto device = std::make_shared<SimulatedBootloaderDevice>(
-                entry.vendorID, entry.productID,
-                behaviourOf(entry.fault, int(m_devices.size()) + 1));
+                entry.vendorID, entry.productID, std::move(behaviour));
             if (entry.arrive && *entry.arrive > std::chrono::milliseconds::zero()) {
                 m_changes.push_back({*entry.arrive, device, true});
             } else {

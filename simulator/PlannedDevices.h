@@ -5,11 +5,17 @@
 #include <chrono>
 #include <memory>
 #include <stop_token>
+#include <string>
 #include <thread>
 #include <vector>
 
 class SimulatedBootloaderDevice;
 class SimulatedHidBackend;
+
+// A file in `folder` standing in for the hidraw node of simulated device `number`, so that
+// doctor has a node to look at: "hidraw<number>", mode 0660, or 0000 for one that may not be
+// opened. Its path.
+std::string makeStandInNode(const std::string &folder, int number, bool denied);
 
 // The devices of a plan on a simulated bus, with serial numbers SIM0001, SIM0002, ... and USB
 // ports 1-1, 1-2, ... in plan order. Those there from the start are attached at once; the
@@ -18,7 +24,9 @@ class SimulatedHidBackend;
 class PlannedDevices
 {
 public:
-    PlannedDevices(SimulatedHidBackend &hid, const std::vector<PlannedDevice> &plan);
+    // With a `nodeFolder`, each device sits at a stand-in node made there (makeStandInNode).
+    PlannedDevices(SimulatedHidBackend &hid, const std::vector<PlannedDevice> &plan,
+                   const std::string &nodeFolder = {});
     // Promptly, whatever is still to come; the devices stay as they are.
     ~PlannedDevices() = default;
     PlannedDevices(const PlannedDevices &) = delete;
