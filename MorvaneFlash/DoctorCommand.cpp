@@ -42,9 +42,12 @@ public:
             }
         }
         if (!fetch->isFinished()) {
-            QTimer::singleShot(doctorDeadline, fetch, [fetch, what = downloadLimits(kind).what] {
-                fetch->abort(deadlinePassed(what, doctorDeadline));
-            });
+            QTimer::singleShot(doctorDeadline, Qt::PreciseTimer, fetch,
+                               [fetch, what = downloadLimits(kind).what] {
+                                   if (!fetch->isFinished()) {
+                                       fetch->abort(deadlinePassed(what, doctorDeadline));
+                                   }
+                               });
         }
         return fetch;
     }

@@ -40,7 +40,8 @@ QString exitStatusText()
         "  4    transfer failed\n"
         "  5    integrity or signature refused (lint: the signature or an image's digest)\n"
         "  6    lint: the list has errors\n"
-        "  130  stopped with Ctrl-C (SIGINT); 143 with SIGTERM, 129 with SIGHUP\n");
+        "  130  stopped with Ctrl-C (SIGINT); 143 with SIGTERM, 129 with SIGHUP\n"
+        "doctor gives the status of its first failing check.\n");
 }
 
 // The options `command` takes, --catalogue first, with their explanations wrapped at the words
