@@ -221,7 +221,10 @@ DoctorCheck udevRuleCheck(const std::optional<InstalledRules> &installed,
         return check;
     }
     check.verdict = Verdict::fail;
-    if (covered.empty()) {
+    if (covered.empty() && installedHere && ours->masked) {
+        check.finding =
+            QStringLiteral("%1 is a link to /dev/null, which masks the rule").arg(ours->path);
+    } else if (covered.empty()) {
         check.finding = installedHere ? QStringLiteral("%1 grants access to none of the "
                                                        "catalogue's id pairs (%2)")
                                             .arg(ours->path, idsList(missing))
@@ -231,12 +234,15 @@ DoctorCheck udevRuleCheck(const std::optional<InstalledRules> &installed,
         check.finding = QStringLiteral("the rules grant access to %1 but not to %2")
                             .arg(idsList(covered), idsList(missing));
     }
-    check.fix = covered.empty() && !installedHere
-                    ? installFix
-                    : QStringLiteral("Install the package built for this catalogue, or add a line "
-                                     "per missing pair to /etc/udev/rules.d/%1, such as %2; ")
-                              .arg(name, ruleLine(missing.front())) +
-                          reloadStep + QLatin1Char('.');
+    check.fix =
+        covered.empty() && installedHere && ours->masked
+            ? QStringLiteral("Remove the link %1; ").arg(ours->path) + reloadStep + QLatin1Char('.')
+        : covered.empty() && !installedHere
+            ? installFix
+            : QStringLiteral("Install the package built for this catalogue, or add a line "
+                             "per missing pair to /etc/udev/rules.d/%1, such as %2; ")
+                      .arg(name, ruleLine(missing.front())) +
+                  reloadStep + QLatin1Char('.');
     return check;
 }
 

@@ -61,6 +61,8 @@ struct RulesFile
 {
     QString path;
     QByteArray text;
+    // A link to /dev/null, which udev takes as no rules at all under that name.
+    bool masked = false;
 };
 
 // The rules udev would read: the folders searched, in udev's order, and the files it takes

@@ -228,10 +228,11 @@ std::optional<InstalledRules> installedUdevRules(const QString &root)
                 continue;
             }
             names.append(entry.fileName());
-            // A link to /dev/null masks a rule of that name: it is read as empty.
-            const ReadFile read = entry.isSymLink() && entry.symLinkTarget() == u"/dev/null"
-                                      ? ReadFile{QByteArray(), QString()}
-                                      : readRegularFile(entry.filePath(), maxRulesBytes);
+            if (entry.isSymLink() && entry.symLinkTarget() == u"/dev/null") {
+                installed.files.append({entry.filePath(), QByteArray(), true});
+                continue;
+            }
+            const ReadFile read = readRegularFile(entry.filePath(), maxRulesBytes);
             installed.files.append({entry.filePath(), read.bytes.value_or(QByteArray())});
         }
     }

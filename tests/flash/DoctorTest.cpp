@@ -105,7 +105,8 @@ TEST_F(Doctor, TheRuleIsJudgedUnderAnotherRoot)
     ASSERT_TRUE(QDir().mkpath(rulesRoot() + "/etc/udev/rules.d"));
     ASSERT_TRUE(
         QFile::link("/dev/null", rulesRoot() + "/etc/udev/rules.d/70-morvane-updater.rules"));
-    EXPECT_EQ(doctor().value("udev-rule")["verdict"].toString(), "fail");
+    EXPECT_TRUE(doctor().value("udev-rule")["finding"].toString().contains("masks the rule"))
+        << m_out.toStdString();
 }
 
 // A denied device fails, one another process holds open is a warning, and without a udev
