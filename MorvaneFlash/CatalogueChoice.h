@@ -2,14 +2,18 @@
 
 #include "Console.h"
 #include "Environment.h"
+#include "bootloader/HidBackend.h"
+#include "bootloader/UsbIdentifier.h"
 #include "catalogue/FirmwareItem.h"
 #include "update/CatalogueReading.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <optional>
+#include <vector>
 
 class CatalogueFetch;
 class Downloader;
@@ -59,3 +63,15 @@ struct ChosenVersion
 // Differing records of one version are refused with their lines: choosing one would be a guess.
 ChosenVersion chooseVersion(const LoadedCatalogue &catalogue, const QString &model,
                             const std::optional<QString> &version, Console &console);
+
+// One vendor and product id pair of the catalogue, with the models that carry it.
+struct IdPair
+{
+    UsbIds ids;
+    QStringList models;
+};
+
+// The distinct id pairs of the catalogue in order of first appearance, each with its models.
+std::vector<IdPair> catalogueIds(const QList<FirmwareItem> &items);
+
+bool carries(const IdPair &pair, const HidDeviceInfo &info);

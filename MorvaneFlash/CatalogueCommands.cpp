@@ -11,6 +11,7 @@
 #include "trust/CatalogueTrust.h"
 #include "update/CatalogueFetch.h"
 #include "update/UpdateMessages.h"
+#include "update/UpdateTarget.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -78,6 +79,32 @@ LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
         return {{}, reading->refusedByTrust ? exitIntegrity : exitCatalogue};
     }
     return {std::move(*reading->items), exitSuccess, *reading->list, reading->signature};
+}
+
+std::vector<IdPair> catalogueIds(const QList<FirmwareItem> &items)
+{
+    std::vector<IdPair> pairs;
+    for (const FirmwareItem &item : items) {
+        const std::optional<UsbIds> ids = usbIdsOf(item);
+        if (!ids) {
+            continue;
+        }
+        auto pair = std::find_if(pairs.begin(), pairs.end(),
+                                 [&](const IdPair &p) { return p.ids == *ids; });
+        if (pair == pairs.end()) {
+            pairs.push_back({*ids, {}});
+            pair = pairs.end() - 1;
+        }
+        if (!pair->models.contains(item.product)) {
+            pair->models.append(item.product);
+        }
+    }
+    return pairs;
+}
+
+bool carries(const IdPair &pair, const HidDeviceInfo &info)
+{
+    return pair.ids == UsbIds{info.vendorID, info.productID};
 }
 
 namespace {

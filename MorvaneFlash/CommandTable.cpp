@@ -134,6 +134,12 @@ const QList<Command> &commandTable()
                     "for --bundle DIR\nwithout a network (every version by default)"}},
          .run = runBundle,
          .usageProblem = bundleUsageProblem},
+        {.name = "doctor",
+         .options = {QStringLiteral("json"), QStringLiteral("root")},
+         .usage = {{"doctor [--json]",
+                    "checks what updating needs here: the udev rule,\ndevice access, the "
+                    "catalogue, the clock, proxies\nand the data folder"}},
+         .run = runDoctor},
     };
     return table;
 }

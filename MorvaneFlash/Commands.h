@@ -12,3 +12,4 @@ int runFlash(const Invocation &invocation, Environment &environment, Console &co
 int runBundle(const Invocation &invocation, Environment &environment, Console &console);
 int runLint(const Invocation &invocation, Environment &environment, Console &console);
 int runSign(const Invocation &invocation, Environment &environment, Console &console);
+int runDoctor(const Invocation &invocation, Environment &environment, Console &console);

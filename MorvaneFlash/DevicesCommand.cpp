@@ -22,39 +22,6 @@
 
 namespace {
 
-struct IdPair
-{
-    UsbIds ids;
-    QStringList models;
-};
-
-// The distinct id pairs of the catalogue in order of first appearance, each with its models.
-std::vector<IdPair> catalogueIds(const QList<FirmwareItem> &items)
-{
-    std::vector<IdPair> pairs;
-    for (const FirmwareItem &item : items) {
-        const std::optional<UsbIds> ids = usbIdsOf(item);
-        if (!ids) {
-            continue;
-        }
-        auto pair = std::find_if(pairs.begin(), pairs.end(),
-                                 [&](const IdPair &p) { return p.ids == *ids; });
-        if (pair == pairs.end()) {
-            pairs.push_back({*ids, {}});
-            pair = pairs.end() - 1;
-        }
-        if (!pair->models.contains(item.product)) {
-            pair->models.append(item.product);
-        }
-    }
-    return pairs;
-}
-
-bool carries(const IdPair &pair, const HidDeviceInfo &info)
-{
-    return pair.ids == UsbIds{info.vendorID, info.productID};
-}
-
 // A device's own text as one column: a tab or line end in it would forge another column or a
 // line of its own for the scripts that read them.
 QString column(const std::string &text)

@@ -41,7 +41,8 @@ QString exitStatusText()
         "  5    integrity or signature refused (lint, sign: the signature or a digest)\n"
         "  6    lint, sign: the list has errors\n"
         "  7    sign: minisign is missing or failed\n"
-        "  130  stopped with Ctrl-C (SIGINT); 143 with SIGTERM, 129 with SIGHUP\n");
+        "  130  stopped with Ctrl-C (SIGINT); 143 with SIGTERM, 129 with SIGHUP\n"
+        "doctor gives the status of its first failing check.\n");
 }
 
 // The options `command` takes, the global ones first, with their explanations wrapped at the words

@@ -49,6 +49,8 @@ struct Invocation
     bool watch = false;
     // The bench's record, appended to.
     QString log;
+    // doctor: where udev's rules folders are looked for; "/" but in tests.
+    QString root = QStringLiteral("/");
     // flash --watch: how long a flashed device without a serial number has to come back on its
     // USB port before a device arriving there is taken for a new unit; unset, the default.
     std::optional<std::chrono::milliseconds> settle;

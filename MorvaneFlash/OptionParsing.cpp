@@ -124,6 +124,12 @@ std::optional<QString> readOptions(const QCommandLineParser &parser, Invocation 
     if (isSet("path")) {
         invocation.path = value("path");
     }
+    if (isSet("root")) {
+        invocation.root = value("root");
+        if (invocation.root.isEmpty()) {
+            return QStringLiteral("--root needs a folder.");
+        }
+    }
     if (isSet("log")) {
         invocation.log = value("log");
         if (invocation.log.isEmpty()) {

@@ -91,6 +91,10 @@ QList<QCommandLineOption> programOptions(const QUrl &listURL)
          QStringLiteral("sign: days until the signed list expires (default %1).")
              .arg(defaultExpiresDays),
          QStringLiteral("DAYS")},
+        {QStringLiteral("root"),
+         QStringLiteral("doctor: reads the udev rules under this folder instead of /, for "
+                        "tests."),
+         QStringLiteral("DIR")},
         // --wait=SECONDS becomes --wait --wait-seconds SECONDS before parsing: the parser's
         // options take a value always or never.
         hiddenOption(QStringLiteral("wait-seconds"), QStringLiteral("SECONDS")),

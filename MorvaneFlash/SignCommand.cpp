@@ -350,7 +350,7 @@ int runSign(const Invocation &invocation, Environment &environment, Console &con
                            UpdateMessages::catalogueUndecodable());
         return exitListErrors;
     }
-    Downloader downloader(environment.stop, console);
+    Downloader downloader(invocation, environment.stop, console);
     ListSigning signing(listPath, downloader);
     const std::optional<QString> filled = signing.fillDigests(*text);
     if (!filled) {

@@ -2,6 +2,7 @@
 
 #include "CatalogueServer.h"
 #include "MinisignSigner.h"
+#include "PlannedDevices.h"
 #include "SimulatedHidBackend.h"
 
 #include <QCryptographicHash>

@@ -75,7 +75,9 @@ check_completion() {
     [ -x "$program" ] && [ -f "$bash_file" ] && [ -f "$zsh_file" ] && [ -f "$fish_file" ] || return 0
 
     local commands
-    commands=$("$program" --help | sed -n 's/^  command  *//p' | tr -d ',.' | sed 's/ or / /')
+    # The names may wrap onto further lines of the argument's description.
+    commands=$("$program" --help | sed -n '/^  command  /,/^$/p' | sed 's/^  command  *//' |
+        tr -d ',.' | xargs | sed 's/ or / /')
     [ -n "$commands" ] || fail "$label: morvane-flash --help names no commands"
     local offered
     offered=$(bash -c 'source "$1"; COMP_WORDS=(morvane-flash ""); COMP_CWORD=1; _morvane_flash

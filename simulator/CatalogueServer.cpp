@@ -82,6 +82,9 @@ CatalogueServer::CatalogueServer(std::unique_ptr<httplib::Server> server, std::s
         if (!response.location.empty()) {
             answer.set_header("Location", response.location);
         }
+        if (!response.date.empty()) {
+            answer.set_header("Date", response.date);
+        }
         if (response.endless) {
             const std::string chunk =
                 response.body.empty() ? std::string(64 << 10, 'x') : response.body;

@@ -41,6 +41,8 @@ public:
         std::chrono::milliseconds trickle{0};
         // Answer with this address in a Location header (give a 3xx status).
         std::string location = {};
+        // Answer with this Date header, as a server whose clock differs from ours would.
+        std::string date = {};
     };
 
     struct RequestRecord

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <condition_variable>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <mutex>
 
 namespace {

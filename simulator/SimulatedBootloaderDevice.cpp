@@ -4,12 +4,17 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
 namespace {
 
-std::string nextSimulatedPath(const std::string &nodeFolder)
+// With a node folder, a file there stands in for the device's node: other programs lock it
+// as they lock a real one, and doctor reads its mode (none at all for a device that refuses
+// to be opened for want of permission, as a node without an ACL for this user would).
+std::string nextSimulatedPath(const std::string &nodeFolder, bool denied)
 {
     static std::atomic<unsigned> counter{0};
     const std::string name = "hidraw" + std::to_string(counter++);
@@ -19,6 +24,13 @@ std::string nextSimulatedPath(const std::string &nodeFolder)
     const std::string node = nodeFolder + "/" + name;
     // Appending leaves a node another program holds as it is.
     std::ofstream(node, std::ios::app);
+    namespace fs = std::filesystem;
+    std::error_code ignored;
+    fs::permissions(node,
+                    denied ? fs::perms::none
+                           : fs::perms::owner_read | fs::perms::owner_write |
+                                 fs::perms::group_read | fs::perms::group_write,
+                    ignored);
     return node;
 }
 
@@ -77,7 +89,8 @@ SimulatedBootloaderDevice::SimulatedBootloaderDevice(uint16_t vendorID, uint16_t
 
 SimulatedBootloaderDevice::SimulatedBootloaderDevice(uint16_t vendorID, uint16_t productID,
                                                      Behaviour behaviour)
-    : m_vendorID(vendorID), m_productID(productID), m_path(nextSimulatedPath(behaviour.nodeFolder)),
+    : m_vendorID(vendorID), m_productID(productID),
+      m_path(nextSimulatedPath(behaviour.nodeFolder, behaviour.openFailure == EACCES)),
       m_behaviour(std::move(behaviour))
 {
 }

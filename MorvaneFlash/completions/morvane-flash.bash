@@ -7,7 +7,7 @@ _morvane_flash()
     local command="" i=1
     while [ "$i" -lt "$COMP_CWORD" ]; do
         case ${COMP_WORDS[i]} in
-        --catalogue | --bundle | --vid | --pid | --file | --sha256 | --public-key | --secret-key | --expires | --serial | --path | --log | --settle | --station | --label | --metrics) i=$((i + 1)) ;;
+        --catalogue | --bundle | --vid | --pid | --file | --sha256 | --public-key | --secret-key | --expires | --serial | --path | --log | --settle | --station | --label | --metrics | --root) i=$((i + 1)) ;;
         -*) ;;
         *)
             command=${COMP_WORDS[i]}
@@ -27,7 +27,7 @@ _morvane_flash()
         mapfile -t COMPREPLY < <(compgen -d -- "$cur")
         return
         ;;
-    --file | --public-key | --secret-key | --path | --log | --metrics)
+    --file | --public-key | --secret-key | --path | --log | --metrics | --root)
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen -f -- "$cur")
         return
@@ -38,7 +38,7 @@ _morvane_flash()
     case $command in
     "")
         if [[ $cur != -* ]]; then
-            mapfile -t COMPREPLY < <(compgen -W "list notes devices flash lint sign bundle" -- "$cur")
+            mapfile -t COMPREPLY < <(compgen -W "list notes devices flash lint sign bundle doctor" -- "$cur")
             return
         fi
         ;;
@@ -47,6 +47,7 @@ _morvane_flash()
     flash) options+=" --file --sha256 --vid --pid --all-devices --quiet --json --serial --path --wait --watch --log --settle --ignore-battery --station --label --journal --metrics" ;;
     lint) options+=" --fetch --public-key --json" ;;
     sign) options+=" --secret-key --expires --public-key" ;;
+    doctor) options+=" --json --root" ;;
     esac
     if [[ $cur == -* ]]; then
         mapfile -t COMPREPLY < <(compgen -W "$options" -- "$cur")

@@ -1,7 +1,7 @@
 # fish completion for morvane-flash: its commands, and the options each command takes.
 # Models and versions are not offered: they are known only once the catalogue is fetched.
 
-set -l commands list notes devices flash lint sign bundle
+set -l commands list notes devices flash lint sign bundle doctor
 complete -c morvane-flash -f
 
 complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a list -d 'The models and their versions'
@@ -11,6 +11,7 @@ complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a flas
 complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a lint -d 'Check a list file for its publisher'
 complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a sign -d 'Fill in a list file\'s digests and sign it'
 complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a bundle -d 'Keep the signed list and chosen versions for use without a network'
+complete -c morvane-flash -n "not __fish_seen_subcommand_from $commands" -a doctor -d 'Check what updating needs here'
 
 complete -c morvane-flash -s h -l help -d 'Show the help'
 complete -c morvane-flash -l version -d 'Show the version, the catalogue address and its keys'
@@ -19,7 +20,7 @@ complete -c morvane-flash -l bundle -x -a '(__fish_complete_directories)' -d 'Re
 complete -c morvane-flash -n "__fish_seen_subcommand_from bundle; and not __fish_seen_subcommand_from create" -a create -d 'Write a bundle into a folder'
 complete -c morvane-flash -n "__fish_seen_subcommand_from create" -a '(__fish_complete_directories)'
 
-complete -c morvane-flash -n "__fish_seen_subcommand_from list devices flash lint" -l json -d 'Print JSON'
+complete -c morvane-flash -n "__fish_seen_subcommand_from list devices flash lint doctor" -l json -d 'Print JSON'
 complete -c morvane-flash -n "__fish_seen_subcommand_from devices flash" -l watch -d 'devices: tell arrivals and departures; flash: flash each device plugged in'
 complete -c morvane-flash -n "__fish_seen_subcommand_from devices flash" -l vid -x -d 'USB vendor id (hexadecimal)'
 complete -c morvane-flash -n "__fish_seen_subcommand_from devices flash" -l pid -x -d 'USB product id (hexadecimal)'
@@ -42,3 +43,4 @@ complete -c morvane-flash -n "__fish_seen_subcommand_from lint sign" -l public-k
 complete -c morvane-flash -n "__fish_seen_subcommand_from sign" -l secret-key -r -F -d 'Sign with this minisign secret key'
 complete -c morvane-flash -n "__fish_seen_subcommand_from sign" -l expires -x -d 'Days until the signed list expires (default 30)'
 complete -c morvane-flash -n "__fish_seen_subcommand_from lint sign" -F
+complete -c morvane-flash -n "__fish_seen_subcommand_from doctor" -l root -r -a "(__fish_complete_directories)" -d 'Read the udev rules under this folder'

@@ -90,10 +90,8 @@ Download::Download(QNetworkAccessManager &network, const QUrl &url, DownloadLimi
     });
 
     m_deadline.setSingleShot(true);
-    connect(&m_deadline, &QTimer::timeout, this, [this] {
-        fail(QStringLiteral("The download timed out: %1 did not arrive within %2.")
-                 .arg(m_limits.what, durationText(m_limits.deadline)));
-    });
+    connect(&m_deadline, &QTimer::timeout, this,
+            [this] { fail(deadlinePassed(m_limits.what, m_limits.deadline)); });
     m_deadline.start(m_limits.deadline);
     m_stall.setSingleShot(true);
     connect(&m_stall, &QTimer::timeout, this, [this] {
@@ -172,6 +170,7 @@ void Download::end()
     DownloadResult result;
     const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     result.httpStatus = status.toInt();
+    result.serverDate = m_reply->rawHeader("Date");
     if (!m_failure) {
         takeArrivedBytes();
     }

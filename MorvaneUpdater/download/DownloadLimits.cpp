@@ -49,3 +49,9 @@ QString durationText(std::chrono::milliseconds duration)
     }
     return QStringLiteral("%1 ms").arg(duration.count());
 }
+
+QString deadlinePassed(const QString &what, std::chrono::milliseconds deadline)
+{
+    return QStringLiteral("The download timed out: %1 did not arrive within %2.")
+        .arg(what, durationText(deadline));
+}

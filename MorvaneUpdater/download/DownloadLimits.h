@@ -44,3 +44,5 @@ DownloadLimits downloadLimits(DownloadKind kind);
 QString byteSizeText(qint64 bytes);
 // "3 minutes", "60 seconds".
 QString durationText(std::chrono::milliseconds duration);
+// Why a download of `what` that outlasted `deadline` ended.
+QString deadlinePassed(const QString &what, std::chrono::milliseconds deadline);

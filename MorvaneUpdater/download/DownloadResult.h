@@ -12,6 +12,8 @@ struct DownloadResult
     QString errorDescription;
     // The HTTP status; 0 when no HTTP answer came.
     int httpStatus = 0;
+    // The answer's Date header as the server sent it, for comparing clocks; empty when none came.
+    QByteArray serverDate = {};
 
     bool succeeded() const { return body.has_value(); }
 };

@@ -70,7 +70,7 @@ protected:
             m_catalogueKey,
             terminal,
             std::move(stop),
-            [this] { return m_hid.hotplugMonitor(); },
+            [this] { return m_udevDaemon ? m_hid.hotplugMonitor() : nullptr; },
         };
         arguments.prepend("morvane-flash");
         return runMorvaneFlash(arguments, environment);
@@ -105,4 +105,6 @@ protected:
     QString m_out;
     QString m_err;
     QString m_catalogueKey;
+    // False: no hotplug monitor opens, as where no udev daemon runs.
+    bool m_udevDaemon = true;
 };

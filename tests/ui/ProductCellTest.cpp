@@ -97,11 +97,12 @@ TEST(ProductCellTest, ToolTipsWrapOnlyWhenTooWideAndSendNobodyToAManualPage)
 {
     // Where the platform has no permission help, one that ends the same way.
     const QString help = QString::fromStdString(openPermissionHelp(EACCES).value_or(
-        "Plug it in again (man morvane-flash, section PERMISSIONS)."));
+        "Plug it in again; morvane-flash doctor tells what stands in the way (man "
+        "morvane-flash, section PERMISSIONS)."));
     const std::tuple<QString, bool, const char *> tips[] = {
         {"X5 Pro\nDevice attached", false, "<td>Device attached</td>"},
         {"X5 Pro\nDevice attached, but this user may not open it\n" + help, true,
-         " in again.</td>"},
+         "doctor tells what stands in the way.</td>"},
         {"A &lt; B", false, "A &amp;lt; B"},
     };
     for (const auto &[text, wrapped, shown] : tips) {

@@ -1,0 +1,259 @@
+#include "CommandLineFixture.h"
+#include "DoctorChecks.h"
+#include "ExitStatus.h"
+#include "MinisignTool.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <QMap>
+#include <QProcess>
+#include <QTimeZone>
+#include <cerrno>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Verdict = DoctorCheck::Verdict;
+
+// The catalogue's two pairs, as the package's rule writes them.
+const QByteArray goodRule = "SUBSYSTEM==\"hidraw\", ATTRS{idVendor}==\"1a86\", "
+                            "ATTRS{idProduct}==\"e0a1\", TAG+=\"uaccess\"\n"
+                            "SUBSYSTEM==\"hidraw\", ATTRS{idVendor}==\"1209\", \\\n"
+                            "  ATTRS{idProduct}==\"0001\", TAG+=\"uaccess\"\n";
+
+class Doctor : public CommandLineFixture
+{
+protected:
+    // Each check's JSON object by its id.
+    QMap<QString, QJsonObject> doctor(QStringList arguments = {})
+    {
+        m_status = run(QStringList{"doctor", "--json", "--root", rulesRoot()} + arguments);
+        QMap<QString, QJsonObject> checks;
+        for (const QString &line : m_out.split('\n', Qt::SkipEmptyParts)) {
+            const QJsonObject check = QJsonDocument::fromJson(line.toUtf8()).object();
+            checks.insert(check["id"].toString(), check);
+        }
+        return checks;
+    }
+
+    QString rulesRoot() const { return inTemp("root"); }
+
+    void writeRule(const QString &folder, const QString &name, const QByteArray &text)
+    {
+        ASSERT_TRUE(QDir().mkpath(rulesRoot() + folder));
+        QFile file(rulesRoot() + folder + '/' + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    static std::string httpDate(qint64 seconds)
+    {
+        return QLocale::c()
+            .toString(QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC),
+                      "ddd, dd MMM yyyy HH:mm:ss 'GMT'")
+            .toStdString();
+    }
+
+    int m_status = -1;
+};
+
+} // namespace
+
+TEST_F(Doctor, TheRuleIsJudgedUnderAnotherRoot)
+{
+    const struct
+    {
+        const char *folder;
+        const char *name;
+        QByteArray text;
+        const char *verdict;
+        const char *finding;
+    } cases[] = {
+        {nullptr, nullptr, {}, "fail", "no 70-morvane-updater.rules in"},
+        {"/etc/udev/rules.d", "70-morvane-updater.rules",
+         "SUBSYSTEM==\"hidraw\", ATTRS{idVendor}==\"1209\", ATTRS{idProduct}==\"0002\", "
+         "TAG+=\"uaccess\"\n",
+         "fail", "grants access to none of the catalogue's id pairs (1A86:E0A1, 1209:0001)"},
+        {"/usr/lib/udev/rules.d", "70-morvane-updater.rules",
+         goodRule.left(goodRule.indexOf('\n') + 1), "fail",
+         "the rules grant access to 1A86:E0A1 but not to 1209:0001"},
+        {"/lib/udev/rules.d", "70-morvane-updater.rules",
+         QByteArray(goodRule).replace("TAG+", "ENV"), "fail", "grants access to none"},
+        {"/lib/udev/rules.d", "99-local.rules", QByteArray(goodRule).replace("e0a1", "E0A1"), "ok",
+         "99-local.rules grants access to every id pair of the catalogue"},
+        {"/run/udev/rules.d", "70-morvane-updater.rules", goodRule, "ok",
+         "/run/udev/rules.d/70-morvane-updater.rules grants access to every id pair"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        QDir(rulesRoot()).removeRecursively();
+        QDir().mkpath(rulesRoot());
+        if (c.folder != nullptr) {
+            writeRule(c.folder, c.name, c.text);
+        }
+        const QJsonObject check = doctor().value("udev-rule");
+        EXPECT_EQ(check["verdict"].toString(), c.verdict);
+        EXPECT_TRUE(check["finding"].toString().contains(c.finding)) << m_out.toStdString();
+        EXPECT_EQ(check.contains("fix"), QString(c.verdict) != "ok");
+        EXPECT_EQ(m_status, QString(c.verdict) == "ok" ? exitSuccess : exitDevice)
+            << m_out.toStdString();
+    }
+    // The last row's rule, masked by a link to /dev/null in a folder udev reads before.
+    ASSERT_TRUE(QDir().mkpath(rulesRoot() + "/etc/udev/rules.d"));
+    ASSERT_TRUE(
+        QFile::link("/dev/null", rulesRoot() + "/etc/udev/rules.d/70-morvane-updater.rules"));
+    EXPECT_TRUE(doctor().value("udev-rule")["finding"].toString().contains("masks the rule"))
+        << m_out.toStdString();
+}
+
+// A denied device fails, one another process holds open is a warning, and without a udev
+// daemon the watcher's fallback is said.
+TEST_F(Doctor, EachDeviceIsJudgedAndTheDaemonsAbsenceSaid)
+{
+    writeRule("/etc/udev/rules.d", "70-morvane-updater.rules", goodRule);
+    const QString node = QString::fromStdString(
+        attachDevice(behaviourWith(&Behaviour::nodeFolder, inTemp("").toStdString()))->path());
+    const auto denied =
+        attachDevice(behaviourWith(&Behaviour::openFailure, std::optional(EACCES)), 0x1209, 0x0001);
+    QProcess holder;
+    holder.start("sh", {"-c", "exec 3<\"$0\"; echo held; exec sleep 60", node});
+    ASSERT_TRUE(holder.waitForReadyRead(30'000));
+    m_udevDaemon = false;
+
+    const QMap<QString, QJsonObject> checks = doctor();
+    const qint64 holderPid = holder.processId();
+    holder.kill();
+    holder.waitForFinished();
+    const QJsonObject held = checks.value("device-access:" + node);
+    EXPECT_EQ(held["verdict"].toString(), "warn");
+    EXPECT_TRUE(
+        held["finding"].toString().contains(QString("held open by sleep (pid %1)").arg(holderPid)))
+        << held["finding"].toString().toStdString();
+    EXPECT_TRUE(held["finding"].toString().contains("mode 0660")) << m_out.toStdString();
+    const QJsonObject refused =
+        checks.value("device-access:" + QString::fromStdString(denied->path()));
+    EXPECT_EQ(refused["verdict"].toString(), "fail");
+    EXPECT_TRUE(refused["finding"].toString().contains("this user may not open it"));
+    EXPECT_EQ(checks.value("udev-daemon")["verdict"].toString(), "warn");
+    EXPECT_EQ(m_status, exitDevice);
+}
+
+TEST_F(Doctor, TheCatalogueIsReachedSignedAndDated)
+{
+    writeRule("/etc/udev/rules.d", "70-morvane-updater.rules", goodRule);
+    MinisignTool publisher;
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    const std::string list = serveCatalogue("MORVANE K7;1209;0001;V3;c;{B}/k7.bin;{B}/k7.txt\n");
+    const QByteArray signature = publisher.sign(QByteArray::fromStdString(list), false,
+                                                QStringLiteral("timestamp:%1").arg(now));
+    const struct
+    {
+        QString catalogue;
+        std::string signature;
+        CatalogueServer::Response answer;
+        const char *id;
+        const char *verdict;
+        const char *finding;
+        int status;
+    } cases[] = {
+        {QString::fromStdString(refusedUrl("/list.txt")),
+         {},
+         {},
+         "catalogue-reachable",
+         "fail",
+         "Connection refused",
+         exitCatalogue},
+        {served("/list.txt"),
+         {},
+         {.body = list, .delay = std::chrono::seconds(20)},
+         "catalogue-reachable",
+         "fail",
+         "did not arrive within 3 seconds",
+         exitCatalogue},
+        {served("/list.txt"),
+         MinisignTool().sign(QByteArray::fromStdString(list)).toStdString(),
+         {.body = list},
+         "catalogue-signature",
+         "fail",
+         "another key",
+         exitIntegrity},
+        {served("/list.txt"),
+         signature.toStdString(),
+         {.body = list, .date = httpDate(now)},
+         "catalogue-signature",
+         "ok",
+         "the signature holds",
+         exitSuccess},
+        {served("/list.txt"),
+         signature.toStdString(),
+         {.body = list, .date = httpDate(now + 7200)},
+         "clock",
+         "fail",
+         "2 hours behind the server's",
+         exitIntegrity},
+        {served("/list.txt"),
+         signature.toStdString(),
+         {.body = list, .date = httpDate(now - 600)},
+         "clock",
+         "warn",
+         "10 minutes ahead of the server's",
+         exitSuccess},
+    };
+    m_catalogueKey = publisher.publicKeyLine();
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.finding);
+        m_server.setResponse("/list.txt", c.answer);
+        m_server.setBody("/list.txt.minisig", c.signature);
+        const QJsonObject check = doctor({"--catalogue", c.catalogue}).value(c.id);
+        EXPECT_EQ(check["verdict"].toString(), c.verdict) << m_out.toStdString();
+        EXPECT_TRUE(check["finding"].toString().contains(c.finding)) << m_out.toStdString();
+        EXPECT_EQ(m_status, c.status) << m_out.toStdString();
+    }
+}
+
+TEST(DoctorChecks, TheProxyOfTheEnvironmentIsTheOneLibproxyTakes)
+{
+    const QUrl catalogue("https://firmware.example.com/product/MORVANE_LST.txt");
+    const struct
+    {
+        QMap<QString, QString> environment;
+        std::optional<QString> unreachable;
+        Verdict verdict;
+        const char *finding;
+    } cases[] = {
+        {{}, {}, Verdict::ok, "no proxy is set"},
+        {{{"https_proxy", ""}, {"http_proxy", "http://p:1"}},
+         {},
+         Verdict::warn,
+         "https_proxy is set but empty"},
+        {{{"http_proxy", "p.example:3128"}},
+         {},
+         Verdict::ok,
+         "through http://p.example:3128 (http_proxy)"},
+        {{{"HTTPS_PROXY", "http://p"}},
+         QString("Connection refused"),
+         Verdict::fail,
+         "HTTPS_PROXY names http://p:80, which does not answer: Connection refused"},
+        {{{"https_proxy", "http://p"}, {"no_proxy", "localhost, .example.com"}},
+         {},
+         Verdict::ok,
+         "no_proxy exempts"},
+        {{{"https_proxy", "http://"}}, {}, Verdict::fail, "names no proxy host"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.finding);
+        const ProxySetting setting =
+            proxySetting(catalogue, [&](const char *name) -> std::optional<QString> {
+                const auto found = c.environment.find(name);
+                return found == c.environment.end() ? std::nullopt : std::optional(*found);
+            });
+        const DoctorCheck check = proxyCheck(setting, c.unreachable);
+        EXPECT_EQ(check.verdict, c.verdict);
+        EXPECT_TRUE(check.finding.contains(c.finding)) << check.finding.toStdString();
+    }
+    EXPECT_FALSE(httpDateSeconds("Sunday, 06-Nov-94 08:49:37 GMT"));
+    EXPECT_EQ(httpDateSeconds("Sun, 06 Nov 1994 08:49:37 GMT"), 784111777);
+}
