@@ -174,6 +174,8 @@ TEST(MorvaneFlashDemo, FlashesFromABundleWithoutAnyNetwork)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("HOME", home.path());
     environment.insert("XDG_DATA_HOME", home.path());
+    // Its devices' nodes of its own: other demo tests run beside it.
+    environment.insert("XDG_RUNTIME_DIR", home.path());
     const QString bundle = QDir(home.path()).filePath("bundle");
     const auto demo = [&](QStringList arguments, bool offline) {
         QProcess process;
