@@ -17,6 +17,17 @@
 
 using std::chrono::milliseconds;
 
+// A demo program's environment with `home` for its data and its simulated devices' nodes,
+// apart from those of any other test's demo programs.
+static QProcessEnvironment demoEnvironment(const QTemporaryDir &home)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"}) {
+        environment.insert(name, home.path());
+    }
+    return environment;
+}
+
 TEST(DevicePlan, ReadsPlansAndNamesWhatIsWrong)
 {
     const struct
@@ -84,11 +95,7 @@ TEST(PlannedDevices, NumbersDevicesInPlanOrderAndKeepsTheirTimes)
 TEST(MorvaneFlashDemo, WatchStopsAtAReportBoundaryAndItsLogSurvivesAKill)
 {
     QTemporaryDir home;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("HOME", home.path());
-    environment.insert("XDG_DATA_HOME", home.path());
-    // The simulated devices' nodes, apart from those of any other test's demo programs.
-    environment.insert("XDG_RUNTIME_DIR", home.path());
+    const QProcessEnvironment environment = demoEnvironment(home);
     const QString log = QDir(home.path()).filePath("bench.log");
     // 16 KiB, over twelve seconds a unit: long enough for all that happens while it runs.
     const QByteArray image(16384, '\x5A');
@@ -171,11 +178,7 @@ TEST(MorvaneFlashDemo, FlashesFromABundleWithoutAnyNetwork)
                      << (probe.errorString() + probe.readAllStandardError()).toStdString();
     }
     QTemporaryDir home;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("HOME", home.path());
-    environment.insert("XDG_DATA_HOME", home.path());
-    // Its devices' nodes of its own: other demo tests run beside it.
-    environment.insert("XDG_RUNTIME_DIR", home.path());
+    const QProcessEnvironment environment = demoEnvironment(home);
     const QString bundle = QDir(home.path()).filePath("bundle");
     const auto demo = [&](QStringList arguments, bool offline) {
         QProcess process;
