@@ -248,7 +248,7 @@ DoctorCheck udevRuleCheck(const std::optional<InstalledRules> &installed,
 
 QList<DoctorCheck> catalogueChecks(const QUrl &listURL, bool keyInUse,
                                    const std::optional<DownloadResult> &listAnswer,
-                                   const CatalogueReading &reading)
+                                   const CatalogueReading &reading, const QString &bundle)
 {
     const QString address = listURL.toDisplayString();
     const bool arrived = reading.list.has_value();
@@ -259,6 +259,11 @@ QList<DoctorCheck> catalogueChecks(const QUrl &listURL, bool keyInUse,
         reachable.verdict = Verdict::warn;
         reachable.finding = notCheckedBecause(reading.failureLine);
         reachable.fix = QStringLiteral("See catalogue-signature.");
+    } else if (listAnswer->succeeded() && !bundle.isEmpty()) {
+        reachable.finding =
+            QStringLiteral("the bundle in %1 holds the list of %2, %3; nothing is asked of the "
+                           "network")
+                .arg(bundle, address, byteSizeText(listAnswer->body->size()));
     } else if (listAnswer->succeeded()) {
         reachable.finding = QStringLiteral("%1 answered with %2")
                                 .arg(address, byteSizeText(listAnswer->body->size()));
@@ -361,7 +366,7 @@ std::optional<qint64> httpDateSeconds(QByteArrayView text)
     return QDateTime(parsed.date(), parsed.time(), Qt::UTC).toSecsSinceEpoch();
 }
 
-DoctorCheck clockCheck(QByteArrayView serverDate, qint64 now)
+DoctorCheck clockCheck(QByteArrayView serverDate, qint64 now, const QString &bundle)
 {
     DoctorCheck check{QStringLiteral("clock")};
     check.failStatus = exitIntegrity;
@@ -371,7 +376,11 @@ DoctorCheck clockCheck(QByteArrayView serverDate, qint64 now)
     if (!server) {
         check.verdict = Verdict::warn;
         check.finding =
-            serverDate.isEmpty()
+            !bundle.isEmpty()
+                ? QStringLiteral("not known: the catalogue was read from the bundle in %1, with "
+                                 "no server to compare against")
+                      .arg(bundle)
+            : serverDate.isEmpty()
                 ? QStringLiteral("not known: the catalogue's server sent no Date header")
                 : QStringLiteral("not known: the server's Date header (\u201C%1\u201D) is not an "
                                  "HTTP date")
@@ -640,4 +649,12 @@ int doctorStatus(const QList<DoctorCheck> &checks)
         }
     }
     return exitSuccess;
+}
+
+DoctorCheck proxyUnusedCheck(const QString &bundle)
+{
+    DoctorCheck check{QStringLiteral("proxy")};
+    check.finding =
+        QStringLiteral("not used: everything is read from the bundle in %1").arg(bundle);
+    return check;
 }

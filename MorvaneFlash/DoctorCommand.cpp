@@ -121,12 +121,14 @@ int runDoctor(const Invocation &invocation, Environment &environment, Console &c
         return exitInterrupted;
     }
     for (const DoctorCheck &check :
-         catalogueChecks(invocation.listURL, trust.keyBuiltIn, source.listAnswer(), *reading)) {
+         catalogueChecks(invocation.listURL, trust.keyBuiltIn, source.listAnswer(), *reading,
+                         invocation.bundle)) {
         report(check);
     }
     report(clockCheck(source.listAnswer() ? source.listAnswer()->serverDate : QByteArray(),
-                      QDateTime::currentSecsSinceEpoch()));
-    report(checkProxy(invocation.listURL));
+                      QDateTime::currentSecsSinceEpoch(), invocation.bundle));
+    report(invocation.bundle.isEmpty() ? checkProxy(invocation.listURL)
+                                       : proxyUnusedCheck(invocation.bundle));
 
     std::optional<std::vector<IdPair>> pairs;
     std::optional<std::vector<UsbIds>> ids;

@@ -209,6 +209,13 @@ TEST(MorvaneFlashDemo, FlashesFromABundleWithoutAnyNetwork)
             image.write(bytes);
             image.close();
         }
+        if (!flipped) {
+            // doctor judges the bundle's catalogue as list would, asking nothing of a network.
+            const QByteArray checks = demo({"doctor", "--json"}, true).second;
+            EXPECT_TRUE(checks.contains(R"("finding":"the bundle in )")) << checks.data();
+            EXPECT_TRUE(checks.contains(R"("id":"catalogue-signature","verdict":"ok")"))
+                << checks.data();
+        }
         const auto [status, output] = demo({"flash", "K7 Keyboard"}, true);
         EXPECT_EQ(status, flipped ? exitIntegrity : exitSuccess) << output.data();
         EXPECT_TRUE(output.contains(flipped ? "does not match the catalogue's digest"
