@@ -44,6 +44,11 @@ struct DoctorCheck
     bool operator==(const DoctorCheck &) const = default;
 };
 
+// "not checked: " and why, for a check that could not be made.
+QString notCheckedBecause(const QString &why);
+// The fix of a check that waits for the catalogue.
+QString afterReachableFix();
+
 // "ok", "warn", "fail": as text and JSON print them.
 QString verdictName(DoctorCheck::Verdict verdict);
 // The text line: verdict, id and finding separated by tabs, and the fix on a line of its own.
