@@ -1,6 +1,6 @@
-#include "ConsoleProgram.h"
 #include "bootloader/HidapiBackend.h"
 #include "bootloader/HotplugMonitor.h"
+#include "program/ConsoleProgram.h"
 #include "session/TransferInhibitor.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "ImageFile.h"
-#include "MorvaneFlash.h"
 #include "SimulatedBootloaderDevice.h"
 #include "SimulatedHidBackend.h"
+#include "program/MorvaneFlash.h"
 
 #include <QDir>
 #include <QFile>

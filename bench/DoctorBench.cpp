@@ -1,8 +1,8 @@
 #include "CatalogueServer.h"
-#include "DoctorChecks.h"
-#include "MorvaneFlash.h"
 #include "SimulatedBootloaderDevice.h"
 #include "SimulatedHidBackend.h"
+#include "diagnosis/DoctorChecks.h"
+#include "program/MorvaneFlash.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
 #include "CatalogueServer.h"
 #include "DemoEnvironment.h"
-#include "MorvaneFlash.h"
 #include "SimulatedBootloaderDevice.h"
 #include "SimulatedHidBackend.h"
 #include "bootloader/HIDBootloader.h"
 #include "bootloader/TransferStopped.h"
+#include "program/MorvaneFlash.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
-#include "Console.h"
 #include "ImageFile.h"
-#include "MorvaneFlash.h"
 #include "SimulatedBootloaderDevice.h"
 #include "SimulatedHidBackend.h"
+#include "frame/Console.h"
+#include "program/MorvaneFlash.h"
 
 #include <QCryptographicHash>
 #include <QDir>

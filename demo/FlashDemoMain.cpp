@@ -1,11 +1,11 @@
 #include "CatalogueServer.h"
-#include "ConsoleProgram.h"
 #include "DemoEnvironment.h"
 #include "DevicePlan.h"
-#include "ExitStatus.h"
 #include "PlannedDevices.h"
 #include "SimulatedHidBackend.h"
 #include "bundle/BundleLayout.h"
+#include "frame/ExitStatus.h"
+#include "program/ConsoleProgram.h"
 
 #include <QCoreApplication>
 #include <QUrl>

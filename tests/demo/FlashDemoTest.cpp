@@ -1,7 +1,7 @@
 #include "DevicePlan.h"
-#include "ExitStatus.h"
 #include "PlannedDevices.h"
 #include "SimulatedHidBackend.h"
+#include "frame/ExitStatus.h"
 
 #include <QCryptographicHash>
 #include <QDir>

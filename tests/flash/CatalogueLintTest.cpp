@@ -1,4 +1,4 @@
-#include "CatalogueLint.h"
+#include "publish/CatalogueLint.h"
 
 #include <gtest/gtest.h>
 

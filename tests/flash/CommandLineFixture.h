@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Environment.h"
-#include "MorvaneFlash.h"
 #include "ServedDevicesFixture.h"
+#include "frame/Environment.h"
+#include "program/MorvaneFlash.h"
 
 #include <QFile>
 #include <QString>

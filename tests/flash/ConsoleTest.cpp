@@ -1,7 +1,7 @@
-#include "Console.h"
+#include "frame/Console.h"
 
 #include "CommandLineFixture.h"
-#include "ExitStatus.h"
+#include "frame/ExitStatus.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

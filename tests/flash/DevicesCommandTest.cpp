@@ -1,5 +1,5 @@
 #include "CommandLineFixture.h"
-#include "ExitStatus.h"
+#include "frame/ExitStatus.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,7 +1,7 @@
 #include "CommandLineFixture.h"
-#include "DoctorChecks.h"
-#include "ExitStatus.h"
 #include "MinisignTool.h"
+#include "diagnosis/DoctorChecks.h"
+#include "frame/ExitStatus.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "CommandLineFixture.h"
-#include "ExitStatus.h"
-#include "FlashRecord.h"
-#include "FlashedUnits.h"
+#include "flash/FlashRecord.h"
+#include "frame/ExitStatus.h"
+#include "station/FlashedUnits.h"
 
 #include <QCryptographicHash>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "CommandLineFixture.h"
-#include "ExitStatus.h"
 #include "MinisignTool.h"
+#include "frame/ExitStatus.h"
 
 #include <QDateTime>
 #include <QDir>

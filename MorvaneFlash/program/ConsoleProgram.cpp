@@ -1,0 +1,37 @@
+#include "program/ConsoleProgram.h"
+
+#include "frame/Console.h"
+#include "frame/ExitStatus.h"
+#include "program/InterruptSignal.h"
+#include "program/MorvaneFlash.h"
+#include "update/FirmwareStore.h"
+
+#include <QTextStream>
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+int runOnConsole(const QStringList &arguments, HidBackend &hid, const QUrl &listURL,
+                 const QString &catalogueKey,
+                 std::function<std::unique_ptr<HotplugMonitor>()> hotplugMonitor,
+                 std::function<std::unique_ptr<TransferInhibitor>()> transferInhibitor)
+{
+    InterruptSignal interrupt;
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    Environment environment{
+        hid,
+        out,
+        err,
+        listURL,
+        defaultFirmwareFolder(),
+        catalogueKey,
+        takesControlCodes(isatty(STDOUT_FILENO) == 1, std::getenv("TERM"), std::getenv("NO_COLOR")),
+        interrupt.token(),
+        std::move(hotplugMonitor),
+        std::move(transferInhibitor),
+        isatty(STDIN_FILENO) == 1,
+    };
+    const int status = runMorvaneFlash(arguments, environment);
+    return status == exitInterrupted ? interrupt.stoppedStatus() : status;
+}

@@ -1,0 +1,49 @@
+#include "publish/PublicKeyChoice.h"
+
+#include "frame/ExitStatus.h"
+
+#include <QFile>
+
+namespace {
+
+// The key itself is given as its key line (base64, which has no dot, beginning with "RW") or
+// as the whole .pub text; anything else names a file, so that a missing one is reported as
+// such rather than as a bad key.
+bool namesKeyFile(const QString &argument)
+{
+    if (QFile::exists(argument)) {
+        return true;
+    }
+    if (argument.contains(QLatin1Char('\n'))) {
+        return false;
+    }
+    return !argument.trimmed().startsWith(QLatin1String("RW")) ||
+           argument.contains(QLatin1Char('.'));
+}
+
+} // namespace
+
+KeyChoice chooseKey(const QString &publicKeyOption, const QString &buildKey, Console &console)
+{
+    QString keyText = publicKeyOption.isEmpty() ? buildKey : publicKeyOption;
+    if (!publicKeyOption.isEmpty() && namesKeyFile(publicKeyOption)) {
+        QFile file(publicKeyOption);
+        if (!file.open(QIODevice::ReadOnly)) {
+            console.printError(
+                QStringLiteral("morvane-flash: cannot read the public key file %1: %2")
+                    .arg(publicKeyOption, file.errorString()));
+            return {{}, exitUsage};
+        }
+        keyText = QString::fromUtf8(file.readAll());
+    }
+    if (keyText.trimmed().isEmpty()) {
+        return {};
+    }
+    ParsedMinisignPublicKeys parsed = parseMinisignPublicKeys(keyText);
+    if (parsed.keys.isEmpty()) {
+        console.printError(QStringLiteral("morvane-flash: the public key is unusable. ") +
+                           parsed.error);
+        return {{}, exitUsage};
+    }
+    return {std::move(parsed.keys), exitSuccess};
+}

@@ -1,0 +1,357 @@
+#include "station/FlashWatch.h"
+
+#include "bootloader/DeviceWatcher.h"
+#include "bootloader/HIDBootloader.h"
+#include "flash/DeviceSelection.h"
+#include "flash/FlashRecord.h"
+#include "flash/SessionGuard.h"
+#include "frame/Console.h"
+#include "frame/Downloader.h"
+#include "frame/Environment.h"
+#include "frame/ExitStatus.h"
+#include "frame/Invocation.h"
+#include "frame/StopPoll.h"
+#include "station/BenchLog.h"
+#include "station/FlashedUnits.h"
+#include "station/UnitRecordSinks.h"
+#include "station/WatchDisplay.h"
+#include "trust/CatalogueTrust.h"
+#include "update/DeviceTransfers.h"
+#include "update/ImagePreparation.h"
+#include "update/UpdateMessages.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QSysInfo>
+#include <QTimer>
+#include <map>
+
+namespace {
+
+using Status = UpdateOutcome::Status;
+
+constexpr std::chrono::milliseconds defaultSettle{5000};
+
+class WatchRun
+{
+public:
+    WatchRun(const Invocation &invocation, Environment &environment, Console &console,
+             Downloader &downloader, BenchLog &log, const UpdateTarget &target)
+        : m_invocation(invocation), m_environment(environment), m_console(console), m_log(log),
+          m_target(target), m_flashed(invocation.settle.value_or(defaultSettle)),
+          m_sinks(invocation, console), m_bootloader(environment.hid),
+          m_session(environment, invocation),
+          m_preparation(downloader.source(), environment.firmwareFolder,
+                        catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn),
+          m_transfers(m_bootloader), m_stopPoll(environment.stop, [this] {
+              if (!m_stopping) {
+                  m_interrupted = true;
+                  stopWatching();
+              }
+          })
+    {
+        m_session.guard(m_transfers, m_console);
+        QObject::connect(&m_transfers, &DeviceTransfers::progressed, &m_context,
+                         [this](DeviceTransfers::Id id, int percent) {
+                             if (m_invocation.json) {
+                                 m_console.printJsonLine(progressEvent(
+                                     m_units.at(id).device, percent, m_ready.image.size()));
+                             }
+                             m_display->progressed(id, percent);
+                         });
+        QObject::connect(&m_transfers, &DeviceTransfers::finished, &m_context,
+                         [this](DeviceTransfers::Id id, const UpdateOutcome &outcome) {
+                             unitEnded(id, outcome);
+                         });
+    }
+
+    int run()
+    {
+        if (const std::optional<int> status = prepareImage()) {
+            return *status;
+        }
+        if (!m_target.ids || !isWatchable(*m_target.ids)) {
+            m_console.printError(UpdateMessages::deviceAbsent(m_target.product));
+            return exitDevice;
+        }
+        m_sinks.begin(m_ready);
+        say(QStringLiteral("Watching for %1: each one plugged in is flashed. Ctrl-C ends.")
+                .arg(m_target.product));
+        m_clock.start();
+        m_display.emplace(m_console, progressModeOf(m_invocation, m_console), what(),
+                          m_ready.image.size());
+        m_watcher = std::make_unique<DeviceWatcher>(
+            m_environment.hid,
+            m_environment.hotplugMonitor ? m_environment.hotplugMonitor() : nullptr,
+            [this](const DeviceWatcher::Change &change) {
+                if (change.kind == DeviceWatcher::Change::Kind::arrived) {
+                    QMetaObject::invokeMethod(
+                        &m_context, [this, device = change.device.info] { arrive(device); },
+                        Qt::QueuedConnection);
+                }
+            });
+        m_watcher->watch({*m_target.ids});
+        while (!m_stopping || !m_units.empty()) {
+            m_loop.exec();
+        }
+        return summarise();
+    }
+
+private:
+    struct Unit
+    {
+        HidDeviceInfo device;
+        QDateTime started;
+        QElapsedTimer clock;
+    };
+
+    // The image, once for every unit; the exit status when there is none.
+    std::optional<int> prepareImage()
+    {
+        std::optional<UpdateOutcome> failure;
+        QObject::connect(&m_preparation, &ImagePreparation::prepared, &m_context,
+                         [this](const QByteArray &image, const QString &keptLine) {
+                             if (!keptLine.isEmpty()) {
+                                 say(keptLine);
+                             }
+                             m_ready.image = image;
+                             m_loop.quit();
+                         });
+        QObject::connect(&m_preparation, &ImagePreparation::failed, &m_context,
+                         [this, &failure](const UpdateOutcome &outcome) {
+                             failure = outcome;
+                             m_loop.quit();
+                         });
+        m_ready = m_target;
+        m_ready.item.reset();
+        m_ready.image.clear();
+        say(UpdateMessages::preparingUpdate(m_target.product, m_target.version));
+        m_preparation.prepare(m_target);
+        while (m_ready.image.isEmpty() && !failure && !m_stopping) {
+            m_loop.exec();
+        }
+        if (m_stopping) {
+            m_console.printError(stoppedLine(m_target, false));
+            return exitInterrupted;
+        }
+        if (failure) {
+            tellOutcome(m_console, m_invocation.json, QString(), std::nullopt, *failure,
+                        failure->line);
+            return exitStatusOf(failure->status);
+        }
+        m_image = imageFacts(m_ready.image);
+        return std::nullopt;
+    }
+
+    void arrive(const HidDeviceInfo &device)
+    {
+        if (m_stopping || std::any_of(m_units.begin(), m_units.end(), [&](const auto &unit) {
+                return unit.second.device.path == device.path;
+            })) {
+            return;
+        }
+        // Back before its transfer's end was heard, as a fast restart can be: decided once
+        // that transfer has ended, so the unit is neither flashed nor counted twice.
+        const std::string known = FlashedUnits::identity(device);
+        if (!known.empty() && std::any_of(m_units.begin(), m_units.end(), [&](const auto &unit) {
+                return FlashedUnits::identity(unit.second.device) == known;
+            })) {
+            m_early.push_back(device);
+            return;
+        }
+        if (m_flashed.isReturning(device, FlashedUnits::Clock::now())) {
+            skip(device);
+            return;
+        }
+        if (m_invocation.json) {
+            m_console.printJsonLine(startedEvent(device, m_ready));
+        }
+        // The watcher has just seen it arrive: that is the device check.
+        const DeviceTransfers::Id id =
+            m_transfers.start(m_environment.hid.deviceAt(device.path), m_ready.image, what());
+        Unit &unit = m_units[id];
+        unit.device = device;
+        unit.started = QDateTime::currentDateTimeUtc();
+        unit.clock.start();
+        m_display->arrived(id, device);
+        m_sinks.unitStarted();
+    }
+
+    void unitEnded(DeviceTransfers::Id id, const UpdateOutcome &outcome)
+    {
+        const auto found = m_units.find(id);
+        if (found == m_units.end()) {
+            return;
+        }
+        const Unit unit = std::move(found->second);
+        m_units.erase(found);
+
+        const QString line =
+            outcome.status == Status::stopped ? stoppedLine(m_ready, true) : outcome.line;
+        tellOutcome(m_console, m_invocation.json, deviceDescription(unit.device), unit.device,
+                    outcome, line);
+        switch (outcome.status) {
+        case Status::completed:
+            ++m_completed;
+            m_flashed.completed(unit.device, FlashedUnits::Clock::now());
+            break;
+        case Status::stopped:
+            ++m_stopped;
+            break;
+        default:
+            ++m_failed;
+            m_worstFailure = std::max(m_worstFailure, exitStatusOf(outcome.status));
+            break;
+        }
+        m_display->ended(id, counts());
+        record(unit, outcome, line);
+        // Those back early from this unit are judged now that its outcome is known.
+        const std::string known = FlashedUnits::identity(unit.device);
+        std::vector<HidDeviceInfo> early;
+        std::erase_if(m_early, [&](const HidDeviceInfo &device) {
+            if (FlashedUnits::identity(device) != known) {
+                return false;
+            }
+            early.push_back(device);
+            return true;
+        });
+        for (const HidDeviceInfo &device : early) {
+            arrive(device);
+        }
+        if (m_stopping && m_units.empty()) {
+            m_loop.quit();
+        }
+    }
+
+    void skip(const HidDeviceInfo &device)
+    {
+        ++m_skipped;
+        const QString line = deviceDescription(device) +
+                             QStringLiteral(": back after its update; not flashed again.");
+        if (m_invocation.json) {
+            m_console.printJsonLine(skippedEvent(device, m_ready, line));
+        } else {
+            m_console.print(line);
+        }
+        m_display->skipped(counts());
+        tell(skippedRecord(device, m_ready, m_image, QSysInfo::machineHostName(), line));
+    }
+    void record(const Unit &unit, const UpdateOutcome &outcome, const QString &line)
+    {
+        const UnitAttempt attempt{unit.device, unit.started, double(unit.clock.elapsed()) / 1000,
+                                  outcome, line};
+        tell(logRecord(attempt, m_ready, m_image, QSysInfo::machineHostName()));
+    }
+
+    // A unit's end to the log, the journal and the metrics, with the station's tags.
+    void tell(const QJsonObject &record)
+    {
+        const QJsonObject entry = withStation(record, m_invocation.tags);
+        m_sinks.unitEnded(entry);
+        if (!m_log.isOpen()) {
+            return;
+        }
+        const std::optional<QString> problem = m_log.append(entry);
+        if (problem && !m_logFailed) {
+            // Flashing on without a record would leave units nobody can account for.
+            m_logFailed = true;
+            m_console.printError(
+                QStringLiteral("morvane-flash: the log could not be written, so no further unit "
+                               "is flashed: ") +
+                *problem);
+            stopWatching();
+        }
+    }
+
+    // No unit starts from here on; those under way end at a report boundary when a signal
+    // asked for it, or run to their end when the log failed.
+    void stopWatching()
+    {
+        m_stopping = true;
+        m_watcher.reset();
+        m_preparation.stop();
+        if (m_interrupted) {
+            m_transfers.stopAll();
+        }
+        m_loop.quit();
+    }
+
+    int summarise()
+    {
+        m_sinks.end();
+        const double seconds = double(m_clock.elapsed()) / 1000;
+        if (m_invocation.json) {
+            m_console.printJsonLine(
+                summaryEvent(m_completed, m_failed, m_skipped, m_stopped, seconds));
+        } else {
+            m_console.print(QStringLiteral("Watch ended: %1 flashed, %2 failed, %3 skipped, %4 "
+                                           "stopped, in %5 s.")
+                                .arg(m_completed)
+                                .arg(m_failed)
+                                .arg(m_skipped)
+                                .arg(m_stopped)
+                                .arg(seconds, 0, 'f', 1));
+        }
+        int status = m_worstFailure;
+        if (status == exitSuccess && m_stopped > 0) {
+            status = exitInterrupted;
+        }
+        return m_logFailed ? std::max<int>(status, exitUsage) : status;
+    }
+
+    // The image as the lines name it: model and version.
+    QString what() const { return m_ready.product + QLatin1Char(' ') + m_ready.version; }
+
+    WatchCounts counts() const { return {m_completed, m_failed, m_skipped}; }
+
+    void say(const QString &line)
+    {
+        if (!m_invocation.quiet && !m_invocation.json) {
+            m_console.print(line);
+        }
+    }
+
+    const Invocation &m_invocation;
+    Environment &m_environment;
+    Console &m_console;
+    BenchLog &m_log;
+    const UpdateTarget m_target;
+    FlashedUnits m_flashed;
+    UnitRecordSinks m_sinks;
+
+    // The target with the checked image in place of the catalogue record.
+    UpdateTarget m_ready;
+    ImageFacts m_image;
+    QEventLoop m_loop;
+    QElapsedTimer m_clock;
+    bool m_stopping = false;
+    bool m_interrupted = false;
+    bool m_logFailed = false;
+    int m_completed = 0;
+    int m_failed = 0;
+    int m_stopped = 0;
+    int m_skipped = 0;
+    // Devices back while a unit they may be was still in transfer.
+    std::vector<HidDeviceInfo> m_early;
+    int m_worstFailure = exitSuccess;
+    std::map<DeviceTransfers::Id, Unit> m_units;
+    std::optional<WatchDisplay> m_display;
+
+    // Receives the queued calls and signals: declared before what sends them, so that it
+    // goes last and nothing reaches a half-destroyed run.
+    QObject m_context;
+    HIDBootloader m_bootloader;
+    SessionGuard m_session;
+    ImagePreparation m_preparation;
+    DeviceTransfers m_transfers;
+    std::unique_ptr<DeviceWatcher> m_watcher;
+    StopPoll m_stopPoll;
+};
+
+} // namespace
+
+int watchAndFlash(const Invocation &invocation, Environment &environment, Console &console,
+                  Downloader &downloader, BenchLog &log, const UpdateTarget &target)
+{
+    return WatchRun(invocation, environment, console, downloader, log, target).run();
+}

@@ -1,0 +1,25 @@
+#include "station/JournalSink.h"
+
+namespace {
+
+QString unsupported()
+{
+    return QStringLiteral("the systemd journal is not available on this system.");
+}
+
+} // namespace
+
+std::optional<QString> journalUnsupported()
+{
+    return unsupported();
+}
+
+std::optional<QString> journalAbsent()
+{
+    return unsupported();
+}
+
+std::optional<QString> sendToJournal(const QList<QByteArray> &)
+{
+    return unsupported();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "station/StationTags.h"
+
+#include <QString>
+#include <QtGlobal>
+#include <map>
+#include <optional>
+#include <tuple>
+
+// What a station's metrics file tells Prometheus, through node_exporter's textfile collector.
+struct UnitMetrics
+{
+    struct Series
+    {
+        QString status;
+        QString model;
+        QString version;
+
+        bool operator<(const Series &other) const
+        {
+            return std::tie(status, model, version) <
+                   std::tie(other.status, other.model, other.version);
+        }
+    };
+    // Units ended, as their log records' status, model and version name them.
+    std::map<Series, qint64> units;
+    int inTransfer = 0;
+    // When the last unit was flashed, in seconds since the epoch; none yet, no sample.
+    std::optional<qint64> lastSuccess;
+};
+
+// The metrics in Prometheus's text exposition format, each with its # HELP and # TYPE:
+// morvane_flash_units_total (a counter per status, model and version),
+// morvane_flash_units_in_transfer and morvane_flash_last_success_timestamp_seconds (gauges),
+// every sample labelled with the station and the run's labels.
+QString metricsText(const UnitMetrics &metrics, const StationTags &tags);
+
+// `value` as a label value between double quotes: backslash, double quote and line feed
+// escaped, as the format asks.
+QString prometheusLabelValue(const QString &value);

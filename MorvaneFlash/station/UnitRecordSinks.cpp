@@ -1,0 +1,84 @@
+#include "station/UnitRecordSinks.h"
+
+#include "frame/Console.h"
+#include "frame/Invocation.h"
+#include "station/JournalRecord.h"
+#include "station/JournalSink.h"
+#include "update/FolderFile.h"
+#include "update/UpdateTarget.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+
+UnitRecordSinks::UnitRecordSinks(const Invocation &invocation, Console &console)
+    : m_invocation(invocation), m_console(console)
+{
+}
+
+void UnitRecordSinks::begin(const UpdateTarget &target)
+{
+    if (m_invocation.journal) {
+        if (const std::optional<QString> absent = journalAbsent()) {
+            m_journalSaid = true;
+            m_console.printError(QStringLiteral("morvane-flash: --journal: %1; the units go on "
+                                                "without it.")
+                                     .arg(*absent));
+        }
+    }
+    // What a watched unit can end as, so that every series is there before its first unit.
+    for (const char *status :
+         {"completed", "deviceFailed", "transferFailed", "stopped", "skipped"}) {
+        m_metrics.units.try_emplace({QLatin1String(status), target.product, target.version}, 0);
+    }
+    writeMetrics();
+}
+
+void UnitRecordSinks::unitStarted()
+{
+    ++m_metrics.inTransfer;
+    writeMetrics();
+}
+
+void UnitRecordSinks::unitEnded(const QJsonObject &record)
+{
+    const QString status = record.value(QLatin1String("status")).toString();
+    if (m_invocation.journal) {
+        const std::optional<QString> problem = sendToJournal(journalFields(record));
+        if (problem && !std::exchange(m_journalSaid, true)) {
+            m_console.printError(QStringLiteral("morvane-flash: --journal: an entry could not "
+                                                "be sent (%1); the units go on without it.")
+                                     .arg(*problem));
+        }
+    }
+    if (unitEndOf(status) != UnitEnd::skipped) {
+        --m_metrics.inTransfer;
+    }
+    if (status == u"completed") {
+        m_metrics.lastSuccess = QDateTime::currentSecsSinceEpoch();
+    }
+    ++m_metrics.units[{status, record.value(QLatin1String("model")).toString(),
+                       record.value(QLatin1String("version")).toString()}];
+    writeMetrics();
+}
+
+void UnitRecordSinks::end()
+{
+    writeMetrics();
+}
+
+void UnitRecordSinks::writeMetrics()
+{
+    if (m_invocation.metrics.isEmpty()) {
+        return;
+    }
+    // node_exporter's folder is not ours, but the same care holds: never through a link, and
+    // a reader sees the earlier file or the new one whole.
+    const QFileInfo file(m_invocation.metrics);
+    const SavedFile saved = saveInFolder(file.absolutePath(), file.fileName(),
+                                         metricsText(m_metrics, m_invocation.tags).toUtf8());
+    if (saved.succeeded()) {
+        m_metricsSaid = false;
+    } else if (!std::exchange(m_metricsSaid, true)) {
+        m_console.printError(QStringLiteral("morvane-flash: --metrics: ") + saved.errorDescription);
+    }
+}

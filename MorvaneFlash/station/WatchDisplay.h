@@ -1,0 +1,77 @@
+#pragma once
+
+#include "bootloader/HidBackend.h"
+#include "flash/ProgressDisplay.h"
+#include "frame/Console.h"
+
+#include <QElapsedTimer>
+#include <QString>
+#include <QTimer>
+#include <QtGlobal>
+#include <map>
+
+// What flash --watch shows as it goes, besides each unit's end line and the summary.
+
+struct WatchCounts
+{
+    int flashed = 0;
+    int failed = 0;
+    int skipped = 0;
+    int inProgress = 0;
+};
+
+// "/dev/hidraw3 (serial SIM0001, port 1-2): plugged in; flashing MORVANE K7 Keyboard V1.3.1."
+QString arrivalLine(const HidDeviceInfo &device, const QString &what);
+// A unit in transfer, on a terminal: its bar with the time left, then the device.
+QString unitLine(const HidDeviceInfo &device, int percent, qint64 imageBytes);
+// The same, through a pipe: "/dev/hidraw3 (...): Update progress: 50%, 1.6 s left".
+QString plainUnitLine(const HidDeviceInfo &device, int percent, qint64 imageBytes);
+// Units flashed an hour at this pace, `seconds` after the watch began.
+int unitsPerHour(int flashed, double seconds);
+// "3 flashed, 1 failed, 0 skipped, 2 in progress; 412 flashed an hour".
+QString countLine(const WatchCounts &counts, double seconds);
+
+// The live part of flash --watch's output, told each event. On a terminal a line per unit in
+// transfer and the running count beneath, redrawn in place at most every 100 ms (and at once
+// when a unit comes or goes); elsewhere the arrivals and progress as plain lines, and the
+// running count after each unit's end; quiet shows nothing. The console's other lines
+// (each unit's end) print above the block.
+class WatchDisplay
+{
+public:
+    using Unit = quint64;
+
+    // `what` is the image as the arrival line names it: model and version.
+    WatchDisplay(Console &console, ProgressDisplay::Mode mode, QString what, qint64 imageBytes);
+    WatchDisplay(const WatchDisplay &) = delete;
+    WatchDisplay &operator=(const WatchDisplay &) = delete;
+
+    void arrived(Unit unit, const HidDeviceInfo &device);
+    void progressed(Unit unit, int percent);
+    // After the unit's end line; the counts but inProgress, which the display keeps.
+    void ended(Unit unit, const WatchCounts &counts);
+    // After a skipped unit's line.
+    void skipped(const WatchCounts &counts);
+
+private:
+    struct Live
+    {
+        HidDeviceInfo device;
+        int percent = 0;
+    };
+
+    void counted(const WatchCounts &counts);
+    void redraw();
+    QString currentCount() const;
+
+    Console &m_console;
+    const ProgressDisplay::Mode m_mode;
+    const QString m_what;
+    const qint64 m_imageBytes;
+    // In arrival order: transfer ids only grow.
+    std::map<Unit, Live> m_units;
+    WatchCounts m_counts;
+    QElapsedTimer m_clock;
+    bool m_stale = false;
+    QTimer m_redraw;
+};

@@ -1,0 +1,314 @@
+#include "bootloader/BootloaderError.h"
+#include "bootloader/OpenFailureHelp.h"
+#include "diagnosis/DoctorChecks.h"
+#include "download/DownloadLimits.h"
+#include "frame/ExitStatus.h"
+#include "trust/SignatureDates.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QStorageInfo>
+#include <QTimeZone>
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+using Verdict = DoctorCheck::Verdict;
+
+// A clock this close to the server's is right for every date the updater compares.
+constexpr qint64 clockAgreementSeconds = 60;
+
+QString spanText(qint64 seconds)
+{
+    const auto rounded = [seconds](qint64 unit) {
+        return (seconds + unit / 2) / unit;
+    };
+    if (seconds < 90) {
+        return QStringLiteral("%1 seconds").arg(seconds);
+    }
+    if (seconds < 90 * 60) {
+        return QStringLiteral("%1 minutes").arg(rounded(60));
+    }
+    if (seconds < 36 * 3600) {
+        return QStringLiteral("%1 hours").arg(rounded(3600));
+    }
+    return QStringLiteral("%1 days").arg(rounded(86400));
+}
+
+const CatalogueFinding *findingOf(const CatalogueReading &reading, const char *kind)
+{
+    const auto found =
+        std::find_if(reading.findings.begin(), reading.findings.end(),
+                     [kind](const CatalogueFinding &f) { return f.kind == QLatin1String(kind); });
+    return found == reading.findings.end() ? nullptr : &*found;
+}
+
+} // namespace
+
+QList<DoctorCheck> catalogueChecks(const QUrl &listURL, bool keyInUse,
+                                   const std::optional<DownloadResult> &listAnswer,
+                                   const CatalogueReading &reading, const QString &bundle)
+{
+    const QString address = listURL.toDisplayString();
+    const bool arrived = reading.list.has_value();
+
+    DoctorCheck reachable{QStringLiteral("catalogue-reachable")};
+    reachable.failStatus = exitCatalogue;
+    if (!listAnswer) {
+        reachable.verdict = Verdict::warn;
+        reachable.finding = notCheckedBecause(reading.failureLine);
+        reachable.fix = QStringLiteral("See catalogue-signature.");
+    } else if (listAnswer->succeeded() && !bundle.isEmpty()) {
+        reachable.finding =
+            QStringLiteral("the bundle in %1 holds the list of %2, %3; nothing is asked of the "
+                           "network")
+                .arg(bundle, address, byteSizeText(listAnswer->body->size()));
+    } else if (listAnswer->succeeded()) {
+        reachable.finding = QStringLiteral("%1 answered with %2")
+                                .arg(address, byteSizeText(listAnswer->body->size()));
+    } else {
+        reachable.verdict = Verdict::fail;
+        reachable.finding = address + QStringLiteral(": ") + listAnswer->errorDescription;
+        reachable.fix = QStringLiteral("Check the network connection and the proxy check; if "
+                                       "the address is wrong, give the right one with "
+                                       "--catalogue.");
+    }
+
+    DoctorCheck signature{QStringLiteral("catalogue-signature")};
+    signature.failStatus = exitIntegrity;
+    DoctorCheck dates{QStringLiteral("catalogue-dates")};
+    dates.failStatus = exitIntegrity;
+    const CatalogueFinding *signed_ = findingOf(reading, "signature");
+    const CatalogueFinding *dated = findingOf(reading, "signature-dates");
+    if (!keyInUse) {
+        signature.finding = QStringLiteral("this build has no catalogue key: the list is taken "
+                                           "without a signature");
+        dates.finding = notCheckedBecause(QStringLiteral("an unsigned list carries no dates"));
+    } else if (!listAnswer) {
+        signature.verdict = Verdict::fail;
+        signature.finding = reading.failureLine;
+        signature.fix = QStringLiteral("This build's catalogue key is unusable: install a "
+                                       "correct build.");
+        dates.verdict = Verdict::warn;
+        dates.finding = notCheckedBecause(QStringLiteral("no key to read them with"));
+        dates.fix = QStringLiteral("See catalogue-signature.");
+    } else if (signed_ == nullptr) {
+        signature.verdict = dates.verdict = Verdict::warn;
+        signature.finding = dates.finding =
+            notCheckedBecause(QStringLiteral("the list did not arrive"));
+        signature.fix = dates.fix = afterReachableFix();
+    } else if (signed_->severity == CatalogueFinding::Severity::error) {
+        signature.verdict = Verdict::fail;
+        signature.finding = signed_->message;
+        signature.fix = QStringLiteral(
+            "Nothing is flashed from a list that fails this. Tell the catalogue's publisher; if "
+            "this network changes what it serves (a captive portal, a proxy), try another.");
+        dates.verdict = Verdict::warn;
+        dates.finding = notCheckedBecause(QStringLiteral("the signature does not hold"));
+        dates.fix = QStringLiteral("See catalogue-signature.");
+    } else {
+        signature.finding = signed_->message;
+        if (dated != nullptr && dated->severity == CatalogueFinding::Severity::error) {
+            dates.verdict = Verdict::fail;
+            dates.finding = dated->message;
+            dates.fix = QStringLiteral(
+                "If this computer's clock is wrong (see the clock check), set it; otherwise the "
+                "server offers a list older than one taken here, or one that has expired: tell "
+                "the catalogue's publisher.");
+        } else if (dated != nullptr) {
+            dates.verdict = Verdict::warn;
+            dates.finding = dated->message;
+            dates.fix = QStringLiteral("Tell the catalogue's publisher to sign the list again.");
+        } else {
+            dates.finding = reading.acceptedTimestamp
+                                ? QStringLiteral("signed %1: not older than any list taken "
+                                                 "here, and not expired")
+                                      .arg(signatureDateText(*reading.acceptedTimestamp))
+                                : QStringLiteral("not older than any list taken here, and not "
+                                                 "expired");
+        }
+        if (dates.verdict == Verdict::ok && !reading.recordNotices.isEmpty()) {
+            dates.verdict = Verdict::warn;
+            dates.finding = reading.recordNotices.join(QLatin1Char(' '));
+            dates.fix = QStringLiteral("See the data-folder check: the record of signing times "
+                                       "is kept there.");
+        }
+    }
+
+    DoctorCheck list{QStringLiteral("catalogue-list")};
+    list.failStatus = reading.refusedByTrust ? exitIntegrity : exitCatalogue;
+    if (reading.items) {
+        list.finding =
+            reading.items->size() == 1
+                ? QStringLiteral("the list gives 1 version")
+                : QStringLiteral("the list gives %1 versions").arg(reading.items->size());
+    } else if (arrived && signature.verdict == Verdict::ok && dates.verdict != Verdict::fail) {
+        list.verdict = Verdict::fail;
+        list.finding = reading.failureLine;
+        list.fix = QStringLiteral("Tell the catalogue's publisher: morvane-flash lint names "
+                                  "every line the updater refuses.");
+    } else {
+        list.verdict = Verdict::warn;
+        list.finding = notCheckedBecause(QStringLiteral("the list was not taken"));
+        list.fix = QStringLiteral("Make the checks above pass first.");
+    }
+    return {reachable, signature, dates, list};
+}
+
+std::optional<qint64> httpDateSeconds(QByteArrayView text)
+{
+    const QDateTime parsed = QLocale::c().toDateTime(
+        QString::fromLatin1(text.trimmed()), QStringLiteral("ddd, dd MMM yyyy HH:mm:ss 'GMT'"));
+    if (!parsed.isValid()) {
+        return std::nullopt;
+    }
+    return QDateTime(parsed.date(), parsed.time(), Qt::UTC).toSecsSinceEpoch();
+}
+
+DoctorCheck clockCheck(QByteArrayView serverDate, qint64 now, const QString &bundle)
+{
+    DoctorCheck check{QStringLiteral("clock")};
+    check.failStatus = exitIntegrity;
+    const QString setClock = QStringLiteral("Set this computer's clock, preferably from the "
+                                            "network (timedatectl set-ntp true).");
+    const std::optional<qint64> server = httpDateSeconds(serverDate);
+    if (!server) {
+        check.verdict = Verdict::warn;
+        check.finding =
+            !bundle.isEmpty()
+                ? QStringLiteral("not known: the catalogue was read from the bundle in %1, with "
+                                 "no server to compare against")
+                      .arg(bundle)
+            : serverDate.isEmpty()
+                ? QStringLiteral("not known: the catalogue's server sent no Date header")
+                : QStringLiteral("not known: the server's Date header (\u201C%1\u201D) is not an "
+                                 "HTTP date")
+                      .arg(QString::fromLatin1(
+                          serverDate.first(std::min<qsizetype>(serverDate.size(), 64))));
+        check.fix = QStringLiteral("Make sure this computer sets its clock from the network "
+                                   "(timedatectl status).");
+        return check;
+    }
+    const qint64 skew = now - *server;
+    const qint64 size = std::abs(skew);
+    const QString way = skew > 0 ? QStringLiteral("ahead of") : QStringLiteral("behind");
+    if (size <= clockAgreementSeconds) {
+        check.finding =
+            QStringLiteral("this computer's clock agrees with the server's Date header to within "
+                           "%1 seconds")
+                .arg(clockAgreementSeconds);
+        return check;
+    }
+    check.finding = QStringLiteral("this computer's clock is %1 %2 the server's (%3)")
+                        .arg(spanText(size), way, QString::fromLatin1(serverDate));
+    check.fix = setClock;
+    if (size <= signingClockSkewSeconds) {
+        check.verdict = Verdict::warn;
+    } else {
+        check.verdict = Verdict::fail;
+        check.finding += QStringLiteral(": lists may be refused as signed in the future, or "
+                                        "expired ones taken");
+    }
+    return check;
+}
+
+ProxySetting proxySetting(const QUrl &listURL,
+                          const std::function<std::optional<QString>(const char *)> &environment)
+{
+    ProxySetting setting;
+    const bool secure = listURL.scheme().compare(u"https", Qt::CaseInsensitive) == 0;
+    std::vector<const char *> names;
+    if (secure) {
+        names = {"https_proxy", "HTTPS_PROXY"};
+    }
+    names.insert(names.end(), {"http_proxy", "HTTP_PROXY"});
+    for (const char *name : names) {
+        if (const std::optional<QString> value = environment(name)) {
+            setting.variable = QLatin1String(name);
+            setting.value = *value;
+            break;
+        }
+    }
+    const QString host = listURL.host().toLower();
+    for (const char *name : {"no_proxy", "NO_PROXY"}) {
+        const std::optional<QString> value = environment(name);
+        if (!value) {
+            continue;
+        }
+        for (QString entry : value->split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            entry = entry.trimmed().toLower();
+            while (entry.startsWith(QLatin1Char('.'))) {
+                entry.remove(0, 1);
+            }
+            if (entry == u"*" || host == entry || host.endsWith(QLatin1Char('.') + entry)) {
+                setting.exemptBy = QLatin1String(name);
+                return setting;
+            }
+        }
+        break;
+    }
+    return setting;
+}
+
+std::optional<QUrl> proxyAddress(const ProxySetting &setting)
+{
+    const QString value = setting.value.trimmed();
+    QUrl address(value.contains(QStringLiteral("://")) ? value : QStringLiteral("http://") + value);
+    if (!address.isValid() || address.host().isEmpty()) {
+        return std::nullopt;
+    }
+    if (address.port() < 0) {
+        address.setPort(address.scheme().startsWith(u"socks") ? 1080
+                        : address.scheme() == u"https"        ? 443
+                                                              : 80);
+    }
+    return address;
+}
+
+DoctorCheck proxyCheck(const ProxySetting &setting, const std::optional<QString> &unreachable)
+{
+    DoctorCheck check{QStringLiteral("proxy")};
+    check.failStatus = exitCatalogue;
+    const std::optional<QUrl> address = proxyAddress(setting);
+    if (setting.variable.isEmpty()) {
+        check.finding = QStringLiteral("no proxy is set in the environment: the catalogue is "
+                                       "fetched directly");
+    } else if (!setting.exemptBy.isEmpty()) {
+        check.finding = QStringLiteral("%1 exempts the catalogue's host: it is fetched directly")
+                            .arg(setting.exemptBy);
+    } else if (setting.value.trimmed().isEmpty()) {
+        check.verdict = Verdict::warn;
+        check.finding = QStringLiteral("%1 is set but empty").arg(setting.variable);
+        check.fix =
+            QStringLiteral("Unset %1, or set it to the proxy's address.").arg(setting.variable);
+    } else if (!address) {
+        check.verdict = Verdict::fail;
+        check.finding = QStringLiteral("%1 (\u201C%2\u201D) names no proxy host")
+                            .arg(setting.variable, setting.value);
+        check.fix = QStringLiteral("Set %1 to the proxy's address, such as "
+                                   "http://proxy.example:3128, or unset it.")
+                        .arg(setting.variable);
+    } else if (unreachable) {
+        check.verdict = Verdict::fail;
+        check.finding = QStringLiteral("%1 names %2, which does not answer: %3")
+                            .arg(setting.variable, address->toDisplayString(), *unreachable);
+        check.fix =
+            QStringLiteral("Start the proxy, or correct or unset %1.").arg(setting.variable);
+    } else {
+        check.finding = QStringLiteral("the catalogue is fetched through %1 (%2), which answers")
+                            .arg(address->toDisplayString(), setting.variable);
+    }
+    return check;
+}
+
+DoctorCheck proxyUnusedCheck(const QString &bundle)
+{
+    DoctorCheck check{QStringLiteral("proxy")};
+    check.finding =
+        QStringLiteral("not used: everything is read from the bundle in %1").arg(bundle);
+    return check;
+}

@@ -1,0 +1,26 @@
+#include "diagnosis/DoctorSystem.h"
+
+// Without udev and hidraw nodes there are no rules, daemon, node or seat of ours to look at;
+// doctor says so for each.
+
+std::optional<InstalledRules> installedUdevRules(const QString &)
+{
+    return std::nullopt;
+}
+
+DoctorCheck udevDaemonCheck(bool)
+{
+    return {QStringLiteral("udev-daemon"), DoctorCheck::Verdict::ok,
+            notCheckedBecause(QStringLiteral("this system has no udev; devices are found by "
+                                             "enumerating the bus once a second"))};
+}
+
+std::optional<DeviceNodeFacts> deviceNodeFacts(const std::string &)
+{
+    return std::nullopt;
+}
+
+SessionFacts sessionFacts()
+{
+    return {std::nullopt, QString(), QStringLiteral("this system has no logind")};
+}
