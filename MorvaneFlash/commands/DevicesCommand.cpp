@@ -6,6 +6,7 @@
 #include "commands/CatalogueChoice.h"
 #include "commands/Commands.h"
 #include "flash/DeviceSelection.h"
+#include "flash/FlashRecord.h"
 #include "frame/Downloader.h"
 #include "frame/ExitStatus.h"
 #include "update/UpdateTarget.h"
@@ -39,16 +40,9 @@ QString openError(int32_t code)
 
 QJsonObject deviceJson(const QStringList &models, const AttachedDevice &device)
 {
-    const HidDeviceInfo &info = device.info;
-    QJsonObject entry{{QStringLiteral("models"), QJsonArray::fromStringList(models)},
-                      {QStringLiteral("vid"), QString::fromStdString(usbIdText(info.vendorID))},
-                      {QStringLiteral("pid"), QString::fromStdString(usbIdText(info.productID))},
-                      {QStringLiteral("path"), QString::fromStdString(info.path)},
-                      {QStringLiteral("serial"), QString::fromStdString(info.serialNumber)},
-                      {QStringLiteral("manufacturer"), QString::fromStdString(info.manufacturer)},
-                      {QStringLiteral("product"), QString::fromStdString(info.product)},
-                      {QStringLiteral("usbPort"), QString::fromStdString(info.usbPort)},
-                      {QStringLiteral("mayOpen"), device.mayOpen()}};
+    QJsonObject entry = withDevice({{QStringLiteral("models"), QJsonArray::fromStringList(models)},
+                                    {QStringLiteral("mayOpen"), device.mayOpen()}},
+                                   device.info, DeviceFields::all);
     if (!device.mayOpen()) {
         entry.insert(QStringLiteral("error"), openError(device.openCode));
         if (const std::optional<std::string> hint = openPermissionHelp(device.openCode)) {

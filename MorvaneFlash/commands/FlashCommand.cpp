@@ -24,7 +24,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QSysInfo>
 #include <QTimer>
 #include <algorithm>
 #include <set>
@@ -218,11 +217,8 @@ private:
         }
         if (m_interrupted) {
             // An image already kept was not abandoned.
-            UpdateTarget stopped = target;
-            if (m_image) {
-                stopped.item.reset();
-            }
-            m_console.printError(stoppedLine(stopped, false));
+            m_console.printError(
+                stoppedLine(target, m_image ? StopPoint::imageKept : StopPoint::beforeImage));
             return exitInterrupted;
         }
         if (timedOut) {
@@ -322,13 +318,10 @@ private:
         const ImageFacts image = m_image ? imageFacts(*m_image) : ImageFacts{};
         if (m_failure) {
             // An image already kept was not abandoned.
-            UpdateTarget told = target;
-            if (m_image) {
-                told.item.reset();
-            }
+            const StopPoint point = m_image ? StopPoint::imageKept : StopPoint::beforeImage;
             const bool stopped = m_failure->status == UpdateOutcome::Status::stopped;
             tellOutcome(m_console, m_invocation.json, QString(), std::nullopt, *m_failure,
-                        stopped ? stoppedLine(told, false) : m_failure->line);
+                        stopped ? stoppedLine(target, point) : m_failure->line);
             return exitStatusOf(m_failure->status);
         }
         int status = exitSuccess;
@@ -336,15 +329,19 @@ private:
             const Unit &unit = m_units[i];
             const UpdateOutcome &outcome = *unit.outcome;
             const bool stopped = outcome.status == UpdateOutcome::Status::stopped;
-            const QString line = stopped ? stoppedLine(target, true) : outcome.line;
+            const QString line =
+                stopped ? stoppedLine(target, StopPoint::inTransfer) : outcome.line;
             tellOutcome(m_console, m_invocation.json, m_labels.value(qsizetype(i)), unit.device,
                         outcome, line);
             status = std::max(status, exitStatusOf(outcome.status));
             if (m_log.isOpen()) {
-                const UnitAttempt attempt{unit.device, m_transferStarted, seconds, outcome, line};
-                if (const std::optional<QString> problem = m_log.append(
-                        withStation(logRecord(attempt, target, image, QSysInfo::machineHostName()),
-                                    m_invocation.tags))) {
+                UnitRecord record = unitRecordOf(target, image, m_invocation.tags);
+                record.device = unit.device;
+                record.started = m_transferStarted;
+                record.seconds = seconds;
+                record.outcome = outcome;
+                record.line = line;
+                if (const std::optional<QString> problem = m_log.append(logRecord(record))) {
                     m_console.printError(QStringLiteral("morvane-flash: the log could not be "
                                                         "written: ") +
                                          *problem);

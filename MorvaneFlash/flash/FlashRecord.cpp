@@ -6,18 +6,11 @@
 #include "update/UpdateMessages.h"
 
 #include <QCryptographicHash>
+#include <QSysInfo>
 
 namespace {
 
 using Status = UpdateOutcome::Status;
-
-QJsonObject withDevice(QJsonObject object, const HidDeviceInfo &device)
-{
-    object.insert(QStringLiteral("path"), QString::fromStdString(device.path));
-    object.insert(QStringLiteral("serial"), QString::fromStdString(device.serialNumber));
-    object.insert(QStringLiteral("usbPort"), QString::fromStdString(device.usbPort));
-    return object;
-}
 
 // Every event starts here, so that none goes out without its time.
 QJsonObject event(const QString &name)
@@ -32,11 +25,6 @@ QJsonObject with(QJsonObject object, std::initializer_list<std::pair<QString, QJ
         object.insert(key, value);
     }
     return object;
-}
-
-QString hexId(uint16_t id)
-{
-    return QString::fromStdString(usbIdText(id));
 }
 
 // How far the attempt got, as scripts compare it.
@@ -63,29 +51,6 @@ QJsonValue hintValue(const UpdateOutcome &outcome)
 
 } // namespace
 
-QString statusName(UpdateOutcome::Status status)
-{
-    switch (status) {
-    case Status::completed:
-        return QStringLiteral("completed");
-    case Status::stopped:
-        return QStringLiteral("stopped");
-    case Status::refused:
-        return QStringLiteral("refused");
-    case Status::deviceAbsent:
-        return QStringLiteral("deviceAbsent");
-    case Status::downloadFailed:
-        return QStringLiteral("downloadFailed");
-    case Status::imageRejected:
-        return QStringLiteral("imageRejected");
-    case Status::deviceFailed:
-        return QStringLiteral("deviceFailed");
-    case Status::transferFailed:
-        break;
-    }
-    return QStringLiteral("transferFailed");
-}
-
 int exitStatusOf(UpdateOutcome::Status status)
 {
     switch (status) {
@@ -107,18 +72,43 @@ int exitStatusOf(UpdateOutcome::Status status)
     return exitTransfer;
 }
 
-// A stop is told with what became of the device: untouched, or closed at a report boundary.
-QString stoppedLine(const UpdateTarget &target, bool transferred)
+QString stoppedLine(const UpdateTarget &target, StopPoint point)
 {
-    if (!transferred) {
-        return target.item ? QStringLiteral("Stopped: the download of %1 was abandoned; nothing "
-                                            "was flashed.")
-                                 .arg(target.item->firmwareURL.toUrl().toDisplayString())
-                           : QStringLiteral("Stopped: nothing was flashed.");
+    switch (point) {
+    case StopPoint::beforeImage:
+        if (target.item) {
+            return QStringLiteral("Stopped: the download of %1 was abandoned; nothing was "
+                                  "flashed.")
+                .arg(target.item->firmwareURL.toUrl().toDisplayString());
+        }
+        break;
+    case StopPoint::imageKept:
+        break;
+    case StopPoint::inTransfer:
+        return UpdateMessages::updateStopped() +
+               QStringLiteral(" The transfer ended at a report boundary and the device was "
+                              "closed; it may need a new update.");
     }
-    return UpdateMessages::updateStopped() +
-           QStringLiteral(" The transfer ended at a report boundary and the device was closed; "
-                          "it may need a new update.");
+    return QStringLiteral("Stopped: nothing was flashed.");
+}
+
+QJsonObject withDevice(QJsonObject object, const HidDeviceInfo &device, DeviceFields fields)
+{
+    const auto text = [](const std::string &value) {
+        return QString::fromStdString(value);
+    };
+    object.insert(QStringLiteral("path"), text(device.path));
+    object.insert(QStringLiteral("serial"), text(device.serialNumber));
+    object.insert(QStringLiteral("usbPort"), text(device.usbPort));
+    if (fields != DeviceFields::place) {
+        object.insert(QStringLiteral("vid"), text(usbIdText(device.vendorID)));
+        object.insert(QStringLiteral("pid"), text(usbIdText(device.productID)));
+    }
+    if (fields == DeviceFields::all) {
+        object.insert(QStringLiteral("manufacturer"), text(device.manufacturer));
+        object.insert(QStringLiteral("product"), text(device.product));
+    }
+    return object;
 }
 
 ImageFacts imageFacts(const QByteArray &image)
@@ -131,27 +121,18 @@ ImageFacts imageFacts(const QByteArray &image)
 QJsonObject startedEvent(const HidDeviceInfo &device, const UpdateTarget &target)
 {
     return withDevice(
-        with(event(QStringLiteral("started")), {{QStringLiteral("vid"), hexId(device.vendorID)},
-                                                {QStringLiteral("pid"), hexId(device.productID)},
-                                                {QStringLiteral("model"), target.product},
+        with(event(QStringLiteral("started")), {{QStringLiteral("model"), target.product},
                                                 {QStringLiteral("version"), target.version}}),
-        device);
-}
-
-double secondsLeft(int percent, qint64 imageBytes)
-{
-    const auto reports = double(HIDBootloader::imageReportCount(std::size_t(imageBytes)));
-    const double left = reports * double(100 - percent) / 100;
-    const double seconds = left * double(HIDBootloader::reportDelay.count()) / 1000;
-    return double(qRound(seconds * 10)) / 10;
+        device, DeviceFields::withIds);
 }
 
 QJsonObject progressEvent(const HidDeviceInfo &device, int percent, qint64 imageBytes)
 {
     return withDevice(with(event(QStringLiteral("progress")),
                            {{QStringLiteral("percent"), percent},
-                            {QStringLiteral("secondsLeft"), secondsLeft(percent, imageBytes)}}),
-                      device);
+                            {QStringLiteral("secondsLeft"),
+                             HIDBootloader::secondsLeft(percent, std::size_t(imageBytes))}}),
+                      device, DeviceFields::place);
 }
 
 QJsonObject summaryEvent(int flashed, int failed, int skipped, int stopped, double seconds)
@@ -174,7 +155,7 @@ QJsonObject finishedEvent(const std::optional<HidDeviceInfo> &device, const Upda
               {QStringLiteral("phase"), phaseName(outcome.reach.phase)},
               {QStringLiteral("bytesSent"), qint64(outcome.reach.bytesSent)},
               {QStringLiteral("hint"), hintValue(outcome)}});
-    return device ? withDevice(finished, *device) : finished;
+    return device ? withDevice(finished, *device, DeviceFields::place) : finished;
 }
 
 QJsonObject skippedEvent(const HidDeviceInfo &device, const UpdateTarget &target,
@@ -205,32 +186,47 @@ void tellOutcome(Console &console, bool json, const QString &label,
     }
 }
 
-QJsonObject logRecord(const UnitAttempt &attempt, const UpdateTarget &target,
-                      const ImageFacts &image, const QString &hostName)
+UnitRecord unitRecordOf(const UpdateTarget &target, const ImageFacts &image,
+                        const StationTags &tags)
 {
-    return withDevice(
-        {{QStringLiteral("time"), attempt.started.toUTC().toString(Qt::ISODateWithMs)},
-         {QStringLiteral("host"), hostName},
-         {QStringLiteral("vid"), hexId(attempt.device.vendorID)},
-         {QStringLiteral("pid"), hexId(attempt.device.productID)},
-         {QStringLiteral("model"), target.product},
-         {QStringLiteral("version"), target.version},
-         {QStringLiteral("sha256"), image.sha256},
-         {QStringLiteral("size"), image.size},
-         {QStringLiteral("seconds"), qRound(attempt.seconds * 1000) / 1000.0},
-         {QStringLiteral("status"), statusName(attempt.outcome.status)},
-         {QStringLiteral("line"), attempt.line},
-         {QStringLiteral("phase"), phaseName(attempt.outcome.reach.phase)},
-         {QStringLiteral("bytesSent"), qint64(attempt.outcome.reach.bytesSent)},
-         {QStringLiteral("hint"), hintValue(attempt.outcome)}},
-        attempt.device);
+    return {.model = target.product,
+            .version = target.version,
+            .image = image,
+            .started = QDateTime::currentDateTimeUtc(),
+            .host = QSysInfo::machineHostName(),
+            .tags = tags};
 }
 
-QJsonObject skippedRecord(const HidDeviceInfo &device, const UpdateTarget &target,
-                          const ImageFacts &image, const QString &hostName, const QString &line)
+QString unitStatusName(const UnitRecord &record)
 {
-    const UnitAttempt attempt{device, QDateTime::currentDateTimeUtc(), 0, {}, line};
-    QJsonObject record = logRecord(attempt, target, image, hostName);
-    record.insert(QStringLiteral("status"), QStringLiteral("skipped"));
-    return record;
+    return record.skipped ? skippedStatusName() : statusName(record.outcome.status);
+}
+
+QJsonObject logRecord(const UnitRecord &record)
+{
+    QJsonObject line =
+        withDevice({{QStringLiteral("time"), record.started.toUTC().toString(Qt::ISODateWithMs)},
+                    {QStringLiteral("host"), record.host},
+                    {QStringLiteral("model"), record.model},
+                    {QStringLiteral("version"), record.version},
+                    {QStringLiteral("sha256"), record.image.sha256},
+                    {QStringLiteral("size"), record.image.size},
+                    {QStringLiteral("seconds"), qRound(record.seconds * 1000) / 1000.0},
+                    {QStringLiteral("status"), unitStatusName(record)},
+                    {QStringLiteral("line"), record.line},
+                    {QStringLiteral("phase"), phaseName(record.outcome.reach.phase)},
+                    {QStringLiteral("bytesSent"), qint64(record.outcome.reach.bytesSent)},
+                    {QStringLiteral("hint"), hintValue(record.outcome)}},
+                   record.device, DeviceFields::withIds);
+    if (!record.tags.station.isEmpty()) {
+        line.insert(QStringLiteral("station"), record.tags.station);
+    }
+    if (!record.tags.labels.empty()) {
+        QJsonObject labels;
+        for (const auto &[key, value] : record.tags.labels) {
+            labels.insert(key, value);
+        }
+        line.insert(QStringLiteral("labels"), labels);
+    }
+    return line;
 }

@@ -2,6 +2,7 @@
 
 #include "bootloader/HidBackend.h"
 #include "frame/Console.h"
+#include "station/StationTags.h"
 #include "update/UpdateOutcome.h"
 #include "update/UpdateTarget.h"
 
@@ -14,13 +15,31 @@
 // What flash --json prints and what the bench's log keeps: one JSON object per event, the
 // same names in both. Every event carries its time ("time", UTC ISO 8601 with milliseconds).
 
-// "completed", "transferFailed", ...: the outcome's status as scripts compare it.
-QString statusName(UpdateOutcome::Status status);
 // The command's exit status for an update that ended so.
 int exitStatusOf(UpdateOutcome::Status status);
 
-// A stop is told with what became of the device: untouched, or closed at a report boundary.
-QString stoppedLine(const UpdateTarget &target, bool transferred);
+// Where a stop found the update, which its line tells: before the image was kept (a download
+// under way is abandoned), with the image kept and nothing flashed, or in a transfer, which
+// ends at a report boundary.
+enum class StopPoint
+{
+    beforeImage,
+    imageKept,
+    inTransfer,
+};
+QString stoppedLine(const UpdateTarget &target, StopPoint point);
+
+// Which of a device's fields a JSON object names: where it is ("path", "serial", "usbPort"),
+// with its USB ids ("vid", "pid"), and with what it calls itself ("manufacturer", "product").
+enum class DeviceFields
+{
+    place,
+    withIds,
+    all,
+};
+// `object` with the device's fields: the one rendering of a device in flash --json, the
+// bench's log and devices --json.
+QJsonObject withDevice(QJsonObject object, const HidDeviceInfo &device, DeviceFields fields);
 
 // The image as a record names it: its SHA-256 in hexadecimal and its size.
 struct ImageFacts
@@ -31,10 +50,8 @@ struct ImageFacts
 ImageFacts imageFacts(const QByteArray &image);
 
 QJsonObject startedEvent(const HidDeviceInfo &device, const UpdateTarget &target);
-// With the seconds left at the protocol's pace: the image's reports still to go, 50 ms each.
+// With the seconds left at the protocol's pace (HIDBootloader::secondsLeft).
 QJsonObject progressEvent(const HidDeviceInfo &device, int percent, qint64 imageBytes);
-// Seconds left, to a tenth, once `percent` of an image of `imageBytes` has been sent.
-double secondsLeft(int percent, qint64 imageBytes);
 // Without a device when the update ended before any transfer (refused, nothing attached,
 // the download failed).
 QJsonObject finishedEvent(const std::optional<HidDeviceInfo> &device, const UpdateOutcome &outcome,
@@ -51,17 +68,33 @@ void tellOutcome(Console &console, bool json, const QString &label,
                  const std::optional<HidDeviceInfo> &device, const UpdateOutcome &outcome,
                  const QString &line);
 
-// One unit attempted, as the bench's log keeps it.
-struct UnitAttempt
+// One unit attempted, or left alone by a station: the one value the bench's log line, the
+// journal's entry and the metrics are each rendered from.
+struct UnitRecord
 {
-    HidDeviceInfo device;
-    QDateTime started;
+    HidDeviceInfo device = {};
+    // The image's, as the target names them.
+    QString model = {};
+    QString version = {};
+    ImageFacts image = {};
+    // Its status, hint and how far the transfer got; empty for a skipped unit.
+    UpdateOutcome outcome = {};
+    // The end as the console tells it.
+    QString line = {};
+    // Back from its restart and not flashed again.
+    bool skipped = false;
+    QDateTime started = {};
     double seconds = 0;
-    UpdateOutcome outcome;
-    QString line;
+    QString host = {};
+    StationTags tags = {};
 };
-QJsonObject logRecord(const UnitAttempt &attempt, const UpdateTarget &target,
-                      const ImageFacts &image, const QString &hostName);
-// A unit back from its restart and not flashed again: "status":"skipped" and why.
-QJsonObject skippedRecord(const HidDeviceInfo &device, const UpdateTarget &target,
-                          const ImageFacts &image, const QString &hostName, const QString &line);
+// A record of `target`'s image on this host, with the run's station and labels, started now;
+// the unit's own facts are the caller's to fill in.
+UnitRecord unitRecordOf(const UpdateTarget &target, const ImageFacts &image,
+                        const StationTags &tags);
+// The record's status as scripts compare it: the outcome's, or "skipped".
+QString unitStatusName(const UnitRecord &record);
+// The bench log's line: "time" (when the unit started), "host", the device's fields with its
+// ids, "model", "version", "sha256", "size", "seconds", "status", "line", "phase",
+// "bytesSent", "hint" when there is one, and "station" and "labels" (an object) when given.
+QJsonObject logRecord(const UnitRecord &record);

@@ -1,6 +1,6 @@
 #include "flash/ProgressDisplay.h"
 
-#include "flash/FlashRecord.h"
+#include "bootloader/HIDBootloader.h"
 #include "update/UpdateMessages.h"
 
 #include <algorithm>
@@ -11,7 +11,8 @@ QString progressBar(int percent, qint64 imageBytes, int width)
     const int filled = clamped * width / 100;
     return QLatin1Char('[') + QString(filled, QLatin1Char('#')) +
            QString(width - filled, QLatin1Char('-')) + QStringLiteral("] ") +
-           QStringLiteral("%1%  ").arg(clamped, 3) + timeLeftText(secondsLeft(clamped, imageBytes));
+           QStringLiteral("%1%  ").arg(clamped, 3) +
+           timeLeftText(HIDBootloader::secondsLeft(clamped, std::size_t(imageBytes)));
 }
 
 QString timeLeftText(double seconds)

@@ -22,7 +22,6 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QSysInfo>
 #include <QTimer>
 #include <map>
 
@@ -131,7 +130,7 @@ private:
             m_loop.exec();
         }
         if (m_stopping) {
-            m_console.printError(stoppedLine(m_target, false));
+            m_console.printError(stoppedLine(m_target, StopPoint::beforeImage));
             return exitInterrupted;
         }
         if (failure) {
@@ -186,8 +185,9 @@ private:
         const Unit unit = std::move(found->second);
         m_units.erase(found);
 
-        const QString line =
-            outcome.status == Status::stopped ? stoppedLine(m_ready, true) : outcome.line;
+        const QString line = outcome.status == Status::stopped
+                                 ? stoppedLine(m_ready, StopPoint::inTransfer)
+                                 : outcome.line;
         tellOutcome(m_console, m_invocation.json, deviceDescription(unit.device), unit.device,
                     outcome, line);
         switch (outcome.status) {
@@ -234,24 +234,32 @@ private:
             m_console.print(line);
         }
         m_display->skipped(counts());
-        tell(skippedRecord(device, m_ready, m_image, QSysInfo::machineHostName(), line));
-    }
-    void record(const Unit &unit, const UpdateOutcome &outcome, const QString &line)
-    {
-        const UnitAttempt attempt{unit.device, unit.started, double(unit.clock.elapsed()) / 1000,
-                                  outcome, line};
-        tell(logRecord(attempt, m_ready, m_image, QSysInfo::machineHostName()));
+        UnitRecord record = unitRecordOf(m_ready, m_image, m_invocation.tags);
+        record.device = device;
+        record.line = line;
+        record.skipped = true;
+        tell(record);
     }
 
-    // A unit's end to the log, the journal and the metrics, with the station's tags.
-    void tell(const QJsonObject &record)
+    void record(const Unit &unit, const UpdateOutcome &outcome, const QString &line)
     {
-        const QJsonObject entry = withStation(record, m_invocation.tags);
-        m_sinks.unitEnded(entry);
+        UnitRecord record = unitRecordOf(m_ready, m_image, m_invocation.tags);
+        record.device = unit.device;
+        record.started = unit.started;
+        record.seconds = double(unit.clock.elapsed()) / 1000;
+        record.outcome = outcome;
+        record.line = line;
+        tell(record);
+    }
+
+    // A unit's end to the log, the journal and the metrics.
+    void tell(const UnitRecord &record)
+    {
+        m_sinks.unitEnded(record);
         if (!m_log.isOpen()) {
             return;
         }
-        const std::optional<QString> problem = m_log.append(entry);
+        const std::optional<QString> problem = m_log.append(logRecord(record));
         if (problem && !m_logFailed) {
             // Flashing on without a record would leave units nobody can account for.
             m_logFailed = true;

@@ -1,6 +1,9 @@
 #include "station/JournalRecord.h"
 
 #include "flash/DeviceSelection.h"
+#include "flash/FlashRecord.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -14,20 +17,61 @@ QByteArray field(const char *name, const QString &value)
     return QByteArray(name) + '=' + value.toUtf8();
 }
 
+int priorityOf(UnitEnd end)
+{
+    switch (end) {
+    case UnitEnd::failed:
+        return priorityError;
+    case UnitEnd::stopped:
+        return priorityWarning;
+    case UnitEnd::completed:
+    case UnitEnd::skipped:
+        break;
+    }
+    return priorityInfo;
+}
+
+// The fields that name the unit, its image and the station, each when it is not empty.
+void addTagFields(QList<QByteArray> &fields, const UnitRecord &record)
+{
+    const auto add = [&](const QByteArray &name, const QString &value) {
+        if (!value.isEmpty()) {
+            fields.append(name + '=' + deviceString(value.toStdString()).toUtf8());
+        }
+    };
+    const HidDeviceInfo &device = record.device;
+    for (const auto &[name, value] :
+         {std::pair{"MORVANE_SERIAL", device.serialNumber},
+          std::pair{"MORVANE_PORT", device.usbPort}, std::pair{"MORVANE_PATH", device.path}}) {
+        add(name, QString::fromStdString(value));
+    }
+    for (const auto &[name, value] :
+         {std::pair{"MORVANE_MODEL", record.model}, std::pair{"MORVANE_VERSION", record.version},
+          std::pair{"MORVANE_IMAGE_SHA256", record.image.sha256},
+          std::pair{"MORVANE_STATUS", unitStatusName(record)},
+          std::pair{"MORVANE_STATION", record.tags.station}}) {
+        add(name, value);
+    }
+    // In the order of their keys, as the log's object keeps them.
+    std::vector<std::pair<QString, QString>> labels = record.tags.labels;
+    std::sort(labels.begin(), labels.end());
+    for (const auto &[key, value] : labels) {
+        add("MORVANE_LABEL_" + key.toUpper().toLatin1(), value);
+    }
+}
+
 } // namespace
 
-UnitEnd unitEndOf(const QString &status)
+UnitEnd unitEndOf(const UnitRecord &record)
 {
-    if (status == u"completed") {
-        return UnitEnd::completed;
-    }
-    if (status == u"stopped") {
-        return UnitEnd::stopped;
-    }
-    if (status == u"skipped") {
+    if (record.skipped) {
         return UnitEnd::skipped;
     }
-    return UnitEnd::failed;
+    if (record.outcome.status == UpdateOutcome::Status::completed) {
+        return UnitEnd::completed;
+    }
+    return record.outcome.status == UpdateOutcome::Status::stopped ? UnitEnd::stopped
+                                                                   : UnitEnd::failed;
 }
 
 QByteArray messageIdOf(UnitEnd end)
@@ -45,39 +89,15 @@ QByteArray messageIdOf(UnitEnd end)
     return QByteArrayLiteral("3734cbb590f64ad4ac7ed7b1abbcc28b");
 }
 
-QList<QByteArray> journalFields(const QJsonObject &record)
+QList<QByteArray> journalFields(const UnitRecord &record)
 {
-    const auto text = [&](const char *key) {
-        return record.value(QLatin1String(key)).toString();
-    };
-    const HidDeviceInfo device{.path = text("path").toStdString(),
-                               .serialNumber = text("serial").toStdString(),
-                               .usbPort = text("usbPort").toStdString()};
-    const UnitEnd end = unitEndOf(text("status"));
-    const int priority = end == UnitEnd::failed    ? priorityError
-                         : end == UnitEnd::stopped ? priorityWarning
-                                                   : priorityInfo;
+    const UnitEnd end = unitEndOf(record);
     QList<QByteArray> fields = {
-        field("MESSAGE", deviceDescription(device) + QStringLiteral(": ") + text("line")),
-        field("PRIORITY", QString::number(priority)),
+        field("MESSAGE", deviceDescription(record.device) + QStringLiteral(": ") + record.line),
+        field("PRIORITY", QString::number(priorityOf(end))),
         "MESSAGE_ID=" + messageIdOf(end),
         "SYSLOG_IDENTIFIER=morvane-flash",
     };
-    const auto add = [&](const QByteArray &name, const QString &value) {
-        if (!value.isEmpty()) {
-            fields.append(name + '=' + deviceString(value.toStdString()).toUtf8());
-        }
-    };
-    for (const auto &[name, key] :
-         {std::pair{"MORVANE_SERIAL", "serial"}, std::pair{"MORVANE_PORT", "usbPort"},
-          std::pair{"MORVANE_PATH", "path"}, std::pair{"MORVANE_MODEL", "model"},
-          std::pair{"MORVANE_VERSION", "version"}, std::pair{"MORVANE_IMAGE_SHA256", "sha256"},
-          std::pair{"MORVANE_STATUS", "status"}, std::pair{"MORVANE_STATION", "station"}}) {
-        add(name, text(key));
-    }
-    const QJsonObject labels = record.value(QLatin1String("labels")).toObject();
-    for (auto label = labels.begin(); label != labels.end(); ++label) {
-        add("MORVANE_LABEL_" + label.key().toUpper().toLatin1(), label.value().toString());
-    }
+    addTagFields(fields, record);
     return fields;
 }

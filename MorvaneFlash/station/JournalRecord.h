@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QByteArray>
-#include <QJsonObject>
 #include <QList>
-#include <QString>
+
+struct UnitRecord;
 
 // How a unit of flash --watch ended, as the journal tells them apart: each has its MESSAGE_ID
 // (given in the manual page, fixed for good) and its priority.
@@ -14,15 +14,14 @@ enum class UnitEnd
     stopped,
     skipped,
 };
-// From a log record's "status".
-UnitEnd unitEndOf(const QString &status);
+UnitEnd unitEndOf(const UnitRecord &record);
 // 128-bit, hexadecimal, as journalctl MESSAGE_ID= takes it.
 QByteArray messageIdOf(UnitEnd end);
 
-// A unit's log record (logRecord, skippedRecord) as the systemd journal's fields, each
-// "NAME=value": MESSAGE (the unit's line as the console says it), PRIORITY, MESSAGE_ID,
-// SYSLOG_IDENTIFIER=morvane-flash, and MORVANE_SERIAL, MORVANE_PORT, MORVANE_PATH,
-// MORVANE_MODEL, MORVANE_VERSION, MORVANE_IMAGE_SHA256, MORVANE_STATUS, MORVANE_STATION and
-// MORVANE_LABEL_<KEY in capitals> when they are not empty. Those values never hold a line
-// end or a tab, whatever a device named itself.
-QList<QByteArray> journalFields(const QJsonObject &record);
+// A unit's record as the systemd journal's fields, each "NAME=value": MESSAGE (the unit's
+// line as the console says it), PRIORITY, MESSAGE_ID, SYSLOG_IDENTIFIER=morvane-flash, and
+// MORVANE_SERIAL, MORVANE_PORT, MORVANE_PATH, MORVANE_MODEL, MORVANE_VERSION,
+// MORVANE_IMAGE_SHA256, MORVANE_STATUS, MORVANE_STATION and MORVANE_LABEL_<KEY in capitals>
+// (in the order of their keys) when they are not empty. Those values never hold a line end
+// or a tab, whatever a device named itself.
+QList<QByteArray> journalFields(const UnitRecord &record);

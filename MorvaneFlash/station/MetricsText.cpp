@@ -1,5 +1,7 @@
 #include "station/MetricsText.h"
 
+#include "flash/FlashRecord.h"
+
 #include <QStringList>
 
 namespace {
@@ -30,6 +32,27 @@ QString heading(const char *name, const char *type, const char *help)
 }
 
 } // namespace
+
+void addWatchedSeries(UnitMetrics &metrics, const QString &model, const QString &version)
+{
+    using Status = UpdateOutcome::Status;
+    for (const QString &status :
+         {statusName(Status::completed), statusName(Status::deviceFailed),
+          statusName(Status::transferFailed), statusName(Status::stopped), skippedStatusName()}) {
+        metrics.units.try_emplace({status, model, version}, 0);
+    }
+}
+
+void countEnd(UnitMetrics &metrics, const UnitRecord &record, qint64 now)
+{
+    if (!record.skipped) {
+        --metrics.inTransfer;
+        if (record.outcome.status == UpdateOutcome::Status::completed) {
+            metrics.lastSuccess = now;
+        }
+    }
+    ++metrics.units[{unitStatusName(record), record.model, record.version}];
+}
 
 QString prometheusLabelValue(const QString &value)
 {

@@ -8,6 +8,8 @@
 #include <optional>
 #include <tuple>
 
+struct UnitRecord;
+
 // What a station's metrics file tells Prometheus, through node_exporter's textfile collector.
 struct UnitMetrics
 {
@@ -29,6 +31,13 @@ struct UnitMetrics
     // When the last unit was flashed, in seconds since the epoch; none yet, no sample.
     std::optional<qint64> lastSuccess;
 };
+
+// Zero counts for each end a watched unit of this model and version can have, so that every
+// series is there before its first unit.
+void addWatchedSeries(UnitMetrics &metrics, const QString &model, const QString &version);
+// A unit's end, `now` seconds since the epoch: counted in its record's series, out of the
+// units in transfer (a skipped unit never started), and the last success when it was one.
+void countEnd(UnitMetrics &metrics, const UnitRecord &record, qint64 now);
 
 // The metrics in Prometheus's text exposition format, each with its # HELP and # TYPE:
 // morvane_flash_units_total (a counter per status, model and version),

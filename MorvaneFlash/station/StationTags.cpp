@@ -63,18 +63,3 @@ std::optional<QString> addLabel(StationTags &tags, const QString &text)
     tags.labels.emplace_back(key, value);
     return std::nullopt;
 }
-
-QJsonObject withStation(QJsonObject record, const StationTags &tags)
-{
-    if (!tags.station.isEmpty()) {
-        record.insert(QStringLiteral("station"), tags.station);
-    }
-    if (!tags.labels.empty()) {
-        QJsonObject labels;
-        for (const auto &[key, value] : tags.labels) {
-            labels.insert(key, value);
-        }
-        record.insert(QStringLiteral("labels"), labels);
-    }
-    return record;
-}

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QJsonObject>
 #include <QString>
 #include <optional>
 #include <utility>
@@ -25,6 +24,3 @@ std::optional<QString> stationProblem(const QString &name);
 // station, ...) nor one starting "__", and given once; VALUE any text without control
 // characters.
 std::optional<QString> addLabel(StationTags &tags, const QString &text);
-
-// The record with "station" and "labels" (an object) added, when there are any.
-QJsonObject withStation(QJsonObject record, const StationTags &tags);

@@ -25,11 +25,7 @@ void UnitRecordSinks::begin(const UpdateTarget &target)
                                      .arg(*absent));
         }
     }
-    // What a watched unit can end as, so that every series is there before its first unit.
-    for (const char *status :
-         {"completed", "deviceFailed", "transferFailed", "stopped", "skipped"}) {
-        m_metrics.units.try_emplace({QLatin1String(status), target.product, target.version}, 0);
-    }
+    addWatchedSeries(m_metrics, target.product, target.version);
     writeMetrics();
 }
 
@@ -39,9 +35,8 @@ void UnitRecordSinks::unitStarted()
     writeMetrics();
 }
 
-void UnitRecordSinks::unitEnded(const QJsonObject &record)
+void UnitRecordSinks::unitEnded(const UnitRecord &record)
 {
-    const QString status = record.value(QLatin1String("status")).toString();
     if (m_invocation.journal) {
         const std::optional<QString> problem = sendToJournal(journalFields(record));
         if (problem && !std::exchange(m_journalSaid, true)) {
@@ -50,14 +45,7 @@ void UnitRecordSinks::unitEnded(const QJsonObject &record)
                                      .arg(*problem));
         }
     }
-    if (unitEndOf(status) != UnitEnd::skipped) {
-        --m_metrics.inTransfer;
-    }
-    if (status == u"completed") {
-        m_metrics.lastSuccess = QDateTime::currentSecsSinceEpoch();
-    }
-    ++m_metrics.units[{status, record.value(QLatin1String("model")).toString(),
-                       record.value(QLatin1String("version")).toString()}];
+    countEnd(m_metrics, record, QDateTime::currentSecsSinceEpoch());
     writeMetrics();
 }
 

@@ -2,11 +2,9 @@
 
 #include "station/MetricsText.h"
 
-#include <QJsonObject>
-#include <QString>
-
 class Console;
 struct Invocation;
+struct UnitRecord;
 struct UpdateTarget;
 
 // Where flash --watch tells each unit's end besides its log: the systemd journal (--journal)
@@ -23,8 +21,8 @@ public:
     // The watch begins: zero counts for the ends a unit of `target` can have.
     void begin(const UpdateTarget &target);
     void unitStarted();
-    // A unit's end, as its log record says it; a skipped unit never started.
-    void unitEnded(const QJsonObject &record);
+    // A unit's end; a skipped unit never started.
+    void unitEnded(const UnitRecord &record);
     // The watch is over.
     void end();
 

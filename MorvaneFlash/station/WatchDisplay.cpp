@@ -1,7 +1,7 @@
 #include "station/WatchDisplay.h"
 
+#include "bootloader/HIDBootloader.h"
 #include "flash/DeviceSelection.h"
-#include "flash/FlashRecord.h"
 #include "update/UpdateMessages.h"
 
 #include <QStringList>
@@ -29,7 +29,8 @@ QString unitLine(const HidDeviceInfo &device, int percent, qint64 imageBytes)
 QString plainUnitLine(const HidDeviceInfo &device, int percent, qint64 imageBytes)
 {
     return deviceDescription(device) + QStringLiteral(": ") + UpdateMessages::progress(percent) +
-           QStringLiteral(", ") + timeLeftText(secondsLeft(percent, imageBytes));
+           QStringLiteral(", ") +
+           timeLeftText(HIDBootloader::secondsLeft(percent, std::size_t(imageBytes)));
 }
 
 int unitsPerHour(int flashed, double seconds)

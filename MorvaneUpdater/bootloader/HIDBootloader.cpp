@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -174,6 +175,15 @@ std::size_t HIDBootloader::imageReportCount(std::size_t imageBytes)
 {
     const std::size_t pages = (imageBytes + pageChunkSize - 1) / pageChunkSize;
     return pages * (pageChunkSize / reportSize);
+}
+
+double HIDBootloader::secondsLeft(int percent, std::size_t imageBytes)
+{
+    const auto reports = double(imageReportCount(imageBytes));
+    const double left = reports * double(100 - percent) / 100;
+    const double seconds = left * double(reportDelay.count()) / 1000;
+    // Half a tenth rounds up, as Qt's qRound does for the times shown.
+    return std::floor(seconds * 10 + 0.5) / 10;
 }
 
 void HIDBootloader::flash(std::span<const uint8_t> firmware, std::string_view vid,

@@ -29,6 +29,9 @@ public:
 
     // How many image reports an image of this size is streamed in, once padded to pages.
     static std::size_t imageReportCount(std::size_t imageBytes);
+    // Seconds left, to a tenth, once `percent` of an image of `imageBytes` has been sent, at
+    // the protocol's pace: the image's reports still to go, reportDelay each.
+    static double secondsLeft(int percent, std::size_t imageBytes);
 
     // Throws BootloaderError; every path after opening closes the device again.
     // A stop request ends the transfer at the next report boundary (or the next slice of a

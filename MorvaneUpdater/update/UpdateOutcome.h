@@ -35,3 +35,9 @@ struct UpdateOutcome
     // How far the device's transfer got; none when it was never opened.
     TransferReach reach = {};
 };
+
+// "completed", "transferFailed", ...: the status as scripts compare it, the same in flash
+// --json, the bench's log, the journal and the metrics.
+QString statusName(UpdateOutcome::Status status);
+// A station's unit back from its restart and left alone: a record's status, never an update's.
+QString skippedStatusName();

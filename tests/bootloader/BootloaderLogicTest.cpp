@@ -1,4 +1,5 @@
 #include "bootloader/BootloaderError.h"
+#include "bootloader/HIDBootloader.h"
 
 #include <gtest/gtest.h>
 #include <utility>
@@ -23,5 +24,27 @@ TEST(BootloaderErrorTest, MessagesAreExact)
     for (const auto &[error, message] : cases) {
         EXPECT_EQ(error.errorDescription(), message);
         EXPECT_STREQ(error.what(), message);
+    }
+}
+
+TEST(HIDBootloaderPace, SecondsLeftCountTheReportsStillToGoAt50Ms)
+{
+    // A page of 1024 bytes is 16 reports; an image is padded to whole pages.
+    const struct
+    {
+        int percent;
+        std::size_t bytes;
+        double seconds;
+    } cases[] = {
+        {0, 256, 0.8},
+        {0, 1024, 0.8},
+        {0, 1025, 1.6},
+        {100, 1025, 0},
+        {50, std::size_t(1) << 20, 409.6},
+        {95, 8192, 0.3},
+    };
+    for (const auto &c : cases) {
+        EXPECT_DOUBLE_EQ(HIDBootloader::secondsLeft(c.percent, c.bytes), c.seconds)
+            << c.percent << " " << c.bytes;
     }
 }

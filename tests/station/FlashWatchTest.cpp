@@ -1,5 +1,5 @@
 #include "CommandLineFixture.h"
-#include "flash/FlashRecord.h"
+#include "bootloader/HIDBootloader.h"
 #include "frame/ExitStatus.h"
 #include "station/FlashedUnits.h"
 
@@ -116,7 +116,8 @@ TEST_F(FlashWatch, FlashesEachUnitOnceAndRecordsEveryAttempt)
         EXPECT_TRUE(time.endsWith('Z') && time >= previous) << line.toStdString();
         previous = time;
         if (event["event"] == "progress") {
-            EXPECT_EQ(event["secondsLeft"].toDouble(), secondsLeft(event["percent"].toInt(), 256));
+            EXPECT_EQ(event["secondsLeft"].toDouble(),
+                      HIDBootloader::secondsLeft(event["percent"].toInt(), 256));
         }
     }
 }
@@ -194,27 +195,6 @@ TEST_F(FlashWatch, ShowsUnitsLiveOnATerminalAsLinesThroughAPipeAndNothingQuietly
                         .match(m_out)
                         .hasMatch())
             << m_out.toStdString();
-    }
-}
-
-TEST(FlashRecord, SecondsLeftCountTheReportsStillToGoAt50Ms)
-{
-    // A page of 1024 bytes is 16 reports; an image is padded to whole pages.
-    const struct
-    {
-        int percent;
-        qint64 bytes;
-        double seconds;
-    } cases[] = {
-        {0, 256, 0.8},
-        {0, 1024, 0.8},
-        {0, 1025, 1.6},
-        {100, 1025, 0},
-        {50, qint64(1) << 20, 409.6},
-        {95, 8192, 0.3},
-    };
-    for (const auto &c : cases) {
-        EXPECT_DOUBLE_EQ(secondsLeft(c.percent, c.bytes), c.seconds) << c.percent << " " << c.bytes;
     }
 }
 
