@@ -1,5 +1,7 @@
 #include "FakeHidapi.h"
 
+#include "CallRecorder.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
@@ -28,8 +30,7 @@ struct State
         FakeHidapi::Strings strings;
     };
     std::vector<Attached> devices;
-    FakeHidapi::Faults faults;
-    std::vector<FakeHidapi::Call> calls;
+    CallRecorder<FakeHidapi::Call, FakeHidapi::Faults> recorder;
     int openHandles = 0;
     int liveEnumerations = 0;
     std::atomic<int> globalCallsRunning = 0;
@@ -42,13 +43,9 @@ State &state()
     return instance;
 }
 
-// Records the call and hands out the faults in force, under the lock.
 FakeHidapi::Faults record(FakeHidapi::Call call)
 {
-    State &s = state();
-    const std::lock_guard lock(s.mutex);
-    s.calls.push_back(std::move(call));
-    return s.faults;
+    return state().recorder.record(std::move(call));
 }
 
 // Marks a call into hidapi's global state. It lasts a little, so that two of them made at
@@ -75,10 +72,9 @@ namespace FakeHidapi {
 void reset()
 {
     State &s = state();
+    s.recorder.reset();
     const std::lock_guard lock(s.mutex);
     s.devices.clear();
-    s.faults = {};
-    s.calls.clear();
     s.openHandles = 0;
     s.liveEnumerations = 0;
     s.overlappingGlobalCalls = 0;
@@ -94,23 +90,17 @@ void attach(const std::string &path, std::shared_ptr<SimulatedBootloaderDevice> 
 
 void setFaults(const Faults &faults)
 {
-    State &s = state();
-    const std::lock_guard lock(s.mutex);
-    s.faults = faults;
+    state().recorder.setFaults(faults);
 }
 
 std::vector<Call> calls()
 {
-    State &s = state();
-    const std::lock_guard lock(s.mutex);
-    return s.calls;
+    return state().recorder.calls();
 }
 
 std::size_t count(std::string_view function)
 {
-    const std::vector<Call> all = calls();
-    return std::size_t(std::count_if(all.begin(), all.end(),
-                                     [&](const Call &call) { return call.function == function; }));
+    return state().recorder.count(function);
 }
 
 int openHandles()

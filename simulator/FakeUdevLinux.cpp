@@ -1,8 +1,8 @@
 #include "FakeUdevLinux.h"
 
+#include "CallRecorder.h"
 #include "bootloader/NoticePipe.h"
 
-#include <algorithm>
 #include <deque>
 #include <libudev.h>
 #include <mutex>
@@ -39,8 +39,7 @@ struct Event
 struct State
 {
     std::mutex mutex;
-    FakeUdev::Faults faults;
-    std::vector<FakeUdev::Call> calls;
+    CallRecorder<FakeUdev::Call, FakeUdev::Faults> recorder;
     std::deque<Event> events;
     // Readable while events wait, as the netlink socket is.
     NoticePipe pipe;
@@ -56,10 +55,7 @@ State &state()
 
 FakeUdev::Faults record(FakeUdev::Call call)
 {
-    State &s = state();
-    const std::lock_guard lock(s.mutex);
-    s.calls.push_back(std::move(call));
-    return s.faults;
+    return state().recorder.record(std::move(call));
 }
 
 template <typename Object> Object *make()
@@ -93,9 +89,8 @@ namespace FakeUdev {
 void reset()
 {
     State &s = state();
+    s.recorder.reset();
     const std::lock_guard lock(s.mutex);
-    s.faults = {};
-    s.calls.clear();
     s.events.clear();
     s.pipe.drain();
     s.liveObjects = 0;
@@ -104,9 +99,7 @@ void reset()
 
 void setFaults(const Faults &faults)
 {
-    State &s = state();
-    const std::lock_guard lock(s.mutex);
-    s.faults = faults;
+    state().recorder.setFaults(faults);
 }
 
 void announce(const std::string &action, const std::string &devnode)
@@ -122,16 +115,12 @@ void announce(const std::string &action, const std::string &devnode)
 
 std::vector<Call> calls()
 {
-    State &s = state();
-    const std::lock_guard lock(s.mutex);
-    return s.calls;
+    return state().recorder.calls();
 }
 
 std::size_t count(std::string_view function)
 {
-    const std::vector<Call> all = calls();
-    return std::size_t(std::count_if(all.begin(), all.end(),
-                                     [&](const Call &call) { return call.function == function; }));
+    return state().recorder.count(function);
 }
 
 int liveObjects()
