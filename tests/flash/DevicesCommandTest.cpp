@@ -29,8 +29,7 @@ TEST_F(DevicesCommand, TellPathAndAccess)
     EXPECT_EQ(run({"devices", "--vid", "1209", "--pid", "1", "--json"}), exitDevice);
     const QJsonArray devices = QJsonDocument::fromJson(m_out.toUtf8()).array();
     ASSERT_EQ(devices.size(), 1);
-    EXPECT_EQ(devices[0]["path"], QString::fromStdString(locked->path()));
-    EXPECT_EQ(devices[0]["serial"], QString::fromStdString(locked->serialNumber()));
+    // Where the device is, the log names alike (FlashWatch); here, what it calls itself.
     EXPECT_EQ(devices[0]["usbPort"], "3-1.2");
     EXPECT_EQ(devices[0]["product"], "Simulated bootloader");
     EXPECT_EQ(devices[0]["mayOpen"], false);

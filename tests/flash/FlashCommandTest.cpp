@@ -102,34 +102,6 @@ TEST_F(FlashCommand, AllDevicesFlashAtOnceAndEachEndsOnItsOwn)
     }
 }
 
-TEST_F(FlashCommand, AStopEndsEveryTransferAtAReportBoundaryAndEachSaysSo)
-{
-    const auto first = attachDevice();
-    const auto second = attachDevice();
-    // 128 reports, over six seconds: the stop comes long before the end, however loaded the
-    // machine is.
-    const QByteArray image(8192, 'x');
-    std::stop_source stop;
-    std::jthread stopper([&](std::stop_token runEnded) {
-        while (!runEnded.stop_requested() &&
-               (first->reports().size() < 4 || second->reports().size() < 4)) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        stop.request_stop();
-    });
-    EXPECT_EQ(run({"flash", "--all-devices", "--file", writeFile("image.bin", image), "--vid",
-                   "1a86", "--pid", "e0a1"},
-                  false, stop.get_token()),
-              exitInterrupted);
-    for (const auto &device : {first, second}) {
-        EXPECT_TRUE(m_err.contains(QString::fromStdString(device->path()) +
-                                   ": Update stopped. The transfer ended at a report boundary"))
-            << m_err.toStdString();
-        EXPECT_LT(device->receivedImage().size(), std::size_t(image.size()));
-        expectClosed(*device);
-    }
-}
-
 // Which device flash takes, and when it refuses to guess: before anything is downloaded.
 TEST_F(FlashCommand, SelectorsChooseOneDeviceAndAGuessIsRefused)
 {
@@ -222,8 +194,6 @@ TEST_F(FlashCommand, WaitDownloadsMeanwhileAndEndsWithTheDeviceItsLimitOrAStop)
     }
 }
 
-// A FIFO at any name the command opens would hold it forever: each is refused or replaced at
-// once, with a line that says what it found.
 // What a FIFO or a device at a name does is the folder file's test; here, that --log, which is
 // opened its own way, refuses one without waiting.
 TEST_F(FlashCommand, AFifoAsTheLogIsRefusedWithoutWaiting)

@@ -105,9 +105,6 @@ TEST_F(FlashWatch, FlashesEachUnitOnceAndRecordsEveryAttempt)
                            "S11-1 completed transfer 1024", "S11-1 skipped none 0"}));
     EXPECT_TRUE(m_out.contains("\"phase\":\"opened\",\"serial\":\"F2\",")) << m_out.toStdString();
     EXPECT_EQ(m_out.count("\"event\":\"skipped\""), 2);
-    EXPECT_TRUE(m_out.contains("{\"event\":\"summary\",\"failed\":3,\"flashed\":3,\"seconds\":"))
-        << m_out.toStdString();
-    EXPECT_TRUE(m_out.contains(",\"skipped\":2,\"stopped\":0,")) << m_out.toStdString();
     // Every event says when it happened; progress says how long is left at the protocol's pace.
     QString previous;
     for (const QString &line : m_out.split('\n', Qt::SkipEmptyParts)) {
@@ -189,7 +186,8 @@ TEST_F(FlashWatch, ShowsUnitsLiveOnATerminalAsLinesThroughAPipeAndNothingQuietly
             EXPECT_FALSE(m_out.contains(text)) << text.toStdString();
         }
         EXPECT_TRUE(m_err.contains("1-2): Update failed: Unable to write HID report."));
-        EXPECT_TRUE(m_err.contains("1-3): Update stopped."));
+        EXPECT_TRUE(
+            m_err.contains("1-3): Update stopped. The transfer ended at a report boundary"));
         EXPECT_TRUE(QRegularExpression("Watch ended: 1 flashed, 1 failed, 1 skipped, 1 stopped, "
                                        "in [0-9.]+ s.\n$")
                         .match(m_out)
