@@ -6,8 +6,8 @@
 #include <QString>
 
 class Console;
-struct Invocation;
 struct UpdateTarget;
+struct WatchSettings;
 
 // Where flash --watch tells each unit's end besides its log: the systemd journal (--journal)
 // and a node_exporter textfile (--metrics FILE), rewritten whole after each change. Neither
@@ -16,7 +16,7 @@ struct UpdateTarget;
 class UnitRecordSinks
 {
 public:
-    UnitRecordSinks(const Invocation &invocation, Console &console);
+    UnitRecordSinks(const WatchSettings &settings, Console &console);
     UnitRecordSinks(const UnitRecordSinks &) = delete;
     UnitRecordSinks &operator=(const UnitRecordSinks &) = delete;
 
@@ -31,7 +31,7 @@ public:
 private:
     void writeMetrics();
 
-    const Invocation &m_invocation;
+    const WatchSettings &m_settings;
     Console &m_console;
     UnitMetrics m_metrics;
     bool m_journalSaid = false;
