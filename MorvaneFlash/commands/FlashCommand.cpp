@@ -2,20 +2,15 @@
 
 #include "commands/CatalogueChoice.h"
 #include "commands/SharedOptions.h"
-#include "download/DownloadLimits.h"
+#include "flash/FileTarget.h"
 #include "flash/FlashRun.h"
 #include "frame/Downloader.h"
 #include "frame/ExitStatus.h"
 #include "station/BenchLog.h"
 #include "station/FlashWatch.h"
 #include "station/JournalSink.h"
-#include "trust/CatalogueTrust.h"
 #include "trust/ImageDigest.h"
-#include "update/RegularFile.h"
-#include "update/UpdateMessages.h"
 #include "update/UpdateTarget.h"
-
-#include <QFileInfo>
 
 namespace {
 
@@ -39,45 +34,6 @@ int resolveCatalogueTarget(const FlashOptions &options, Environment &environment
     return exitSuccess;
 }
 
-int resolveFileTarget(const FlashOptions &options, const Environment &environment, Console &console,
-                      UpdateTarget &target)
-{
-    // A build that trusts a key flashes nothing its holder has not bound by a digest; for a
-    // file that is the digest given beside it.
-    if (options.sha256.isEmpty() && catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn) {
-        console.printError(QStringLiteral("This build trusts a catalogue key, so an image file is "
-                                          "flashed only with its digest: give --sha256 HEX."));
-        return exitIntegrity;
-    }
-    // Bounded as a downloaded image is, and never waiting on a FIFO or a device.
-    ReadFile file = readRegularFile(options.file, maxImageBytes);
-    if (!file.bytes) {
-        console.printError(QStringLiteral("Cannot read the firmware file %1: %2.")
-                               .arg(options.file, file.errorDescription));
-        return exitUsage;
-    }
-    target.image = std::move(*file.bytes);
-    if (!options.sha256.isEmpty()) {
-        const QByteArray expected = parseImageDigest(options.sha256).sha256;
-        if (const QByteArray received = sha256Of(target.image); received != expected) {
-            console.printError(
-                QStringLiteral("The firmware file %1 does not match --sha256 "
-                               "(expected %2, received %3); nothing is flashed.")
-                    .arg(options.file, shortDigestText(expected), shortDigestText(received)));
-            return exitIntegrity;
-        }
-    }
-    // An empty image would be "flashed" without a byte reaching the device.
-    if (target.image.isEmpty()) {
-        console.printError(QStringLiteral("The firmware file %1 is empty.").arg(options.file));
-        return exitUsage;
-    }
-    target.ids = options.ids;
-    target.product = QString::fromStdString(usbIdsText(*target.ids));
-    target.version = QFileInfo(options.file).fileName();
-    return exitSuccess;
-}
-
 } // namespace
 
 int runFlash(const FlashOptions &options, Environment &environment, Console &console)
@@ -94,7 +50,8 @@ int runFlash(const FlashOptions &options, Environment &environment, Console &con
     const int resolved =
         options.file.isEmpty()
             ? resolveCatalogueTarget(options, environment, downloader, console, target)
-            : resolveFileTarget(options, environment, console, target);
+            : fileTarget({options.file, options.sha256, *options.ids}, environment, console,
+                         target);
     if (resolved != exitSuccess) {
         return resolved;
     }
