@@ -21,9 +21,9 @@ QString commandList(const QList<const CommandDeclaration *> &listed)
             const QString form =
                 QStringLiteral("  ") +
                 QString::fromUtf8(line.form).replace(QLatin1Char('\n'), QStringLiteral("\n      "));
-            // A form that reaches the column puts its explanation on the lines below it.
-            const qsizetype lastLine = form.size() - form.lastIndexOf(QLatin1Char('\n')) - 1;
-            text += lastLine < explanationColumn && !form.contains(QLatin1Char('\n'))
+            // A form that reaches the column, or has several lines, puts its explanation on the
+            // lines below it.
+            text += form.size() < explanationColumn && !form.contains(QLatin1Char('\n'))
                         ? form.leftJustified(explanationColumn)
                         : form + QLatin1Char('\n') + indent;
             text += QString::fromUtf8(line.explanation)
