@@ -1,8 +1,9 @@
+#include "commands/BundleCommand.h"
+
 #include "bundle/BundleLayout.h"
 #include "catalogue/ModelIndex.h"
 #include "catalogue/UnicodeText.h"
 #include "commands/CatalogueChoice.h"
-#include "commands/Commands.h"
 #include "frame/Downloader.h"
 #include "frame/ExitStatus.h"
 #include "trust/CatalogueTrust.h"
@@ -14,6 +15,7 @@
 #include <QDateTime>
 #include <QSet>
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -153,21 +155,21 @@ int bundleFile(const FirmwareItem &item, DownloadKind kind, const QString &folde
 
 } // namespace
 
-int runBundle(const Invocation &invocation, Environment &environment, Console &console)
+int runBundle(const BundleOptions &options, Environment &environment, Console &console)
 {
-    const QString &folder = invocation.arguments.at(1);
+    const QString &folder = options.arguments.at(1);
     if (!mayUseBundles(environment, console)) {
         return exitIntegrity;
     }
-    Downloader downloader(invocation, environment.stop, console);
+    Downloader downloader(options.bundle, environment.stop, console);
     const LoadedCatalogue catalogue =
-        loadCatalogue(downloader, invocation.listURL, environment, console);
+        loadCatalogue(downloader, options.listURL, environment, console);
     if (catalogue.status != exitSuccess) {
         return catalogue.status;
     }
     int status = exitSuccess;
     const std::optional<QList<FirmwareItem>> chosen =
-        chosenVersions(catalogue, invocation.arguments.mid(2), status, console);
+        chosenVersions(catalogue, options.arguments.mid(2), status, console);
     if (!chosen) {
         return status;
     }
@@ -218,8 +220,8 @@ int runBundle(const Invocation &invocation, Environment &environment, Console &c
         files.append({bundleSignatureName, *catalogue.signature});
     }
     files.append({bundleListName, catalogue.list});
-    files.append({bundleAddressName, bundleAddressText(invocation.listURL)});
-    files.append({bundleReadmeName, readme(invocation.listURL, *chosen)});
+    files.append({bundleAddressName, bundleAddressText(options.listURL)});
+    files.append({bundleReadmeName, readme(options.listURL, *chosen)});
     for (const auto &[name, bytes] : files) {
         if (!keep(folder, name, bytes, console)) {
             return unfinished(exitUsage);
@@ -228,6 +230,33 @@ int runBundle(const Invocation &invocation, Environment &environment, Console &c
     console.print(QStringLiteral("The bundle in %1 holds %2 version(s) of %3.")
                       .arg(folder)
                       .arg(chosen->size())
-                      .arg(invocation.listURL.toDisplayString()));
+                      .arg(options.listURL.toDisplayString()));
     return exitSuccess;
+}
+
+namespace {
+
+CommandRun readBundle(const CommandLine &line)
+{
+    auto options = optionsOf<BundleOptions>(line);
+    std::optional<QString> problem;
+    if (options.arguments.first() != QLatin1String("create")) {
+        problem = QStringLiteral("bundle takes create DIR [MODEL [VERSION]]...");
+    }
+    return commandRun(std::move(problem), std::move(options), runBundle);
+}
+
+} // namespace
+
+CommandDeclaration bundleCommand()
+{
+    return {.name = "bundle",
+            .minArguments = 2,
+            .maxArguments = std::numeric_limits<qsizetype>::max(),
+            .actions = {QStringLiteral("create")},
+            .arguments = Completion::folder,
+            .usage = {{"bundle create DIR [MODEL [VERSION]]...",
+                       "keeps the signed list and the chosen versions'\nimages and notes in DIR, "
+                       "for --bundle DIR\nwithout a network (every version by default)"}},
+            .read = readBundle};
 }

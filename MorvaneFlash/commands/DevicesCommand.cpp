@@ -1,10 +1,12 @@
+#include "commands/DevicesCommand.h"
+
 #include "bootloader/BootloaderError.h"
 #include "bootloader/DeviceWatcher.h"
 #include "bootloader/HidBackend.h"
 #include "bootloader/OpenFailureHelp.h"
 #include "bootloader/UsbIdentifier.h"
 #include "commands/CatalogueChoice.h"
-#include "commands/Commands.h"
+#include "commands/SharedOptions.h"
 #include "flash/DeviceSelection.h"
 #include "flash/FlashRecord.h"
 #include "frame/Downloader.h"
@@ -156,20 +158,43 @@ int watchDevices(const std::vector<IdPair> &pairs, Environment &environment, Con
 
 } // namespace
 
-int runDevices(const Invocation &invocation, Environment &environment, Console &console)
+int runDevices(const DevicesOptions &options, Environment &environment, Console &console)
 {
     std::vector<IdPair> pairs;
-    if (invocation.ids) {
-        pairs.push_back({*invocation.ids, {}});
+    if (options.ids) {
+        pairs.push_back({*options.ids, {}});
     } else {
-        Downloader downloader(invocation, environment.stop, console);
+        Downloader downloader(options.bundle, environment.stop, console);
         const LoadedCatalogue catalogue =
-            loadCatalogue(downloader, invocation.listURL, environment, console);
+            loadCatalogue(downloader, options.listURL, environment, console);
         if (catalogue.status != exitSuccess) {
             return catalogue.status;
         }
         pairs = catalogueIds(catalogue.items);
     }
-    return invocation.watch ? watchDevices(pairs, environment, console, invocation.json)
-                            : listDevices(pairs, environment.hid, console, invocation.json);
+    return options.watch ? watchDevices(pairs, environment, console, options.json)
+                         : listDevices(pairs, environment.hid, console, options.json);
+}
+
+namespace {
+
+CommandRun readDevices(const CommandLine &line)
+{
+    auto options = optionsOf<DevicesOptions>(line);
+    options.json = line.isSet("json");
+    options.watch = line.isSet("watch");
+    std::optional<QString> problem = readIds(line, options.ids);
+    return commandRun(std::move(problem), std::move(options), runDevices);
+}
+
+} // namespace
+
+CommandDeclaration devicesCommand()
+{
+    return {.name = "devices",
+            .options = {jsonOption(), vidOption(), pidOption(), watchOption()},
+            .usage = {{"devices [--json] [--watch] [--vid V --pid P]",
+                       "attached devices with the catalogue's ids (or these);\nwith --watch, "
+                       "their arrivals and departures"}},
+            .read = readDevices};
 }

@@ -1,7 +1,9 @@
+#include "commands/DoctorCommand.h"
+
 #include "bootloader/DeviceWatcher.h"
 #include "bootloader/HidBackend.h"
 #include "commands/CatalogueChoice.h"
-#include "commands/Commands.h"
+#include "commands/SharedOptions.h"
 #include "diagnosis/DoctorChecks.h"
 #include "diagnosis/DoctorSystem.h"
 #include "download/ContentSource.h"
@@ -95,12 +97,12 @@ DoctorCheck checkProxy(const QUrl &listURL)
 
 } // namespace
 
-int runDoctor(const Invocation &invocation, Environment &environment, Console &console)
+int runDoctor(const DoctorOptions &options, Environment &environment, Console &console)
 {
     QList<DoctorCheck> checks;
     const auto report = [&](const DoctorCheck &check) {
         checks.append(check);
-        if (invocation.json) {
+        if (options.json) {
             console.printJsonLine(doctorCheckJson(check));
         } else {
             console.print(doctorCheckText(check));
@@ -109,26 +111,25 @@ int runDoctor(const Invocation &invocation, Environment &environment, Console &c
 
     // The catalogue first: its ids say which rule lines and which devices matter. It is taken
     // as list takes it, so its signing time is kept as list would keep it.
-    Downloader downloader(invocation, environment.stop, console);
+    Downloader downloader(options.bundle, environment.stop, console);
     DoctorSource source(downloader.source());
     const CatalogueTrust trust = catalogueTrustFromKey(environment.catalogueKey);
     std::optional<CatalogueReading> reading;
     {
         CatalogueFetch fetch(source, trust, AcceptedTimestamps(environment.firmwareFolder));
-        reading = fetchCatalogue(downloader, fetch, invocation.listURL);
+        reading = fetchCatalogue(downloader, fetch, options.listURL);
     }
     if (!reading) {
         return exitInterrupted;
     }
-    for (const DoctorCheck &check :
-         catalogueChecks(invocation.listURL, trust.keyBuiltIn, source.listAnswer(), *reading,
-                         invocation.bundle)) {
+    for (const DoctorCheck &check : catalogueChecks(
+             options.listURL, trust.keyBuiltIn, source.listAnswer(), *reading, options.bundle)) {
         report(check);
     }
     report(clockCheck(source.listAnswer() ? source.listAnswer()->serverDate : QByteArray(),
-                      QDateTime::currentSecsSinceEpoch(), invocation.bundle));
-    report(invocation.bundle.isEmpty() ? checkProxy(invocation.listURL)
-                                       : proxyUnusedCheck(invocation.bundle));
+                      QDateTime::currentSecsSinceEpoch(), options.bundle));
+    report(options.bundle.isEmpty() ? checkProxy(options.listURL)
+                                    : proxyUnusedCheck(options.bundle));
 
     std::optional<std::vector<IdPair>> pairs;
     std::optional<std::vector<UsbIds>> ids;
@@ -139,7 +140,7 @@ int runDoctor(const Invocation &invocation, Environment &environment, Console &c
             ids->push_back(pair.ids);
         }
     }
-    report(udevRuleCheck(installedUdevRules(invocation.root), ids));
+    report(udevRuleCheck(installedUdevRules(options.root), ids));
     report(udevDaemonCheck(environment.hotplugMonitor && environment.hotplugMonitor()));
 
     bool found = false;
@@ -162,4 +163,41 @@ int runDoctor(const Invocation &invocation, Environment &environment, Console &c
     report(sessionCheck(sessionFacts()));
     report(dataFolderCheck(dataFolderFacts(environment.firmwareFolder)));
     return doctorStatus(checks);
+}
+
+namespace {
+
+std::optional<QString> readDoctorOptions(const CommandLine &line, DoctorOptions &options)
+{
+    options.json = line.isSet("json");
+    if (line.isSet("root")) {
+        options.root = line.value("root");
+        if (options.root.isEmpty()) {
+            return QStringLiteral("--root needs a folder.");
+        }
+    }
+    return std::nullopt;
+}
+
+CommandRun readDoctor(const CommandLine &line)
+{
+    auto options = optionsOf<DoctorOptions>(line);
+    std::optional<QString> problem = readDoctorOptions(line, options);
+    return commandRun(std::move(problem), std::move(options), runDoctor);
+}
+
+} // namespace
+
+CommandDeclaration doctorCommand()
+{
+    return {.name = "doctor",
+            .options = {jsonOption(),
+                        {QStringLiteral("root"),
+                         QStringLiteral("doctor: reads the udev rules under this folder instead "
+                                        "of /, for tests."),
+                         QStringLiteral("DIR"), Completion::folder}},
+            .usage = {{"doctor [--json] [--root DIR]",
+                       "checks what updating needs here: the udev rule,\ndevice access, the "
+                       "catalogue, the clock, proxies\nand the data folder"}},
+            .read = readDoctor};
 }

@@ -1,47 +1,31 @@
-#include "bootloader/DeviceWatcher.h"
-#include "bootloader/HIDBootloader.h"
-#include "bootloader/HidBackend.h"
-#include "bootloader/UsbIdentifier.h"
+#include "commands/FlashCommand.h"
+
 #include "commands/CatalogueChoice.h"
-#include "commands/Commands.h"
-#include "download/DownloadLimits.h"
-#include "flash/DeviceSelection.h"
-#include "flash/FlashRecord.h"
-#include "flash/ProgressDisplay.h"
-#include "flash/SessionGuard.h"
+#include "commands/SharedOptions.h"
+#include "flash/FileTarget.h"
+#include "flash/FlashRun.h"
 #include "frame/Downloader.h"
 #include "frame/ExitStatus.h"
-#include "frame/StopPoll.h"
 #include "station/BenchLog.h"
 #include "station/FlashWatch.h"
-#include "trust/CatalogueTrust.h"
+#include "station/JournalSink.h"
 #include "trust/ImageDigest.h"
-#include "update/DeviceTransfers.h"
-#include "update/ImagePreparation.h"
-#include "update/RegularFile.h"
-#include "update/UpdateMessages.h"
-
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QFileInfo>
-#include <QTimer>
-#include <algorithm>
-#include <set>
+#include "update/UpdateTarget.h"
 
 namespace {
 
 // The version to flash: the one named, or the first listed as the window preselects.
-int resolveCatalogueTarget(const Invocation &invocation, Environment &environment,
+int resolveCatalogueTarget(const FlashOptions &options, Environment &environment,
                            Downloader &downloader, Console &console, UpdateTarget &target)
 {
     const LoadedCatalogue catalogue =
-        loadCatalogue(downloader, invocation.listURL, environment, console);
+        loadCatalogue(downloader, options.listURL, environment, console);
     if (catalogue.status != exitSuccess) {
         return catalogue.status;
     }
     const ChosenVersion chosen = chooseVersion(
-        catalogue, invocation.arguments.at(0),
-        invocation.arguments.size() > 1 ? std::optional(invocation.arguments.at(1)) : std::nullopt,
+        catalogue, options.arguments.at(0),
+        options.arguments.size() > 1 ? std::optional(options.arguments.at(1)) : std::nullopt,
         console);
     if (!chosen.item) {
         return chosen.status;
@@ -50,371 +34,248 @@ int resolveCatalogueTarget(const Invocation &invocation, Environment &environmen
     return exitSuccess;
 }
 
-int resolveFileTarget(const Invocation &invocation, const Environment &environment,
-                      Console &console, UpdateTarget &target)
-{
-    // A build that trusts a key flashes nothing its holder has not bound by a digest; for a
-    // file that is the digest given beside it.
-    if (invocation.sha256.isEmpty() && catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn) {
-        console.printError(QStringLiteral("This build trusts a catalogue key, so an image file is "
-                                          "flashed only with its digest: give --sha256 HEX."));
-        return exitIntegrity;
-    }
-    // Bounded as a downloaded image is, and never waiting on a FIFO or a device.
-    ReadFile file = readRegularFile(invocation.file, maxImageBytes);
-    if (!file.bytes) {
-        console.printError(QStringLiteral("Cannot read the firmware file %1: %2.")
-                               .arg(invocation.file, file.errorDescription));
-        return exitUsage;
-    }
-    target.image = std::move(*file.bytes);
-    if (!invocation.sha256.isEmpty()) {
-        const QByteArray expected = parseImageDigest(invocation.sha256).sha256;
-        if (const QByteArray received = sha256Of(target.image); received != expected) {
-            console.printError(
-                QStringLiteral("The firmware file %1 does not match --sha256 "
-                               "(expected %2, received %3); nothing is flashed.")
-                    .arg(invocation.file, shortDigestText(expected), shortDigestText(received)));
-            return exitIntegrity;
-        }
-    }
-    // An empty image would be "flashed" without a byte reaching the device.
-    if (target.image.isEmpty()) {
-        console.printError(QStringLiteral("The firmware file %1 is empty.").arg(invocation.file));
-        return exitUsage;
-    }
-    target.ids = invocation.ids;
-    target.product = QString::fromStdString(usbIdsText(*target.ids));
-    target.version = QFileInfo(invocation.file).fileName();
-    return exitSuccess;
-}
-
-// Runs an update to its end, the command's console its only output: it chooses the devices
-// (one enumeration), waits for one if asked to, prepares the image once and flashes exactly the
-// devices chosen.
-class FlashRun
-{
-public:
-    FlashRun(const Invocation &invocation, Environment &environment, Console &console,
-             Downloader &downloader, BenchLog &log)
-        : m_invocation(invocation), m_environment(environment), m_console(console), m_log(log),
-          m_bootloader(environment.hid), m_session(environment, invocation),
-          m_preparation(downloader.source(), environment.firmwareFolder,
-                        catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn),
-          m_transfers(m_bootloader), m_stopPoll(environment.stop, [this] {
-              m_interrupted = true;
-              m_preparation.stop();
-              m_transfers.stopAll();
-              m_loop.quit();
-          })
-    {
-        m_session.guard(m_transfers, m_console);
-        QObject::connect(&m_preparation, &ImagePreparation::prepared, &m_loop,
-                         [this](const QByteArray &image, const QString &keptLine) {
-                             m_image = image;
-                             if (!keptLine.isEmpty()) {
-                                 say(keptLine);
-                             }
-                             m_loop.quit();
-                         });
-        QObject::connect(&m_preparation, &ImagePreparation::failed, &m_loop,
-                         [this](const UpdateOutcome &outcome) {
-                             m_failure = outcome;
-                             m_loop.quit();
-                         });
-        QObject::connect(&m_transfers, &DeviceTransfers::progressed, &m_loop,
-                         [this](DeviceTransfers::Id id, int percent) {
-                             const std::size_t index = transferIndex(id);
-                             if (m_invocation.json) {
-                                 m_console.printJsonLine(progressEvent(m_units[index].device,
-                                                                       percent, m_image->size()));
-                             }
-                             m_display->update(index, percent);
-                         });
-        QObject::connect(&m_transfers, &DeviceTransfers::finished, &m_loop,
-                         [this](DeviceTransfers::Id id, const UpdateOutcome &outcome) {
-                             m_units[transferIndex(id)].outcome = outcome;
-                             m_loop.quit();
-                         });
-    }
-
-    int run(const UpdateTarget &target)
-    {
-        // The one enumeration: the devices with the ids, then those the selectors accept.
-        m_withIds = target.ids
-                        ? matchingDevices(m_environment.hid.attachedDevices(), *target.ids, {})
-                        : std::vector<HidDeviceInfo>{};
-        std::vector<HidDeviceInfo> chosen = matchingDevices(
-            m_withIds, target.ids.value_or(UsbIds{}), deviceSelectorOf(m_invocation));
-        if (chosen.empty() && m_invocation.wait && target.ids && isWatchable(*target.ids)) {
-            if (const std::optional<int> status = waitForDevices(target, *target.ids, chosen)) {
-                return *status;
-            }
-        }
-        if (chosen.size() > 1 && !m_invocation.allDevices) {
-            m_console.printError(ambiguousChoice(target.product, chosen));
-            return exitUsage;
-        }
-        return flash(target, chosen);
-    }
-
-private:
-    struct Unit
-    {
-        HidDeviceInfo device;
-        DeviceTransfers::Id id = 0;
-        std::optional<UpdateOutcome> outcome;
-    };
-
-    // Prepares the image while a matching device is awaited; the exit status when the wait
-    // ends without both.
-    std::optional<int> waitForDevices(const UpdateTarget &target, UsbIds ids,
-                                      std::vector<HidDeviceInfo> &chosen)
-    {
-        bool timedOut = false;
-        QTimer limit;
-        limit.setSingleShot(true);
-        QObject::connect(&limit, &QTimer::timeout, &limit, [&] {
-            timedOut = true;
-            m_loop.quit();
-        });
-        if (m_invocation.waitLimit) {
-            limit.start(*m_invocation.waitLimit);
-        }
-        // Declared before the watcher, so that it outlives every call the watcher queues.
-        QObject context;
-        const DeviceSelector selector = deviceSelectorOf(m_invocation);
-        DeviceWatcher watcher(m_environment.hid, hotplugMonitor(), [&](const auto &) {
-            QMetaObject::invokeMethod(
-                &context,
-                [&] {
-                    chosen = matchingDevices(m_environment.hid.attachedDevices(), ids, selector);
-                    m_loop.quit();
-                },
-                Qt::QueuedConnection);
-        });
-        watcher.watch({ids});
-        sayPreparing(target);
-        m_preparation.prepare(target);
-        // After the preparing line, unless preparing already failed.
-        if (!m_failure) {
-            say(m_invocation.waitLimit ? QStringLiteral("Waiting up to %1 s for %2...")
-                                             .arg(double(m_invocation.waitLimit->count()) / 1000)
-                                             .arg(target.product)
-                                       : QStringLiteral("Waiting for %1...").arg(target.product));
-        }
-        const auto ended = [&] {
-            return m_interrupted || timedOut || m_failure || (m_image && !chosen.empty());
-        };
-        while (!ended()) {
-            if (!chosen.empty()) {
-                limit.stop();
-            }
-            m_loop.exec();
-        }
-        if (m_failure) {
-            return finishReport(target);
-        }
-        if (m_interrupted) {
-            // An image already kept was not abandoned.
-            m_console.printError(
-                stoppedLine(target, m_image ? StopPoint::imageKept : StopPoint::beforeImage));
-            return exitInterrupted;
-        }
-        if (timedOut) {
-            m_console.printError(UpdateMessages::deviceAbsent(target.product));
-            return exitDevice;
-        }
-        return std::nullopt;
-    }
-
-    std::unique_ptr<HotplugMonitor> hotplugMonitor() const
-    {
-        return m_environment.hotplugMonitor ? m_environment.hotplugMonitor() : nullptr;
-    }
-
-    // The update's road as the window takes it: refusal, device check, image, transfers.
-    int flash(const UpdateTarget &target, const std::vector<HidDeviceInfo> &chosen)
-    {
-        sayPreparing(target);
-        if (const std::optional<UpdateOutcome> refusal =
-                m_image ? std::nullopt : updateRefusal(target, keyBuiltIn())) {
-            m_failure = refusal;
-            return finishReport(target);
-        }
-        if (chosen.empty()) {
-            // Devices are attached, only none that --serial or --path names: not the cable.
-            m_failure = {UpdateOutcome::Status::deviceAbsent,
-                         m_withIds.empty() ? UpdateMessages::deviceAbsent(target.product)
-                                           : unmatchedChoice(target.product, m_withIds)};
-            return finishReport(target);
-        }
-        say(UpdateMessages::deviceFound(target.product));
-        if (!m_image) {
-            m_preparation.prepare(target);
-            while (!m_image && !m_failure) {
-                m_loop.exec();
-            }
-            if (m_failure) {
-                return finishReport(target);
-            }
-        }
-        if (m_interrupted) {
-            m_failure = {UpdateOutcome::Status::stopped, UpdateMessages::updateStopped()};
-            return finishReport(target);
-        }
-        transfer(target,
-                 m_invocation.allDevices ? chosen : std::vector<HidDeviceInfo>{chosen.front()});
-        while (std::any_of(m_units.begin(), m_units.end(),
-                           [](const Unit &unit) { return !unit.outcome; })) {
-            m_loop.exec();
-        }
-        return finishReport(target);
-    }
-
-    void transfer(const UpdateTarget &target, const std::vector<HidDeviceInfo> &devices)
-    {
-        QStringList labels;
-        for (std::size_t i = 0; i < devices.size(); ++i) {
-            const std::string &path = devices[i].path;
-            labels.append(!m_invocation.allDevices ? QString()
-                          : path.empty()           ? QStringLiteral("device %1").arg(i + 1)
-                                                   : QString::fromStdString(path));
-        }
-        m_labels = labels;
-        m_display.emplace(m_console, progressModeOf(m_invocation, m_console), labels,
-                          m_image->size());
-        m_transferStarted = QDateTime::currentDateTimeUtc();
-        m_transferClock.start();
-        for (const HidDeviceInfo &device : devices) {
-            if (m_invocation.json) {
-                m_console.printJsonLine(startedEvent(device, target));
-            }
-        }
-        say(UpdateMessages::transferStarting());
-        for (const HidDeviceInfo &device : devices) {
-            m_units.push_back({device, 0, std::nullopt});
-        }
-        for (Unit &unit : m_units) {
-            unit.id = m_transfers.start(m_environment.hid.deviceAt(unit.device.path), *m_image,
-                                        target.product + QLatin1Char(' ') + target.version);
-        }
-    }
-
-    std::size_t transferIndex(DeviceTransfers::Id id) const
-    {
-        const auto found = std::find_if(m_units.begin(), m_units.end(),
-                                        [id](const Unit &unit) { return unit.id == id; });
-        return std::size_t(found - m_units.begin());
-    }
-
-    // Reports every outcome, and records each transfer in the log; the worst exit status.
-    int finishReport(const UpdateTarget &target)
-    {
-        if (m_display) {
-            m_display->finish();
-        }
-        const double seconds = m_display ? double(m_transferClock.elapsed()) / 1000 : 0;
-        const ImageFacts image = m_image ? imageFacts(*m_image) : ImageFacts{};
-        if (m_failure) {
-            // An image already kept was not abandoned.
-            const StopPoint point = m_image ? StopPoint::imageKept : StopPoint::beforeImage;
-            const bool stopped = m_failure->status == UpdateOutcome::Status::stopped;
-            tellOutcome(m_console, m_invocation.json, QString(), std::nullopt, *m_failure,
-                        stopped ? stoppedLine(target, point) : m_failure->line);
-            return exitStatusOf(m_failure->status);
-        }
-        int status = exitSuccess;
-        for (std::size_t i = 0; i < m_units.size(); ++i) {
-            const Unit &unit = m_units[i];
-            const UpdateOutcome &outcome = *unit.outcome;
-            const bool stopped = outcome.status == UpdateOutcome::Status::stopped;
-            const QString line =
-                stopped ? stoppedLine(target, StopPoint::inTransfer) : outcome.line;
-            tellOutcome(m_console, m_invocation.json, m_labels.value(qsizetype(i)), unit.device,
-                        outcome, line);
-            status = std::max(status, exitStatusOf(outcome.status));
-            if (m_log.isOpen()) {
-                UnitRecord record = unitRecordOf(target, image, m_invocation.tags);
-                record.device = unit.device;
-                record.started = m_transferStarted;
-                record.seconds = seconds;
-                record.outcome = outcome;
-                record.line = line;
-                if (const std::optional<QString> problem = m_log.append(logRecord(record))) {
-                    m_console.printError(QStringLiteral("morvane-flash: the log could not be "
-                                                        "written: ") +
-                                         *problem);
-                    status = std::max<int>(status, exitUsage);
-                }
-            }
-        }
-        return status;
-    }
-
-    // Said once, even when a wait comes between preparing the image and flashing it.
-    void sayPreparing(const UpdateTarget &target)
-    {
-        if (!std::exchange(m_preparingSaid, true)) {
-            say(UpdateMessages::preparingUpdate(target.product, target.version));
-        }
-    }
-
-    void say(const QString &line)
-    {
-        if (!m_invocation.quiet && !m_invocation.json) {
-            m_console.print(line);
-        }
-    }
-
-    bool keyBuiltIn() const { return catalogueTrustFromKey(m_environment.catalogueKey).keyBuiltIn; }
-
-    const Invocation &m_invocation;
-    Environment &m_environment;
-    Console &m_console;
-    BenchLog &m_log;
-    QEventLoop m_loop;
-    bool m_interrupted = false;
-    bool m_preparingSaid = false;
-    std::optional<QByteArray> m_image;
-    // The update ended before any transfer: refused, nothing attached, no image.
-    std::optional<UpdateOutcome> m_failure;
-    std::vector<Unit> m_units;
-    std::vector<HidDeviceInfo> m_withIds;
-    QStringList m_labels;
-    std::optional<ProgressDisplay> m_display;
-    QDateTime m_transferStarted;
-    QElapsedTimer m_transferClock;
-    // Declared after what their reports reach, so that they go first.
-    HIDBootloader m_bootloader;
-    SessionGuard m_session;
-    ImagePreparation m_preparation;
-    DeviceTransfers m_transfers;
-    StopPoll m_stopPoll;
-};
-
 } // namespace
 
-int runFlash(const Invocation &invocation, Environment &environment, Console &console)
+int runFlash(const FlashOptions &options, Environment &environment, Console &console)
 {
     BenchLog log;
-    if (!invocation.log.isEmpty()) {
-        if (const std::optional<QString> problem = log.open(invocation.log)) {
+    if (!options.log.isEmpty()) {
+        if (const std::optional<QString> problem = log.open(options.log)) {
             console.printError(QStringLiteral("morvane-flash: cannot open the log: ") + *problem);
             return exitUsage;
         }
     }
-    Downloader downloader(invocation, environment.stop, console);
+    Downloader downloader(options.bundle, environment.stop, console);
     UpdateTarget target;
     const int resolved =
-        invocation.file.isEmpty()
-            ? resolveCatalogueTarget(invocation, environment, downloader, console, target)
-            : resolveFileTarget(invocation, environment, console, target);
+        options.file.isEmpty()
+            ? resolveCatalogueTarget(options, environment, downloader, console, target)
+            : fileTarget({options.file, options.sha256, *options.ids}, environment, console,
+                         target);
     if (resolved != exitSuccess) {
         return resolved;
     }
-    if (invocation.watch) {
-        return watchAndFlash(invocation, environment, console, downloader, log, target);
+    if (options.watch) {
+        return watchAndFlash(options.station, environment, console, downloader, log, target);
     }
-    return FlashRun(invocation, environment, console, downloader, log).run(target);
+    FlashRunSettings settings{
+        options.station.output, options.allDevices, options.station.ignoreBattery, options.selector,
+        options.wait,           options.waitLimit,  options.station.tags,          {}};
+    if (log.isOpen()) {
+        settings.record = [&log](const UnitRecord &record) {
+            return log.append(logRecord(record));
+        };
+    }
+    return flashTarget(settings, environment, console, downloader, target);
+}
+
+namespace {
+
+// Seconds, decimals allowed, up to a week; nothing for anything else.
+std::optional<std::chrono::milliseconds> durationOption(const QString &text, bool zeroAllowed)
+{
+    constexpr double week = 7 * 24 * 3600;
+    bool ok = false;
+    const double seconds = text.toDouble(&ok);
+    if (!ok || !(seconds >= 0 && seconds <= week) || (seconds == 0 && !zeroAllowed)) {
+        return std::nullopt;
+    }
+    return std::chrono::milliseconds(qint64(seconds * 1000 + 0.5));
+}
+
+// What is flashed, and on which devices.
+std::optional<QString> readTargetOptions(const CommandLine &line, FlashOptions &options)
+{
+    options.file = line.value("file");
+    if (auto problem = readIds(line, options.ids)) {
+        return problem;
+    }
+    if (line.isSet("file") && options.file.isEmpty()) {
+        return QStringLiteral("--file needs the name of an image file.");
+    }
+    if (line.isSet("sha256")) {
+        const QString text = line.value("sha256");
+        options.sha256 = text.startsWith(digestPrefix, Qt::CaseInsensitive)
+                             ? text
+                             : digestPrefix.toString() + text;
+        if (parseImageDigest(options.sha256).state != ImageDigest::State::valid) {
+            return QStringLiteral("--sha256 takes 64 hexadecimal digits.");
+        }
+    }
+    options.allDevices = line.isSet("all-devices");
+    options.watch = line.isSet("watch");
+    options.wait = line.isSet("wait");
+    if (line.isSet("wait-seconds")) {
+        options.waitLimit = durationOption(line.value("wait-seconds"), false);
+        if (!options.waitLimit) {
+            return QStringLiteral("--wait=SECONDS takes a number of seconds above 0.");
+        }
+    }
+    if (line.isSet("serial")) {
+        options.selector.serial = line.value("serial");
+    }
+    if (line.isSet("path")) {
+        options.selector.path = line.value("path");
+    }
+    return std::nullopt;
+}
+
+// How the run prints and what it records.
+std::optional<QString> readStationOptions(const CommandLine &line, WatchSettings &station,
+                                          QString &log)
+{
+    station.output = {line.isSet("json"), line.isSet("quiet")};
+    station.ignoreBattery = line.isSet("ignore-battery");
+    if (line.isSet("settle")) {
+        station.settle = durationOption(line.value("settle"), true);
+        if (!station.settle) {
+            return QStringLiteral("--settle takes a number of seconds, 0 or more.");
+        }
+    }
+    if (line.isSet("log")) {
+        log = line.value("log");
+        if (log.isEmpty()) {
+            return QStringLiteral("--log needs the name of a file.");
+        }
+    }
+    if (line.isSet("station")) {
+        station.tags.station = line.value("station");
+        if (auto problem = stationProblem(station.tags.station)) {
+            return problem;
+        }
+    }
+    for (const QString &label : line.values("label")) {
+        if (auto problem = addLabel(station.tags, label)) {
+            return problem;
+        }
+    }
+    station.journal = line.isSet("journal");
+    if (line.isSet("metrics")) {
+        station.metrics = line.value("metrics");
+        // node_exporter's textfile collector reads no other name: a file it skips would leave
+        // the station without metrics and nobody told.
+        if (!station.metrics.endsWith(QLatin1String(".prom"))) {
+            return QStringLiteral("--metrics needs a file name ending in .prom, as node_exporter "
+                                  "reads them.");
+        }
+    }
+    return std::nullopt;
+}
+
+// An image file comes with the ids of the device to flash; a model brings its own.
+std::optional<QString> flashUsageProblem(const FlashOptions &options)
+{
+    const bool fromFile = !options.file.isEmpty();
+    if (fromFile != options.ids.has_value()) {
+        return QStringLiteral(
+            "flash --file needs --vid and --pid, and they are used only with --file.");
+    }
+    if (fromFile != options.arguments.isEmpty()) {
+        return QStringLiteral(
+            "flash takes either MODEL [VERSION] or --file IMAGE --vid V --pid P.");
+    }
+    if (!options.sha256.isEmpty() && !fromFile) {
+        return QStringLiteral("--sha256 is used only with flash --file.");
+    }
+    if (options.watch && (!options.selector.isEmpty() || options.wait || options.allDevices)) {
+        return QStringLiteral("flash --watch flashes every matching device as it arrives; it "
+                              "takes no --serial, --path, --wait or --all-devices.");
+    }
+    const WatchSettings &station = options.station;
+    if (station.settle && !options.watch) {
+        return QStringLiteral("--settle is used only with flash --watch.");
+    }
+    if ((station.journal || !station.metrics.isEmpty()) && !options.watch) {
+        return QStringLiteral("--journal and --metrics are used only with flash --watch.");
+    }
+    if (station.journal) {
+        if (const std::optional<QString> unsupported = journalUnsupported()) {
+            return QStringLiteral("--journal: ") + *unsupported;
+        }
+    }
+    return std::nullopt;
+}
+
+CommandRun readFlash(const CommandLine &line)
+{
+    auto options = optionsOf<FlashOptions>(line);
+    std::optional<QString> problem = readTargetOptions(line, options);
+    if (!problem) {
+        problem = readStationOptions(line, options.station, options.log);
+    }
+    if (!problem) {
+        problem = flashUsageProblem(options);
+    }
+    return commandRun(std::move(problem), std::move(options), runFlash);
+}
+
+OptionDeclaration option(const char *name, const char *help, const char *valueName = nullptr,
+                         Completion completion = Completion::nothing)
+{
+    return {QLatin1String(name), QString::fromUtf8(help),
+            valueName ? QLatin1String(valueName) : QString(), completion};
+}
+
+QList<OptionDeclaration> flashOptions()
+{
+    OptionDeclaration label =
+        option("label",
+               "flash: adds KEY=VALUE (an operator, a lot) to every log line, "
+               "journal entry and metric; repeatable.",
+               "KEY=VALUE");
+    label.repeatable = true;
+    // --wait=SECONDS becomes --wait --wait-seconds SECONDS before parsing: the parser's
+    // options take a value always or never.
+    OptionDeclaration waitSeconds = option("wait-seconds", "", "SECONDS");
+    waitSeconds.hidden = true;
+    return {
+        jsonOption(),
+        vidOption(),
+        pidOption(),
+        option("file", "Flashes this image file instead of a download.", "IMAGE", Completion::file),
+        option("sha256",
+               "flash --file: the image's SHA-256, 64 hexadecimal digits; a file that does not "
+               "match is not flashed. A build with a catalogue key needs it.",
+               "HEX"),
+        option("all-devices",
+               "Flashes every attached device with the ids, each on its own thread."),
+        option("ignore-battery", "Flashes even on a battery below 10% (by default refused)."),
+        option("quiet", "Prints only the outcome."),
+        option("serial", "flash: only the device with this serial number.", "S"),
+        option("path", "flash: only the device at this path.", "P", Completion::file),
+        option("wait", "flash: waits for a matching device, downloading meanwhile; "
+                       "--wait=SECONDS gives up after that long."),
+        watchOption(),
+        option("log", "flash: appends a JSON line for every device attempted to this file.", "FILE",
+               Completion::file),
+        option("settle",
+               "flash --watch: seconds a flashed device has to come back, by its serial number or "
+               "port, to be known again (default 5).",
+               "SECONDS"),
+        option("station", "flash: names this bench in every log line, journal entry and metric.",
+               "NAME"),
+        label,
+        option("journal", "flash --watch: sends each unit's record to the systemd journal."),
+        option("metrics",
+               "flash --watch: keeps this node_exporter textfile (*.prom) of the units' counts.",
+               "FILE", Completion::file),
+        waitSeconds,
+    };
+}
+
+} // namespace
+
+CommandDeclaration flashCommand()
+{
+    return {.name = "flash",
+            .options = flashOptions(),
+            .maxArguments = 2,
+            .usage = {{"flash MODEL [VERSION]",
+                       "downloads a version (the first listed by default)\nand flashes it"},
+                      {"flash --file IMAGE --vid V --pid P [--sha256 HEX]",
+                       "flashes an image file, checked against its digest"},
+                      {"flash ... --watch [--settle SECONDS] [--log FILE] [--journal]\n"
+                       "[--metrics FILE] [--station NAME] [--label KEY=VALUE]...",
+                       "flashes each matching device as it is plugged in,\nuntil stopped"}},
+            .read = readFlash};
 }

@@ -1,8 +1,10 @@
+#include "commands/LintCommand.h"
+
 #include "bundle/BundleLayout.h"
 #include "catalogue/ServerTextDecoder.h"
 #include "catalogue/UnicodeText.h"
 #include "commands/CatalogueChoice.h"
-#include "commands/Commands.h"
+#include "commands/SharedOptions.h"
 #include "download/WebAddress.h"
 #include "frame/Downloader.h"
 #include "frame/ExitStatus.h"
@@ -44,11 +46,10 @@ bool isRemote(const QUrl &url)
 // fetched by the catalogue road as the window fetches it (from the bundle with --bundle, at the
 // catalogue's address), or read with "<file>.minisig" beside it. Nothing of lint's own decides
 // whether a signature holds.
-Source readSource(const Invocation &invocation, const QString &argument,
+Source readSource(const LintOptions &options, const QString &argument,
                   const QList<MinisignPublicKey> &keys, Downloader &downloader, Console &console)
 {
-    const QUrl url =
-        downloader.readsBundle() ? invocation.listURL : QUrl(argument, QUrl::StrictMode);
+    const QUrl url = downloader.readsBundle() ? options.listURL : QUrl(argument, QUrl::StrictMode);
     if (downloader.readsBundle() || isRemote(url)) {
         const CatalogueTrust trust{!keys.isEmpty(), keys, QString()};
         CatalogueFetch fetch(downloader.source(), trust, std::nullopt);
@@ -258,34 +259,75 @@ int lintStatus(const LintOutcome &outcome)
 
 } // namespace
 
-int runLint(const Invocation &invocation, Environment &environment, Console &console)
+int runLint(const LintOptions &options, Environment &environment, Console &console)
 {
     // A bundle's list is reported by its file's name, where its line numbers can be looked up.
-    const QString argument = invocation.bundle.isEmpty()
-                                 ? invocation.arguments.at(0)
-                                 : QDir(invocation.bundle).filePath(bundleListName);
-    const KeyChoice key = chooseKey(invocation.publicKey, environment.catalogueKey, console);
+    const QString argument = options.bundle.isEmpty()
+                                 ? options.arguments.at(0)
+                                 : QDir(options.bundle).filePath(bundleListName);
+    const KeyChoice key = chooseKey(options.publicKey, environment.catalogueKey, console);
     if (key.status != exitSuccess) {
         return key.status;
     }
-    Downloader downloader(invocation, environment.stop, console);
-    const Source source = readSource(invocation, argument, key.keys, downloader, console);
+    Downloader downloader(options.bundle, environment.stop, console);
+    const Source source = readSource(options, argument, key.keys, downloader, console);
     if (source.status != exitSuccess) {
         return source.status;
     }
     const bool keyed = !key.keys.isEmpty();
     LintOutcome outcome{lintCatalogue(source.bytes, keyed), source.refused};
     outcome.report.findings = source.signatureFindings + outcome.report.findings;
-    if (invocation.fetch) {
+    if (options.fetch) {
         if (const int status = addFetchFindings(outcome, keyed, downloader);
             status != exitSuccess) {
             return status;
         }
     }
-    if (invocation.json) {
+    if (options.json) {
         console.printJson(jsonReport(argument, outcome.report));
     } else {
         console.print(textReport(argument, outcome.report));
     }
     return lintStatus(outcome);
+}
+
+namespace {
+
+// With --bundle the list is the bundle's own, so none is named.
+std::optional<QString> lintUsageProblem(const LintOptions &options)
+{
+    if (!options.bundle.isEmpty() && !options.arguments.isEmpty()) {
+        return QStringLiteral("lint --bundle checks the bundle's list and takes no FILE|URL.");
+    }
+    if (options.bundle.isEmpty() && options.arguments.isEmpty()) {
+        return QStringLiteral("lint takes FILE|URL, or --bundle DIR.");
+    }
+    return std::nullopt;
+}
+
+CommandRun readLint(const CommandLine &line)
+{
+    auto options = optionsOf<LintOptions>(line);
+    options.json = line.isSet("json");
+    options.fetch = line.isSet("fetch");
+    options.publicKey = line.value("public-key");
+    std::optional<QString> problem = lintUsageProblem(options);
+    return commandRun(std::move(problem), std::move(options), runLint);
+}
+
+} // namespace
+
+CommandDeclaration lintCommand()
+{
+    return {.name = "lint",
+            .options = {jsonOption(),
+                        {QStringLiteral("fetch"),
+                         QStringLiteral("lint: also downloads every notes text and image and "
+                                        "checks them.")},
+                        publicKeyOption()},
+            .maxArguments = 1,
+            .arguments = Completion::file,
+            .usage = {{"lint [FILE|URL] [--fetch] [--public-key KEY] [--json]",
+                       "checks a list file for its publisher;\nwith --bundle, the bundle's own"}},
+            .read = readLint};
 }

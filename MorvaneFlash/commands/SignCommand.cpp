@@ -1,7 +1,9 @@
+#include "commands/SignCommand.h"
+
 #include "catalogue/FirmwareListParser.h"
 #include "catalogue/ServerTextDecoder.h"
 #include "catalogue/UnicodeText.h"
-#include "commands/Commands.h"
+#include "commands/SharedOptions.h"
 #include "download/DownloadLimits.h"
 #include "download/WebAddress.h"
 #include "frame/Downloader.h"
@@ -303,16 +305,16 @@ Signed runMinisign(const QByteArray &list, const QString &listName, const QStrin
 
 } // namespace
 
-int runSign(const Invocation &invocation, Environment &environment, Console &console)
+int runSign(const SignOptions &options, Environment &environment, Console &console)
 {
-    const QString &listPath = invocation.arguments.at(0);
-    const ReadFile keyFile = readRegularFile(invocation.secretKey, maxSecretKeyBytes);
+    const QString &listPath = options.arguments.at(0);
+    const ReadFile keyFile = readRegularFile(options.secretKey, maxSecretKeyBytes);
     const ParsedMinisignSecretKey secret =
         keyFile.bytes ? parseMinisignSecretKey(*keyFile.bytes) : ParsedMinisignSecretKey{};
     if (!keyFile.bytes || !secret.error.isEmpty()) {
-        console.printError(QStringLiteral("morvane-flash: cannot use the secret key file %1: %2")
-                               .arg(invocation.secretKey,
-                                    keyFile.bytes ? secret.error : keyFile.errorDescription));
+        console.printError(
+            QStringLiteral("morvane-flash: cannot use the secret key file %1: %2")
+                .arg(options.secretKey, keyFile.bytes ? secret.error : keyFile.errorDescription));
         return exitUsage;
     }
     if (secret.passwordProtected && !environment.inIsTerminal) {
@@ -320,12 +322,12 @@ int runSign(const Invocation &invocation, Environment &environment, Console &con
             QStringLiteral("morvane-flash: the secret key %1 is protected by a password, and "
                            "standard input is no terminal to type it on: run sign on a terminal, "
                            "or sign with a key made by minisign -G -W.")
-                .arg(invocation.secretKey));
+                .arg(options.secretKey));
         return exitUsage;
     }
     // Judged as an updater built with these keys would judge it: those named, else the
     // build's, else the secret key's own public half.
-    KeyChoice keys = chooseKey(invocation.publicKey, environment.catalogueKey, console);
+    KeyChoice keys = chooseKey(options.publicKey, environment.catalogueKey, console);
     if (keys.status != exitSuccess) {
         return keys.status;
     }
@@ -350,7 +352,8 @@ int runSign(const Invocation &invocation, Environment &environment, Console &con
                            UpdateMessages::catalogueUndecodable());
         return exitListErrors;
     }
-    Downloader downloader(invocation, environment.stop, console);
+    // The images and notes come from their addresses: sign takes no --bundle.
+    Downloader downloader(QString(), environment.stop, console);
     ListSigning signing(listPath, downloader);
     const std::optional<QString> filled = signing.fillDigests(*text);
     if (!filled) {
@@ -369,12 +372,12 @@ int runSign(const Invocation &invocation, Environment &environment, Console &con
 
     const QByteArray list = *filled == *text ? *listFile.bytes : filled->toUtf8();
     const qint64 now = QDateTime::currentSecsSinceEpoch();
-    const qint64 expires = now + qint64(invocation.expiresDays) * 86'400;
+    const qint64 expires = now + qint64(options.expiresDays) * 86'400;
     const QByteArray comment =
         "timestamp:" + QByteArray::number(now) + "\texpires:" + QByteArray::number(expires);
     const QString listName = QFileInfo(listPath).fileName();
-    const Signed made = runMinisign(list, listName, invocation.secretKey, comment,
-                                    secret.passwordProtected, console);
+    const Signed made =
+        runMinisign(list, listName, options.secretKey, comment, secret.passwordProtected, console);
     if (!made.signature) {
         return made.status;
     }
@@ -426,4 +429,58 @@ int runSign(const Invocation &invocation, Environment &environment, Console &con
                       .arg(signing.filledCount())
                       .arg(signatureName, signatureDateText(now), signatureDateText(expires)));
     return exitSuccess;
+}
+
+namespace {
+
+// Ten years: a list signed to be taken longer would outlive any reason to hold it back.
+constexpr int maxExpiresDays = 3650;
+
+std::optional<QString> readSignOptions(const CommandLine &line, SignOptions &options)
+{
+    options.publicKey = line.value("public-key");
+    options.secretKey = line.value("secret-key");
+    if (line.isSet("expires")) {
+        bool ok = false;
+        options.expiresDays = line.value("expires").toInt(&ok);
+        if (!ok || options.expiresDays < 1 || options.expiresDays > maxExpiresDays) {
+            return QStringLiteral("--expires takes a whole number of days from 1 to %1.")
+                .arg(maxExpiresDays);
+        }
+    }
+    if (options.secretKey.isEmpty()) {
+        return QStringLiteral("sign needs --secret-key KEY, the minisign secret key file.");
+    }
+    return std::nullopt;
+}
+
+CommandRun readSign(const CommandLine &line)
+{
+    SignOptions options;
+    options.arguments = line.common.arguments;
+    std::optional<QString> problem = readSignOptions(line, options);
+    return commandRun(std::move(problem), std::move(options), runSign);
+}
+
+} // namespace
+
+CommandDeclaration signCommand()
+{
+    return {.name = "sign",
+            .options = {publicKeyOption(),
+                        {QStringLiteral("secret-key"),
+                         QStringLiteral("sign: signs with this minisign secret key file."),
+                         QStringLiteral("KEY"), Completion::file},
+                        {QStringLiteral("expires"),
+                         QStringLiteral("sign: days until the signed list expires (default %1).")
+                             .arg(defaultExpiresDays),
+                         QStringLiteral("DAYS")}},
+            .minArguments = 1,
+            .maxArguments = 1,
+            .arguments = Completion::file,
+            .usage = {{"sign FILE --secret-key KEY [--expires DAYS] [--public-key KEY]",
+                       "fills in a list's digests, signs it with\nminisign; writes nothing the "
+                       "updater refuses"}},
+            .takesSource = false,
+            .read = readSign};
 }

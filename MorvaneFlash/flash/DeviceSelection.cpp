@@ -6,11 +6,6 @@ bool DeviceSelector::accepts(const HidDeviceInfo &device) const
            (!path || QString::fromStdString(device.path) == *path);
 }
 
-DeviceSelector deviceSelectorOf(const Invocation &invocation)
-{
-    return {invocation.serial, invocation.path};
-}
-
 std::vector<HidDeviceInfo> matchingDevices(const std::vector<HidDeviceInfo> &attached, UsbIds ids,
                                            const DeviceSelector &selector)
 {

@@ -2,9 +2,9 @@
 
 #include "bootloader/HidBackend.h"
 #include "bootloader/UsbIdentifier.h"
-#include "frame/Invocation.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -17,8 +17,6 @@ struct DeviceSelector
     bool isEmpty() const { return !serial && !path; }
     bool accepts(const HidDeviceInfo &device) const;
 };
-
-DeviceSelector deviceSelectorOf(const Invocation &invocation);
 
 // The attached devices with these ids that `selector` accepts, in the platform's order.
 std::vector<HidDeviceInfo> matchingDevices(const std::vector<HidDeviceInfo> &attached, UsbIds ids,

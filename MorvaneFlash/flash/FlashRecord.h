@@ -1,8 +1,8 @@
 #pragma once
 
 #include "bootloader/HidBackend.h"
+#include "flash/StationTags.h"
 #include "frame/Console.h"
-#include "station/StationTags.h"
 #include "update/UpdateOutcome.h"
 #include "update/UpdateTarget.h"
 

@@ -26,9 +26,9 @@ QString timeLeftText(double seconds)
         .arg(whole % 60, 2, 10, QLatin1Char('0'));
 }
 
-ProgressDisplay::Mode progressModeOf(const Invocation &invocation, const Console &console)
+ProgressDisplay::Mode progressModeOf(OutputStyle output, const Console &console)
 {
-    if (invocation.quiet || invocation.json) {
+    if (!output.saysLines()) {
         return ProgressDisplay::Mode::quiet;
     }
     return console.takesControlCodes() ? ProgressDisplay::Mode::terminal

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "frame/Console.h"
-#include "frame/Invocation.h"
 
 #include <QString>
 #include <QStringList>
@@ -46,6 +45,16 @@ private:
     std::vector<int> m_percent;
 };
 
+// What a flash run prints: JSON lines (--json), only the outcome (--quiet), or both plain.
+struct OutputStyle
+{
+    bool json = false;
+    bool quiet = false;
+
+    // The lines a person reads as the run goes are said.
+    bool saysLines() const { return !json && !quiet; }
+};
+
 // How the command shows what goes on: nothing with --quiet or --json, redrawn in place where
 // the console takes control codes, plain lines elsewhere.
-ProgressDisplay::Mode progressModeOf(const Invocation &invocation, const Console &console);
+ProgressDisplay::Mode progressModeOf(OutputStyle output, const Console &console);

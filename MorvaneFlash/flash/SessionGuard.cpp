@@ -2,7 +2,6 @@
 
 #include "frame/Console.h"
 #include "frame/Environment.h"
-#include "frame/Invocation.h"
 #include "session/TransferInhibitor.h"
 #include "update/DeviceTransfers.h"
 
@@ -18,8 +17,8 @@ public:
 
 } // namespace
 
-SessionGuard::SessionGuard(const Environment &environment, const Invocation &invocation)
-    : m_batteryChecked(!invocation.ignoreBattery)
+SessionGuard::SessionGuard(const Environment &environment, bool ignoreBattery)
+    : m_batteryChecked(!ignoreBattery)
 {
     if (environment.transferInhibitor) {
         m_inhibitor = environment.transferInhibitor();

@@ -6,7 +6,6 @@ class Console;
 class DeviceTransfers;
 class TransferInhibitor;
 struct Environment;
-struct Invocation;
 
 // Keeps the machine from sleeping or shutting down while the command writes devices, as the
 // window does, and refuses a transfer on a low battery unless --ignore-battery says otherwise.
@@ -15,7 +14,7 @@ struct Invocation;
 class SessionGuard
 {
 public:
-    SessionGuard(const Environment &environment, const Invocation &invocation);
+    SessionGuard(const Environment &environment, bool ignoreBattery);
     ~SessionGuard();
     SessionGuard(const SessionGuard &) = delete;
     SessionGuard &operator=(const SessionGuard &) = delete;

@@ -6,11 +6,11 @@
 
 #include <QNetworkAccessManager>
 
-Downloader::Downloader(const Invocation &invocation, std::stop_token stop, Console &console)
+Downloader::Downloader(const QString &bundle, std::stop_token stop, Console &console)
     : m_stop(std::move(stop)), m_console(console)
 {
-    if (!invocation.bundle.isEmpty()) {
-        m_source = std::make_unique<BundleSource>(invocation.bundle);
+    if (!bundle.isEmpty()) {
+        m_source = std::make_unique<BundleSource>(bundle);
         return;
     }
     m_network = std::make_unique<QNetworkAccessManager>();

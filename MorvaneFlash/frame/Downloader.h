@@ -4,11 +4,11 @@
 #include "download/DownloadLimits.h"
 #include "download/DownloadResult.h"
 #include "frame/Console.h"
-#include "frame/Invocation.h"
 #include "frame/StopPoll.h"
 
 #include <QByteArray>
 #include <QEventLoop>
+#include <QString>
 #include <QUrl>
 #include <functional>
 #include <memory>
@@ -30,7 +30,8 @@ public:
         bool stopped = false;
     };
 
-    Downloader(const Invocation &invocation, std::stop_token stop, Console &console);
+    // `bundle`: the folder --bundle names; empty for the web.
+    Downloader(const QString &bundle, std::stop_token stop, Console &console);
     ~Downloader();
     Downloader(const Downloader &) = delete;
     Downloader &operator=(const Downloader &) = delete;

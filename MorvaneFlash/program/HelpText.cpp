@@ -11,16 +11,21 @@ namespace {
 constexpr qsizetype explanationColumn = 33;
 
 // The usage lines of these commands, one after the other.
-QString commandList(const QList<const Command *> &listed)
+QString commandList(const QList<const CommandDeclaration *> &listed)
 {
     const QString indent(explanationColumn, QLatin1Char(' '));
     QString text;
-    for (const Command *command : listed) {
+    for (const CommandDeclaration *command : listed) {
         for (const UsageLine &line : command->usage) {
-            const QString form = QStringLiteral("  ") + QLatin1String(line.form);
-            // A form that reaches the column puts its explanation on the lines below it.
-            text += form.size() < explanationColumn ? form.leftJustified(explanationColumn)
-                                                    : form + QLatin1Char('\n') + indent;
+            // A form's further lines are indented under its first.
+            const QString form =
+                QStringLiteral("  ") +
+                QString::fromUtf8(line.form).replace(QLatin1Char('\n'), QStringLiteral("\n      "));
+            // A form that reaches the column, or has several lines, puts its explanation on the
+            // lines below it.
+            text += form.size() < explanationColumn && !form.contains(QLatin1Char('\n'))
+                        ? form.leftJustified(explanationColumn)
+                        : form + QLatin1Char('\n') + indent;
             text += QString::fromUtf8(line.explanation)
                         .replace(QLatin1Char('\n'), QLatin1Char('\n') + indent) +
                     QLatin1Char('\n');
@@ -47,21 +52,27 @@ QString exitStatusText()
 
 // The options `command` takes, the global ones first, with their explanations wrapped at the words
 // to stay within 80 columns, as --help's are.
-QString optionList(const Command &command, const QUrl &listURL)
+QString optionList(const CommandDeclaration &command, const QUrl &listURL)
 {
+    QList<OptionDeclaration> options;
+    for (const OptionDeclaration &option : globalOptions(listURL)) {
+        if (command.takesSource && sourceOptionNames().contains(option.name)) {
+            options.append(option);
+        }
+    }
+    options += command.options;
     QList<std::pair<QString, QString>> rows;
     qsizetype width = 0;
-    for (const QCommandLineOption &option : programOptions(listURL)) {
-        const QString name = option.names().constLast();
-        if (!globalOptionNames().contains(name) && !command.options.contains(name)) {
+    for (const OptionDeclaration &option : options) {
+        if (option.hidden) {
             continue;
         }
-        QString form = QStringLiteral("  --") + name;
-        if (!option.valueName().isEmpty()) {
-            form += QStringLiteral(" <%1>").arg(option.valueName());
+        QString form = QStringLiteral("  --") + option.name;
+        if (!option.valueName.isEmpty()) {
+            form += QStringLiteral(" <%1>").arg(option.valueName);
         }
         width = std::max(width, form.size());
-        rows.append({form, option.description()});
+        rows.append({form, option.help});
     }
     constexpr qsizetype lineEnd = 79;
     const QString indent(width + 2, QLatin1Char(' '));
@@ -85,7 +96,7 @@ QString optionList(const Command &command, const QUrl &listURL)
 QString commandNames()
 {
     QStringList names;
-    for (const Command &command : commandTable()) {
+    for (const CommandDeclaration &command : commandTable()) {
         names.append(QLatin1String(command.name));
     }
     const QString last = names.takeLast();
@@ -94,8 +105,8 @@ QString commandNames()
 
 QString programDescription()
 {
-    QList<const Command *> all;
-    for (const Command &command : commandTable()) {
+    QList<const CommandDeclaration *> all;
+    for (const CommandDeclaration &command : commandTable()) {
         all.append(&command);
     }
     return QStringLiteral(
@@ -122,12 +133,16 @@ QString programHelpText(const QCommandLineParser &parser)
     return text + QLatin1Char('\n') + exitStatusText();
 }
 
-QString commandHelpText(const Command &command, const QUrl &listURL)
+QString commandHelpText(const CommandDeclaration &command, const QUrl &listURL)
 {
+    const QString program = command.takesSource
+                                ? QStringLiteral("morvane-flash [--catalogue URL] [--bundle DIR] ")
+                                : QStringLiteral("morvane-flash ");
     QStringList usage;
     for (const UsageLine &line : command.usage) {
-        usage.append(QStringLiteral("morvane-flash [--catalogue URL] [--bundle DIR] ") +
-                     QLatin1String(line.form));
+        // A form's further lines are indented under the first's program name.
+        usage.append(program + QString::fromUtf8(line.form).replace(
+                                   QLatin1Char('\n'), QStringLiteral("\n           ")));
     }
     return QStringLiteral("Usage: ") + usage.join(QStringLiteral("\n       ")) +
            QStringLiteral("\n\n") + commandList({&command}) + QStringLiteral("\nOptions:\n") +

@@ -17,4 +17,4 @@ QString commandNames();
 QString programHelpText(const QCommandLineParser &parser);
 
 // `COMMAND --help`: its usage lines and the options it takes.
-QString commandHelpText(const Command &command, const QUrl &listURL);
+QString commandHelpText(const CommandDeclaration &command, const QUrl &listURL);

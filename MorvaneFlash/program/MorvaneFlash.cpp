@@ -30,7 +30,8 @@ int runMorvaneFlash(const QStringList &arguments, Environment &environment)
         return usageError(console, parser.errorText());
     }
     QStringList positional = parser.positionalArguments();
-    const Command *command = positional.isEmpty() ? nullptr : findCommand(positional.first());
+    const CommandDeclaration *command =
+        positional.isEmpty() ? nullptr : findCommand(positional.first());
     if (parser.isSet(QStringLiteral("help"))) {
         console.print(command != nullptr ? commandHelpText(*command, environment.listURL)
                                          : programHelpText(parser));
@@ -44,16 +45,13 @@ int runMorvaneFlash(const QStringList &arguments, Environment &environment)
     if (positional.isEmpty()) {
         return usageError(console, QStringLiteral("no command given."));
     }
-    Invocation invocation;
-    invocation.command = positional.takeFirst();
-    invocation.arguments = positional;
-    invocation.listURL = environment.listURL;
+    const QString name = positional.takeFirst();
     if (command == nullptr) {
-        return usageError(console,
-                          QStringLiteral("unknown command \"%1\".").arg(invocation.command));
+        return usageError(console, QStringLiteral("unknown command \"%1\".").arg(name));
     }
-    if (const std::optional<QString> problem = commandLineProblem(*command, parser, invocation)) {
-        return usageError(console, *problem);
+    const CommandRun read = readCommandLine(*command, parser, positional, environment.listURL);
+    if (read.problem) {
+        return usageError(console, *read.problem);
     }
-    return command->run(invocation, environment, console);
+    return read.run(environment, console);
 }

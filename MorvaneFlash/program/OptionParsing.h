@@ -1,13 +1,11 @@
 #pragma once
 
-#include "frame/Invocation.h"
-#include "program/CommandTable.h"
+#include "commands/CommandDeclaration.h"
 
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
-#include <optional>
 
 // One parser for all commands: which of its options a command takes is checked afterwards,
 // so that a misplaced option gets a message of its own rather than the parser's.
@@ -17,8 +15,10 @@ void setUpParser(QCommandLineParser &parser, const QUrl &listURL);
 // the parser's options take a value always or never.
 QStringList withWaitSeconds(const QStringList &arguments);
 
-// Reads the parsed options into `invocation`, whose command and arguments are set. The checks
-// come in the order the messages promise: a command's options and argument count before any
-// option's value, and the rules between them last. Returns the first problem found.
-std::optional<QString> commandLineProblem(const Command &command, const QCommandLineParser &parser,
-                                          Invocation &invocation);
+// The parsed command line read by `command`, whose arguments (after its name) are given, with
+// the build's catalogue at `listURL`. The checks come in the order the messages promise: the
+// command's options and argument count before any option's value, --catalogue and --bundle
+// before the command's own, and the rules between them last. The first problem found, or the
+// command's run.
+CommandRun readCommandLine(const CommandDeclaration &command, const QCommandLineParser &parser,
+                           const QStringList &arguments, const QUrl &listURL);

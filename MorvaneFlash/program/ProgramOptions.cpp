@@ -1,30 +1,52 @@
 #include "program/ProgramOptions.h"
 
-#include "frame/Invocation.h"
+#include "program/CommandTable.h"
 
 #include <QString>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
-QCommandLineOption hiddenOption(const QString &name, const QString &valueName)
+// Where an option is first declared: its command's place in the table, and its own place there.
+using Place = std::pair<qsizetype, qsizetype>;
+
+struct Declared
 {
-    QCommandLineOption option(name, QString(), valueName);
-    option.setFlags(QCommandLineOption::HiddenFromHelp);
-    return option;
+    OptionDeclaration option;
+    Place first;
+    // The options declared before it by some command, which it follows.
+    QStringList after;
+};
+
+QList<Declared> declaredOptions()
+{
+    QList<Declared> declared;
+    const QList<CommandDeclaration> &table = commandTable();
+    for (qsizetype c = 0; c < table.size(); ++c) {
+        const QList<OptionDeclaration> &options = table.at(c).options;
+        for (qsizetype o = 0; o < options.size(); ++o) {
+            auto known = std::find_if(declared.begin(), declared.end(), [&](const Declared &d) {
+                return d.option.name == options.at(o).name;
+            });
+            if (known == declared.end()) {
+                declared.append({options.at(o), {c, o}, {}});
+                known = declared.end() - 1;
+            }
+            if (o > 0) {
+                known->after.append(options.at(o - 1).name);
+            }
+        }
+    }
+    return declared;
 }
 
 } // namespace
 
-const QStringList &globalOptionNames()
-{
-    static const QStringList names = {QStringLiteral("catalogue"), QStringLiteral("bundle")};
-    return names;
-}
-
-QList<QCommandLineOption> programOptions(const QUrl &listURL)
+QList<OptionDeclaration> globalOptions(const QUrl &listURL)
 {
     return {
-        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help.")},
+        {QStringLiteral("help"), QStringLiteral("Shows this help.")},
         {QStringLiteral("version"),
          QStringLiteral("Shows the version, the build's catalogue address and its keys.")},
         {QStringLiteral("catalogue"),
@@ -34,69 +56,55 @@ QList<QCommandLineOption> programOptions(const QUrl &listURL)
         {QStringLiteral("bundle"),
          QStringLiteral("Reads the list, its signature, notes and images from this folder, made "
                         "by bundle create, and nothing from the network."),
-         QStringLiteral("DIR")},
-        {QStringLiteral("json"), QStringLiteral("Prints JSON.")},
-        {QStringLiteral("vid"), QStringLiteral("USB vendor id, hexadecimal."), QStringLiteral("V")},
-        {QStringLiteral("pid"), QStringLiteral("USB product id, hexadecimal."),
-         QStringLiteral("P")},
-        {QStringLiteral("file"), QStringLiteral("Flashes this image file instead of a download."),
-         QStringLiteral("IMAGE")},
-        {QStringLiteral("sha256"),
-         QStringLiteral("flash --file: the image's SHA-256, 64 hexadecimal digits; a file that "
-                        "does not match is not flashed. A build with a catalogue key needs it."),
-         QStringLiteral("HEX")},
-        {QStringLiteral("all-devices"),
-         QStringLiteral("Flashes every attached device with the ids, each on its own thread.")},
-        {QStringLiteral("ignore-battery"),
-         QStringLiteral("Flashes even on a battery below 10% (by default refused).")},
-        {QStringLiteral("quiet"), QStringLiteral("Prints only the outcome.")},
-        {QStringLiteral("serial"),
-         QStringLiteral("flash: only the device with this serial number."), QStringLiteral("S")},
-        {QStringLiteral("path"), QStringLiteral("flash: only the device at this path."),
-         QStringLiteral("P")},
-        {QStringLiteral("wait"),
-         QStringLiteral("flash: waits for a matching device, downloading meanwhile; "
-                        "--wait=SECONDS gives up after that long.")},
-        {QStringLiteral("watch"),
-         QStringLiteral("devices: tells arrivals and departures until stopped. flash: flashes "
-                        "every matching device as it is plugged in, until stopped.")},
-        {QStringLiteral("log"),
-         QStringLiteral("flash: appends a JSON line for every device attempted to this file."),
-         QStringLiteral("FILE")},
-        {QStringLiteral("settle"),
-         QStringLiteral("flash --watch: seconds a flashed device has to come back, by its serial "
-                        "number or port, to be known again (default 5)."),
-         QStringLiteral("SECONDS")},
-        {QStringLiteral("station"),
-         QStringLiteral("flash: names this bench in every log line, journal entry and metric."),
-         QStringLiteral("NAME")},
-        {QStringLiteral("label"),
-         QStringLiteral("flash: adds KEY=VALUE (an operator, a lot) to every log line, journal "
-                        "entry and metric; repeatable."),
-         QStringLiteral("KEY=VALUE")},
-        {QStringLiteral("journal"),
-         QStringLiteral("flash --watch: sends each unit's record to the systemd journal.")},
-        {QStringLiteral("metrics"),
-         QStringLiteral("flash --watch: keeps this node_exporter textfile (*.prom) of the "
-                        "units' counts."),
-         QStringLiteral("FILE")},
-        {QStringLiteral("fetch"),
-         QStringLiteral("lint: also downloads every notes text and image and checks them.")},
-        {QStringLiteral("public-key"),
-         QStringLiteral("lint, sign: checks the list's signature with this minisign public key."),
-         QStringLiteral("KEY")},
-        {QStringLiteral("secret-key"),
-         QStringLiteral("sign: signs with this minisign secret key file."), QStringLiteral("KEY")},
-        {QStringLiteral("expires"),
-         QStringLiteral("sign: days until the signed list expires (default %1).")
-             .arg(defaultExpiresDays),
-         QStringLiteral("DAYS")},
-        {QStringLiteral("root"),
-         QStringLiteral("doctor: reads the udev rules under this folder instead of /, for "
-                        "tests."),
-         QStringLiteral("DIR")},
-        // --wait=SECONDS becomes --wait --wait-seconds SECONDS before parsing: the parser's
-        // options take a value always or never.
-        hiddenOption(QStringLiteral("wait-seconds"), QStringLiteral("SECONDS")),
+         QStringLiteral("DIR"), Completion::folder},
     };
+}
+
+const QStringList &sourceOptionNames()
+{
+    static const QStringList names = {QStringLiteral("catalogue"), QStringLiteral("bundle")};
+    return names;
+}
+
+QList<OptionDeclaration> commandOptions()
+{
+    // Each time, of the options whose predecessors in every command are listed, the one
+    // declared first: each command's order holds, and an option shared by several comes where
+    // its first command puts it.
+    QList<Declared> pending = declaredOptions();
+    QStringList listed;
+    QList<OptionDeclaration> ordered;
+    while (!pending.isEmpty()) {
+        auto next = pending.end();
+        for (auto d = pending.begin(); d != pending.end(); ++d) {
+            const bool ready =
+                std::all_of(d->after.begin(), d->after.end(),
+                            [&](const QString &name) { return listed.contains(name); });
+            if (ready && (next == pending.end() || d->first < next->first)) {
+                next = d;
+            }
+        }
+        // Commands that order two options both ways: the rest as first declared.
+        if (next == pending.end()) {
+            next = pending.begin();
+        }
+        listed.append(next->option.name);
+        ordered.append(next->option);
+        pending.erase(next);
+    }
+    return ordered;
+}
+
+QCommandLineOption parserOption(const OptionDeclaration &option)
+{
+    QStringList names = {option.name};
+    // --help alone has a one-letter name too.
+    if (option.name == QLatin1String("help")) {
+        names.prepend(QStringLiteral("h"));
+    }
+    QCommandLineOption parsed(names, option.help, option.valueName);
+    if (option.hidden) {
+        parsed.setFlags(QCommandLineOption::HiddenFromHelp);
+    }
+    return parsed;
 }

@@ -1,12 +1,23 @@
 #pragma once
 
+#include "commands/CommandDeclaration.h"
+
 #include <QCommandLineOption>
 #include <QList>
+#include <QStringList>
 #include <QUrl>
 
-// Every option of every command, in the order --help lists them, with the explanation that
-// names `listURL` as --catalogue's default. The command table names which command takes which.
-QList<QCommandLineOption> programOptions(const QUrl &listURL);
+// The program's own options, which every command takes: --help, --version, and (for the
+// commands that read a catalogue) --catalogue, whose explanation names `listURL` as its
+// default, and --bundle.
+QList<OptionDeclaration> globalOptions(const QUrl &listURL);
 
-// The options every command takes, as it reads the catalogue: --catalogue and --bundle.
-const QStringList &globalOptionNames();
+// --catalogue and --bundle: where the catalogue is read from.
+const QStringList &sourceOptionNames();
+
+// Every option of every command, each once, in an order that keeps each command's own: the
+// order in which --help lists them.
+QList<OptionDeclaration> commandOptions();
+
+// An option as the parser takes it.
+QCommandLineOption parserOption(const OptionDeclaration &option);

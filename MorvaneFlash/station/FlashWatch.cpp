@@ -9,12 +9,12 @@
 #include "frame/Downloader.h"
 #include "frame/Environment.h"
 #include "frame/ExitStatus.h"
-#include "frame/Invocation.h"
 #include "frame/StopPoll.h"
 #include "station/BenchLog.h"
 #include "station/FlashedUnits.h"
 #include "station/UnitRecordSinks.h"
 #include "station/WatchDisplay.h"
+#include "station/WatchSettings.h"
 #include "trust/CatalogueTrust.h"
 #include "update/DeviceTransfers.h"
 #include "update/ImagePreparation.h"
@@ -34,12 +34,12 @@ constexpr std::chrono::milliseconds defaultSettle{5000};
 class WatchRun
 {
 public:
-    WatchRun(const Invocation &invocation, Environment &environment, Console &console,
+    WatchRun(const WatchSettings &settings, Environment &environment, Console &console,
              Downloader &downloader, BenchLog &log, const UpdateTarget &target)
-        : m_invocation(invocation), m_environment(environment), m_console(console), m_log(log),
-          m_target(target), m_flashed(invocation.settle.value_or(defaultSettle)),
-          m_sinks(invocation, console), m_bootloader(environment.hid),
-          m_session(environment, invocation),
+        : m_settings(settings), m_environment(environment), m_console(console), m_log(log),
+          m_target(target), m_flashed(settings.settle.value_or(defaultSettle)),
+          m_sinks(settings, console), m_bootloader(environment.hid),
+          m_session(environment, settings.ignoreBattery),
           m_preparation(downloader.source(), environment.firmwareFolder,
                         catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn),
           m_transfers(m_bootloader), m_stopPoll(environment.stop, [this] {
@@ -52,7 +52,7 @@ public:
         m_session.guard(m_transfers, m_console);
         QObject::connect(&m_transfers, &DeviceTransfers::progressed, &m_context,
                          [this](DeviceTransfers::Id id, int percent) {
-                             if (m_invocation.json) {
+                             if (m_settings.output.json) {
                                  m_console.printJsonLine(progressEvent(
                                      m_units.at(id).device, percent, m_ready.image.size()));
                              }
@@ -77,7 +77,7 @@ public:
         say(QStringLiteral("Watching for %1: each one plugged in is flashed. Ctrl-C ends.")
                 .arg(m_target.product));
         m_clock.start();
-        m_display.emplace(m_console, progressModeOf(m_invocation, m_console), what(),
+        m_display.emplace(m_console, progressModeOf(m_settings.output, m_console), what(),
                           m_ready.image.size());
         m_watcher = std::make_unique<DeviceWatcher>(
             m_environment.hid,
@@ -134,7 +134,7 @@ private:
             return exitInterrupted;
         }
         if (failure) {
-            tellOutcome(m_console, m_invocation.json, QString(), std::nullopt, *failure,
+            tellOutcome(m_console, m_settings.output.json, QString(), std::nullopt, *failure,
                         failure->line);
             return exitStatusOf(failure->status);
         }
@@ -162,7 +162,7 @@ private:
             skip(device);
             return;
         }
-        if (m_invocation.json) {
+        if (m_settings.output.json) {
             m_console.printJsonLine(startedEvent(device, m_ready));
         }
         // The watcher has just seen it arrive: that is the device check.
@@ -188,7 +188,7 @@ private:
         const QString line = outcome.status == Status::stopped
                                  ? stoppedLine(m_ready, StopPoint::inTransfer)
                                  : outcome.line;
-        tellOutcome(m_console, m_invocation.json, deviceDescription(unit.device), unit.device,
+        tellOutcome(m_console, m_settings.output.json, deviceDescription(unit.device), unit.device,
                     outcome, line);
         switch (outcome.status) {
         case Status::completed:
@@ -228,13 +228,13 @@ private:
         ++m_skipped;
         const QString line = deviceDescription(device) +
                              QStringLiteral(": back after its update; not flashed again.");
-        if (m_invocation.json) {
+        if (m_settings.output.json) {
             m_console.printJsonLine(skippedEvent(device, m_ready, line));
         } else {
             m_console.print(line);
         }
         m_display->skipped(counts());
-        UnitRecord record = unitRecordOf(m_ready, m_image, m_invocation.tags);
+        UnitRecord record = unitRecordOf(m_ready, m_image, m_settings.tags);
         record.device = device;
         record.line = line;
         record.skipped = true;
@@ -243,7 +243,7 @@ private:
 
     void record(const Unit &unit, const UpdateOutcome &outcome, const QString &line)
     {
-        UnitRecord record = unitRecordOf(m_ready, m_image, m_invocation.tags);
+        UnitRecord record = unitRecordOf(m_ready, m_image, m_settings.tags);
         record.device = unit.device;
         record.started = unit.started;
         record.seconds = double(unit.clock.elapsed()) / 1000;
@@ -288,7 +288,7 @@ private:
     {
         m_sinks.end();
         const double seconds = double(m_clock.elapsed()) / 1000;
-        if (m_invocation.json) {
+        if (m_settings.output.json) {
             m_console.printJsonLine(
                 summaryEvent(m_completed, m_failed, m_skipped, m_stopped, seconds));
         } else {
@@ -314,12 +314,12 @@ private:
 
     void say(const QString &line)
     {
-        if (!m_invocation.quiet && !m_invocation.json) {
+        if (m_settings.output.saysLines()) {
             m_console.print(line);
         }
     }
 
-    const Invocation &m_invocation;
+    const WatchSettings &m_settings;
     Environment &m_environment;
     Console &m_console;
     BenchLog &m_log;
@@ -358,8 +358,8 @@ private:
 
 } // namespace
 
-int watchAndFlash(const Invocation &invocation, Environment &environment, Console &console,
+int watchAndFlash(const WatchSettings &settings, Environment &environment, Console &console,
                   Downloader &downloader, BenchLog &log, const UpdateTarget &target)
 {
-    return WatchRun(invocation, environment, console, downloader, log, target).run();
+    return WatchRun(settings, environment, console, downloader, log, target).run();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "station/StationTags.h"
+#include "flash/StationTags.h"
 
 #include <QString>
 #include <QtGlobal>

@@ -1,23 +1,23 @@
 #include "station/UnitRecordSinks.h"
 
 #include "frame/Console.h"
-#include "frame/Invocation.h"
 #include "station/JournalRecord.h"
 #include "station/JournalSink.h"
+#include "station/WatchSettings.h"
 #include "update/FolderFile.h"
 #include "update/UpdateTarget.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 
-UnitRecordSinks::UnitRecordSinks(const Invocation &invocation, Console &console)
-    : m_invocation(invocation), m_console(console)
+UnitRecordSinks::UnitRecordSinks(const WatchSettings &settings, Console &console)
+    : m_settings(settings), m_console(console)
 {
 }
 
 void UnitRecordSinks::begin(const UpdateTarget &target)
 {
-    if (m_invocation.journal) {
+    if (m_settings.journal) {
         if (const std::optional<QString> absent = journalAbsent()) {
             m_journalSaid = true;
             m_console.printError(QStringLiteral("morvane-flash: --journal: %1; the units go on "
@@ -37,7 +37,7 @@ void UnitRecordSinks::unitStarted()
 
 void UnitRecordSinks::unitEnded(const UnitRecord &record)
 {
-    if (m_invocation.journal) {
+    if (m_settings.journal) {
         const std::optional<QString> problem = sendToJournal(journalFields(record));
         if (problem && !std::exchange(m_journalSaid, true)) {
             m_console.printError(QStringLiteral("morvane-flash: --journal: an entry could not "
@@ -56,14 +56,14 @@ void UnitRecordSinks::end()
 
 void UnitRecordSinks::writeMetrics()
 {
-    if (m_invocation.metrics.isEmpty()) {
+    if (m_settings.metrics.isEmpty()) {
         return;
     }
     // node_exporter's folder is not ours, but the same care holds: never through a link, and
     // a reader sees the earlier file or the new one whole.
-    const QFileInfo file(m_invocation.metrics);
+    const QFileInfo file(m_settings.metrics);
     const SavedFile saved = saveInFolder(file.absolutePath(), file.fileName(),
-                                         metricsText(m_metrics, m_invocation.tags).toUtf8());
+                                         metricsText(m_metrics, m_settings.tags).toUtf8());
     if (saved.succeeded()) {
         m_metricsSaid = false;
     } else if (!std::exchange(m_metricsSaid, true)) {

@@ -3,9 +3,9 @@
 #include "station/MetricsText.h"
 
 class Console;
-struct Invocation;
 struct UnitRecord;
 struct UpdateTarget;
+struct WatchSettings;
 
 // Where flash --watch tells each unit's end besides its log: the systemd journal (--journal)
 // and a node_exporter textfile (--metrics FILE), rewritten whole after each change. Neither
@@ -14,7 +14,7 @@ struct UpdateTarget;
 class UnitRecordSinks
 {
 public:
-    UnitRecordSinks(const Invocation &invocation, Console &console);
+    UnitRecordSinks(const WatchSettings &settings, Console &console);
     UnitRecordSinks(const UnitRecordSinks &) = delete;
     UnitRecordSinks &operator=(const UnitRecordSinks &) = delete;
 
@@ -29,7 +29,7 @@ public:
 private:
     void writeMetrics();
 
-    const Invocation &m_invocation;
+    const WatchSettings &m_settings;
     Console &m_console;
     UnitMetrics m_metrics;
     bool m_journalSaid = false;

@@ -1,9 +1,9 @@
+#include "commands/CatalogueChoice.h"
+
 #include "catalogue/ModelIndex.h"
 #include "catalogue/ModelList.h"
 #include "catalogue/ServerTextDecoder.h"
 #include "catalogue/UnicodeText.h"
-#include "commands/CatalogueChoice.h"
-#include "commands/Commands.h"
 #include "frame/Downloader.h"
 #include "frame/ExitStatus.h"
 #include "publish/CatalogueLint.h"
@@ -12,20 +12,6 @@
 #include "update/CatalogueFetch.h"
 #include "update/UpdateMessages.h"
 #include "update/UpdateTarget.h"
-
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
-namespace {
-
-// A digest as the list writes it; null when the record names none.
-QJsonValue digestValue(const QString &digest)
-{
-    return digest.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(digest);
-}
-
-} // namespace
 
 std::optional<CatalogueReading> fetchCatalogue(Downloader &downloader, CatalogueFetch &fetch,
                                                const QUrl &listURL)
@@ -208,82 +194,4 @@ ChosenVersion chooseVersion(const LoadedCatalogue &catalogue, const QString &mod
         return {std::nullopt, exitCatalogue};
     }
     return {first, exitSuccess};
-}
-
-int runList(const Invocation &invocation, Environment &environment, Console &console)
-{
-    Downloader downloader(invocation, environment.stop, console);
-    const LoadedCatalogue catalogue =
-        loadCatalogue(downloader, invocation.listURL, environment, console);
-    if (catalogue.status != exitSuccess) {
-        return catalogue.status;
-    }
-    const ModelIndex index(catalogue.items);
-    if (invocation.json) {
-        QJsonArray models;
-        for (const QString &product : index.products()) {
-            QJsonArray versions;
-            for (const qsizetype position : index.recordsOf(product)) {
-                const FirmwareItem &item = catalogue.items.at(position);
-                versions.append(QJsonObject{
-                    {QStringLiteral("version"), item.version},
-                    {QStringLiteral("vid"), item.vid},
-                    {QStringLiteral("pid"), item.pid},
-                    {QStringLiteral("copyright"), item.copyright},
-                    {QStringLiteral("firmwareURL"), item.firmwareURL.toString()},
-                    {QStringLiteral("notesURL"), item.notesURL.toString()},
-                    {QStringLiteral("digest"), digestValue(item.digest)},
-                    {QStringLiteral("notesDigest"), digestValue(item.notesDigest)},
-                });
-            }
-            models.append(QJsonObject{{QStringLiteral("model"), product},
-                                      {QStringLiteral("versions"), versions}});
-        }
-        console.printJson(QJsonDocument(models));
-        return exitSuccess;
-    }
-    for (const QString &product : index.products()) {
-        console.print(product);
-        for (const qsizetype position : index.recordsOf(product)) {
-            const FirmwareItem &item = catalogue.items.at(position);
-            console.print(QStringLiteral("  ") + item.version + QStringLiteral("  ") + item.vid +
-                          QLatin1Char(':') + item.pid + QStringLiteral("  ") + item.copyright);
-        }
-    }
-    return exitSuccess;
-}
-
-int runNotes(const Invocation &invocation, Environment &environment, Console &console)
-{
-    const QString &model = invocation.arguments.at(0);
-    const QString &version = invocation.arguments.at(1);
-    Downloader downloader(invocation, environment.stop, console);
-    const LoadedCatalogue catalogue =
-        loadCatalogue(downloader, invocation.listURL, environment, console);
-    if (catalogue.status != exitSuccess) {
-        return catalogue.status;
-    }
-    const ChosenVersion chosen = chooseVersion(catalogue, model, version, console);
-    if (!chosen.item) {
-        return chosen.status;
-    }
-    CatalogueFetch fetch(downloader.source(), catalogueTrustFromKey(environment.catalogueKey),
-                         std::nullopt);
-    std::optional<NotesReading> reading;
-    QObject::connect(
-        &fetch, &CatalogueFetch::notesFetched,
-        [&reading](const FirmwareItem &, const NotesReading &fetched) { reading = fetched; });
-    fetch.fetchNotes(*chosen.item);
-    if (downloader.waitUntil(
-            &fetch, &CatalogueFetch::notesFetched, [&reading] { return reading.has_value(); },
-            [&fetch] { fetch.abort(QStringLiteral("Stopped.")); })) {
-        downloader.sayAbandoned(chosen.item->notesURL);
-        return exitInterrupted;
-    }
-    if (!reading->notes) {
-        console.printError(reading->failureLine);
-        return reading->refusedByTrust ? exitIntegrity : exitCatalogue;
-    }
-    console.print(*reading->notes);
-    return exitSuccess;
 }

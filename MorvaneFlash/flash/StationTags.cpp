@@ -1,4 +1,4 @@
-#include "station/StationTags.h"
+#include "flash/StationTags.h"
 
 #include <QRegularExpression>
 #include <algorithm>

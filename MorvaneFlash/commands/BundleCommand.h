@@ -1,0 +1,12 @@
+#pragma once
+
+#include "commands/CommandDeclaration.h"
+
+// bundle create DIR [MODEL [VERSION]]...: keeps the signed list and the chosen versions' images
+// and notes in DIR, for --bundle DIR without a network.
+struct BundleOptions : CommonOptions
+{
+};
+
+CommandDeclaration bundleCommand();
+int runBundle(const BundleOptions &options, Environment &environment, Console &console);

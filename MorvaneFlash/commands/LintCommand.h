@@ -1,0 +1,17 @@
+#pragma once
+
+#include "commands/CommandDeclaration.h"
+
+#include <QString>
+
+// lint [FILE|URL]: checks a list file for its publisher; with --bundle, the bundle's own.
+struct LintOptions : CommonOptions
+{
+    // Also downloads every notes text and image and checks them.
+    bool fetch = false;
+    QString publicKey;
+    bool json = false;
+};
+
+CommandDeclaration lintCommand();
+int runLint(const LintOptions &options, Environment &environment, Console &console);

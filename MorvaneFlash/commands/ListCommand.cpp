@@ -1,0 +1,79 @@
+#include "commands/ListCommand.h"
+
+#include "catalogue/ModelIndex.h"
+#include "commands/CatalogueChoice.h"
+#include "commands/SharedOptions.h"
+#include "frame/Downloader.h"
+#include "frame/ExitStatus.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+// A digest as the list writes it; null when the record names none.
+QJsonValue digestValue(const QString &digest)
+{
+    return digest.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(digest);
+}
+
+CommandRun readList(const CommandLine &line)
+{
+    auto options = optionsOf<ListOptions>(line);
+    options.json = line.isSet("json");
+    return commandRun(std::nullopt, std::move(options), runList);
+}
+
+} // namespace
+
+CommandDeclaration listCommand()
+{
+    return {.name = "list",
+            .options = {jsonOption()},
+            .usage = {{"list [--json]", "the models and their versions, in catalogue order"}},
+            .read = readList};
+}
+
+int runList(const ListOptions &options, Environment &environment, Console &console)
+{
+    Downloader downloader(options.bundle, environment.stop, console);
+    const LoadedCatalogue catalogue =
+        loadCatalogue(downloader, options.listURL, environment, console);
+    if (catalogue.status != exitSuccess) {
+        return catalogue.status;
+    }
+    const ModelIndex index(catalogue.items);
+    if (options.json) {
+        QJsonArray models;
+        for (const QString &product : index.products()) {
+            QJsonArray versions;
+            for (const qsizetype position : index.recordsOf(product)) {
+                const FirmwareItem &item = catalogue.items.at(position);
+                versions.append(QJsonObject{
+                    {QStringLiteral("version"), item.version},
+                    {QStringLiteral("vid"), item.vid},
+                    {QStringLiteral("pid"), item.pid},
+                    {QStringLiteral("copyright"), item.copyright},
+                    {QStringLiteral("firmwareURL"), item.firmwareURL.toString()},
+                    {QStringLiteral("notesURL"), item.notesURL.toString()},
+                    {QStringLiteral("digest"), digestValue(item.digest)},
+                    {QStringLiteral("notesDigest"), digestValue(item.notesDigest)},
+                });
+            }
+            models.append(QJsonObject{{QStringLiteral("model"), product},
+                                      {QStringLiteral("versions"), versions}});
+        }
+        console.printJson(QJsonDocument(models));
+        return exitSuccess;
+    }
+    for (const QString &product : index.products()) {
+        console.print(product);
+        for (const qsizetype position : index.recordsOf(product)) {
+            const FirmwareItem &item = catalogue.items.at(position);
+            console.print(QStringLiteral("  ") + item.version + QStringLiteral("  ") + item.vid +
+                          QLatin1Char(':') + item.pid + QStringLiteral("  ") + item.copyright);
+        }
+    }
+    return exitSuccess;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "commands/CommandDeclaration.h"
+
+// list: the models and their versions, in the catalogue's order.
+struct ListOptions : CommonOptions
+{
+    bool json = false;
+};
+
+CommandDeclaration listCommand();
+int runList(const ListOptions &options, Environment &environment, Console &console);

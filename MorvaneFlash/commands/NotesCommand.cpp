@@ -1,0 +1,60 @@
+#include "commands/NotesCommand.h"
+
+#include "commands/CatalogueChoice.h"
+#include "frame/Downloader.h"
+#include "frame/ExitStatus.h"
+#include "trust/CatalogueTrust.h"
+#include "update/CatalogueFetch.h"
+
+namespace {
+
+CommandRun readNotes(const CommandLine &line)
+{
+    return commandRun(std::nullopt, optionsOf<NotesOptions>(line), runNotes);
+}
+
+} // namespace
+
+CommandDeclaration notesCommand()
+{
+    return {.name = "notes",
+            .minArguments = 2,
+            .maxArguments = 2,
+            .usage = {{"notes MODEL VERSION", "the release notes of a version"}},
+            .read = readNotes};
+}
+
+int runNotes(const NotesOptions &options, Environment &environment, Console &console)
+{
+    const QString &model = options.arguments.at(0);
+    const QString &version = options.arguments.at(1);
+    Downloader downloader(options.bundle, environment.stop, console);
+    const LoadedCatalogue catalogue =
+        loadCatalogue(downloader, options.listURL, environment, console);
+    if (catalogue.status != exitSuccess) {
+        return catalogue.status;
+    }
+    const ChosenVersion chosen = chooseVersion(catalogue, model, version, console);
+    if (!chosen.item) {
+        return chosen.status;
+    }
+    CatalogueFetch fetch(downloader.source(), catalogueTrustFromKey(environment.catalogueKey),
+                         std::nullopt);
+    std::optional<NotesReading> reading;
+    QObject::connect(
+        &fetch, &CatalogueFetch::notesFetched,
+        [&reading](const FirmwareItem &, const NotesReading &fetched) { reading = fetched; });
+    fetch.fetchNotes(*chosen.item);
+    if (downloader.waitUntil(
+            &fetch, &CatalogueFetch::notesFetched, [&reading] { return reading.has_value(); },
+            [&fetch] { fetch.abort(QStringLiteral("Stopped.")); })) {
+        downloader.sayAbandoned(chosen.item->notesURL);
+        return exitInterrupted;
+    }
+    if (!reading->notes) {
+        console.printError(reading->failureLine);
+        return reading->refusedByTrust ? exitIntegrity : exitCatalogue;
+    }
+    console.print(*reading->notes);
+    return exitSuccess;
+}

@@ -1,0 +1,47 @@
+#include "commands/SharedOptions.h"
+
+OptionDeclaration jsonOption()
+{
+    return {QStringLiteral("json"), QStringLiteral("Prints JSON.")};
+}
+
+OptionDeclaration vidOption()
+{
+    return {QStringLiteral("vid"), QStringLiteral("USB vendor id, hexadecimal."),
+            QStringLiteral("V")};
+}
+
+OptionDeclaration pidOption()
+{
+    return {QStringLiteral("pid"), QStringLiteral("USB product id, hexadecimal."),
+            QStringLiteral("P")};
+}
+
+OptionDeclaration watchOption()
+{
+    return {QStringLiteral("watch"),
+            QStringLiteral("devices: tells arrivals and departures until stopped. flash: flashes "
+                           "every matching device as it is plugged in, until stopped.")};
+}
+
+OptionDeclaration publicKeyOption()
+{
+    return {
+        QStringLiteral("public-key"),
+        QStringLiteral("lint, sign: checks the list's signature with this minisign public key."),
+        QStringLiteral("KEY"), Completion::file};
+}
+
+std::optional<QString> readIds(const CommandLine &line, std::optional<UsbIds> &ids)
+{
+    if (line.isSet("vid") != line.isSet("pid")) {
+        return QStringLiteral("--vid and --pid go together.");
+    }
+    if (line.isSet("vid")) {
+        ids = usbIdsOf(line.value("vid").toStdString(), line.value("pid").toStdString());
+        if (!ids) {
+            return QStringLiteral("--vid and --pid take 1 to 4 hexadecimal digits.");
+        }
+    }
+    return std::nullopt;
+}

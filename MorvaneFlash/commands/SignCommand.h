@@ -1,0 +1,25 @@
+#pragma once
+
+#include "commands/CommandDeclaration.h"
+
+#include <QString>
+#include <QStringList>
+
+// sign's --expires when none is given: a month, so that a list held back from its
+// successors stops being taken soon, with time to sign the next one.
+inline constexpr int defaultExpiresDays = 30;
+
+// sign FILE: fills in a list's digests and signs it with minisign. It reads no catalogue, so
+// it takes no --catalogue or --bundle.
+struct SignOptions
+{
+    // The list file.
+    QStringList arguments;
+    // The minisign secret key, and how many days the signed list stays acceptable.
+    QString secretKey;
+    int expiresDays = defaultExpiresDays;
+    QString publicKey;
+};
+
+CommandDeclaration signCommand();
+int runSign(const SignOptions &options, Environment &environment, Console &console);
