@@ -3,6 +3,7 @@
 #include "commands/CatalogueChoice.h"
 #include "commands/Commands.h"
 #include "diagnosis/DoctorChecks.h"
+#include "diagnosis/DoctorNetworkChecks.h"
 #include "diagnosis/DoctorSystem.h"
 #include "download/ContentSource.h"
 #include "download/Fetch.h"
@@ -16,6 +17,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 #include <chrono>
+#include <functional>
+#include <optional>
 
 namespace {
 
@@ -93,22 +96,15 @@ DoctorCheck checkProxy(const QUrl &listURL)
     return proxyCheck(setting, unreachable);
 }
 
-} // namespace
+using Report = std::function<void(const DoctorCheck &)>;
 
-int runDoctor(const Invocation &invocation, Environment &environment, Console &console)
+// The catalogue's checks, the clock's and the proxy's, and what was read of the catalogue;
+// nothing when the run was interrupted. It is taken as list takes it, so its signing time is
+// kept as list would keep it.
+std::optional<CatalogueReading> reportCatalogue(const Invocation &invocation,
+                                                Environment &environment, Console &console,
+                                                const Report &report)
 {
-    QList<DoctorCheck> checks;
-    const auto report = [&](const DoctorCheck &check) {
-        checks.append(check);
-        if (invocation.json) {
-            console.printJsonLine(doctorCheckJson(check));
-        } else {
-            console.print(doctorCheckText(check));
-        }
-    };
-
-    // The catalogue first: its ids say which rule lines and which devices matter. It is taken
-    // as list takes it, so its signing time is kept as list would keep it.
     Downloader downloader(invocation, environment.stop, console);
     DoctorSource source(downloader.source());
     const CatalogueTrust trust = catalogueTrustFromKey(environment.catalogueKey);
@@ -118,7 +114,7 @@ int runDoctor(const Invocation &invocation, Environment &environment, Console &c
         reading = fetchCatalogue(downloader, fetch, invocation.listURL);
     }
     if (!reading) {
-        return exitInterrupted;
+        return std::nullopt;
     }
     for (const DoctorCheck &check :
          catalogueChecks(invocation.listURL, trust.keyBuiltIn, source.listAnswer(), *reading,
@@ -129,7 +125,75 @@ int runDoctor(const Invocation &invocation, Environment &environment, Console &c
                       QDateTime::currentSecsSinceEpoch(), invocation.bundle));
     report(invocation.bundle.isEmpty() ? checkProxy(invocation.listURL)
                                        : proxyUnusedCheck(invocation.bundle));
+    return reading;
+}
 
+// Each attached device of the catalogue's ids (`pairs`; nothing when they are not known).
+void reportDevices(const std::optional<std::vector<IdPair>> &pairs, HidBackend &hid,
+                   const Report &report)
+{
+    bool found = false;
+    if (pairs) {
+        const std::vector<HidDeviceInfo> attached = hid.attachedDevices();
+        for (const IdPair &pair : *pairs) {
+            for (const HidDeviceInfo &info : attached) {
+                if (carries(pair, info)) {
+                    found = true;
+                    report(deviceAccessCheck(info, pair.models, probeOpen(hid, info.path),
+                                             deviceNodeFacts(info.path)));
+                }
+            }
+        }
+    }
+    if (!found) {
+        report(noDeviceCheck(pairs.has_value()));
+    }
+}
+
+int exitStatusOf(DoctorCheck::Area area)
+{
+    switch (area) {
+    case DoctorCheck::Area::catalogue:
+        return exitCatalogue;
+    case DoctorCheck::Area::trust:
+        return exitIntegrity;
+    case DoctorCheck::Area::device:
+        break;
+    }
+    return exitDevice;
+}
+
+// That of the first failing check's area, else success.
+int doctorStatus(const QList<DoctorCheck> &checks)
+{
+    for (const DoctorCheck &check : checks) {
+        if (check.verdict == DoctorCheck::Verdict::fail) {
+            return exitStatusOf(check.area);
+        }
+    }
+    return exitSuccess;
+}
+
+} // namespace
+
+int runDoctor(const Invocation &invocation, Environment &environment, Console &console)
+{
+    QList<DoctorCheck> checks;
+    const Report report = [&](const DoctorCheck &check) {
+        checks.append(check);
+        if (invocation.json) {
+            console.printJsonLine(doctorCheckJson(check));
+        } else {
+            console.print(doctorCheckText(check));
+        }
+    };
+
+    // The catalogue first: its ids say which rule lines and which devices matter.
+    const std::optional<CatalogueReading> reading =
+        reportCatalogue(invocation, environment, console, report);
+    if (!reading) {
+        return exitInterrupted;
+    }
     std::optional<std::vector<IdPair>> pairs;
     std::optional<std::vector<UsbIds>> ids;
     if (reading->items) {
@@ -140,25 +204,9 @@ int runDoctor(const Invocation &invocation, Environment &environment, Console &c
         }
     }
     report(udevRuleCheck(installedUdevRules(invocation.root), ids));
-    report(udevDaemonCheck(environment.hotplugMonitor && environment.hotplugMonitor()));
-
-    bool found = false;
-    if (pairs) {
-        const std::vector<HidDeviceInfo> attached = environment.hid.attachedDevices();
-        for (const IdPair &pair : *pairs) {
-            for (const HidDeviceInfo &info : attached) {
-                if (carries(pair, info)) {
-                    found = true;
-                    report(deviceAccessCheck(info, pair.models,
-                                             probeOpen(environment.hid, info.path),
-                                             deviceNodeFacts(info.path)));
-                }
-            }
-        }
-    }
-    if (!found) {
-        report(noDeviceCheck(pairs.has_value()));
-    }
+    report(udevDaemonCheck(
+        udevDaemonRuns(environment.hotplugMonitor && environment.hotplugMonitor())));
+    reportDevices(pairs, environment.hid, report);
     report(sessionCheck(sessionFacts()));
     report(dataFolderCheck(dataFolderFacts(environment.firmwareFolder)));
     return doctorStatus(checks);
