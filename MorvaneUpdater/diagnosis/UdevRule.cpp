@@ -169,14 +169,22 @@ DoctorCheck missingCheck(DoctorCheck check, const InstalledRules &installed,
                                "missing pair to %1, such as %2; ")
                     .arg(QLatin1String(localUdevRulePath), udevRuleLine(coverage.missing.front())) +
                 reloadStep + QLatin1Char('.');
-    if (rule.file != nullptr && !rule.hides.isEmpty()) {
-        check.finding +=
-            QStringLiteral("; %1 masks the package's %2").arg(rule.file->path, rule.hides);
-        check.fix = QStringLiteral("Move any lines of your own from %1 to %2 and remove %1, so "
-                                   "that the package's %3 is read again; ")
-                        .arg(rule.file->path, QLatin1String(localUdevRulePath), rule.hides) +
-                    reloadStep + QLatin1Char('.');
+    return check;
+}
+
+// A file of the package's name in a folder udev reads first hides the package's own, so the
+// package's lines, and those a later version adds, are not read: said whatever else is found.
+DoctorCheck withMasking(DoctorCheck check, const PackageRule &rule)
+{
+    if (rule.file == nullptr || rule.file->masked || rule.hides.isEmpty()) {
+        return check;
     }
+    check.verdict = std::max(check.verdict, Verdict::warn);
+    check.finding += QStringLiteral("; %1 masks the package's %2").arg(rule.file->path, rule.hides);
+    check.fix = QStringLiteral("Move any lines of your own from %1 to %2 and remove %1, so that "
+                               "the package's %3 is read again; ")
+                    .arg(rule.file->path, QLatin1String(localUdevRulePath), rule.hides) +
+                reloadStep + QLatin1Char('.');
     return check;
 }
 
@@ -220,16 +228,16 @@ DoctorCheck udevRuleCheck(const std::optional<InstalledRules> &installed,
     }
     const PackageRule rule = packageRule(*installed);
     if (!ids) {
-        return presenceCheck(check, *installed, rule);
+        return withMasking(presenceCheck(check, *installed, rule), rule);
     }
     const Coverage coverage = coverageOf(*installed, *ids);
     if (!coverage.missing.empty()) {
-        return missingCheck(check, *installed, rule, coverage);
+        return withMasking(missingCheck(check, *installed, rule, coverage), rule);
     }
     check.finding =
         coverage.covered.empty()
             ? QStringLiteral("the catalogue names no device ids, so no rule is needed")
             : QStringLiteral("%1 grants access to every id pair of the catalogue (%2)")
                   .arg(coverage.granting.join(QStringLiteral(", ")), idsList(coverage.covered));
-    return check;
+    return withMasking(check, rule);
 }

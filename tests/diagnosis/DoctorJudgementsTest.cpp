@@ -64,6 +64,8 @@ TEST(DoctorJudgements, TheRulesAreJudgedAgainstTheCataloguesIds)
          "but not to 1209:0001; " + etcRule + " masks the package's " + packageRule,
          "Move any lines of your own from " + etcRule +
              " to /etc/udev/rules.d/71-morvane-updater-local.rules and remove " + etcRule},
+        {rules({{etcRule, goodRule}}, {packageRule}), both, Verdict::warn,
+         "every id pair of the catalogue (1A86:E0A1, 1209:0001); " + etcRule + " masks", "Move"},
         {rules({{etcRule, {}, true}}, {packageRule}), both, Verdict::fail,
          etcRule + " is a link to /dev/null, which masks the rule", "Remove the link " + etcRule},
         {rules({{packageRule, goodRule}}), std::nullopt, Verdict::warn,
