@@ -5,6 +5,7 @@
 #include "commands/CatalogueChoice.h"
 #include "commands/SharedOptions.h"
 #include "diagnosis/DoctorChecks.h"
+#include "diagnosis/DoctorNetworkChecks.h"
 #include "diagnosis/DoctorSystem.h"
 #include "download/ContentSource.h"
 #include "download/Fetch.h"
@@ -18,6 +19,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 #include <chrono>
+#include <functional>
+#include <optional>
 
 namespace {
 
@@ -95,22 +98,15 @@ DoctorCheck checkProxy(const QUrl &listURL)
     return proxyCheck(setting, unreachable);
 }
 
-} // namespace
+using Report = std::function<void(const DoctorCheck &)>;
 
-int runDoctor(const DoctorOptions &options, Environment &environment, Console &console)
+// The catalogue's checks, the clock's and the proxy's, and what was read of the catalogue;
+// nothing when the run was interrupted. It is taken as list takes it, so its signing time is
+// kept as list would keep it.
+std::optional<CatalogueReading> reportCatalogue(const DoctorOptions &options,
+                                                Environment &environment, Console &console,
+                                                const Report &report)
 {
-    QList<DoctorCheck> checks;
-    const auto report = [&](const DoctorCheck &check) {
-        checks.append(check);
-        if (options.json) {
-            console.printJsonLine(doctorCheckJson(check));
-        } else {
-            console.print(doctorCheckText(check));
-        }
-    };
-
-    // The catalogue first: its ids say which rule lines and which devices matter. It is taken
-    // as list takes it, so its signing time is kept as list would keep it.
     Downloader downloader(options.bundle, environment.stop, console);
     DoctorSource source(downloader.source());
     const CatalogueTrust trust = catalogueTrustFromKey(environment.catalogueKey);
@@ -120,7 +116,7 @@ int runDoctor(const DoctorOptions &options, Environment &environment, Console &c
         reading = fetchCatalogue(downloader, fetch, options.listURL);
     }
     if (!reading) {
-        return exitInterrupted;
+        return std::nullopt;
     }
     for (const DoctorCheck &check : catalogueChecks(
              options.listURL, trust.keyBuiltIn, source.listAnswer(), *reading, options.bundle)) {
@@ -130,7 +126,75 @@ int runDoctor(const DoctorOptions &options, Environment &environment, Console &c
                       QDateTime::currentSecsSinceEpoch(), options.bundle));
     report(options.bundle.isEmpty() ? checkProxy(options.listURL)
                                     : proxyUnusedCheck(options.bundle));
+    return reading;
+}
 
+// Each attached device of the catalogue's ids (`pairs`; nothing when they are not known).
+void reportDevices(const std::optional<std::vector<IdPair>> &pairs, HidBackend &hid,
+                   const Report &report)
+{
+    bool found = false;
+    if (pairs) {
+        const std::vector<HidDeviceInfo> attached = hid.attachedDevices();
+        for (const IdPair &pair : *pairs) {
+            for (const HidDeviceInfo &info : attached) {
+                if (carries(pair, info)) {
+                    found = true;
+                    report(deviceAccessCheck(info, pair.models, probeOpen(hid, info.path),
+                                             deviceNodeFacts(info.path)));
+                }
+            }
+        }
+    }
+    if (!found) {
+        report(noDeviceCheck(pairs.has_value()));
+    }
+}
+
+int exitStatusOf(DoctorCheck::Area area)
+{
+    switch (area) {
+    case DoctorCheck::Area::catalogue:
+        return exitCatalogue;
+    case DoctorCheck::Area::trust:
+        return exitIntegrity;
+    case DoctorCheck::Area::device:
+        break;
+    }
+    return exitDevice;
+}
+
+// That of the first failing check's area, else success.
+int doctorStatus(const QList<DoctorCheck> &checks)
+{
+    for (const DoctorCheck &check : checks) {
+        if (check.verdict == DoctorCheck::Verdict::fail) {
+            return exitStatusOf(check.area);
+        }
+    }
+    return exitSuccess;
+}
+
+} // namespace
+
+int runDoctor(const DoctorOptions &options, Environment &environment, Console &console)
+{
+    QList<DoctorCheck> checks;
+    const Report report = [&](const DoctorCheck &check) {
+        checks.append(check);
+        if (options.json) {
+            console.printJsonLine(doctorCheckJson(check));
+        } else {
+            console.print(doctorCheckText(check));
+        }
+    };
+
+    // The catalogue first: its ids say which rule lines and which devices matter.
+    const std::optional<CatalogueReading> reading =
+        reportCatalogue(options, environment, console, report);
+    if (!reading) {
+        return exitInterrupted;
+    }
     std::optional<std::vector<IdPair>> pairs;
     std::optional<std::vector<UsbIds>> ids;
     if (reading->items) {
@@ -141,25 +205,9 @@ int runDoctor(const DoctorOptions &options, Environment &environment, Console &c
         }
     }
     report(udevRuleCheck(installedUdevRules(options.root), ids));
-    report(udevDaemonCheck(environment.hotplugMonitor && environment.hotplugMonitor()));
-
-    bool found = false;
-    if (pairs) {
-        const std::vector<HidDeviceInfo> attached = environment.hid.attachedDevices();
-        for (const IdPair &pair : *pairs) {
-            for (const HidDeviceInfo &info : attached) {
-                if (carries(pair, info)) {
-                    found = true;
-                    report(deviceAccessCheck(info, pair.models,
-                                             probeOpen(environment.hid, info.path),
-                                             deviceNodeFacts(info.path)));
-                }
-            }
-        }
-    }
-    if (!found) {
-        report(noDeviceCheck(pairs.has_value()));
-    }
+    report(udevDaemonCheck(
+        udevDaemonRuns(environment.hotplugMonitor && environment.hotplugMonitor())));
+    reportDevices(pairs, environment.hid, report);
     report(sessionCheck(sessionFacts()));
     report(dataFolderCheck(dataFolderFacts(environment.firmwareFolder)));
     return doctorStatus(checks);

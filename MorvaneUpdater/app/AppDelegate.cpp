@@ -4,6 +4,8 @@
 #include "bootloader/HotplugMonitor.h"
 #include "bootloader/UsbIdentifier.h"
 #include "catalogue/ModelList.h"
+#include "diagnosis/DoctorSystem.h"
+#include "diagnosis/PermissionFindings.h"
 #include "update/UpdateMessages.h"
 
 namespace {
@@ -329,6 +331,11 @@ void AppDelegate::finishUpdate(const UpdateOutcome &outcome)
 {
     m_updating = false;
     appendInfo(outcome.hint ? outcome.line + QLatin1Char('\n') + *outcome.hint : outcome.line);
+    // A device this user may not open: what doctor would find about it, here and now.
+    if (outcome.status == UpdateOutcome::Status::deviceFailed && outcome.hint && m_update.ids) {
+        appendInfo(permissionFindingsText(
+            permissionChecks(permissionFacts(m_hid, *m_update.ids), m_update.product)));
+    }
     setUpdateEnabled(m_selectedFirmware.has_value());
     emit updateFinished();
 }

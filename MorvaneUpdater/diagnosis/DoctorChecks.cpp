@@ -2,47 +2,14 @@
 
 #include "bootloader/BootloaderError.h"
 #include "bootloader/OpenFailureHelp.h"
+#include "bootloader/UsbIdentifier.h"
 #include "download/DownloadLimits.h"
-#include "frame/ExitStatus.h"
-#include "trust/SignatureDates.h"
 
-#include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
-#include <QLocale>
-#include <QRegularExpression>
-#include <QStorageInfo>
-#include <QTimeZone>
-#include <algorithm>
-#include <cstdlib>
 
 namespace {
 
 using Verdict = DoctorCheck::Verdict;
-
-const QString reloadStep = QStringLiteral(
-    "then run \u201Csudo udevadm control --reload-rules && sudo udevadm trigger\u201D or plug the "
-    "device in again");
-
-QString idsList(const std::vector<UsbIds> &ids)
-{
-    QStringList texts;
-    for (const UsbIds &pair : ids) {
-        texts.append(QString::fromStdString(usbIdsText(pair)));
-    }
-    return texts.join(QStringLiteral(", "));
-}
-
-QString ruleLine(UsbIds ids)
-{
-    return QStringLiteral(
-               R"(SUBSYSTEM=="hidraw", ATTRS{idVendor}=="%1", ATTRS{idProduct}=="%2", TAG+="uaccess")")
-        .arg(QString::fromStdString(usbIdText(ids.vendorID)).toLower(),
-             QString::fromStdString(usbIdText(ids.productID)).toLower());
-}
-
-// "45 seconds", "12 minutes", "3 hours", "9 days": rounded to the unit, each unit taking over
-// once half again as many of the one below would be said.
 
 } // namespace
 
@@ -90,156 +57,10 @@ QJsonObject doctorCheckJson(const DoctorCheck &check)
     return object;
 }
 
-std::vector<UsbIds> idsGrantedByRules(QByteArrayView rules)
-{
-    static const QRegularExpression assignment(
-        QStringLiteral(R"re(([A-Za-z_]+)(?:\{([^}]*)\})?\s*(==|!=|\+=|-=|:=|=)\s*"([^"]*)")re"));
-    QString text = QString::fromUtf8(rules);
-    text.replace(QStringLiteral("\\\r\n"), QStringLiteral(" "));
-    text.replace(QStringLiteral("\\\n"), QStringLiteral(" "));
-    std::vector<UsbIds> granted;
-    for (const QString &rawLine : text.split(QLatin1Char('\n'))) {
-        const QString line = rawLine.trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) {
-            continue;
-        }
-        bool hidraw = false;
-        bool grants = false;
-        QString vendor;
-        QString product;
-        for (const QRegularExpressionMatch &match : assignment.globalMatch(line)) {
-            const QString key = match.captured(1);
-            const QString attribute = match.captured(2);
-            const QString op = match.captured(3);
-            const QString value = match.captured(4);
-            const bool assigns = op == u"=" || op == u":=";
-            if (key == u"SUBSYSTEM" && op == u"==" && value == u"hidraw") {
-                hidraw = true;
-            } else if (key == u"ATTRS" && op == u"==" && attribute == u"idVendor") {
-                vendor = value;
-            } else if (key == u"ATTRS" && op == u"==" && attribute == u"idProduct") {
-                product = value;
-            } else if ((key == u"TAG" && (assigns || op == u"+=") && value == u"uaccess") ||
-                       ((key == u"MODE" || key == u"GROUP") && assigns)) {
-                grants = true;
-            }
-        }
-        const std::optional<UsbIds> ids = usbIdsOf(vendor.toStdString(), product.toStdString());
-        if (hidraw && grants && ids &&
-            std::find(granted.begin(), granted.end(), *ids) == granted.end()) {
-            granted.push_back(*ids);
-        }
-    }
-    return granted;
-}
-
-DoctorCheck udevRuleCheck(const std::optional<InstalledRules> &installed,
-                          const std::optional<std::vector<UsbIds>> &ids)
-{
-    DoctorCheck check{QStringLiteral("udev-rule")};
-    check.failStatus = exitDevice;
-    if (!installed) {
-        check.finding = notCheckedBecause(QStringLiteral("this system has no udev"));
-        return check;
-    }
-    const QString name = QLatin1String(udevRuleName);
-    const auto ours =
-        std::find_if(installed->files.begin(), installed->files.end(), [&](const RulesFile &file) {
-            return QFileInfo(file.path).fileName() == name;
-        });
-    const bool installedHere = ours != installed->files.end();
-    const QString installFix =
-        QStringLiteral("Install the package built for this catalogue, or copy its %1 into "
-                       "/etc/udev/rules.d; ")
-            .arg(name) +
-        reloadStep + QLatin1Char('.');
-    const QString absent =
-        QStringLiteral("no %1 in %2").arg(name, installed->folders.join(QStringLiteral(", ")));
-    if (!ids) {
-        if (installedHere) {
-            check.verdict = Verdict::warn;
-            check.finding = QStringLiteral("%1 is installed; whether it covers the catalogue's "
-                                           "ids is not known, since the catalogue did not come")
-                                .arg(ours->path);
-            check.fix = afterReachableFix();
-        } else {
-            check.verdict = Verdict::fail;
-            check.finding = absent;
-            check.fix = installFix;
-        }
-        return check;
-    }
-    std::vector<UsbIds> missing;
-    std::vector<UsbIds> covered;
-    QStringList granting;
-    for (const UsbIds &pair : *ids) {
-        if (!isWatchable(pair)) {
-            continue;
-        }
-        bool found = false;
-        for (const RulesFile &file : installed->files) {
-            const std::vector<UsbIds> granted = idsGrantedByRules(file.text);
-            if (std::find(granted.begin(), granted.end(), pair) != granted.end()) {
-                found = true;
-                if (!granting.contains(file.path)) {
-                    granting.append(file.path);
-                }
-            }
-        }
-        (found ? covered : missing).push_back(pair);
-    }
-    if (missing.empty()) {
-        check.finding =
-            covered.empty()
-                ? QStringLiteral("the catalogue names no device ids, so no rule is needed")
-                : QStringLiteral("%1 grants access to every id pair of the catalogue (%2)")
-                      .arg(granting.join(QStringLiteral(", ")), idsList(covered));
-        return check;
-    }
-    check.verdict = Verdict::fail;
-    if (covered.empty() && installedHere && ours->masked) {
-        check.finding =
-            QStringLiteral("%1 is a link to /dev/null, which masks the rule").arg(ours->path);
-    } else if (covered.empty()) {
-        check.finding = installedHere ? QStringLiteral("%1 grants access to none of the "
-                                                       "catalogue's id pairs (%2)")
-                                            .arg(ours->path, idsList(missing))
-                                      : absent + QStringLiteral(", and no rule there grants "
-                                                                "access to the catalogue's ids");
-    } else {
-        check.finding = QStringLiteral("the rules grant access to %1 but not to %2")
-                            .arg(idsList(covered), idsList(missing));
-    }
-    check.fix =
-        covered.empty() && installedHere && ours->masked
-            ? QStringLiteral("Remove the link %1; ").arg(ours->path) + reloadStep + QLatin1Char('.')
-        : covered.empty() && !installedHere
-            ? installFix
-            : QStringLiteral("Install the package built for this catalogue, or add a line "
-                             "per missing pair to /etc/udev/rules.d/%1, such as %2; ")
-                      .arg(name, ruleLine(missing.front())) +
-                  reloadStep + QLatin1Char('.');
-    return check;
-}
-
-DataFolderFacts dataFolderFacts(const QString &folder)
-{
-    DataFolderFacts facts{folder, QDir::cleanPath(QFileInfo(folder).absoluteFilePath())};
-    while (!QFileInfo::exists(facts.existing) && !QDir(facts.existing).isRoot()) {
-        facts.existing = QFileInfo(facts.existing).absolutePath();
-    }
-    const QFileInfo existing(facts.existing);
-    facts.existingIsFolder = existing.isDir();
-    facts.writable = existing.isWritable();
-    const QStorageInfo storage(facts.existing);
-    facts.availableBytes = storage.isValid() ? storage.bytesAvailable() : -1;
-    return facts;
-}
-
 DoctorCheck dataFolderCheck(const DataFolderFacts &facts)
 {
     DoctorCheck check{QStringLiteral("data-folder")};
-    check.failStatus = exitCatalogue;
+    check.area = DoctorCheck::Area::catalogue;
     const bool made = QDir::cleanPath(facts.folder) == facts.existing;
     const QString where =
         made ? facts.folder
@@ -269,7 +90,7 @@ DoctorCheck deviceAccessCheck(const HidDeviceInfo &info, const QStringList &mode
                               int32_t openCode, const std::optional<DeviceNodeFacts> &facts)
 {
     DoctorCheck check{QStringLiteral("device-access:") + QString::fromStdString(info.path)};
-    check.failStatus = exitDevice;
+    check.area = DoctorCheck::Area::device;
     QString label = models.join(QStringLiteral(", ")) + QLatin1Char(' ') +
                     QString::fromStdString(usbIdsText({info.vendorID, info.productID}));
     if (!info.serialNumber.empty()) {
@@ -322,7 +143,7 @@ DoctorCheck deviceAccessCheck(const HidDeviceInfo &info, const QStringList &mode
 DoctorCheck noDeviceCheck(bool idsKnown)
 {
     DoctorCheck check{QStringLiteral("device-access")};
-    check.failStatus = exitDevice;
+    check.area = DoctorCheck::Area::device;
     if (idsKnown) {
         check.finding = QStringLiteral("no device with the catalogue's ids is attached");
     } else {
@@ -336,7 +157,7 @@ DoctorCheck noDeviceCheck(bool idsKnown)
 DoctorCheck sessionCheck(const SessionFacts &facts)
 {
     DoctorCheck check{QStringLiteral("seat-session")};
-    check.failStatus = exitDevice;
+    check.area = DoctorCheck::Area::device;
     if (!facts.active) {
         check.verdict = Verdict::warn;
         check.finding = QStringLiteral("not known: ") + facts.problem;
@@ -361,12 +182,23 @@ DoctorCheck sessionCheck(const SessionFacts &facts)
     return check;
 }
 
-int doctorStatus(const QList<DoctorCheck> &checks)
+DoctorCheck udevDaemonCheck(std::optional<bool> monitorOpened)
 {
-    for (const DoctorCheck &check : checks) {
-        if (check.verdict == Verdict::fail) {
-            return check.failStatus;
-        }
+    DoctorCheck check{QStringLiteral("udev-daemon")};
+    if (!monitorOpened) {
+        check.finding = notCheckedBecause(QStringLiteral("this system has no udev; devices are "
+                                                         "found by enumerating the bus once a "
+                                                         "second"));
+    } else if (*monitorOpened) {
+        check.finding = QStringLiteral("udev runs: devices are heard of as they come and go");
+    } else {
+        check.verdict = Verdict::warn;
+        check.finding = QStringLiteral("no udev daemon answers (a container, say): devices are "
+                                       "found by enumerating the bus once a second, and no rule "
+                                       "runs when one is plugged in");
+        check.fix = QStringLiteral("Where devices are plugged in, start systemd-udevd "
+                                   "(systemctl start systemd-udevd); in a container, nothing to "
+                                   "do.");
     }
-    return exitSuccess;
+    return check;
 }

@@ -1,25 +1,18 @@
 #pragma once
 
 #include "bootloader/HidBackend.h"
-#include "bootloader/UsbIdentifier.h"
-#include "download/DownloadResult.h"
-#include "update/CatalogueReading.h"
 
-#include <QByteArray>
-#include <QByteArrayView>
 #include <QJsonObject>
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <QUrl>
 #include <chrono>
-#include <functional>
 #include <optional>
-#include <vector>
 
 // doctor's judgements: each turns facts gathered elsewhere (files read, answers received,
 // the platform's own facts of DoctorSystem.h) into a check, so that every verdict can be
-// tried without the machine it describes.
+// tried without the machine it describes. The catalogue's, the clock's and the proxy's are
+// in DoctorNetworkChecks.h, the udev rule's in UdevRule.h.
 
 // One finding of doctor: what was looked at (a stable id scripts may match, such as
 // "udev-rule" or "device-access:/dev/hidraw3"), what it says, and what a user can do about it.
@@ -31,6 +24,16 @@ struct DoctorCheck
         warn,
         fail,
     };
+    // What a failure stands in the way of, which the command line turns into its exit status.
+    enum class Area
+    {
+        // Opening the devices: the rule, the nodes, the seat.
+        device,
+        // Taking the catalogue: reaching it, reading it, keeping files.
+        catalogue,
+        // Trusting it: its signature, its dates, the clock they are judged by.
+        trust,
+    };
 
     QString id;
     Verdict verdict = Verdict::ok;
@@ -38,8 +41,7 @@ struct DoctorCheck
     QString finding = {};
     // Empty when ok.
     QString fix = {};
-    // The exit status doctor gives when this is the first check that fails (ExitStatus.h).
-    int failStatus = 0;
+    Area area = Area::device;
 
     bool operator==(const DoctorCheck &) const = default;
 };
@@ -59,73 +61,12 @@ QJsonObject doctorCheckJson(const DoctorCheck &check);
 // diagnoses, so it gives up long before a download would.
 inline constexpr std::chrono::milliseconds doctorDeadline = std::chrono::seconds(3);
 
-// The rule the package installs.
-inline constexpr char udevRuleName[] = "70-morvane-updater.rules";
+// Nothing: this system has no udev. Else whether the hotplug monitor could be opened
+// (openHotplugMonitor): where it cannot, no udev daemon runs, and devices are found by
+// enumerating the bus once a second instead.
+DoctorCheck udevDaemonCheck(std::optional<bool> monitorOpened);
 
-struct RulesFile
-{
-    QString path;
-    QByteArray text;
-    // A link to /dev/null, which udev takes as no rules at all under that name.
-    bool masked = false;
-};
-
-// The rules udev would read: the folders searched, in udev's order, and the files it takes
-// from them (a name in an earlier folder hides the same name in a later one).
-struct InstalledRules
-{
-    QStringList folders;
-    QList<RulesFile> files;
-};
-
-// The id pairs whose hidraw nodes a rules text opens to someone: a line (continued lines
-// joined, comments skipped) that matches SUBSYSTEM=="hidraw", ATTRS{idVendor}=="VID" and
-// ATTRS{idProduct}=="PID" (hexadecimal, any letter case) and grants access by
-// TAG+="uaccess", MODE= or GROUP=. Values with glob patterns, and rules spread over several
-// lines by labels, are not followed.
-std::vector<UsbIds> idsGrantedByRules(QByteArrayView rules);
-
-// Nothing for `installed`: this system has no udev. Nothing for `ids`: the catalogue's ids
-// are not known (it did not come), so only the rule's presence is judged.
-DoctorCheck udevRuleCheck(const std::optional<InstalledRules> &installed,
-                          const std::optional<std::vector<UsbIds>> &ids);
-
-// The catalogue: reached, signed, dated, read. `listAnswer` is what the list's download
-// answered (nothing when it was never asked for); `reading` what the updater makes of it.
-// `bundle` is the folder everything was read from instead of the network, when it was.
-QList<DoctorCheck> catalogueChecks(const QUrl &listURL, bool keyInUse,
-                                   const std::optional<DownloadResult> &listAnswer,
-                                   const CatalogueReading &reading, const QString &bundle = {});
-
-// An HTTP date (RFC 9110's IMF-fixdate, "Sun, 06 Nov 1994 08:49:37 GMT") in seconds since
-// 1970; nothing for any other text.
-std::optional<qint64> httpDateSeconds(QByteArrayView text);
-// This computer's clock (`now`, seconds since 1970) against the server's Date header (empty
-// when none came). From a `bundle` no server answered, so the clock is not known.
-DoctorCheck clockCheck(QByteArrayView serverDate, qint64 now, const QString &bundle = {});
-// What a proxy has to do with a run that reads everything from a `bundle`: nothing.
-DoctorCheck proxyUnusedCheck(const QString &bundle);
-
-// The proxy the network library takes for the catalogue from the environment, as libproxy
-// reads it: https_proxy (then HTTPS_PROXY) for an https address, falling back to http_proxy
-// (then HTTP_PROXY), which alone serves http; no_proxy (or NO_PROXY) naming the host or a
-// domain above it, or "*", exempts it.
-struct ProxySetting
-{
-    // Empty when none is set.
-    QString variable;
-    QString value;
-    // The no_proxy variable that exempts the catalogue's host; empty when none does.
-    QString exemptBy = {};
-};
-ProxySetting proxySetting(const QUrl &listURL,
-                          const std::function<std::optional<QString>(const char *)> &environment);
-// Where to try to reach the proxy; nothing when the value names no host.
-std::optional<QUrl> proxyAddress(const ProxySetting &setting);
-// `unreachable`: why connecting to the proxy failed, when it was tried and did.
-DoctorCheck proxyCheck(const ProxySetting &setting, const std::optional<QString> &unreachable);
-
-// What the data folder looks like from here.
+// What the data folder looks like from here (dataFolderFacts, DoctorSystem.h).
 struct DataFolderFacts
 {
     QString folder;
@@ -136,7 +77,6 @@ struct DataFolderFacts
     // Room on its file system for this user; negative when not known.
     qint64 availableBytes = -1;
 };
-DataFolderFacts dataFolderFacts(const QString &folder);
 // Room is judged against the largest image the updater accepts.
 DoctorCheck dataFolderCheck(const DataFolderFacts &facts);
 
@@ -176,6 +116,3 @@ struct SessionFacts
     QString problem = {};
 };
 DoctorCheck sessionCheck(const SessionFacts &facts);
-
-// The findings' exit status: that of the first failing check, else 0.
-int doctorStatus(const QList<DoctorCheck> &checks);

@@ -1,27 +1,25 @@
-#include "bootloader/BootloaderError.h"
-#include "bootloader/OpenFailureHelp.h"
-#include "diagnosis/DoctorChecks.h"
+#include "diagnosis/DoctorNetworkChecks.h"
+
 #include "download/DownloadLimits.h"
-#include "frame/ExitStatus.h"
 #include "trust/SignatureDates.h"
 
 #include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
 #include <QLocale>
-#include <QRegularExpression>
-#include <QStorageInfo>
 #include <QTimeZone>
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
 using Verdict = DoctorCheck::Verdict;
+using Area = DoctorCheck::Area;
 
 // A clock this close to the server's is right for every date the updater compares.
 constexpr qint64 clockAgreementSeconds = 60;
 
+// "45 seconds", "12 minutes", "3 hours", "9 days": rounded to the unit, each unit taking over
+// once half again as many of the one below would be said.
 QString spanText(qint64 seconds)
 {
     const auto rounded = [seconds](qint64 unit) {
@@ -47,17 +45,12 @@ const CatalogueFinding *findingOf(const CatalogueReading &reading, const char *k
     return found == reading.findings.end() ? nullptr : &*found;
 }
 
-} // namespace
-
-QList<DoctorCheck> catalogueChecks(const QUrl &listURL, bool keyInUse,
-                                   const std::optional<DownloadResult> &listAnswer,
-                                   const CatalogueReading &reading, const QString &bundle)
+DoctorCheck reachableCheck(const QUrl &listURL, const std::optional<DownloadResult> &listAnswer,
+                           const CatalogueReading &reading, const QString &bundle)
 {
     const QString address = listURL.toDisplayString();
-    const bool arrived = reading.list.has_value();
-
     DoctorCheck reachable{QStringLiteral("catalogue-reachable")};
-    reachable.failStatus = exitCatalogue;
+    reachable.area = Area::catalogue;
     if (!listAnswer) {
         reachable.verdict = Verdict::warn;
         reachable.finding = notCheckedBecause(reading.failureLine);
@@ -77,25 +70,62 @@ QList<DoctorCheck> catalogueChecks(const QUrl &listURL, bool keyInUse,
                                        "the address is wrong, give the right one with "
                                        "--catalogue.");
     }
+    return reachable;
+}
 
+// The dates of a list whose signature holds.
+void judgeDates(DoctorCheck &dates, const CatalogueReading &reading)
+{
+    const CatalogueFinding *dated = findingOf(reading, FindingKind::signatureDates);
+    if (dated != nullptr && dated->severity == CatalogueFinding::Severity::error) {
+        dates.verdict = Verdict::fail;
+        dates.finding = dated->message;
+        dates.fix = QStringLiteral(
+            "If this computer's clock is wrong (see the clock check), set it; otherwise the "
+            "server offers a list older than one taken here, or one that has expired: tell "
+            "the catalogue's publisher.");
+    } else if (dated != nullptr) {
+        dates.verdict = Verdict::warn;
+        dates.finding = dated->message;
+        dates.fix = QStringLiteral("Tell the catalogue's publisher to sign the list again.");
+    } else {
+        dates.finding = reading.acceptedTimestamp
+                            ? QStringLiteral("signed %1: not older than any list taken "
+                                             "here, and not expired")
+                                  .arg(signatureDateText(*reading.acceptedTimestamp))
+                            : QStringLiteral("not older than any list taken here, and not "
+                                             "expired");
+    }
+    if (dates.verdict == Verdict::ok && !reading.recordNotices.isEmpty()) {
+        dates.verdict = Verdict::warn;
+        dates.finding = reading.recordNotices.join(QLatin1Char(' '));
+        dates.fix = QStringLiteral("See the data-folder check: the record of signing times "
+                                   "is kept there.");
+    }
+}
+
+// The signature's check and its dates' check.
+std::pair<DoctorCheck, DoctorCheck> signatureChecks(bool keyInUse, bool asked,
+                                                    const CatalogueReading &reading)
+{
     DoctorCheck signature{QStringLiteral("catalogue-signature")};
-    signature.failStatus = exitIntegrity;
+    signature.area = Area::trust;
     DoctorCheck dates{QStringLiteral("catalogue-dates")};
-    dates.failStatus = exitIntegrity;
-    const CatalogueFinding *signed_ = findingOf(reading, "signature");
-    const CatalogueFinding *dated = findingOf(reading, "signature-dates");
+    dates.area = Area::trust;
+    const CatalogueFinding *signed_ = findingOf(reading, FindingKind::signature);
+    const QString seeSignature = QStringLiteral("See catalogue-signature.");
     if (!keyInUse) {
         signature.finding = QStringLiteral("this build has no catalogue key: the list is taken "
                                            "without a signature");
         dates.finding = notCheckedBecause(QStringLiteral("an unsigned list carries no dates"));
-    } else if (!listAnswer) {
+    } else if (!asked) {
         signature.verdict = Verdict::fail;
         signature.finding = reading.failureLine;
         signature.fix = QStringLiteral("This build's catalogue key is unusable: install a "
                                        "correct build.");
-        dates.verdict = Verdict::warn;
-        dates.finding = notCheckedBecause(QStringLiteral("no key to read them with"));
-        dates.fix = QStringLiteral("See catalogue-signature.");
+        dates = {dates.id, Verdict::warn,
+                 notCheckedBecause(QStringLiteral("no key to read them with")), seeSignature,
+                 Area::trust};
     } else if (signed_ == nullptr) {
         signature.verdict = dates.verdict = Verdict::warn;
         signature.finding = dates.finding =
@@ -107,46 +137,26 @@ QList<DoctorCheck> catalogueChecks(const QUrl &listURL, bool keyInUse,
         signature.fix = QStringLiteral(
             "Nothing is flashed from a list that fails this. Tell the catalogue's publisher; if "
             "this network changes what it serves (a captive portal, a proxy), try another.");
-        dates.verdict = Verdict::warn;
-        dates.finding = notCheckedBecause(QStringLiteral("the signature does not hold"));
-        dates.fix = QStringLiteral("See catalogue-signature.");
+        dates = {dates.id, Verdict::warn,
+                 notCheckedBecause(QStringLiteral("the signature does not hold")), seeSignature,
+                 Area::trust};
     } else {
         signature.finding = signed_->message;
-        if (dated != nullptr && dated->severity == CatalogueFinding::Severity::error) {
-            dates.verdict = Verdict::fail;
-            dates.finding = dated->message;
-            dates.fix = QStringLiteral(
-                "If this computer's clock is wrong (see the clock check), set it; otherwise the "
-                "server offers a list older than one taken here, or one that has expired: tell "
-                "the catalogue's publisher.");
-        } else if (dated != nullptr) {
-            dates.verdict = Verdict::warn;
-            dates.finding = dated->message;
-            dates.fix = QStringLiteral("Tell the catalogue's publisher to sign the list again.");
-        } else {
-            dates.finding = reading.acceptedTimestamp
-                                ? QStringLiteral("signed %1: not older than any list taken "
-                                                 "here, and not expired")
-                                      .arg(signatureDateText(*reading.acceptedTimestamp))
-                                : QStringLiteral("not older than any list taken here, and not "
-                                                 "expired");
-        }
-        if (dates.verdict == Verdict::ok && !reading.recordNotices.isEmpty()) {
-            dates.verdict = Verdict::warn;
-            dates.finding = reading.recordNotices.join(QLatin1Char(' '));
-            dates.fix = QStringLiteral("See the data-folder check: the record of signing times "
-                                       "is kept there.");
-        }
+        judgeDates(dates, reading);
     }
+    return {signature, dates};
+}
 
+DoctorCheck listCheck(const CatalogueReading &reading, bool taken)
+{
     DoctorCheck list{QStringLiteral("catalogue-list")};
-    list.failStatus = reading.refusedByTrust ? exitIntegrity : exitCatalogue;
+    list.area = reading.refusedByTrust ? Area::trust : Area::catalogue;
     if (reading.items) {
         list.finding =
             reading.items->size() == 1
                 ? QStringLiteral("the list gives 1 version")
                 : QStringLiteral("the list gives %1 versions").arg(reading.items->size());
-    } else if (arrived && signature.verdict == Verdict::ok && dates.verdict != Verdict::fail) {
+    } else if (taken) {
         list.verdict = Verdict::fail;
         list.finding = reading.failureLine;
         list.fix = QStringLiteral("Tell the catalogue's publisher: morvane-flash lint names "
@@ -156,7 +166,21 @@ QList<DoctorCheck> catalogueChecks(const QUrl &listURL, bool keyInUse,
         list.finding = notCheckedBecause(QStringLiteral("the list was not taken"));
         list.fix = QStringLiteral("Make the checks above pass first.");
     }
-    return {reachable, signature, dates, list};
+    return list;
+}
+
+} // namespace
+
+QList<DoctorCheck> catalogueChecks(const QUrl &listURL, bool keyInUse,
+                                   const std::optional<DownloadResult> &listAnswer,
+                                   const CatalogueReading &reading, const QString &bundle)
+{
+    const auto [signature, dates] = signatureChecks(keyInUse, listAnswer.has_value(), reading);
+    // The list's own lines are judged only once its signature and dates let it be taken.
+    const bool taken = reading.list.has_value() && signature.verdict == Verdict::ok &&
+                       dates.verdict != Verdict::fail;
+    return {reachableCheck(listURL, listAnswer, reading, bundle), signature, dates,
+            listCheck(reading, taken)};
 }
 
 std::optional<qint64> httpDateSeconds(QByteArrayView text)
@@ -172,7 +196,7 @@ std::optional<qint64> httpDateSeconds(QByteArrayView text)
 DoctorCheck clockCheck(QByteArrayView serverDate, qint64 now, const QString &bundle)
 {
     DoctorCheck check{QStringLiteral("clock")};
-    check.failStatus = exitIntegrity;
+    check.area = Area::trust;
     const QString setClock = QStringLiteral("Set this computer's clock, preferably from the "
                                             "network (timedatectl set-ntp true).");
     const std::optional<qint64> server = httpDateSeconds(serverDate);
@@ -272,7 +296,7 @@ std::optional<QUrl> proxyAddress(const ProxySetting &setting)
 DoctorCheck proxyCheck(const ProxySetting &setting, const std::optional<QString> &unreachable)
 {
     DoctorCheck check{QStringLiteral("proxy")};
-    check.failStatus = exitCatalogue;
+    check.area = Area::catalogue;
     const std::optional<QUrl> address = proxyAddress(setting);
     if (setting.variable.isEmpty()) {
         check.finding = QStringLiteral("no proxy is set in the environment: the catalogue is "

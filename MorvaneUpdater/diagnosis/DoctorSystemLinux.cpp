@@ -225,6 +225,7 @@ std::optional<InstalledRules> installedUdevRules(const QString &root)
             {QStringLiteral("*.rules")}, QDir::Files | QDir::System, QDir::Name);
         for (const QFileInfo &entry : entries) {
             if (names.contains(entry.fileName())) {
+                installed.hidden.append(entry.filePath());
                 continue;
             }
             names.append(entry.fileName());
@@ -239,20 +240,9 @@ std::optional<InstalledRules> installedUdevRules(const QString &root)
     return installed;
 }
 
-DoctorCheck udevDaemonCheck(bool monitorOpened)
+std::optional<bool> udevDaemonRuns(bool monitorOpened)
 {
-    DoctorCheck check{QStringLiteral("udev-daemon")};
-    if (monitorOpened) {
-        check.finding = QStringLiteral("udev runs: devices are heard of as they come and go");
-        return check;
-    }
-    check.verdict = DoctorCheck::Verdict::warn;
-    check.finding = QStringLiteral("no udev daemon answers (a container, say): devices are found "
-                                   "by enumerating the bus once a second, and no rule runs when "
-                                   "one is plugged in");
-    check.fix = QStringLiteral("Where devices are plugged in, start systemd-udevd "
-                               "(systemctl start systemd-udevd); in a container, nothing to do.");
-    return check;
+    return monitorOpened;
 }
 
 std::optional<DeviceNodeFacts> deviceNodeFacts(const std::string &path)

@@ -8,11 +8,9 @@ std::optional<InstalledRules> installedUdevRules(const QString &)
     return std::nullopt;
 }
 
-DoctorCheck udevDaemonCheck(bool)
+std::optional<bool> udevDaemonRuns(bool)
 {
-    return {QStringLiteral("udev-daemon"), DoctorCheck::Verdict::ok,
-            notCheckedBecause(QStringLiteral("this system has no udev; devices are found by "
-                                             "enumerating the bus once a second"))};
+    return std::nullopt;
 }
 
 std::optional<DeviceNodeFacts> deviceNodeFacts(const std::string &)

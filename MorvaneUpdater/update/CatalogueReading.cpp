@@ -21,7 +21,7 @@ SignatureVerdict judgeSignature(const QByteArray &list, const QList<MinisignPubl
                                 const SignatureText &signature,
                                 std::optional<qint64> newestAccepted, qint64 now)
 {
-    const QString signatureKind = QStringLiteral("signature");
+    const QString signatureKind = QLatin1String(FindingKind::signature);
     if (!signature.bytes) {
         return {{{Severity::error, 0, signatureKind, signature.unreadable}},
                 signature.unreadable,
@@ -35,7 +35,7 @@ SignatureVerdict judgeSignature(const QByteArray &list, const QList<MinisignPubl
     verdict.findings.append(
         {Severity::note, 0, signatureKind,
          QStringLiteral("the signature holds for key ") + minisignKeyIdText(check.keyId)});
-    const QString datesKind = QStringLiteral("signature-dates");
+    const QString datesKind = QLatin1String(FindingKind::signatureDates);
     const SignatureDates dates = parseSignatureDates(check.trustedComment);
     if (const std::optional<QString> problem = signatureDatesProblem(dates, newestAccepted, now)) {
         verdict.findings.append({Severity::error, 0, datesKind, *problem});

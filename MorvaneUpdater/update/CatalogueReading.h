@@ -18,6 +18,14 @@ struct SignatureText
     QString unreadable;
 };
 
+// The kinds of the signature's findings (CatalogueFinding::kind).
+namespace FindingKind {
+// Whether the signature holds, and under which key.
+inline constexpr char signature[] = "signature";
+// Whether its dates allow the list: not older than one taken here, not expired.
+inline constexpr char signatureDates[] = "signature-dates";
+} // namespace FindingKind
+
 // What the signature says of a list under a key: the findings about the signature and its
 // dates, the first error among them being why the list is refused. The one judgement of a
 // signed list; the window, the command line and lint all take it from here.

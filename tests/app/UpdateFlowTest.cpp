@@ -5,6 +5,7 @@
 #include "update/UpdateMessages.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <cerrno>
 #include <optional>
 #include <unistd.h>
@@ -96,10 +97,16 @@ TEST_F(UpdateFlow, AFailureOfEitherPhaseEndsThePaneWithItsLines)
         CatalogueServer::Response response = {.body = imageOf(2048)};
         // The device's node is locked, here ({node} and {pid} in the ending).
         bool held = false;
+        // The ending is followed by doctor's findings (tests/diagnosis): the rule, the node and
+        // the seat.
+        bool findings = false;
     } cases[] = {
         {{"Starting firmware transfer...",
           "Update failed: Unable to open HID device. IOKit code: 13.", help},
-         behaviourWith(&Behaviour::openFailure, EACCES)},
+         behaviourWith(&Behaviour::openFailure, EACCES),
+         {.body = imageOf(2048)},
+         false,
+         true},
         {{"Update progress: 25%",
           "Update failed: Unable to write HID report. IOKit code: -536870208."},
          behaviourWith(&Behaviour::vanishAfterReports, 10)},
@@ -124,7 +131,13 @@ TEST_F(UpdateFlow, AFailureOfEitherPhaseEndsThePaneWithItsLines)
         QStringList ending = c.ending;
         ending.replaceInStrings("{node}", QString::fromStdString(device->path()))
             .replaceInStrings("{pid}", QString::number(::getpid()));
-        EXPECT_EQ(lines.mid(lines.size() - ending.size()), ending);
+        const qsizetype start = lines.lastIndexOf(ending.first());
+        EXPECT_EQ(lines.mid(start, ending.size()), ending);
+        const QStringList findings = lines.mid(start + ending.size());
+        EXPECT_EQ(!findings.isEmpty() && findings.first().startsWith("udev-rule (") &&
+                      !findings.filter(QRegularExpression("^seat-session \\(")).isEmpty(),
+                  c.findings)
+            << findings.join('\n').toStdString();
         EXPECT_FALSE(device->isOpen());
         m_hid.detach(device);
     }
