@@ -50,7 +50,7 @@ std::optional<CatalogueReading> fetchCatalogue(Downloader &downloader, Catalogue
 
 bool mayUseBundles(const Environment &environment, Console &console)
 {
-    if (catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn) {
+    if (environment.catalogueTrust.keyBuiltIn) {
         return true;
     }
     console.printError(QStringLiteral("This build trusts no catalogue key, and a bundle is "
@@ -65,7 +65,7 @@ LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
     if (downloader.readsBundle() && !mayUseBundles(environment, console)) {
         return {{}, exitIntegrity};
     }
-    CatalogueFetch fetch(downloader.source(), catalogueTrustFromKey(environment.catalogueKey),
+    CatalogueFetch fetch(downloader.source(), environment.catalogueTrust,
                          AcceptedTimestamps(environment.firmwareFolder));
     std::optional<CatalogueReading> reading = fetchCatalogue(downloader, fetch, listURL);
     if (!reading) {
@@ -267,8 +267,7 @@ int runNotes(const Invocation &invocation, Environment &environment, Console &co
     if (!chosen.item) {
         return chosen.status;
     }
-    CatalogueFetch fetch(downloader.source(), catalogueTrustFromKey(environment.catalogueKey),
-                         std::nullopt);
+    CatalogueFetch fetch(downloader.source(), environment.catalogueTrust, std::nullopt);
     std::optional<NotesReading> reading;
     QObject::connect(
         &fetch, &CatalogueFetch::notesFetched,

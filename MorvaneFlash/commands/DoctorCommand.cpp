@@ -111,7 +111,7 @@ int runDoctor(const Invocation &invocation, Environment &environment, Console &c
     // as list takes it, so its signing time is kept as list would keep it.
     Downloader downloader(invocation, environment.stop, console);
     DoctorSource source(downloader.source());
-    const CatalogueTrust trust = catalogueTrustFromKey(environment.catalogueKey);
+    const CatalogueTrust &trust = environment.catalogueTrust;
     std::optional<CatalogueReading> reading;
     {
         CatalogueFetch fetch(source, trust, AcceptedTimestamps(environment.firmwareFolder));

@@ -56,7 +56,7 @@ int resolveFileTarget(const Invocation &invocation, const Environment &environme
 {
     // A build that trusts a key flashes nothing its holder has not bound by a digest; for a
     // file that is the digest given beside it.
-    if (invocation.sha256.isEmpty() && catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn) {
+    if (invocation.sha256.isEmpty() && environment.catalogueTrust.keyBuiltIn) {
         console.printError(QStringLiteral("This build trusts a catalogue key, so an image file is "
                                           "flashed only with its digest: give --sha256 HEX."));
         return exitIntegrity;
@@ -101,7 +101,7 @@ public:
         : m_invocation(invocation), m_environment(environment), m_console(console), m_log(log),
           m_bootloader(environment.hid), m_session(environment, invocation),
           m_preparation(downloader.source(), environment.firmwareFolder,
-                        catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn),
+                        environment.catalogueTrust.keyBuiltIn),
           m_transfers(m_bootloader), m_stopPoll(environment.stop, [this] {
               m_interrupted = true;
               m_preparation.stop();
@@ -370,7 +370,7 @@ private:
         }
     }
 
-    bool keyBuiltIn() const { return catalogueTrustFromKey(m_environment.catalogueKey).keyBuiltIn; }
+    bool keyBuiltIn() const { return m_environment.catalogueTrust.keyBuiltIn; }
 
     const Invocation &m_invocation;
     Environment &m_environment;

@@ -264,7 +264,7 @@ int runLint(const Invocation &invocation, Environment &environment, Console &con
     const QString argument = invocation.bundle.isEmpty()
                                  ? invocation.arguments.at(0)
                                  : QDir(invocation.bundle).filePath(bundleListName);
-    const KeyChoice key = chooseKey(invocation.publicKey, environment.catalogueKey, console);
+    const KeyChoice key = chooseKey(invocation.publicKey, environment.catalogueTrust, console);
     if (key.status != exitSuccess) {
         return key.status;
     }

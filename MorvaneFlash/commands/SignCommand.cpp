@@ -325,7 +325,7 @@ int runSign(const Invocation &invocation, Environment &environment, Console &con
     }
     // Judged as an updater built with these keys would judge it: those named, else the
     // build's, else the secret key's own public half.
-    KeyChoice keys = chooseKey(invocation.publicKey, environment.catalogueKey, console);
+    KeyChoice keys = chooseKey(invocation.publicKey, environment.catalogueTrust, console);
     if (keys.status != exitSuccess) {
         return keys.status;
     }

@@ -42,7 +42,7 @@ public:
           m_sinks(invocation, console), m_bootloader(environment.hid),
           m_session(environment, invocation),
           m_preparation(downloader.source(), environment.firmwareFolder,
-                        catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn),
+                        environment.catalogueTrust.keyBuiltIn),
           m_transfers(m_bootloader), m_stopPoll(environment.stop, [this] {
               if (!m_stopping) {
                   m_interrupted = true;
