@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
     HidapiBackend hid;
     const QUrl listURL(QStringLiteral(MORVANE_CATALOGUE_BASE_URL "/product/MORVANE_LST.txt"));
     AppDelegate delegate(listURL, hid, defaultFirmwareFolder(),
-                         QStringLiteral(MORVANE_CATALOGUE_PUBLIC_KEY));
+                         catalogueTrustFromKey(QStringLiteral(MORVANE_CATALOGUE_PUBLIC_KEY)));
     delegate.watchDevices(openHotplugMonitor());
     delegate.useTransferInhibitor(openTransferInhibitor());
     const auto window = applicationDidFinishLaunching(app, delegate);

@@ -30,7 +30,8 @@ double flashAll(int devices, const QString &image, bool &allReceived)
     QString err;
     QTextStream outStream(&out);
     QTextStream errStream(&err);
-    Environment environment{hid, outStream, errStream, QUrl(), QString(), QString(), false, {}};
+    Environment environment{hid,       outStream,        errStream, QUrl(),
+                            QString(), CatalogueTrust(), false,     {}};
     const auto start = std::chrono::steady_clock::now();
     const int status = runMorvaneFlash({"morvane-flash", "flash", "--all-devices", "--quiet",
                                         "--file", image, "--vid", "1209", "--pid", "0001"},

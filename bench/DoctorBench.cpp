@@ -22,8 +22,8 @@ double doctorRun(const QString &listURL)
     QString err;
     QTextStream outStream(&out);
     QTextStream errStream(&err);
-    Environment environment{hid,           outStream, errStream, QUrl(listURL),
-                            folder.path(), QString(), false,     {}};
+    Environment environment{hid,           outStream,        errStream, QUrl(listURL),
+                            folder.path(), CatalogueTrust(), false,     {}};
     const auto start = std::chrono::steady_clock::now();
     runMorvaneFlash({"morvane-flash", "doctor", "--root", folder.path()}, environment);
     const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - start;

@@ -133,8 +133,10 @@ void BM_FlashFromBundle64KiB(benchmark::State &state)
         CatalogueServer server;
         publishDemoCatalogue(server, QByteArray(imageSize, '\x5A'));
         listURL = QUrl(QString::fromStdString(server.url("/product/MORVANE_LST.txt")));
-        Environment environment{hid,           outStream,          errStream, listURL,
-                                folder.path(), demoCatalogueKey(), false,     {}};
+        Environment environment{hid,           outStream,
+                                errStream,     listURL,
+                                folder.path(), catalogueTrustFromKey(demoCatalogueKey()),
+                                false,         {}};
         if (runMorvaneFlash(
                 {"morvane-flash", "bundle", "create", bundle, "MORVANE K7 Keyboard", "V1.3.1"},
                 environment) != 0) {
@@ -146,8 +148,10 @@ void BM_FlashFromBundle64KiB(benchmark::State &state)
     for (auto _ : state) {
         auto device = std::make_shared<SimulatedBootloaderDevice>(0x1209, 0x0001);
         hid.attach(device);
-        Environment environment{hid,           outStream,          errStream, listURL,
-                                folder.path(), demoCatalogueKey(), false,     {}};
+        Environment environment{hid,           outStream,
+                                errStream,     listURL,
+                                folder.path(), catalogueTrustFromKey(demoCatalogueKey()),
+                                false,         {}};
         const auto start = std::chrono::steady_clock::now();
         const int status = runMorvaneFlash({"morvane-flash", "--bundle", bundle, "flash",
                                             "MORVANE K7 Keyboard", "V1.3.1", "--quiet"},

@@ -159,7 +159,7 @@ LineRun watchLine(int count, Clock::duration spread, const QString &image, const
                             errStream,
                             QUrl(),
                             QString(),
-                            QString(),
+                            CatalogueTrust(),
                             controlCodes,
                             stop.get_token(),
                             [&hid] {

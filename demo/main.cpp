@@ -50,7 +50,8 @@ int main(int argc, char *argv[])
     const QUrl listURL(QString::fromStdString(server.url("/product/MORVANE_LST.txt")));
     // The demo trusts its own demo-only key; the production program takes its key from the
     // build configuration and never this one.
-    AppDelegate delegate(listURL, hid, defaultFirmwareFolder(), demoCatalogueKey());
+    AppDelegate delegate(listURL, hid, defaultFirmwareFolder(),
+                         catalogueTrustFromKey(demoCatalogueKey()));
     // The simulator tells of its plugs at once, as udev does of real devices.
     delegate.watchDevices(hid.hotplugMonitor());
     if (measured) {

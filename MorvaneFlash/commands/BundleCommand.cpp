@@ -1,6 +1,7 @@
 #include "commands/BundleCommand.h"
 
 #include "bundle/BundleLayout.h"
+#include "bundle/BundleWriter.h"
 #include "catalogue/ModelIndex.h"
 #include "catalogue/UnicodeText.h"
 #include "commands/CatalogueChoice.h"
@@ -75,82 +76,67 @@ std::optional<QList<FirmwareItem>> chosenVersions(const LoadedCatalogue &catalog
     return chosen;
 }
 
-// For whoever finds the folder: what it is, how it is used, and why a changed file does no harm.
-// Its catalogue text is made terminal-safe, since it may well be printed with cat.
-QByteArray readme(const QUrl &listURL, const QList<FirmwareItem> &bundled)
+int statusOf(const BundleWriter::Step &step)
 {
-    QString text =
-        QStringLiteral("Morvane firmware bundle\n"
-                       "=======================\n"
-                       "\n"
-                       "This folder holds firmware from the catalogue at\n"
-                       "  %1\n"
-                       "as it was on %2, for computers without a network:\n"
-                       "\n"
-                       "  morvane-flash --bundle THIS-FOLDER list\n"
-                       "  morvane-flash --bundle THIS-FOLDER flash MODEL [VERSION]\n"
-                       "\n"
-                       "Nothing here is trusted for being here. The list, %3, is taken only\n"
-                       "with its publisher's signature, %4, checked as a download\n"
-                       "is, and every image and release-notes file only when it matches the\n"
-                       "SHA-256 digest its list line gives, which is also its name. A changed or\n"
-                       "missing file is refused, never flashed. Copy the folder whole.\n"
-                       "\n"
-                       "Versions held:\n")
-            .arg(listURL.toDisplayString(), QDateTime::currentDateTimeUtc().toString(Qt::ISODate),
-                 bundleListName, bundleSignatureName);
-    for (const FirmwareItem &item : bundled) {
-        text += QStringLiteral("  %1 %2, image %3\n")
-                    .arg(item.product, item.version,
-                         bundleContentName(parseImageDigest(item.digest).sha256));
-    }
-    return terminalSafe(text).toUtf8();
-}
-
-// Keeps `bytes` under `name` in the bundle's folder, the one safe way; false when that failed,
-// which has been said.
-bool keep(const QString &folder, const QString &name, const QByteArray &bytes, Console &console)
-{
-    const SavedFile saved = saveInFolder(folder, name, bytes);
-    if (!saved.succeeded()) {
-        console.printError(QStringLiteral("The bundle could not be written: ") +
-                           saved.errorDescription);
-    }
-    return saved.succeeded();
-}
-
-// Fetches and checks one file of `item`, and keeps it under its digest. The exit status; a
-// failure has been said.
-int bundleFile(const FirmwareItem &item, DownloadKind kind, const QString &folder,
-               Downloader &downloader, Console &console)
-{
-    const bool image = kind == DownloadKind::image;
-    const QByteArray sha256 = parseImageDigest(image ? item.digest : item.notesDigest).sha256;
-    const QUrl url = image ? item.firmwareURL.toUrl() : item.notesURL.toUrl();
-    const Downloader::Answer answer = downloader.get(url, kind, sha256);
-    if (answer.stopped) {
-        return exitInterrupted;
-    }
-    const auto failed = [&](const QString &description) {
-        return image ? UpdateMessages::downloadFailed(description)
-                     : UpdateMessages::notesFetchFailed(description);
-    };
-    if (!answer.result.succeeded()) {
-        console.printError(failed(answer.result.errorDescription));
+    switch (step.failure) {
+    case BundleWriter::Step::Failure::none:
+        return exitSuccess;
+    case BundleWriter::Step::Failure::unavailable:
         return exitCatalogue;
-    }
-    const QByteArray &body = *answer.result.body;
-    // What the updater would refuse is not bundled: a bundle is read as the catalogue is.
-    if (image) {
-        if (const std::optional<KeptFirmware> refused = fetchedImageRefusal(item, body)) {
-            console.printError(refused->failureLine);
-            return refused->integrityFailure ? exitIntegrity : exitCatalogue;
-        }
-    } else if (const std::optional<QString> refused = notesRefusal(item, true, body)) {
-        console.printError(failed(*refused));
+    case BundleWriter::Step::Failure::refused:
         return exitIntegrity;
+    case BundleWriter::Step::Failure::unwritable:
+        break;
     }
-    return keep(folder, bundleContentName(sha256), body, console) ? exitSuccess : exitUsage;
+    return exitUsage;
+}
+
+// The exit status of `step`; a failure is said.
+int said(const BundleWriter::Step &step, Console &console)
+{
+    if (!step.succeeded()) {
+        console.printError(step.message);
+    }
+    return statusOf(step);
+}
+
+// Fetches, checks and keeps every file of the chosen versions. The exit status; a failure has
+// been said.
+int fetchInto(BundleWriter &writer, const QList<FirmwareItem> &chosen, Downloader &downloader,
+              Console &console)
+{
+    for (const FirmwareItem &item : chosen) {
+        for (const DownloadKind kind : {DownloadKind::image, DownloadKind::notes}) {
+            if (!writer.needs(item, kind)) {
+                continue;
+            }
+            const bool image = kind == DownloadKind::image;
+            const Downloader::Answer answer =
+                downloader.get(image ? item.firmwareURL.toUrl() : item.notesURL.toUrl(), kind,
+                               parseImageDigest(image ? item.digest : item.notesDigest).sha256);
+            if (answer.stopped) {
+                return exitInterrupted;
+            }
+            if (const int status = said(writer.keep(item, kind, answer.result), console)) {
+                return status;
+            }
+        }
+        console.print(QStringLiteral("Bundled %1 %2.").arg(item.product, item.version));
+    }
+    return exitSuccess;
+}
+
+// Every version that cannot be bundled is named before anything is fetched or written.
+int bundleRefusals(const QList<FirmwareItem> &chosen, Console &console)
+{
+    int status = exitSuccess;
+    for (const FirmwareItem &item : chosen) {
+        if (const std::optional<QString> refusal = bundleRefusal(item)) {
+            console.printError(*refusal);
+            status = exitIntegrity;
+        }
+    }
+    return status;
 }
 
 } // namespace
@@ -173,59 +159,24 @@ int runBundle(const BundleOptions &options, Environment &environment, Console &c
     if (!chosen) {
         return status;
     }
-    // Every version that cannot be bundled is named before anything is fetched or written.
-    for (const FirmwareItem &item : *chosen) {
-        if (const std::optional<QString> refusal = bundleRefusal(item)) {
-            console.printError(*refusal);
-            status = exitIntegrity;
-        }
+    if (const int refused = bundleRefusals(*chosen, console)) {
+        return refused;
+    }
+    BundleWriter writer(folder);
+    status = said(writer.begin(), console);
+    if (status == exitSuccess) {
+        status = fetchInto(writer, *chosen, downloader, console);
+    }
+    if (status == exitSuccess) {
+        const QByteArray readme = terminalSafe(bundleReadme(options.listURL, *chosen)).toUtf8();
+        status = said(writer.finish(options.listURL, catalogue.list, catalogue.signature, readme),
+                      console);
     }
     if (status != exitSuccess) {
-        return status;
-    }
-
-    // Each address is fetched and checked once for each digest it is given: two versions with one
-    // digest still have their own images checked, as the updater checks each version's.
-    QSet<std::pair<QString, QByteArray>> kept;
-    const auto unfinished = [&](int failure) {
         console.printError(QStringLiteral("The bundle in %1 is not complete; it is not read until "
                                           "bundle create finishes.")
                                .arg(folder));
-        return failure;
-    };
-    // The address goes first and comes back last: a bundle left half-written, even over an
-    // older one, names no catalogue, so that no mix of old and new files is ever read as one.
-    if (!keep(folder, bundleAddressName, QByteArray(), console)) {
-        return unfinished(exitUsage);
-    }
-    for (const FirmwareItem &item : *chosen) {
-        for (const DownloadKind kind : {DownloadKind::image, DownloadKind::notes}) {
-            const bool image = kind == DownloadKind::image;
-            const std::pair<QString, QByteArray> file = {
-                (image ? item.firmwareURL : item.notesURL).toString(),
-                parseImageDigest(image ? item.digest : item.notesDigest).sha256};
-            if (kept.contains(file)) {
-                continue;
-            }
-            if (const int failure = bundleFile(item, kind, folder, downloader, console)) {
-                return unfinished(failure);
-            }
-            kept.insert(file);
-        }
-        console.print(QStringLiteral("Bundled %1 %2.").arg(item.product, item.version));
-    }
-
-    QList<std::pair<QString, QByteArray>> files;
-    if (catalogue.signature) {
-        files.append({bundleSignatureName, *catalogue.signature});
-    }
-    files.append({bundleListName, catalogue.list});
-    files.append({bundleAddressName, bundleAddressText(options.listURL)});
-    files.append({bundleReadmeName, readme(options.listURL, *chosen)});
-    for (const auto &[name, bytes] : files) {
-        if (!keep(folder, name, bytes, console)) {
-            return unfinished(exitUsage);
-        }
+        return status;
     }
     console.print(QStringLiteral("The bundle in %1 holds %2 version(s) of %3.")
                       .arg(folder)

@@ -36,7 +36,7 @@ std::optional<CatalogueReading> fetchCatalogue(Downloader &downloader, Catalogue
 
 bool mayUseBundles(const Environment &environment, Console &console)
 {
-    if (catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn) {
+    if (environment.catalogueTrust.keyBuiltIn) {
         return true;
     }
     console.printError(QStringLiteral("This build trusts no catalogue key, and a bundle is "
@@ -51,7 +51,7 @@ LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
     if (downloader.readsBundle() && !mayUseBundles(environment, console)) {
         return {{}, exitIntegrity};
     }
-    CatalogueFetch fetch(downloader.source(), catalogueTrustFromKey(environment.catalogueKey),
+    CatalogueFetch fetch(downloader.source(), environment.catalogueTrust,
                          AcceptedTimestamps(environment.firmwareFolder));
     std::optional<CatalogueReading> reading = fetchCatalogue(downloader, fetch, listURL);
     if (!reading) {

@@ -109,7 +109,7 @@ std::optional<CatalogueReading> reportCatalogue(const DoctorOptions &options,
 {
     Downloader downloader(options.bundle, environment.stop, console);
     DoctorSource source(downloader.source());
-    const CatalogueTrust trust = catalogueTrustFromKey(environment.catalogueKey);
+    const CatalogueTrust &trust = environment.catalogueTrust;
     std::optional<CatalogueReading> reading;
     {
         CatalogueFetch fetch(source, trust, AcceptedTimestamps(environment.firmwareFolder));

@@ -38,8 +38,7 @@ int runNotes(const NotesOptions &options, Environment &environment, Console &con
     if (!chosen.item) {
         return chosen.status;
     }
-    CatalogueFetch fetch(downloader.source(), catalogueTrustFromKey(environment.catalogueKey),
-                         std::nullopt);
+    CatalogueFetch fetch(downloader.source(), environment.catalogueTrust, std::nullopt);
     std::optional<NotesReading> reading;
     QObject::connect(
         &fetch, &CatalogueFetch::notesFetched,

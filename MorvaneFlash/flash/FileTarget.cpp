@@ -16,7 +16,7 @@ int fileTarget(const ImageFile &image, const Environment &environment, Console &
 {
     // A build that trusts a key flashes nothing its holder has not bound by a digest; for a
     // file that is the digest given beside it.
-    if (image.sha256.isEmpty() && catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn) {
+    if (image.sha256.isEmpty() && environment.catalogueTrust.keyBuiltIn) {
         console.printError(QStringLiteral("This build trusts a catalogue key, so an image file is "
                                           "flashed only with its digest: give --sha256 HEX."));
         return exitIntegrity;

@@ -32,7 +32,7 @@ public:
         : m_settings(settings), m_environment(environment), m_console(console),
           m_bootloader(environment.hid), m_session(environment, settings.ignoreBattery),
           m_preparation(downloader.source(), environment.firmwareFolder,
-                        catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn),
+                        environment.catalogueTrust.keyBuiltIn),
           m_transfers(m_bootloader), m_stopPoll(environment.stop, [this] {
               m_interrupted = true;
               m_preparation.stop();
@@ -305,7 +305,7 @@ private:
         }
     }
 
-    bool keyBuiltIn() const { return catalogueTrustFromKey(m_environment.catalogueKey).keyBuiltIn; }
+    bool keyBuiltIn() const { return m_environment.catalogueTrust.keyBuiltIn; }
 
     const FlashRunSettings &m_settings;
     Environment &m_environment;

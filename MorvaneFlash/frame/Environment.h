@@ -1,5 +1,7 @@
 #pragma once
 
+#include "trust/CatalogueTrust.h"
+
 #include <QString>
 #include <QTextStream>
 #include <QUrl>
@@ -22,9 +24,9 @@ struct Environment
     QUrl listURL;
     // Where downloaded images are kept, as the window keeps them.
     QString firmwareFolder;
-    // The build's catalogue keys (minisign key lines, the active one first, separated by
-    // blanks); empty: catalogues are taken unsigned.
-    QString catalogueKey;
+    // The build's catalogue keys, read once (catalogueTrustFromKey); none: catalogues are taken
+    // unsigned.
+    CatalogueTrust catalogueTrust;
     // Progress is redrawn in place on a terminal that takes control codes (takesControlCodes)
     // and printed as plain lines elsewhere.
     bool outTakesControlCodes = false;

@@ -4,6 +4,7 @@
 #include "frame/ExitStatus.h"
 #include "program/InterruptSignal.h"
 #include "program/MorvaneFlash.h"
+#include "trust/CatalogueTrust.h"
 #include "update/FirmwareStore.h"
 
 #include <QTextStream>
@@ -25,7 +26,7 @@ int runOnConsole(const QStringList &arguments, HidBackend &hid, const QUrl &list
         err,
         listURL,
         defaultFirmwareFolder(),
-        catalogueKey,
+        catalogueTrustFromKey(catalogueKey),
         takesControlCodes(isatty(STDOUT_FILENO) == 1, std::getenv("TERM"), std::getenv("NO_COLOR")),
         interrupt.token(),
         std::move(hotplugMonitor),

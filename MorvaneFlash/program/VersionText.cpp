@@ -6,7 +6,7 @@
 
 QString versionText(const Environment &environment)
 {
-    const CatalogueTrust trust = catalogueTrustFromKey(environment.catalogueKey);
+    const CatalogueTrust &trust = environment.catalogueTrust;
     QString key = QStringLiteral("no catalogue key");
     if (trust.keys.size() == 1) {
         key = QStringLiteral("catalogue key ") + minisignKeyIdText(trust.keys.first().keyId);

@@ -1,10 +1,8 @@
 #include "publish/CatalogueLint.h"
 
-#include "bootloader/UsbIdentifier.h"
 #include "catalogue/FirmwareListParser.h"
 #include "catalogue/ServerTextDecoder.h"
 #include "catalogue/UnicodeText.h"
-#include "download/WebAddress.h"
 #include "trust/CatalogueTrust.h"
 #include "trust/ImageDigest.h"
 #include "update/SignedListRules.h"
@@ -18,14 +16,6 @@ namespace {
 using Severity = LintFinding::Severity;
 
 constexpr qsizetype recordFields = 7;
-
-const char *const fieldNames[] = {"model",     "vendor id",    "product id",        "version",
-                                  "copyright", "firmware URL", "release-notes URL", "digest"};
-
-QString fieldLabel(int index)
-{
-    return QStringLiteral("field %1 (%2)").arg(index + 1).arg(QLatin1String(fieldNames[index]));
-}
 
 QStringList trimmedFields(QStringView line)
 {
@@ -51,12 +41,6 @@ bool isHeading(const QStringList &fields)
     return titles >= 3;
 }
 
-bool isHexId(const QString &text)
-{
-    static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]{1,4}$"));
-    return hex.match(text).hasMatch();
-}
-
 // A model name with its letter case folded and its invisible characters dropped, so that
 // names a reader cannot tell apart come out equal.
 QString lookalikeKey(const QString &name)
@@ -72,35 +56,6 @@ QString lookalikeKey(const QString &name)
         }
     }
     return visible.toCaseFolded();
-}
-
-// Physical lines of the file with their byte offsets.
-struct RawLine
-{
-    qsizetype number;
-    qsizetype offset;
-    QByteArrayView bytes;
-};
-
-QList<RawLine> rawLines(QByteArrayView bytes, qsizetype start)
-{
-    QList<RawLine> lines;
-    qsizetype number = 1;
-    qsizetype lineStart = start;
-    for (qsizetype i = start; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c == '\n' || c == '\r') {
-            lines.append({number++, lineStart, bytes.sliced(lineStart, i - lineStart)});
-            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
-                ++i;
-            }
-            lineStart = i + 1;
-        }
-    }
-    if (lineStart < bytes.size()) {
-        lines.append({number, lineStart, bytes.sliced(lineStart)});
-    }
-    return lines;
 }
 
 class Linter
@@ -126,105 +81,72 @@ public:
             });
     }
 
-    void lintSegment(qsizetype line, QStringView segment)
+    void lintEntry(const ListEntry &entry)
     {
-        // A line of blanks holds nothing a publisher meant as a record.
-        if (trimWhitespaceAndNewlines(segment).isEmpty()) {
+        const QStringList fields = trimmedFields(entry.text);
+        if (!entry.item) {
+            lintRejection(entry.line, fields);
             return;
         }
-        const QStringList fields = trimmedFields(segment);
-        const std::variant<FirmwareItem, LineRejection> parsed = parseFirmwareLine(segment);
-        if (std::holds_alternative<LineRejection>(parsed)) {
-            if (fields.size() < recordFields) {
-                add(Severity::error, line, "too-few-fields",
-                    QStringLiteral("%1 field(s); a record needs at least %2, separated by \";\"")
-                        .arg(fields.size())
-                        .arg(recordFields));
-                return;
-            }
-            for (const int index : {5, 6}) {
-                const QString &text = fields.at(index);
-                if (text.isEmpty()) {
-                    add(Severity::error, line, "invalid-url",
-                        fieldLabel(index) + QStringLiteral(" is empty"));
-                } else if (!parseCatalogueUrl(text)) {
-                    add(Severity::error, line, "invalid-url",
-                        fieldLabel(index) + QStringLiteral(" is not a valid URL: ") + text);
-                }
-            }
-            return;
-        }
-        const FirmwareItem &item = std::get<FirmwareItem>(parsed);
+        const qsizetype line = entry.line;
+        const FirmwareItem &item = *entry.item;
         report.records.append({line, item});
-
         if (isHeading(fields)) {
             add(Severity::warning, line, "heading",
                 QStringLiteral("looks like a heading; the updater takes it as a record"));
         }
         for (const int index : {1, 2}) {
-            lintUsbId(line, index, fields.at(index));
+            if (const std::optional<FieldProblem> id = usbIdFieldProblem(index, fields.at(index))) {
+                add(id->refused ? Severity::error : Severity::warning, line, id->problem.kind,
+                    id->problem.message);
+            }
         }
+        // The updater's rules for a signed list, each of which refuses it.
         if (keyInUse) {
-            // The updater's rules for a signed list, each of which refuses it.
-            if (const std::optional<RecordProblem> problem = signedRecordProblem(item);
-                problem && !hasError(line, problem->kind)) {
-                add(Severity::error, line, problem->kind, problem->message);
+            if (entry.recordProblem && !hasError(line, entry.recordProblem->kind)) {
+                add(Severity::error, line, entry.recordProblem->kind, entry.recordProblem->message);
             }
         } else {
-            const QUrl urls[] = {item.firmwareURL, item.notesURL};
+            const CatalogueUrl *urls[] = {&item.firmwareURL, &item.notesURL};
             for (const int index : {5, 6}) {
-                if (const std::optional<QString> problem = webAddressProblem(urls[index - 5])) {
-                    add(Severity::warning, line, "not-web-address",
-                        fieldLabel(index) + QStringLiteral(" cannot be downloaded. ") + *problem);
+                if (const std::optional<RecordProblem> problem =
+                        addressFieldProblem(index, *urls[index - 5])) {
+                    add(Severity::warning, line, problem->kind, problem->message);
                 }
             }
         }
         lintDigest(line, item, fields.size() > recordFields ? fields.at(recordFields) : QString());
-        if (const auto it = m_records.constFind(item); it != m_records.cend()) {
+        if (entry.sameRecordAt > 0) {
             add(Severity::warning, line, "duplicate",
-                QStringLiteral("the same record as line %1").arg(*it));
-        } else {
-            m_records.insert(item, line);
-            lintVersion(line, item);
+                QStringLiteral("the same record as line %1").arg(entry.sameRecordAt));
+        } else if (entry.versionProblem) {
+            // Taken unsigned, refused signed: the updater's rule either way.
+            add(keyInUse ? Severity::error : Severity::warning, line, entry.versionProblem->kind,
+                entry.versionProblem->message);
         }
         lintModelName(line, item.product);
     }
 
 private:
-    // The bootloader reads the id by its own rule and compares it with the device's 16 bits, so
-    // an id it cannot read or that no device carries makes the record unflashable.
-    void lintUsbId(qsizetype line, int index, const QString &text)
+    // Why the updater skips the line, field by field.
+    void lintRejection(qsizetype line, const QStringList &fields)
     {
-        const std::string id = text.toStdString();
-        if (!parseUSBIdentifier(id)) {
-            add(Severity::error, line, "invalid-usb-id",
-                fieldLabel(index) + QStringLiteral(" \"%1\" is not a hexadecimal number (no "
-                                                   "\"0x\", no blanks): the updater never finds "
-                                                   "a device for it")
-                                        .arg(text));
-        } else if (!usbIdOf(id)) {
-            add(Severity::error, line, "invalid-usb-id",
-                fieldLabel(index) +
-                    QStringLiteral(" \"%1\" is outside 0 to ffff: no USB device carries it")
-                        .arg(text));
-        } else if (!isHexId(text)) {
-            add(Severity::warning, line, "usb-id",
-                fieldLabel(index) +
-                    QStringLiteral(" \"%1\" is not 1 to 4 hexadecimal digits").arg(text));
+        if (fields.size() < recordFields) {
+            add(Severity::error, line, "too-few-fields",
+                QStringLiteral("%1 field(s); a record needs at least %2, separated by \";\"")
+                    .arg(fields.size())
+                    .arg(recordFields));
+            return;
         }
-    }
-
-    // Another record of the same model and version: choosing that version cannot tell them apart.
-    void lintVersion(qsizetype line, const FirmwareItem &item)
-    {
-        const QString key = canonicalForm(item.product) + QChar(0) + canonicalForm(item.version);
-        if (const auto it = m_versions.constFind(key); it != m_versions.cend()) {
-            // Taken unsigned, refused signed: the updater's rule either way.
-            const RecordProblem problem = duplicateVersionProblem(item, *it);
-            add(keyInUse ? Severity::error : Severity::warning, line, problem.kind,
-                problem.message);
-        } else {
-            m_versions.insert(key, line);
+        for (const int index : {5, 6}) {
+            const QString &text = fields.at(index);
+            if (text.isEmpty()) {
+                add(Severity::error, line, "invalid-url",
+                    listFieldLabel(index) + QStringLiteral(" is empty"));
+            } else if (!parseCatalogueUrl(text)) {
+                add(Severity::error, line, "invalid-url",
+                    listFieldLabel(index) + QStringLiteral(" is not a valid URL: ") + text);
+            }
         }
     }
 
@@ -237,8 +159,9 @@ private:
         }
         if (item.digest.isEmpty() && field.startsWith(digestPrefix, Qt::CaseInsensitive)) {
             add(Severity::warning, line, "malformed-digest",
-                fieldLabel(7) + QStringLiteral(" must begin with \"sha256:\" in lower case; the "
-                                               "updater ignores it as written"));
+                listFieldLabel(7) +
+                    QStringLiteral(" must begin with \"sha256:\" in lower case; the "
+                                   "updater ignores it as written"));
         }
     }
 
@@ -263,8 +186,6 @@ private:
         }
     }
 
-    QHash<FirmwareItem, qsizetype> m_records;
-    QHash<QString, qsizetype> m_versions;
     QHash<QString, std::pair<QString, qsizetype>> m_models;
     QSet<QString> m_reportedPairs;
 };
@@ -288,21 +209,27 @@ LintReport lintCatalogue(const QByteArray &bytes, bool keyInUse)
                                   "without one"));
         start = 3;
     }
-    for (const RawLine &raw : rawLines(bytes, start)) {
-        if (const std::optional<qsizetype> bad = firstInvalidUtf8Byte(raw.bytes)) {
-            linter.add(
-                Severity::error, raw.number, "not-utf8",
-                QStringLiteral("byte 0x%1 at byte offset %2 is not UTF-8; the updater "
-                               "refuses the whole list")
-                    .arg(static_cast<unsigned char>(raw.bytes[*bad]), 2, 16, QLatin1Char('0'))
-                    .arg(raw.offset + *bad));
-            continue;
+    // A line that is not UTF-8 is blanked, its end kept, so that the walk numbers the rest as
+    // the file does.
+    const QByteArrayView content = QByteArrayView(bytes).sliced(start);
+    QString text;
+    text.reserve(content.size());
+    for (const ListLine &line : listLines(content)) {
+        const QByteArrayView raw = content.sliced(line.start, line.length);
+        if (const std::optional<qsizetype> bad = firstInvalidUtf8Byte(raw)) {
+            linter.add(Severity::error, line.number, "not-utf8",
+                       QStringLiteral("byte 0x%1 at byte offset %2 is not UTF-8; the updater "
+                                      "refuses the whole list")
+                           .arg(static_cast<unsigned char>(raw[*bad]), 2, 16, QLatin1Char('0'))
+                           .arg(start + line.start + *bad));
+        } else {
+            text += QString::fromUtf8(raw);
         }
-        // Other line ends (VT, FF, NEL, U+2028, U+2029) split records inside the line.
-        const QString text = QString::fromUtf8(raw.bytes);
-        for (const QString &segment : splitCatalogueLines(text)) {
-            linter.lintSegment(raw.number, segment);
-        }
+        text += QString::fromLatin1(content.sliced(line.start + line.length, line.ending));
     }
+    walkList(text, [&linter](const ListEntry &entry) { linter.lintEntry(entry); });
+    // Each line's findings together, in the order they were found.
+    std::stable_sort(linter.report.findings.begin(), linter.report.findings.end(),
+                     [](const LintFinding &a, const LintFinding &b) { return a.line < b.line; });
     return linter.report;
 }

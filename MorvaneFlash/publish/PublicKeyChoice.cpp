@@ -21,12 +21,24 @@ bool namesKeyFile(const QString &argument)
            argument.contains(QLatin1Char('.'));
 }
 
+KeyChoice unusable(const QString &problem, Console &console)
+{
+    console.printError(QStringLiteral("morvane-flash: the public key is unusable. ") + problem);
+    return {{}, exitUsage};
+}
+
 } // namespace
 
-KeyChoice chooseKey(const QString &publicKeyOption, const QString &buildKey, Console &console)
+KeyChoice chooseKey(const QString &publicKeyOption, const CatalogueTrust &build, Console &console)
 {
-    QString keyText = publicKeyOption.isEmpty() ? buildKey : publicKeyOption;
-    if (!publicKeyOption.isEmpty() && namesKeyFile(publicKeyOption)) {
+    if (publicKeyOption.isEmpty()) {
+        if (build.keyBuiltIn && build.keys.isEmpty()) {
+            return unusable(build.keyProblem, console);
+        }
+        return {build.keys, exitSuccess};
+    }
+    QString keyText = publicKeyOption;
+    if (namesKeyFile(publicKeyOption)) {
         QFile file(publicKeyOption);
         if (!file.open(QIODevice::ReadOnly)) {
             console.printError(
@@ -41,9 +53,7 @@ KeyChoice chooseKey(const QString &publicKeyOption, const QString &buildKey, Con
     }
     ParsedMinisignPublicKeys parsed = parseMinisignPublicKeys(keyText);
     if (parsed.keys.isEmpty()) {
-        console.printError(QStringLiteral("morvane-flash: the public key is unusable. ") +
-                           parsed.error);
-        return {{}, exitUsage};
+        return unusable(parsed.error, console);
     }
     return {std::move(parsed.keys), exitSuccess};
 }

@@ -2,6 +2,7 @@
 
 #include "frame/Console.h"
 #include "frame/ExitStatus.h"
+#include "trust/CatalogueTrust.h"
 #include "trust/MinisignKey.h"
 
 #include <QList>
@@ -16,4 +17,4 @@ struct KeyChoice
 // The key named on the command line (--public-key), as its key line or the path of its .pub
 // file, else the ones this build trusts; none when both are blank. A key that cannot be read
 // is said, with the usage status.
-KeyChoice chooseKey(const QString &publicKeyOption, const QString &buildKey, Console &console);
+KeyChoice chooseKey(const QString &publicKeyOption, const CatalogueTrust &build, Console &console);

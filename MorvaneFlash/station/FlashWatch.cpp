@@ -41,7 +41,7 @@ public:
           m_sinks(settings, console), m_bootloader(environment.hid),
           m_session(environment, settings.ignoreBattery),
           m_preparation(downloader.source(), environment.firmwareFolder,
-                        catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn),
+                        environment.catalogueTrust.keyBuiltIn),
           m_transfers(m_bootloader), m_stopPoll(environment.stop, [this] {
               if (!m_stopping) {
                   m_interrupted = true;

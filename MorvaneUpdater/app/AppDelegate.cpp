@@ -19,10 +19,9 @@ QString detailsHeader(const FirmwareItem &item)
 } // namespace
 
 AppDelegate::AppDelegate(const QUrl &listURL, HidBackend &hid, const QString &firmwareFolder,
-                         const QString &catalogueKey, QObject *parent)
+                         const CatalogueTrust &catalogueTrust, QObject *parent)
     : QObject(parent), m_hid(hid), m_listURL(listURL), m_source(m_network), m_bootloader(hid),
-      m_catalogue(m_source, catalogueTrustFromKey(catalogueKey),
-                  AcceptedTimestamps(firmwareFolder)),
+      m_catalogue(m_source, catalogueTrust, AcceptedTimestamps(firmwareFolder)),
       m_preparation(m_source, firmwareFolder, m_catalogue.trust().keyBuiltIn),
       m_transfers(m_bootloader), m_productModel(*this, Table::product),
       m_firmwareModel(*this, Table::firmware), m_productSelection(&m_productModel),

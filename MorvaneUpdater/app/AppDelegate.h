@@ -8,6 +8,7 @@
 #include "catalogue/ModelIndex.h"
 #include "download/WebSource.h"
 #include "session/TransferInhibitor.h"
+#include "trust/CatalogueTrust.h"
 #include "update/CatalogueFetch.h"
 #include "update/DeviceTransfers.h"
 #include "update/ImagePreparation.h"
@@ -49,11 +50,11 @@ public:
     };
 
     // `firmwareFolder` is where downloaded images are kept, and the newest signing time
-    // accepted for the catalogue. `catalogueKey` holds the key lines of the minisign .pub
-    // files the list file may be signed with, the active key first (catalogueTrustFromKey);
-    // empty, it is taken unsigned.
+    // accepted for the catalogue. `catalogueTrust` holds the build's keys the list file may be
+    // signed with, read once at the program's start (catalogueTrustFromKey); none, it is taken
+    // unsigned.
     AppDelegate(const QUrl &listURL, HidBackend &hid, const QString &firmwareFolder,
-                const QString &catalogueKey = QString(), QObject *parent = nullptr);
+                const CatalogueTrust &catalogueTrust = {}, QObject *parent = nullptr);
     ~AppDelegate() override;
 
     // State, read-only from outside.

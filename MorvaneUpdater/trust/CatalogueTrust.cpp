@@ -21,8 +21,10 @@ CatalogueTrust catalogueTrustFromKey(const QString &keyText)
     }
     ParsedMinisignPublicKeys parsed = parseMinisignPublicKeys(keyText);
     if (parsed.keys.isEmpty()) {
-        return {
-            true, {}, QStringLiteral("The built-in catalogue key is unusable. ") + parsed.error};
+        return {true,
+                {},
+                QStringLiteral("The built-in catalogue key is unusable. ") + parsed.error,
+                parsed.error};
     }
     return {true, std::move(parsed.keys), QString()};
 }

@@ -18,6 +18,8 @@ struct CatalogueTrust
     // The active key first; empty when none is built in or the text is unusable.
     QList<MinisignPublicKey> keys;
     QString keyError; // when built in and unusable: nothing is trusted
+    // Why the text gives no key, as parseMinisignPublicKeys says it.
+    QString keyProblem = {};
 };
 
 // The keys as parseMinisignPublicKeys reads them, the active one first. Blank text means none.

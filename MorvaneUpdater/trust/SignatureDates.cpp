@@ -8,6 +8,8 @@ namespace {
 // 9999-12-31 23:59:59 UTC: a later time is a mistake (milliseconds, say), never a date.
 constexpr qint64 latestSeconds = 253'402'300'799;
 constexpr qsizetype shownTokenLength = 40;
+constexpr QByteArrayView timestampKey = "timestamp:";
+constexpr QByteArrayView expiresKey = "expires:";
 
 std::optional<qint64> secondsOf(QByteArrayView digits)
 {
@@ -50,8 +52,6 @@ bool readDate(QByteArrayView value, std::optional<qint64> &slot, bool &seen)
 
 SignatureDates parseSignatureDates(QByteArrayView trustedComment)
 {
-    constexpr QByteArrayView timestampKey = "timestamp:";
-    constexpr QByteArrayView expiresKey = "expires:";
     SignatureDates dates;
     bool timestampSeen = false;
     bool expiresSeen = false;
@@ -76,6 +76,12 @@ SignatureDates parseSignatureDates(QByteArrayView trustedComment)
         start = end + 1;
     }
     return dates;
+}
+
+QByteArray signatureDatesComment(qint64 timestamp, qint64 expires)
+{
+    return timestampKey.toByteArray() + QByteArray::number(timestamp) + '\t' +
+           expiresKey.toByteArray() + QByteArray::number(expires);
 }
 
 std::optional<QString> signatureDatesProblem(const SignatureDates &dates,

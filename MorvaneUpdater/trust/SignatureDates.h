@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QtGlobal>
@@ -22,6 +23,8 @@ struct SignatureDates
 inline constexpr qint64 signingClockSkewSeconds = 3600;
 
 SignatureDates parseSignatureDates(QByteArrayView trustedComment);
+// The trusted comment sign gives minisign, which parseSignatureDates reads back.
+QByteArray signatureDatesComment(qint64 timestamp, qint64 expires);
 
 // Why a validly signed list may still not be taken: a malformed date, no timestamp, a
 // timestamp beyond the skew ahead of `now`, one older than the newest accepted before for

@@ -6,6 +6,7 @@
 #include "download/WebAddress.h"
 
 #include <QHash>
+#include <QRegularExpression>
 
 namespace {
 
@@ -88,8 +89,6 @@ size_t qHash(const TextPlace &place, size_t seed = 0) noexcept
     return qHashMulti(seed, place.data, place.size);
 }
 
-} // namespace
-
 std::optional<RecordProblem> signedRecordProblem(const FirmwareItem &item)
 {
     if (std::optional<RecordProblem> problem = addressProblem(item)) {
@@ -106,6 +105,61 @@ RecordProblem duplicateVersionProblem(const FirmwareItem &item, qsizetype earlie
                 .arg(item.version, item.product)
                 .arg(earlierLine)};
 }
+
+template <typename View> QList<ListLine> linesOf(View text)
+{
+    QList<ListLine> lines;
+    qsizetype number = 1;
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const auto c = text[i];
+        if (c == '\n' || c == '\r') {
+            const bool crlf = c == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+            const qsizetype ending = crlf ? 2 : 1;
+            lines.append({number++, lineStart, i - lineStart, ending});
+            i += ending - 1;
+            lineStart = i + 1;
+        }
+    }
+    if (lineStart < text.size()) {
+        lines.append({number, lineStart, text.size() - lineStart, 0});
+    }
+    return lines;
+}
+
+// What the walk keeps of the records it has passed.
+struct WalkMemory
+{
+    QHash<FirmwareItem, qsizetype> records;
+    QHash<QString, qsizetype> versions;
+
+    ListEntry entry(qsizetype line, QStringView segment)
+    {
+        ListEntry entry{line, segment};
+        std::variant<FirmwareItem, LineRejection> parsed = parseFirmwareLine(segment);
+        FirmwareItem *item = std::get_if<FirmwareItem>(&parsed);
+        if (!item) {
+            return entry;
+        }
+        entry.recordProblem = signedRecordProblem(*item);
+        if (const auto same = records.constFind(*item); same != records.cend()) {
+            entry.sameRecordAt = *same;
+        } else {
+            records.insert(*item, line);
+            const QString key =
+                canonicalForm(item->product) + QChar(0) + canonicalForm(item->version);
+            if (const auto it = versions.constFind(key); it != versions.cend()) {
+                entry.versionProblem = duplicateVersionProblem(*item, *it);
+            } else {
+                versions.insert(key, line);
+            }
+        }
+        entry.item = std::move(*item);
+        return entry;
+    }
+};
+
+} // namespace
 
 bool signedListMayBreakRules(const QList<FirmwareItem> &items, qsizetype skipped)
 {
@@ -161,50 +215,103 @@ bool signedListMayBreakRules(const QList<FirmwareItem> &items, qsizetype skipped
     return false;
 }
 
+QList<ListLine> listLines(QByteArrayView bytes)
+{
+    return linesOf(bytes);
+}
+
+QList<ListLine> listLines(QStringView text)
+{
+    return linesOf(text);
+}
+
+void walkList(QStringView text, const std::function<void(const ListEntry &)> &visit)
+{
+    WalkMemory memory;
+    for (const ListLine &line : listLines(text)) {
+        const QStringView physical = text.sliced(line.start, line.length);
+        qsizetype start = 0;
+        while (start <= physical.size()) {
+            qsizetype end = start;
+            while (end < physical.size() && !isNewline(physical[end].unicode())) {
+                ++end;
+            }
+            const QStringView segment = physical.sliced(start, end - start);
+            // A line of blanks holds nothing a publisher meant as a record.
+            if (!trimWhitespaceAndNewlines(segment).isEmpty()) {
+                visit(memory.entry(line.number, segment));
+            }
+            start = end + 1;
+        }
+    }
+}
+
 QList<CatalogueFinding> signedListProblems(const QString &text)
 {
     QList<CatalogueFinding> problems;
-    QHash<FirmwareItem, qsizetype> records;
-    QHash<QString, qsizetype> versions;
     const auto add = [&problems](qsizetype line, const RecordProblem &problem) {
         problems.append({CatalogueFinding::Severity::error, line, problem.kind, problem.message});
     };
-    qsizetype number = 0;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = start;
-        while (end < text.size() && text[end] != u'\n' && text[end] != u'\r') {
-            ++end;
-        }
-        ++number;
-        for (const QString &segment : splitCatalogueLines(text.sliced(start, end - start))) {
-            if (trimWhitespaceAndNewlines(segment).isEmpty()) {
-                continue;
-            }
-            const std::variant<FirmwareItem, LineRejection> parsed = parseFirmwareLine(segment);
-            const FirmwareItem *item = std::get_if<FirmwareItem>(&parsed);
-            if (!item) {
-                add(number, {QStringLiteral("not-a-record"),
+    walkList(text, [&add](const ListEntry &entry) {
+        if (!entry.item) {
+            add(entry.line, {QStringLiteral("not-a-record"),
                              QStringLiteral("the line is not a record the updater can read")});
-                continue;
-            }
-            if (const std::optional<RecordProblem> problem = signedRecordProblem(*item)) {
-                add(number, *problem);
-            }
-            if (records.contains(*item)) {
-                continue;
-            }
-            records.insert(*item, number);
-            const QString key =
-                canonicalForm(item->product) + QChar(0) + canonicalForm(item->version);
-            if (const auto it = versions.constFind(key); it != versions.cend()) {
-                add(number, duplicateVersionProblem(*item, *it));
-            } else {
-                versions.insert(key, number);
+        }
+        for (const std::optional<RecordProblem> &problem :
+             {entry.recordProblem, entry.versionProblem}) {
+            if (problem) {
+                add(entry.line, *problem);
             }
         }
-        start =
-            end + (end + 1 < text.size() && text[end] == u'\r' && text[end + 1] == u'\n' ? 2 : 1);
-    }
+    });
     return problems;
+}
+
+QString listFieldLabel(int index)
+{
+    static const char *const names[] = {"model",     "vendor id",    "product id",        "version",
+                                        "copyright", "firmware URL", "release-notes URL", "digest"};
+    return QStringLiteral("field %1 (%2)").arg(index + 1).arg(QLatin1String(names[index]));
+}
+
+std::optional<RecordProblem> addressFieldProblem(int index, const CatalogueUrl &url)
+{
+    if (const std::optional<QString> problem = webAddressProblem(url)) {
+        return RecordProblem{QStringLiteral("not-web-address"),
+                             listFieldLabel(index) + QStringLiteral(" cannot be downloaded. ") +
+                                 *problem};
+    }
+    return std::nullopt;
+}
+
+// The bootloader reads the id by its own rule and compares it with the device's 16 bits, so
+// an id it cannot read or that no device carries makes the record unflashable.
+std::optional<FieldProblem> usbIdFieldProblem(int index, const QString &text)
+{
+    const QString kind = QStringLiteral("invalid-usb-id");
+    const std::string id = text.toStdString();
+    if (!parseUSBIdentifier(id)) {
+        return FieldProblem{
+            {kind, listFieldLabel(index) + QStringLiteral(" \"%1\" is not a hexadecimal number (no "
+                                                          "\"0x\", no blanks): the updater never "
+                                                          "finds a device for it")
+                                               .arg(text)},
+            true};
+    }
+    if (!usbIdOf(id)) {
+        return FieldProblem{
+            {kind, listFieldLabel(index) +
+                       QStringLiteral(" \"%1\" is outside 0 to ffff: no USB device carries it")
+                           .arg(text)},
+            true};
+    }
+    static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]{1,4}$"));
+    if (!hex.match(text).hasMatch()) {
+        return FieldProblem{
+            {QStringLiteral("usb-id"),
+             listFieldLabel(index) +
+                 QStringLiteral(" \"%1\" is not 1 to 4 hexadecimal digits").arg(text)},
+            false};
+    }
+    return std::nullopt;
 }

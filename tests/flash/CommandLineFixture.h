@@ -67,7 +67,7 @@ protected:
             err,
             QUrl(served("/product/MORVANE_LST.txt")),
             inTemp("MorvaneUpdater"),
-            m_catalogueKey,
+            catalogueTrustFromKey(m_catalogueKey),
             terminal,
             std::move(stop),
             [this] { return m_udevDaemon ? m_hid.hotplugMonitor() : nullptr; },

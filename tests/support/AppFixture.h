@@ -27,7 +27,8 @@ protected:
     AppDelegate &makeApp(const QUrl &listURL)
     {
         m_folder = inTemp("MorvaneUpdater");
-        m_app = std::make_unique<AppDelegate>(listURL, m_hid, m_folder, m_catalogueKey);
+        m_app = std::make_unique<AppDelegate>(listURL, m_hid, m_folder,
+                                              catalogueTrustFromKey(m_catalogueKey));
         QObject::connect(m_app.get(), &AppDelegate::infoTextChanged,
                          [this](const QString &text) { m_texts.append(text); });
         m_app->setInfoText(QStringLiteral("正在读取固件列表..."));

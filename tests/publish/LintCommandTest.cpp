@@ -97,7 +97,8 @@ TEST_F(LintCommand, FetchesWhatRecordsPointAtAndChecksTheSignature)
 
 // lint with a key gives the updater's verdict: each variant is an error in lint exactly when
 // `list`, with that key built in, refuses the list. What is only unwise is a warning that
-// both take.
+// both take. The rules for a signed list's lines are one walk (tests/update); one row of them
+// is enough here.
 TEST_F(LintCommand, WithAKeyLintFindsAnErrorExactlyWhereTheUpdaterRefuses)
 {
     MinisignTool minisign;
@@ -123,20 +124,7 @@ TEST_F(LintCommand, WithAKeyLintFindsAnErrorExactlyWhereTheUpdaterRefuses)
         {"a timestamp in milliseconds", good, QStringLiteral("timestamp:%1").arg(now * 1000), true},
         {"an expiry as a date", good, signedNow + " expires:2027-03-01", true},
         {"expired", good, signedNow + QStringLiteral(" expires:%1").arg(now - 1), true},
-        {"a version twice with other fields",
-         good + "X;1a86;e0a1;V1;other;{B}/fw/b.bin;{B}/n.txt" + digests + "\n", signedNow, true},
-        {"a version twice, written composed and decomposed",
-         "\u00C1;1a86;e0a1;V\u00E9;c;{B}/fw/a.bin;{B}/n.txt" + digests +
-             "\nA\u0301;1a86;e0a1;Ve\u0301;other;{B}/fw/b.bin;{B}/n.txt" + digests + "\n",
-         signedNow, true},
-        {"a file: address", "X;1a86;e0a1;V1;c;file:///etc/passwd;{B}/n.txt" + digests + "\n",
-         signedNow, true},
-        {"a relative address", "X;1a86;e0a1;V1;c;{B}/fw/a.bin;notes/n.txt" + digests + "\n",
-         signedNow, true},
         {"pid 0", "X;1a86;0;V1;c;{B}/fw/a.bin;{B}/n.txt" + digests + "\n", signedNow, true},
-        {"a vid beyond 16 bits", "X;10000;e0a1;V1;c;{B}/fw/a.bin;{B}/n.txt" + digests + "\n",
-         signedNow, true},
-        {"a line that is no record", good + "X;1a86;e0a1\n", signedNow, true},
         {"not UTF-8", good + "X\xff;1a86;e0a1;V2;c;{B}/fw/a.bin;{B}/n.txt" + digests + "\n",
          signedNow, true},
     };

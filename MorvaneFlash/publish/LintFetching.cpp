@@ -1,0 +1,124 @@
+#include "publish/LintFetching.h"
+
+#include "catalogue/ServerTextDecoder.h"
+#include "catalogue/UnicodeText.h"
+#include "download/WebAddress.h"
+#include "frame/ExitStatus.h"
+#include "trust/CatalogueTrust.h"
+#include "trust/ImageDigest.h"
+#include "update/UpdateMessages.h"
+
+#include <QSet>
+#include <algorithm>
+
+namespace {
+
+using Severity = LintFinding::Severity;
+
+// "notes <address>: HTTP 200" for what arrived; a failure's description says the status itself.
+QString fetchedText(const char *what, const QUrl &url, const Downloader::Answer &answer)
+{
+    const QString place = QLatin1String(what) + QLatin1Char(' ') + url.toString();
+    if (!answer.result.succeeded()) {
+        return place + QStringLiteral(": ") + answer.result.errorDescription;
+    }
+    return place + (answer.status != 0 ? QStringLiteral(": HTTP %1").arg(answer.status)
+                                       : QStringLiteral(": fetched"));
+}
+
+LintFinding notesFinding(const LintedRecord &record, bool keyed, const QString &where,
+                         const Downloader::Answer &answer)
+{
+    const QString kind = QStringLiteral("fetch-notes");
+    const qsizetype line = record.line;
+    if (!answer.result.succeeded()) {
+        return {Severity::error, line, kind, where};
+    }
+    if (const std::optional<QString> refusal =
+            notesRefusal(record.item, keyed, *answer.result.body)) {
+        return {Severity::error, line, kind, where + QStringLiteral(", not shown: ") + *refusal};
+    }
+    const auto decoded = decodeServerTextWithCharset(*answer.result.body);
+    if (!decoded) {
+        return {Severity::warning, line, kind,
+                where +
+                    QStringLiteral(", decodes in no supported character set: the window shows ") +
+                    UpdateMessages::noNotes()};
+    }
+    if (trimWhitespaceAndNewlines(decoded->text).isEmpty()) {
+        return {Severity::warning, line, kind,
+                where + QStringLiteral(", empty: the window shows ") + UpdateMessages::noNotes()};
+    }
+    return {Severity::note, line, kind,
+            where + QStringLiteral(", decodes as ") + QLatin1String(decoded->charset)};
+}
+
+// `refused` is set when the image does not match the record's digest.
+LintFinding imageFinding(qsizetype line, const QString &where, const Downloader::Answer &answer,
+                         const QString &digestText, bool &refused)
+{
+    const QString kind = QStringLiteral("fetch-image");
+    if (!answer.result.succeeded()) {
+        return {Severity::error, line, kind, where};
+    }
+    const QByteArray &image = *answer.result.body;
+    if (image.isEmpty()) {
+        return {Severity::error, line, kind,
+                where + QStringLiteral(", empty: the updater refuses it")};
+    }
+    const QString message = where + QStringLiteral(", %1 bytes").arg(image.size());
+    const ImageDigest digest = parseImageDigest(digestText);
+    if (imageDigestMismatch(digest, image)) {
+        refused = true;
+        const QString expected = digest.state == ImageDigest::State::valid
+                                     ? shortDigestText(digest.sha256)
+                                     : QStringLiteral("a malformed digest");
+        return {Severity::error, line, kind,
+                message + QStringLiteral(", does not match its digest (expected %1, received "
+                                         "%2): the updater refuses it")
+                              .arg(expected, shortDigestText(sha256Of(image)))};
+    }
+    return {Severity::note, line, kind,
+            digest.state == ImageDigest::State::valid ? message + QStringLiteral(", digest matches")
+                                                      : message};
+}
+
+} // namespace
+
+int addFetchFindings(LintOutcome &outcome, bool keyed, Downloader &downloader)
+{
+    QList<LintFinding> &findings = outcome.report.findings;
+    QSet<QString> fetched;
+    for (const LintedRecord &record : outcome.report.records) {
+        const FirmwareItem &item = record.item;
+        for (const bool notes : {true, false}) {
+            const QUrl url = notes ? item.notesURL.toUrl() : item.firmwareURL.toUrl();
+            if (webAddressProblem(url).has_value() || fetched.contains(url.toString())) {
+                continue;
+            }
+            fetched.insert(url.toString());
+            const Downloader::Answer answer =
+                downloader.get(url, notes ? DownloadKind::notes : DownloadKind::image,
+                               parseImageDigest(notes ? item.notesDigest : item.digest).sha256);
+            if (answer.stopped) {
+                return exitInterrupted;
+            }
+            const QString where = fetchedText(notes ? "notes" : "image", url, answer);
+            findings.append(
+                notes ? notesFinding(record, keyed, where, answer)
+                      : imageFinding(record.line, where, answer, item.digest, outcome.refused));
+        }
+    }
+    // Stable: within a line, the file's own findings come before what the downloads found.
+    std::stable_sort(findings.begin(), findings.end(),
+                     [](const LintFinding &a, const LintFinding &b) { return a.line < b.line; });
+    return exitSuccess;
+}
+
+int lintStatus(const LintOutcome &outcome)
+{
+    if (outcome.refused) {
+        return exitIntegrity;
+    }
+    return outcome.report.count(Severity::error) > 0 ? exitListErrors : exitSuccess;
+}

@@ -1,0 +1,58 @@
+#include "publish/LintReportText.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QStringList>
+
+namespace {
+
+using Severity = LintFinding::Severity;
+
+QString severityName(Severity severity)
+{
+    switch (severity) {
+    case Severity::error:
+        return QStringLiteral("error");
+    case Severity::warning:
+        return QStringLiteral("warning");
+    case Severity::note:
+        break;
+    }
+    return QStringLiteral("note");
+}
+
+} // namespace
+
+QString lintReportText(const QString &source, const LintReport &report)
+{
+    QStringList lines;
+    for (const LintFinding &finding : report.findings) {
+        const QString place =
+            finding.line > 0 ? source + QLatin1Char(':') + QString::number(finding.line) : source;
+        lines.append(place + QStringLiteral(": ") + severityName(finding.severity) +
+                     QStringLiteral(": ") + finding.message);
+    }
+    lines.append(QStringLiteral("%1 record(s), %2 error(s), %3 warning(s)")
+                     .arg(report.records.size())
+                     .arg(report.count(Severity::error))
+                     .arg(report.count(Severity::warning)));
+    return lines.join(QLatin1Char('\n'));
+}
+
+QJsonDocument lintReportJson(const QString &source, const LintReport &report)
+{
+    QJsonArray findings;
+    for (const LintFinding &finding : report.findings) {
+        findings.append(QJsonObject{{QStringLiteral("severity"), severityName(finding.severity)},
+                                    {QStringLiteral("line"), qint64(finding.line)},
+                                    {QStringLiteral("kind"), finding.kind},
+                                    {QStringLiteral("message"), finding.message}});
+    }
+    const QJsonObject document{
+        {QStringLiteral("source"), source},
+        {QStringLiteral("records"), qint64(report.records.size())},
+        {QStringLiteral("errors"), qint64(report.count(Severity::error))},
+        {QStringLiteral("warnings"), qint64(report.count(Severity::warning))},
+        {QStringLiteral("findings"), findings}};
+    return QJsonDocument(document);
+}

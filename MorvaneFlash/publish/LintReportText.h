@@ -1,0 +1,12 @@
+#pragma once
+
+#include "publish/CatalogueLint.h"
+
+#include <QJsonDocument>
+#include <QString>
+
+// lint's report on the list read from `source`: "<source>:<line>: <severity>: <message>" per
+// finding, as compilers write theirs, then the counts.
+QString lintReportText(const QString &source, const LintReport &report);
+// The same as one JSON document.
+QJsonDocument lintReportJson(const QString &source, const LintReport &report);

@@ -1,0 +1,116 @@
+#include "publish/ListSigning.h"
+
+#include "publish/PublicKeyChoice.h"
+#include "update/CatalogueReading.h"
+#include "update/FolderFile.h"
+#include "update/RegularFile.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+// A secret key file is two short lines.
+constexpr qint64 maxSecretKeyBytes = 4096;
+
+} // namespace
+
+SigningKey readSigningKey(const QString &secretKeyPath, const QString &publicKeyOption,
+                          const CatalogueTrust &build, bool onTerminal, Console &console)
+{
+    const ReadFile keyFile = readRegularFile(secretKeyPath, maxSecretKeyBytes);
+    SigningKey key{
+        keyFile.bytes ? parseMinisignSecretKey(*keyFile.bytes) : ParsedMinisignSecretKey{}, {}};
+    if (!keyFile.bytes || !key.secret.error.isEmpty()) {
+        console.printError(
+            QStringLiteral("morvane-flash: cannot use the secret key file %1: %2")
+                .arg(secretKeyPath, keyFile.bytes ? key.secret.error : keyFile.errorDescription));
+        return {{}, {}, exitUsage};
+    }
+    if (key.secret.passwordProtected && !onTerminal) {
+        console.printError(
+            QStringLiteral("morvane-flash: the secret key %1 is protected by a password, and "
+                           "standard input is no terminal to type it on: run sign on a terminal, "
+                           "or sign with a key made by minisign -G -W.")
+                .arg(secretKeyPath));
+        return {{}, {}, exitUsage};
+    }
+    KeyChoice choice = chooseKey(publicKeyOption, build, console);
+    if (choice.status != exitSuccess) {
+        return {{}, {}, choice.status};
+    }
+    key.judgedBy = std::move(choice.keys);
+    if (key.judgedBy.isEmpty() && key.secret.key) {
+        key.judgedBy.append(key.secret.key->publicKey());
+    }
+    if (key.judgedBy.isEmpty()) {
+        console.printError(QStringLiteral("morvane-flash: a key sealed with a password does not "
+                                          "give its public key: name it with --public-key."));
+        return {{}, {}, exitUsage};
+    }
+    return key;
+}
+
+int reportSigningProblems(const QString &listPath, const QList<SigningProblem> &problems,
+                          Console &console)
+{
+    for (const SigningProblem &problem : problems) {
+        console.printError(QStringLiteral("%1:%2: error: %3")
+                               .arg(listPath)
+                               .arg(problem.line)
+                               .arg(problem.message));
+    }
+    console.printError(QStringLiteral("Nothing was signed or written."));
+    return problems.first().status;
+}
+
+SignedVerdict judgeSignedList(const QString &listPath, const QByteArray &list,
+                              const QByteArray &signature, const QList<MinisignPublicKey> &keys,
+                              qint64 now, std::optional<qint64> newestAccepted, Console &console)
+{
+    using Severity = CatalogueFinding::Severity;
+    const CatalogueReading reading = readCatalogue(list, CatalogueTrust{true, keys, QString()},
+                                                   {signature, {}}, newestAccepted, now);
+    for (const CatalogueFinding &finding : reading.findings) {
+        if (finding.severity == Severity::warning) {
+            console.printError(listPath + QStringLiteral(": warning: ") + finding.message);
+        }
+    }
+    if (reading.items) {
+        return {reading.items->size(), exitSuccess};
+    }
+    const bool signatureRefused =
+        std::any_of(reading.findings.cbegin(), reading.findings.cend(),
+                    [](const CatalogueFinding &f) { return f.severity == Severity::error; });
+    console.printError(listPath + QStringLiteral(": error: the updater would refuse it: ") +
+                       reading.failureLine);
+    console.printError(QStringLiteral("Nothing was written."));
+    return {0, signatureRefused ? exitIntegrity : exitListErrors};
+}
+
+int writeSignedList(const QString &listPath, const QByteArray &original, const QByteArray &list,
+                    const QByteArray &signature, Console &console)
+{
+    const QString folder = QFileInfo(listPath).absolutePath();
+    const QString listName = QFileInfo(listPath).fileName();
+    const bool changed = list != original;
+    if (changed) {
+        if (const SavedFile saved = saveInFolder(folder, listName, list); !saved.succeeded()) {
+            console.printError(QStringLiteral("Cannot write %1: %2 Nothing was changed.")
+                                   .arg(listPath, saved.errorDescription));
+            return exitCatalogue;
+        }
+    }
+    if (const SavedFile saved =
+            saveInFolder(folder, listName + QStringLiteral(".minisig"), signature);
+        !saved.succeeded()) {
+        const bool restored = !changed || saveInFolder(folder, listName, original).succeeded();
+        console.printError(QStringLiteral("Cannot write %1.minisig: %2 %3")
+                               .arg(listPath, saved.errorDescription,
+                                    restored ? QStringLiteral("The list is as it was.")
+                                             : QStringLiteral("The list was written but its "
+                                                              "signature not: sign it again.")));
+        return exitCatalogue;
+    }
+    return exitSuccess;
+}

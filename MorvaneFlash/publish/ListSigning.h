@@ -1,0 +1,58 @@
+#pragma once
+
+#include "frame/Console.h"
+#include "frame/ExitStatus.h"
+#include "publish/DigestFilling.h"
+#include "trust/CatalogueTrust.h"
+#include "trust/MinisignKey.h"
+#include "trust/MinisignSecretKey.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <optional>
+
+// The publisher's side of what the updater checks: every record bound to its image and notes
+// by a digest (DigestFilling), then a signature whose trusted comment carries the signing time
+// and an expiry, made by the real minisign program (MinisignRunner). The result is judged by
+// the updater's own verdict before anything is written, so that sign never publishes what an
+// updater would refuse.
+
+struct SigningKey
+{
+    ParsedMinisignSecretKey secret;
+    // What the signed list is judged by, as an updater built with these keys would judge it.
+    QList<MinisignPublicKey> judgedBy;
+    int status = exitSuccess;
+};
+
+// The secret key file at `secretKeyPath`, and the keys to judge by: those named
+// (`publicKeyOption`), else the build's, else the secret key's own public half. A key sealed
+// with a password needs a terminal (`onTerminal`) for minisign to ask on. A failure has been
+// said.
+SigningKey readSigningKey(const QString &secretKeyPath, const QString &publicKeyOption,
+                          const CatalogueTrust &build, bool onTerminal, Console &console);
+
+// Says each line sign could not make good, and that nothing was written; the first one's
+// status.
+int reportSigningProblems(const QString &listPath, const QList<SigningProblem> &problems,
+                          Console &console);
+
+struct SignedVerdict
+{
+    qsizetype records = 0;
+    // Not exitSuccess when the updater would refuse the list, which has been said.
+    int status = exitSuccess;
+};
+
+// The updater's verdict on `list` with `signature`, as on first use at `now`; its warnings
+// are said. `newestAccepted`: the signing time of a list it replaces, which it may not
+// predate.
+SignedVerdict judgeSignedList(const QString &listPath, const QByteArray &list,
+                              const QByteArray &signature, const QList<MinisignPublicKey> &keys,
+                              qint64 now, std::optional<qint64> newestAccepted, Console &console);
+
+// The list first (when it is not `original`), then its signature beside it; a signature that
+// cannot follow puts the list back. The exit status; a failure has been said.
+int writeSignedList(const QString &listPath, const QByteArray &original, const QByteArray &list,
+                    const QByteArray &signature, Console &console);
