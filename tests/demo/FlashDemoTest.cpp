@@ -1,3 +1,4 @@
+#include "DemoProgram.h"
 #include "DevicePlan.h"
 #include "PlannedDevices.h"
 #include "SimulatedHidBackend.h"
@@ -16,17 +17,6 @@
 #include <thread>
 
 using std::chrono::milliseconds;
-
-// A demo program's environment with `home` for its data and its simulated devices' nodes,
-// apart from those of any other test's demo programs.
-static QProcessEnvironment demoEnvironment(const QTemporaryDir &home)
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"}) {
-        environment.insert(name, home.path());
-    }
-    return environment;
-}
 
 TEST(DevicePlan, ReadsPlansAndNamesWhatIsWrong)
 {
