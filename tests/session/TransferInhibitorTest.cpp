@@ -224,26 +224,3 @@ TEST_F(TransferInhibition, EachTransferHoldsTheLockFromBeforeItsFirstReportToAft
         m_hid.detach(device);
     }
 }
-
-TEST_F(TransferInhibition, WithoutABusTheTransferGoesOnAndSaysSoOnce)
-{
-    qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/bus");
-    const std::unique_ptr<TransferInhibitor> inhibitor = openTransferInhibitor();
-    HIDBootloader bootloader(m_hid);
-    DeviceTransfers transfers(bootloader);
-    transfers.useInhibitor(inhibitor.get());
-    int unavailable = 0;
-    int ended = 0;
-    QObject::connect(&transfers, &DeviceTransfers::inhibitorUnavailable, [&] { ++unavailable; });
-    QObject::connect(&transfers, &DeviceTransfers::finished,
-                     [&](DeviceTransfers::Id, const UpdateOutcome &outcome) {
-                         EXPECT_EQ(outcome.status, Status::completed);
-                         ++ended;
-                     });
-    for (int i = 0; i < 2; ++i) {
-        const auto device = attachDevice();
-        transfers.start(m_hid.deviceAt(device->path()), QByteArray(64, '\x01'));
-    }
-    ASSERT_TRUE(QTest::qWaitFor([&] { return ended == 2; }, 20'000));
-    EXPECT_EQ(unavailable, 1);
-}
