@@ -1,7 +1,6 @@
 #include "bootloader/HidapiBackend.h"
 #include "bootloader/HotplugMonitor.h"
 #include "program/ConsoleProgram.h"
-#include "session/TransferInhibitor.h"
 
 #include <QCoreApplication>
 
@@ -11,6 +10,5 @@ int main(int argc, char *argv[])
     HidapiBackend hid;
     return runOnConsole(QCoreApplication::arguments(), hid,
                         QUrl(QStringLiteral(MORVANE_CATALOGUE_BASE_URL "/product/MORVANE_LST.txt")),
-                        QStringLiteral(MORVANE_CATALOGUE_PUBLIC_KEY), openHotplugMonitor,
-                        openTransferInhibitor);
+                        QStringLiteral(MORVANE_CATALOGUE_PUBLIC_KEY), openHotplugMonitor);
 }

@@ -4,8 +4,8 @@
 #include "MeasuredRun.h"
 #include "SimulatedHidBackend.h"
 #include "app/AppDelegate.h"
+#include "trust/CatalogueTrust.h"
 #include "ui/ApplicationLaunch.h"
-#include "update/FirmwareStore.h"
 
 #include <QApplication>
 #include <QUrl>
@@ -49,15 +49,14 @@ int main(int argc, char *argv[])
 
     const QUrl listURL(QString::fromStdString(server.url("/product/MORVANE_LST.txt")));
     // The demo trusts its own demo-only key; the production program takes its key from the
-    // build configuration and never this one.
-    AppDelegate delegate(listURL, hid, defaultFirmwareFolder(),
-                         catalogueTrustFromKey(demoCatalogueKey()));
-    // The simulator tells of its plugs at once, as udev does of real devices.
-    delegate.watchDevices(hid.hotplugMonitor());
+    // build configuration and never this one. The simulator tells of its plugs at once, as
+    // udev does of real devices.
+    const auto delegate = composeUpdater(listURL, hid, catalogueTrustFromKey(demoCatalogueKey()),
+                                         hid.hotplugMonitor());
     if (measured) {
-        startMeasuredRun(delegate);
+        startMeasuredRun(*delegate);
     }
-    const auto window = applicationDidFinishLaunching(app, delegate);
+    const auto window = applicationDidFinishLaunching(app, *delegate);
     // Not in a measured run: its figures stay comparable with the updater's own.
     std::unique_ptr<DeviceControlWindow> controls;
     if (!measured) {

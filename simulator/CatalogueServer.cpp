@@ -37,6 +37,16 @@ std::unique_ptr<httplib::Server> makeTlsServer(const LoopbackCertificate &certif
     return server;
 }
 
+// Announces `length` bytes, sends `sent` and closes the connection.
+void cutShort(std::size_t length, const std::string &sent, const std::string &contentType,
+              httplib::Response &answer)
+{
+    answer.set_content_provider(
+        length, contentType, [sent](size_t offset, size_t, httplib::DataSink &sink) {
+            return offset < sent.size() && sink.write(sent.data() + offset, sent.size() - offset);
+        });
+}
+
 } // namespace
 
 CatalogueServer::CatalogueServer() : CatalogueServer(std::make_unique<httplib::Server>(), "http")
@@ -55,82 +65,12 @@ CatalogueServer::CatalogueServer(std::unique_ptr<httplib::Server> server, std::s
         return new httplib::ThreadPool(workerCount);
     };
     m_server->Get(".*", [this](const httplib::Request &request, httplib::Response &answer) {
-        Response response;
-        bool known = false;
-        {
-            std::lock_guard lock(m_mutex);
-            RequestRecord record{request.path, {}};
-            for (const auto &[name, value] : request.headers) {
-                record.headers.emplace_back(name, value);
-            }
-            m_requests.push_back(std::move(record));
-            if (const auto it = m_responses.find(request.path); it != m_responses.end()) {
-                response = it->second;
-                known = true;
-            }
-        }
-        if (!known) {
+        if (const std::optional<Response> response = takeRequest(request)) {
+            this->answer(*response, answer);
+        } else {
             answer.status = 404;
             answer.set_content("Not Found", "text/plain");
-            return;
         }
-        if (!waitOrStop(response.delay)) {
-            answer.status = 503;
-            return;
-        }
-        answer.status = response.status;
-        if (!response.location.empty()) {
-            answer.set_header("Location", response.location);
-        }
-        if (!response.date.empty()) {
-            answer.set_header("Date", response.date);
-        }
-        if (response.endless) {
-            const std::string chunk =
-                response.body.empty() ? std::string(64 << 10, 'x') : response.body;
-            answer.set_content_provider(
-                response.contentType, [this, chunk](size_t, httplib::DataSink &sink) {
-                    return !stopped() && sink.write(chunk.data(), chunk.size());
-                });
-            return;
-        }
-        if (response.trickle.count() > 0) {
-            const std::string body = response.body;
-            const auto interval = response.trickle;
-            answer.set_content_provider(
-                body.size(), response.contentType,
-                [this, body, interval](size_t offset, size_t, httplib::DataSink &sink) {
-                    return waitOrStop(interval) && sink.write(body.data() + offset, 1);
-                });
-            return;
-        }
-        if (response.announcedLength) {
-            const std::string body = response.body;
-            answer.set_content_provider(*response.announcedLength, response.contentType,
-                                        [body](size_t offset, size_t, httplib::DataSink &sink) {
-                                            return offset < body.size() &&
-                                                   sink.write(body.data() + offset,
-                                                              body.size() - offset);
-                                        });
-            return;
-        }
-        if (response.dropConnection) {
-            const size_t length = response.body.empty() ? 1024 : response.body.size();
-            answer.set_content_provider(length, response.contentType,
-                                        [](size_t, size_t, httplib::DataSink &) { return false; });
-            return;
-        }
-        if (response.dropAfterBodyBytes) {
-            const std::string start = response.body.substr(0, *response.dropAfterBodyBytes);
-            answer.set_content_provider(response.body.size(), response.contentType,
-                                        [start](size_t offset, size_t, httplib::DataSink &sink) {
-                                            return offset < start.size() &&
-                                                   sink.write(start.data() + offset,
-                                                              start.size() - offset);
-                                        });
-            return;
-        }
-        answer.set_content(response.body, response.contentType);
     });
 
     m_port = m_server->bind_to_any_port("127.0.0.1");
@@ -142,6 +82,68 @@ CatalogueServer::CatalogueServer(std::unique_ptr<httplib::Server> server, std::s
     // keeps the first request from racing the accept loop's start-up.
     for (int i = 0; i < 500 && !m_server->is_running(); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+}
+
+std::optional<CatalogueServer::Response>
+CatalogueServer::takeRequest(const httplib::Request &request)
+{
+    std::lock_guard lock(m_mutex);
+    RequestRecord record{request.path, {}};
+    for (const auto &[name, value] : request.headers) {
+        record.headers.emplace_back(name, value);
+    }
+    m_requests.push_back(std::move(record));
+    if (const auto it = m_responses.find(request.path); it != m_responses.end()) {
+        return it->second;
+    }
+    return std::nullopt;
+}
+
+void CatalogueServer::answer(const Response &response, httplib::Response &answer)
+{
+    if (!waitOrStop(response.delay)) {
+        answer.status = 503;
+        return;
+    }
+    answer.status = response.status;
+    if (!response.location.empty()) {
+        answer.set_header("Location", response.location);
+    }
+    if (!response.date.empty()) {
+        answer.set_header("Date", response.date);
+    }
+    sendBody(response, answer);
+}
+
+void CatalogueServer::sendBody(const Response &response, httplib::Response &answer)
+{
+    if (response.endless) {
+        const std::string chunk =
+            response.body.empty() ? std::string(64 << 10, 'x') : response.body;
+        answer.set_content_provider(response.contentType,
+                                    [this, chunk](size_t, httplib::DataSink &sink) {
+                                        return !stopped() && sink.write(chunk.data(), chunk.size());
+                                    });
+    } else if (response.trickle.count() > 0) {
+        const std::string body = response.body;
+        const auto interval = response.trickle;
+        answer.set_content_provider(
+            body.size(), response.contentType,
+            [this, body, interval](size_t offset, size_t, httplib::DataSink &sink) {
+                return waitOrStop(interval) && sink.write(body.data() + offset, 1);
+            });
+    } else if (response.announcedLength) {
+        cutShort(*response.announcedLength, response.body, response.contentType, answer);
+    } else if (response.dropConnection) {
+        const size_t length = response.body.empty() ? 1024 : response.body.size();
+        answer.set_content_provider(length, response.contentType,
+                                    [](size_t, size_t, httplib::DataSink &) { return false; });
+    } else if (response.dropAfterBodyBytes) {
+        cutShort(response.body.size(), response.body.substr(0, *response.dropAfterBodyBytes),
+                 response.contentType, answer);
+    } else {
+        answer.set_content(response.body, response.contentType);
     }
 }
 

@@ -12,7 +12,9 @@
 
 namespace httplib {
 class Server;
-}
+struct Request;
+struct Response;
+} // namespace httplib
 struct LoopbackCertificate;
 
 // A real HTTP server on 127.0.0.1 (ephemeral port) that stands in for the maker's catalogue
@@ -75,6 +77,12 @@ public:
 
 private:
     CatalogueServer(std::unique_ptr<httplib::Server> server, std::string scheme);
+    // Records the request and finds what its path is told to answer.
+    std::optional<Response> takeRequest(const httplib::Request &request);
+    // After the delay it is told, the status, headers and body.
+    void answer(const Response &response, httplib::Response &answer);
+    // The body as `response` says it is sent: whole, slowly, without end or cut short.
+    void sendBody(const Response &response, httplib::Response &answer);
     bool waitOrStop(std::chrono::milliseconds delay);
     bool stopped() const;
 

@@ -80,14 +80,43 @@ std::optional<DeviceFault> fault(std::string_view name)
     return std::nullopt;
 }
 
+std::string quoted(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
+
+// ARRIVE, ARRIVE-LEAVE or ARRIVE-LEAVE+BACK into `device`; why they cannot be, or nothing.
+std::string readTimes(std::string_view times, PlannedDevice &device)
+{
+    const std::size_t dash = times.find('-');
+    const std::size_t plus = dash == std::string_view::npos ? dash : times.find('+', dash);
+    device.arrive = seconds(times.substr(0, dash));
+    if (dash != std::string_view::npos) {
+        device.leave = seconds(times.substr(dash + 1, plus - dash - 1));
+    }
+    if (plus != std::string_view::npos) {
+        device.back = seconds(times.substr(plus + 1));
+    }
+    if (!device.arrive || (dash != std::string_view::npos && !device.leave) ||
+        (plus != std::string_view::npos && !device.back)) {
+        return "the times " + quoted(times) +
+               " are not ARRIVE, ARRIVE-LEAVE or ARRIVE-LEAVE+BACK in seconds "
+               "(up to a day, at most three decimals)";
+    }
+    if (device.leave && *device.leave <= *device.arrive) {
+        return "it must leave after it arrives";
+    }
+    if (device.back && *device.back <= *device.leave) {
+        return "it must come back after it leaves";
+    }
+    return {};
+}
+
 // The entry, or why it cannot be read. The parts are split off from the end, so one out of
 // order shows up inside the part before it, named in the message.
 std::pair<PlannedDevice, std::string> plannedDevice(std::string_view entry)
 {
     PlannedDevice device;
-    const auto quoted = [](std::string_view text) {
-        return "\"" + std::string(text) + "\"";
-    };
     if (const std::size_t bang = entry.find('!'); bang != std::string_view::npos) {
         const std::optional<DeviceFault> named = fault(entry.substr(bang + 1));
         if (!named) {
@@ -98,27 +127,8 @@ std::pair<PlannedDevice, std::string> plannedDevice(std::string_view entry)
         entry = entry.substr(0, bang);
     }
     if (const std::size_t at = entry.find('@'); at != std::string_view::npos) {
-        const std::string_view times = entry.substr(at + 1);
-        const std::size_t dash = times.find('-');
-        const std::size_t plus = dash == std::string_view::npos ? dash : times.find('+', dash);
-        device.arrive = seconds(times.substr(0, dash));
-        if (dash != std::string_view::npos) {
-            device.leave = seconds(times.substr(dash + 1, plus - dash - 1));
-        }
-        if (plus != std::string_view::npos) {
-            device.back = seconds(times.substr(plus + 1));
-        }
-        if (!device.arrive || (dash != std::string_view::npos && !device.leave) ||
-            (plus != std::string_view::npos && !device.back)) {
-            return {device, "the times " + quoted(times) +
-                                " are not ARRIVE, ARRIVE-LEAVE or ARRIVE-LEAVE+BACK in seconds "
-                                "(up to a day, at most three decimals)"};
-        }
-        if (device.leave && *device.leave <= *device.arrive) {
-            return {device, "it must leave after it arrives"};
-        }
-        if (device.back && *device.back <= *device.leave) {
-            return {device, "it must come back after it leaves"};
+        if (std::string problem = readTimes(entry.substr(at + 1), device); !problem.empty()) {
+            return {device, problem};
         }
         entry = entry.substr(0, at);
     }

@@ -69,21 +69,10 @@ LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
 
 std::vector<IdPair> catalogueIds(const QList<FirmwareItem> &items)
 {
+    const ModelIndex index(items);
     std::vector<IdPair> pairs;
-    for (const FirmwareItem &item : items) {
-        const std::optional<UsbIds> ids = usbIdsOf(item);
-        if (!ids) {
-            continue;
-        }
-        auto pair = std::find_if(pairs.begin(), pairs.end(),
-                                 [&](const IdPair &p) { return p.ids == *ids; });
-        if (pair == pairs.end()) {
-            pairs.push_back({*ids, {}});
-            pair = pairs.end() - 1;
-        }
-        if (!pair->models.contains(item.product)) {
-            pair->models.append(item.product);
-        }
+    for (const CarriedIds &carried : index.carriedIds()) {
+        pairs.push_back({carried.ids, carried.models});
     }
     return pairs;
 }

@@ -4,6 +4,7 @@
 #include "frame/ExitStatus.h"
 #include "program/InterruptSignal.h"
 #include "program/MorvaneFlash.h"
+#include "session/TransferInhibitor.h"
 #include "trust/CatalogueTrust.h"
 #include "update/FirmwareStore.h"
 
@@ -14,8 +15,7 @@
 
 int runOnConsole(const QStringList &arguments, HidBackend &hid, const QUrl &listURL,
                  const QString &catalogueKey,
-                 std::function<std::unique_ptr<HotplugMonitor>()> hotplugMonitor,
-                 std::function<std::unique_ptr<TransferInhibitor>()> transferInhibitor)
+                 std::function<std::unique_ptr<HotplugMonitor>()> hotplugMonitor)
 {
     InterruptSignal interrupt;
     QTextStream out(stdout);
@@ -30,7 +30,7 @@ int runOnConsole(const QStringList &arguments, HidBackend &hid, const QUrl &list
         takesControlCodes(isatty(STDOUT_FILENO) == 1, std::getenv("TERM"), std::getenv("NO_COLOR")),
         interrupt.token(),
         std::move(hotplugMonitor),
-        std::move(transferInhibitor),
+        openTransferInhibitor,
         isatty(STDIN_FILENO) == 1,
     };
     const int status = runMorvaneFlash(arguments, environment);

@@ -103,14 +103,12 @@ void AppDelegate::watchCatalogueIds()
         return;
     }
     std::vector<UsbIds> all;
-    for (const QString &product : std::as_const(m_products)) {
+    for (qsizetype model = 0; model < m_products.size(); ++model) {
         std::vector<UsbIds> &ids = m_productIds.emplace_back();
-        for (const qsizetype position : m_modelIndex.recordsOf(product)) {
-            const std::optional<UsbIds> watched = usbIdsOf(m_allItems.at(position));
-            if (watched && isWatchable(*watched) &&
-                std::find(ids.begin(), ids.end(), *watched) == ids.end()) {
-                ids.push_back(*watched);
-                all.push_back(*watched);
+        for (const UsbIds watched : m_modelIndex.idsOf(model)) {
+            if (isWatchable(watched)) {
+                ids.push_back(watched);
+                all.push_back(watched);
             }
         }
     }

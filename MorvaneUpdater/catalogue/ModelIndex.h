@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bootloader/UsbIdentifier.h"
 #include "catalogue/FirmwareItem.h"
 
 #include <QHash>
@@ -7,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <vector>
 
 // One model's records seen in the catalogue they were indexed from, in catalogue order;
 // nothing is copied. Valid while that catalogue and the positions are unchanged.
@@ -27,9 +29,23 @@ private:
     const QList<qsizetype> &m_positions;
 };
 
-// The model list and every model's records, found in one pass over a catalogue so that a
-// model's firmware list is a lookup rather than a pass of canonical comparisons. It must be
-// rebuilt whenever the catalogue changes; it holds positions, not records.
+// The ids of a record, read once here for every caller.
+inline std::optional<UsbIds> usbIdsOf(const FirmwareItem &item)
+{
+    return usbIdsOf(item.vid.toStdString(), item.pid.toStdString());
+}
+
+// One id pair of a catalogue, with the models whose records name it.
+struct CarriedIds
+{
+    UsbIds ids;
+    // As products() writes them, in the order their records first name the pair.
+    QStringList models;
+};
+
+// The model list, every model's records and the ids they name, found in one pass over a catalogue
+// so that a model's firmware list is a lookup rather than a pass of canonical comparisons. It must
+// be rebuilt whenever the catalogue changes; it holds positions, not records.
 class ModelIndex
 {
 public:
@@ -44,9 +60,21 @@ public:
     // none matches.
     QList<qsizetype> recordsOf(const std::optional<QString> &product) const;
 
+    // The id pairs the records of the model at `model` in products() name, each once, in
+    // catalogue order; a record whose ids no device can carry (usbIdsOf) names none.
+    const std::vector<UsbIds> &idsOf(qsizetype model) const { return m_ids.at(std::size_t(model)); }
+    // Every id pair the catalogue names, once, in order of first appearance.
+    const std::vector<CarriedIds> &carriedIds() const { return m_carried; }
+
 private:
+    void addIds(qsizetype model, const FirmwareItem &item);
+
     QStringList m_products;
     // Keyed by NFC form, so canonically equivalent spellings find one model.
     QHash<QString, qsizetype> m_modelByName;
     QList<QList<qsizetype>> m_records;
+    std::vector<std::vector<UsbIds>> m_ids;
+    std::vector<CarriedIds> m_carried;
+    // Places in m_carried, by vendor id << 16 | product id.
+    QHash<uint32_t, std::size_t> m_carriedByIds;
 };

@@ -2,6 +2,7 @@
 
 #include "bootloader/UsbIdentifier.h"
 #include "catalogue/FirmwareItem.h"
+#include "catalogue/ModelIndex.h"
 
 #include <QByteArray>
 #include <QString>
@@ -20,12 +21,6 @@ struct UpdateTarget
     std::optional<FirmwareItem> item;
     QByteArray image;
 };
-
-// The ids of a record, read once here for every caller.
-inline std::optional<UsbIds> usbIdsOf(const FirmwareItem &item)
-{
-    return usbIdsOf(item.vid.toStdString(), item.pid.toStdString());
-}
 
 inline UpdateTarget updateTargetOf(const FirmwareItem &item)
 {

@@ -92,8 +92,6 @@ TEST(FlashTest, FailuresNameTheirCauseAndLeaveTheDeviceClosed)
     const Case cases[] = {
         {"later report in the slice wins", behaviourWith(&Behaviour::reportsAfterAnswer, {zeros}),
          Error::unexpectedHandshake({0, 0, 0, 0, 0, 0, 0, 0})},
-        {"long answer", behaviourWith(&Behaviour::answerLength, 65),
-         Error::unexpectedResponseLength(65)},
         {"gone after request", behaviourWith(&Behaviour::vanishAfterReports, 1),
          Error::readTimedOut()},
         {"0x prefix", {}, Error::invalidUSBIdentifier(), "0x1A2B"},

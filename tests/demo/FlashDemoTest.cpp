@@ -1,3 +1,4 @@
+#include "DemoProgram.h"
 #include "DevicePlan.h"
 #include "PlannedDevices.h"
 #include "SimulatedHidBackend.h"
@@ -16,17 +17,6 @@
 #include <thread>
 
 using std::chrono::milliseconds;
-
-// A demo program's environment with `home` for its data and its simulated devices' nodes,
-// apart from those of any other test's demo programs.
-static QProcessEnvironment demoEnvironment(const QTemporaryDir &home)
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"}) {
-        environment.insert(name, home.path());
-    }
-    return environment;
-}
 
 TEST(DevicePlan, ReadsPlansAndNamesWhatIsWrong)
 {
@@ -142,6 +132,8 @@ TEST(MorvaneFlashDemo, WatchStopsAtAReportBoundaryAndItsLogSurvivesAKill)
     ASSERT_TRUE(demo.waitForFinished(60'000));
     EXPECT_EQ(demo.exitCode(), 128 + SIGTERM);
     out += demo.readAllStandardOutput();
+    // With no system bus nothing keeps the machine awake: said once, and both units went on.
+    EXPECT_EQ(demo.readAllStandardError().count("nothing keeps this machine from sleeping"), 1);
     EXPECT_TRUE(out.contains("\"event\":\"summary\",\"failed\":0,\"flashed\":0,")) << out.data();
     EXPECT_TRUE(out.contains(",\"stopped\":2,\"time\":\"")) << out.data();
     EXPECT_EQ(logLines().size(), 3); // two lines and the empty rest after the last line end
@@ -167,8 +159,8 @@ TEST(MorvaneFlashDemo, WatchStopsAtAReportBoundaryAndItsLogSurvivesAKill)
     EXPECT_TRUE(demo.readAllStandardError().contains("\"12x9:1\""));
 }
 
-// With no network at all, not even loopback, a bundle made beforehand is all there is: a flash
-// from it succeeds, and a flipped byte in its image is refused.
+// With no network at all, not even loopback, a bundle made beforehand is all there is: doctor
+// and a flash from it succeed.
 TEST(MorvaneFlashDemo, FlashesFromABundleWithoutAnyNetwork)
 {
     QProcess probe;
@@ -196,30 +188,12 @@ TEST(MorvaneFlashDemo, FlashesFromABundleWithoutAnyNetwork)
         demo({"bundle", "create", bundle, "MORVANE K7 Keyboard", "V1.3.1"}, false);
     ASSERT_EQ(made, exitSuccess) << madeOutput.data();
 
-    QFile served(":/demo/catalogue/firmware/k7_v1.3.1.bin");
-    ASSERT_TRUE(served.open(QIODevice::ReadOnly));
-    QFile image(QDir(bundle).filePath(
-        QCryptographicHash::hash(served.readAll(), QCryptographicHash::Sha256).toHex()));
-    for (const bool flipped : {false, true}) {
-        if (flipped) {
-            ASSERT_TRUE(image.open(QIODevice::ReadWrite));
-            QByteArray bytes = image.readAll();
-            bytes[100] = char(bytes[100] ^ 1);
-            image.seek(0);
-            image.write(bytes);
-            image.close();
-        }
-        if (!flipped) {
-            // doctor judges the bundle's catalogue as list would, asking nothing of a network.
-            const QByteArray checks = demo({"doctor", "--json"}, true).second;
-            EXPECT_TRUE(checks.contains(R"("finding":"the bundle in )")) << checks.data();
-            EXPECT_TRUE(checks.contains(R"("id":"catalogue-signature","verdict":"ok")"))
-                << checks.data();
-        }
-        const auto [status, output] = demo({"flash", "K7 Keyboard"}, true);
-        EXPECT_EQ(status, flipped ? exitIntegrity : exitSuccess) << output.data();
-        EXPECT_TRUE(output.contains(flipped ? "does not match the catalogue's digest"
-                                            : "Update completed."))
-            << output.data();
-    }
+    // doctor judges the bundle's catalogue as list would, asking nothing of a network. (That a
+    // changed bundle is refused is the bundle command's test's.)
+    const QByteArray checks = demo({"doctor", "--json"}, true).second;
+    EXPECT_TRUE(checks.contains(R"("finding":"the bundle in )")) << checks.data();
+    EXPECT_TRUE(checks.contains(R"("id":"catalogue-signature","verdict":"ok")")) << checks.data();
+    const auto [status, output] = demo({"flash", "K7 Keyboard"}, true);
+    EXPECT_EQ(status, exitSuccess) << output.data();
+    EXPECT_TRUE(output.contains("Update completed.")) << output.data();
 }

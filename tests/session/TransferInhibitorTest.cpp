@@ -1,5 +1,6 @@
 #include "session/TransferInhibitor.h"
 
+#include "DemoProgram.h"
 #include "ServedDevicesFixture.h"
 #include "bootloader/HIDBootloader.h"
 #include "update/DeviceTransfers.h"
@@ -96,6 +97,40 @@ protected:
         return qdbus_cast<QList<Inhibitor>>(reply.arguments().value(0));
     }
 
+    // The one lock logind holds, blocking sleep, shutdown and idling for `model` on `path`.
+    void expectHeldFor(const QString &model, const QString &path) const
+    {
+        const QList<Inhibitor> held = inhibitors();
+        ASSERT_EQ(held.size(), 1);
+        EXPECT_EQ(held[0].what, "sleep:shutdown:idle");
+        EXPECT_EQ(held[0].mode, "block");
+        EXPECT_TRUE(held[0].why.contains(model)) << held[0].why.toStdString();
+        EXPECT_TRUE(held[0].why.contains(path)) << held[0].why.toStdString();
+    }
+
+    // morvane-flash-demo flashing a K7 Keyboard from its served catalogue, on this bus: it holds
+    // the lock during the transfer, or is refused on a low battery.
+    void flashByDemoProgram(bool locked)
+    {
+        QTemporaryDir home;
+        QProcessEnvironment environment = demoEnvironment(home);
+        environment.insert("DBUS_SYSTEM_BUS_ADDRESS", m_address);
+        QProcess demo;
+        demo.setProcessEnvironment(environment);
+        demo.start(MORVANE_FLASH_DEMO_PROGRAM,
+                   {"--demo-devices", "1209:1", "flash", "MORVANE K7 Keyboard", "--quiet"});
+        if (locked) {
+            ASSERT_TRUE(QTest::qWaitFor(
+                [&] { return !inhibitors().isEmpty() || demo.state() == QProcess::NotRunning; },
+                60'000));
+            expectHeldFor("MORVANE K7 Keyboard V1.3.1", home.path());
+        }
+        demo.waitForFinished(60'000);
+        const QByteArray said = demo.readAllStandardError();
+        EXPECT_EQ(demo.exitCode(), locked ? 0 : 3) << said.data();
+        EXPECT_EQ(said.contains("The battery is at 5%, below 10%"), !locked) << said.data();
+    }
+
     void setOnBattery(double percent)
     {
         const auto set = [this](const char *path, const char *interface, const char *name,
@@ -129,6 +164,8 @@ TEST_F(TransferInhibition, EachTransferHoldsTheLockFromBeforeItsFirstReportToAft
         std::optional<double> battery = std::nullopt;
         Status status = Status::completed;
         bool locked = true;
+        // Flashed by the demo program, which composes its transfers as morvane-flash does.
+        bool byProgram = false;
     } cases[] = {
         {"completes", {}},
         {"fails",
@@ -137,8 +174,10 @@ TEST_F(TransferInhibition, EachTransferHoldsTheLockFromBeforeItsFirstReportToAft
          {},
          Status::transferFailed},
         {"stopped", {}, true, {}, Status::stopped},
+        {"morvane-flash-demo", {}, false, {}, Status::completed, true, true},
         {"half a battery", {}, false, 50.0},
         {"low battery", {}, false, 5.0, Status::deviceFailed, false},
+        {"morvane-flash-demo on a low battery", {}, false, 5.0, Status::deviceFailed, false, true},
     };
     const std::unique_ptr<TransferInhibitor> inhibitor = openTransferInhibitor();
     ASSERT_NE(inhibitor, nullptr);
@@ -146,6 +185,11 @@ TEST_F(TransferInhibition, EachTransferHoldsTheLockFromBeforeItsFirstReportToAft
         SCOPED_TRACE(c.name);
         if (c.battery) {
             setOnBattery(*c.battery);
+        }
+        if (c.byProgram) {
+            flashByDemoProgram(c.locked);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return inhibitors().isEmpty(); }, 5'000));
+            continue;
         }
         HIDBootloader bootloader(m_hid);
         DeviceTransfers transfers(bootloader);
@@ -161,12 +205,7 @@ TEST_F(TransferInhibition, EachTransferHoldsTheLockFromBeforeItsFirstReportToAft
         if (c.locked) {
             ASSERT_TRUE(
                 QTest::qWaitFor([&] { return device->imageReportCount() >= 2 || end; }, 20'000));
-            const QList<Inhibitor> held = inhibitors();
-            ASSERT_EQ(held.size(), 1);
-            EXPECT_EQ(held[0].what, "sleep:shutdown:idle");
-            EXPECT_EQ(held[0].mode, "block");
-            EXPECT_TRUE(held[0].why.contains("MORVANE X1 V2"));
-            EXPECT_TRUE(held[0].why.contains(QString::fromStdString(device->path())));
+            expectHeldFor("MORVANE X1 V2", QString::fromStdString(device->path()));
         }
         if (c.stop) {
             transfers.stopAll();
@@ -184,27 +223,4 @@ TEST_F(TransferInhibition, EachTransferHoldsTheLockFromBeforeItsFirstReportToAft
         }
         m_hid.detach(device);
     }
-}
-
-TEST_F(TransferInhibition, WithoutABusTheTransferGoesOnAndSaysSoOnce)
-{
-    qputenv("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/bus");
-    const std::unique_ptr<TransferInhibitor> inhibitor = openTransferInhibitor();
-    HIDBootloader bootloader(m_hid);
-    DeviceTransfers transfers(bootloader);
-    transfers.useInhibitor(inhibitor.get());
-    int unavailable = 0;
-    int ended = 0;
-    QObject::connect(&transfers, &DeviceTransfers::inhibitorUnavailable, [&] { ++unavailable; });
-    QObject::connect(&transfers, &DeviceTransfers::finished,
-                     [&](DeviceTransfers::Id, const UpdateOutcome &outcome) {
-                         EXPECT_EQ(outcome.status, Status::completed);
-                         ++ended;
-                     });
-    for (int i = 0; i < 2; ++i) {
-        const auto device = attachDevice();
-        transfers.start(m_hid.deviceAt(device->path()), QByteArray(64, '\x01'));
-    }
-    ASSERT_TRUE(QTest::qWaitFor([&] { return ended == 2; }, 20'000));
-    EXPECT_EQ(unavailable, 1);
 }
