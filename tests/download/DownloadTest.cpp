@@ -111,12 +111,18 @@ TEST(Download, ATrickleMeetsTheDeadlineAndSilenceTheStallTimer)
     }
 }
 
-// Redirects stay on the web and never leave https for http; a refusal names both schemes.
+// Redirects stay on the web and never leave https for http; a refusal names both schemes. A
+// certificate that is not trusted is refused in the handshake, before any request.
 TEST(Download, RedirectsAreFollowedOnlyWhereNothingIsLost)
 {
     const LoopbackCertificate certificate = makeLoopbackCertificate();
     CatalogueServer http;
     CatalogueServer https(certificate);
+    https.setBody("/body", "secure");
+    const DownloadResult untrusted = fetch(https.url("/body"), downloadLimits(DownloadKind::list));
+    EXPECT_TRUE(untrusted.errorDescription.contains("certificate", Qt::CaseInsensitive))
+        << untrusted.errorDescription.toStdString();
+    EXPECT_EQ(https.requestCount("/body"), 0);
     const QSslConfiguration saved = QSslConfiguration::defaultConfiguration();
     QSslConfiguration trusting = saved;
     trusting.setCaCertificates(QSslCertificate::fromData(
@@ -124,7 +130,6 @@ TEST(Download, RedirectsAreFollowedOnlyWhereNothingIsLost)
     QSslConfiguration::setDefaultConfiguration(trusting);
 
     http.setBody("/body", "plain");
-    https.setBody("/body", "secure");
     const struct
     {
         CatalogueServer &from;
