@@ -142,9 +142,10 @@ void AppDelegate::fetchFirmwareList()
 
 void AppDelegate::acceptCatalogue(const CatalogueReading &reading)
 {
+    // Before any text of this reading is shown: from now on each one opens with them.
+    m_recordNotices = reading.recordNotices;
     if (!reading.items) {
         setInfoText(reading.failureLine);
-        appendRecordNotices(reading);
         return;
     }
     m_productModel.resetWith([this, &reading] {
@@ -157,14 +158,6 @@ void AppDelegate::acceptCatalogue(const CatalogueReading &reading)
     appendInfo(QStringLiteral("读取固件列表成功，共 %1 个型号，%2 个固件。")
                    .arg(m_products.size())
                    .arg(m_allItems.size()));
-    appendRecordNotices(reading);
-}
-
-void AppDelegate::appendRecordNotices(const CatalogueReading &reading)
-{
-    for (const QString &notice : reading.recordNotices) {
-        appendInfo(notice);
-    }
 }
 
 void AppDelegate::tableViewSelectionDidChange(Table table)
@@ -231,7 +224,7 @@ int AppDelegate::selectedRow(const QItemSelectionModel &selection) const
 
 void AppDelegate::setInfoText(const QString &text)
 {
-    changeInfoText(text, false);
+    changeInfoText(textWithNotices(m_recordNotices, text), false);
 }
 
 void AppDelegate::appendInfo(const QString &line)

@@ -114,8 +114,6 @@ signals:
 
 private:
     void acceptCatalogue(const CatalogueReading &reading);
-    // After the outcome line, which a first selection would otherwise replace.
-    void appendRecordNotices(const CatalogueReading &reading);
     void showNotes(const FirmwareItem &item, const NotesReading &reading);
     // The only writers of the catalogue and the chosen model: both keep the firmware list's
     // positions in step, so the table callbacks need no pass over the catalogue.
@@ -162,6 +160,9 @@ private:
     bool m_selectingProgrammatically = false;
 
     QString m_infoText;
+    // What the last list's reading said of the record of signing times: while it holds, every
+    // text the pane is given opens with it, so that no later text hides it.
+    QStringList m_recordNotices;
     bool m_updateEnabled = false;
 
     std::vector<std::vector<UsbIds>> m_productIds;

@@ -44,3 +44,11 @@ QString textWithLastInfoLineReplaced(const QString &text, const QString &line)
     }
     return lines.join(QLatin1Char('\n'));
 }
+
+QString textWithNotices(const QStringList &notices, const QString &text)
+{
+    if (notices.isEmpty()) {
+        return text;
+    }
+    return notices.join(QLatin1Char('\n')) + QStringLiteral("\n\n") + text;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The information pane's text rules, kept apart from any widget.
 
@@ -11,3 +12,7 @@ QString appendedInfoText(const QString &text, const QString &line);
 // one ends a line by itself), replaces the last line when it begins with
 // "Update progress:" or else adds `line`, and joins the lines with single line feeds.
 QString textWithLastInfoLineReplaced(const QString &text, const QString &line);
+
+// `text` under `notices`, one a line and a blank line after them; just `text` when there are
+// none.
+QString textWithNotices(const QStringList &notices, const QString &text);

@@ -88,6 +88,15 @@ Download::Download(QNetworkAccessManager &network, const QUrl &url, DownloadLimi
         m_lastAddress = target;
         m_stall.start();
     });
+    // Each request, the first and every redirect's, waits for its answer's header section.
+    connect(m_reply, &QNetworkReply::requestSent, this, [this] { m_headers.start(); });
+    m_headers.setSingleShot(true);
+    connect(&m_headers, &QTimer::timeout, this, [this] {
+        fail(QStringLiteral("The download was ended: the server's answer for %1 did not end its "
+                            "headers within %2.")
+                 .arg(m_limits.what, durationText(m_limits.headers)));
+    });
+    m_headers.setInterval(m_limits.headers);
 
     m_deadline.setSingleShot(true);
     connect(&m_deadline, &QTimer::timeout, this,
@@ -117,6 +126,8 @@ void Download::abort(const QString &reason)
 
 void Download::checkAnswer()
 {
+    m_headers.stop();
+    m_stall.start();
     const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (!status.isValid() || isRedirect(status.toInt())) {
         return; // a followed redirect, or no HTTP answer yet
@@ -167,6 +178,7 @@ void Download::end()
     disconnect(m_reply, &QNetworkReply::finished, this, &Download::end);
     m_deadline.stop();
     m_stall.stop();
+    m_headers.stop();
     DownloadResult result;
     const QVariant status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     result.httpStatus = status.toInt();

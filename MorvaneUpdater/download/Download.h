@@ -17,7 +17,8 @@ class QNetworkReply;
 // One download as the updater makes every download: GET, no cache, "Cache-Control" then
 // "Pragma" set to "no-cache"; only 2xx answers deliver a body. It holds at most the limit of
 // its kind in memory, refusing a larger announced length before reading and stopping as
-// soon as more arrives, and ends at its deadline or when nothing arrives for the stall time.
+// soon as more arrives, and ends at its deadline, when nothing arrives for the stall time, or
+// when the answer's header section has not ended in its time.
 // Redirects are followed only where they stay on the web and never go from https to http.
 // The address must already be a web address (webAddressProblem).
 class Download final : public Fetch
@@ -47,4 +48,5 @@ private:
     std::optional<QString> m_failure;
     QTimer m_deadline;
     QTimer m_stall;
+    QTimer m_headers;
 };

@@ -23,6 +23,9 @@ inline constexpr qint64 maxImageBytes = qint64(16) << 20;
 
 // Nothing arrived for this long: the download has stalled.
 inline constexpr std::chrono::milliseconds stallTimeout = std::chrono::seconds(60);
+// An answer's header section comes at once; one that goes on is a server keeping the download
+// busy (Qt reads it whole, however long it is, before a byte of it can be seen here).
+inline constexpr std::chrono::milliseconds headerTimeout = std::chrono::seconds(10);
 // However steadily bytes arrive, a download ends by its deadline.
 inline constexpr std::chrono::milliseconds textDeadline = std::chrono::minutes(3);
 // The image is larger: room for its whole limit at a slow 24 KiB/s.
@@ -34,8 +37,10 @@ struct DownloadLimits
     qint64 maxBytes = 0;
     std::chrono::milliseconds deadline{0};
     std::chrono::milliseconds stall = stallTimeout;
+    // From the request sent to the end of the answer's header section.
     // For messages: "the catalogue list", "a firmware image", ...
     QString what;
+    std::chrono::milliseconds headers = headerTimeout;
 };
 
 DownloadLimits downloadLimits(DownloadKind kind);

@@ -22,7 +22,9 @@ std::optional<QString> minisignVerificationProblem(QByteArrayView message,
         for (const MinisignPublicKey &k : keys) {
             trusted.append(minisignKeyIdText(k.keyId));
         }
-        return QStringLiteral("The signature was made with another key (key ID %1, expected %2).")
+        return QStringLiteral("The signature was made with another key (key ID %1, expected %2). "
+                              "If the publisher has moved to a new key, a newer release of the "
+                              "updater, which trusts it, may be needed.")
             .arg(minisignKeyIdText(signature.keyId), trusted.join(QStringLiteral(" or ")));
     }
     const MinisignPublicKey &key = *found;

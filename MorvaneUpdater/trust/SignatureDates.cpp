@@ -48,6 +48,23 @@ bool readDate(QByteArrayView value, std::optional<qint64> &slot, bool &seen)
     return slot.has_value();
 }
 
+QString olderListRefused(qint64 timestamp, qint64 newestAccepted, qint64 now)
+{
+    QString refusal = QStringLiteral("The catalogue was signed %1, before the list already "
+                                     "accepted (signed %2")
+                          .arg(signatureDateText(timestamp), signatureDateText(newestAccepted));
+    if (recordLiesAhead(newestAccepted, now)) {
+        refusal += QStringLiteral("), which lies ahead of this computer's clock (%1); an older "
+                                  "list is refused. Either this computer's clock is behind, and "
+                                  "should be set right, or a list signed with a fast clock was "
+                                  "taken earlier. ")
+                       .arg(signatureDateText(now));
+    } else {
+        refusal += QStringLiteral("); an older list is refused. ");
+    }
+    return refusal + forgetRecordAdvice();
+}
+
 } // namespace
 
 SignatureDates parseSignatureDates(QByteArrayView trustedComment)
@@ -97,16 +114,19 @@ std::optional<QString> signatureDatesProblem(const SignatureDates &dates,
         return QStringLiteral("The catalogue signature carries no timestamp, so the list's age "
                               "cannot be checked.");
     }
-    if (*dates.timestamp > now + signingClockSkewSeconds) {
+    // The list already taken is no new floor, whatever the clock says now.
+    const bool alreadyTaken = newestAccepted && *dates.timestamp == *newestAccepted;
+    if (*dates.timestamp > now + signingClockSkewSeconds && !alreadyTaken) {
         return QStringLiteral("The catalogue was signed %1, more than an hour after this "
-                              "computer's clock (%2); a list from the future is refused. Check "
-                              "this computer's clock.")
+                              "computer's clock (%2); a list from the future is refused. Either "
+                              "this computer's clock is behind, and the list is taken once it is "
+                              "set right, or the list was signed on a machine whose clock is "
+                              "fast, and its publisher must sign it again: taken now, it would "
+                              "shut out every correct list signed before %1.")
             .arg(signatureDateText(*dates.timestamp), signatureDateText(now));
     }
     if (newestAccepted && *dates.timestamp < *newestAccepted) {
-        return QStringLiteral("The catalogue was signed %1, before the list already accepted "
-                              "(signed %2); an older list is refused.")
-            .arg(signatureDateText(*dates.timestamp), signatureDateText(*newestAccepted));
+        return olderListRefused(*dates.timestamp, *newestAccepted, now);
     }
     if (dates.expires && *dates.expires <= now) {
         return QStringLiteral("The catalogue expired %1 (signed %2).")
@@ -120,12 +140,11 @@ bool recordLiesAhead(qint64 newestAccepted, qint64 now)
     return newestAccepted > now + signingClockSkewSeconds;
 }
 
-QString recordAheadDiscarded(qint64 newestAccepted, qint64 now)
+QString forgetRecordAdvice()
 {
-    return QStringLiteral("The newest catalogue signing time kept on this computer (%1) lies "
-                          "ahead of its clock (%2); it is set aside and the list is trusted as "
-                          "on first use. Check this computer's clock if the kept time is right.")
-        .arg(signatureDateText(newestAccepted), signatureDateText(now));
+    return QStringLiteral("If the list already taken should not have been, remove its record "
+                          "with \u201Cmorvane-flash record --forget\u201D: the next list is then "
+                          "trusted as on first use.");
 }
 
 QString signatureDateText(qint64 seconds)

@@ -33,11 +33,12 @@ QByteArray signatureDatesComment(qint64 timestamp, qint64 expires);
 std::optional<QString> signatureDatesProblem(const SignatureDates &dates,
                                              std::optional<qint64> newestAccepted, qint64 now);
 
-// A kept signing time beyond the skew ahead of `now` was taken by an earlier version, which
-// had no bound, or under a wrong clock; kept, it would refuse every correct list.
+// A kept signing time beyond the skew ahead of `now`: this clock is behind, a list signed with
+// a fast clock was taken, or an earlier version, which had no bound, kept it.
 bool recordLiesAhead(qint64 newestAccepted, qint64 now);
-// The line that says such a record is set aside.
-QString recordAheadDiscarded(qint64 newestAccepted, qint64 now);
+
+// The way back that a person chooses, named wherever the floor refuses a list.
+QString forgetRecordAdvice();
 
 // "2026-12-07 19:45:00 UTC"
 QString signatureDateText(qint64 seconds);

@@ -70,7 +70,15 @@ void CatalogueFetch::decide(const QUrl &listURL, const QByteArray &list,
                             const SignatureText &signature)
 {
     m_pendingAddress.clear();
-    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    emit listFetched(decideCatalogue(listURL, list, m_trust, signature,
+                                     m_record ? &*m_record : nullptr,
+                                     QDateTime::currentSecsSinceEpoch()));
+}
+
+CatalogueReading decideCatalogue(const QUrl &listURL, const QByteArray &list,
+                                 const CatalogueTrust &trust, const SignatureText &signature,
+                                 const AcceptedTimestamps *record, qint64 now)
+{
     QStringList notices;
     const auto notice = [&notices](const QString &line) {
         if (!line.isEmpty()) {
@@ -81,29 +89,28 @@ void CatalogueFetch::decide(const QUrl &listURL, const QByteArray &list,
     // never lower the floor.
     AcceptedTimestamps::Locked locked;
     std::optional<qint64> newest;
-    if (m_record && !m_trust.keys.isEmpty()) {
-        locked = m_record->lock();
+    if (record != nullptr && !trust.keys.isEmpty()) {
+        locked = record->lock();
         notice(locked.problem);
-        const AcceptedTimestamps::Newest kept = m_record->newest(listURL, m_trust.keys);
+        const AcceptedTimestamps::Newest kept = record->newest(listURL, trust.keys, now);
         notice(kept.problem);
+        notice(kept.ignored);
+        if (kept.aheadOfClock) {
+            notice(UpdateMessages::recordAheadOfClock(*kept.timestamp, now));
+        }
         newest = kept.timestamp;
     }
-    const bool setAside = newest && recordLiesAhead(*newest, now);
-    if (setAside) {
-        notices.append(recordAheadDiscarded(*newest, now));
-        newest.reset();
+    CatalogueReading reading = readCatalogue(list, trust, signature, newest, now);
+    if (reading.items && reading.acceptedTimestamp && record != nullptr) {
+        // Not kept is said, not silent.
+        notice(record
+                   ->accept(listURL, trust.keys,
+                            {*reading.acceptedTimestamp, now, reading.acceptedKeyId})
+                   .value_or(QString()));
     }
-    CatalogueReading reading = readCatalogue(list, m_trust, signature, newest, now);
-    if (reading.items && reading.acceptedTimestamp && m_record) {
-        // Not kept, the next list is trusted on first use: said, not silent.
-        notice(setAside ? m_record->replace(listURL, *reading.acceptedTimestamp).value_or(QString())
-                        : m_record->accept(listURL, m_trust.keys, *reading.acceptedTimestamp)
-                              .value_or(QString()));
-    }
-    locked = {};
     reading.recordNotices = std::move(notices);
     reading.signature = signature.bytes;
-    emit listFetched(reading);
+    return reading;
 }
 
 bool CatalogueFetch::fetchNotes(const FirmwareItem &item)

@@ -11,6 +11,14 @@
 #include <optional>
 
 class ContentSource;
+
+// The decision on a list and its signature as fetched from `listURL`, at `now` (seconds since
+// 1970): the record's floor read, the list judged (readCatalogue), and its signing time kept
+// when it is taken, all under the record's lock. Without a record (lint) every list is judged
+// as on first use. What became of the record is in the reading's notices.
+CatalogueReading decideCatalogue(const QUrl &listURL, const QByteArray &list,
+                                 const CatalogueTrust &trust, const SignatureText &signature,
+                                 const AcceptedTimestamps *record, qint64 now);
 class Fetch;
 
 // The one road to a catalogue, for the window, every command and lint: the list from its

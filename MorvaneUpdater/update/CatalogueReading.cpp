@@ -49,6 +49,7 @@ SignatureVerdict judgeSignature(const QByteArray &list, const QList<MinisignPubl
                  .arg(signatureDateText(*dates.expires))});
     }
     verdict.timestamp = dates.timestamp;
+    verdict.keyId = minisignKeyIdText(check.keyId);
     return verdict;
 }
 
@@ -68,6 +69,7 @@ CatalogueReading readCatalogue(const QByteArray &list, const CatalogueTrust &tru
             return reading;
         }
         reading.acceptedTimestamp = verdict.timestamp;
+        reading.acceptedKeyId = verdict.keyId;
     }
     const std::optional<QString> text = decodeStrictUtf8(list);
     if (!text) {

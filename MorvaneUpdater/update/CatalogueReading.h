@@ -35,6 +35,8 @@ struct SignatureVerdict
     std::optional<QString> refusal;
     // The signing time to keep as the newest accepted once the list is taken.
     std::optional<qint64> timestamp;
+    // The id of the key that signed it.
+    QString keyId = {};
 };
 
 // `keys` are those trusted, any of which may have signed; `newestAccepted` is the newest
@@ -58,8 +60,10 @@ struct CatalogueReading
     // The signature's findings when a key is in use.
     QList<CatalogueFinding> findings = {};
     std::optional<qint64> acceptedTimestamp = {};
+    QString acceptedKeyId = {};
     // What became of the record of signing times kept on this computer, when that is worth
-    // saying: set aside, unreadable, or not kept. Shown beside the outcome, never instead.
+    // saying: ahead of the clock, unreadable, used unlocked, not kept, or an earlier version's
+    // ignored. Shown beside the outcome, never instead, and kept in sight while they hold.
     QStringList recordNotices = {};
 };
 

@@ -1,6 +1,7 @@
 #include "update/UpdateMessages.h"
 
 #include "download/WebAddress.h"
+#include "trust/SignatureDates.h"
 
 namespace UpdateMessages {
 
@@ -18,6 +19,36 @@ QString signatureUnreadable(const QUrl &signatureURL, const QString &description
 {
     return QStringLiteral("The catalogue signature \u201C%1\u201D could not be read: %2")
         .arg(shortAddressText(signatureURL), description);
+}
+
+QString recordAheadOfClock(qint64 newestAccepted, qint64 now)
+{
+    return QStringLiteral("The newest catalogue signing time taken on this computer (%1) lies "
+                          "ahead of its clock (%2): either this computer's clock is behind, or "
+                          "a list signed with a fast clock was taken earlier. The record stays, "
+                          "and lists signed before it are refused. ")
+               .arg(signatureDateText(newestAccepted), signatureDateText(now)) +
+           forgetRecordAdvice();
+}
+
+QString legacyRecordAheadIgnored(const QString &keyId, qint64 newestAccepted, qint64 now)
+{
+    return QStringLiteral("The catalogue signing time an earlier version of the updater kept "
+                          "for key %1 (%2) lies ahead of this computer's clock (%3); that "
+                          "version did not bound it, so it is ignored.")
+        .arg(keyId, signatureDateText(newestAccepted), signatureDateText(now));
+}
+
+QString recordNotKept(const QString &description, std::optional<qint64> floor)
+{
+    const QString kept = QStringLiteral("The record of catalogue signing times cannot be kept: ") +
+                         description + QLatin1Char(' ');
+    if (!floor) {
+        return kept + QStringLiteral("The next list will be trusted as on first use.");
+    }
+    return kept + QStringLiteral("The list signed %1 stays the newest taken, and lists signed "
+                                 "before it are still refused.")
+                      .arg(signatureDateText(*floor));
 }
 
 QString notesLoading()

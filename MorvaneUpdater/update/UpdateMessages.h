@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QUrl>
+#include <QtGlobal>
 #include <optional>
 
 // The texts with which the updater reports fetching the catalogue and the notes and each step
@@ -13,6 +14,13 @@ QString catalogueFetchFailed(const QString &description);
 QString catalogueUndecodable();
 // The reason (for catalogueFetchFailed) when a signed catalogue's signature cannot be fetched.
 QString signatureUnreadable(const QUrl &signatureURL, const QString &description);
+// The record of catalogue signing times (AcceptedTimestamps): the catalogue's own record lies
+// beyond the skew ahead of this computer's clock, and stays the floor.
+QString recordAheadOfClock(qint64 newestAccepted, qint64 now);
+// An earlier version's record by key, which was never bounded, lies ahead of the clock.
+QString legacyRecordAheadIgnored(const QString &keyId, qint64 newestAccepted, qint64 now);
+// The record could not be written; `floor` is what the next list is judged by, if anything.
+QString recordNotKept(const QString &description, std::optional<qint64> floor);
 // Shown below a version's details until its notes arrive.
 QString notesLoading();
 QString notesFetchFailed(const QString &description);

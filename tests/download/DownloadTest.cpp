@@ -6,7 +6,10 @@
 #include <QNetworkAccessManager>
 #include <QSslCertificate>
 #include <QSslConfiguration>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace std::chrono_literals;
@@ -65,12 +68,24 @@ TEST(Download, EveryKindHoldsAtMostItsLimit)
 }
 
 // A server that keeps a download open by sending a byte now and then meets the deadline; one
-// that sends nothing meets the stall timer. Both say the download timed out.
+// that sends nothing meets the stall timer, and one whose headers go on meets their time.
 TEST(Download, ATrickleMeetsTheDeadlineAndSilenceTheStallTimer)
 {
     CatalogueServer server;
     server.setResponse("/trickle", {.body = std::string(200, 'x'), .trickle = 50ms});
     server.setResponse("/silent", {.body = "late", .delay = 10s});
+    // Headers without end, which Qt reads whole before any of them can be seen.
+    QTcpServer endless;
+    ASSERT_TRUE(endless.listen(QHostAddress::LocalHost));
+    QTimer sending;
+    QObject::connect(&endless, &QTcpServer::newConnection, [&] {
+        QTcpSocket *socket = endless.nextPendingConnection();
+        socket->write("HTTP/1.1 200 OK\r\n");
+        QObject::connect(&sending, &QTimer::timeout, socket, [socket] {
+            socket->write(QByteArray(4096, 'x').prepend("X: ") + "\r\n");
+        });
+        sending.start(1);
+    });
     const struct
     {
         std::string path;
@@ -83,20 +98,31 @@ TEST(Download, ATrickleMeetsTheDeadlineAndSilenceTheStallTimer)
         {"/silent",
          {1 << 20, 60s, 300ms, "release notes"},
          "The download timed out: nothing arrived for 300 ms."},
+        {"http://127.0.0.1:" + std::to_string(endless.serverPort()) + "/endless",
+         {1 << 20, 60s, 60s, "release notes", 500ms},
+         "The download was ended: the server's answer for release notes did not end its "
+         "headers within 500 ms."},
     };
     for (const auto &c : cases) {
-        const DownloadResult result = fetch(server.url(c.path), c.limits);
+        const DownloadResult result =
+            fetch(c.path.starts_with('/') ? server.url(c.path) : c.path, c.limits);
         EXPECT_FALSE(result.succeeded());
         EXPECT_EQ(result.errorDescription, c.failure);
     }
 }
 
-// Redirects stay on the web and never leave https for http; a refusal names both schemes.
+// Redirects stay on the web and never leave https for http; a refusal names both schemes. A
+// certificate that is not trusted is refused in the handshake, before any request.
 TEST(Download, RedirectsAreFollowedOnlyWhereNothingIsLost)
 {
     const LoopbackCertificate certificate = makeLoopbackCertificate();
     CatalogueServer http;
     CatalogueServer https(certificate);
+    https.setBody("/body", "secure");
+    const DownloadResult untrusted = fetch(https.url("/body"), downloadLimits(DownloadKind::list));
+    EXPECT_TRUE(untrusted.errorDescription.contains("certificate", Qt::CaseInsensitive))
+        << untrusted.errorDescription.toStdString();
+    EXPECT_EQ(https.requestCount("/body"), 0);
     const QSslConfiguration saved = QSslConfiguration::defaultConfiguration();
     QSslConfiguration trusting = saved;
     trusting.setCaCertificates(QSslCertificate::fromData(
@@ -104,7 +130,6 @@ TEST(Download, RedirectsAreFollowedOnlyWhereNothingIsLost)
     QSslConfiguration::setDefaultConfiguration(trusting);
 
     http.setBody("/body", "plain");
-    https.setBody("/body", "secure");
     const struct
     {
         CatalogueServer &from;

@@ -42,7 +42,7 @@ protected:
         AppDelegate &app = makeApp(QUrl(QString::fromStdString(url(listPath))));
         app.fetchFirmwareList();
         EXPECT_TRUE(waitForText([](const QString &t) {
-            return t.contains("读取固件列表成功") || t.startsWith("读取固件列表失败");
+            return t.contains("读取固件列表成功") || t.contains("读取固件列表失败");
         }));
         return app;
     }
