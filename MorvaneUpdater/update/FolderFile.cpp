@@ -80,6 +80,36 @@ QString temporaryName(const QString &fileName)
         .arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
 }
 
+// Why nothing can be saved as `fileName` in `folder`, before either is touched.
+std::optional<QString> placeProblem(const QString &folder, const QString &fileName)
+{
+    if (folder.isEmpty()) {
+        return QStringLiteral("No folder for application data is available.");
+    }
+    if (fileName.isEmpty() || fileName.contains(QLatin1Char('/')) ||
+        fileName == QLatin1String(".") || fileName == QLatin1String("..")) {
+        return QStringLiteral("\u201C%1\u201D is not a file name.").arg(fileName);
+    }
+    return std::nullopt;
+}
+
+// A new file in the folder open as `dir`, under a temporary name made from `fileName` (kept in
+// `temporary`); -1, with errno set, when none could be made.
+int createTemporary(int dir, const QString &fileName, QByteArray &temporary)
+{
+    int fd = -1;
+    // O_EXCL with O_NOFOLLOW: a name someone planted first, link or not, is never opened.
+    for (int attempt = 0; attempt < 8 && fd < 0; ++attempt) {
+        temporary = QFile::encodeName(temporaryName(fileName));
+        fd = ::openat(dir, temporary.constData(),
+                      O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) {
+            break;
+        }
+    }
+    return fd;
+}
+
 } // namespace
 
 FolderFileTestHooks &folderFileTestHooks()
@@ -90,12 +120,8 @@ FolderFileTestHooks &folderFileTestHooks()
 
 SavedFile saveInFolder(const QString &folder, const QString &fileName, const QByteArray &bytes)
 {
-    if (folder.isEmpty()) {
-        return {QString(), QStringLiteral("No folder for application data is available.")};
-    }
-    if (fileName.isEmpty() || fileName.contains(QLatin1Char('/')) ||
-        fileName == QLatin1String(".") || fileName == QLatin1String("..")) {
-        return {QString(), QStringLiteral("\u201C%1\u201D is not a file name.").arg(fileName)};
+    if (const std::optional<QString> problem = placeProblem(folder, fileName)) {
+        return {QString(), *problem};
     }
     const QString shownFolder = QDir::toNativeSeparators(folder);
     if (!QDir(folder).mkpath(QStringLiteral("."))) {
@@ -117,16 +143,7 @@ SavedFile saveInFolder(const QString &folder, const QString &fileName, const QBy
         return {QString(), QStringLiteral("%1 is a folder, not a file.").arg(shownPath)};
     }
     QByteArray temporary;
-    int fd = -1;
-    // O_EXCL with O_NOFOLLOW: a name someone planted first, link or not, is never opened.
-    for (int attempt = 0; attempt < 8 && fd < 0; ++attempt) {
-        temporary = QFile::encodeName(temporaryName(fileName));
-        fd = ::openat(dir.get(), temporary.constData(),
-                      O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) {
-            break;
-        }
-    }
+    const int fd = createTemporary(dir.get(), fileName, temporary);
     if (fd < 0) {
         return {QString(), QStringLiteral("Unable to write in the folder %1: %2")
                                .arg(shownFolder, errnoText(errno))};
