@@ -4,7 +4,7 @@
 #include "bundle/BundleWriter.h"
 #include "catalogue/ModelIndex.h"
 #include "catalogue/UnicodeText.h"
-#include "commands/CatalogueChoice.h"
+#include "frame/CatalogueChoice.h"
 #include "frame/Downloader.h"
 #include "frame/ExitStatus.h"
 #include "trust/CatalogueTrust.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/CommandDeclaration.h"
+#include "frame/CommandDeclaration.h"
 
 // bundle create DIR [MODEL [VERSION]]...: keeps the signed list and the chosen versions' images
 // and notes in DIR, for --bundle DIR without a network.

@@ -2,101 +2,23 @@
 
 #include "bootloader/DeviceWatcher.h"
 #include "bootloader/HidBackend.h"
-#include "commands/CatalogueChoice.h"
 #include "commands/SharedOptions.h"
 #include "diagnosis/DoctorChecks.h"
 #include "diagnosis/DoctorNetworkChecks.h"
 #include "diagnosis/DoctorSystem.h"
-#include "download/ContentSource.h"
-#include "download/Fetch.h"
+#include "diagnosis/NetworkFacts.h"
+#include "frame/CatalogueChoice.h"
 #include "frame/Downloader.h"
 #include "frame/ExitStatus.h"
 #include "trust/CatalogueTrust.h"
 #include "update/CatalogueFetch.h"
 
 #include <QDateTime>
-#include <QNetworkProxy>
-#include <QTcpSocket>
-#include <QTimer>
 #include <chrono>
 #include <functional>
 #include <optional>
 
 namespace {
-
-// The source `list` takes its files from, with doctor's deadline on every fetch, keeping what
-// the list's download answered: its Date header tells the server's clock, whatever the list.
-class DoctorSource final : public ContentSource
-{
-public:
-    explicit DoctorSource(ContentSource &inner) : m_inner(inner) {}
-
-    // Must outlive the fetches it hands out.
-    Fetch *fetch(const QUrl &url, DownloadKind kind, QObject *parent,
-                 const QByteArray &sha256 = {}) override
-    {
-        Fetch *fetch = m_inner.fetch(url, kind, parent, sha256);
-        if (kind == DownloadKind::list) {
-            const auto keep = [this, fetch] {
-                m_listAnswer = fetch->result();
-            };
-            if (fetch->isFinished()) {
-                keep();
-            } else {
-                // Connected before the fetch's owner connects, so it runs first.
-                QObject::connect(fetch, &Fetch::finished, fetch, keep);
-            }
-        }
-        if (!fetch->isFinished()) {
-            QTimer::singleShot(doctorDeadline, Qt::PreciseTimer, fetch,
-                               [fetch, what = downloadLimits(kind).what] {
-                                   if (!fetch->isFinished()) {
-                                       fetch->abort(deadlinePassed(what, doctorDeadline));
-                                   }
-                               });
-        }
-        return fetch;
-    }
-
-    const std::optional<DownloadResult> &listAnswer() const { return m_listAnswer; }
-
-private:
-    ContentSource &m_inner;
-    std::optional<DownloadResult> m_listAnswer;
-};
-
-std::optional<QString> environmentVariable(const char *name)
-{
-    if (!qEnvironmentVariableIsSet(name)) {
-        return std::nullopt;
-    }
-    return qEnvironmentVariable(name);
-}
-
-// Why the proxy does not take a connection within doctor's deadline; nothing when it does.
-std::optional<QString> proxyUnreachable(const QUrl &proxy)
-{
-    QTcpSocket socket;
-    socket.setProxy(QNetworkProxy::NoProxy);
-    socket.connectToHost(proxy.host(), quint16(proxy.port()));
-    if (socket.waitForConnected(int(doctorDeadline.count()))) {
-        return std::nullopt;
-    }
-    return socket.error() == QAbstractSocket::SocketTimeoutError
-               ? QStringLiteral("no connection within %1").arg(durationText(doctorDeadline))
-               : socket.errorString();
-}
-
-DoctorCheck checkProxy(const QUrl &listURL)
-{
-    const ProxySetting setting = proxySetting(listURL, environmentVariable);
-    std::optional<QString> unreachable;
-    if (const std::optional<QUrl> address = proxyAddress(setting);
-        address && setting.exemptBy.isEmpty()) {
-        unreachable = proxyUnreachable(*address);
-    }
-    return proxyCheck(setting, unreachable);
-}
 
 using Report = std::function<void(const DoctorCheck &)>;
 
@@ -124,7 +46,7 @@ std::optional<CatalogueReading> reportCatalogue(const DoctorOptions &options,
     }
     report(clockCheck(source.listAnswer() ? source.listAnswer()->serverDate : QByteArray(),
                       QDateTime::currentSecsSinceEpoch(), options.bundle));
-    report(options.bundle.isEmpty() ? checkProxy(options.listURL)
+    report(options.bundle.isEmpty() ? judgeProxy(options.listURL)
                                     : proxyUnusedCheck(options.bundle));
     return reading;
 }

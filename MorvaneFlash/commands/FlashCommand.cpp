@@ -1,9 +1,9 @@
 #include "commands/FlashCommand.h"
 
-#include "commands/CatalogueChoice.h"
 #include "commands/SharedOptions.h"
 #include "flash/FileTarget.h"
 #include "flash/FlashRun.h"
+#include "frame/CatalogueChoice.h"
 #include "frame/Downloader.h"
 #include "frame/ExitStatus.h"
 #include "station/BenchLog.h"

@@ -1,8 +1,8 @@
 #include "commands/ListCommand.h"
 
 #include "catalogue/ModelIndex.h"
-#include "commands/CatalogueChoice.h"
 #include "commands/SharedOptions.h"
+#include "frame/CatalogueChoice.h"
 #include "frame/Downloader.h"
 #include "frame/ExitStatus.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/CommandDeclaration.h"
+#include "frame/CommandDeclaration.h"
 
 // list: the models and their versions, in the catalogue's order.
 struct ListOptions : CommonOptions

@@ -1,6 +1,6 @@
 #include "commands/NotesCommand.h"
 
-#include "commands/CatalogueChoice.h"
+#include "frame/CatalogueChoice.h"
 #include "frame/Downloader.h"
 #include "frame/ExitStatus.h"
 #include "trust/CatalogueTrust.h"

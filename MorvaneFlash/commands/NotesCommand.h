@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/CommandDeclaration.h"
+#include "frame/CommandDeclaration.h"
 
 // notes MODEL VERSION: the release notes of a version.
 struct NotesOptions : CommonOptions

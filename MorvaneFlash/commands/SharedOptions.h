@@ -1,7 +1,7 @@
 #pragma once
 
 #include "bootloader/UsbIdentifier.h"
-#include "commands/CommandDeclaration.h"
+#include "frame/CommandDeclaration.h"
 
 #include <QString>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands/CommandDeclaration.h"
+#include "frame/CommandDeclaration.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "commands/CatalogueChoice.h"
+#include "frame/CatalogueChoice.h"
 
 #include "catalogue/ModelIndex.h"
 #include "catalogue/ModelList.h"
@@ -6,10 +6,10 @@
 #include "catalogue/UnicodeText.h"
 #include "frame/Downloader.h"
 #include "frame/ExitStatus.h"
-#include "publish/CatalogueLint.h"
 #include "trust/CatalogueSignature.h"
 #include "trust/CatalogueTrust.h"
 #include "update/CatalogueFetch.h"
+#include "update/SignedListRules.h"
 #include "update/UpdateMessages.h"
 #include "update/UpdateTarget.h"
 
@@ -109,15 +109,18 @@ QString lineList(const QList<qsizetype> &lines)
     return numbers.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
 }
 
-// The list's lines that hold a record of this product and version, counted as lint counts them.
+// The list's lines that hold a record of this product and version, in the one walk's numbers,
+// which lint's are too.
 QList<qsizetype> linesOf(const QByteArray &list, const FirmwareItem &item)
 {
     QList<qsizetype> lines;
-    for (const LintedRecord &record : lintCatalogue(list, false).records) {
-        if (sameProductName(record.item.product, item.product) &&
-            canonicallyEqual(record.item.version, item.version)) {
-            lines.append(record.line);
-        }
+    if (const std::optional<QString> text = decodeStrictUtf8(list)) {
+        walkList(*text, [&](const ListEntry &entry) {
+            if (entry.item && sameProductName(entry.item->product, item.product) &&
+                canonicallyEqual(entry.item->version, item.version)) {
+                lines.append(entry.line);
+            }
+        });
     }
     return lines;
 }

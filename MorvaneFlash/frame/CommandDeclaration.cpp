@@ -1,4 +1,4 @@
-#include "commands/CommandDeclaration.h"
+#include "frame/CommandDeclaration.h"
 
 #include <algorithm>
 
