@@ -47,6 +47,13 @@ void InfoPane::announceLastLines()
     QAccessible::updateAccessibility(&event);
 }
 
+void InfoPane::forgetOutcome()
+{
+    if (!accessibleDescription().isEmpty()) {
+        setAccessibleDescription(QString());
+    }
+}
+
 bool InfoPane::changeEnd(const QString &text)
 {
     const auto differ = std::mismatch(m_text.cbegin(), m_text.cend(), text.cbegin(), text.cend());

@@ -23,6 +23,10 @@ public:
     void showText(const QString &text, bool appended);
     // The lines the last change at the end wrote, now told as the outcome.
     void announceLastLines();
+    // What the last change at the end wrote, without the line end it started with.
+    const QString &lastLines() const { return m_lastLines; }
+    // The outcome told last is gone from the description.
+    void forgetOutcome();
 
 private:
     bool changeEnd(const QString &text);

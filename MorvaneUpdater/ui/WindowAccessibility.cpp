@@ -2,6 +2,7 @@
 
 #include "ui/FocusRing.h"
 #include "ui/MainWindow.h"
+#include "ui/SpokenNotice.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -48,7 +49,8 @@ QAccessibleInterface *WindowAccessible::create(const QString &className, QObject
     return nullptr;
 }
 
-RowDescriptionEvents::RowDescriptionEvents(QAbstractItemView &view) : QObject(&view), m_view(view)
+RowDescriptionEvents::RowDescriptionEvents(QAbstractItemView &view, SpokenNotice &notice)
+    : QObject(&view), m_view(view), m_notice(notice)
 {
     QAbstractItemModel *model = view.model();
     connect(model, &QAbstractItemModel::modelReset, this, &RowDescriptionEvents::remember);
@@ -89,7 +91,18 @@ void RowDescriptionEvents::compare(const QModelIndex &topLeft, const QModelIndex
             QAccessibleEvent event(cell, QAccessible::DescriptionChanged);
             QAccessible::updateAccessibility(&event);
         }
+        if (m_view.hasFocus() && m_view.currentIndex().row() == row) {
+            m_notice.say(spokenChange(
+                m_view.model()->index(row, 0).data(Qt::DisplayRole).toString(), description));
+        }
     }
+}
+
+QString RowDescriptionEvents::spokenChange(const QString &name, const QString &description)
+{
+    // The last device gone leaves no description to say.
+    return name + QStringLiteral(": ") +
+           (description.isEmpty() ? QStringLiteral("No device attached") : description);
 }
 
 CurrentRowWhileFocused::CurrentRowWhileFocused(QAbstractItemView &view)
@@ -120,5 +133,15 @@ void CurrentRowWhileFocused::dropCurrentUnlessFocused()
     QItemSelectionModel &selection = *m_view.selectionModel();
     if (!m_view.hasFocus() && selection.currentIndex().isValid()) {
         selection.setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+}
+
+void FocusHonestList::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    if (hasFocus()) {
+        QListView::currentChanged(current, previous);
+    } else {
+        // The same, less the focus event.
+        QAbstractItemView::currentChanged(current, previous);
     }
 }

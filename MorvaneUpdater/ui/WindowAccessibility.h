@@ -2,10 +2,12 @@
 
 #include <QAccessibleWidget>
 #include <QHash>
+#include <QListView>
 #include <QObject>
 #include <QString>
 
 class QAbstractItemView;
+class SpokenNotice;
 
 // The window as screen readers see it: a frame (a plain top-level QWidget is a filler to
 // them) whose children are the bands, without the focus rings, which only paint.
@@ -27,13 +29,20 @@ private:
 
 // Tells screen readers of each row of `view` whose accessible description changes, as the
 // row's own description-changed event: a list view tells them only that its data changed.
+// The row with the keyboard focus also has its new description said through `notice`, with
+// its name ("K7 Keyboard: Device attached"), as screen readers say the focused object's
+// description changes; Qt hands them the change with the row, not its text, and Orca then
+// says nothing.
 class RowDescriptionEvents final : public QObject
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(RowDescriptionEvents)
 
 public:
-    explicit RowDescriptionEvents(QAbstractItemView &view);
+    RowDescriptionEvents(QAbstractItemView &view, SpokenNotice &notice);
+
+    // What is said of a row named `name` whose description became `description`.
+    static QString spokenChange(const QString &name, const QString &description);
 
 private:
     void remember();
@@ -41,6 +50,7 @@ private:
                  const QList<int> &roles);
 
     QAbstractItemView &m_view;
+    SpokenNotice &m_notice;
     QHash<int, QString> m_descriptions;
 };
 
@@ -62,4 +72,20 @@ private:
     void dropCurrentUnlessFocused();
 
     QAbstractItemView &m_view;
+};
+
+// A list that tells screen readers of its current row as focused only while it has the
+// keyboard focus: QListView tells them of every new current row, and choosing a model makes
+// the first version current in the other list, which screen readers would then take for the
+// focus.
+class FocusHonestList final : public QListView
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(FocusHonestList)
+
+public:
+    explicit FocusHonestList(QWidget *parent = nullptr) : QListView(parent) {}
+
+protected:
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
 };

@@ -69,6 +69,11 @@ void record(QAccessibleEvent *event)
     case QAccessible::TextRemoved:
         g_events.append("remove " + name);
         break;
+    case QAccessible::ObjectShow:
+        if (object->role() == QAccessible::Notification) {
+            g_events.append("notice " + name);
+        }
+        break;
     case QAccessible::TextUpdated:
         g_events.append("replace " + name + ": " +
                         text(static_cast<QAccessibleTextUpdateEvent *>(event)->textInserted()));
@@ -159,9 +164,12 @@ TEST_F(AccessibilityTest, TheWindowIsAFrameOfItsBandsInScreenOrder)
     QTest::keyClick(m_window->productTable(), Qt::Key_Tab);
     EXPECT_EQ(focusedRows(), "10");
     QTest::keyClick(m_window->firmwareTable(), Qt::Key_Backtab);
+    g_events.clear();
     QTest::keyClick(m_window->productTable(), Qt::Key_Down);
     EXPECT_EQ(focusedRows(), "1");
     EXPECT_EQ(m_app->selectedProduct(), "Z9");
+    // Choosing the model made its first version current, but the focus is told only of it.
+    EXPECT_EQ(heardLines({"focus"}), "focus Models/Z9#1");
     QAccessibleInterface *button = QAccessible::queryAccessibleInterface(m_window->updateButton());
     EXPECT_NE(button->text(QAccessible::Description), button->text(QAccessible::Name));
 }
@@ -174,56 +182,68 @@ TEST_F(AccessibilityTest, APlugTellsTheRowWhoseMarkChangedAndNoOther)
             QTest::qWaitFor([&] { return !heard({"description"}).isEmpty(); }, 20'000);
         QTest::qWait(50);
         EXPECT_TRUE(arrived);
-        EXPECT_EQ(heardLines({"description"}), expected.join('|').toStdString());
+        EXPECT_EQ(heardLines({"description", "notice"}), expected.join('|').toStdString());
         g_events.clear();
     };
+    // The focus is on the X5 Pro's row: its changes are also said, with the model's name.
+    ASSERT_TRUE(m_window->productTable()->hasFocus());
     const auto first = attachDevice();
-    told({"description Models/X5 Pro#0: Device attached"});
+    told({"description Models/X5 Pro#0: Device attached", "notice X5 Pro: Device attached"});
     const auto second = attachDevice();
-    told({"description Models/X5 Pro#0: 2 devices attached"});
+    told({"description Models/X5 Pro#0: 2 devices attached", "notice X5 Pro: 2 devices attached"});
     attachDevice({}, 0x1A86, 0xE0A2);
     told({"description Models/Z9#1: Device attached"});
     m_hid.detach(first);
-    told({"description Models/X5 Pro#0: Device attached"});
+    told({"description Models/X5 Pro#0: Device attached", "notice X5 Pro: Device attached"});
     m_hid.detach(second);
-    told({"description Models/X5 Pro#0: "});
+    told({"description Models/X5 Pro#0: ", "notice X5 Pro: No device attached"});
 }
 
 TEST_F(AccessibilityTest, AnUpdateIsToldAsTheLinesItAddsThenItsOutcomeThenTheButton)
 {
-    const QString preparing =
-        "insert Information: \n\n" + UpdateMessages::preparingUpdate("X5 Pro", "V1");
+    const QString preparing = UpdateMessages::preparingUpdate("X5 Pro", "V1");
     struct Run
     {
         const char *name;
         bool plugged;
+        // The previous update's outcome, which goes from the pane's description first.
+        QStringList forgotten;
         QStringList middle;
         QString outcome;
     };
     const Run runs[] = {
         {"completed",
          true,
+         {},
          {"insert Information: \n" + UpdateMessages::deviceFound("X5 Pro")},
          UpdateMessages::updateCompleted()},
-        {"failed", false, {}, UpdateMessages::deviceAbsent("X5 Pro")},
+        {"failed",
+         false,
+         {"description Information: "},
+         {},
+         UpdateMessages::deviceAbsent("X5 Pro")},
     };
-    for (const auto &[name, plugged, middle, outcome] : runs) {
+    for (const auto &[name, plugged, forgotten, middle, outcome] : runs) {
         SCOPED_TRACE(name);
         const auto device = plugged ? attachDevice() : nullptr;
         m_window->updateButton()->setFocus(Qt::TabFocusReason);
         g_events.clear();
         QTest::keyClick(m_window->updateButton(), Qt::Key_Space);
         ASSERT_TRUE(waitForEnding(outcome));
-        const QStringList events = heard({"focus", "description", "insert", "remove", "replace"});
-        ASSERT_GE(events.size(), 5);
+        const QStringList events =
+            heard({"focus", "description", "insert", "remove", "replace", "notice"});
+        ASSERT_GE(events.size(), 7);
         const auto lines = [](const QStringList &list) {
             return list.join('|').toStdString();
         };
-        EXPECT_EQ(lines(events.mid(0, 2)), lines({"focus Information", preparing}));
-        EXPECT_EQ(lines(events.mid(2, middle.size())), lines(middle));
-        EXPECT_EQ(lines(events.mid(events.size() - 3)),
+        const QStringList opening =
+            forgotten + QStringList{"focus Information", "insert Information: \n\n" + preparing,
+                                    "notice " + preparing};
+        EXPECT_EQ(lines(events.mid(0, opening.size())), lines(opening));
+        EXPECT_EQ(lines(events.mid(opening.size(), middle.size())), lines(middle));
+        EXPECT_EQ(lines(events.mid(events.size() - 4)),
                   lines({"insert Information: \n" + outcome, "description Information: " + outcome,
-                         "focus Update"}));
+                         "notice " + outcome, "focus Update"}));
         // Never the whole text again; the progress line only ever in place.
         for (const QString &event : events) {
             EXPECT_FALSE(event.startsWith("remove")) << event.toStdString();
