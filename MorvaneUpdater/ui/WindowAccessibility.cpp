@@ -1,6 +1,7 @@
 #include "ui/WindowAccessibility.h"
 
 #include "ui/FocusRing.h"
+#include "ui/InfoPane.h"
 #include "ui/MainWindow.h"
 #include "ui/SpokenNotice.h"
 
@@ -8,17 +9,50 @@
 #include <QAccessible>
 #include <QEvent>
 #include <QItemSelectionModel>
+#include <QSplitter>
+#include <QSplitterHandle>
 
-WindowAccessible::WindowAccessible(QWidget *window) : QAccessibleWidget(window, QAccessible::Window)
+namespace {
+
+bool notARing(QObject *child)
+{
+    return !qobject_cast<FocusRing *>(child);
+}
+
+bool notAHandle(QObject *child)
+{
+    return !qobject_cast<QSplitterHandle *>(child);
+}
+
+// A widget that reports the focus of the widget it is the focus proxy of, as a scroll area's
+// viewport does, without that focus.
+class ProxyAccessible final : public QAccessibleWidget
+{
+public:
+    explicit ProxyAccessible(QWidget *widget) : QAccessibleWidget(widget) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.focused = false;
+        return state;
+    }
+};
+
+} // namespace
+
+WindowAccessible::WindowAccessible(QWidget *widget, QAccessible::Role role,
+                                   bool (*shown)(QObject *child))
+    : QAccessibleWidget(widget, role), m_shown(shown)
 {
 }
 
-QList<QAccessibleInterface *> WindowAccessible::bands() const
+QList<QAccessibleInterface *> WindowAccessible::shownChildren() const
 {
     QList<QAccessibleInterface *> children;
     for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
         QAccessibleInterface *child = QAccessibleWidget::child(i);
-        if (child && !qobject_cast<FocusRing *>(child->object())) {
+        if (child && m_shown(child->object())) {
             children.append(child);
         }
     }
@@ -27,24 +61,38 @@ QList<QAccessibleInterface *> WindowAccessible::bands() const
 
 int WindowAccessible::childCount() const
 {
-    return int(bands().size());
+    return int(shownChildren().size());
 }
 
 QAccessibleInterface *WindowAccessible::child(int index) const
 {
-    return bands().value(index);
+    return shownChildren().value(index);
 }
 
 int WindowAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
-    return int(bands().indexOf(const_cast<QAccessibleInterface *>(child)));
+    return int(shownChildren().indexOf(const_cast<QAccessibleInterface *>(child)));
 }
 
 QAccessibleInterface *WindowAccessible::create(const QString &className, QObject *object)
 {
-    if (className == QLatin1String(MainWindow::staticMetaObject.className()) &&
-        object->isWidgetType()) {
-        return new WindowAccessible(static_cast<QWidget *>(object));
+    if (!object->isWidgetType()) {
+        return nullptr;
+    }
+    auto *widget = static_cast<QWidget *>(object);
+    if (className == QLatin1String(MainWindow::staticMetaObject.className())) {
+        return new WindowAccessible(widget, QAccessible::Window, &notARing);
+    }
+    if (!qobject_cast<MainWindow *>(widget->window())) {
+        return nullptr;
+    }
+    if (className == QLatin1String(QSplitter::staticMetaObject.className())) {
+        return new WindowAccessible(widget, QAccessible::Splitter, &notAHandle);
+    }
+    const auto *pane = qobject_cast<InfoPane *>(widget->parentWidget());
+    if (className == QLatin1String(QWidget::staticMetaObject.className()) && pane &&
+        pane->viewport() == widget) {
+        return new ProxyAccessible(widget);
     }
     return nullptr;
 }

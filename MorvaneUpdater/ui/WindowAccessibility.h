@@ -10,21 +10,27 @@ class QAbstractItemView;
 class SpokenNotice;
 
 // The window as screen readers see it: a frame (a plain top-level QWidget is a filler to
-// them) whose children are the bands, without the focus rings, which only paint.
+// them) whose children are the bands, without the focus rings, which only paint; the split
+// of the two lists without its handles, which take no keyboard focus and have no name (the
+// first is hidden, and empty); and the pane's viewport not in the focused state that it
+// takes from the pane, so that one object alone is focused.
 class WindowAccessible final : public QAccessibleWidget
 {
 public:
-    explicit WindowAccessible(QWidget *window);
+    // `shown` says which of the widget's children screen readers are given.
+    WindowAccessible(QWidget *widget, QAccessible::Role role, bool (*shown)(QObject *child));
 
     int childCount() const override;
     QAccessibleInterface *child(int index) const override;
     int indexOfChild(const QAccessibleInterface *child) const override;
 
-    // For QAccessible::installFactory: the interface of every MainWindow.
+    // For QAccessible::installFactory: the interfaces above, for every MainWindow.
     static QAccessibleInterface *create(const QString &className, QObject *object);
 
 private:
-    QList<QAccessibleInterface *> bands() const;
+    QList<QAccessibleInterface *> shownChildren() const;
+
+    bool (*m_shown)(QObject *child);
 };
 
 // Tells screen readers of each row of `view` whose accessible description changes, as the

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QListView>
+#include <functional>
 
 // Qt's widgets tell screen readers only while one is listening, and nothing listens on the
 // offscreen platform: the tests switch the platform's accessibility on, as Qt's own do,
@@ -148,6 +149,30 @@ TEST_F(AccessibilityTest, TheWindowIsAFrameOfItsBandsInScreenOrder)
     EXPECT_EQ(split->child(0)->text(QAccessible::Name), "Models");
     EXPECT_EQ(split->child(1)->text(QAccessible::Name), "Firmware versions");
     EXPECT_EQ(split->child(0)->role(), QAccessible::List);
+    // Nothing else: not the split's two handles, one of them hidden and empty.
+    EXPECT_EQ(split->childCount(), 2);
+    // One object in the focused state, wherever the focus is; a scroll area's viewport would
+    // share its area's.
+    const std::function<QStringList(QAccessibleInterface *)> focused =
+        [&](QAccessibleInterface *object) {
+            QStringList names;
+            if (object->state().focused) {
+                names.append(objectName(object));
+            }
+            for (int i = 0; i < object->childCount(); ++i) {
+                names += focused(object->child(i));
+            }
+            return names;
+        };
+    // (A list is focused with its current row, as screen readers expect.)
+    const std::pair<QWidget *, QString> stops[] = {
+        {m_window->infoText(), "Information"},
+        {m_window->productTable(), "Models|Models/X5 Pro#0"},
+    };
+    for (const auto &[stop, expected] : stops) {
+        stop->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(focused(window).join('|').toStdString(), expected.toStdString());
+    }
     // Only the list with the focus has a focused row, its selected one, wherever the focus
     // goes.
     const auto focusedRows = [&] {
