@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QListView>
+#include <QScrollBar>
 #include <functional>
 
 // Qt's widgets tell screen readers only while one is listening, and nothing listens on the
@@ -283,8 +284,41 @@ TEST_F(AccessibilityTest, AnUpdateIsToldAsTheLinesItAddsThenItsOutcomeThenTheBut
     }
 }
 
+namespace {
+
+// The pane's text as a screen reader keeps it, changed only by the events it is sent.
+QString g_heardText;
+
+void replay(QAccessibleEvent *event)
+{
+    if (!qobject_cast<InfoPane *>(event->object())) {
+        return;
+    }
+    if (event->type() == QAccessible::TextInserted) {
+        const auto *insert = static_cast<QAccessibleTextInsertEvent *>(event);
+        g_heardText.insert(insert->changePosition(), insert->textInserted());
+    } else if (event->type() == QAccessible::TextRemoved) {
+        const auto *remove = static_cast<QAccessibleTextRemoveEvent *>(event);
+        EXPECT_EQ(g_heardText.mid(remove->changePosition(), remove->textRemoved().size()),
+                  remove->textRemoved());
+        g_heardText.remove(remove->changePosition(), remove->textRemoved().size());
+    } else if (event->type() == QAccessible::TextUpdated) {
+        const auto *update = static_cast<QAccessibleTextUpdateEvent *>(event);
+        EXPECT_EQ(g_heardText.mid(update->changePosition(), update->textRemoved().size()),
+                  update->textRemoved());
+        g_heardText.replace(update->changePosition(), update->textRemoved().size(),
+                            update->textInserted());
+    }
+}
+
+} // namespace
+
+// Changed in place or replaced, the pane shows what the whole text would, and a screen reader
+// that applies the changes it is told has that text too, with "\n" for line ends.
 TEST(InfoPaneTest, ChangedInPlaceItShowsWhatTheWholeTextWould)
 {
+    QGuiApplicationPrivate::platform_integration->accessibility()->setActive(true);
+    QAccessible::installUpdateHandler(replay);
     const std::pair<QString, QString> changes[] = {
         {"", "a"},
         {"a", "a\nb\nc"},
@@ -294,14 +328,87 @@ TEST(InfoPaneTest, ChangedInPlaceItShowsWhatTheWholeTextWould)
         {"x\r\ny", "x\r\ny\nz"},
         {"x\u2028y\vz\nUpdate progress: 1%", "x\ny\nz\nUpdate progress: 2%"},
         {"\U0001F50C plugged", "\U0001F50C plugged\nfound"},
+        {"old\nnotes", "new"},
     };
     for (const auto &[before, after] : changes) {
-        InfoPane pane;
-        pane.showText(before, false);
-        pane.showText(after, true);
-        QPlainTextEdit whole;
-        whole.setPlainText(after);
-        EXPECT_EQ(pane.toPlainText().toStdString(), whole.toPlainText().toStdString());
-        EXPECT_EQ(pane.document()->blockCount(), whole.document()->blockCount());
+        SCOPED_TRACE(after.toStdString());
+        for (const bool appended : {true, false}) {
+            InfoPane pane;
+            g_heardText.clear();
+            pane.showText(before, false);
+            pane.showText(after, appended);
+            QPlainTextEdit whole;
+            whole.setPlainText(after);
+            EXPECT_EQ(pane.toPlainText().toStdString(), whole.toPlainText().toStdString());
+            EXPECT_EQ(pane.document()->blockCount(), whole.document()->blockCount());
+            EXPECT_EQ(g_heardText.toStdString(), whole.toPlainText().toStdString());
+        }
+    }
+    QAccessible::installUpdateHandler(nullptr);
+    QGuiApplicationPrivate::platform_integration->accessibility()->setActive(false);
+}
+
+// The log follows its end as lines come, until the reader scrolls away from the end; back at
+// the end, it follows again. A new text is shown from its top and followed as it grows.
+TEST(InfoPaneTest, FollowsTheEndUnlessTheReaderScrolledAway)
+{
+    InfoPane pane;
+    pane.resize(500, 156);
+    pane.show();
+    QScrollBar &bar = *pane.verticalScrollBar();
+    QString log = QString("line\n").repeated(30) + "Update progress: 0%";
+    pane.showText(log, false);
+    enum class Step
+    {
+        append,
+        progress,
+        scrollUp,
+        scrollToEnd,
+        newText
+    };
+    const std::tuple<const char *, Step, bool> steps[] = {
+        {"a new text starts at its top", Step::newText, false},
+        {"lines added follow the end", Step::append, true},
+        {"and so does progress", Step::progress, true},
+        {"the reader scrolls up", Step::scrollUp, false},
+        {"lines added leave the view", Step::append, false},
+        {"and so does progress", Step::progress, false},
+        {"the reader scrolls back to the end", Step::scrollToEnd, true},
+        {"lines added follow again", Step::append, true},
+        {"the reader scrolls up again", Step::scrollUp, false},
+        {"a new text starts at its top", Step::newText, false},
+        {"and lines added to it follow", Step::append, true},
+    };
+    int percent = 0;
+    for (const auto &[name, step, atEnd] : steps) {
+        SCOPED_TRACE(name);
+        const int before = bar.value();
+        switch (step) {
+        case Step::append:
+            log = log.section('\n', 0, -2) + "\nfound\nUpdate progress: 0%";
+            pane.showText(log, true);
+            break;
+        case Step::progress:
+            log = log.section('\n', 0, -2) + QString("\nUpdate progress: %1%").arg(++percent);
+            pane.showText(log, true);
+            break;
+        case Step::scrollUp:
+            bar.triggerAction(QAbstractSlider::SliderPageStepSub);
+            break;
+        case Step::scrollToEnd:
+            bar.triggerAction(QAbstractSlider::SliderToMaximum);
+            break;
+        case Step::newText:
+            log = QString("notes\n").repeated(30) + "Update progress: 0%";
+            pane.showText(log, false);
+            break;
+        }
+        ASSERT_GT(bar.maximum(), 0);
+        EXPECT_EQ(bar.value() == bar.maximum(), atEnd) << bar.value() << " of " << bar.maximum();
+        if (step == Step::newText) {
+            EXPECT_EQ(bar.value(), 0);
+        } else if (!atEnd && step != Step::scrollUp) {
+            EXPECT_EQ(bar.value(), before);
+        }
     }
 }
