@@ -1,8 +1,10 @@
 #include "ui/InfoPane.h"
 
 #include "ui/Appearance.h"
+#include "ui/UnbreakableNames.h"
 
 #include <QAccessible>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -26,8 +28,9 @@ InfoPane::InfoPane(QWidget *parent) : QPlainTextEdit(parent)
     silenceTextControl();
 }
 
-void InfoPane::showText(const QString &text, bool appended)
+void InfoPane::showText(const QString &given, bool appended)
 {
+    const QString text = withUnbreakableNames(given);
     QScrollBar *bar = verticalScrollBar();
     const int readerAt = bar->value();
     // Moved since the pane last scrolled, the view is the reader's: it follows the end only if
@@ -53,6 +56,14 @@ void InfoPane::showText(const QString &text, bool appended)
         bar->setValue(m_followingEnd ? bar->maximum() : readerAt);
     }
     m_scrolledTo = bar->value();
+}
+
+QMimeData *InfoPane::createMimeDataFromSelection() const
+{
+    auto *data = new QMimeData;
+    data->setText(withoutBreakGuards(
+        textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'))));
+    return data;
 }
 
 void InfoPane::silenceTextControl()
@@ -131,6 +142,7 @@ bool InfoPane::changeEnd(const QString &text)
     const QString written = text.mid(from);
     cursor.insertText(written);
     textChanged(int(from), before, shownText(int(from)));
-    m_lastLines = written.startsWith(QLatin1Char('\n')) ? written.mid(1) : written;
+    m_lastLines =
+        withoutBreakGuards(written.startsWith(QLatin1Char('\n')) ? written.mid(1) : written);
     return true;
 }

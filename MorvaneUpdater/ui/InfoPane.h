@@ -21,6 +21,8 @@ public:
     // scrolled to its end, unless the user has scrolled it away from its end, which stops
     // the following until they scroll back to the end; a new text (details and release
     // notes) replaces the whole text and is shown from its first line.
+    // File names, commands and paths are laid out unbroken (withUnbreakableNames); copied,
+    // they are as given.
     void showText(const QString &text, bool appended);
     // The lines the last change at the end wrote, now told as the outcome.
     void announceLastLines();
@@ -28,6 +30,9 @@ public:
     const QString &lastLines() const { return m_lastLines; }
     // The outcome told last is gone from the description.
     void forgetOutcome();
+
+protected:
+    QMimeData *createMimeDataFromSelection() const override;
 
 private:
     bool changeEnd(const QString &text);
@@ -37,7 +42,7 @@ private:
     QString shownText(int from) const;
     void textChanged(int position, const QString &removed, const QString &inserted);
 
-    // The text as given: the document holds its newlines as block ends.
+    // The text as laid out: the document holds its newlines as block ends.
     QString m_text;
     QString m_lastLines;
     // Where the pane itself last scrolled to, and whether it follows the end.

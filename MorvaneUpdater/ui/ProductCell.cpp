@@ -3,6 +3,7 @@
 #include "app/CatalogueRoles.h"
 #include "ui/Appearance.h"
 #include "ui/CellPainting.h"
+#include "ui/UnbreakableNames.h"
 
 #include <QAbstractItemView>
 #include <QColor>
@@ -164,7 +165,8 @@ QString toolTipHtml(const QString &text)
     for (const QString &line : text.split(QLatin1Char('\n'))) {
         const QString shown = QString(line).remove(manualPage);
         wide = wide || metrics.horizontalAdvance(shown) > toolTipWidth;
-        rows += QStringLiteral("<tr><td>") + shown.toHtmlEscaped() + QStringLiteral("</td></tr>");
+        rows += QStringLiteral("<tr><td>") + withUnbreakableNames(shown).toHtmlEscaped() +
+                QStringLiteral("</td></tr>");
     }
     // Only a line too long for the width makes the tooltip that wide.
     const QString table =

@@ -2,11 +2,21 @@
 
 #include "app/CatalogueRoles.h"
 #include "bootloader/OpenFailureHelp.h"
+#include "ui/InfoPane.h"
+#include "ui/MainWindow.h"
+#include "ui/UnbreakableNames.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QStandardItemModel>
 #include <QStyleOptionViewItem>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QToolTip>
 #include <cerrno>
 #include <gtest/gtest.h>
 
@@ -93,6 +103,25 @@ TEST(ProductCellTest, MarkTextKeepsAMarginInsideItsEdge)
     }
 }
 
+// The lines of `document` that end inside a word: a break a person would not make.
+QStringList linesBrokenInsideAWord(QTextDocument &document)
+{
+    document.size(); // laid out only when asked
+    QStringList broken;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        document.documentLayout()->blockBoundingRect(block); // this block too
+        const QTextLayout &layout = *block.layout();
+        for (int i = 0; i + 1 < layout.lineCount(); ++i) {
+            const QString line =
+                block.text().mid(layout.lineAt(i).textStart(), layout.lineAt(i).textLength());
+            if (!line.isEmpty() && !line.back().isSpace()) {
+                broken.append(withoutBreakGuards(line));
+            }
+        }
+    }
+    return broken;
+}
+
 TEST(ProductCellTest, ToolTipsWrapOnlyWhenTooWideAndSendNobodyToAManualPage)
 {
     // Where the platform has no permission help, one that ends the same way.
@@ -104,11 +133,50 @@ TEST(ProductCellTest, ToolTipsWrapOnlyWhenTooWideAndSendNobodyToAManualPage)
         {"X5 Pro\nDevice attached, but this user may not open it\n" + help, true,
          "doctor tells what stands in the way.</td>"},
         {"A &lt; B", false, "A &amp;lt; B"},
+        {"X5 Pro\nThe rule /etc/udev/rules.d/70-morvane-updater.rules is missing; "
+         "morvane-flash doctor --fix-udev-rule writes it to /etc/udev/rules.d.",
+         true, "is missing;"},
     };
     for (const auto &[text, wrapped, shown] : tips) {
         const QString html = toolTipHtml(text);
         EXPECT_EQ(html.contains(QString("width=\"%1\"").arg(toolTipWidth)), wrapped);
-        EXPECT_TRUE(html.contains(shown)) << html.toStdString();
-        EXPECT_FALSE(html.contains("man morvane-flash"));
+        EXPECT_TRUE(withoutBreakGuards(html).contains(shown)) << html.toStdString();
+        EXPECT_FALSE(withoutBreakGuards(html).contains("man morvane-flash"));
+        // Wrapped at any width that holds the longest of them, no file name, command or path
+        // is broken.
+        QTextDocument document;
+        document.setDefaultFont(QToolTip::font());
+        for (int width = 280; width <= toolTipWidth; width += 6) {
+            document.setHtml(QString(html).replace(QString("width=\"%1\"").arg(toolTipWidth),
+                                                   QString("width=\"%1\"").arg(width)));
+            document.setTextWidth(width);
+            EXPECT_EQ(linesBrokenInsideAWord(document).join('|').toStdString(), "") << width;
+        }
+    }
+}
+
+// The pane lays out file names, commands and paths unbroken too, and copies them as given.
+TEST(InfoPaneTest, NamesNeverBreakAndAreCopiedAsGiven)
+{
+    const QString texts[] = {
+        QString::fromStdString(openPermissionHelp(EACCES).value_or(
+            "Plug it in again; morvane-flash doctor tells what stands in the way (man "
+            "morvane-flash, section PERMISSIONS).")),
+        "Update failed: cannot open /dev/hidraw0; morvane-flash doctor --fix-udev-rule "
+        "writes /etc/udev/rules.d/70-morvane-updater.rules.",
+    };
+    for (const QString &text : texts) {
+        InfoPane pane;
+        pane.show();
+        pane.showText("notes\n\n" + text, true);
+        for (int width = 320; width <= MainWindow::contentWidth; width += 6) {
+            pane.resize(width, MainWindow::infoPaneHeight);
+            EXPECT_EQ(linesBrokenInsideAWord(*pane.document()).join('|').toStdString(), "")
+                << width;
+        }
+        pane.selectAll();
+        pane.copy();
+        EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
+                  ("notes\n\n" + text).toStdString());
     }
 }
