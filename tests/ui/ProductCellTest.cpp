@@ -22,11 +22,11 @@
 
 namespace {
 
-bool near(const QColor &pixel, const QColor &colour)
+bool near(const QColor &pixel, const QColor &colour, int tolerance = 120)
 {
     return std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) +
                std::abs(pixel.blue() - colour.blue()) <
-           120;
+           tolerance;
 }
 
 } // namespace
@@ -73,9 +73,45 @@ TEST(ProductCellTest, MarkTextKeepsAMarginInsideItsEdge)
             for (int x = left; x <= right; ++x) {
                 bool any = false;
                 for (int y = top; y <= bottom; ++y) {
-                    any = any || near(image.pixelColor(x, y), ink);
+                    // In the ring, the faintest edge of the text or of the ring's stroke
+                    // counts: only untouched white is a margin.
+                    const QColor pixel = image.pixelColor(x, y);
+                    any = any || (ring ? !near(pixel, Qt::white, 30) : near(pixel, ink));
                 }
                 inked.push_back(any);
+            }
+            // In a ring, also row by row over its whole height, where its ends curve in
+            // towards the text.
+            for (int y = int(mark.top() * ratio); ring && y < int(mark.bottom() * ratio); ++y) {
+                std::vector<bool> row;
+                for (int x = left; x <= right; ++x) {
+                    row.push_back(!near(image.pixelColor(x, y), Qt::white, 30));
+                }
+                // Inside the ring's stroke on either side, the text's first and last ink.
+                std::size_t from = 0;
+                while (from < row.size() && !row[from]) {
+                    ++from;
+                }
+                while (from < row.size() && row[from]) {
+                    ++from;
+                }
+                std::size_t to = row.size();
+                while (to > from && !row[to - 1]) {
+                    --to;
+                }
+                while (to > from && row[to - 1]) {
+                    --to;
+                }
+                const auto first = std::find(row.begin() + from, row.begin() + to, true);
+                if (first == row.begin() + to) {
+                    continue;
+                }
+                const auto last =
+                    std::find(row.rbegin() + (row.size() - to), row.rend() - from, true);
+                const auto leftClear = first - (row.begin() + from);
+                const auto rightClear = last - (row.rbegin() + (row.size() - to));
+                EXPECT_GE(double(std::min(leftClear, rightClear)), 2 * ratio)
+                    << "row " << y << ": " << leftClear << " left, " << rightClear << " right";
             }
             // From each side: the ring's own ink (none for the pill), then the clear margin.
             for (const bool fromRight : {false, true}) {
