@@ -53,10 +53,6 @@ void record(QAccessibleEvent *event)
         return;
     }
     const QString name = objectName(object);
-    // Qt hands on the document's block ends as they are.
-    const auto text = [](QString inserted) {
-        return inserted.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    };
     switch (event->type()) {
     case QAccessible::Focus:
         g_events.append("focus " + name);
@@ -66,7 +62,7 @@ void record(QAccessibleEvent *event)
         break;
     case QAccessible::TextInserted:
         g_events.append("insert " + name + ": " +
-                        text(static_cast<QAccessibleTextInsertEvent *>(event)->textInserted()));
+                        static_cast<QAccessibleTextInsertEvent *>(event)->textInserted());
         break;
     case QAccessible::TextRemoved:
         g_events.append("remove " + name);
@@ -78,7 +74,7 @@ void record(QAccessibleEvent *event)
         break;
     case QAccessible::TextUpdated:
         g_events.append("replace " + name + ": " +
-                        text(static_cast<QAccessibleTextUpdateEvent *>(event)->textInserted()));
+                        static_cast<QAccessibleTextUpdateEvent *>(event)->textInserted());
         break;
     default:
         break;
@@ -152,47 +148,29 @@ TEST_F(AccessibilityTest, TheWindowIsAFrameOfItsBandsInScreenOrder)
     EXPECT_EQ(split->child(0)->role(), QAccessible::List);
     // Nothing else: not the split's two handles, one of them hidden and empty.
     EXPECT_EQ(split->childCount(), 2);
-    // One object in the focused state, wherever the focus is; a scroll area's viewport would
-    // share its area's.
+    // The objects in the focused state: the one with the focus, and a list's current row
+    // with its list; only the list with the focus has one, its selected row. (A scroll
+    // area's viewport would share its area's focus.)
     const std::function<QStringList(QAccessibleInterface *)> focused =
         [&](QAccessibleInterface *object) {
-            QStringList names;
-            if (object->state().focused) {
-                names.append(objectName(object));
-            }
+            QStringList names(object->state().focused ? objectName(object) : QString());
             for (int i = 0; i < object->childCount(); ++i) {
                 names += focused(object->child(i));
             }
             return names;
         };
-    // (A list is focused with its current row, as screen readers expect.)
-    const std::pair<QWidget *, QString> stops[] = {
-        {m_window->infoText(), "Information"},
-        {m_window->productTable(), "Models|Models/X5 Pro#0"},
+    const auto focusedNow = [&] {
+        return focused(window).join("").toStdString();
     };
-    for (const auto &[stop, expected] : stops) {
-        stop->setFocus(Qt::TabFocusReason);
-        EXPECT_EQ(focused(window).join('|').toStdString(), expected.toStdString());
-    }
-    // Only the list with the focus has a focused row, its selected one, wherever the focus
-    // goes.
-    const auto focusedRows = [&] {
-        std::string rows;
-        for (int list = 0; list < 2; ++list) {
-            QAccessibleInterface *rowsOf = split->child(list);
-            for (int row = 0; row < rowsOf->childCount(); ++row) {
-                rows += rowsOf->child(row)->state().focused ? std::to_string(list * 10 + row) : "";
-            }
-        }
-        return rows;
-    };
-    EXPECT_EQ(focusedRows(), "0");
+    EXPECT_EQ(focusedNow(), "ModelsModels/X5 Pro#0");
     QTest::keyClick(m_window->productTable(), Qt::Key_Tab);
-    EXPECT_EQ(focusedRows(), "10");
-    QTest::keyClick(m_window->firmwareTable(), Qt::Key_Backtab);
+    EXPECT_EQ(focusedNow(), "Firmware versionsFirmware versions/X5 Pro  V1#0");
+    QTest::keyClick(m_window->firmwareTable(), Qt::Key_Tab);
+    EXPECT_EQ(focusedNow(), "Information");
+    m_window->productTable()->setFocus(Qt::BacktabFocusReason);
     g_events.clear();
     QTest::keyClick(m_window->productTable(), Qt::Key_Down);
-    EXPECT_EQ(focusedRows(), "1");
+    EXPECT_EQ(focusedNow(), "ModelsModels/Z9#1");
     EXPECT_EQ(m_app->selectedProduct(), "Z9");
     // Choosing the model made its first version current, but the focus is told only of it.
     EXPECT_EQ(heardLines({"focus"}), "focus Models/Z9#1");
@@ -212,7 +190,6 @@ TEST_F(AccessibilityTest, APlugTellsTheRowWhoseMarkChangedAndNoOther)
         g_events.clear();
     };
     // The focus is on the X5 Pro's row: its changes are also said, with the model's name.
-    ASSERT_TRUE(m_window->productTable()->hasFocus());
     const auto first = attachDevice();
     told({"description Models/X5 Pro#0: Device attached", "notice X5 Pro: Device attached"});
     const auto second = attachDevice();
@@ -299,13 +276,9 @@ void replay(QAccessibleEvent *event)
         g_heardText.insert(insert->changePosition(), insert->textInserted());
     } else if (event->type() == QAccessible::TextRemoved) {
         const auto *remove = static_cast<QAccessibleTextRemoveEvent *>(event);
-        EXPECT_EQ(g_heardText.mid(remove->changePosition(), remove->textRemoved().size()),
-                  remove->textRemoved());
         g_heardText.remove(remove->changePosition(), remove->textRemoved().size());
     } else if (event->type() == QAccessible::TextUpdated) {
         const auto *update = static_cast<QAccessibleTextUpdateEvent *>(event);
-        EXPECT_EQ(g_heardText.mid(update->changePosition(), update->textRemoved().size()),
-                  update->textRemoved());
         g_heardText.replace(update->changePosition(), update->textRemoved().size(),
                             update->textInserted());
     }
@@ -356,59 +329,29 @@ TEST(InfoPaneTest, FollowsTheEndUnlessTheReaderScrolledAway)
     pane.resize(500, 156);
     pane.show();
     QScrollBar &bar = *pane.verticalScrollBar();
-    QString log = QString("line\n").repeated(30) + "Update progress: 0%";
-    pane.showText(log, false);
-    enum class Step
-    {
-        append,
-        progress,
-        scrollUp,
-        scrollToEnd,
-        newText
+    QString log;
+    // A new text; a line added; progress; the reader scrolls up a page; or to the end. Then
+    // whether the view is at the end (else where it was, or at the top of a new text).
+    const std::pair<char, bool> steps[] = {
+        {'n', false}, {'a', true}, {'p', true},  {'u', false}, {'a', false}, {'p', false},
+        {'e', true},  {'a', true}, {'u', false}, {'n', false}, {'a', true},
     };
-    const std::tuple<const char *, Step, bool> steps[] = {
-        {"a new text starts at its top", Step::newText, false},
-        {"lines added follow the end", Step::append, true},
-        {"and so does progress", Step::progress, true},
-        {"the reader scrolls up", Step::scrollUp, false},
-        {"lines added leave the view", Step::append, false},
-        {"and so does progress", Step::progress, false},
-        {"the reader scrolls back to the end", Step::scrollToEnd, true},
-        {"lines added follow again", Step::append, true},
-        {"the reader scrolls up again", Step::scrollUp, false},
-        {"a new text starts at its top", Step::newText, false},
-        {"and lines added to it follow", Step::append, true},
-    };
-    int percent = 0;
-    for (const auto &[name, step, atEnd] : steps) {
-        SCOPED_TRACE(name);
+    for (const auto &[step, atEnd] : steps) {
         const int before = bar.value();
-        switch (step) {
-        case Step::append:
-            log = log.section('\n', 0, -2) + "\nfound\nUpdate progress: 0%";
-            pane.showText(log, true);
-            break;
-        case Step::progress:
-            log = log.section('\n', 0, -2) + QString("\nUpdate progress: %1%").arg(++percent);
-            pane.showText(log, true);
-            break;
-        case Step::scrollUp:
-            bar.triggerAction(QAbstractSlider::SliderPageStepSub);
-            break;
-        case Step::scrollToEnd:
-            bar.triggerAction(QAbstractSlider::SliderToMaximum);
-            break;
-        case Step::newText:
+        if (step == 'n') {
             log = QString("notes\n").repeated(30) + "Update progress: 0%";
             pane.showText(log, false);
-            break;
+        } else if (step == 'a' || step == 'p') {
+            log = log.section('\n', 0, -2) + (step == 'a' ? "\nfound" : "") +
+                  QString("\nUpdate progress: %1%").arg(bar.maximum());
+            pane.showText(log, true);
+        } else {
+            bar.triggerAction(step == 'u' ? QAbstractSlider::SliderPageStepSub
+                                          : QAbstractSlider::SliderToMaximum);
         }
-        ASSERT_GT(bar.maximum(), 0);
-        EXPECT_EQ(bar.value() == bar.maximum(), atEnd) << bar.value() << " of " << bar.maximum();
-        if (step == Step::newText) {
-            EXPECT_EQ(bar.value(), 0);
-        } else if (!atEnd && step != Step::scrollUp) {
-            EXPECT_EQ(bar.value(), before);
+        EXPECT_EQ(bar.value() == bar.maximum(), atEnd) << step;
+        if (!atEnd && step != 'u') {
+            EXPECT_EQ(bar.value(), step == 'n' ? 0 : before) << step;
         }
     }
 }
