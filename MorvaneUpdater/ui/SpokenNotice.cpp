@@ -65,14 +65,6 @@ void SpokenNotice::say(const QString &words)
     QAccessible::updateAccessibility(&shown);
 }
 
-QString SpokenNotice::words() const
-{
-    if (m_sayings.isEmpty()) {
-        return {};
-    }
-    return QAccessible::queryAccessibleInterface(m_sayings.last())->text(QAccessible::Name);
-}
-
 void SpokenNotice::withdraw()
 {
     qDeleteAll(m_sayings);

@@ -22,8 +22,6 @@ public:
     explicit SpokenNotice(QWidget &window);
 
     void say(const QString &words);
-    // The words said last, until they are withdrawn.
-    QString words() const;
     // Nothing said so far remains to be read.
     void withdraw();
 
