@@ -7,12 +7,42 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
 #include <QEvent>
 #include <QItemSelectionModel>
 #include <QSplitter>
 #include <QSplitterHandle>
 
 namespace {
+
+// Qt 6.4 tells screen readers on Linux of a description change with the object instead of the
+// new text, which Orca cannot say. This sends the change of `object`'s description as AT-SPI
+// has it, with the text, on the connection Qt's bridge opened to the accessibility bus
+// ("a11y"); false where there is no such bus, and Qt's own event is all there is.
+bool tellDescriptionText(QAccessibleInterface &object)
+{
+    QDBusConnection bus(QStringLiteral("a11y"));
+    if (!bus.isConnected()) {
+        return false;
+    }
+    const QString path = QStringLiteral("/org/a11y/atspi/accessible/") +
+                         QString::number(QAccessible::uniqueId(&object));
+    QDBusMessage event = QDBusMessage::createSignal(
+        path, QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
+    // The last argument names the application's root, as (bus name, path).
+    QDBusArgument root;
+    root.beginStructure();
+    root << bus.baseService() << QDBusObjectPath(QStringLiteral("/org/a11y/atspi/accessible/root"));
+    root.endStructure();
+    event << QStringLiteral("accessible-description") << 0 << 0
+          << QVariant::fromValue(QDBusVariant(object.text(QAccessible::Description)))
+          << QVariant::fromValue(root);
+    return bus.send(event);
+}
 
 bool notARing(QObject *child)
 {
@@ -135,11 +165,17 @@ void RowDescriptionEvents::compare(const QModelIndex &topLeft, const QModelIndex
         }
         known = description;
         // A list's rows are its children in row order.
+        bool toldText = false;
         if (QAccessibleInterface *cell = list ? list->child(row) : nullptr) {
-            QAccessibleEvent event(cell, QAccessible::DescriptionChanged);
-            QAccessible::updateAccessibility(&event);
+            toldText = tellDescriptionText(*cell);
+            if (!toldText) {
+                QAccessibleEvent event(cell, QAccessible::DescriptionChanged);
+                QAccessible::updateAccessibility(&event);
+            }
         }
-        if (m_view.hasFocus() && m_view.currentIndex().row() == row) {
+        // Screen readers say no empty description: the last device gone is said all the same.
+        if (m_view.hasFocus() && m_view.currentIndex().row() == row &&
+            (!toldText || description.isEmpty())) {
             m_notice.say(spokenChange(
                 m_view.model()->index(row, 0).data(Qt::DisplayRole).toString(), description));
         }
@@ -148,7 +184,6 @@ void RowDescriptionEvents::compare(const QModelIndex &topLeft, const QModelIndex
 
 QString RowDescriptionEvents::spokenChange(const QString &name, const QString &description)
 {
-    // The last device gone leaves no description to say.
     return name + QStringLiteral(": ") +
            (description.isEmpty() ? QStringLiteral("No device attached") : description);
 }

@@ -35,10 +35,11 @@ private:
 
 // Tells screen readers of each row of `view` whose accessible description changes, as the
 // row's own description-changed event: a list view tells them only that its data changed.
-// The row with the keyboard focus also has its new description said through `notice`, with
-// its name ("K7 Keyboard: Device attached"), as screen readers say the focused object's
-// description changes; Qt hands them the change with the row, not its text, and Orca then
-// says nothing.
+// Qt 6.4 hands that event on to Linux screen readers with the row instead of its text, which
+// Orca cannot say, so on the accessibility bus it is sent here, with the text. The row with
+// the keyboard focus has its change said through `notice` as well ("K7 Keyboard: No device
+// attached"), where that bus is missing or the description became empty, which screen
+// readers do not say.
 class RowDescriptionEvents final : public QObject
 {
     Q_OBJECT
