@@ -11,6 +11,11 @@ DeviceControlWindow::DeviceControlWindow(SimulatedHidBackend &hid,
     : QWidget(parent, Qt::Window)
 {
     setWindowTitle(QStringLiteral("Demo devices"));
+    // Plugging a device in by a click leaves the keyboard focus, and what screen readers take
+    // for it, in the updater's window, as a real plug does; nor does the window take it when
+    // it first appears.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setWindowFlag(Qt::WindowDoesNotAcceptFocus);
     // Closing the updater's window still ends the demo.
     setAttribute(Qt::WA_QuitOnClose, false);
     auto *layout = new QVBoxLayout(this);

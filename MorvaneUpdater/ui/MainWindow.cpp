@@ -8,6 +8,7 @@
 #include "ui/HeaderView.h"
 #include "ui/InfoPane.h"
 #include "ui/ProductCell.h"
+#include "ui/SpokenNotice.h"
 #include "ui/WindowAccessibility.h"
 
 #include <QAccessible>
@@ -37,7 +38,7 @@ void paintBackground(QWidget &widget, const QColor &color)
 QListView *makeTable(QAbstractItemModel *model, QItemSelectionModel *selection,
                      QAbstractItemDelegate *cell, const QColor &background, QWidget *parent)
 {
-    auto *table = new QListView(parent);
+    auto *table = new FocusHonestList(parent);
     table->setModel(model);
     table->setSelectionModel(selection);
     table->setItemDelegate(cell);
@@ -122,11 +123,12 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
     layout->addWidget(m_infoText);
     layout->addWidget(m_updateButton);
 
+    m_notice = new SpokenNotice(*this);
     // For the keyboard and screen readers: named lists and pane, and Tab going down the window.
     m_productTable->setAccessibleName(QStringLiteral("Models"));
     m_firmwareTable->setAccessibleName(QStringLiteral("Firmware versions"));
     m_infoText->setAccessibleName(QStringLiteral("Information"));
-    new RowDescriptionEvents(*m_productTable);
+    new RowDescriptionEvents(*m_productTable, *m_notice);
     new CurrentRowWhileFocused(*m_productTable);
     new CurrentRowWhileFocused(*m_firmwareTable);
     setTabOrder(m_productTable, m_firmwareTable);
@@ -142,10 +144,13 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
             &MainWindow::setUpdateButtonEnabled);
     // The outcome is told before the focus moves on to the button.
     connect(&delegate, &AppDelegate::updateFinished, m_infoText, &InfoPane::announceLastLines);
+    connect(&delegate, &AppDelegate::updateFinished, m_notice,
+            [this] { m_notice->say(m_infoText->accessibleDescription()); });
     connect(&delegate, &AppDelegate::updateFinished, this, &MainWindow::returnFocusToUpdateButton);
     connect(m_updateButton, &FullWidthButton::clicked, &delegate,
             &AppDelegate::updateSelectedFirmware);
     connect(&delegate, &AppDelegate::infoTextChanged, m_infoText, &InfoPane::showText);
+    connect(&delegate, &AppDelegate::infoTextChanged, this, &MainWindow::sayUpdateStart);
     m_infoText->showText(delegate.infoText(), false);
 }
 
@@ -176,6 +181,13 @@ bool MainWindow::confirmStop()
 
 void MainWindow::setUpdateButtonEnabled(bool enabled)
 {
+    if (!enabled) {
+        // Whatever comes next, the last outcome is over: nobody who moves to the pane now is
+        // to hear it as if it were the news.
+        m_infoText->forgetOutcome();
+        m_notice->withdraw();
+        m_updateStarting = true;
+    }
     if (!enabled && focusWidget() == m_updateButton) {
         // Switched off with the focus, the button would hand it on to the model list, where
         // an arrow pressed to follow the log chooses another model and replaces the update's
@@ -186,6 +198,16 @@ void MainWindow::setUpdateButtonEnabled(bool enabled)
         m_buttonGaveFocusAway = false;
     }
     m_updateButton->setEnabled(enabled);
+}
+
+void MainWindow::sayUpdateStart(const QString & /*text*/, bool appended)
+{
+    // An update's first lines are added at the end; a new selection that switched the button
+    // off replaces the whole text instead, and starts nothing.
+    if (m_updateStarting && appended && m_delegate.isUpdating()) {
+        m_notice->say(m_infoText->lastLines().trimmed());
+    }
+    m_updateStarting = false;
 }
 
 void MainWindow::returnFocusToUpdateButton()

@@ -9,6 +9,7 @@ class HeaderView;
 class InfoPane;
 class QListView;
 class QSplitter;
+class SpokenNotice;
 
 // The one window: banner, the model and firmware lists side by side, the information pane
 // and the update button, stacked in fixed bands on a 500 x 739 content area.
@@ -60,6 +61,7 @@ private:
     bool confirmStop();
     void setUpdateButtonEnabled(bool enabled);
     void returnFocusToUpdateButton();
+    void sayUpdateStart(const QString &text, bool appended);
     void fitSplitHeight(int height);
 
     AppDelegate &m_delegate;
@@ -69,9 +71,12 @@ private:
     QSplitter *m_split = nullptr;
     InfoPane *m_infoText = nullptr;
     FullWidthButton *m_updateButton = nullptr;
+    SpokenNotice *m_notice = nullptr;
     bool m_frameCentred = false;
     // Whether the button was last switched off with the focus, which it left on the pane.
     bool m_buttonGaveFocusAway = false;
+    // Between the button going off and the pane's next change: an update may be starting.
+    bool m_updateStarting = false;
 };
 
 // The lists' height for a window whose frame adds `frameHeight` to its content, on a screen

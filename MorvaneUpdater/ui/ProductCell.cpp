@@ -3,6 +3,7 @@
 #include "app/CatalogueRoles.h"
 #include "ui/Appearance.h"
 #include "ui/CellPainting.h"
+#include "ui/UnbreakableNames.h"
 
 #include <QAbstractItemView>
 #include <QColor>
@@ -21,6 +22,8 @@ namespace {
 constexpr int rowHeight = 38;
 constexpr int markHeight = 14;
 constexpr qreal markPadding = 5;
+// The stroke of the ring that marks devices this user may not open.
+constexpr qreal ringPen = 1.5;
 
 QFont titleFont()
 {
@@ -88,11 +91,13 @@ QRectF ProductCell::markRect(const QRectF &cellRect, int attached, int unopenabl
     const QString text = markText(attached, unopenable);
     // A lone dot is smaller than the pill, so that one device reads as a state, not a count.
     const qreal height = text.isEmpty() ? markHeight - 4 : markHeight;
-    // Room for the ring's stroke and a clear margin inside it on both sides, at any ratio.
+    // Room for a clear margin on both sides, inside the ring's stroke too, at any ratio, also
+    // where the ends curve in towards the text's top and bottom.
+    const qreal padding = unopenable > 0 ? markPadding + ringPen : markPadding;
     const qreal width =
         text.isEmpty() ? height
                        : std::max<qreal>(height, QFontMetricsF(markFont()).horizontalAdvance(text) +
-                                                     2 * markPadding);
+                                                     2 * padding);
     return {cellRect.right() - horizontalInset - width,
             cellRect.top() + (cellRect.height() - height) * 0.5, width, height};
 }
@@ -121,7 +126,7 @@ void ProductCell::paint(QPainter *painter, const QStyleOptionViewItem &option,
         const QString text = markText(attached, unopenable);
         if (unopenable > 0) {
             // A ring, not a fill: told apart by its shape as well as its colour.
-            const qreal pen = 1.5;
+            const qreal pen = ringPen;
             painter->setPen(QPen(unopenableMarkColor(), pen));
             painter->setBrush(Qt::NoBrush);
             painter->drawRoundedRect(mark.adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2),
@@ -164,7 +169,8 @@ QString toolTipHtml(const QString &text)
     for (const QString &line : text.split(QLatin1Char('\n'))) {
         const QString shown = QString(line).remove(manualPage);
         wide = wide || metrics.horizontalAdvance(shown) > toolTipWidth;
-        rows += QStringLiteral("<tr><td>") + shown.toHtmlEscaped() + QStringLiteral("</td></tr>");
+        rows += QStringLiteral("<tr><td>") + withUnbreakableNames(shown).toHtmlEscaped() +
+                QStringLiteral("</td></tr>");
     }
     // Only a line too long for the width makes the tooltip that wide.
     const QString table =

@@ -1,23 +1,88 @@
 #include "ui/WindowAccessibility.h"
 
 #include "ui/FocusRing.h"
+#include "ui/InfoPane.h"
 #include "ui/MainWindow.h"
+#include "ui/SpokenNotice.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
 #include <QEvent>
 #include <QItemSelectionModel>
+#include <QSplitter>
+#include <QSplitterHandle>
 
-WindowAccessible::WindowAccessible(QWidget *window) : QAccessibleWidget(window, QAccessible::Window)
+namespace {
+
+// Qt 6.4 tells screen readers on Linux of a description change with the object instead of the
+// new text, which Orca cannot say. This sends the change of `object`'s description as AT-SPI
+// has it, with the text, on the connection Qt's bridge opened to the accessibility bus
+// ("a11y"); false where there is no such bus, and Qt's own event is all there is.
+bool tellDescriptionText(QAccessibleInterface &object)
+{
+    QDBusConnection bus(QStringLiteral("a11y"));
+    if (!bus.isConnected()) {
+        return false;
+    }
+    const QString path = QStringLiteral("/org/a11y/atspi/accessible/") +
+                         QString::number(QAccessible::uniqueId(&object));
+    QDBusMessage event = QDBusMessage::createSignal(
+        path, QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
+    // The last argument names the application's root, as (bus name, path).
+    QDBusArgument root;
+    root.beginStructure();
+    root << bus.baseService() << QDBusObjectPath(QStringLiteral("/org/a11y/atspi/accessible/root"));
+    root.endStructure();
+    event << QStringLiteral("accessible-description") << 0 << 0
+          << QVariant::fromValue(QDBusVariant(object.text(QAccessible::Description)))
+          << QVariant::fromValue(root);
+    return bus.send(event);
+}
+
+bool notARing(QObject *child)
+{
+    return !qobject_cast<FocusRing *>(child);
+}
+
+bool notAHandle(QObject *child)
+{
+    return !qobject_cast<QSplitterHandle *>(child);
+}
+
+// A widget that reports the focus of the widget it is the focus proxy of, as a scroll area's
+// viewport does, without that focus.
+class ProxyAccessible final : public QAccessibleWidget
+{
+public:
+    explicit ProxyAccessible(QWidget *widget) : QAccessibleWidget(widget) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.focused = false;
+        return state;
+    }
+};
+
+} // namespace
+
+WindowAccessible::WindowAccessible(QWidget *widget, QAccessible::Role role,
+                                   bool (*shown)(QObject *child))
+    : QAccessibleWidget(widget, role), m_shown(shown)
 {
 }
 
-QList<QAccessibleInterface *> WindowAccessible::bands() const
+QList<QAccessibleInterface *> WindowAccessible::shownChildren() const
 {
     QList<QAccessibleInterface *> children;
     for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
         QAccessibleInterface *child = QAccessibleWidget::child(i);
-        if (child && !qobject_cast<FocusRing *>(child->object())) {
+        if (child && m_shown(child->object())) {
             children.append(child);
         }
     }
@@ -26,29 +91,44 @@ QList<QAccessibleInterface *> WindowAccessible::bands() const
 
 int WindowAccessible::childCount() const
 {
-    return int(bands().size());
+    return int(shownChildren().size());
 }
 
 QAccessibleInterface *WindowAccessible::child(int index) const
 {
-    return bands().value(index);
+    return shownChildren().value(index);
 }
 
 int WindowAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
-    return int(bands().indexOf(const_cast<QAccessibleInterface *>(child)));
+    return int(shownChildren().indexOf(const_cast<QAccessibleInterface *>(child)));
 }
 
 QAccessibleInterface *WindowAccessible::create(const QString &className, QObject *object)
 {
-    if (className == QLatin1String(MainWindow::staticMetaObject.className()) &&
-        object->isWidgetType()) {
-        return new WindowAccessible(static_cast<QWidget *>(object));
+    if (!object->isWidgetType()) {
+        return nullptr;
+    }
+    auto *widget = static_cast<QWidget *>(object);
+    if (className == QLatin1String(MainWindow::staticMetaObject.className())) {
+        return new WindowAccessible(widget, QAccessible::Window, &notARing);
+    }
+    if (!qobject_cast<MainWindow *>(widget->window())) {
+        return nullptr;
+    }
+    if (className == QLatin1String(QSplitter::staticMetaObject.className())) {
+        return new WindowAccessible(widget, QAccessible::Splitter, &notAHandle);
+    }
+    const auto *pane = qobject_cast<InfoPane *>(widget->parentWidget());
+    if (className == QLatin1String(QWidget::staticMetaObject.className()) && pane &&
+        pane->viewport() == widget) {
+        return new ProxyAccessible(widget);
     }
     return nullptr;
 }
 
-RowDescriptionEvents::RowDescriptionEvents(QAbstractItemView &view) : QObject(&view), m_view(view)
+RowDescriptionEvents::RowDescriptionEvents(QAbstractItemView &view, SpokenNotice &notice)
+    : QObject(&view), m_view(view), m_notice(notice)
 {
     QAbstractItemModel *model = view.model();
     connect(model, &QAbstractItemModel::modelReset, this, &RowDescriptionEvents::remember);
@@ -85,11 +165,27 @@ void RowDescriptionEvents::compare(const QModelIndex &topLeft, const QModelIndex
         }
         known = description;
         // A list's rows are its children in row order.
+        bool toldText = false;
         if (QAccessibleInterface *cell = list ? list->child(row) : nullptr) {
-            QAccessibleEvent event(cell, QAccessible::DescriptionChanged);
-            QAccessible::updateAccessibility(&event);
+            toldText = tellDescriptionText(*cell);
+            if (!toldText) {
+                QAccessibleEvent event(cell, QAccessible::DescriptionChanged);
+                QAccessible::updateAccessibility(&event);
+            }
+        }
+        // Screen readers say no empty description: the last device gone is said all the same.
+        if (m_view.hasFocus() && m_view.currentIndex().row() == row &&
+            (!toldText || description.isEmpty())) {
+            m_notice.say(spokenChange(
+                m_view.model()->index(row, 0).data(Qt::DisplayRole).toString(), description));
         }
     }
+}
+
+QString RowDescriptionEvents::spokenChange(const QString &name, const QString &description)
+{
+    return name + QStringLiteral(": ") +
+           (description.isEmpty() ? QStringLiteral("No device attached") : description);
 }
 
 CurrentRowWhileFocused::CurrentRowWhileFocused(QAbstractItemView &view)
@@ -120,5 +216,15 @@ void CurrentRowWhileFocused::dropCurrentUnlessFocused()
     QItemSelectionModel &selection = *m_view.selectionModel();
     if (!m_view.hasFocus() && selection.currentIndex().isValid()) {
         selection.setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+}
+
+void FocusHonestList::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    if (hasFocus()) {
+        QListView::currentChanged(current, previous);
+    } else {
+        // The same, less the focus event.
+        QAbstractItemView::currentChanged(current, previous);
     }
 }

@@ -9,6 +9,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QListView>
+#include <QScrollBar>
+#include <functional>
 
 // Qt's widgets tell screen readers only while one is listening, and nothing listens on the
 // offscreen platform: the tests switch the platform's accessibility on, as Qt's own do,
@@ -51,10 +53,6 @@ void record(QAccessibleEvent *event)
         return;
     }
     const QString name = objectName(object);
-    // Qt hands on the document's block ends as they are.
-    const auto text = [](QString inserted) {
-        return inserted.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    };
     switch (event->type()) {
     case QAccessible::Focus:
         g_events.append("focus " + name);
@@ -64,14 +62,19 @@ void record(QAccessibleEvent *event)
         break;
     case QAccessible::TextInserted:
         g_events.append("insert " + name + ": " +
-                        text(static_cast<QAccessibleTextInsertEvent *>(event)->textInserted()));
+                        static_cast<QAccessibleTextInsertEvent *>(event)->textInserted());
         break;
     case QAccessible::TextRemoved:
         g_events.append("remove " + name);
         break;
+    case QAccessible::ObjectShow:
+        if (object->role() == QAccessible::Notification) {
+            g_events.append("notice " + name);
+        }
+        break;
     case QAccessible::TextUpdated:
         g_events.append("replace " + name + ": " +
-                        text(static_cast<QAccessibleTextUpdateEvent *>(event)->textInserted()));
+                        static_cast<QAccessibleTextUpdateEvent *>(event)->textInserted());
         break;
     default:
         break;
@@ -143,25 +146,33 @@ TEST_F(AccessibilityTest, TheWindowIsAFrameOfItsBandsInScreenOrder)
     EXPECT_EQ(split->child(0)->text(QAccessible::Name), "Models");
     EXPECT_EQ(split->child(1)->text(QAccessible::Name), "Firmware versions");
     EXPECT_EQ(split->child(0)->role(), QAccessible::List);
-    // Only the list with the focus has a focused row, its selected one, wherever the focus
-    // goes.
-    const auto focusedRows = [&] {
-        std::string rows;
-        for (int list = 0; list < 2; ++list) {
-            QAccessibleInterface *rowsOf = split->child(list);
-            for (int row = 0; row < rowsOf->childCount(); ++row) {
-                rows += rowsOf->child(row)->state().focused ? std::to_string(list * 10 + row) : "";
+    // Nothing else: not the split's two handles, one of them hidden and empty.
+    EXPECT_EQ(split->childCount(), 2);
+    // The objects in the focused state: the one with the focus, and a list's current row
+    // with its list; only the list with the focus has one, its selected row. (A scroll
+    // area's viewport would share its area's focus.)
+    const std::function<QStringList(QAccessibleInterface *)> focused =
+        [&](QAccessibleInterface *object) {
+            QStringList names(object->state().focused ? objectName(object) : QString());
+            for (int i = 0; i < object->childCount(); ++i) {
+                names += focused(object->child(i));
             }
-        }
-        return rows;
+            return names;
+        };
+    const auto focusedNow = [&] {
+        return focused(window).join("").toStdString();
     };
-    EXPECT_EQ(focusedRows(), "0");
+    EXPECT_EQ(focusedNow(), "ModelsModels/X5 Pro#0");
     QTest::keyClick(m_window->productTable(), Qt::Key_Tab);
-    EXPECT_EQ(focusedRows(), "10");
-    QTest::keyClick(m_window->firmwareTable(), Qt::Key_Backtab);
+    EXPECT_EQ(focusedNow(), "Firmware versionsFirmware versions/X5 Pro  V1#0");
+    QTest::keyClick(m_window->firmwareTable(), Qt::Key_Tab);
+    EXPECT_EQ(focusedNow(), "Information");
+    m_window->productTable()->setFocus(Qt::BacktabFocusReason);
+    g_events.clear();
     QTest::keyClick(m_window->productTable(), Qt::Key_Down);
-    EXPECT_EQ(focusedRows(), "1");
-    EXPECT_EQ(m_app->selectedProduct(), "Z9");
+    EXPECT_EQ(focusedNow(), "ModelsModels/Z9#1");
+    // Choosing the model made its first version current, but the focus is told only of it.
+    EXPECT_EQ(heardLines({"focus"}), "focus Models/Z9#1");
     QAccessibleInterface *button = QAccessible::queryAccessibleInterface(m_window->updateButton());
     EXPECT_NE(button->text(QAccessible::Description), button->text(QAccessible::Name));
 }
@@ -174,56 +185,67 @@ TEST_F(AccessibilityTest, APlugTellsTheRowWhoseMarkChangedAndNoOther)
             QTest::qWaitFor([&] { return !heard({"description"}).isEmpty(); }, 20'000);
         QTest::qWait(50);
         EXPECT_TRUE(arrived);
-        EXPECT_EQ(heardLines({"description"}), expected.join('|').toStdString());
+        EXPECT_EQ(heardLines({"description", "notice"}), expected.join('|').toStdString());
         g_events.clear();
     };
+    // The focus is on the X5 Pro's row: its changes are also said, with the model's name.
     const auto first = attachDevice();
-    told({"description Models/X5 Pro#0: Device attached"});
+    told({"description Models/X5 Pro#0: Device attached", "notice X5 Pro: Device attached"});
     const auto second = attachDevice();
-    told({"description Models/X5 Pro#0: 2 devices attached"});
+    told({"description Models/X5 Pro#0: 2 devices attached", "notice X5 Pro: 2 devices attached"});
     attachDevice({}, 0x1A86, 0xE0A2);
     told({"description Models/Z9#1: Device attached"});
     m_hid.detach(first);
-    told({"description Models/X5 Pro#0: Device attached"});
+    told({"description Models/X5 Pro#0: Device attached", "notice X5 Pro: Device attached"});
     m_hid.detach(second);
-    told({"description Models/X5 Pro#0: "});
+    told({"description Models/X5 Pro#0: ", "notice X5 Pro: No device attached"});
 }
 
 TEST_F(AccessibilityTest, AnUpdateIsToldAsTheLinesItAddsThenItsOutcomeThenTheButton)
 {
-    const QString preparing =
-        "insert Information: \n\n" + UpdateMessages::preparingUpdate("X5 Pro", "V1");
+    const QString preparing = UpdateMessages::preparingUpdate("X5 Pro", "V1");
     struct Run
     {
         const char *name;
         bool plugged;
+        // The previous update's outcome, which goes from the pane's description first.
+        QStringList forgotten;
         QStringList middle;
         QString outcome;
     };
     const Run runs[] = {
         {"completed",
          true,
+         {},
          {"insert Information: \n" + UpdateMessages::deviceFound("X5 Pro")},
          UpdateMessages::updateCompleted()},
-        {"failed", false, {}, UpdateMessages::deviceAbsent("X5 Pro")},
+        {"failed",
+         false,
+         {"description Information: "},
+         {},
+         UpdateMessages::deviceAbsent("X5 Pro")},
     };
-    for (const auto &[name, plugged, middle, outcome] : runs) {
+    for (const auto &[name, plugged, forgotten, middle, outcome] : runs) {
         SCOPED_TRACE(name);
         const auto device = plugged ? attachDevice() : nullptr;
         m_window->updateButton()->setFocus(Qt::TabFocusReason);
         g_events.clear();
         QTest::keyClick(m_window->updateButton(), Qt::Key_Space);
         ASSERT_TRUE(waitForEnding(outcome));
-        const QStringList events = heard({"focus", "description", "insert", "remove", "replace"});
-        ASSERT_GE(events.size(), 5);
+        const QStringList events =
+            heard({"focus", "description", "insert", "remove", "replace", "notice"});
+        ASSERT_GE(events.size(), 7);
         const auto lines = [](const QStringList &list) {
             return list.join('|').toStdString();
         };
-        EXPECT_EQ(lines(events.mid(0, 2)), lines({"focus Information", preparing}));
-        EXPECT_EQ(lines(events.mid(2, middle.size())), lines(middle));
-        EXPECT_EQ(lines(events.mid(events.size() - 3)),
+        const QStringList opening =
+            forgotten + QStringList{"focus Information", "insert Information: \n\n" + preparing,
+                                    "notice " + preparing};
+        EXPECT_EQ(lines(events.mid(0, opening.size())), lines(opening));
+        EXPECT_EQ(lines(events.mid(opening.size(), middle.size())), lines(middle));
+        EXPECT_EQ(lines(events.mid(events.size() - 4)),
                   lines({"insert Information: \n" + outcome, "description Information: " + outcome,
-                         "focus Update"}));
+                         "notice " + outcome, "focus Update"}));
         // Never the whole text again; the progress line only ever in place.
         for (const QString &event : events) {
             EXPECT_FALSE(event.startsWith("remove")) << event.toStdString();
@@ -238,8 +260,37 @@ TEST_F(AccessibilityTest, AnUpdateIsToldAsTheLinesItAddsThenItsOutcomeThenTheBut
     }
 }
 
+namespace {
+
+// The pane's text as a screen reader keeps it, changed only by the events it is sent.
+QString g_heardText;
+
+void replay(QAccessibleEvent *event)
+{
+    if (!qobject_cast<InfoPane *>(event->object())) {
+        return;
+    }
+    if (event->type() == QAccessible::TextInserted) {
+        const auto *insert = static_cast<QAccessibleTextInsertEvent *>(event);
+        g_heardText.insert(insert->changePosition(), insert->textInserted());
+    } else if (event->type() == QAccessible::TextRemoved) {
+        const auto *remove = static_cast<QAccessibleTextRemoveEvent *>(event);
+        g_heardText.remove(remove->changePosition(), remove->textRemoved().size());
+    } else if (event->type() == QAccessible::TextUpdated) {
+        const auto *update = static_cast<QAccessibleTextUpdateEvent *>(event);
+        g_heardText.replace(update->changePosition(), update->textRemoved().size(),
+                            update->textInserted());
+    }
+}
+
+} // namespace
+
+// Changed in place or replaced, the pane shows what the whole text would, and a screen reader
+// that applies the changes it is told has that text too, with "\n" for line ends.
 TEST(InfoPaneTest, ChangedInPlaceItShowsWhatTheWholeTextWould)
 {
+    QGuiApplicationPrivate::platform_integration->accessibility()->setActive(true);
+    QAccessible::installUpdateHandler(replay);
     const std::pair<QString, QString> changes[] = {
         {"", "a"},
         {"a", "a\nb\nc"},
@@ -249,14 +300,55 @@ TEST(InfoPaneTest, ChangedInPlaceItShowsWhatTheWholeTextWould)
         {"x\r\ny", "x\r\ny\nz"},
         {"x\u2028y\vz\nUpdate progress: 1%", "x\ny\nz\nUpdate progress: 2%"},
         {"\U0001F50C plugged", "\U0001F50C plugged\nfound"},
+        {"old\nnotes", "new"},
     };
     for (const auto &[before, after] : changes) {
-        InfoPane pane;
-        pane.showText(before, false);
-        pane.showText(after, true);
-        QPlainTextEdit whole;
-        whole.setPlainText(after);
-        EXPECT_EQ(pane.toPlainText().toStdString(), whole.toPlainText().toStdString());
-        EXPECT_EQ(pane.document()->blockCount(), whole.document()->blockCount());
+        SCOPED_TRACE(after.toStdString());
+        for (const bool appended : {true, false}) {
+            InfoPane pane;
+            g_heardText.clear();
+            pane.showText(before, false);
+            pane.showText(after, appended);
+            QPlainTextEdit whole;
+            whole.setPlainText(after);
+            EXPECT_EQ(pane.toPlainText().toStdString(), whole.toPlainText().toStdString());
+            EXPECT_EQ(pane.document()->blockCount(), whole.document()->blockCount());
+            EXPECT_EQ(g_heardText.toStdString(), whole.toPlainText().toStdString());
+        }
+    }
+    QAccessible::installUpdateHandler(nullptr);
+    QGuiApplicationPrivate::platform_integration->accessibility()->setActive(false);
+}
+
+// The log follows its end as lines come, until the reader scrolls away from the end; back at
+// the end, it follows again. A new text is shown from its top and followed as it grows.
+TEST(InfoPaneTest, FollowsTheEndUnlessTheReaderScrolledAway)
+{
+    InfoPane pane;
+    pane.resize(500, 156);
+    pane.show();
+    QScrollBar &bar = *pane.verticalScrollBar();
+    QString log;
+    // A new text; a line added; progress; the reader scrolls up a page; or to the end. Then
+    // whether the view is at the end (else where it was, a page up, or at a new text's top).
+    const std::pair<char, bool> steps[] = {
+        {'n', false}, {'a', true}, {'p', true},  {'u', false}, {'a', false}, {'p', false},
+        {'e', true},  {'a', true}, {'u', false}, {'n', false}, {'a', true},
+    };
+    for (const auto &[step, atEnd] : steps) {
+        const int before = bar.value();
+        if (step == 'n') {
+            log = QString("notes\n").repeated(30) + "Update progress: 0%";
+            pane.showText(log, false);
+        } else if (step == 'a' || step == 'p') {
+            log = log.section('\n', 0, -2) + (step == 'a' ? "\nfound" : "") +
+                  QString("\nUpdate progress: %1%").arg(bar.maximum());
+            pane.showText(log, true);
+        } else {
+            bar.triggerAction(step == 'u' ? QAbstractSlider::SliderPageStepSub
+                                          : QAbstractSlider::SliderToMaximum);
+        }
+        const int away = step == 'n' ? 0 : step == 'u' ? before - bar.pageStep() : before;
+        EXPECT_EQ(bar.value(), atEnd ? bar.maximum() : away) << step;
     }
 }

@@ -17,7 +17,6 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QScreen>
-#include <QScrollBar>
 #include <QTimer>
 #include <cerrno>
 #include <optional>
@@ -144,10 +143,6 @@ TEST_F(MainWindowTest, LinesAndBannerStaySharpAtTheScreensPixelRatio)
 
 TEST_F(MainWindowTest, ClosingDuringAnUpdateAsksFirstAndClosesOnceStoppedOrEnded)
 {
-    // Long notes are shown from their first line; the update's lines follow the end.
-    const QScrollBar &bar = *m_window->infoText()->verticalScrollBar();
-    EXPECT_GT(bar.maximum(), 0);
-    EXPECT_EQ(bar.value(), 0);
     m_server.setBody("/fw/a.bin", std::string(4096, 'x'));
     struct Answer
     {
@@ -174,7 +169,6 @@ TEST_F(MainWindowTest, ClosingDuringAnUpdateAsksFirstAndClosesOnceStoppedOrEnded
             ASSERT_TRUE(waitForText([](const QString &t) {
                 return t.section('\n', -1).startsWith("Update progress:");
             }));
-            EXPECT_EQ(bar.value(), bar.maximum());
         }
         answerQuestion(stop);
         EXPECT_EQ(m_window->close(), closes);
