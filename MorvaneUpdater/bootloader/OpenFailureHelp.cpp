@@ -1,7 +1,5 @@
 #include "bootloader/OpenFailureHelp.h"
 
-// openPermissionHelp is the platform's: OpenPermissionHelpLinux.cpp, OpenPermissionHelpOther.cpp.
-
 std::optional<std::string> openFailureHelp(const BootloaderError &error)
 {
     if (error.kind() != BootloaderError::Kind::openFailed) {

@@ -1,4 +1,4 @@
-#include "bootloader/OpenFailureHelp.h"
+#include "bootloader/OpenPermissionHelp.h"
 
 #include <cerrno>
 

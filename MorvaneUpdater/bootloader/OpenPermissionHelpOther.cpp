@@ -1,4 +1,4 @@
-#include "bootloader/OpenFailureHelp.h"
+#include "bootloader/OpenPermissionHelp.h"
 
 // Only Linux's hidraw nodes deny access by file permission, which the package's udev rule
 // grants; elsewhere there is no step of ours to point the user at.
