@@ -32,6 +32,11 @@ int runOnConsole(const QStringList &arguments, HidBackend &hid, const QUrl &list
         std::move(hotplugMonitor),
         openTransferInhibitor,
         isatty(STDIN_FILENO) == 1,
+        [] {
+            QTextStream in(stdin);
+            const QString line = in.readLine();
+            return line.isNull() ? std::nullopt : std::optional<QString>(line);
+        },
     };
     const int status = runMorvaneFlash(arguments, environment);
     return status == exitInterrupted ? interrupt.stoppedStatus() : status;
