@@ -4,7 +4,9 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QLocale>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -195,4 +197,112 @@ TEST_F(LintCommand, SignFillsInDigestsAndWritesNothingTheUpdaterWouldRefuse)
                   c.status == exitSuccess)
             << m_out.toStdString();
     }
+}
+
+// Nothing is published backwards: sign refuses, writing nothing, a list it would date before
+// the signature it replaces or the list published at the catalogue's address, or with a clock
+// beyond the skew from the server's; lint finds a list older than those units may have taken.
+TEST_F(LintCommand, NothingIsPublishedBackwards)
+{
+    MinisignTool minisign;
+    m_catalogueKey = minisign.publicKeyLine();
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    const auto signedAt = [&](const QByteArray &list, qint64 at) {
+        return minisign.sign(list, false, QStringLiteral("timestamp:%1").arg(at));
+    };
+    const std::string image = m_server.url("/fw/x5_v2.bin");
+    const std::string body =
+        "X;1a86;e0a1;V1;c;" + image + ";" + image + ";" + imageTwoDigest + ";" + imageTwoDigest;
+    const QByteArray restored = QByteArray::fromStdString(body + "\n");
+    const auto publish = [&](const std::string &path, std::optional<qint64> at, qint64 dateAt) {
+        m_server.setResponse(path,
+                             {.body = body + "\n",
+                              .date = QLocale::c()
+                                          .toString(QDateTime::fromSecsSinceEpoch(dateAt, Qt::UTC),
+                                                    "ddd, dd MMM yyyy HH:mm:ss 'GMT'")
+                                          .toStdString()});
+        m_server.setBody(path + ".minisig", at ? signedAt(restored, *at).toStdString() : "",
+                         at ? 200 : 404);
+        return served(path);
+    };
+    const QString other = served("/other.txt");
+    const struct
+    {
+        const char *what;
+        qint64 serverClock;
+        std::optional<qint64> replaced;
+        std::optional<qint64> published;
+        QStringList options;
+        int status;
+        QString expected;
+    } cases[] = {
+        {"a slow clock",
+         now + 2 * 86400,
+         {},
+         {},
+         {},
+         exitListErrors,
+         "morvane-flash: this computer's clock is 2 days behind the server's"},
+        {"a signature it replaces signed later",
+         now,
+         now + 600,
+         {},
+         {},
+         exitListErrors,
+         ", not after the signature it replaces, "},
+        {"a newer list published",
+         now,
+         {},
+         now + 600,
+         {},
+         exitListErrors,
+         ", not after the list published at " + served("/product/MORVANE_LST.txt") + " (signed "},
+        {"a newer list published elsewhere",
+         now,
+         {},
+         now + 600,
+         {"--catalogue", other},
+         exitListErrors,
+         ", not after the list published at " + other},
+        {"older lists on both sides", now, now - 86400, now - 600, {}, exitSuccess, "Signed "},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        publish("/product/MORVANE_LST.txt", c.options.isEmpty() ? c.published : std::nullopt,
+                c.serverClock);
+        publish("/other.txt", c.options.isEmpty() ? std::nullopt : c.published, c.serverClock);
+        const QString list = writeFile("L.txt", restored);
+        const QByteArray beside = c.replaced ? signedAt(restored, *c.replaced) : QByteArray();
+        QFile::remove(list + ".minisig");
+        if (c.replaced) {
+            writeFile("L.txt.minisig", beside);
+        }
+        EXPECT_EQ(
+            run(QStringList{"sign", list, "--secret-key", minisign.secretKeyPath()} + c.options),
+            c.status);
+        EXPECT_TRUE(m_err.contains(c.expected) || m_out.contains(c.expected))
+            << m_err.toStdString();
+        if (c.status != exitSuccess) {
+            EXPECT_TRUE(m_err.endsWith("Nothing was written.\n")) << m_err.toStdString();
+            QFile written(list + ".minisig");
+            EXPECT_EQ(written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray(), beside);
+        }
+    }
+
+    // lint tells what units would do with a restored older list: those that took the one
+    // published, or this computer, refuse it; one signed a little ahead shuts out later ones.
+    const QString address = publish("/product/MORVANE_LST.txt", now - 600, now);
+    ASSERT_EQ(run({"list"}), exitSuccess) << m_err.toStdString();
+    const QString list = writeFile("L.txt", restored);
+    writeFile("L.txt.minisig", signedAt(restored, now - 86400));
+    EXPECT_EQ(run({"lint", list, "--catalogue", address}), exitIntegrity);
+    EXPECT_TRUE(m_out.contains(": error: the list was signed ") &&
+                m_out.contains(", before the list published at " + address) &&
+                m_out.contains(", before the newest list this computer took from " + address))
+        << m_out.toStdString();
+    writeFile("L.txt.minisig", signedAt(restored, now + 600));
+    EXPECT_EQ(run({"lint", list}), exitSuccess);
+    EXPECT_TRUE(m_out.contains(": warning: the list was signed ") &&
+                m_out.contains("units that take it refuse every later list until"))
+        << m_out.toStdString();
 }
