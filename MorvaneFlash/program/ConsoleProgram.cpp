@@ -41,3 +41,9 @@ int runOnConsole(const QStringList &arguments, HidBackend &hid, const QUrl &list
     const int status = runMorvaneFlash(arguments, environment);
     return status == exitInterrupted ? interrupt.stoppedStatus() : status;
 }
+
+void endProgram(int status)
+{
+    std::fflush(nullptr);
+    std::_Exit(status);
+}
