@@ -68,6 +68,11 @@ TEST_F(Options, AWrongCommandLineIsNamedBeforeAnythingIsFetched)
          "--label __name__: that name is the record's own; choose another."},
         {{"flash", "X5 Pro", "--label", "lot=1", "--label", "LOT=2"},
          "--label LOT is given twice."},
+        {{"flash", "X5 Pro", "--label", QString(51, 'k') + "=x"},
+         "--label " + QString(51, 'k') +
+             ": the key is longer than 50 characters, which the journal's field name "
+             "MORVANE_LABEL_" +
+             QString(51, 'K') + " cannot hold."},
         {{"flash", "X5 Pro", "--label", "lot=a\nb"},
          "--label lot: the value has a control character."},
         {{"flash", "X5 Pro", "--watch", "--metrics", "bench.txt"},
