@@ -44,7 +44,7 @@ QString exitStatusText()
         "  3    device not found, or no permission\n"
         "  4    transfer failed\n"
         "  5    integrity or signature refused (lint, sign: the signature or a digest)\n"
-        "  6    lint, sign: the list has errors\n"
+        "  6    lint, sign: the list has errors; sign: it would be dated backwards\n"
         "  7    sign: minisign is missing or failed\n"
         "  130  stopped with Ctrl-C (SIGINT); 143 with SIGTERM, 129 with SIGHUP\n"
         "doctor gives the status of its first failing check.\n");
