@@ -8,7 +8,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     HidapiBackend hid;
-    return runOnConsole(QCoreApplication::arguments(), hid,
-                        QUrl(QStringLiteral(MORVANE_CATALOGUE_BASE_URL "/product/MORVANE_LST.txt")),
-                        QStringLiteral(MORVANE_CATALOGUE_PUBLIC_KEY), openHotplugMonitor);
+    endProgram(
+        runOnConsole(QCoreApplication::arguments(), hid,
+                     QUrl(QStringLiteral(MORVANE_CATALOGUE_BASE_URL "/product/MORVANE_LST.txt")),
+                     QStringLiteral(MORVANE_CATALOGUE_PUBLIC_KEY), openHotplugMonitor));
 }

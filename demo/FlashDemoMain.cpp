@@ -142,7 +142,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "morvane-flash-demo: %s\n", error.what());
         return exitCatalogue;
     }
-    return runOnConsole(arguments.forwarded, hid,
-                        catalogueAddress(server ? &*server : nullptr, bundle), demoCatalogueKey(),
-                        [&hid] { return hid.hotplugMonitor(); });
+    endProgram(runOnConsole(arguments.forwarded, hid,
+                            catalogueAddress(server ? &*server : nullptr, bundle),
+                            demoCatalogueKey(), [&hid] { return hid.hotplugMonitor(); }));
 }

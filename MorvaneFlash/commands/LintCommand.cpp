@@ -4,6 +4,7 @@
 #include "catalogue/ServerTextDecoder.h"
 #include "catalogue/UnicodeText.h"
 #include "commands/SharedOptions.h"
+#include "download/DownloadLimits.h"
 #include "download/WebAddress.h"
 #include "frame/CatalogueChoice.h"
 #include "frame/Downloader.h"
@@ -11,12 +12,15 @@
 #include "publish/CatalogueLint.h"
 #include "publish/LintFetching.h"
 #include "publish/LintReportText.h"
+#include "publish/ListSigning.h"
 #include "publish/PublicKeyChoice.h"
 #include "trust/CatalogueSignature.h"
 #include "trust/CatalogueTrust.h"
 #include "trust/ImageDigest.h"
 #include "trust/MinisignKey.h"
+#include "update/AcceptedTimestamps.h"
 #include "update/CatalogueFetch.h"
+#include "update/RegularFile.h"
 #include "update/UpdateMessages.h"
 
 #include <QDateTime>
@@ -37,7 +41,38 @@ struct LintSource
     QList<LintFinding> signatureFindings = {};
     bool refused = false;
     int status = exitSuccess;
+    // When the signature holds: its signing time.
+    std::optional<qint64> signedAt = {};
 };
+
+// A list file and, with keys, the updater's verdict on the "<file>.minisig" beside it, both
+// read bounded: a FIFO or a device there is refused unread.
+LintSource readLintFile(const QString &argument, const QList<MinisignPublicKey> &keys,
+                        Console &console)
+{
+    const ReadFile file = readRegularFile(argument, maxListBytes);
+    if (!file.bytes) {
+        console.printError(QStringLiteral("Cannot read the list file %1: %2")
+                               .arg(argument, file.errorDescription));
+        return {{}, {}, false, exitCatalogue};
+    }
+    LintSource source{*file.bytes};
+    if (!keys.isEmpty()) {
+        const QString signaturePath = argument + QStringLiteral(".minisig");
+        const ReadFile signatureFile = readRegularFile(signaturePath, maxSignatureBytes);
+        SignatureText signature{signatureFile.bytes, QString()};
+        if (!signatureFile.bytes) {
+            signature.unreadable = QStringLiteral("Cannot read the signature file %1: %2")
+                                       .arg(signaturePath, signatureFile.errorDescription);
+        }
+        const SignatureVerdict verdict = judgeSignature(source.bytes, keys, signature, std::nullopt,
+                                                        QDateTime::currentSecsSinceEpoch());
+        source.signatureFindings = verdict.findings;
+        source.refused = verdict.refusal.has_value();
+        source.signedAt = verdict.timestamp;
+    }
+    return source;
+}
 
 // The list named on the command line and, with a key, the updater's verdict on its signature:
 // fetched by the catalogue road as the window fetches it (from the bundle with --bundle, at the
@@ -48,45 +83,60 @@ LintSource readLintSource(const QString &argument, const QUrl &bundleListURL,
                           Console &console)
 {
     const QUrl url = downloader.readsBundle() ? bundleListURL : QUrl(argument, QUrl::StrictMode);
-    if (downloader.readsBundle() || !webAddressProblem(url).has_value()) {
-        const CatalogueTrust trust{!keys.isEmpty(), keys, QString()};
-        CatalogueFetch fetch(downloader.source(), trust, std::nullopt);
-        const std::optional<CatalogueReading> reading = fetchCatalogue(downloader, fetch, url);
-        if (!reading) {
-            return {{}, {}, false, exitInterrupted};
-        }
-        if (!reading->list) {
-            console.printError(reading->failureLine);
-            return {{}, {}, false, exitCatalogue};
-        }
-        // The signature's verdict only: a record the updater refuses is lint's own finding.
-        const bool signatureRefused = std::any_of(
-            reading->findings.cbegin(), reading->findings.cend(),
-            [](const LintFinding &f) { return f.severity == LintFinding::Severity::error; });
-        return {*reading->list, reading->findings, signatureRefused, exitSuccess};
+    if (!downloader.readsBundle() && webAddressProblem(url).has_value()) {
+        return readLintFile(argument, keys, console);
     }
-    QFile file(argument);
-    if (!file.open(QIODevice::ReadOnly)) {
-        console.printError(
-            QStringLiteral("Cannot read the list file %1: %2").arg(argument, file.errorString()));
+    const CatalogueTrust trust{!keys.isEmpty(), keys, QString()};
+    CatalogueFetch fetch(downloader.source(), trust, std::nullopt);
+    const std::optional<CatalogueReading> reading = fetchCatalogue(downloader, fetch, url);
+    if (!reading) {
+        return {{}, {}, false, exitInterrupted};
+    }
+    if (!reading->list) {
+        console.printError(reading->failureLine);
         return {{}, {}, false, exitCatalogue};
     }
-    LintSource source{file.readAll()};
-    if (!keys.isEmpty()) {
-        QFile signatureFile(argument + QStringLiteral(".minisig"));
-        SignatureText signature;
-        if (signatureFile.open(QIODevice::ReadOnly)) {
-            signature.bytes = signatureFile.readAll();
-        } else {
-            signature.unreadable = QStringLiteral("Cannot read the signature file %1: %2")
-                                       .arg(signatureFile.fileName(), signatureFile.errorString());
-        }
-        const SignatureVerdict verdict = judgeSignature(source.bytes, keys, signature, std::nullopt,
-                                                        QDateTime::currentSecsSinceEpoch());
-        source.signatureFindings = verdict.findings;
-        source.refused = verdict.refusal.has_value();
+    // The signature's verdict only: a record the updater refuses is lint's own finding.
+    const bool signatureRefused =
+        std::any_of(reading->findings.cbegin(), reading->findings.cend(), [](const LintFinding &f) {
+            return f.severity == LintFinding::Severity::error;
+        });
+    return {*reading->list, reading->findings, signatureRefused, exitSuccess,
+            reading->acceptedTimestamp};
+}
+
+// What units would make of the list's signing time: against what they may have taken at the
+// address a list file is published at (--catalogue) or lint read it from, the list published
+// there and the newest this computer took; and against the clock. A bundle's list is the one
+// published.
+QList<LintFinding> earlierListFindings(const LintOptions &options, const LintSource &source,
+                                       const QList<MinisignPublicKey> &keys,
+                                       const Environment &environment, Downloader &downloader)
+{
+    if (!source.signedAt) {
+        return {};
     }
-    return source;
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    const QUrl argumentURL(options.arguments.value(0), QUrl::StrictMode);
+    const bool readFromAddress = !webAddressProblem(argumentURL).has_value();
+    if (!options.bundle.isEmpty() || (!readFromAddress && !options.catalogueGiven)) {
+        return signingTimeFindings(*source.signedAt, {}, now);
+    }
+    EarlierLists earlier{readFromAddress ? argumentURL : options.listURL};
+    QList<LintFinding> findings;
+    if (!readFromAddress) {
+        const PublishedList published = publishedList(earlier.address, keys, downloader);
+        earlier.published = published.timestamp;
+        if (!published.notCompared.isEmpty()) {
+            findings.append({LintFinding::Severity::note, 0,
+                             QLatin1String(FindingKind::signatureDates),
+                             QStringLiteral("not compared with the list published at %1: %2")
+                                 .arg(earlier.address.toDisplayString(), published.notCompared)});
+        }
+    }
+    earlier.recorded =
+        AcceptedTimestamps(environment.firmwareFolder).newest(earlier.address, keys, now).timestamp;
+    return findings + signingTimeFindings(*source.signedAt, earlier, now);
 }
 
 } // namespace
@@ -109,7 +159,13 @@ int runLint(const LintOptions &options, Environment &environment, Console &conso
     }
     const bool keyed = !key.keys.isEmpty();
     LintOutcome outcome{lintCatalogue(source.bytes, keyed), source.refused};
-    outcome.report.findings = source.signatureFindings + outcome.report.findings;
+    const QList<LintFinding> dated =
+        earlierListFindings(options, source, key.keys, environment, downloader);
+    // Units refuse a list older than one they took as they refuse a signature.
+    outcome.refused |= std::any_of(dated.cbegin(), dated.cend(), [](const LintFinding &f) {
+        return f.severity == LintFinding::Severity::error;
+    });
+    outcome.report.findings = source.signatureFindings + dated + outcome.report.findings;
     if (options.fetch) {
         if (const int status = addFetchFindings(outcome, keyed, downloader);
             status != exitSuccess) {
@@ -144,6 +200,7 @@ CommandRun readLint(const CommandLine &line)
     options.json = line.isSet("json");
     options.fetch = line.isSet("fetch");
     options.publicKey = line.value("public-key");
+    options.catalogueGiven = line.isSet("catalogue");
     std::optional<QString> problem = lintUsageProblem(options);
     return commandRun(std::move(problem), std::move(options), runLint);
 }

@@ -11,6 +11,8 @@ struct LintOptions : CommonOptions
     bool fetch = false;
     QString publicKey;
     bool json = false;
+    // --catalogue names where a list file is published, which it may not predate.
+    bool catalogueGiven = false;
 };
 
 CommandDeclaration lintCommand();

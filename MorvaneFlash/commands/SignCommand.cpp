@@ -51,6 +51,12 @@ int runSign(const SignOptions &options, Environment &environment, Console &conso
         return exitListErrors;
     }
     Downloader downloader(QString(), environment.stop, console);
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    const SigningFloor floor =
+        checkSigningFloor(listPath, options.listURL, key.judgedBy, now, downloader, console);
+    if (floor.status != exitSuccess) {
+        return floor.status;
+    }
     const FilledList filled = fillDigests(*text, listPath, downloader);
     if (!filled.text) {
         return exitInterrupted;
@@ -60,7 +66,6 @@ int runSign(const SignOptions &options, Environment &environment, Console &conso
     }
 
     const QByteArray list = *filled.text == *text ? *listFile.bytes : filled.text->toUtf8();
-    const qint64 now = QDateTime::currentSecsSinceEpoch();
     const qint64 expires = now + qint64(options.expiresDays) * 86'400;
     const MinisignRun made =
         runMinisign(list, QFileInfo(listPath).fileName(), options.secretKey,
@@ -69,7 +74,7 @@ int runSign(const SignOptions &options, Environment &environment, Console &conso
         return made.status;
     }
     const SignedVerdict verdict =
-        judgeSignedList(listPath, list, *made.signature, key.judgedBy, now, std::nullopt, console);
+        judgeSignedList(listPath, list, *made.signature, key.judgedBy, now, floor.newest, console);
     if (verdict.status != exitSuccess) {
         return verdict.status;
     }
@@ -114,6 +119,7 @@ CommandRun readSign(const CommandLine &line)
 {
     SignOptions options;
     options.arguments = line.common.arguments;
+    options.listURL = line.common.listURL;
     std::optional<QString> problem = readSignOptions(line, options);
     return commandRun(std::move(problem), std::move(options), runSign);
 }
@@ -135,8 +141,8 @@ CommandDeclaration signCommand()
             .maxArguments = 1,
             .arguments = Completion::file,
             .usage = {{"sign FILE --secret-key KEY [--expires DAYS] [--public-key KEY]",
-                       "fills in a list's digests, signs it with\nminisign; writes nothing the "
-                       "updater refuses"}},
-            .takesSource = false,
+                       "fills in a list's digests, signs it with\nminisign, after the list it "
+                       "replaces and the one\npublished; writes nothing the updater refuses"}},
+            .takesBundle = false,
             .read = readSign};
 }

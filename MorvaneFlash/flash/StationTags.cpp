@@ -51,6 +51,13 @@ std::optional<QString> addLabel(StationTags &tags, const QString &text)
         return QStringLiteral("--label %1: that name is the record's own; choose another.")
             .arg(key);
     }
+    if (qsizetype(sizeof journalLabelPrefix) - 1 + key.size() > journalFieldNameLimit) {
+        return QStringLiteral("--label %1: the key is longer than %2 characters, which the "
+                              "journal's field name %3%4 cannot hold.")
+            .arg(key)
+            .arg(journalFieldNameLimit - qsizetype(sizeof journalLabelPrefix) + 1)
+            .arg(QLatin1String(journalLabelPrefix), key.toUpper());
+    }
     if (std::any_of(tags.labels.begin(), tags.labels.end(), [&](const auto &label) {
             // The journal names a label by its key in capitals.
             return label.first.compare(key, Qt::CaseInsensitive) == 0;

@@ -108,7 +108,12 @@ struct CommandDeclaration
     QList<UsageLine> usage = {};
     // --catalogue and --bundle: every command reading the catalogue takes them.
     bool takesSource = true;
+    // false: --catalogue alone, for a command that names a catalogue's address but reads no
+    // bundle (sign, record).
+    bool takesBundle = true;
     CommandRun (*read)(const CommandLine &) = nullptr;
 
     bool takes(const QString &option) const;
+    // Whether it takes the program's source option `name` ("catalogue", "bundle").
+    bool takesSourceOption(const QString &name) const;
 };

@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stop_token>
 
 class HidBackend;
@@ -41,4 +42,7 @@ struct Environment
     std::function<std::unique_ptr<TransferInhibitor>()> transferInhibitor = {};
     // Standard input is a terminal: sign may let minisign ask for a key's password there.
     bool inIsTerminal = false;
+    // One line typed on standard input, when it is a terminal (a question's answer); nothing
+    // at its end.
+    std::function<std::optional<QString>()> readAnswer = {};
 };

@@ -7,6 +7,7 @@
 #include "commands/LintCommand.h"
 #include "commands/ListCommand.h"
 #include "commands/NotesCommand.h"
+#include "commands/RecordCommand.h"
 #include "commands/SignCommand.h"
 
 #include <algorithm>
@@ -14,8 +15,8 @@
 const QList<CommandDeclaration> &commandTable()
 {
     static const QList<CommandDeclaration> table = {
-        listCommand(), notesCommand(), devicesCommand(), flashCommand(),
-        lintCommand(), signCommand(),  bundleCommand(),  doctorCommand(),
+        listCommand(), notesCommand(),  devicesCommand(), flashCommand(),  lintCommand(),
+        signCommand(), bundleCommand(), doctorCommand(),  recordCommand(),
     };
     return table;
 }

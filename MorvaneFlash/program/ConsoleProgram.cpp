@@ -32,7 +32,18 @@ int runOnConsole(const QStringList &arguments, HidBackend &hid, const QUrl &list
         std::move(hotplugMonitor),
         openTransferInhibitor,
         isatty(STDIN_FILENO) == 1,
+        [] {
+            QTextStream in(stdin);
+            const QString line = in.readLine();
+            return line.isNull() ? std::nullopt : std::optional<QString>(line);
+        },
     };
     const int status = runMorvaneFlash(arguments, environment);
     return status == exitInterrupted ? interrupt.stoppedStatus() : status;
+}
+
+void endProgram(int status)
+{
+    std::fflush(nullptr);
+    std::_Exit(status);
 }

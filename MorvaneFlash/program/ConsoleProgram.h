@@ -18,3 +18,9 @@ class HotplugMonitor;
 int runOnConsole(const QStringList &arguments, HidBackend &hid, const QUrl &listURL,
                  const QString &catalogueKey,
                  std::function<std::unique_ptr<HotplugMonitor>()> hotplugMonitor);
+
+// Ends the process with `status` once runOnConsole has returned, its output flushed, without
+// waiting for anything left running: a host-name lookup that a deadline gave up on (doctor's,
+// a download's) runs on in Qt's lookup pool until the resolver's own timeout, seconds later,
+// and the application's teardown would wait for it. Every file was written and closed before.
+[[noreturn]] void endProgram(int status);

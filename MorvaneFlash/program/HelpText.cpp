@@ -44,7 +44,7 @@ QString exitStatusText()
         "  3    device not found, or no permission\n"
         "  4    transfer failed\n"
         "  5    integrity or signature refused (lint, sign: the signature or a digest)\n"
-        "  6    lint, sign: the list has errors\n"
+        "  6    lint, sign: the list has errors; sign: it would be dated backwards\n"
         "  7    sign: minisign is missing or failed\n"
         "  130  stopped with Ctrl-C (SIGINT); 143 with SIGTERM, 129 with SIGHUP\n"
         "doctor gives the status of its first failing check.\n");
@@ -56,7 +56,7 @@ QString optionList(const CommandDeclaration &command, const QUrl &listURL)
 {
     QList<OptionDeclaration> options;
     for (const OptionDeclaration &option : globalOptions(listURL)) {
-        if (command.takesSource && sourceOptionNames().contains(option.name)) {
+        if (command.takesSourceOption(option.name)) {
             options.append(option);
         }
     }
@@ -135,9 +135,10 @@ QString programHelpText(const QCommandLineParser &parser)
 
 QString commandHelpText(const CommandDeclaration &command, const QUrl &listURL)
 {
-    const QString program = command.takesSource
+    const QString program = !command.takesSource ? QStringLiteral("morvane-flash ")
+                            : command.takesBundle
                                 ? QStringLiteral("morvane-flash [--catalogue URL] [--bundle DIR] ")
-                                : QStringLiteral("morvane-flash ");
+                                : QStringLiteral("morvane-flash [--catalogue URL] ");
     QStringList usage;
     for (const UsageLine &line : command.usage) {
         // A form's further lines are indented under the first's program name.

@@ -10,7 +10,7 @@ std::optional<QString> shapeProblem(const CommandDeclaration &command,
                                     const QStringList &optionNames, qsizetype argumentCount)
 {
     for (const QString &option : optionNames) {
-        const bool global = command.takesSource && sourceOptionNames().contains(option);
+        const bool global = command.takesSourceOption(option);
         if (!global && !command.takes(option)) {
             return QStringLiteral("%1 does not take --%2.")
                 .arg(QLatin1String(command.name), option);

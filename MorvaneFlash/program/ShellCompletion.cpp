@@ -21,7 +21,7 @@ QList<OptionDeclaration> offeredOptions(const CommandDeclaration &command)
 {
     QList<OptionDeclaration> offered;
     for (const OptionDeclaration &option : globalOptions(QUrl())) {
-        if (command.takesSource && sourceOptionNames().contains(option.name)) {
+        if (command.takesSourceOption(option.name)) {
             offered.append(option);
         }
     }
@@ -345,7 +345,9 @@ QString zshCompletion()
         }
         text += QStringLiteral("    %1)\n        _arguments %2%3 && ret=0\n        ;;\n")
                     .arg(QLatin1String(command.name),
-                         command.takesSource ? QStringLiteral("$catalogue ") : QString(),
+                         !command.takesSource  ? QString()
+                         : command.takesBundle ? QStringLiteral("$catalogue ")
+                                               : QStringLiteral("\"${catalogue[1]}\" "),
                          specs.join(QStringLiteral(" \\\n            ")));
     }
     return text + QStringLiteral("    esac\n    ;;\nesac\nreturn ret\n");

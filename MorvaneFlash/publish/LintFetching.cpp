@@ -6,6 +6,8 @@
 #include "frame/ExitStatus.h"
 #include "trust/CatalogueTrust.h"
 #include "trust/ImageDigest.h"
+#include "trust/SignatureDates.h"
+#include "update/CatalogueReading.h"
 #include "update/UpdateMessages.h"
 
 #include <QSet>
@@ -121,4 +123,38 @@ int lintStatus(const LintOutcome &outcome)
         return exitIntegrity;
     }
     return outcome.report.count(Severity::error) > 0 ? exitListErrors : exitSuccess;
+}
+
+QList<LintFinding> signingTimeFindings(qint64 signedAt, const EarlierLists &earlier, qint64 now)
+{
+    const QString kind = QLatin1String(FindingKind::signatureDates);
+    const QString address = earlier.address.toDisplayString();
+    QList<LintFinding> findings;
+    if (earlier.published && signedAt < *earlier.published) {
+        findings.append(
+            {Severity::error, 0, kind,
+             QStringLiteral("the list was signed %1, before the list published at %2 (signed "
+                            "%3): every unit that took that one refuses it. Sign it again on a "
+                            "machine whose clock is right.")
+                 .arg(signatureDateText(signedAt), address,
+                      signatureDateText(*earlier.published))});
+    }
+    if (earlier.recorded && signedAt < *earlier.recorded) {
+        findings.append(
+            {Severity::error, 0, kind,
+             QStringLiteral("the list was signed %1, before the newest list this computer took "
+                            "from %2 (signed %3): this computer refuses it, as every unit that "
+                            "took that list does. ")
+                     .arg(signatureDateText(signedAt), address,
+                          signatureDateText(*earlier.recorded)) +
+                 forgetRecordAdvice()});
+    }
+    if (signedAt > now) {
+        findings.append({Severity::warning, 0, kind,
+                         QStringLiteral("the list was signed %1, ahead of this computer's clock "
+                                        "(%2): units that take it refuse every later list until "
+                                        "%1. Sign it again on a machine whose clock is right.")
+                             .arg(signatureDateText(signedAt), signatureDateText(now))});
+    }
+    return findings;
 }

@@ -3,6 +3,9 @@
 #include "frame/Downloader.h"
 #include "publish/CatalogueLint.h"
 
+#include <QUrl>
+#include <optional>
+
 // The report, and whether the updater would refuse the list or one of its images outright
 // rather than merely skip or doubt a line.
 struct LintOutcome
@@ -17,3 +20,18 @@ int addFetchFindings(LintOutcome &outcome, bool keyed, Downloader &downloader);
 
 // A refusal outranks the errors that come with it: the updater would not even try.
 int lintStatus(const LintOutcome &outcome);
+
+// The lists that units may have taken from the address a list is published at.
+struct EarlierLists
+{
+    QUrl address;
+    // The signing time of the list published there, when its signature holds.
+    std::optional<qint64> published = {};
+    // The newest this computer took from there.
+    std::optional<qint64> recorded = {};
+};
+
+// What units make of a list signed at `signedAt`: an error for one signed before either
+// earlier list, which every unit that took that one refuses; a warning for one signed ahead of
+// `now`, even within the skew, after which units refuse every list signed before it.
+QList<LintFinding> signingTimeFindings(qint64 signedAt, const EarlierLists &earlier, qint64 now);

@@ -1,6 +1,10 @@
 #include "publish/ListSigning.h"
 
+#include "diagnosis/DoctorNetworkChecks.h"
 #include "publish/PublicKeyChoice.h"
+#include "trust/CatalogueSignature.h"
+#include "trust/MinisignSignature.h"
+#include "trust/SignatureDates.h"
 #include "update/CatalogueReading.h"
 #include "update/FolderFile.h"
 #include "update/RegularFile.h"
@@ -13,7 +17,94 @@ namespace {
 // A secret key file is two short lines.
 constexpr qint64 maxSecretKeyBytes = 4096;
 
+// The signing time of the signature about to be replaced; its trusted comment is the
+// publisher's own, so it is read without the list it was made for.
+std::optional<qint64> replacedSigningTime(const ReadFile &signatureFile)
+{
+    if (!signatureFile.bytes) {
+        return std::nullopt;
+    }
+    const ParsedMinisignSignature parsed = parseMinisignSignature(*signatureFile.bytes);
+    return parsed.signature ? parseSignatureDates(parsed.signature->trustedComment).timestamp
+                            : std::nullopt;
+}
+
+// "sign would date the list …, not after …": both times, and the machine to fix.
+void sayBackwards(qint64 now, qint64 earlier, const QString &what, Console &console)
+{
+    console.printError(
+        QStringLiteral("morvane-flash: sign would date the list %1, not after %2 (signed %3): "
+                       "every unit that took that list would refuse this one. If this machine's "
+                       "clock is behind, set it right (timedatectl set-ntp true) and sign again; "
+                       "if %2 was signed with a fast clock, sign once its date has passed. Nothing "
+                       "was written.")
+            .arg(signatureDateText(now), what, signatureDateText(earlier)));
+}
+
 } // namespace
+
+PublishedList publishedList(const QUrl &address, const QList<MinisignPublicKey> &keys,
+                            Downloader &downloader)
+{
+    const Downloader::Answer list = downloader.get(address, DownloadKind::list);
+    if (!list.result.succeeded()) {
+        return {std::nullopt, list.result.errorDescription, list.result.serverDate};
+    }
+    const Downloader::Answer signature =
+        downloader.get(catalogueSignatureURL(address), DownloadKind::signature);
+    PublishedList published{std::nullopt, signature.result.errorDescription,
+                            list.result.serverDate};
+    if (signature.result.succeeded()) {
+        const CatalogueSignatureCheck check =
+            checkCatalogueSignature(*list.result.body, *signature.result.body, keys);
+        published.notCompared = check.problem.value_or(QString());
+        if (!check.problem) {
+            published.timestamp = parseSignatureDates(check.trustedComment).timestamp;
+        }
+    }
+    return published;
+}
+
+SigningFloor checkSigningFloor(const QString &listPath, const QUrl &address,
+                               const QList<MinisignPublicKey> &keys, qint64 now,
+                               Downloader &downloader, Console &console)
+{
+    const QString signaturePath = listPath + QStringLiteral(".minisig");
+    const ReadFile signatureFile = readRegularFile(signaturePath, maxSignatureBytes);
+    if (!signatureFile.bytes && !signatureFile.absent) {
+        console.printError(QStringLiteral("Cannot read the signature file %1: %2")
+                               .arg(signaturePath, signatureFile.errorDescription));
+        return {std::nullopt, exitCatalogue};
+    }
+    const PublishedList published = publishedList(address, keys, downloader);
+    if (const DoctorCheck clock = clockCheck(published.serverDate, now);
+        clock.verdict == DoctorCheck::Verdict::fail) {
+        console.printError(QStringLiteral("morvane-flash: %1. %2 A list signed now would be "
+                                          "dated wrong. Nothing was written.")
+                               .arg(clock.finding, clock.fix));
+        return {std::nullopt, exitListErrors};
+    }
+    if (!published.notCompared.isEmpty()) {
+        console.printError(QStringLiteral("%1: note: not compared with the list published at "
+                                          "%2: %3")
+                               .arg(listPath, address.toDisplayString(), published.notCompared));
+    }
+    const std::optional<qint64> replaced = replacedSigningTime(signatureFile);
+    if (replaced && now <= *replaced) {
+        sayBackwards(now, *replaced, QStringLiteral("the signature it replaces, ") + signaturePath,
+                     console);
+        return {replaced, exitListErrors};
+    }
+    if (published.timestamp && now <= *published.timestamp) {
+        sayBackwards(now, *published.timestamp,
+                     QStringLiteral("the list published at ") + address.toDisplayString(), console);
+        return {published.timestamp, exitListErrors};
+    }
+    if (!replaced || !published.timestamp) {
+        return {replaced ? replaced : published.timestamp, exitSuccess};
+    }
+    return {std::max(*replaced, *published.timestamp), exitSuccess};
+}
 
 SigningKey readSigningKey(const QString &secretKeyPath, const QString &publicKeyOption,
                           const CatalogueTrust &build, bool onTerminal, Console &console)

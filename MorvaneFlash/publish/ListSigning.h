@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frame/Console.h"
+#include "frame/Downloader.h"
 #include "frame/ExitStatus.h"
 #include "publish/DigestFilling.h"
 #include "trust/CatalogueTrust.h"
@@ -10,6 +11,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QUrl>
 #include <optional>
 
 // The publisher's side of what the updater checks: every record bound to its image and notes
@@ -51,6 +53,35 @@ struct SignedVerdict
 SignedVerdict judgeSignedList(const QString &listPath, const QByteArray &list,
                               const QByteArray &signature, const QList<MinisignPublicKey> &keys,
                               qint64 now, std::optional<qint64> newestAccepted, Console &console);
+
+// The list published at a catalogue's address, as far as it bounds a new one.
+struct PublishedList
+{
+    // Its signing time, when it answered with a signature that holds under the keys.
+    std::optional<qint64> timestamp;
+    // Why it is not compared; empty when it is.
+    QString notCompared;
+    // The server's Date header, for comparing clocks.
+    QByteArray serverDate;
+};
+PublishedList publishedList(const QUrl &address, const QList<MinisignPublicKey> &keys,
+                            Downloader &downloader);
+
+// Nothing is published backwards: a unit that took a list refuses every list signed before it.
+// A new signature dated `now` must come after the signature it replaces (`<list>.minisig`) and
+// after the list now published at `address`, when that answers with a signature that holds
+// under `keys`; and this clock may not lie beyond the skew from the server's Date, as doctor's
+// clock check judges it. The newest signing time it must follow; a refusal (exitListErrors,
+// or exitCatalogue when the signature beside the list cannot be read) has been said with both
+// times and what to do, and nothing was signed.
+struct SigningFloor
+{
+    std::optional<qint64> newest;
+    int status = exitSuccess;
+};
+SigningFloor checkSigningFloor(const QString &listPath, const QUrl &address,
+                               const QList<MinisignPublicKey> &keys, qint64 now,
+                               Downloader &downloader, Console &console);
 
 // The list first (when it is not `original`), then its signature beside it; a signature that
 // cannot follow puts the list back. The exit status; a failure has been said.

@@ -1,10 +1,14 @@
 #include "publish/PublicKeyChoice.h"
 
 #include "frame/ExitStatus.h"
+#include "update/RegularFile.h"
 
 #include <QFile>
 
 namespace {
+
+// A .pub file is two short lines a key; a few keys at most.
+constexpr qint64 maxPublicKeyBytes = 64 << 10;
 
 // The key itself is given as its key line (base64, which has no dot, beginning with "RW") or
 // as the whole .pub text; anything else names a file, so that a missing one is reported as
@@ -39,14 +43,14 @@ KeyChoice chooseKey(const QString &publicKeyOption, const CatalogueTrust &build,
     }
     QString keyText = publicKeyOption;
     if (namesKeyFile(publicKeyOption)) {
-        QFile file(publicKeyOption);
-        if (!file.open(QIODevice::ReadOnly)) {
+        const ReadFile file = readRegularFile(publicKeyOption, maxPublicKeyBytes);
+        if (!file.bytes) {
             console.printError(
                 QStringLiteral("morvane-flash: cannot read the public key file %1: %2")
-                    .arg(publicKeyOption, file.errorString()));
+                    .arg(publicKeyOption, file.errorDescription));
             return {{}, exitUsage};
         }
-        keyText = QString::fromUtf8(file.readAll());
+        keyText = QString::fromUtf8(*file.bytes);
     }
     if (keyText.trimmed().isEmpty()) {
         return {};

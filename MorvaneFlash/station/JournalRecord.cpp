@@ -2,6 +2,8 @@
 
 #include "flash/DeviceSelection.h"
 #include "flash/FlashRecord.h"
+#include "flash/StationTags.h"
+#include "frame/Console.h"
 
 #include <algorithm>
 
@@ -12,9 +14,10 @@ constexpr int priorityError = 3;
 constexpr int priorityWarning = 4;
 constexpr int priorityInfo = 6;
 
+// Values pass through the console's filter: `journalctl -o cat` prints them as they are.
 QByteArray field(const char *name, const QString &value)
 {
-    return QByteArray(name) + '=' + value.toUtf8();
+    return QByteArray(name) + '=' + terminalSafe(value).toUtf8();
 }
 
 int priorityOf(UnitEnd end)
@@ -36,7 +39,7 @@ void addTagFields(QList<QByteArray> &fields, const UnitRecord &record)
 {
     const auto add = [&](const QByteArray &name, const QString &value) {
         if (!value.isEmpty()) {
-            fields.append(name + '=' + deviceString(value.toStdString()).toUtf8());
+            fields.append(name + '=' + terminalSafe(deviceString(value.toStdString())).toUtf8());
         }
     };
     const HidDeviceInfo &device = record.device;
@@ -56,7 +59,7 @@ void addTagFields(QList<QByteArray> &fields, const UnitRecord &record)
     std::vector<std::pair<QString, QString>> labels = record.tags.labels;
     std::sort(labels.begin(), labels.end());
     for (const auto &[key, value] : labels) {
-        add("MORVANE_LABEL_" + key.toUpper().toLatin1(), value);
+        add(journalLabelPrefix + key.toUpper().toLatin1(), value);
     }
 }
 

@@ -83,7 +83,8 @@ void judgeDates(DoctorCheck &dates, const CatalogueReading &reading)
         dates.fix = QStringLiteral(
             "If this computer's clock is wrong (see the clock check), set it; otherwise the "
             "server offers a list older than one taken here, or one that has expired: tell "
-            "the catalogue's publisher.");
+            "the catalogue's publisher. If the list taken here should not have been, "
+            "morvane-flash record shows it and morvane-flash record --forget removes it.");
     } else if (dated != nullptr) {
         dates.verdict = Verdict::warn;
         dates.finding = dated->message;

@@ -72,6 +72,10 @@ protected:
             std::move(stop),
             [this] { return m_udevDaemon ? m_hid.hotplugMonitor() : nullptr; },
         };
+        environment.inIsTerminal = !m_answers.isEmpty();
+        environment.readAnswer = [this]() -> std::optional<QString> {
+            return m_answers.isEmpty() ? std::nullopt : std::optional(m_answers.takeFirst());
+        };
         arguments.prepend("morvane-flash");
         return runMorvaneFlash(arguments, environment);
     }
@@ -105,6 +109,8 @@ protected:
     QString m_out;
     QString m_err;
     QString m_catalogueKey;
+    // Typed on standard input, which is then a terminal.
+    QStringList m_answers;
     // False: no hotplug monitor opens, as where no udev daemon runs.
     bool m_udevDaemon = true;
 };

@@ -3,7 +3,10 @@
 #include "frame/ExitStatus.h"
 #include "trust/MinisignKey.h"
 
+#include <QElapsedTimer>
+#include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using Options = CommandLineFixture;
 
@@ -22,8 +25,10 @@ TEST_F(Options, AWrongCommandLineIsNamedBeforeAnythingIsFetched)
         {{"list", "--frobnicate"}, "Unknown option 'frobnicate'."},
         {{"list", "--file", image}, "list does not take --file."},
         {{"notes", "X5 Pro"}, "wrong number of arguments for notes."},
-        {{"sign", "l", "--secret-key", "k", "--catalogue", "http://x/"},
-         "sign does not take --catalogue."},
+        {{"record", "--forget", "--json"},
+         "record --json shows the records; it takes no --forget."},
+        {{"record", "--yes"}, "--yes is used only with record --forget."},
+        {{"record", "--bundle", "d"}, "record does not take --bundle."},
         {{"sign", "--bundle", "d", "l"}, "sign does not take --bundle."},
         {{"lint", "--public-key", "k"}, "lint takes FILE|URL, or --bundle DIR."},
         {{"lint", "x", "--bundle", "d"},
@@ -63,6 +68,11 @@ TEST_F(Options, AWrongCommandLineIsNamedBeforeAnythingIsFetched)
          "--label __name__: that name is the record's own; choose another."},
         {{"flash", "X5 Pro", "--label", "lot=1", "--label", "LOT=2"},
          "--label LOT is given twice."},
+        {{"flash", "X5 Pro", "--label", QString(51, 'k') + "=x"},
+         "--label " + QString(51, 'k') +
+             ": the key is longer than 50 characters, which the journal's field name "
+             "MORVANE_LABEL_" +
+             QString(51, 'K') + " cannot hold."},
         {{"flash", "X5 Pro", "--label", "lot=a\nb"},
          "--label lot: the value has a control character."},
         {{"flash", "X5 Pro", "--watch", "--metrics", "bench.txt"},
@@ -120,8 +130,9 @@ TEST_F(Options, VersionAndTheHelpOfOneCommand)
          "--fetch"},
         {{"sign", "--help"},
          {},
-         "Usage: morvane-flash sign FILE --secret-key KEY [--expires DAYS] [--public-key KEY]\n",
-         "--catalogue"},
+         "Usage: morvane-flash [--catalogue URL] sign FILE --secret-key KEY [--expires DAYS] "
+         "[--public-key KEY]\n",
+         "--bundle"},
         {{"doctor", "--help"}, {}, "\n  doctor [--json] [--root DIR]   checks", "--fetch"},
         {{"lint", "x", "--help"}, {}, "\n  --public-key <KEY>  ", "--all-devices"},
         {{"--help"}, {}, "\n  7    sign: minisign is missing or failed\n", "[--catalogue URL]"},
@@ -132,5 +143,54 @@ TEST_F(Options, VersionAndTheHelpOfOneCommand)
         EXPECT_EQ(run(c.arguments), exitSuccess);
         EXPECT_TRUE(m_out.contains(c.expected)) << m_out.toStdString();
         EXPECT_FALSE(m_out.contains(c.absent)) << m_out.toStdString();
+    }
+}
+
+// Every file a command reads is read bounded: a FIFO, a device, a link to one or a huge sparse
+// file at any of its file options ends the command at once, with the file named and what it
+// is, never waited on or read into memory.
+TEST_F(Options, AFileOptionThatIsNoRegularFileEndsTheCommandAtOnce)
+{
+    MinisignTool minisign;
+    const QString list = writeFile("L.txt", "X;1a86;e0a1;1;c;http://h/a;http://h/b\n");
+    const QString fifo = inTemp("fifo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString link = inTemp("zero");
+    ASSERT_TRUE(QFile::link("/dev/zero", link));
+    const QString huge = writeFile("huge", {});
+    ASSERT_TRUE(QFile(huge).resize(qint64(4) << 30));
+    const QString key = minisign.secretKeyPath();
+    const struct
+    {
+        QStringList arguments;
+        int status;
+    } cases[] = {
+        {{"lint", "{F}"}, exitCatalogue},
+        {{"lint", list, "--public-key", "{F}"}, exitUsage},
+        {{"sign", "{F}", "--secret-key", key}, exitCatalogue},
+        {{"sign", list, "--secret-key", "{F}"}, exitUsage},
+        {{"sign", list, "--secret-key", key, "--public-key", "{F}"}, exitUsage},
+        {{"flash", "--file", "{F}", "--vid", "1", "--pid", "1"}, exitUsage},
+        // The signature beside the list, which {B} names: lint's verdict refuses it unread.
+        {{"sign", "{B}", "--secret-key", key}, exitCatalogue},
+        {{"lint", "{B}", "--public-key", minisign.publicKeyLine()}, exitIntegrity},
+    };
+    const QString beside = writeFile("B.txt", "X;1a86;e0a1;1;c;http://h/a;http://h/b\n");
+    for (const QString &file : {fifo, QStringLiteral("/dev/zero"), link, huge}) {
+        QFile::remove(beside + ".minisig");
+        ASSERT_TRUE(QFile::link(file, beside + ".minisig"));
+        for (const auto &c : cases) {
+            QStringList arguments = c.arguments;
+            arguments.replaceInStrings("{F}", file).replaceInStrings("{B}", beside);
+            SCOPED_TRACE(arguments.join(' ').toStdString());
+            QElapsedTimer timer;
+            timer.start();
+            EXPECT_EQ(run(arguments), c.status) << m_err.toStdString();
+            EXPECT_LT(timer.elapsed(), 5000);
+            const QString said = m_err + m_out;
+            EXPECT_TRUE(said.contains(arguments.contains(beside) ? beside + ".minisig: it "
+                                                                 : file + ": it "))
+                << said.toStdString();
+        }
     }
 }

@@ -4,7 +4,9 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QLocale>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -17,8 +19,8 @@ const std::string imageTwoDigest =
 
 using LintCommand = CommandLineFixture;
 
-// Each outcome its own status: a list that could not be read, one with errors, a refused
-// signature or digest, and a key that could not be read.
+// Each outcome its own status: a list with errors, a refused signature or digest. A list or a
+// key that could not be read is the file options' table (tests/flash).
 TEST_F(LintCommand, EachOutcomeHasItsExitStatus)
 {
     m_server.setBody("/digest.txt",
@@ -42,7 +44,6 @@ TEST_F(LintCommand, EachOutcomeHasItsExitStatus)
          exitSuccess,
          "/twice.txt:3: warning: version \"V2\" of model \"MORVANE X5 Pro\" is also on line 1 "
          "with other fields"},
-        {{"lint", inTemp("none.txt")}, exitCatalogue, "Cannot read the list file"},
         {{"lint", wrong}, exitListErrors, "0 record(s), 1 error(s), 0 warning(s)"},
         {{"lint", served("/digest.txt"), "--fetch"},
          exitIntegrity,
@@ -51,9 +52,6 @@ TEST_F(LintCommand, EachOutcomeHasItsExitStatus)
         {{"lint", good, "--public-key", MinisignTool().publicKeyLine()},
          exitIntegrity,
          "error: The catalogue signature"},
-        {{"lint", good, "--public-key", "nosuch.pub"},
-         exitUsage,
-         "morvane-flash: cannot read the public key file nosuch.pub: No such file or directory"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
@@ -195,4 +193,88 @@ TEST_F(LintCommand, SignFillsInDigestsAndWritesNothingTheUpdaterWouldRefuse)
                   c.status == exitSuccess)
             << m_out.toStdString();
     }
+}
+
+// Nothing is published backwards: sign refuses, writing nothing, a list it would date before
+// the signature it replaces or the list published at the catalogue's address, or with a clock
+// beyond the skew from the server's; lint finds a list older than those units may have taken.
+TEST_F(LintCommand, NothingIsPublishedBackwards)
+{
+    MinisignTool minisign;
+    m_catalogueKey = minisign.publicKeyLine();
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    const auto signedAt = [&](const QByteArray &list, qint64 at) {
+        return minisign.sign(list, false, QStringLiteral("timestamp:%1").arg(at));
+    };
+    const std::string image = m_server.url("/fw/x5_v2.bin");
+    const std::string body =
+        "X;1a86;e0a1;V1;c;" + image + ";" + image + ";" + imageTwoDigest + ";" + imageTwoDigest;
+    const QByteArray restored = QByteArray::fromStdString(body + "\n");
+    const auto publish = [&](const std::string &path, std::optional<qint64> at, qint64 dateAt) {
+        m_server.setResponse(path,
+                             {.body = body + "\n",
+                              .date = QLocale::c()
+                                          .toString(QDateTime::fromSecsSinceEpoch(dateAt, Qt::UTC),
+                                                    "ddd, dd MMM yyyy HH:mm:ss 'GMT'")
+                                          .toStdString()});
+        m_server.setBody(path + ".minisig", at ? signedAt(restored, *at).toStdString() : "",
+                         at ? 200 : 404);
+        return served(path);
+    };
+    const std::string build = "/product/MORVANE_LST.txt";
+    const std::string other = "/other.txt";
+    const struct
+    {
+        qint64 serverClock;
+        std::optional<qint64> replaced;
+        std::optional<qint64> published;
+        // Where that list is published: the build's address, or --catalogue's.
+        std::string at;
+        QString expected;
+    } cases[] = {
+        {now + 2 * 86400, {}, {}, build, "this computer's clock is 2 days behind the server's"},
+        {now, now + 600, {}, build, ", not after the signature it replaces, "},
+        {now, {}, now + 600, build, ", not after the list published at " + served(build)},
+        {now, {}, now + 600, other, ", not after the list published at " + served(other)},
+        {now, now - 86400, now - 600, build, "Signed "},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.expected.toStdString());
+        for (const std::string &path : {build, other}) {
+            publish(path, path == c.at ? c.published : std::nullopt, c.serverClock);
+        }
+        const QString list = writeFile("L.txt", restored);
+        QFile::remove(list + ".minisig");
+        const QByteArray beside = c.replaced ? signedAt(restored, *c.replaced) : QByteArray();
+        if (c.replaced) {
+            writeFile("L.txt.minisig", beside);
+        }
+        const bool signs = c.expected == "Signed ";
+        EXPECT_EQ(run(QStringList{"sign", list, "--secret-key", minisign.secretKeyPath()} +
+                      (c.at == build ? QStringList() : QStringList{"--catalogue", served(c.at)})),
+                  signs ? exitSuccess : exitListErrors);
+        EXPECT_TRUE((m_err + m_out).contains(c.expected)) << m_err.toStdString();
+        if (!signs) {
+            EXPECT_TRUE(m_err.endsWith("Nothing was written.\n")) << m_err.toStdString();
+            QFile written(list + ".minisig");
+            EXPECT_EQ(written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray(), beside);
+        }
+    }
+
+    // lint tells what units would do with a restored older list: those that took the one
+    // published, or this computer, refuse it; one signed a little ahead shuts out later ones.
+    const QString address = publish("/product/MORVANE_LST.txt", now - 600, now);
+    ASSERT_EQ(run({"list"}), exitSuccess) << m_err.toStdString();
+    const QString list = writeFile("L.txt", restored);
+    writeFile("L.txt.minisig", signedAt(restored, now - 86400));
+    EXPECT_EQ(run({"lint", list, "--catalogue", address}), exitIntegrity);
+    EXPECT_TRUE(m_out.contains(": error: the list was signed ") &&
+                m_out.contains(", before the list published at " + address) &&
+                m_out.contains(", before the newest list this computer took from " + address))
+        << m_out.toStdString();
+    writeFile("L.txt.minisig", signedAt(restored, now + 600));
+    EXPECT_EQ(run({"lint", list}), exitSuccess);
+    EXPECT_TRUE(m_out.contains(": warning: the list was signed ") &&
+                m_out.contains("units that take it refuse every later list until"))
+        << m_out.toStdString();
 }

@@ -3,6 +3,7 @@
 #include "station/MetricsText.h"
 
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 // One record, three renderings: the log's line, the journal's entry and the metrics name its
@@ -25,8 +26,9 @@ TEST(UnitRecord, TheLogTheJournalAndTheMetricsTellOneRecordAlike)
         {{Status::deviceFailed, "denied", QString("fix")}, false, "", "deviceFailed"},
         {{Status::stopped, "stopped"}, false, "S3", "stopped"},
         {{}, true, "S1", "skipped"},
-        // A device's own text is the log's as it came, and one line in the journal.
-        {{Status::completed, "done"}, false, "S\t4", "completed"},
+        // A device's own text is the log's as it came, and one line in the journal that
+        // `journalctl -o cat` prints without a terminal control: ESC, VT, FF, NEL.
+        {{Status::completed, "done"}, false, "S\t4\x1b[2J\v\f\xc2\x85", "completed"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.status.toStdString() + " " + c.serial);
@@ -58,10 +60,9 @@ TEST(UnitRecord, TheLogTheJournalAndTheMetricsTellOneRecordAlike)
         const QString serial = QString::fromStdString(c.serial);
         EXPECT_EQ(log["serial"], serial);
         EXPECT_EQ(journal.contains("MORVANE_SERIAL="), !serial.isEmpty());
-        EXPECT_EQ(journal.contains(
-                      "\nMORVANE_SERIAL=" +
-                      QString(serial).replace('\t', QChar::ReplacementCharacter).toUtf8() + '\n'),
-                  !serial.isEmpty());
+        const QString shown =
+            QString(serial).replace(QRegularExpression("[\\t\\x1b\\v\\f\\x{85}]"), "\uFFFD");
+        EXPECT_EQ(journal.contains("\nMORVANE_SERIAL=" + shown.toUtf8() + '\n'), !serial.isEmpty());
         EXPECT_EQ(log["sha256"], record.image.sha256);
         EXPECT_TRUE(journal.contains("\nMORVANE_IMAGE_SHA256=" + record.image.sha256.toUtf8()));
     }
