@@ -203,7 +203,9 @@ private:
             m_worstFailure = std::max(m_worstFailure, exitStatusOf(outcome.status));
             break;
         }
-        m_display->ended(id, counts());
+        const bool failed =
+            outcome.status != Status::completed && outcome.status != Status::stopped;
+        m_display->ended(id, counts(), failed ? std::optional(line) : std::nullopt);
         record(unit, outcome, line);
         // Those back early from this unit are judged now that its outcome is known.
         const std::string known = FlashedUnits::identity(unit.device);

@@ -2,6 +2,7 @@
 #include "bootloader/HIDBootloader.h"
 #include "frame/ExitStatus.h"
 #include "station/FlashedUnits.h"
+#include "station/WatchDisplay.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -142,7 +143,9 @@ TEST_F(FlashWatch, ShowsUnitsLiveOnATerminalAsLinesThroughAPipeAndNothingQuietly
         {true,
          {},
          {"\x1b[J/sim/", "(serial F1, port 1-2): plugged in; flashing 1A86:E0A1 image.bin.\n",
-          "\r\x1b[2K[--------------------]   0%  1.6 s left  /sim/",
+          "\r\x1b[2Kport 1-2, serial F1  [--------------------]   0%  1.6 s left  /sim/",
+          // A failed unit stays in sight under the units in transfer.
+          "\r\x1b[2Kport 1-2, serial F1  Update failed: Unable to write HID report.",
           "\r\x1b[2K0 flashed, 1 failed, 0 skipped, 1 in progress; 0 flashed an hour\n"},
          {"Update progress"}},
         {false, {"--quiet"}, {}, {"plugged in", "in progress", "\x1b"}},
@@ -194,6 +197,44 @@ TEST_F(FlashWatch, ShowsUnitsLiveOnATerminalAsLinesThroughAPipeAndNothingQuietly
                         .hasMatch())
             << m_out.toStdString();
     }
+}
+
+// The block on a terminal fits it: never taller than its rows less the cursor's, never wider,
+// the units in transfer first and the failed kept last.
+TEST(WatchBlock, FitsTheTerminalKeepingTheOldestUnitsAndTheLastFailures)
+{
+    const auto numbered = [](const char *name, int count) {
+        QStringList lines;
+        for (int i = 1; i <= count; ++i) {
+            lines.append(QStringLiteral("%1%2").arg(QLatin1String(name)).arg(i));
+        }
+        return lines;
+    };
+    const struct
+    {
+        int units;
+        int failed;
+        int failedEarlier;
+        std::optional<TerminalSize> size;
+        QStringList lines;
+    } cases[] = {
+        {2, 1, 0, std::nullopt, {"u1", "u2", "f1", "count"}},
+        {32, 0, 0, TerminalSize{6, 100}, {"u1", "u2", "u3", "…and 29 more in transfer", "count"}},
+        {32,
+         10,
+         3,
+         TerminalSize{8, 100},
+         {"u1", "u2", "…and 30 more in transfer", "…and 11 more failed", "f9", "f10", "count"}},
+        {1, 2, 0, TerminalSize{8, 100}, {"u1", "f1", "f2", "count"}},
+        {0, 0, 0, TerminalSize{1, 100}, {"count"}},
+        {1, 0, 0, TerminalSize{3, 4}, {"u1", "cou…"}},
+    };
+    for (const auto &c : cases) {
+        const QStringList lines = fittedBlock(
+            {numbered("u", c.units), numbered("f", c.failed), c.failedEarlier, "count"}, c.size);
+        EXPECT_EQ(lines, c.lines) << lines.join('|').toStdString();
+    }
+    EXPECT_EQ(cutToWidth(QStringLiteral("读取固件列表失败"), 7), QStringLiteral("读取固…"));
 }
 
 TEST(FlashedUnits, AClaimBySerialOrPortLastsUntilItsUnitIsBackOrTheSettleTimeHasPassed)
