@@ -27,7 +27,8 @@ QJsonObject with(QJsonObject object, std::initializer_list<std::pair<QString, QJ
     return object;
 }
 
-// How far the attempt got, as scripts compare it.
+} // namespace
+
 QString phaseName(TransferReach::Phase phase)
 {
     switch (phase) {
@@ -42,6 +43,8 @@ QString phaseName(TransferReach::Phase phase)
     }
     return QStringLiteral("none");
 }
+
+namespace {
 
 // Undefined, so that no key is made, when there is no hint.
 QJsonValue hintValue(const UpdateOutcome &outcome)

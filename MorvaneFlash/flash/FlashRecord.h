@@ -29,6 +29,9 @@ enum class StopPoint
 };
 QString stoppedLine(const UpdateTarget &target, StopPoint point);
 
+// How far an attempt got, as scripts compare it: "none", "opened", "handshake", "transfer".
+QString phaseName(TransferReach::Phase phase);
+
 // Which of a device's fields a JSON object names: where it is ("path", "serial", "usbPort"),
 // with its USB ids ("vid", "pid"), and with what it calls itself ("manufacturer", "product").
 enum class DeviceFields

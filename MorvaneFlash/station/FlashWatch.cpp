@@ -188,8 +188,10 @@ private:
         const QString line = outcome.status == Status::stopped
                                  ? stoppedLine(m_ready, StopPoint::inTransfer)
                                  : outcome.line;
-        tellOutcome(m_console, m_invocation.json, deviceDescription(unit.device), unit.device,
-                    outcome, line);
+        if (m_invocation.json || m_sinks.endOnConsole(outcome.status != Status::completed)) {
+            tellOutcome(m_console, m_invocation.json, deviceDescription(unit.device), unit.device,
+                        outcome, line);
+        }
         switch (outcome.status) {
         case Status::completed:
             ++m_completed;
@@ -232,7 +234,7 @@ private:
                              QStringLiteral(": back after its update; not flashed again.");
         if (m_invocation.json) {
             m_console.printJsonLine(skippedEvent(device, m_ready, line));
-        } else {
+        } else if (m_sinks.endOnConsole(false)) {
             m_console.print(line);
         }
         m_display->skipped(counts());

@@ -23,10 +23,18 @@ void UnitRecordSinks::begin(const UpdateTarget &target)
             m_console.printError(QStringLiteral("morvane-flash: --journal: %1; the units go on "
                                                 "without it.")
                                      .arg(*absent));
+        } else {
+            m_outIsJournal = isJournalStream(1);
+            m_errIsJournal = isJournalStream(2);
         }
     }
     addWatchedSeries(m_metrics, target.product, target.version);
     writeMetrics();
+}
+
+bool UnitRecordSinks::endOnConsole(bool toError) const
+{
+    return !(toError ? m_errIsJournal : m_outIsJournal);
 }
 
 void UnitRecordSinks::unitStarted()

@@ -20,6 +20,10 @@ public:
 
     // The watch begins: zero counts for the ends a unit of `target` can have.
     void begin(const UpdateTarget &target);
+    // Whether a unit's end line belongs on the console, on standard error (`toError`) or
+    // output: not when that stream is the journal itself and the journal has the unit's
+    // entry, which would count every unit twice.
+    bool endOnConsole(bool toError) const;
     void unitStarted();
     // A unit's end; a skipped unit never started.
     void unitEnded(const UnitRecord &record);
@@ -33,5 +37,7 @@ private:
     Console &m_console;
     UnitMetrics m_metrics;
     bool m_journalSaid = false;
+    bool m_outIsJournal = false;
+    bool m_errIsJournal = false;
     bool m_metricsSaid = false;
 };
