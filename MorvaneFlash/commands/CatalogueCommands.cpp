@@ -76,6 +76,9 @@ LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
     }
     if (!reading->items) {
         console.printError(reading->failureLine);
+        if (!reading->refusedByTrust && !downloader.readsBundle()) {
+            console.printError(UpdateMessages::catalogueAddress(listURL));
+        }
         return {{}, reading->refusedByTrust ? exitIntegrity : exitCatalogue};
     }
     return {std::move(*reading->items), exitSuccess, *reading->list, reading->signature};

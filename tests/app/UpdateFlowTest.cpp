@@ -101,7 +101,8 @@ TEST_F(UpdateFlow, AFailureOfEitherPhaseEndsThePaneWithItsLines)
           "Update failed: Unable to open HID device. IOKit code: 13.", help},
          behaviourWith(&Behaviour::openFailure, EACCES)},
         {{"Update progress: 25%",
-          "Update failed: Unable to write HID report. IOKit code: -536870208."},
+          "Update failed: Unable to write HID report. IOKit code: -536870208.",
+          UpdateMessages::leftTheBus()},
          behaviourWith(&Behaviour::vanishAfterReports, 10)},
         {{"Starting firmware transfer...", "Update failed: The device at {node} is in use by "
                                            "another program (process {pid}); nothing was sent to "

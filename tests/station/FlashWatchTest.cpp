@@ -101,7 +101,7 @@ TEST_F(FlashWatch, FlashesEachUnitOnceAndRecordsEveryAttempt)
     // The skipped units are in the record too, with why; each says how far it got.
     EXPECT_EQ(attempts,
               (QStringList{"2-1 completed transfer 1024", "2-1 completed transfer 1024",
-                           "2-1 skipped none 0", "F11-2 transferFailed transfer 256",
+                           "2-1 skipped none 0", "F11-2 transferFailed transfer 256 hint",
                            "F21-3 transferFailed opened 0", "F31-4 deviceFailed none 0 hint",
                            "S11-1 completed transfer 1024", "S11-1 skipped none 0"}));
     EXPECT_TRUE(m_out.contains("\"phase\":\"opened\",\"serial\":\"F2\",")) << m_out.toStdString();
