@@ -28,8 +28,8 @@ struct Environment
     // Progress is redrawn in place on a terminal that takes control codes (takesControlCodes)
     // and printed as plain lines elsewhere.
     bool outTakesControlCodes = false;
-    // Requested by Ctrl-C, SIGTERM or SIGHUP: a transfer ends at the next report boundary, a
-    // download is aborted.
+    // Requested by Ctrl-C, SIGTERM or SIGHUP: a transfer ends at the next report boundary (but
+    // a station's, see stopInTransfer), a download is aborted.
     std::stop_token stop;
     // What tells of devices coming and going (the udev monitor; the simulator's notices). Null,
     // or a monitor that is null, and the bus is enumerated once a second instead.
@@ -39,4 +39,10 @@ struct Environment
     std::function<std::unique_ptr<TransferInhibitor>()> transferInhibitor = {};
     // Standard input is a terminal: sign may let minisign ask for a key's password there.
     bool inIsTerminal = false;
+    // A station drains on the first stop request: its units in transfer finish. This is
+    // requested by the next signal, and stops them at a report boundary.
+    std::stop_token stopInTransfer = {};
+    // Called by a station as it starts watching, so that a second signal requests
+    // stopInTransfer rather than ending the program; unset, nothing is called.
+    std::function<void()> drainOnStop = {};
 };

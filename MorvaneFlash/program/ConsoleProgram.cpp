@@ -31,6 +31,8 @@ int runOnConsole(const QStringList &arguments, HidBackend &hid, const QUrl &list
         std::move(hotplugMonitor),
         std::move(transferInhibitor),
         isatty(STDIN_FILENO) == 1,
+        interrupt.transferStopToken(),
+        [&interrupt] { interrupt.drainOnStop(); },
     };
     const int status = runMorvaneFlash(arguments, environment);
     return status == exitInterrupted ? interrupt.stoppedStatus() : status;

@@ -13,6 +13,7 @@
 #include "frame/StopPoll.h"
 #include "station/BenchLog.h"
 #include "station/FlashedUnits.h"
+#include "station/StationSettings.h"
 #include "station/UnitRecordSinks.h"
 #include "station/WatchDisplay.h"
 #include "trust/CatalogueTrust.h"
@@ -35,23 +36,29 @@ class WatchRun
 {
 public:
     WatchRun(const Invocation &invocation, Environment &environment, Console &console,
-             Downloader &downloader, BenchLog &log, const UpdateTarget &target)
-        : m_invocation(invocation), m_environment(environment), m_console(console), m_log(log),
-          m_target(target), m_flashed(invocation.settle.value_or(defaultSettle)),
-          m_sinks(invocation, console), m_bootloader(environment.hid),
-          m_session(environment, invocation),
+             Downloader &downloader, BenchLog &log, const UpdateTarget &target,
+             const StationSettings &settings)
+        : m_invocation(invocation), m_settings(settings), m_environment(environment),
+          m_console(console), m_log(log), m_target(target),
+          m_flashed(invocation.settle.value_or(defaultSettle)), m_sinks(invocation, console),
+          m_bootloader(environment.hid), m_session(environment, invocation),
           m_preparation(downloader.source(), environment.firmwareFolder,
                         catalogueTrustFromKey(environment.catalogueKey).keyBuiltIn),
-          m_transfers(m_bootloader), m_stopPoll(environment.stop, [this] {
-              if (!m_stopping) {
-                  m_interrupted = true;
-                  stopWatching();
-              }
-          })
+          m_transfers(m_bootloader), m_stopPoll(environment.stop,
+                                                [this] {
+                                                    if (!m_stopping) {
+                                                        m_interrupted = true;
+                                                        stopWatching();
+                                                    }
+                                                }),
+          m_transferStopPoll(environment.stopInTransfer, [this] { stopTransfers(); })
     {
+        m_drainLimit.setSingleShot(true);
+        QObject::connect(&m_drainLimit, &QTimer::timeout, &m_context, [this] { stopTransfers(); });
         m_session.guard(m_transfers, m_console);
         QObject::connect(&m_transfers, &DeviceTransfers::progressed, &m_context,
                          [this](DeviceTransfers::Id id, int percent) {
+                             m_units.at(id).percent = percent;
                              if (m_invocation.json) {
                                  m_console.printJsonLine(progressEvent(
                                      m_units.at(id).device, percent, m_ready.image.size()));
@@ -90,6 +97,9 @@ public:
                 }
             });
         m_watcher->watch({*m_target.ids});
+        if (m_environment.drainOnStop) {
+            m_environment.drainOnStop();
+        }
         while (!m_stopping || !m_units.empty()) {
             m_loop.exec();
         }
@@ -102,6 +112,7 @@ private:
         HidDeviceInfo device;
         QDateTime started;
         QElapsedTimer clock;
+        int percent = 0;
     };
 
     // The image, once for every unit; the exit status when there is none.
@@ -144,6 +155,10 @@ private:
 
     void arrive(const HidDeviceInfo &device)
     {
+        // Another station's, when stations share the computer.
+        if (!portMatches(m_settings.portPatterns, device)) {
+            return;
+        }
         if (m_stopping || std::any_of(m_units.begin(), m_units.end(), [&](const auto &unit) {
                 return unit.second.device.path == device.path;
             })) {
@@ -275,16 +290,34 @@ private:
         }
     }
 
-    // No unit starts from here on; those under way end at a report boundary when a signal
-    // asked for it, or run to their end when the log failed.
+    // No unit starts from here on; those under way run to their end (a drain, when a signal
+    // asked for the stop), unless the next signal or the drain's limit stops them.
     void stopWatching()
     {
         m_stopping = true;
         m_watcher.reset();
         m_preparation.stop();
-        if (m_interrupted) {
-            m_transfers.stopAll();
+        if (m_interrupted && !m_units.empty()) {
+            double seconds = 0;
+            for (const auto &[id, unit] : m_units) {
+                seconds = std::max(seconds, HIDBootloader::secondsLeft(
+                                                unit.percent, std::size_t(m_ready.image.size())));
+            }
+            if (!m_invocation.json) {
+                m_console.printError(
+                    drainLine(int(m_units.size()), seconds, m_settings.drainTimeout));
+            }
+            if (m_settings.drainTimeout) {
+                m_drainLimit.start(*m_settings.drainTimeout);
+            }
         }
+        m_loop.quit();
+    }
+
+    // The units in transfer end at a report boundary.
+    void stopTransfers()
+    {
+        m_transfers.stopAll();
         m_loop.quit();
     }
 
@@ -324,6 +357,7 @@ private:
     }
 
     const Invocation &m_invocation;
+    const StationSettings m_settings;
     Environment &m_environment;
     Console &m_console;
     BenchLog &m_log;
@@ -348,6 +382,7 @@ private:
     int m_worstFailure = exitSuccess;
     std::map<DeviceTransfers::Id, Unit> m_units;
     std::optional<WatchDisplay> m_display;
+    QTimer m_drainLimit;
 
     // Receives the queued calls and signals: declared before what sends them, so that it
     // goes last and nothing reaches a half-destroyed run.
@@ -358,6 +393,7 @@ private:
     DeviceTransfers m_transfers;
     std::unique_ptr<DeviceWatcher> m_watcher;
     StopPoll m_stopPoll;
+    StopPoll m_transferStopPoll;
 };
 
 } // namespace
@@ -365,5 +401,28 @@ private:
 int watchAndFlash(const Invocation &invocation, Environment &environment, Console &console,
                   Downloader &downloader, BenchLog &log, const UpdateTarget &target)
 {
-    return WatchRun(invocation, environment, console, downloader, log, target).run();
+    return watchAndFlash(invocation, environment, console, downloader, log, target,
+                         stationSettingsOf(invocation));
+}
+
+int watchAndFlash(const Invocation &invocation, Environment &environment, Console &console,
+                  Downloader &downloader, BenchLog &log, const UpdateTarget &target,
+                  const StationSettings &settings)
+{
+    return WatchRun(invocation, environment, console, downloader, log, target, settings).run();
+}
+
+QString drainLine(int units, double seconds, std::optional<std::chrono::seconds> timeout)
+{
+    QString line = QStringLiteral("Stopping: no new unit is taken; %1 in transfer %2 first, "
+                                  "about %3 at the protocol's pace")
+                       .arg(units == 1 ? QStringLiteral("the unit")
+                                       : QStringLiteral("the %1 units").arg(units),
+                            units == 1 ? QStringLiteral("finishes") : QStringLiteral("finish"),
+                            timeLeftText(seconds).chopped(5));
+    if (timeout) {
+        line += QStringLiteral(" (at most %1 s)").arg(timeout->count());
+    }
+    return line + QStringLiteral(". A second Ctrl-C, SIGTERM or SIGHUP stops them at a report "
+                                 "boundary.");
 }

@@ -55,7 +55,8 @@ protected:
         return list;
     }
 
-    int run(QStringList arguments, bool terminal = false, std::stop_token stop = {})
+    int run(QStringList arguments, bool terminal = false, std::stop_token stop = {},
+            std::stop_token stopInTransfer = {})
     {
         m_out.clear();
         m_err.clear();
@@ -72,6 +73,7 @@ protected:
             std::move(stop),
             [this] { return m_udevDaemon ? m_hid.hotplugMonitor() : nullptr; },
         };
+        environment.stopInTransfer = std::move(stopInTransfer);
         arguments.prepend("morvane-flash");
         return runMorvaneFlash(arguments, environment);
     }

@@ -1,7 +1,15 @@
+#include "station/FlashWatch.h"
+
 #include "CommandLineFixture.h"
 #include "bootloader/HIDBootloader.h"
+#include "frame/Console.h"
+#include "frame/Downloader.h"
 #include "frame/ExitStatus.h"
+#include "frame/Invocation.h"
+#include "station/BenchLog.h"
 #include "station/FlashedUnits.h"
+#include "station/StationSettings.h"
+#include "update/UpdateTarget.h"
 #include "station/WatchDisplay.h"
 
 #include <QCryptographicHash>
@@ -40,6 +48,60 @@ protected:
         }
     }
 };
+
+// A station's settings, as the watch takes them: a drain that lets its unit finish or stops
+// it at its limit, and the ports of another station left alone.
+TEST_F(FlashWatch, DrainsOnTheFirstStopAndTakesOnlyItsOwnPorts)
+{
+    using namespace std::chrono_literals;
+    const struct
+    {
+        int imageBytes;
+        StationSettings settings;
+        int status;
+        const char *line;
+    } cases[] = {
+        {2048, {std::nullopt, {"1-*"}}, exitSuccess, "1-1): Update completed."},
+        // Some twelve seconds of image, cut at the drain's limit.
+        {16384, {1s, {"1-?", "3-1"}}, exitInterrupted, "1-1): Update stopped."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.imageBytes);
+        std::stop_source stop;
+        std::vector<std::shared_ptr<SimulatedBootloaderDevice>> units;
+        std::jthread bench([&] {
+            units = {attachUnit("D1", "1-1"), attachUnit("O1", "2-1")};
+            while (units.front()->reports().size() < 4) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
+            stop.request_stop();
+        });
+        Invocation invocation;
+        invocation.watch = true;
+        QTextStream out(&m_out);
+        QTextStream err(&m_err);
+        Environment environment{
+            m_hid, out, err, QUrl(), inTemp("MorvaneUpdater"), QString(), false, stop.get_token()};
+        Console console(out, err, false);
+        Downloader downloader(invocation, environment.stop, console);
+        BenchLog log;
+        const UpdateTarget target{"1A86:E0A1", "image.bin", UsbIds{0x1a86, 0xe0a1}, std::nullopt,
+                                  QByteArray(c.imageBytes, 'x')};
+        EXPECT_EQ(
+            watchAndFlash(invocation, environment, console, downloader, log, target, c.settings),
+            c.status);
+        bench.join();
+        out.flush();
+        err.flush();
+        EXPECT_TRUE((m_out + m_err).contains(c.line)) << m_out.toStdString() << m_err.toStdString();
+        EXPECT_EQ(units.back()->handshakes(), 0u);
+        for (const auto &unit : units) {
+            m_hid.detach(unit);
+        }
+        m_out.clear();
+        m_err.clear();
+    }
+}
 
 // The production line: every unit as it arrives, a faulty one failing alone, a unit back from
 // its restart left alone, and the record of each attempt.
@@ -156,6 +218,7 @@ TEST_F(FlashWatch, ShowsUnitsLiveOnATerminalAsLinesThroughAPipeAndNothingQuietly
         const QString log = inTemp("watch.log");
         QFile::remove(log);
         std::stop_source stop;
+        std::stop_source stopInTransfer;
         std::vector<std::shared_ptr<SimulatedBootloaderDevice>> units;
         std::jthread bench([&] {
             units = {attachUnit("S1", "1-1"),
@@ -168,12 +231,15 @@ TEST_F(FlashWatch, ShowsUnitsLiveOnATerminalAsLinesThroughAPipeAndNothingQuietly
             while (units.back()->reports().size() < 4) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
             }
+            // The first stop drains, the second stops the unit at a report boundary.
             stop.request_stop();
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            stopInTransfer.request_stop();
         });
         EXPECT_EQ(run(QStringList{"flash", "--file", image, "--vid", "1a86", "--pid", "e0a1",
                                   "--watch", "--log", log} +
                           c.options,
-                      c.terminal, stop.get_token()),
+                      c.terminal, stop.get_token(), stopInTransfer.get_token()),
                   exitTransfer);
         bench.join();
         for (const auto &unit : units) {
@@ -191,6 +257,8 @@ TEST_F(FlashWatch, ShowsUnitsLiveOnATerminalAsLinesThroughAPipeAndNothingQuietly
         EXPECT_TRUE(m_err.contains("1-2): Update failed: Unable to write HID report."));
         EXPECT_TRUE(
             m_err.contains("1-3): Update stopped. The transfer ended at a report boundary"));
+        EXPECT_TRUE(m_err.contains("Stopping: no new unit is taken; the unit in transfer "
+                                   "finishes first, about "));
         EXPECT_TRUE(QRegularExpression("Watch ended: 1 flashed, 1 failed, 1 skipped, 1 stopped, "
                                        "in [0-9.]+ s.\n$")
                         .match(m_out)

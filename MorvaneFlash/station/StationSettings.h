@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QStringList>
+#include <chrono>
+#include <optional>
+
+struct HidDeviceInfo;
+struct Invocation;
+
+// How a station runs, besides what every flash takes.
+struct StationSettings
+{
+    // How long the drain after the first stop request waits for the units in transfer before
+    // stopping them at a report boundary; unset, until they have ended.
+    std::optional<std::chrono::seconds> drainTimeout;
+    // Shell-style patterns (*, ?, [...]) over the USB port path, such as "1-1.*": the watch
+    // takes only devices at a port one of them matches; empty, every port.
+    QStringList portPatterns;
+};
+
+StationSettings stationSettingsOf(const Invocation &invocation);
+
+// Whether the device's USB port is one of the patterns' (every port when there are none).
+bool portMatches(const QStringList &patterns, const HidDeviceInfo &device);
