@@ -60,6 +60,7 @@ usr/share/fish/vendor_completions.d/morvane-flash.fish
 usr/lib/systemd/system/morvane-flash-bench@.service
 usr/lib/sysusers.d/morvane-updater.conf
 usr/share/doc/morvane-updater/examples/bench.conf
+usr/share/doc/morvane-updater/examples/morvane-flash-alerts.yml
 EOF
 )
 

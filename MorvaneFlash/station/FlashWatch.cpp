@@ -17,6 +17,7 @@
 #include "station/UnitRecordSinks.h"
 #include "station/WatchDisplay.h"
 #include "trust/CatalogueTrust.h"
+#include "trust/SignatureDates.h"
 #include "update/DeviceTransfers.h"
 #include "update/ImagePreparation.h"
 #include "update/UpdateMessages.h"
@@ -81,6 +82,10 @@ public:
             return exitDevice;
         }
         m_sinks.begin(m_ready);
+        warnOfExpiry();
+        QObject::connect(&m_expiryWarnings, &QTimer::timeout, &m_context,
+                         [this] { warnOfExpiry(); });
+        m_expiryWarnings.start(std::chrono::hours(24));
         say(QStringLiteral("Watching for %1: each one plugged in is flashed. Ctrl-C ends.")
                 .arg(m_target.product));
         m_clock.start();
@@ -314,6 +319,15 @@ private:
         m_loop.quit();
     }
 
+    void warnOfExpiry()
+    {
+        if (const std::optional<QString> warning =
+                expiryWarning(m_ready.listExpires, QDateTime::currentSecsSinceEpoch());
+            warning && !m_invocation.json) {
+            m_console.printError(*warning);
+        }
+    }
+
     // The units in transfer end at a report boundary.
     void stopTransfers()
     {
@@ -383,6 +397,7 @@ private:
     std::map<DeviceTransfers::Id, Unit> m_units;
     std::optional<WatchDisplay> m_display;
     QTimer m_drainLimit;
+    QTimer m_expiryWarnings;
 
     // Receives the queued calls and signals: declared before what sends them, so that it
     // goes last and nothing reaches a half-destroyed run.
@@ -410,6 +425,19 @@ int watchAndFlash(const Invocation &invocation, Environment &environment, Consol
                   const StationSettings &settings)
 {
     return WatchRun(invocation, environment, console, downloader, log, target, settings).run();
+}
+
+std::optional<QString> expiryWarning(std::optional<qint64> expires, qint64 now)
+{
+    constexpr qint64 day = 86400;
+    if (!expires || *expires - now > 7 * day || *expires <= now) {
+        return std::nullopt;
+    }
+    return QStringLiteral("Warning: the catalogue's signature expires on %1, in %2 days: a "
+                          "station started after then refuses the list. Ask its publisher for a "
+                          "newly signed one.")
+        .arg(signatureDateText(*expires))
+        .arg(double(*expires - now) / day, 0, 'f', 1);
 }
 
 QString drainLine(int units, double seconds, std::optional<std::chrono::seconds> timeout)

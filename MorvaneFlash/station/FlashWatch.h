@@ -25,6 +25,10 @@ int watchAndFlash(const Invocation &invocation, Environment &environment, Consol
                   Downloader &downloader, BenchLog &log, const UpdateTarget &target,
                   const StationSettings &settings);
 
+// The warning a station gives, at its start and once a day, when the catalogue's signature
+// expires within 7 days of `now` (seconds since 1970); nothing otherwise.
+std::optional<QString> expiryWarning(std::optional<qint64> expires, qint64 now);
+
 // What the drain says as it begins: how many units finish first, and about how long that
 // takes at the protocol's pace, within the drain timeout when there is one.
 QString drainLine(int units, double seconds, std::optional<std::chrono::seconds> timeout);

@@ -10,6 +10,13 @@
 #include <QDateTime>
 #include <QFileInfo>
 
+namespace {
+
+// Well within the five minutes after which the package's alert takes a station for dead.
+constexpr int metricsHeartbeatMs = 30'000;
+
+} // namespace
+
 UnitRecordSinks::UnitRecordSinks(const Invocation &invocation, Console &console)
     : m_invocation(invocation), m_console(console)
 {
@@ -29,7 +36,15 @@ void UnitRecordSinks::begin(const UpdateTarget &target)
         }
     }
     addWatchedSeries(m_metrics, target.product, target.version);
+    m_metrics.watchStarted = QDateTime::currentSecsSinceEpoch();
+    m_metrics.up = true;
+    m_metrics.catalogueExpires = target.listExpires;
     writeMetrics();
+    if (!m_invocation.metrics.isEmpty()) {
+        // The timer is a member and the call's context: it goes with the sinks.
+        QObject::connect(&m_heartbeat, &QTimer::timeout, &m_heartbeat, [this] { writeMetrics(); });
+        m_heartbeat.start(metricsHeartbeatMs);
+    }
 }
 
 bool UnitRecordSinks::endOnConsole(bool toError) const
@@ -59,6 +74,8 @@ void UnitRecordSinks::unitEnded(const UnitRecord &record)
 
 void UnitRecordSinks::end()
 {
+    m_heartbeat.stop();
+    m_metrics.up = false;
     writeMetrics();
 }
 

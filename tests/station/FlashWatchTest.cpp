@@ -305,6 +305,17 @@ TEST(WatchBlock, FitsTheTerminalKeepingTheOldestUnitsAndTheLastFailures)
     EXPECT_EQ(cutToWidth(QStringLiteral("读取固件列表失败"), 7), QStringLiteral("读取固…"));
 }
 
+// A station warns of the catalogue's expiry in its last week only.
+TEST(ExpiryWarning, ComesInTheLastWeekBeforeTheCatalogueExpires)
+{
+    const qint64 now = 1'800'000'000;
+    const qint64 day = 86400;
+    EXPECT_EQ(expiryWarning(std::nullopt, now), std::nullopt);
+    EXPECT_EQ(expiryWarning(now + 8 * day, now), std::nullopt);
+    EXPECT_EQ(expiryWarning(now - 1, now), std::nullopt);
+    EXPECT_TRUE(expiryWarning(now + 2 * day, now).value_or("").contains(", in 2.0 days: "));
+}
+
 TEST(FlashedUnits, AClaimBySerialOrPortLastsUntilItsUnitIsBackOrTheSettleTimeHasPassed)
 {
     using namespace std::chrono_literals;
