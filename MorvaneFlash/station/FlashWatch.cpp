@@ -74,6 +74,10 @@ public:
 
     int run()
     {
+        if (const std::optional<QString> held = m_sinks.claimMetrics()) {
+            m_console.printError(QStringLiteral("morvane-flash: --metrics: ") + *held);
+            return exitUsage;
+        }
         if (const std::optional<int> status = prepareImage()) {
             return *status;
         }

@@ -4,7 +4,6 @@
 #include <chrono>
 #include <optional>
 
-struct HidDeviceInfo;
 struct Invocation;
 
 // How a station runs, besides what every flash takes.
@@ -19,6 +18,3 @@ struct StationSettings
 };
 
 StationSettings stationSettingsOf(const Invocation &invocation);
-
-// Whether the device's USB port is one of the patterns' (every port when there are none).
-bool portMatches(const QStringList &patterns, const HidDeviceInfo &device);

@@ -22,6 +22,14 @@ UnitRecordSinks::UnitRecordSinks(const Invocation &invocation, Console &console)
 {
 }
 
+std::optional<QString> UnitRecordSinks::claimMetrics()
+{
+    if (m_invocation.metrics.isEmpty()) {
+        return std::nullopt;
+    }
+    return m_metricsClaim.claim(m_invocation.metrics);
+}
+
 void UnitRecordSinks::begin(const UpdateTarget &target)
 {
     if (m_invocation.journal) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "station/MetricsClaim.h"
 #include "station/MetricsText.h"
 
 #include <QTimer>
@@ -21,6 +22,9 @@ public:
     UnitRecordSinks(const UnitRecordSinks &) = delete;
     UnitRecordSinks &operator=(const UnitRecordSinks &) = delete;
 
+    // The metrics file held for this station, before anything is fetched or flashed: why not
+    // when another running station holds it, else nothing.
+    std::optional<QString> claimMetrics();
     // The watch begins: zero counts for the ends a unit of `target` can have, the start time,
     // and the catalogue's expiry when known.
     void begin(const UpdateTarget &target);
@@ -40,6 +44,7 @@ private:
     const Invocation &m_invocation;
     Console &m_console;
     UnitMetrics m_metrics;
+    MetricsClaim m_metricsClaim;
     bool m_journalSaid = false;
     bool m_outIsJournal = false;
     bool m_errIsJournal = false;

@@ -8,9 +8,10 @@
 #include "frame/Invocation.h"
 #include "station/BenchLog.h"
 #include "station/FlashedUnits.h"
+#include "station/MetricsClaim.h"
 #include "station/StationSettings.h"
-#include "update/UpdateTarget.h"
 #include "station/WatchDisplay.h"
+#include "update/UpdateTarget.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -101,6 +102,21 @@ TEST_F(FlashWatch, DrainsOnTheFirstStopAndTakesOnlyItsOwnPorts)
         m_out.clear();
         m_err.clear();
     }
+}
+
+// Two stations never write one metrics file: the second is refused before anything is fetched.
+TEST_F(FlashWatch, RefusesAMetricsFileAnotherStationHolds)
+{
+    const QString metrics = inTemp("bench.prom");
+    MetricsClaim other;
+    ASSERT_EQ(other.claim(metrics), std::nullopt);
+    const QString image = writeFile("image.bin", QByteArray(256, 'x'));
+    EXPECT_EQ(run({"flash", "--file", image, "--vid", "1a86", "--pid", "e0a1", "--watch",
+                   "--metrics", metrics}),
+              exitUsage);
+    EXPECT_TRUE(m_err.contains(metrics + " is the metrics file of another running station"))
+        << m_err.toStdString();
+    EXPECT_FALSE(QFile::exists(metrics));
 }
 
 // The production line: every unit as it arrives, a faulty one failing alone, a unit back from
