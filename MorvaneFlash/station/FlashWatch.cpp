@@ -162,11 +162,15 @@ private:
         return std::nullopt;
     }
 
-    void arrive(const HidDeviceInfo &device)
+    // `again`: one back early, judged now that the unit it may be has ended.
+    void arrive(const HidDeviceInfo &device, bool again = false)
     {
         // Another station's, when stations share the computer.
         if (!portMatches(m_settings.portPatterns, device)) {
             return;
+        }
+        if (m_invocation.json && !again && !m_stopping) {
+            m_console.printJsonLine(pluggedEvent(device));
         }
         if (m_stopping || std::any_of(m_units.begin(), m_units.end(), [&](const auto &unit) {
                 return unit.second.device.path == device.path;
@@ -212,9 +216,10 @@ private:
         const QString line = outcome.status == Status::stopped
                                  ? stoppedLine(m_ready, StopPoint::inTransfer)
                                  : outcome.line;
+        const double seconds = double(unit.clock.elapsed()) / 1000;
         if (m_invocation.json || m_sinks.endOnConsole(outcome.status != Status::completed)) {
             tellOutcome(m_console, m_invocation.json, deviceDescription(unit.device), unit.device,
-                        outcome, line);
+                        outcome, line, unitFields(m_ready.product, m_ready.version, seconds));
         }
         switch (outcome.status) {
         case Status::completed:
@@ -232,7 +237,7 @@ private:
         const bool failed =
             outcome.status != Status::completed && outcome.status != Status::stopped;
         m_display->ended(id, counts(), failed ? std::optional(line) : std::nullopt);
-        record(unit, outcome, line);
+        record(unit, outcome, line, seconds);
         // Those back early from this unit are judged now that its outcome is known.
         const std::string known = FlashedUnits::identity(unit.device);
         std::vector<HidDeviceInfo> early;
@@ -244,7 +249,7 @@ private:
             return true;
         });
         for (const HidDeviceInfo &device : early) {
-            arrive(device);
+            arrive(device, true);
         }
         if (m_stopping && m_units.empty()) {
             m_loop.quit();
@@ -269,12 +274,12 @@ private:
         tell(record);
     }
 
-    void record(const Unit &unit, const UpdateOutcome &outcome, const QString &line)
+    void record(const Unit &unit, const UpdateOutcome &outcome, const QString &line, double seconds)
     {
         UnitRecord record = unitRecordOf(m_ready, m_image, m_invocation.tags);
         record.device = unit.device;
         record.started = unit.started;
-        record.seconds = double(unit.clock.elapsed()) / 1000;
+        record.seconds = seconds;
         record.outcome = outcome;
         record.line = line;
         tell(record);

@@ -100,14 +100,43 @@ int unitsPerHour(int flashed, double seconds)
     return seconds > 0 ? qRound(flashed * 3600 / seconds) : 0;
 }
 
-QString countLine(const WatchCounts &counts, double seconds)
+QString countLine(const WatchCounts &counts, int perHour)
 {
     return QStringLiteral("%1 flashed, %2 failed, %3 skipped, %4 in progress; %5 flashed an hour")
         .arg(counts.flashed)
         .arg(counts.failed)
         .arg(counts.skipped)
         .arg(counts.inProgress)
-        .arg(unitsPerHour(counts.flashed, seconds));
+        .arg(perHour);
+}
+
+namespace {
+
+constexpr double rateWindowSeconds = 15 * 60;
+
+} // namespace
+
+void FlashRate::arrived(double at)
+{
+    if (!m_firstArrival) {
+        m_firstArrival = at;
+    }
+}
+
+void FlashRate::flashed(double at)
+{
+    m_flashed.push_back(at);
+    while (m_flashed.front() < at - rateWindowSeconds) {
+        m_flashed.pop_front();
+    }
+}
+
+int FlashRate::perHour(double now) const
+{
+    const double window = std::min(rateWindowSeconds, now - m_firstArrival.value_or(now));
+    const auto inWindow = std::count_if(m_flashed.begin(), m_flashed.end(),
+                                        [&](double at) { return at >= now - window; });
+    return unitsPerHour(int(inWindow), window);
 }
 
 WatchDisplay::WatchDisplay(Console &console, ProgressDisplay::Mode mode, QString what,
@@ -130,6 +159,7 @@ void WatchDisplay::arrived(Unit unit, const HidDeviceInfo &device)
         return;
     }
     m_console.print(arrivalLine(device, m_what));
+    m_rate.arrived(double(m_clock.elapsed()) / 1000);
     m_units[unit] = {device, 0};
     if (m_mode == Mode::terminal) {
         m_redraw.start();
@@ -175,6 +205,9 @@ void WatchDisplay::skipped(const WatchCounts &counts)
 
 void WatchDisplay::counted(const WatchCounts &counts)
 {
+    if (counts.flashed > m_counts.flashed) {
+        m_rate.flashed(double(m_clock.elapsed()) / 1000);
+    }
     m_counts = counts;
     if (m_mode == Mode::plain) {
         m_console.print(currentCount());
@@ -203,5 +236,5 @@ QString WatchDisplay::currentCount() const
 {
     WatchCounts counts = m_counts;
     counts.inProgress = int(m_units.size());
-    return countLine(counts, double(m_clock.elapsed()) / 1000);
+    return countLine(counts, m_rate.perHour(double(m_clock.elapsed()) / 1000));
 }

@@ -34,10 +34,25 @@ QString unitLine(const HidDeviceInfo &device, int percent, qint64 imageBytes);
 QString failedLine(const HidDeviceInfo &device, const QString &line);
 // The same, through a pipe: "/dev/hidraw3 (...): Update progress: 50%, 1.6 s left".
 QString plainUnitLine(const HidDeviceInfo &device, int percent, qint64 imageBytes);
-// Units flashed an hour at this pace, `seconds` after the watch began.
+// Units flashed an hour at the pace of `flashed` units in `seconds`.
 int unitsPerHour(int flashed, double seconds);
 // "3 flashed, 1 failed, 0 skipped, 2 in progress; 412 flashed an hour".
-QString countLine(const WatchCounts &counts, double seconds);
+QString countLine(const WatchCounts &counts, int perHour);
+
+// The pace "flashed an hour" tells: the units flashed in the last 15 minutes, over that
+// window, or over the time since the first unit arrived when that is shorter, so that idle
+// time before it and long ago counts for nothing. Times are seconds since the watch began.
+class FlashRate
+{
+public:
+    void arrived(double at);
+    void flashed(double at);
+    int perHour(double now) const;
+
+private:
+    std::optional<double> m_firstArrival;
+    std::deque<double> m_flashed;
+};
 
 // What the block on a terminal holds, before it is fitted to the terminal.
 struct WatchBlock
@@ -99,6 +114,7 @@ private:
     int m_failedEarlier = 0;
     WatchCounts m_counts;
     QElapsedTimer m_clock;
+    FlashRate m_rate;
     bool m_stale = false;
     QTimer m_redraw;
 };

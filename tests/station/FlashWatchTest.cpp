@@ -182,8 +182,12 @@ TEST_F(FlashWatch, FlashesEachUnitOnceAndRecordsEveryAttempt)
                            "2-1 skipped none 0", "F11-2 transferFailed transfer 256 hint",
                            "F21-3 transferFailed opened 0", "F31-4 deviceFailed none 0 hint",
                            "S11-1 completed transfer 1024", "S11-1 skipped none 0"}));
-    EXPECT_TRUE(m_out.contains("\"phase\":\"opened\",\"serial\":\"F2\",")) << m_out.toStdString();
+    EXPECT_TRUE(QRegularExpression(R"("phase":"opened","seconds":[0-9.]+,"serial":"F2",)")
+                    .match(m_out)
+                    .hasMatch())
+        << m_out.toStdString();
     EXPECT_EQ(m_out.count("\"event\":\"skipped\""), 2);
+    EXPECT_EQ(m_out.count("\"event\":\"plugged\""), 8);
     // Every event says when it happened; progress says how long is left at the protocol's pace.
     QString previous;
     for (const QString &line : m_out.split('\n', Qt::SkipEmptyParts)) {
@@ -191,6 +195,11 @@ TEST_F(FlashWatch, FlashesEachUnitOnceAndRecordsEveryAttempt)
         const QString time = event["time"].toString();
         EXPECT_TRUE(time.endsWith('Z') && time >= previous) << line.toStdString();
         previous = time;
+        if (event["event"] == "finished") {
+            EXPECT_EQ(event["model"], "1A86:E0A1");
+            EXPECT_EQ(event["version"], "image.bin");
+            EXPECT_TRUE(event["seconds"].isDouble());
+        }
         if (event["event"] == "progress") {
             EXPECT_EQ(event["secondsLeft"].toDouble(),
                       HIDBootloader::secondsLeft(event["percent"].toInt(), 256));
@@ -319,6 +328,21 @@ TEST(WatchBlock, FitsTheTerminalKeepingTheOldestUnitsAndTheLastFailures)
         EXPECT_EQ(lines, c.lines) << lines.join('|').toStdString();
     }
     EXPECT_EQ(cutToWidth(QStringLiteral("读取固件列表失败"), 7), QStringLiteral("读取固…"));
+}
+
+// "flashed an hour" counts the last 15 minutes, and no idle time before the first unit.
+TEST(FlashRate, CountsTheLastFifteenMinutesFromTheFirstUnit)
+{
+    FlashRate rate;
+    EXPECT_EQ(rate.perHour(60), 0);
+    rate.arrived(3600);
+    rate.flashed(3610);
+    rate.flashed(3620);
+    EXPECT_EQ(rate.perHour(3630), 240);
+    for (int minute = 1; minute <= 30; ++minute) {
+        rate.flashed(3620 + minute * 60);
+    }
+    EXPECT_EQ(rate.perHour(3620 + 30 * 60), 64);
 }
 
 // A station warns of the catalogue's expiry in its last week only.
