@@ -449,7 +449,7 @@ std::optional<QString> expiryWarning(std::optional<qint64> expires, qint64 now)
         .arg(double(*expires - now) / day, 0, 'f', 1);
 }
 
-QString drainLine(int units, double seconds, std::optional<std::chrono::seconds> timeout)
+QString drainLine(int units, double seconds, std::optional<std::chrono::milliseconds> timeout)
 {
     QString line = QStringLiteral("Stopping: no new unit is taken; %1 in transfer %2 first, "
                                   "about %3 at the protocol's pace")
@@ -458,7 +458,7 @@ QString drainLine(int units, double seconds, std::optional<std::chrono::seconds>
                             units == 1 ? QStringLiteral("finishes") : QStringLiteral("finish"),
                             timeLeftText(seconds).chopped(5));
     if (timeout) {
-        line += QStringLiteral(" (at most %1 s)").arg(timeout->count());
+        line += QStringLiteral(" (at most %1 s)").arg(double(timeout->count()) / 1000);
     }
     return line + QStringLiteral(". A second Ctrl-C, SIGTERM or SIGHUP stops them at a report "
                                  "boundary.");

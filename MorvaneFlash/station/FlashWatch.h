@@ -31,4 +31,4 @@ std::optional<QString> expiryWarning(std::optional<qint64> expires, qint64 now);
 
 // What the drain says as it begins: how many units finish first, and about how long that
 // takes at the protocol's pace, within the drain timeout when there is one.
-QString drainLine(int units, double seconds, std::optional<std::chrono::seconds> timeout);
+QString drainLine(int units, double seconds, std::optional<std::chrono::milliseconds> timeout);

@@ -11,7 +11,7 @@ struct StationSettings
 {
     // How long the drain after the first stop request waits for the units in transfer before
     // stopping them at a report boundary; unset, until they have ended.
-    std::optional<std::chrono::seconds> drainTimeout;
+    std::optional<std::chrono::milliseconds> drainTimeout;
     // Shell-style patterns (*, ?, [...]) over the USB port path, such as "1-1.*": the watch
     // takes only devices at a port one of them matches; empty, every port.
     QStringList portPatterns;
