@@ -78,9 +78,11 @@ void printHint(Console &console, const AttachedDevice &device)
     }
 }
 
-int listDevices(const std::vector<IdPair> &pairs, HidBackend &hid, Console &console, bool json)
+int listDevices(const std::vector<IdPair> &pairs, HidBackend &hid, Console &console, bool json,
+                const QStringList &ports)
 {
-    const std::vector<HidDeviceInfo> attached = hid.attachedDevices();
+    std::vector<HidDeviceInfo> attached = hid.attachedDevices();
+    std::erase_if(attached, [&](const HidDeviceInfo &info) { return !portMatches(ports, info); });
     QJsonArray entries;
     int found = 0;
     bool allOpen = true;
@@ -170,6 +172,7 @@ int runDevices(const Invocation &invocation, Environment &environment, Console &
         }
         pairs = catalogueIds(catalogue.items);
     }
-    return invocation.watch ? watchDevices(pairs, environment, console, invocation.json)
-                            : listDevices(pairs, environment.hid, console, invocation.json);
+    return invocation.watch
+               ? watchDevices(pairs, environment, console, invocation.json)
+               : listDevices(pairs, environment.hid, console, invocation.json, invocation.ports);
 }

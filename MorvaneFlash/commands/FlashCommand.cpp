@@ -14,6 +14,7 @@
 #include "frame/StopPoll.h"
 #include "station/BenchLog.h"
 #include "station/FlashWatch.h"
+#include "station/StationSettings.h"
 #include "trust/CatalogueTrust.h"
 #include "trust/ImageDigest.h"
 #include "update/DeviceTransfers.h"
@@ -47,6 +48,7 @@ int resolveCatalogueTarget(const Invocation &invocation, Environment &environmen
         return chosen.status;
     }
     target = updateTargetOf(*chosen.item);
+    target.listExpires = listExpiresOf(catalogue.signature);
     return exitSuccess;
 }
 

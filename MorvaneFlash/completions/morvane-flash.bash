@@ -7,7 +7,7 @@ _morvane_flash()
     local command="" i=1
     while [ "$i" -lt "$COMP_CWORD" ]; do
         case ${COMP_WORDS[i]} in
-        --catalogue | --bundle | --vid | --pid | --file | --sha256 | --public-key | --secret-key | --expires | --serial | --path | --log | --settle | --station | --label | --metrics | --root) i=$((i + 1)) ;;
+        --catalogue | --bundle | --vid | --pid | --file | --sha256 | --public-key | --secret-key | --expires | --serial | --path | --log | --settle | --station | --label | --metrics | --port | --drain-timeout | --root) i=$((i + 1)) ;;
         -*) ;;
         *)
             command=${COMP_WORDS[i]}
@@ -18,7 +18,7 @@ _morvane_flash()
     done
 
     case $prev in
-    --catalogue | --vid | --pid | --sha256 | --serial | --settle | --expires | --station | --label)
+    --catalogue | --vid | --pid | --sha256 | --serial | --settle | --expires | --station | --label | --port | --drain-timeout)
         COMPREPLY=()
         return
         ;;
@@ -43,8 +43,8 @@ _morvane_flash()
         fi
         ;;
     list) options+=" --json" ;;
-    devices) options+=" --json --vid --pid --watch" ;;
-    flash) options+=" --file --sha256 --vid --pid --all-devices --quiet --json --serial --path --wait --watch --log --settle --ignore-battery --station --label --journal --metrics" ;;
+    devices) options+=" --json --vid --pid --watch --port" ;;
+    flash) options+=" --file --sha256 --vid --pid --all-devices --quiet --json --serial --path --wait --watch --log --settle --ignore-battery --station --label --journal --metrics --port --drain-timeout" ;;
     lint) options+=" --fetch --public-key --json" ;;
     sign) options+=" --secret-key --expires --public-key" ;;
     doctor) options+=" --json --root" ;;

@@ -44,3 +44,5 @@ complete -c morvane-flash -n "__fish_seen_subcommand_from sign" -l secret-key -r
 complete -c morvane-flash -n "__fish_seen_subcommand_from sign" -l expires -x -d 'Days until the signed list expires (default 30)'
 complete -c morvane-flash -n "__fish_seen_subcommand_from lint sign" -F
 complete -c morvane-flash -n "__fish_seen_subcommand_from doctor" -l root -r -a "(__fish_complete_directories)" -d 'Read the udev rules under this folder'
+complete -c morvane-flash -n "__fish_seen_subcommand_from devices flash" -l port -x -d 'Only devices at a USB port this pattern matches'
+complete -c morvane-flash -n "__fish_seen_subcommand_from flash" -l drain-timeout -x -d 'Seconds the first stop signal lets the units in transfer finish'

@@ -22,7 +22,7 @@ bool portMatches(const QStringList &patterns, const HidDeviceInfo &device)
 
 DeviceSelector deviceSelectorOf(const Invocation &invocation)
 {
-    return {invocation.serial, invocation.path};
+    return {invocation.serial, invocation.path, invocation.ports};
 }
 
 std::vector<HidDeviceInfo> matchingDevices(const std::vector<HidDeviceInfo> &attached, UsbIds ids,

@@ -59,4 +59,10 @@ struct Invocation
     // flash --watch: each unit's end to the systemd journal, and to this metrics file.
     bool journal = false;
     QString metrics;
+    // --port PATTERN, repeatable: only devices at a USB port one of them matches (flash,
+    // flash --watch, devices); empty, every port.
+    QStringList ports;
+    // flash --watch: how long the drain after the first stop signal waits; unset, until the
+    // units in transfer have ended.
+    std::optional<std::chrono::milliseconds> drainTimeout;
 };

@@ -32,6 +32,15 @@ std::optional<QString> flashUsageProblem(const Invocation &invocation)
     if (invocation.settle && !invocation.watch) {
         return QStringLiteral("--settle is used only with flash --watch.");
     }
+    if (invocation.drainTimeout && !invocation.watch) {
+        return QStringLiteral("--drain-timeout is used only with flash --watch.");
+    }
+    // A station's settings without a model would otherwise fail on the network, again and
+    // again, as a catalogue that could not be fetched.
+    if (!fromFile && invocation.arguments.at(0).trimmed().isEmpty()) {
+        return QStringLiteral("flash: the model's name is empty (is MODEL set in the "
+                              "station's settings?).");
+    }
     if ((invocation.journal || !invocation.metrics.isEmpty()) && !invocation.watch) {
         return QStringLiteral("--journal and --metrics are used only with flash --watch.");
     }
@@ -87,19 +96,32 @@ const QList<Command> &commandTable()
          .run = runNotes},
         {.name = "devices",
          .options = {QStringLiteral("json"), QStringLiteral("vid"), QStringLiteral("pid"),
-                     QStringLiteral("watch")},
+                     QStringLiteral("watch"), QStringLiteral("port")},
          .usage = {{"devices [--json] [--watch] [--vid V --pid P]",
                     "attached devices with the catalogue's ids (or these);\nwith --watch, "
                     "their arrivals and departures"}},
          .run = runDevices},
         {.name = "flash",
-         .options = {QStringLiteral("file"), QStringLiteral("vid"), QStringLiteral("pid"),
-                     QStringLiteral("all-devices"), QStringLiteral("quiet"), QStringLiteral("json"),
-                     QStringLiteral("serial"), QStringLiteral("path"), QStringLiteral("wait"),
-                     QStringLiteral("watch"), QStringLiteral("log"), QStringLiteral("settle"),
-                     QStringLiteral("ignore-battery"), QStringLiteral("sha256"),
-                     QStringLiteral("station"), QStringLiteral("label"), QStringLiteral("journal"),
-                     QStringLiteral("metrics")},
+         .options = {QStringLiteral("file"),
+                     QStringLiteral("vid"),
+                     QStringLiteral("pid"),
+                     QStringLiteral("all-devices"),
+                     QStringLiteral("quiet"),
+                     QStringLiteral("json"),
+                     QStringLiteral("serial"),
+                     QStringLiteral("path"),
+                     QStringLiteral("wait"),
+                     QStringLiteral("watch"),
+                     QStringLiteral("log"),
+                     QStringLiteral("settle"),
+                     QStringLiteral("ignore-battery"),
+                     QStringLiteral("sha256"),
+                     QStringLiteral("station"),
+                     QStringLiteral("label"),
+                     QStringLiteral("journal"),
+                     QStringLiteral("metrics"),
+                     QStringLiteral("port"),
+                     QStringLiteral("drain-timeout")},
          .maxArguments = 2,
          .usage = {{"flash MODEL [VERSION]",
                     "downloads a version (the first listed by default)\nand flashes it"},

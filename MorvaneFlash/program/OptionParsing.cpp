@@ -147,6 +147,16 @@ std::optional<QString> readOptions(const QCommandLineParser &parser, Invocation 
             return problem;
         }
     }
+    invocation.ports = parser.values(QStringLiteral("port"));
+    if (invocation.ports.contains(QString())) {
+        return QStringLiteral("--port takes a pattern over the USB port path, such as 1-1.*.");
+    }
+    if (isSet("drain-timeout")) {
+        invocation.drainTimeout = durationOption(value("drain-timeout"), true);
+        if (!invocation.drainTimeout) {
+            return QStringLiteral("--drain-timeout takes a number of seconds, 0 or more.");
+        }
+    }
     invocation.journal = isSet("journal");
     if (isSet("metrics")) {
         invocation.metrics = value("metrics");

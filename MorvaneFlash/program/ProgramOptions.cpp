@@ -80,6 +80,14 @@ QList<QCommandLineOption> programOptions(const QUrl &listURL)
          QStringLiteral("flash --watch: keeps this node_exporter textfile (*.prom) of the "
                         "units' counts."),
          QStringLiteral("FILE")},
+        {QStringLiteral("port"),
+         QStringLiteral("flash, devices: only devices at a USB port this shell-style pattern "
+                        "matches, such as 1-1.*; repeatable."),
+         QStringLiteral("PATTERN")},
+        {QStringLiteral("drain-timeout"),
+         QStringLiteral("flash --watch: how long the first stop signal lets the units in "
+                        "transfer finish (default: until they have)."),
+         QStringLiteral("SECONDS")},
         {QStringLiteral("fetch"),
          QStringLiteral("lint: also downloads every notes text and image and checks them.")},
         {QStringLiteral("public-key"),

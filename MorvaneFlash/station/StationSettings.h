@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QStringList>
 #include <chrono>
 #include <optional>
@@ -18,3 +19,7 @@ struct StationSettings
 };
 
 StationSettings stationSettingsOf(const Invocation &invocation);
+
+// When a catalogue's signature (the .minisig file, already verified) says the list expires,
+// in seconds since 1970; nothing without one or without an expiry.
+std::optional<qint64> listExpiresOf(const std::optional<QByteArray> &signature);
