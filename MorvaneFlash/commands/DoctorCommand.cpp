@@ -143,8 +143,9 @@ int runDoctor(const Invocation &invocation, Environment &environment, Console &c
     report(udevDaemonCheck(environment.hotplugMonitor && environment.hotplugMonitor()));
 
     bool found = false;
+    const std::vector<HidDeviceInfo> attached =
+        pairs ? environment.hid.attachedDevices() : std::vector<HidDeviceInfo>{};
     if (pairs) {
-        const std::vector<HidDeviceInfo> attached = environment.hid.attachedDevices();
         for (const IdPair &pair : *pairs) {
             for (const HidDeviceInfo &info : attached) {
                 if (carries(pair, info)) {
@@ -157,7 +158,7 @@ int runDoctor(const Invocation &invocation, Environment &environment, Console &c
         }
     }
     if (!found) {
-        report(noDeviceCheck(pairs.has_value()));
+        report(noDeviceCheck(pairs.has_value(), attached));
     }
     report(sessionCheck(sessionFacts()));
     report(dataFolderCheck(dataFolderFacts(environment.firmwareFolder)));
