@@ -19,6 +19,7 @@
 #include <memory>
 #include <set>
 #include <stdlib.h>
+#include <sys/ioctl.h>
 #include <thread>
 #include <unistd.h>
 
@@ -55,6 +56,9 @@ public:
             return;
         }
         m_terminal = ::open(::ptsname(m_master), O_WRONLY | O_NOCTTY);
+        // A normal terminal's screen, which the live block must fit.
+        const winsize size = {24, 100, 0, 0};
+        ::ioctl(m_terminal, TIOCSWINSZ, &size);
         m_reader = std::jthread([this] {
             char buffer[4096];
             // Ends when the last descriptor of the terminal side is closed.
@@ -165,11 +169,16 @@ LineRun watchLine(int count, Clock::duration spread, const QString &image, const
                             [&hid] {
                                 return hid.hotplugMonitor();
                             }};
+    // The program reads the screen's size from its standard output: the terminal, meanwhile.
+    const int ownOutput = ::dup(STDOUT_FILENO);
+    ::dup2(terminal.terminal(), STDOUT_FILENO);
     const double cpuBefore = processCpuSeconds();
     const Clock::time_point start = Clock::now();
     runMorvaneFlash({"morvane-flash", "flash", "--watch", "--log", log, "--file", image, "--vid",
                      "1209", "--pid", "0001"},
                     environment);
+    ::dup2(ownOutput, STDOUT_FILENO);
+    ::close(ownOutput);
     line.join();
 
     LineRun run;

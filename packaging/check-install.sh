@@ -60,6 +60,7 @@ usr/share/fish/vendor_completions.d/morvane-flash.fish
 usr/lib/systemd/system/morvane-flash-bench@.service
 usr/lib/sysusers.d/morvane-updater.conf
 usr/share/doc/morvane-updater/examples/bench.conf
+usr/share/doc/morvane-updater/examples/morvane-flash-alerts.yml
 EOF
 )
 
@@ -138,6 +139,33 @@ check_station() {
         echo "note: systemd-analyze not installed; the station's unit is not verified" >&2
     fi
 }
+
+# check_maintainer_scripts <folder>: prerm drains the running stations (and notes them for an
+# upgrade), postrm reloads systemd and removes the stations' metrics files; run against a
+# stand-in systemctl that logs what it is asked.
+check_maintainer_scripts() {
+    local scripts=$1 root=$scratch/scripts
+    mkdir -p "$root/bin" "$root/run" "$root/textfile"
+    cat >"$root/bin/systemctl" <<STUB
+#!/bin/sh
+echo "\$*" >>"$root/calls"
+[ "\$1" != list-units ] || echo "morvane-flash-bench@line1.service loaded active running Station"
+STUB
+    chmod +x "$root/bin/systemctl"
+    touch "$root/textfile/morvane-flash-bench-line1.prom" "$root/textfile/other.prom"
+    local stand_in=(env "PATH=$root/bin:$PATH" "MORVANE_SYSTEMD_RUN=$root/run"
+        "MORVANE_RESTART_LIST=$root/restart" "MORVANE_TEXTFILE_DIR=$root/textfile")
+    "${stand_in[@]}" sh "$scripts/prerm" upgrade && "${stand_in[@]}" sh "$scripts/postrm" remove ||
+        fail "scripts: a script failed"
+    grep -qxF "stop morvane-flash-bench@line1.service" "$root/calls" ||
+        fail "scripts: prerm does not stop the running station"
+    grep -qxF "morvane-flash-bench@line1.service" "$root/restart" ||
+        fail "scripts: prerm does not note the station for postinst"
+    grep -qxF "daemon-reload" "$root/calls" || fail "scripts: postrm does not reload systemd"
+    [ "$(ls "$root/textfile")" = "other.prom" ] ||
+        fail "scripts: postrm leaves the station's metrics, or removes another's"
+}
+check_maintainer_scripts "$(dirname "$0")/debian"
 
 # check_tree <root> <label>: the installed tree under <root> is what a desktop needs, no more.
 check_tree() {

@@ -80,9 +80,11 @@ void printHint(Console &console, const AttachedDevice &device)
     }
 }
 
-int listDevices(const std::vector<IdPair> &pairs, HidBackend &hid, Console &console, bool json)
+int listDevices(const std::vector<IdPair> &pairs, HidBackend &hid, Console &console, bool json,
+                const QStringList &ports)
 {
-    const std::vector<HidDeviceInfo> attached = hid.attachedDevices();
+    std::vector<HidDeviceInfo> attached = hid.attachedDevices();
+    std::erase_if(attached, [&](const HidDeviceInfo &info) { return !portMatches(ports, info); });
     QJsonArray entries;
     int found = 0;
     bool allOpen = true;
@@ -172,8 +174,9 @@ int runDevices(const DevicesOptions &options, Environment &environment, Console 
         }
         pairs = catalogueIds(catalogue.items);
     }
-    return options.watch ? watchDevices(pairs, environment, console, options.json)
-                         : listDevices(pairs, environment.hid, console, options.json);
+    return options.watch
+               ? watchDevices(pairs, environment, console, options.json)
+               : listDevices(pairs, environment.hid, console, options.json, options.ports);
 }
 
 namespace {
@@ -184,6 +187,9 @@ CommandRun readDevices(const CommandLine &line)
     options.json = line.isSet("json");
     options.watch = line.isSet("watch");
     std::optional<QString> problem = readIds(line, options.ids);
+    if (!problem) {
+        problem = readPorts(line, options.ports);
+    }
     return commandRun(std::move(problem), std::move(options), runDevices);
 }
 
@@ -192,7 +198,7 @@ CommandRun readDevices(const CommandLine &line)
 CommandDeclaration devicesCommand()
 {
     return {.name = "devices",
-            .options = {jsonOption(), vidOption(), pidOption(), watchOption()},
+            .options = {jsonOption(), vidOption(), pidOption(), watchOption(), portOption()},
             .usage = {{"devices [--json] [--watch] [--vid V --pid P]",
                        "attached devices with the catalogue's ids (or these);\nwith --watch, "
                        "their arrivals and departures"}},

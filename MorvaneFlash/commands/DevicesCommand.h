@@ -3,6 +3,7 @@
 #include "bootloader/UsbIdentifier.h"
 #include "frame/CommandDeclaration.h"
 
+#include <QStringList>
 #include <optional>
 
 // devices: the attached devices with the catalogue's ids, or with --vid and --pid.
@@ -12,6 +13,8 @@ struct DevicesOptions : CommonOptions
     // Tells arrivals and departures until stopped.
     bool watch = false;
     std::optional<UsbIds> ids;
+    // --port: only devices at a USB port one of these patterns matches; empty, every port.
+    QStringList ports;
 };
 
 CommandDeclaration devicesCommand();

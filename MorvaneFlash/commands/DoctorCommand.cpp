@@ -56,8 +56,10 @@ void reportDevices(const std::optional<std::vector<IdPair>> &pairs, HidBackend &
                    const Report &report)
 {
     bool found = false;
+    // Listed in the warning when none has the ids, so that a unit with other ids stands out.
+    const std::vector<HidDeviceInfo> attached =
+        pairs ? hid.attachedDevices() : std::vector<HidDeviceInfo>{};
     if (pairs) {
-        const std::vector<HidDeviceInfo> attached = hid.attachedDevices();
         for (const IdPair &pair : *pairs) {
             for (const HidDeviceInfo &info : attached) {
                 if (carries(pair, info)) {
@@ -69,7 +71,7 @@ void reportDevices(const std::optional<std::vector<IdPair>> &pairs, HidBackend &
         }
     }
     if (!found) {
-        report(noDeviceCheck(pairs.has_value()));
+        report(noDeviceCheck(pairs.has_value(), attached));
     }
 }
 

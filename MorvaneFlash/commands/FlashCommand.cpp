@@ -31,6 +31,7 @@ int resolveCatalogueTarget(const FlashOptions &options, Environment &environment
         return chosen.status;
     }
     target = updateTargetOf(*chosen.item);
+    target.listExpires = listExpiresOf(catalogue.signature);
     return exitSuccess;
 }
 
@@ -117,7 +118,8 @@ std::optional<QString> readTargetOptions(const CommandLine &line, FlashOptions &
     if (line.isSet("path")) {
         options.selector.path = line.value("path");
     }
-    return std::nullopt;
+    // A watch's ports are its station's, which takes no other selector; a single run's select.
+    return readPorts(line, options.watch ? options.station.ports : options.selector.ports);
 }
 
 // How the run prints and what it records.
@@ -130,6 +132,12 @@ std::optional<QString> readStationOptions(const CommandLine &line, WatchSettings
         station.settle = durationOption(line.value("settle"), true);
         if (!station.settle) {
             return QStringLiteral("--settle takes a number of seconds, 0 or more.");
+        }
+    }
+    if (line.isSet("drain-timeout")) {
+        station.drainTimeout = durationOption(line.value("drain-timeout"), true);
+        if (!station.drainTimeout) {
+            return QStringLiteral("--drain-timeout takes a number of seconds, 0 or more.");
         }
     }
     if (line.isSet("log")) {
@@ -184,6 +192,15 @@ std::optional<QString> flashUsageProblem(const FlashOptions &options)
     const WatchSettings &station = options.station;
     if (station.settle && !options.watch) {
         return QStringLiteral("--settle is used only with flash --watch.");
+    }
+    if (station.drainTimeout && !options.watch) {
+        return QStringLiteral("--drain-timeout is used only with flash --watch.");
+    }
+    // A station's settings without a model would otherwise fail on the network, again and
+    // again, as a catalogue that could not be fetched.
+    if (!fromFile && options.arguments.at(0).trimmed().isEmpty()) {
+        return QStringLiteral("flash: the model's name is empty (is MODEL set in the "
+                              "station's settings?).");
     }
     if ((station.journal || !station.metrics.isEmpty()) && !options.watch) {
         return QStringLiteral("--journal and --metrics are used only with flash --watch.");
@@ -259,6 +276,11 @@ QList<OptionDeclaration> flashOptions()
         option("metrics",
                "flash --watch: keeps this node_exporter textfile (*.prom) of the units' counts.",
                "FILE", Completion::file),
+        portOption(),
+        option("drain-timeout",
+               "flash --watch: how long the first stop signal lets the units in transfer finish "
+               "(default: until they have).",
+               "SECONDS"),
         waitSeconds,
     };
 }

@@ -24,6 +24,17 @@ OptionDeclaration watchOption()
                            "every matching device as it is plugged in, until stopped.")};
 }
 
+OptionDeclaration portOption()
+{
+    OptionDeclaration port = {
+        QStringLiteral("port"),
+        QStringLiteral("flash, devices: only devices at a USB port this shell-style pattern "
+                       "matches, such as 1-1.*; repeatable."),
+        QStringLiteral("PATTERN")};
+    port.repeatable = true;
+    return port;
+}
+
 OptionDeclaration publicKeyOption()
 {
     return {
@@ -42,6 +53,15 @@ std::optional<QString> readIds(const CommandLine &line, std::optional<UsbIds> &i
         if (!ids) {
             return QStringLiteral("--vid and --pid take 1 to 4 hexadecimal digits.");
         }
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> readPorts(const CommandLine &line, QStringList &ports)
+{
+    ports = line.values("port");
+    if (ports.contains(QString())) {
+        return QStringLiteral("--port takes a pattern over the USB port path, such as 1-1.*.");
     }
     return std::nullopt;
 }

@@ -1,9 +1,23 @@
 #include "flash/DeviceSelection.h"
 
+#include <QRegularExpression>
+#include <algorithm>
+
 bool DeviceSelector::accepts(const HidDeviceInfo &device) const
 {
     return (!serial || QString::fromStdString(device.serialNumber) == *serial) &&
-           (!path || QString::fromStdString(device.path) == *path);
+           (!path || QString::fromStdString(device.path) == *path) && portMatches(ports, device);
+}
+
+bool portMatches(const QStringList &patterns, const HidDeviceInfo &device)
+{
+    const QString port = QString::fromStdString(device.usbPort);
+    return patterns.isEmpty() ||
+           std::any_of(patterns.begin(), patterns.end(), [&](const QString &pattern) {
+               return QRegularExpression::fromWildcard(pattern, Qt::CaseSensitive)
+                   .match(port)
+                   .hasMatch();
+           });
 }
 
 std::vector<HidDeviceInfo> matchingDevices(const std::vector<HidDeviceInfo> &attached, UsbIds ids,

@@ -13,10 +13,17 @@ struct DeviceSelector
 {
     std::optional<QString> serial;
     std::optional<QString> path;
+    // Shell-style patterns over the USB port path (portMatches); empty, every port.
+    QStringList ports = {};
 
-    bool isEmpty() const { return !serial && !path; }
+    bool isEmpty() const { return !serial && !path && ports.isEmpty(); }
     bool accepts(const HidDeviceInfo &device) const;
 };
+
+// Whether the device's USB port matches one of the shell-style patterns (*, ?, [...]), such
+// as "1-1.*": how stations that share a computer split its ports. Every port when there are
+// none.
+bool portMatches(const QStringList &patterns, const HidDeviceInfo &device);
 
 // The attached devices with these ids that `selector` accepts, in the platform's order.
 std::vector<HidDeviceInfo> matchingDevices(const std::vector<HidDeviceInfo> &attached, UsbIds ids,

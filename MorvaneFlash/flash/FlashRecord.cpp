@@ -27,7 +27,8 @@ QJsonObject with(QJsonObject object, std::initializer_list<std::pair<QString, QJ
     return object;
 }
 
-// How far the attempt got, as scripts compare it.
+} // namespace
+
 QString phaseName(TransferReach::Phase phase)
 {
     switch (phase) {
@@ -42,6 +43,8 @@ QString phaseName(TransferReach::Phase phase)
     }
     return QStringLiteral("none");
 }
+
+namespace {
 
 // Undefined, so that no key is made, when there is no hint.
 QJsonValue hintValue(const UpdateOutcome &outcome)
@@ -158,6 +161,18 @@ QJsonObject finishedEvent(const std::optional<HidDeviceInfo> &device, const Upda
     return device ? withDevice(finished, *device, DeviceFields::place) : finished;
 }
 
+QJsonObject pluggedEvent(const HidDeviceInfo &device)
+{
+    return withDevice(event(QStringLiteral("plugged")), device, DeviceFields::withIds);
+}
+
+QJsonObject unitFields(const QString &model, const QString &version, double seconds)
+{
+    return {{QStringLiteral("model"), model},
+            {QStringLiteral("version"), version},
+            {QStringLiteral("seconds"), qRound(seconds * 1000) / 1000.0}};
+}
+
 QJsonObject skippedEvent(const HidDeviceInfo &device, const UpdateTarget &target,
                          const QString &line)
 {
@@ -169,10 +184,14 @@ QJsonObject skippedEvent(const HidDeviceInfo &device, const UpdateTarget &target
 
 void tellOutcome(Console &console, bool json, const QString &label,
                  const std::optional<HidDeviceInfo> &device, const UpdateOutcome &outcome,
-                 const QString &line)
+                 const QString &line, const QJsonObject &more)
 {
     if (json) {
-        console.printJsonLine(finishedEvent(device, outcome, line));
+        QJsonObject finished = finishedEvent(device, outcome, line);
+        for (auto field = more.begin(); field != more.end(); ++field) {
+            finished.insert(field.key(), field.value());
+        }
+        console.printJsonLine(finished);
         return;
     }
     const QString shown = label.isEmpty() ? line : label + QStringLiteral(": ") + line;

@@ -29,6 +29,9 @@ enum class StopPoint
 };
 QString stoppedLine(const UpdateTarget &target, StopPoint point);
 
+// How far an attempt got, as scripts compare it: "none", "opened", "handshake", "transfer".
+QString phaseName(TransferReach::Phase phase);
+
 // Which of a device's fields a JSON object names: where it is ("path", "serial", "usbPort"),
 // with its USB ids ("vid", "pid"), and with what it calls itself ("manufacturer", "product").
 enum class DeviceFields
@@ -56,6 +59,11 @@ QJsonObject progressEvent(const HidDeviceInfo &device, int percent, qint64 image
 // the download failed).
 QJsonObject finishedEvent(const std::optional<HidDeviceInfo> &device, const UpdateOutcome &outcome,
                           const QString &line);
+// A device plugged in that a station will judge: flashed, or skipped as back from its restart.
+QJsonObject pluggedEvent(const HidDeviceInfo &device);
+// What a station's finished event adds: the image's "model" and "version", and the unit's
+// "seconds".
+QJsonObject unitFields(const QString &model, const QString &version, double seconds);
 // The end of flash --watch, with its counts.
 QJsonObject summaryEvent(int flashed, int failed, int skipped, int stopped, double seconds);
 // A unit of flash --watch back from its restart, not flashed again.
@@ -64,9 +72,10 @@ QJsonObject skippedEvent(const HidDeviceInfo &device, const UpdateTarget &target
 
 // How an update or one transfer of it ended, as the finished event with --json, else as its
 // line (after `label` when there is one; on standard error unless completed) and its hint.
+// `more` joins the finished event's fields.
 void tellOutcome(Console &console, bool json, const QString &label,
                  const std::optional<HidDeviceInfo> &device, const UpdateOutcome &outcome,
-                 const QString &line);
+                 const QString &line, const QJsonObject &more = {});
 
 // One unit attempted, or left alone by a station: the one value the bench's log line, the
 // journal's entry and the metrics are each rendered from.

@@ -8,6 +8,8 @@
 #include "frame/ExitStatus.h"
 #include "trust/CatalogueSignature.h"
 #include "trust/CatalogueTrust.h"
+#include "trust/MinisignSignature.h"
+#include "trust/SignatureDates.h"
 #include "update/CatalogueFetch.h"
 #include "update/SignedListRules.h"
 #include "update/UpdateMessages.h"
@@ -32,6 +34,16 @@ std::optional<CatalogueReading> fetchCatalogue(Downloader &downloader, Catalogue
         return std::nullopt;
     }
     return reading;
+}
+
+std::optional<qint64> listExpiresOf(const std::optional<QByteArray> &signature)
+{
+    if (!signature) {
+        return std::nullopt;
+    }
+    const ParsedMinisignSignature parsed = parseMinisignSignature(*signature);
+    return parsed.signature ? parseSignatureDates(parsed.signature->trustedComment).expires
+                            : std::nullopt;
 }
 
 bool mayUseBundles(const Environment &environment, Console &console)
@@ -62,6 +74,9 @@ LoadedCatalogue loadCatalogue(Downloader &downloader, const QUrl &listURL,
     }
     if (!reading->items) {
         console.printError(reading->failureLine);
+        if (!reading->refusedByTrust && !downloader.readsBundle()) {
+            console.printError(UpdateMessages::catalogueAddress(listURL));
+        }
         return {{}, reading->refusedByTrust ? exitIntegrity : exitCatalogue};
     }
     return {std::move(*reading->items), exitSuccess, *reading->list, reading->signature};

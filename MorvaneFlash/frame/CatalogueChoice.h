@@ -30,6 +30,10 @@ struct LoadedCatalogue
     std::optional<QByteArray> signature = {};
 };
 
+// When a catalogue's signature (already verified) says the list expires, in seconds since
+// 1970; nothing without one or without an expiry.
+std::optional<qint64> listExpiresOf(const std::optional<QByteArray> &signature);
+
 // A bundle is believed only through the catalogue's signature: false, and said, in a build
 // without a catalogue key, which neither makes nor reads bundles.
 bool mayUseBundles(const Environment &environment, Console &console);

@@ -31,8 +31,8 @@ struct Environment
     // Progress is redrawn in place on a terminal that takes control codes (takesControlCodes)
     // and printed as plain lines elsewhere.
     bool outTakesControlCodes = false;
-    // Requested by Ctrl-C, SIGTERM or SIGHUP: a transfer ends at the next report boundary, a
-    // download is aborted.
+    // Requested by Ctrl-C, SIGTERM or SIGHUP: a transfer ends at the next report boundary (but
+    // a station's, see stopInTransfer), a download is aborted.
     std::stop_token stop;
     // What tells of devices coming and going (the udev monitor; the simulator's notices). Null,
     // or a monitor that is null, and the bus is enumerated once a second instead.
@@ -45,4 +45,10 @@ struct Environment
     // One line typed on standard input, when it is a terminal (a question's answer); nothing
     // at its end.
     std::function<std::optional<QString>()> readAnswer = {};
+    // A station drains on the first stop request: its units in transfer finish. This is
+    // requested by the next signal, and stops them at a report boundary.
+    std::stop_token stopInTransfer = {};
+    // Called by a station as it starts watching, so that a second signal requests
+    // stopInTransfer rather than ending the program; unset, nothing is called.
+    std::function<void()> drainOnStop = {};
 };

@@ -37,6 +37,8 @@ int runOnConsole(const QStringList &arguments, HidBackend &hid, const QUrl &list
             const QString line = in.readLine();
             return line.isNull() ? std::nullopt : std::optional<QString>(line);
         },
+        interrupt.transferStopToken(),
+        [&interrupt] { interrupt.drainOnStop(); },
     };
     const int status = runMorvaneFlash(arguments, environment);
     return status == exitInterrupted ? interrupt.stoppedStatus() : status;

@@ -9,20 +9,31 @@ namespace {
 
 constexpr int stoppingSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
+// What the watcher thread reads from the pipe: the end, a stop, a stop of the transfers.
+constexpr char endByte = 0;
+constexpr char stopByte = 1;
+constexpr char transferStopByte = 2;
+
 int pipeFds[2] = {-1, -1};
 std::atomic<int> stoppingSignal{0};
+std::atomic<int> signalsSeen{0};
+std::atomic<bool> draining{false};
 std::jthread watcher;
 
 extern "C" void onStopSignal(int signal)
 {
+    const int seen = ++signalsSeen;
     int none = 0;
+    char byte = stopByte;
     if (!stoppingSignal.compare_exchange_strong(none, signal)) {
-        // The user insists: leave without waiting for the report boundary.
-        std::signal(signal, SIG_DFL);
-        std::raise(signal);
-        return;
+        if (seen > 2 || !draining.load()) {
+            // The user insists: leave without waiting for the report boundary.
+            std::signal(signal, SIG_DFL);
+            std::raise(signal);
+            return;
+        }
+        byte = transferStopByte;
     }
-    const char byte = 1;
     [[maybe_unused]] const ssize_t written = write(pipeFds[1], &byte, 1);
 }
 
@@ -31,14 +42,15 @@ extern "C" void onStopSignal(int signal)
 InterruptSignal::InterruptSignal()
 {
     static_assert(std::atomic<int>::is_always_lock_free);
+    static_assert(std::atomic<bool>::is_always_lock_free);
     if (pipe(pipeFds) != 0) {
         return;
     }
-    watcher = std::jthread([stop = m_stop]() mutable {
-        char byte = 0;
-        // Ends with the byte from the handler, or with end-of-file when the pipe closes.
-        if (read(pipeFds[0], &byte, 1) == 1 && byte == 1) {
-            stop.request_stop();
+    watcher = std::jthread([stop = m_stop, transferStop = m_transferStop]() mutable {
+        char byte = endByte;
+        // Ends with the end byte, or with end-of-file when the pipe closes.
+        while (read(pipeFds[0], &byte, 1) == 1 && byte != endByte) {
+            (byte == stopByte ? stop : transferStop).request_stop();
         }
     });
     struct sigaction action = {};
@@ -55,12 +67,17 @@ InterruptSignal::~InterruptSignal()
         std::signal(signal, SIG_DFL);
     }
     if (pipeFds[1] >= 0) {
-        const char byte = 0;
+        const char byte = endByte;
         [[maybe_unused]] const ssize_t written = write(pipeFds[1], &byte, 1);
         watcher.join();
         close(pipeFds[0]);
         close(pipeFds[1]);
     }
+}
+
+void InterruptSignal::drainOnStop()
+{
+    draining.store(true);
 }
 
 int InterruptSignal::stoppedStatus() const

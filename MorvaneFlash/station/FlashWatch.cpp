@@ -16,6 +16,7 @@
 #include "station/WatchDisplay.h"
 #include "station/WatchSettings.h"
 #include "trust/CatalogueTrust.h"
+#include "trust/SignatureDates.h"
 #include "update/DeviceTransfers.h"
 #include "update/ImagePreparation.h"
 #include "update/UpdateMessages.h"
@@ -42,16 +43,21 @@ public:
           m_session(environment, settings.ignoreBattery),
           m_preparation(downloader.source(), environment.firmwareFolder,
                         environment.catalogueTrust.keyBuiltIn),
-          m_transfers(m_bootloader), m_stopPoll(environment.stop, [this] {
-              if (!m_stopping) {
-                  m_interrupted = true;
-                  stopWatching();
-              }
-          })
+          m_transfers(m_bootloader), m_stopPoll(environment.stop,
+                                                [this] {
+                                                    if (!m_stopping) {
+                                                        m_interrupted = true;
+                                                        stopWatching();
+                                                    }
+                                                }),
+          m_transferStopPoll(environment.stopInTransfer, [this] { stopTransfers(); })
     {
+        m_drainLimit.setSingleShot(true);
+        QObject::connect(&m_drainLimit, &QTimer::timeout, &m_context, [this] { stopTransfers(); });
         m_session.guard(m_transfers, m_console);
         QObject::connect(&m_transfers, &DeviceTransfers::progressed, &m_context,
                          [this](DeviceTransfers::Id id, int percent) {
+                             m_units.at(id).percent = percent;
                              if (m_settings.output.json) {
                                  m_console.printJsonLine(progressEvent(
                                      m_units.at(id).device, percent, m_ready.image.size()));
@@ -66,6 +72,10 @@ public:
 
     int run()
     {
+        if (const std::optional<QString> held = m_sinks.claimMetrics()) {
+            m_console.printError(QStringLiteral("morvane-flash: --metrics: ") + *held);
+            return exitUsage;
+        }
         if (const std::optional<int> status = prepareImage()) {
             return *status;
         }
@@ -74,6 +84,10 @@ public:
             return exitDevice;
         }
         m_sinks.begin(m_ready);
+        warnOfExpiry();
+        QObject::connect(&m_expiryWarnings, &QTimer::timeout, &m_context,
+                         [this] { warnOfExpiry(); });
+        m_expiryWarnings.start(std::chrono::hours(24));
         say(QStringLiteral("Watching for %1: each one plugged in is flashed. Ctrl-C ends.")
                 .arg(m_target.product));
         m_clock.start();
@@ -90,6 +104,9 @@ public:
                 }
             });
         m_watcher->watch({*m_target.ids});
+        if (m_environment.drainOnStop) {
+            m_environment.drainOnStop();
+        }
         while (!m_stopping || !m_units.empty()) {
             m_loop.exec();
         }
@@ -102,6 +119,7 @@ private:
         HidDeviceInfo device;
         QDateTime started;
         QElapsedTimer clock;
+        int percent = 0;
     };
 
     // The image, once for every unit; the exit status when there is none.
@@ -142,8 +160,16 @@ private:
         return std::nullopt;
     }
 
-    void arrive(const HidDeviceInfo &device)
+    // `again`: one back early, judged now that the unit it may be has ended.
+    void arrive(const HidDeviceInfo &device, bool again = false)
     {
+        // Another station's, when stations share the computer.
+        if (!portMatches(m_settings.ports, device)) {
+            return;
+        }
+        if (m_settings.output.json && !again && !m_stopping) {
+            m_console.printJsonLine(pluggedEvent(device));
+        }
         if (m_stopping || std::any_of(m_units.begin(), m_units.end(), [&](const auto &unit) {
                 return unit.second.device.path == device.path;
             })) {
@@ -188,8 +214,12 @@ private:
         const QString line = outcome.status == Status::stopped
                                  ? stoppedLine(m_ready, StopPoint::inTransfer)
                                  : outcome.line;
-        tellOutcome(m_console, m_settings.output.json, deviceDescription(unit.device), unit.device,
-                    outcome, line);
+        const double seconds = double(unit.clock.elapsed()) / 1000;
+        if (m_settings.output.json || m_sinks.endOnConsole(outcome.status != Status::completed)) {
+            tellOutcome(m_console, m_settings.output.json, deviceDescription(unit.device),
+                        unit.device, outcome, line,
+                        unitFields(m_ready.product, m_ready.version, seconds));
+        }
         switch (outcome.status) {
         case Status::completed:
             ++m_completed;
@@ -203,8 +233,10 @@ private:
             m_worstFailure = std::max(m_worstFailure, exitStatusOf(outcome.status));
             break;
         }
-        m_display->ended(id, counts());
-        record(unit, outcome, line);
+        const bool failed =
+            outcome.status != Status::completed && outcome.status != Status::stopped;
+        m_display->ended(id, counts(), failed ? std::optional(line) : std::nullopt);
+        record(unit, outcome, line, seconds);
         // Those back early from this unit are judged now that its outcome is known.
         const std::string known = FlashedUnits::identity(unit.device);
         std::vector<HidDeviceInfo> early;
@@ -216,7 +248,7 @@ private:
             return true;
         });
         for (const HidDeviceInfo &device : early) {
-            arrive(device);
+            arrive(device, true);
         }
         if (m_stopping && m_units.empty()) {
             m_loop.quit();
@@ -230,7 +262,7 @@ private:
                              QStringLiteral(": back after its update; not flashed again.");
         if (m_settings.output.json) {
             m_console.printJsonLine(skippedEvent(device, m_ready, line));
-        } else {
+        } else if (m_sinks.endOnConsole(false)) {
             m_console.print(line);
         }
         m_display->skipped(counts());
@@ -241,12 +273,12 @@ private:
         tell(record);
     }
 
-    void record(const Unit &unit, const UpdateOutcome &outcome, const QString &line)
+    void record(const Unit &unit, const UpdateOutcome &outcome, const QString &line, double seconds)
     {
         UnitRecord record = unitRecordOf(m_ready, m_image, m_settings.tags);
         record.device = unit.device;
         record.started = unit.started;
-        record.seconds = double(unit.clock.elapsed()) / 1000;
+        record.seconds = seconds;
         record.outcome = outcome;
         record.line = line;
         tell(record);
@@ -271,16 +303,43 @@ private:
         }
     }
 
-    // No unit starts from here on; those under way end at a report boundary when a signal
-    // asked for it, or run to their end when the log failed.
+    // No unit starts from here on; those under way run to their end (a drain, when a signal
+    // asked for the stop), unless the next signal or the drain's limit stops them.
     void stopWatching()
     {
         m_stopping = true;
         m_watcher.reset();
         m_preparation.stop();
-        if (m_interrupted) {
-            m_transfers.stopAll();
+        if (m_interrupted && !m_units.empty()) {
+            double seconds = 0;
+            for (const auto &[id, unit] : m_units) {
+                seconds = std::max(seconds, HIDBootloader::secondsLeft(
+                                                unit.percent, std::size_t(m_ready.image.size())));
+            }
+            if (!m_settings.output.json) {
+                m_console.printError(
+                    drainLine(int(m_units.size()), seconds, m_settings.drainTimeout));
+            }
+            if (m_settings.drainTimeout) {
+                m_drainLimit.start(*m_settings.drainTimeout);
+            }
         }
+        m_loop.quit();
+    }
+
+    void warnOfExpiry()
+    {
+        if (const std::optional<QString> warning =
+                expiryWarning(m_ready.listExpires, QDateTime::currentSecsSinceEpoch());
+            warning && !m_settings.output.json) {
+            m_console.printError(*warning);
+        }
+    }
+
+    // The units in transfer end at a report boundary.
+    void stopTransfers()
+    {
+        m_transfers.stopAll();
         m_loop.quit();
     }
 
@@ -344,6 +403,8 @@ private:
     int m_worstFailure = exitSuccess;
     std::map<DeviceTransfers::Id, Unit> m_units;
     std::optional<WatchDisplay> m_display;
+    QTimer m_drainLimit;
+    QTimer m_expiryWarnings;
 
     // Receives the queued calls and signals: declared before what sends them, so that it
     // goes last and nothing reaches a half-destroyed run.
@@ -354,6 +415,7 @@ private:
     DeviceTransfers m_transfers;
     std::unique_ptr<DeviceWatcher> m_watcher;
     StopPoll m_stopPoll;
+    StopPoll m_transferStopPoll;
 };
 
 } // namespace
@@ -362,4 +424,32 @@ int watchAndFlash(const WatchSettings &settings, Environment &environment, Conso
                   Downloader &downloader, BenchLog &log, const UpdateTarget &target)
 {
     return WatchRun(settings, environment, console, downloader, log, target).run();
+}
+
+std::optional<QString> expiryWarning(std::optional<qint64> expires, qint64 now)
+{
+    constexpr qint64 day = 86400;
+    if (!expires || *expires - now > 7 * day || *expires <= now) {
+        return std::nullopt;
+    }
+    return QStringLiteral("Warning: the catalogue's signature expires on %1, in %2 days: a "
+                          "station started after then refuses the list. Ask its publisher for a "
+                          "newly signed one.")
+        .arg(signatureDateText(*expires))
+        .arg(double(*expires - now) / day, 0, 'f', 1);
+}
+
+QString drainLine(int units, double seconds, std::optional<std::chrono::milliseconds> timeout)
+{
+    QString line = QStringLiteral("Stopping: no new unit is taken; %1 in transfer %2 first, "
+                                  "about %3 at the protocol's pace")
+                       .arg(units == 1 ? QStringLiteral("the unit")
+                                       : QStringLiteral("the %1 units").arg(units),
+                            units == 1 ? QStringLiteral("finishes") : QStringLiteral("finish"),
+                            timeLeftText(seconds).chopped(5));
+    if (timeout) {
+        line += QStringLiteral(" (at most %1 s)").arg(double(timeout->count()) / 1000);
+    }
+    return line + QStringLiteral(". A second Ctrl-C, SIGTERM or SIGHUP stops them at a report "
+                                 "boundary.");
 }

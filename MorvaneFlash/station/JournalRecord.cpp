@@ -102,5 +102,14 @@ QList<QByteArray> journalFields(const UnitRecord &record)
         "SYSLOG_IDENTIFIER=morvane-flash",
     };
     addTagFields(fields, record);
+    // What the log's line has besides: how far the unit got, in how long, and what to do.
+    if (!record.skipped) {
+        fields.append(field("MORVANE_PHASE", phaseName(record.outcome.reach.phase)));
+        fields.append(field("MORVANE_BYTES_SENT", QString::number(record.outcome.reach.bytesSent)));
+        fields.append(field("MORVANE_SECONDS", QString::number(record.seconds, 'f', 3)));
+    }
+    if (record.outcome.hint) {
+        fields.append(field("MORVANE_HINT", *record.outcome.hint));
+    }
     return fields;
 }

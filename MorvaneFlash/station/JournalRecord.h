@@ -22,6 +22,8 @@ QByteArray messageIdOf(UnitEnd end);
 // line as the console says it), PRIORITY, MESSAGE_ID, SYSLOG_IDENTIFIER=morvane-flash, and
 // MORVANE_SERIAL, MORVANE_PORT, MORVANE_PATH, MORVANE_MODEL, MORVANE_VERSION,
 // MORVANE_IMAGE_SHA256, MORVANE_STATUS, MORVANE_STATION and MORVANE_LABEL_<KEY in capitals>
-// (in the order of their keys) when they are not empty. Those values never hold a line end
-// or a tab, whatever a device named itself.
+// (in the order of their keys) when they are not empty; those values never hold a line end
+// or a tab, whatever a device named itself. Then, as the log's line has them, MORVANE_PHASE,
+// MORVANE_BYTES_SENT and MORVANE_SECONDS for a unit attempted, and MORVANE_HINT when there
+// is a hint.
 QList<QByteArray> journalFields(const UnitRecord &record);

@@ -1,7 +1,11 @@
 #include "station/JournalSink.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <sys/stat.h>
+// Without it every entry would carry CODE_FILE, this file's path on the build machine.
+#define SD_JOURNAL_SUPPRESS_LOCATION
 #include <systemd/sd-journal.h>
 #include <vector>
 
@@ -25,6 +29,16 @@ std::optional<QString> journalAbsent()
             .arg(QLatin1String(journalSocket));
     }
     return std::nullopt;
+}
+
+bool isJournalStream(int fd)
+{
+    const char *stream = std::getenv("JOURNAL_STREAM");
+    unsigned long long device = 0;
+    unsigned long long inode = 0;
+    struct stat status = {};
+    return stream && std::sscanf(stream, "%llu:%llu", &device, &inode) == 2 &&
+           ::fstat(fd, &status) == 0 && status.st_dev == device && status.st_ino == inode;
 }
 
 std::optional<QString> sendToJournal(const QList<QByteArray> &fields)

@@ -23,3 +23,8 @@ std::optional<QString> sendToJournal(const QList<QByteArray> &)
 {
     return unsupported();
 }
+
+bool isJournalStream(int)
+{
+    return false;
+}

@@ -89,10 +89,25 @@ QString metricsText(const UnitMetrics &metrics, const StationTags &tags)
             QLatin1Char(' ') + QString::number(metrics.inTransfer) + QLatin1Char('\n');
     text += heading("morvane_flash_last_success_timestamp_seconds", "gauge",
                     "When the last unit was flashed, in seconds since the epoch.");
+    const auto sample = [&](const char *name, qint64 value) {
+        text += QLatin1String(name) + labelSet({}, tags) + QLatin1Char(' ') +
+                QString::number(value) + QLatin1Char('\n');
+    };
     if (metrics.lastSuccess) {
-        text += QStringLiteral("morvane_flash_last_success_timestamp_seconds") +
-                labelSet({}, tags) + QLatin1Char(' ') + QString::number(*metrics.lastSuccess) +
-                QLatin1Char('\n');
+        sample("morvane_flash_last_success_timestamp_seconds", *metrics.lastSuccess);
+    }
+    text += heading("morvane_flash_watch_up", "gauge",
+                    "1 while flash --watch runs, 0 once it has ended.");
+    sample("morvane_flash_watch_up", metrics.up ? 1 : 0);
+    if (metrics.watchStarted) {
+        text += heading("morvane_flash_watch_start_timestamp_seconds", "gauge",
+                        "When the watch began, in seconds since the epoch.");
+        sample("morvane_flash_watch_start_timestamp_seconds", *metrics.watchStarted);
+    }
+    if (metrics.catalogueExpires) {
+        text += heading("morvane_flash_catalogue_expires_timestamp_seconds", "gauge",
+                        "When the catalogue's signature expires, in seconds since the epoch.");
+        sample("morvane_flash_catalogue_expires_timestamp_seconds", *metrics.catalogueExpires);
     }
     return text;
 }

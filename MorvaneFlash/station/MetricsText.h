@@ -30,6 +30,11 @@ struct UnitMetrics
     int inTransfer = 0;
     // When the last unit was flashed, in seconds since the epoch; none yet, no sample.
     std::optional<qint64> lastSuccess;
+    // When the watch began, in seconds since the epoch, and whether it still runs.
+    std::optional<qint64> watchStarted;
+    bool up = false;
+    // When the catalogue's signature expires; none when it does not say.
+    std::optional<qint64> catalogueExpires;
 };
 
 // Zero counts for each end a watched unit of this model and version can have, so that every
@@ -42,7 +47,10 @@ void countEnd(UnitMetrics &metrics, const UnitRecord &record, qint64 now);
 // The metrics in Prometheus's text exposition format, each with its # HELP and # TYPE:
 // morvane_flash_units_total (a counter per status, model and version),
 // morvane_flash_units_in_transfer and morvane_flash_last_success_timestamp_seconds (gauges),
-// every sample labelled with the station and the run's labels.
+// morvane_flash_watch_up (1 while the watch runs, 0 once it ended),
+// morvane_flash_watch_start_timestamp_seconds and
+// morvane_flash_catalogue_expires_timestamp_seconds (gauges, when known), every sample
+// labelled with the station and the run's labels.
 QString metricsText(const UnitMetrics &metrics, const StationTags &tags);
 
 // `value` as a label value between double quotes: backslash, double quote and line feed

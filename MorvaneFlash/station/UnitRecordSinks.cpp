@@ -10,9 +10,24 @@
 #include <QDateTime>
 #include <QFileInfo>
 
+namespace {
+
+// Well within the five minutes after which the package's alert takes a station for dead.
+constexpr int metricsHeartbeatMs = 30'000;
+
+} // namespace
+
 UnitRecordSinks::UnitRecordSinks(const WatchSettings &settings, Console &console)
     : m_settings(settings), m_console(console)
 {
+}
+
+std::optional<QString> UnitRecordSinks::claimMetrics()
+{
+    if (m_settings.metrics.isEmpty()) {
+        return std::nullopt;
+    }
+    return m_metricsClaim.claim(m_settings.metrics);
 }
 
 void UnitRecordSinks::begin(const UpdateTarget &target)
@@ -23,10 +38,26 @@ void UnitRecordSinks::begin(const UpdateTarget &target)
             m_console.printError(QStringLiteral("morvane-flash: --journal: %1; the units go on "
                                                 "without it.")
                                      .arg(*absent));
+        } else {
+            m_outIsJournal = isJournalStream(1);
+            m_errIsJournal = isJournalStream(2);
         }
     }
     addWatchedSeries(m_metrics, target.product, target.version);
+    m_metrics.watchStarted = QDateTime::currentSecsSinceEpoch();
+    m_metrics.up = true;
+    m_metrics.catalogueExpires = target.listExpires;
     writeMetrics();
+    if (!m_settings.metrics.isEmpty()) {
+        // The timer is a member and the call's context: it goes with the sinks.
+        QObject::connect(&m_heartbeat, &QTimer::timeout, &m_heartbeat, [this] { writeMetrics(); });
+        m_heartbeat.start(metricsHeartbeatMs);
+    }
+}
+
+bool UnitRecordSinks::endOnConsole(bool toError) const
+{
+    return !(toError ? m_errIsJournal : m_outIsJournal);
 }
 
 void UnitRecordSinks::unitStarted()
@@ -51,6 +82,8 @@ void UnitRecordSinks::unitEnded(const UnitRecord &record)
 
 void UnitRecordSinks::end()
 {
+    m_heartbeat.stop();
+    m_metrics.up = false;
     writeMetrics();
 }
 

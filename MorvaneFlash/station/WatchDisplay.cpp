@@ -5,7 +5,9 @@
 #include "update/UpdateMessages.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <chrono>
+#include <limits>
 
 namespace {
 
@@ -13,6 +15,27 @@ using Mode = ProgressDisplay::Mode;
 
 // Often enough to look live, rarely enough that 32 units in transfer cost next to nothing.
 constexpr std::chrono::milliseconds redrawInterval{100};
+// Failed units kept in sight; those before are counted.
+constexpr std::size_t failedKept = 10;
+
+// `lines` in at most `room` lines: the first that fit, then what is left over counted.
+void appendFitted(QStringList &block, const QStringList &lines, int room, int earlier,
+                  bool keepLast, const QString &more)
+{
+    const int total = int(lines.size()) + earlier;
+    if (total == 0 || room <= 0) {
+        return;
+    }
+    const int shown = total <= room ? int(lines.size()) : std::min(int(lines.size()), room - 1);
+    const QString moreLine = more.arg(total - shown);
+    if (keepLast && shown < total) {
+        block.append(moreLine);
+    }
+    block.append(keepLast ? lines.mid(lines.size() - shown) : lines.mid(0, shown));
+    if (!keepLast && shown < total) {
+        block.append(moreLine);
+    }
+}
 
 } // namespace
 
@@ -21,9 +44,48 @@ QString arrivalLine(const HidDeviceInfo &device, const QString &what)
     return deviceDescription(device) + QStringLiteral(": plugged in; flashing %1.").arg(what);
 }
 
+QString socketOf(const HidDeviceInfo &device)
+{
+    QStringList parts;
+    if (!device.usbPort.empty()) {
+        parts.append(QStringLiteral("port ") + deviceString(device.usbPort));
+    }
+    if (!device.serialNumber.empty()) {
+        parts.append(QStringLiteral("serial ") + deviceString(device.serialNumber));
+    }
+    return parts.isEmpty() ? deviceString(device.path) : parts.join(QStringLiteral(", "));
+}
+
 QString unitLine(const HidDeviceInfo &device, int percent, qint64 imageBytes)
 {
-    return progressBar(percent, imageBytes, 20) + QStringLiteral("  ") + deviceDescription(device);
+    return socketOf(device) + QStringLiteral("  ") + progressBar(percent, imageBytes, 20) +
+           QStringLiteral("  ") + deviceString(device.path);
+}
+
+QString failedLine(const HidDeviceInfo &device, const QString &line)
+{
+    return socketOf(device) + QStringLiteral("  ") + line;
+}
+
+QStringList fittedBlock(const WatchBlock &block, const std::optional<TerminalSize> &size)
+{
+    // The cursor rests on the line below the block: a block as tall as the screen would
+    // scroll at each redraw and leave a copy in the scrollback.
+    const int room = size ? std::max(size->rows - 2, 0) : std::numeric_limits<int>::max() / 2;
+    const int failed = int(block.failed.size()) + (block.failedEarlier > 0 ? 1 : 0);
+    const int failedRoom = std::min(failed, room - std::min(int(block.units.size()), room / 2));
+    QStringList lines;
+    appendFitted(lines, block.units, room - failedRoom, 0, false,
+                 QStringLiteral("…and %1 more in transfer"));
+    appendFitted(lines, block.failed, failedRoom, block.failedEarlier, true,
+                 QStringLiteral("…and %1 more failed"));
+    lines.append(block.count);
+    if (size) {
+        for (QString &line : lines) {
+            line = cutToWidth(line, size->columns);
+        }
+    }
+    return lines;
 }
 
 QString plainUnitLine(const HidDeviceInfo &device, int percent, qint64 imageBytes)
@@ -38,14 +100,43 @@ int unitsPerHour(int flashed, double seconds)
     return seconds > 0 ? qRound(flashed * 3600 / seconds) : 0;
 }
 
-QString countLine(const WatchCounts &counts, double seconds)
+QString countLine(const WatchCounts &counts, int perHour)
 {
     return QStringLiteral("%1 flashed, %2 failed, %3 skipped, %4 in progress; %5 flashed an hour")
         .arg(counts.flashed)
         .arg(counts.failed)
         .arg(counts.skipped)
         .arg(counts.inProgress)
-        .arg(unitsPerHour(counts.flashed, seconds));
+        .arg(perHour);
+}
+
+namespace {
+
+constexpr double rateWindowSeconds = 15 * 60;
+
+} // namespace
+
+void FlashRate::arrived(double at)
+{
+    if (!m_firstArrival) {
+        m_firstArrival = at;
+    }
+}
+
+void FlashRate::flashed(double at)
+{
+    m_flashed.push_back(at);
+    while (m_flashed.front() < at - rateWindowSeconds) {
+        m_flashed.pop_front();
+    }
+}
+
+int FlashRate::perHour(double now) const
+{
+    const double window = std::min(rateWindowSeconds, now - m_firstArrival.value_or(now));
+    const auto inWindow = std::count_if(m_flashed.begin(), m_flashed.end(),
+                                        [&](double at) { return at >= now - window; });
+    return unitsPerHour(int(inWindow), window);
 }
 
 WatchDisplay::WatchDisplay(Console &console, ProgressDisplay::Mode mode, QString what,
@@ -68,6 +159,7 @@ void WatchDisplay::arrived(Unit unit, const HidDeviceInfo &device)
         return;
     }
     m_console.print(arrivalLine(device, m_what));
+    m_rate.arrived(double(m_clock.elapsed()) / 1000);
     m_units[unit] = {device, 0};
     if (m_mode == Mode::terminal) {
         m_redraw.start();
@@ -89,9 +181,20 @@ void WatchDisplay::progressed(Unit unit, int percent)
     }
 }
 
-void WatchDisplay::ended(Unit unit, const WatchCounts &counts)
+void WatchDisplay::ended(Unit unit, const WatchCounts &counts,
+                         const std::optional<QString> &failure)
 {
-    m_units.erase(unit);
+    const auto found = m_units.find(unit);
+    if (failure && found != m_units.end()) {
+        m_failed.push_back(failedLine(found->second.device, *failure));
+        if (m_failed.size() > failedKept) {
+            m_failed.pop_front();
+            ++m_failedEarlier;
+        }
+    }
+    if (found != m_units.end()) {
+        m_units.erase(found);
+    }
     counted(counts);
 }
 
@@ -102,6 +205,9 @@ void WatchDisplay::skipped(const WatchCounts &counts)
 
 void WatchDisplay::counted(const WatchCounts &counts)
 {
+    if (counts.flashed > m_counts.flashed) {
+        m_rate.flashed(double(m_clock.elapsed()) / 1000);
+    }
     m_counts = counts;
     if (m_mode == Mode::plain) {
         m_console.print(currentCount());
@@ -115,12 +221,14 @@ void WatchDisplay::counted(const WatchCounts &counts)
 
 void WatchDisplay::redraw()
 {
-    QStringList lines;
+    WatchBlock block;
     for (const auto &[unit, live] : m_units) {
-        lines.append(unitLine(live.device, live.percent, m_imageBytes));
+        block.units.append(unitLine(live.device, live.percent, m_imageBytes));
     }
-    lines.append(currentCount());
-    m_console.redrawBlock(lines);
+    block.failed = QStringList(m_failed.begin(), m_failed.end());
+    block.failedEarlier = m_failedEarlier;
+    block.count = currentCount();
+    m_console.redrawBlock(fittedBlock(block, outputTerminalSize()));
     m_stale = false;
 }
 
@@ -128,5 +236,5 @@ QString WatchDisplay::currentCount() const
 {
     WatchCounts counts = m_counts;
     counts.inProgress = int(m_units.size());
-    return countLine(counts, double(m_clock.elapsed()) / 1000);
+    return countLine(counts, m_rate.perHour(double(m_clock.elapsed()) / 1000));
 }

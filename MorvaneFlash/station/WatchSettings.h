@@ -4,6 +4,7 @@
 #include "flash/StationTags.h"
 
 #include <QString>
+#include <QStringList>
 #include <chrono>
 #include <optional>
 
@@ -21,4 +22,10 @@ struct WatchSettings
     // Each unit's end to the systemd journal (--journal), and to this metrics file (--metrics).
     bool journal = false;
     QString metrics;
+    // --drain-timeout: how long the drain after the first stop request waits for the units in
+    // transfer before stopping them at a report boundary; unset, until they have ended.
+    std::optional<std::chrono::milliseconds> drainTimeout;
+    // --port: shell-style patterns (*, ?, [...]) over the USB port path, such as "1-1.*": the
+    // watch takes only devices at a port one of them matches; empty, every port.
+    QStringList ports;
 };

@@ -11,3 +11,6 @@
 // package installs (the README is not). One file per platform: OpenPermissionHelpLinux.cpp,
 // OpenPermissionHelpOther.cpp.
 std::optional<std::string> openPermissionHelp(int32_t openCode);
+
+// The platform's part of leftTheBus (OpenFailureHelp.h): its own codes for a device gone.
+bool leftTheBusCode(int32_t code);

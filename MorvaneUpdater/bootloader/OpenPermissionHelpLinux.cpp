@@ -12,3 +12,8 @@ std::optional<std::string> openPermissionHelp(int32_t openCode)
     }
     return std::nullopt;
 }
+
+bool leftTheBusCode(int32_t code)
+{
+    return code == ENODEV || code == ENXIO || code == EPIPE || code == ESHUTDOWN;
+}

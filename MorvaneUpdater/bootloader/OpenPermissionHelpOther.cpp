@@ -6,3 +6,9 @@ std::optional<std::string> openPermissionHelp(int32_t)
 {
     return std::nullopt;
 }
+
+// macOS's codes are IOKit's, which leftTheBus knows on every platform.
+bool leftTheBusCode(int32_t)
+{
+    return false;
+}

@@ -140,12 +140,30 @@ DoctorCheck deviceAccessCheck(const HidDeviceInfo &info, const QStringList &mode
     return check;
 }
 
-DoctorCheck noDeviceCheck(bool idsKnown)
+DoctorCheck noDeviceCheck(bool idsKnown, const std::vector<HidDeviceInfo> &seen)
 {
     DoctorCheck check{QStringLiteral("device-access")};
     check.area = DoctorCheck::Area::device;
     if (idsKnown) {
-        check.finding = QStringLiteral("no device with the catalogue's ids is attached");
+        check.verdict = Verdict::warn;
+        QStringList others;
+        for (const HidDeviceInfo &device : seen) {
+            others.append(QStringLiteral("%1:%2 at port %3 (%4 %5)")
+                              .arg(QString::fromStdString(usbIdText(device.vendorID)),
+                                   QString::fromStdString(usbIdText(device.productID)),
+                                   device.usbPort.empty() ? QStringLiteral("unknown")
+                                                          : QString::fromStdString(device.usbPort),
+                                   QString::fromStdString(device.manufacturer),
+                                   QString::fromStdString(device.product)));
+        }
+        check.finding = QStringLiteral("no device with the catalogue's ids is attached; ") +
+                        (others.isEmpty() ? QStringLiteral("no HID device is seen at all")
+                                          : QStringLiteral("the HID devices seen: ") +
+                                                others.join(QStringLiteral("; ")));
+        check.fix = QStringLiteral(
+            "Put the device in bootloader mode, connect it with a data cable (a charge-only "
+            "cable carries no data) and try another USB port or hub; a device listed with other "
+            "ids is not one the catalogue names.");
     } else {
         check.verdict = Verdict::warn;
         check.finding = notCheckedBecause(QStringLiteral("the catalogue's ids are not known"));

@@ -101,9 +101,10 @@ struct DeviceNodeFacts
 DoctorCheck deviceAccessCheck(const HidDeviceInfo &info, const QStringList &models,
                               int32_t openCode, const std::optional<DeviceNodeFacts> &facts);
 
-// Said instead of device checks when no device of the catalogue's ids is attached, or when
-// those ids are not known.
-DoctorCheck noDeviceCheck(bool idsKnown);
+// Said instead of device checks when no device of the catalogue's ids is attached (a warning
+// with the usual causes, listing the HID devices `seen` with their ids, ports and makers, so
+// that a unit with other ids stands out), or when those ids are not known.
+DoctorCheck noDeviceCheck(bool idsKnown, const std::vector<HidDeviceInfo> &seen = {});
 
 // Whether this process belongs to the active session of its seat, as logind tells it.
 struct SessionFacts

@@ -21,6 +21,8 @@ UpdateOutcome transferOutcomeOf(const BootloaderError &error)
         UpdateMessages::updateFailed(QString::fromStdString(error.errorDescription()))};
     if (const std::optional<std::string> help = openFailureHelp(error)) {
         outcome.hint = QString::fromStdString(*help);
+    } else if (leftTheBus(error)) {
+        outcome.hint = UpdateMessages::leftTheBus();
     }
     switch (error.kind()) {
     case BootloaderError::Kind::openFailed:

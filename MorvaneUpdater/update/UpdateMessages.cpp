@@ -10,6 +10,19 @@ QString catalogueFetchFailed(const QString &description)
     return QStringLiteral("读取固件列表失败：") + description;
 }
 
+QString catalogueAddress(const QUrl &listURL)
+{
+    return QStringLiteral("The catalogue's address: %1").arg(listURL.toDisplayString());
+}
+
+QString leftTheBus()
+{
+    return QStringLiteral(
+        "The device left the USB bus: it was unplugged, its cable is loose, or it "
+        "restarted. Plug it in again and flash it again; a station flashing "
+        "with --watch does so by itself.");
+}
+
 QString catalogueUndecodable()
 {
     return QStringLiteral("读取固件列表失败：服务器返回内容无法解析");

@@ -37,6 +37,10 @@ QString updateCompleted();
 QString updateFailed(const QString &description);
 // Another writer holds the device's lock: the process named when the system tells it.
 QString deviceInUse(const QString &path, std::optional<qint64> holder);
+// The line below a failure whose code says the device left the bus.
+QString leftTheBus();
+// The line below a catalogue that could not be fetched: where it was fetched from.
+QString catalogueAddress(const QUrl &listURL);
 // A transfer asked to stop ends at a report boundary with the device closed.
 QString updateStopped();
 

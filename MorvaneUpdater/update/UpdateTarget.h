@@ -20,6 +20,9 @@ struct UpdateTarget
     // Absent, `image` is flashed as it is.
     std::optional<FirmwareItem> item;
     QByteArray image;
+    // When the catalogue's signature expires, in seconds since 1970; none when unsigned or
+    // without an expiry.
+    std::optional<qint64> listExpires = {};
 };
 
 inline UpdateTarget updateTargetOf(const FirmwareItem &item)

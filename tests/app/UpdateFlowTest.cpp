@@ -98,6 +98,17 @@ TEST_F(UpdateFlow, AFailureOfEitherPhaseEndsThePaneWithItsLines)
     EXPECT_FALSE(denied->isOpen());
     m_hid.detach(denied);
 
+    // Unplugged in the middle of the transfer: the platform's text, then a line saying so.
+    const auto vanishing =
+        attachDevice(behaviourWith(&SimulatedBootloaderDevice::Behaviour::vanishAfterReports, 10));
+    launchWithImage(imageOf(2048));
+    const QStringList left = runUpdate();
+    EXPECT_EQ(left.mid(left.size() - 3),
+              (QStringList{"Update progress: 25%",
+                           "Update failed: Unable to write HID report. IOKit code: -536870208.",
+                           UpdateMessages::leftTheBus()}));
+    m_hid.detach(vanishing);
+
     // Unplugged while its image downloads: the transfer looks for the device again.
     const auto device = attachDevice();
     m_server.setResponse(imagePath, {.body = imageOf(64), .delay = 300ms});

@@ -73,6 +73,7 @@ TEST(HidapiBackendTest, FailuresCarryErrnoAndCloseTheDevice)
         FakeHidapi::Faults faults;
         Behaviour behaviour;
         std::optional<Error> error;
+        // A hint line follows the error: the udev rule, or that the device left the bus.
         bool help = false;
     } cases[] = {
         {"access denied", {.openErrno = EACCES}, {}, Error::openFailed(EACCES), true},
@@ -82,9 +83,14 @@ TEST(HidapiBackendTest, FailuresCarryErrnoAndCloseTheDevice)
         // Some platforms do not count the report ID byte.
         {"payload written", {.writeResult = 64}, {}, std::nullopt},
         {"failing write", {.writeResult = -1, .writeErrno = EIO}, {}, Error::writeFailed(EIO)},
+        {"unplugged",
+         {.writeResult = -1, .writeErrno = EPIPE},
+         {},
+         Error::writeFailed(EPIPE),
+         true},
         // A failing read is waited out slice by slice; spinning would read millions of times.
         {"failing read", {.readErrno = EIO}, {}, Error::readTimedOut()},
-        {"gone mid-image", {}, gone, Error::writeFailed(ENODEV)},
+        {"gone mid-image", {}, gone, Error::writeFailed(ENODEV), true},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -100,7 +106,7 @@ TEST(HidapiBackendTest, FailuresCarryErrnoAndCloseTheDevice)
         }
         EXPECT_EQ(error ? error->errorDescription() : "",
                   c.error ? c.error->errorDescription() : "");
-        EXPECT_EQ(error && openFailureHelp(*error), c.help);
+        EXPECT_EQ(error && (openFailureHelp(*error) || leftTheBus(*error)), c.help);
         EXPECT_LT(FakeHidapi::count("hid_read_timeout"), 400u);
         expectWellFormedCalls();
     }

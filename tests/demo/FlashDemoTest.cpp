@@ -111,7 +111,8 @@ TEST(MorvaneFlashDemo, WatchStopsAtAReportBoundaryAndItsLogSurvivesAKill)
         EXPECT_TRUE(demo.waitForStarted(30'000));
     };
 
-    // SIGTERM once both units are a tenth through: each stops, the summary still comes.
+    // SIGTERM twice once both units are a tenth through: the first drains, the second stops
+    // each at a report boundary, and the summary still comes.
     watch("1209:1*2", byFile);
     QByteArray out;
     while (out.count("\"percent\":10,") < 2 && demo.waitForReadyRead(60'000)) {
@@ -128,6 +129,8 @@ TEST(MorvaneFlashDemo, WatchStopsAtAReportBoundaryAndItsLogSurvivesAKill)
     EXPECT_TRUE(refusal.contains("is in use by another program (process " +
                                  QByteArray::number(demo.processId()) + "); nothing was sent"))
         << refusal.data();
+    ::kill(pid_t(demo.processId()), SIGTERM);
+    QThread::msleep(200);
     ::kill(pid_t(demo.processId()), SIGTERM);
     ASSERT_TRUE(demo.waitForFinished(60'000));
     EXPECT_EQ(demo.exitCode(), 128 + SIGTERM);

@@ -51,7 +51,10 @@ TEST_F(CatalogueCommands, AListOrAVersionThatCannotBeHadHasItsStatusAndItsLine)
         {{"list", "--catalogue", served("/none")},
          {},
          exitCatalogue,
-         "读取固件列表失败：The server"},
+         // The address on a line of its own, which the technician can check.
+         "读取固件列表失败：The server answered with HTTP status 404 (Not Found).\nThe "
+         "catalogue's address: " +
+             served("/none") + "\n"},
         {{"list"},
          MinisignTool().publicKeyLine(),
          exitIntegrity,

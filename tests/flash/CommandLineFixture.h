@@ -55,7 +55,8 @@ protected:
         return list;
     }
 
-    int run(QStringList arguments, bool terminal = false, std::stop_token stop = {})
+    int run(QStringList arguments, bool terminal = false, std::stop_token stop = {},
+            std::stop_token stopInTransfer = {})
     {
         m_out.clear();
         m_err.clear();
@@ -76,6 +77,7 @@ protected:
         environment.readAnswer = [this]() -> std::optional<QString> {
             return m_answers.isEmpty() ? std::nullopt : std::optional(m_answers.takeFirst());
         };
+        environment.stopInTransfer = std::move(stopInTransfer);
         arguments.prepend("morvane-flash");
         return runMorvaneFlash(arguments, environment);
     }

@@ -113,6 +113,19 @@ TEST_F(Doctor, EachDeviceIsJudgedAndTheDaemonsAbsenceSaid)
     EXPECT_EQ(m_status, exitDevice);
 }
 
+// The commonest call from a line: nothing with the catalogue's ids, so the usual causes, and
+// what is seen instead, where a unit with other ids stands out.
+TEST_F(Doctor, NoDeviceWithTheIdsIsAWarningThatListsWhatIsSeen)
+{
+    writeRule("/etc/udev/rules.d", "70-morvane-updater.rules", goodRule);
+    attachDevice(behaviourWith(&Behaviour::usbPort, std::string("3-1")), 0xdead, 0xbeef);
+    const QJsonObject check = doctor().value("device-access");
+    EXPECT_EQ(check["verdict"].toString(), "warn");
+    EXPECT_TRUE(check["finding"].toString().contains("the HID devices seen: DEAD:BEEF at port 3-1"))
+        << check["finding"].toString().toStdString();
+    EXPECT_TRUE(check["fix"].toString().contains("bootloader mode"));
+}
+
 // What the command adds to the judgements (tests/diagnosis): its deadline, the key it reads with,
 // and the Date header it keeps.
 TEST_F(Doctor, TheCatalogueIsReachedSignedAndDated)

@@ -54,6 +54,13 @@ TEST_F(Options, AWrongCommandLineIsNamedBeforeAnythingIsFetched)
          "flash --watch flashes every matching device as it arrives; it takes no --serial, "
          "--path, --wait or --all-devices."},
         {{"flash", "X5 Pro", "--settle", "1"}, "--settle is used only with flash --watch."},
+        {{"flash", "X5 Pro", "--drain-timeout", "5"},
+         "--drain-timeout is used only with flash --watch."},
+        {{"flash", "X5 Pro", "--watch", "--port", ""},
+         "--port takes a pattern over the USB port path, such as 1-1.*."},
+        // A station's settings without MODEL: said before anything is fetched.
+        {{"flash", "", "--watch"},
+         "flash: the model's name is empty (is MODEL set in the station's settings?)."},
         {{"flash", "X5 Pro", "--station", "bench\t3"},
          "--station takes a name without control characters."},
         {{"flash", "X5 Pro", "--label", "lot"},

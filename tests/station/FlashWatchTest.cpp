@@ -1,7 +1,16 @@
+#include "station/FlashWatch.h"
+
 #include "CommandLineFixture.h"
 #include "bootloader/HIDBootloader.h"
+#include "frame/Console.h"
+#include "frame/Downloader.h"
 #include "frame/ExitStatus.h"
+#include "station/BenchLog.h"
 #include "station/FlashedUnits.h"
+#include "station/MetricsClaim.h"
+#include "station/WatchDisplay.h"
+#include "station/WatchSettings.h"
+#include "update/UpdateTarget.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -39,6 +48,75 @@ protected:
         }
     }
 };
+
+// A station's settings, as the watch takes them: a drain that lets its unit finish or stops
+// it at its limit, and the ports of another station left alone.
+TEST_F(FlashWatch, DrainsOnTheFirstStopAndTakesOnlyItsOwnPorts)
+{
+    using namespace std::chrono_literals;
+    const struct
+    {
+        int imageBytes;
+        std::optional<std::chrono::milliseconds> drainTimeout;
+        QStringList ports;
+        int status;
+        const char *line;
+    } cases[] = {
+        {2048, std::nullopt, {"1-*"}, exitSuccess, "1-1): Update completed."},
+        // Some twelve seconds of image, cut at the drain's limit.
+        {16384, 1s, {"1-?", "3-1"}, exitInterrupted, "1-1): Update stopped."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.imageBytes);
+        std::stop_source stop;
+        std::vector<std::shared_ptr<SimulatedBootloaderDevice>> units;
+        std::jthread bench([&] {
+            units = {attachUnit("D1", "1-1"), attachUnit("O1", "2-1")};
+            while (units.front()->reports().size() < 4) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
+            stop.request_stop();
+        });
+        WatchSettings settings;
+        settings.drainTimeout = c.drainTimeout;
+        settings.ports = c.ports;
+        QTextStream out(&m_out);
+        QTextStream err(&m_err);
+        Environment environment{
+            m_hid, out, err, QUrl(), inTemp("MorvaneUpdater"), {}, false, stop.get_token()};
+        Console console(out, err, false);
+        Downloader downloader(QString(), environment.stop, console);
+        BenchLog log;
+        const UpdateTarget target{"1A86:E0A1", "image.bin", UsbIds{0x1a86, 0xe0a1}, std::nullopt,
+                                  QByteArray(c.imageBytes, 'x')};
+        EXPECT_EQ(watchAndFlash(settings, environment, console, downloader, log, target), c.status);
+        bench.join();
+        out.flush();
+        err.flush();
+        EXPECT_TRUE((m_out + m_err).contains(c.line)) << m_out.toStdString() << m_err.toStdString();
+        EXPECT_EQ(units.back()->handshakes(), 0u);
+        for (const auto &unit : units) {
+            m_hid.detach(unit);
+        }
+        m_out.clear();
+        m_err.clear();
+    }
+}
+
+// Two stations never write one metrics file: the second is refused before anything is fetched.
+TEST_F(FlashWatch, RefusesAMetricsFileAnotherStationHolds)
+{
+    const QString metrics = inTemp("bench.prom");
+    MetricsClaim other;
+    ASSERT_EQ(other.claim(metrics), std::nullopt);
+    const QString image = writeFile("image.bin", QByteArray(256, 'x'));
+    EXPECT_EQ(run({"flash", "--file", image, "--vid", "1a86", "--pid", "e0a1", "--watch",
+                   "--metrics", metrics}),
+              exitUsage);
+    EXPECT_TRUE(m_err.contains(metrics + " is the metrics file of another running station"))
+        << m_err.toStdString();
+    EXPECT_FALSE(QFile::exists(metrics));
+}
 
 // The production line: every unit as it arrives, a faulty one failing alone, a unit back from
 // its restart left alone, and the record of each attempt.
@@ -100,11 +178,15 @@ TEST_F(FlashWatch, FlashesEachUnitOnceAndRecordsEveryAttempt)
     // The skipped units are in the record too, with why; each says how far it got.
     EXPECT_EQ(attempts,
               (QStringList{"2-1 completed transfer 1024", "2-1 completed transfer 1024",
-                           "2-1 skipped none 0", "F11-2 transferFailed transfer 256",
+                           "2-1 skipped none 0", "F11-2 transferFailed transfer 256 hint",
                            "F21-3 transferFailed opened 0", "F31-4 deviceFailed none 0 hint",
                            "S11-1 completed transfer 1024", "S11-1 skipped none 0"}));
-    EXPECT_TRUE(m_out.contains("\"phase\":\"opened\",\"serial\":\"F2\",")) << m_out.toStdString();
+    EXPECT_TRUE(QRegularExpression(R"("phase":"opened","seconds":[0-9.]+,"serial":"F2",)")
+                    .match(m_out)
+                    .hasMatch())
+        << m_out.toStdString();
     EXPECT_EQ(m_out.count("\"event\":\"skipped\""), 2);
+    EXPECT_EQ(m_out.count("\"event\":\"plugged\""), 8);
     // Every event says when it happened; progress says how long is left at the protocol's pace.
     QString previous;
     for (const QString &line : m_out.split('\n', Qt::SkipEmptyParts)) {
@@ -112,6 +194,11 @@ TEST_F(FlashWatch, FlashesEachUnitOnceAndRecordsEveryAttempt)
         const QString time = event["time"].toString();
         EXPECT_TRUE(time.endsWith('Z') && time >= previous) << line.toStdString();
         previous = time;
+        if (event["event"] == "finished") {
+            EXPECT_EQ(event["model"], "1A86:E0A1");
+            EXPECT_EQ(event["version"], "image.bin");
+            EXPECT_TRUE(event["seconds"].isDouble());
+        }
         if (event["event"] == "progress") {
             EXPECT_EQ(event["secondsLeft"].toDouble(),
                       HIDBootloader::secondsLeft(event["percent"].toInt(), 256));
@@ -142,7 +229,9 @@ TEST_F(FlashWatch, ShowsUnitsLiveOnATerminalAsLinesThroughAPipeAndNothingQuietly
         {true,
          {},
          {"\x1b[J/sim/", "(serial F1, port 1-2): plugged in; flashing 1A86:E0A1 image.bin.\n",
-          "\r\x1b[2K[--------------------]   0%  1.6 s left  /sim/",
+          "\r\x1b[2Kport 1-2, serial F1  [--------------------]   0%  1.6 s left  /sim/",
+          // A failed unit stays in sight under the units in transfer.
+          "\r\x1b[2Kport 1-2, serial F1  Update failed: Unable to write HID report.",
           "\r\x1b[2K0 flashed, 1 failed, 0 skipped, 1 in progress; 0 flashed an hour\n"},
          {"Update progress"}},
         {false, {"--quiet"}, {}, {"plugged in", "in progress", "\x1b"}},
@@ -153,6 +242,7 @@ TEST_F(FlashWatch, ShowsUnitsLiveOnATerminalAsLinesThroughAPipeAndNothingQuietly
         const QString log = inTemp("watch.log");
         QFile::remove(log);
         std::stop_source stop;
+        std::stop_source stopInTransfer;
         std::vector<std::shared_ptr<SimulatedBootloaderDevice>> units;
         std::jthread bench([&] {
             units = {attachUnit("S1", "1-1"),
@@ -165,12 +255,15 @@ TEST_F(FlashWatch, ShowsUnitsLiveOnATerminalAsLinesThroughAPipeAndNothingQuietly
             while (units.back()->reports().size() < 4) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(5));
             }
+            // The first stop drains, the second stops the unit at a report boundary.
             stop.request_stop();
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            stopInTransfer.request_stop();
         });
         EXPECT_EQ(run(QStringList{"flash", "--file", image, "--vid", "1a86", "--pid", "e0a1",
                                   "--watch", "--log", log} +
                           c.options,
-                      c.terminal, stop.get_token()),
+                      c.terminal, stop.get_token(), stopInTransfer.get_token()),
                   exitTransfer);
         bench.join();
         for (const auto &unit : units) {
@@ -188,12 +281,78 @@ TEST_F(FlashWatch, ShowsUnitsLiveOnATerminalAsLinesThroughAPipeAndNothingQuietly
         EXPECT_TRUE(m_err.contains("1-2): Update failed: Unable to write HID report."));
         EXPECT_TRUE(
             m_err.contains("1-3): Update stopped. The transfer ended at a report boundary"));
+        EXPECT_TRUE(m_err.contains("Stopping: no new unit is taken; the unit in transfer "
+                                   "finishes first, about "));
         EXPECT_TRUE(QRegularExpression("Watch ended: 1 flashed, 1 failed, 1 skipped, 1 stopped, "
                                        "in [0-9.]+ s.\n$")
                         .match(m_out)
                         .hasMatch())
             << m_out.toStdString();
     }
+}
+
+// The block on a terminal fits it: never taller than its rows less the cursor's, never wider,
+// the units in transfer first and the failed kept last.
+TEST(WatchBlock, FitsTheTerminalKeepingTheOldestUnitsAndTheLastFailures)
+{
+    const auto numbered = [](const char *name, int count) {
+        QStringList lines;
+        for (int i = 1; i <= count; ++i) {
+            lines.append(QStringLiteral("%1%2").arg(QLatin1String(name)).arg(i));
+        }
+        return lines;
+    };
+    const struct
+    {
+        int units;
+        int failed;
+        int failedEarlier;
+        std::optional<TerminalSize> size;
+        QStringList lines;
+    } cases[] = {
+        {2, 1, 0, std::nullopt, {"u1", "u2", "f1", "count"}},
+        {32, 0, 0, TerminalSize{6, 100}, {"u1", "u2", "u3", "…and 29 more in transfer", "count"}},
+        {32,
+         10,
+         3,
+         TerminalSize{8, 100},
+         {"u1", "u2", "…and 30 more in transfer", "…and 11 more failed", "f9", "f10", "count"}},
+        {1, 2, 0, TerminalSize{8, 100}, {"u1", "f1", "f2", "count"}},
+        {0, 0, 0, TerminalSize{1, 100}, {"count"}},
+        {1, 0, 0, TerminalSize{3, 4}, {"u1", "cou…"}},
+    };
+    for (const auto &c : cases) {
+        const QStringList lines = fittedBlock(
+            {numbered("u", c.units), numbered("f", c.failed), c.failedEarlier, "count"}, c.size);
+        EXPECT_EQ(lines, c.lines) << lines.join('|').toStdString();
+    }
+    EXPECT_EQ(cutToWidth(QStringLiteral("读取固件列表失败"), 7), QStringLiteral("读取固…"));
+}
+
+// "flashed an hour" counts the last 15 minutes, and no idle time before the first unit.
+TEST(FlashRate, CountsTheLastFifteenMinutesFromTheFirstUnit)
+{
+    FlashRate rate;
+    EXPECT_EQ(rate.perHour(60), 0);
+    rate.arrived(3600);
+    rate.flashed(3610);
+    rate.flashed(3620);
+    EXPECT_EQ(rate.perHour(3630), 240);
+    for (int minute = 1; minute <= 30; ++minute) {
+        rate.flashed(3620 + minute * 60);
+    }
+    EXPECT_EQ(rate.perHour(3620 + 30 * 60), 64);
+}
+
+// A station warns of the catalogue's expiry in its last week only.
+TEST(ExpiryWarning, ComesInTheLastWeekBeforeTheCatalogueExpires)
+{
+    const qint64 now = 1'800'000'000;
+    const qint64 day = 86400;
+    EXPECT_EQ(expiryWarning(std::nullopt, now), std::nullopt);
+    EXPECT_EQ(expiryWarning(now + 8 * day, now), std::nullopt);
+    EXPECT_EQ(expiryWarning(now - 1, now), std::nullopt);
+    EXPECT_TRUE(expiryWarning(now + 2 * day, now).value_or("").contains(", in 2.0 days: "));
 }
 
 TEST(FlashedUnits, AClaimBySerialOrPortLastsUntilItsUnitIsBackOrTheSettleTimeHasPassed)

@@ -195,7 +195,8 @@ TEST_F(UpdatePhases, EveryTransferFailureEndsWithItsLineAndTheDeviceClosed)
         {behaviourWith(&Behaviour::openFailure, EACCES), Status::deviceFailed,
          "Update failed: Unable to open HID device. IOKit code: 13.", help},
         {behaviourWith(&Behaviour::vanishAfterReports, 10), Status::transferFailed,
-         "Update failed: Unable to write HID report. IOKit code: -536870208."},
+         "Update failed: Unable to write HID report. IOKit code: -536870208.",
+         UpdateMessages::leftTheBus()},
     };
     HIDBootloader bootloader(m_hid);
     DeviceTransfers transfers(bootloader);
