@@ -121,7 +121,7 @@ void waitForStop(const std::stop_token &stop)
 }
 
 int watchDevices(const std::vector<IdPair> &pairs, Environment &environment, Console &console,
-                 bool json)
+                 bool json, const QStringList &ports)
 {
     std::vector<UsbIds> ids;
     for (const IdPair &pair : pairs) {
@@ -133,6 +133,10 @@ int watchDevices(const std::vector<IdPair> &pairs, Environment &environment, Con
     // happened, and the console keeps each line whole. The watcher goes before anything the
     // listener uses.
     const auto tell = [&](const DeviceWatcher::Change &change) {
+        // Another station's ports are its own business, coming or going.
+        if (!portMatches(ports, change.device.info)) {
+            return;
+        }
         const bool arrived = change.kind == DeviceWatcher::Change::Kind::arrived;
         const QString event = arrived ? QStringLiteral("arrived") : QStringLiteral("departed");
         const auto pair = std::find_if(pairs.begin(), pairs.end(), [&](const IdPair &p) {
@@ -175,7 +179,7 @@ int runDevices(const DevicesOptions &options, Environment &environment, Console 
         pairs = catalogueIds(catalogue.items);
     }
     return options.watch
-               ? watchDevices(pairs, environment, console, options.json)
+               ? watchDevices(pairs, environment, console, options.json, options.ports)
                : listDevices(pairs, environment.hid, console, options.json, options.ports);
 }
 
