@@ -51,9 +51,15 @@ int runSign(const SignOptions &options, Environment &environment, Console &conso
         return exitListErrors;
     }
     Downloader downloader(QString(), environment.stop, console);
-    const FilledList filled = fillDigests(*text, listPath, downloader);
+    const FilledList filled = fillDigests(*text, listPath, options.root, downloader);
     if (!filled.text) {
         return exitInterrupted;
+    }
+    for (const SigningProblem &warning : filled.warnings) {
+        console.printError(QStringLiteral("%1:%2: warning: %3")
+                               .arg(listPath)
+                               .arg(warning.line)
+                               .arg(warning.message));
     }
     if (!filled.problems.isEmpty()) {
         return reportSigningProblems(listPath, filled.problems, console);
@@ -96,6 +102,11 @@ std::optional<QString> readSignOptions(const CommandLine &line, SignOptions &opt
 {
     options.publicKey = line.value("public-key");
     options.secretKey = line.value("secret-key");
+    options.root = line.value("root");
+    if (line.isSet("root") && !QFileInfo(options.root).isDir()) {
+        return QStringLiteral("--root names the folder that mirrors the server; %1 is no folder.")
+            .arg(options.root);
+    }
     if (line.isSet("expires")) {
         bool ok = false;
         options.expiresDays = line.value("expires").toInt(&ok);
@@ -122,21 +133,27 @@ CommandRun readSign(const CommandLine &line)
 
 CommandDeclaration signCommand()
 {
-    return {.name = "sign",
-            .options = {publicKeyOption(),
-                        {QStringLiteral("secret-key"),
-                         QStringLiteral("sign: signs with this minisign secret key file."),
-                         QStringLiteral("KEY"), Completion::file},
-                        {QStringLiteral("expires"),
-                         QStringLiteral("sign: days until the signed list expires (default %1).")
-                             .arg(defaultExpiresDays),
-                         QStringLiteral("DAYS")}},
-            .minArguments = 1,
-            .maxArguments = 1,
-            .arguments = Completion::file,
-            .usage = {{"sign FILE --secret-key KEY [--expires DAYS] [--public-key KEY]",
-                       "fills in a list's digests, signs it with\nminisign; writes nothing the "
-                       "updater refuses"}},
-            .takesSource = false,
-            .read = readSign};
+    return {
+        .name = "sign",
+        .options = {publicKeyOption(),
+                    {QStringLiteral("secret-key"),
+                     QStringLiteral("sign: signs with this minisign secret key file."),
+                     QStringLiteral("KEY"), Completion::file},
+                    {QStringLiteral("root"),
+                     QStringLiteral("sign: the folder that mirrors the server, where an "
+                                    "address's path is looked for (default: the parent of "
+                                    "the list's folder)."),
+                     QStringLiteral("DIR"), Completion::folder},
+                    {QStringLiteral("expires"),
+                     QStringLiteral("sign: days until the signed list expires (default %1).")
+                         .arg(defaultExpiresDays),
+                     QStringLiteral("DAYS")}},
+        .minArguments = 1,
+        .maxArguments = 1,
+        .arguments = Completion::file,
+        .usage = {{"sign FILE --secret-key KEY [--expires DAYS] [--public-key KEY]\n[--root DIR]",
+                   "fills in a list's digests, signs it with\nminisign; writes nothing the "
+                   "updater refuses"}},
+        .takesSource = false,
+        .read = readSign};
 }

@@ -19,6 +19,8 @@ struct SignOptions
     QString secretKey;
     int expiresDays = defaultExpiresDays;
     QString publicKey;
+    // The folder that mirrors the server (--root); empty: the parent of the list's folder.
+    QString root;
 };
 
 CommandDeclaration signCommand();

@@ -107,3 +107,8 @@ ReadFile readRegularFileIn(const QString &folder, const QString &name, qint64 ma
     }
     return readOpened(fd, maxBytes);
 }
+
+ReadFile readOpenedRegularFile(int fd, qint64 maxBytes)
+{
+    return readOpened(fd, maxBytes);
+}

@@ -2,10 +2,13 @@
 #include "MinisignTool.h"
 #include "frame/ExitStatus.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 #include <string>
+#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -174,9 +177,10 @@ TEST_F(LintCommand, SignFillsInDigestsAndWritesNothingTheUpdaterWouldRefuse)
         {record + "none.bin;" + m_server.baseUrl() + "/notes/x5_v2.txt\n",
          {},
          exitCatalogue,
-         ":1: error: the image " + served("/fw/none.bin") +
-             " is not beside the list as none.bin, and fetching it failed: The server answered "
-             "with HTTP status 404"},
+         ":1: error: the image " + served("/fw/none.bin") + " is not at " +
+             QFileInfo(m_temp.path()).absolutePath() +
+             "/fw/none.bin nor beside the list as none.bin, and fetching it failed: The server "
+             "answered with HTTP status 404"},
         {record + "a.bin;" + m_server.baseUrl() + "/notes/x5_v2.txt\n",
          {"--expires", "0"},
          exitUsage,
@@ -194,5 +198,118 @@ TEST_F(LintCommand, SignFillsInDigestsAndWritesNothingTheUpdaterWouldRefuse)
         EXPECT_EQ(run({"lint", list, "--public-key", keyFile}) == exitSuccess,
                   c.status == exitSuccess)
             << m_out.toStdString();
+    }
+}
+
+namespace {
+
+QByteArray digestOf(const QByteArray &bytes)
+{
+    return "sha256:" + QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+void put(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+// Two models' images share a file name: each record takes the file at its address's whole
+// path in the folder that mirrors the server, never one file for both. A link on the way is
+// never followed; a file with other names is signed with a warning naming it.
+TEST_F(LintCommand, SignTakesEachAddressesFileByItsPath)
+{
+    MinisignTool minisign;
+    m_server.setBody("/fw/x5/firmware.bin", "X5 as served");
+    m_server.setBody("/fw/r2/firmware.bin", "R2 as served");
+    const std::string list = "X5;1a86;e0a1;V1;c;" + m_server.baseUrl() + "/fw/x5/firmware.bin;" +
+                             m_server.baseUrl() + "/notes/x5_v2.txt\nR2;1a86;e0a2;V1;c;" +
+                             m_server.baseUrl() + "/fw/r2/firmware.bin;" + m_server.baseUrl() +
+                             "/notes/x5_v2.txt\n";
+    const QString outside = inTemp("outside");
+    put(outside + "/firmware.bin", "outside the mirror");
+    const struct
+    {
+        const char *what;
+        // Each file of the publisher's folder; "@" before a path links to it.
+        QList<std::pair<QString, QByteArray>> files;
+        QStringList options;
+        int status;
+        QByteArray x5;
+        QByteArray r2;
+        QString said;
+    } cases[] = {
+        {"a mirror folder",
+         {{"fw/x5/firmware.bin", "X5 image"},
+          {"fw/r2/firmware.bin", "R2 image"},
+          {"product/firmware.bin", "beside"}},
+         {},
+         exitSuccess,
+         "X5 image",
+         "R2 image",
+         "2 record(s), 4 digest(s) filled in"},
+        {"one file beside the list, named by both: fetched",
+         {{"product/firmware.bin", "beside"}},
+         {},
+         exitSuccess,
+         "X5 as served",
+         "R2 as served",
+         "2 record(s), 4 digest(s) filled in"},
+        {"a mirror folder named by --root",
+         {{"elsewhere/fw/x5/firmware.bin", "X5 image"}, {"elsewhere/fw/r2/firmware.bin", "R2"}},
+         {"--root", "{T}/elsewhere"},
+         exitSuccess,
+         "X5 image",
+         "R2",
+         "4 digest(s) filled in"},
+        {"a folder that is a link",
+         {{"fw/x5/firmware.bin", "X5 image"}, {"@fw/r2", "{T}/outside"}},
+         {},
+         exitCatalogue,
+         {},
+         {},
+         "fw/r2/firmware.bin is a link, or is reached through one; sign follows no links"},
+        {"a hard link",
+         {{"fw/x5/firmware.bin", "X5 image"}, {"#fw/r2/firmware.bin", "{T}/outside/firmware.bin"}},
+         {},
+         exitSuccess,
+         "X5 image",
+         "outside the mirror",
+         "fw/r2/firmware.bin has 2 hard links"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString root = inTemp("pub");
+        QDir(root).removeRecursively();
+        for (auto [path, bytes] : c.files) {
+            bytes.replace("{T}", m_temp.path().toUtf8());
+            const QString at = root + "/" + path.mid(path.startsWith('@') || path.startsWith('#'));
+            QDir().mkpath(QFileInfo(at).absolutePath());
+            if (path.startsWith('@')) {
+                ASSERT_TRUE(QFile::link(QString::fromUtf8(bytes), at));
+            } else if (path.startsWith('#')) {
+                ASSERT_EQ(::link(bytes.constData(), QFile::encodeName(at).constData()), 0);
+            } else {
+                put(at, bytes);
+            }
+        }
+        put(root + "/notes/x5_v2.txt", "notes");
+        const QString listPath = root + "/product/MORVANE_LST.txt";
+        put(listPath, QByteArray::fromStdString(list));
+        QStringList options = c.options;
+        options.replaceInStrings("{T}", root);
+        EXPECT_EQ(
+            run(QStringList{"sign", listPath, "--secret-key", minisign.secretKeyPath()} + options),
+            c.status);
+        EXPECT_TRUE((m_out + m_err).contains(c.said)) << (m_out + m_err).toStdString();
+        QFile signedList(listPath);
+        ASSERT_TRUE(signedList.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = signedList.readAll().split('\n');
+        EXPECT_EQ(lines.at(0).contains(digestOf(c.x5)), c.status == exitSuccess);
+        EXPECT_EQ(lines.at(1).contains(digestOf(c.r2)), c.status == exitSuccess);
     }
 }
