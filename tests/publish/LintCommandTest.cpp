@@ -6,8 +6,12 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <atomic>
+#include <cstdio>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <string>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 
@@ -312,4 +316,41 @@ TEST_F(LintCommand, SignTakesEachAddressesFileByItsPath)
         EXPECT_EQ(lines.at(0).contains(digestOf(c.x5)), c.status == exitSuccess);
         EXPECT_EQ(lines.at(1).contains(digestOf(c.r2)), c.status == exitSuccess);
     }
+}
+
+// A folder swapped for a link to another while sign runs: each run signs the file inside the
+// mirror or refuses, never the file the link leads to.
+TEST_F(LintCommand, SignNeverReadsThroughALinkSwappedInWhileItRuns)
+{
+    MinisignTool minisign;
+    const QString root = inTemp("pub");
+    put(root + "/fw/r2/firmware.bin", "R2 image");
+    put(inTemp("outside/firmware.bin"), "outside the mirror");
+    ASSERT_TRUE(QFile::link(inTemp("outside"), root + "/fw/swap"));
+    put(root + "/notes/n.txt", "notes");
+    const QByteArray list = "R2;1a86;e0a2;V1;c;" + QByteArray::fromStdString(m_server.baseUrl()) +
+                            "/fw/r2/firmware.bin;" + QByteArray::fromStdString(m_server.baseUrl()) +
+                            "/notes/n.txt\n";
+    std::atomic<bool> done = false;
+    std::thread swapper([&] {
+        const QByteArray a = QFile::encodeName(root + "/fw/r2");
+        const QByteArray b = QFile::encodeName(root + "/fw/swap");
+        while (!done) {
+            ::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_EXCHANGE);
+        }
+    });
+    const QString listPath = root + "/product/MORVANE_LST.txt";
+    for (int i = 0; i < 20; ++i) {
+        put(listPath, list);
+        const int status = run({"sign", listPath, "--secret-key", minisign.secretKeyPath()});
+        QFile signedList(listPath);
+        ASSERT_TRUE(signedList.open(QIODevice::ReadOnly));
+        const QByteArray written = signedList.readAll();
+        EXPECT_FALSE(written.contains(digestOf("outside the mirror")));
+        EXPECT_TRUE(status == exitSuccess ? written.contains(digestOf("R2 image"))
+                                          : m_err.contains("is a link, or is reached through one"))
+            << m_err.toStdString();
+    }
+    done = true;
+    swapper.join();
 }
