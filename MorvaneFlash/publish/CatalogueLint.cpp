@@ -5,6 +5,7 @@
 #include "catalogue/UnicodeText.h"
 #include "trust/CatalogueTrust.h"
 #include "trust/ImageDigest.h"
+#include "update/NextSteps.h"
 #include "update/SignedListRules.h"
 
 #include <QHash>
@@ -134,8 +135,9 @@ private:
         if (fields.size() < recordFields) {
             add(Severity::error, line, "too-few-fields",
                 QStringLiteral("%1 field(s); a record needs at least %2, separated by \";\"")
-                    .arg(fields.size())
-                    .arg(recordFields));
+                        .arg(fields.size())
+                        .arg(recordFields) +
+                    stepAfter(fields));
             return;
         }
         for (const int index : {5, 6}) {
@@ -145,9 +147,17 @@ private:
                     listFieldLabel(index) + QStringLiteral(" is empty"));
             } else if (!parseCatalogueUrl(text)) {
                 add(Severity::error, line, "invalid-url",
-                    listFieldLabel(index) + QStringLiteral(" is not a valid URL: ") + text);
+                    listFieldLabel(index) + QStringLiteral(" is not a valid URL: ") + text +
+                        stepAfter(fields));
             }
         }
+    }
+
+    // What to do about a line that is no record, after its finding.
+    static QString stepAfter(const QStringList &fields)
+    {
+        const QString step = lineNextStep(fields);
+        return step.isEmpty() ? QString() : QStringLiteral(". ") + step.chopped(1);
     }
 
     void lintDigest(qsizetype line, const FirmwareItem &item, const QString &field)

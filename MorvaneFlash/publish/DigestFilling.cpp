@@ -7,6 +7,7 @@
 #include "publish/MirrorFile.h"
 #include "trust/CatalogueTrust.h"
 #include "trust/ImageDigest.h"
+#include "update/NextSteps.h"
 #include "update/RegularFile.h"
 #include "update/SignedListRules.h"
 
@@ -181,10 +182,10 @@ private:
         } else if (malformed) {
             refused = flashRefusal(given, true);
         } else if (const QByteArray received = sha256Of(bytes); received != digest.sha256) {
-            refused =
-                QStringLiteral("the image %1 does not match the digest given (expected %2, "
-                               "received %3): the updater refuses it")
-                    .arg(url.toString(), shortDigestText(digest.sha256), shortDigestText(received));
+            refused = QStringLiteral("the image %1 does not match the digest given (%2): the "
+                                     "updater refuses it. %3")
+                          .arg(url.toString(), digestMismatchText(digest.sha256, received),
+                               rebuiltImageNextStep().chopped(1));
         }
         if (refused) {
             addProblem(number, *refused, malformed ? exitListErrors : exitIntegrity);

@@ -6,6 +6,7 @@
 #include "frame/ExitStatus.h"
 #include "trust/CatalogueTrust.h"
 #include "trust/ImageDigest.h"
+#include "update/NextSteps.h"
 #include "update/UpdateMessages.h"
 
 #include <QSet>
@@ -70,13 +71,13 @@ LintFinding imageFinding(qsizetype line, const QString &where, const Downloader:
     const ImageDigest digest = parseImageDigest(digestText);
     if (imageDigestMismatch(digest, image)) {
         refused = true;
-        const QString expected = digest.state == ImageDigest::State::valid
-                                     ? shortDigestText(digest.sha256)
-                                     : QStringLiteral("a malformed digest");
-        return {Severity::error, line, kind,
-                message + QStringLiteral(", does not match its digest (expected %1, received "
-                                         "%2): the updater refuses it")
-                              .arg(expected, shortDigestText(sha256Of(image)))};
+        const std::optional<QByteArray> expected =
+            digest.state == ImageDigest::State::valid ? std::optional(digest.sha256) : std::nullopt;
+        return {Severity::error, line, QStringLiteral("image-digest"),
+                message + QStringLiteral(", does not match its digest (%1): the updater refuses "
+                                         "it. %2")
+                              .arg(digestMismatchText(expected, sha256Of(image)),
+                                   rebuiltImageNextStep().chopped(1))};
     }
     return {Severity::note, line, kind,
             digest.state == ImageDigest::State::valid ? message + QStringLiteral(", digest matches")

@@ -27,9 +27,12 @@ MirrorFile unreadable(int error)
 // Why `name` in `folderFd` could not be opened (`error`): a link, nothing there, or a failure.
 MirrorFile notOpened(int folderFd, const QByteArray &name, int error)
 {
+    // O_NOFOLLOW refuses a link with ELOOP, or ENOTDIR where a folder is asked for; a folder
+    // there now was a link a moment ago.
     struct stat status = {};
-    if (::fstatat(folderFd, name.constData(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
-        S_ISLNK(status.st_mode)) {
+    const bool stated = ::fstatat(folderFd, name.constData(), &status, AT_SYMLINK_NOFOLLOW) == 0;
+    if (error == ELOOP ||
+        (stated && (S_ISLNK(status.st_mode) || (error == ENOTDIR && S_ISDIR(status.st_mode))))) {
         return withState(MirrorFile::State::link);
     }
     // A file where a folder is expected holds nothing under it either.

@@ -5,6 +5,7 @@
 #include "catalogue/UnicodeText.h"
 #include "trust/CatalogueSignature.h"
 #include "trust/SignatureDates.h"
+#include "update/NextSteps.h"
 #include "update/SignedListRules.h"
 #include "update/UpdateMessages.h"
 
@@ -29,7 +30,9 @@ SignatureVerdict judgeSignature(const QByteArray &list, const QList<MinisignPubl
     }
     const CatalogueSignatureCheck check = checkCatalogueSignature(list, *signature.bytes, keys);
     if (check.problem) {
-        return {{{Severity::error, 0, signatureKind, *check.problem}}, check.problem, std::nullopt};
+        const QString refusal =
+            *check.problem + QLatin1Char(' ') + signatureNextStep(list, *signature.bytes, keys);
+        return {{{Severity::error, 0, signatureKind, refusal}}, refusal, std::nullopt};
     }
     SignatureVerdict verdict;
     verdict.findings.append(
@@ -37,7 +40,12 @@ SignatureVerdict judgeSignature(const QByteArray &list, const QList<MinisignPubl
          QStringLiteral("the signature holds for key ") + minisignKeyIdText(check.keyId)});
     const QString datesKind = QLatin1String(FindingKind::signatureDates);
     const SignatureDates dates = parseSignatureDates(check.trustedComment);
-    if (const std::optional<QString> problem = signatureDatesProblem(dates, newestAccepted, now)) {
+    if (std::optional<QString> problem = signatureDatesProblem(dates, newestAccepted, now)) {
+        // A list older than one taken, or signed ahead of the clock, says its own way on.
+        const bool expired = dates.expires && *dates.expires <= now;
+        if (!dates.timestamp || !dates.malformedToken.isEmpty() || expired) {
+            *problem += QLatin1Char(' ') + signatureDatesNextStep(dates);
+        }
         verdict.findings.append({Severity::error, 0, datesKind, *problem});
         verdict.refusal = problem;
         return verdict;
