@@ -109,48 +109,75 @@ TEST_F(LintCommand, FetchesWhatRecordsPointAtAndChecksTheSignature)
 TEST_F(LintCommand, WithAKeyLintFindsAnErrorExactlyWhereTheUpdaterRefuses)
 {
     MinisignTool minisign;
+    MinisignTool another;
     const QString keyFile = writeFile("key.pub", minisign.publicKeyFile());
     const std::string digests =
         ";sha256:" + std::string(64, '0') + ";sha256:" + std::string(64, '0');
     const std::string good = "X;1a86;e0a1;V1;c;{B}/fw/a.bin;{B}/n.txt" + digests + "\n";
     const qint64 now = QDateTime::currentSecsSinceEpoch();
     const QString signedNow = QStringLiteral("timestamp:%1").arg(now);
+    const QString signAgain = "Sign it again with morvane-flash sign.";
+    enum class Upload
+    {
+        asSigned,
+        edited,
+        lineEndsChanged,
+        otherKey
+    };
     const struct
     {
         const char *what;
         std::string list;
         QString comment;
         bool refused;
+        // What lint and the updater both say to do next.
+        QString step = {};
+        Upload upload = Upload::asSigned;
     } cases[] = {
         {"a good list", good, signedNow, false},
         {"the same record twice", good + good, signedNow, false},
         {"expiring within 7 days", good, signedNow + QStringLiteral(" expires:%1").arg(now + 3600),
          false},
-        {"no timestamp", good, "file:list", true},
+        {"no timestamp", good, "file:list", true, "Sign it with morvane-flash sign, which writes"},
         {"signed ahead of the clock", good, QStringLiteral("timestamp:%1").arg(now + 7200), true},
         {"a timestamp in milliseconds", good, QStringLiteral("timestamp:%1").arg(now * 1000), true},
         {"an expiry as a date", good, signedNow + " expires:2027-03-01", true},
-        {"expired", good, signedNow + QStringLiteral(" expires:%1").arg(now - 1), true},
+        {"expired", good, signedNow + QStringLiteral(" expires:%1").arg(now - 1), true, signAgain},
+        {"edited after signing", good, signedNow, true,
+         "changed after it was signed: sign it again", Upload::edited},
+        {"uploaded in text mode", good, signedNow, true, "upload the list unchanged, as binary",
+         Upload::lineEndsChanged},
+        {"signed with a key not trusted", good, signedNow, true, "sign --public-key NEW.pub",
+         Upload::otherKey},
         {"pid 0", "X;1a86;0;V1;c;{B}/fw/a.bin;{B}/n.txt" + digests + "\n", signedNow, true},
         {"not UTF-8", good + "X\xff;1a86;e0a1;V2;c;{B}/fw/a.bin;{B}/n.txt" + digests + "\n",
          signedNow, true},
+        {"a comment", "# X5 only\n" + good, signedNow, true, "The list format has no comments"},
     };
     const QString address = served("/product/MORVANE_LST.txt");
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         const std::string list = serveCatalogue(c.list);
+        MinisignTool &signer = c.upload == Upload::otherKey ? another : minisign;
         m_server.setBody(
             "/product/MORVANE_LST.txt.minisig",
-            minisign.sign(QByteArray::fromStdString(list), false, c.comment).toStdString());
+            signer.sign(QByteArray::fromStdString(list), false, c.comment).toStdString());
+        if (c.upload == Upload::edited) {
+            serveCatalogue(c.list + c.list);
+        } else if (c.upload == Upload::lineEndsChanged) {
+            serveCatalogue(QByteArray::fromStdString(c.list).replace("\n", "\r\n").toStdString());
+        }
         m_catalogueKey.clear();
         const int lintStatus = run({"lint", address, "--public-key", keyFile});
         EXPECT_EQ(lintStatus != exitSuccess, c.refused) << m_out.toStdString();
         EXPECT_EQ(m_out.contains(": error: "), c.refused) << m_out.toStdString();
+        EXPECT_TRUE(m_out.contains(c.step)) << m_out.toStdString();
         m_catalogueKey = minisign.publicKeyLine();
         // Each row is judged on its own, as on first use.
         QDir(inTemp("MorvaneUpdater")).removeRecursively();
         const int listStatus = run({"list", "--catalogue", address});
         EXPECT_EQ(listStatus != exitSuccess, c.refused) << m_err.toStdString();
+        EXPECT_TRUE(m_err.contains(c.step)) << m_err.toStdString();
     }
 }
 
