@@ -150,6 +150,13 @@ private:
         if (content.status == exitInterrupted) {
             return false;
         }
+        if (content.bytes && notes) {
+            if (const std::optional<QString> warning = notesCharsetWarning(*content.bytes)) {
+                m_result.warnings.append(
+                    {number, QStringLiteral("the release notes %1 ").arg(url.toString()) + *warning,
+                     exitSuccess});
+            }
+        }
         if (!content.bytes) {
             addProblem(number, content.problem, content.status);
         } else if (!notes && content.bytes->isEmpty()) {

@@ -27,8 +27,9 @@ QString fetchedText(const char *what, const QUrl &url, const Downloader::Answer 
                                        : QStringLiteral(": fetched"));
 }
 
+// `refused` is set when the notes do not match the record's digest, or have none under a key.
 LintFinding notesFinding(const LintedRecord &record, bool keyed, const QString &where,
-                         const Downloader::Answer &answer)
+                         const Downloader::Answer &answer, bool &refused)
 {
     const QString kind = QStringLiteral("fetch-notes");
     const qsizetype line = record.line;
@@ -37,7 +38,16 @@ LintFinding notesFinding(const LintedRecord &record, bool keyed, const QString &
     }
     if (const std::optional<QString> refusal =
             notesRefusal(record.item, keyed, *answer.result.body)) {
-        return {Severity::error, line, kind, where + QStringLiteral(", not shown: ") + *refusal};
+        // A malformed digest is the list's own error; any other refusal is the updater's.
+        const bool malformed =
+            parseImageDigest(record.item.notesDigest).state == ImageDigest::State::malformed;
+        refused = refused || !malformed;
+        return {Severity::error, line, QStringLiteral("notes-digest"),
+                where + QStringLiteral(", not shown: ") + *refusal};
+    }
+    if (const std::optional<QString> warning = notesCharsetWarning(*answer.result.body)) {
+        return {Severity::warning, line, QStringLiteral("notes-charset"),
+                where + QStringLiteral(": the notes ") + *warning};
     }
     const auto decoded = decodeServerTextWithCharset(*answer.result.body);
     if (!decoded) {
@@ -106,7 +116,7 @@ int addFetchFindings(LintOutcome &outcome, bool keyed, Downloader &downloader)
             }
             const QString where = fetchedText(notes ? "notes" : "image", url, answer);
             findings.append(
-                notes ? notesFinding(record, keyed, where, answer)
+                notes ? notesFinding(record, keyed, where, answer, outcome.refused)
                       : imageFinding(record.line, where, answer, item.digest, outcome.refused));
         }
     }

@@ -1,6 +1,7 @@
 #include "update/NextSteps.h"
 
 #include "catalogue/FirmwareListParser.h"
+#include "catalogue/ServerTextDecoder.h"
 #include "trust/CatalogueSignature.h"
 #include "trust/MinisignSignature.h"
 
@@ -74,4 +75,26 @@ QString rebuiltImageNextStep()
 {
     return QStringLiteral("If the image was rebuilt, empty field 8 for morvane-flash sign to "
                           "fill in its new digest.");
+}
+
+std::optional<QString> notesCharsetWarning(const QByteArray &notes)
+{
+    const std::optional<DecodedServerText> decoded = decodeServerTextWithCharset(notes);
+    if (!decoded) {
+        return std::nullopt;
+    }
+    const QLatin1String charset(decoded->charset);
+    if (charset == QLatin1String("UTF-8")) {
+        if (!decoded->text.contains(QChar(0))) {
+            return std::nullopt;
+        }
+        return QStringLiteral("are read as UTF-8 with NUL characters, as UTF-16 without a "
+                              "byte-order mark is: the window shows a box between letters; save "
+                              "them as UTF-8");
+    }
+    return QStringLiteral("are not UTF-8 and will be read as %1: character sets are tried in a "
+                          "fixed order (UTF-8, GB18030, GBK, GB2312, Big5, UTF-16) and the first "
+                          "that takes every byte wins, so Big5 text is read as GB18030 and "
+                          "garbled; save them as UTF-8")
+        .arg(charset);
 }

@@ -3,12 +3,14 @@
 #include "trust/MinisignKey.h"
 #include "trust/SignatureDates.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 #include <QtGlobal>
+#include <optional>
 
 // What a list's publisher does next about a refusal: one home for each such sentence, so that
 // lint, sign and the updater say it alike. Each is a whole sentence, to follow the refusal.
@@ -29,3 +31,8 @@ QString lineNextStep(const QStringList &fields);
 // A digest given that its image no longer matches: a rebuilt image keeps its old digest until
 // field 8 is emptied.
 QString rebuiltImageNextStep();
+
+// Release notes that are not plain UTF-8: the character set they will be read in, and that
+// they are to be saved as UTF-8. Legacy sets are guessed in a fixed order, so some texts are
+// garbled without a byte that fails. Nothing for UTF-8 notes, or for notes no set decodes.
+std::optional<QString> notesCharsetWarning(const QByteArray &notes);

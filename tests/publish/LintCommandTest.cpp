@@ -79,7 +79,8 @@ TEST_F(LintCommand, FetchesWhatRecordsPointAtAndChecksTheSignature)
     m_server.setBody("/fw/empty.bin", "");
     const QString address = served("/product/MORVANE_LST.txt");
 
-    EXPECT_EQ(run({"lint", address, "--fetch"}), exitListErrors);
+    // Notes that do not match their digest refuse the list, as in sign and the updater.
+    EXPECT_EQ(run({"lint", address, "--fetch"}), exitIntegrity);
     for (const QString &line :
          {":1: note: image " + served("/fw/x5_v2.bin") + ": HTTP 200, 256 bytes, digest matches\n",
           ":2: error: image " + served("/fw/empty.bin") + ": HTTP 200, empty",
@@ -189,6 +190,7 @@ TEST_F(LintCommand, SignFillsInDigestsAndWritesNothingTheUpdaterWouldRefuse)
     MinisignTool minisign;
     const QString keyFile = writeFile("key.pub", minisign.publicKeyFile());
     writeFile("a.bin", "an image beside the list");
+    writeFile("big5.txt", "\xA4\xA4\xA4\xE5");
     const std::string record = "X;1a86;e0a1;V1;c;" + m_server.baseUrl() + "/fw/";
     const struct
     {
@@ -201,6 +203,11 @@ TEST_F(LintCommand, SignFillsInDigestsAndWritesNothingTheUpdaterWouldRefuse)
          {},
          exitSuccess,
          "1 record(s), 2 digest(s) filled in"},
+        {record + "a.bin;" + m_server.baseUrl() + "/notes/big5.txt\n",
+         {},
+         exitSuccess,
+         ":1: warning: the release notes " + served("/notes/big5.txt") +
+             " are not UTF-8 and will be read as GB18030"},
         {record + "a.bin;" + m_server.baseUrl() + "/notes/x5_v2.txt;" + imageTwoDigest + "\n",
          {},
          exitIntegrity,
