@@ -8,7 +8,9 @@
 #include "download/WebAddress.h"
 #include "frame/Downloader.h"
 #include "frame/ExitStatus.h"
+#include "publish/CatalogueLint.h"
 #include "publish/DigestFilling.h"
+#include "publish/LintReportText.h"
 #include "publish/ListSigning.h"
 #include "publish/MinisignRunner.h"
 #include "publish/PublicKeyChoice.h"
@@ -28,6 +30,26 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
+
+namespace {
+
+// Says lint's errors and warnings on the list under a key; status 6 when there are errors.
+int refuseLintErrors(const QString &listPath, const QByteArray &list, Console &console)
+{
+    const LintReport report = lintCatalogue(list, true);
+    for (const LintFinding &finding : report.findings) {
+        if (finding.severity != LintFinding::Severity::note) {
+            console.printError(lintFindingText(listPath, finding));
+        }
+    }
+    if (report.count(LintFinding::Severity::error) == 0) {
+        return exitSuccess;
+    }
+    console.printError(QStringLiteral("Nothing was signed or written."));
+    return exitListErrors;
+}
+
+} // namespace
 
 int runSign(const SignOptions &options, Environment &environment, Console &console)
 {
@@ -56,16 +78,18 @@ int runSign(const SignOptions &options, Environment &environment, Console &conso
         return exitInterrupted;
     }
     for (const SigningProblem &warning : filled.warnings) {
-        console.printError(QStringLiteral("%1:%2: warning: %3")
-                               .arg(listPath)
-                               .arg(warning.line)
-                               .arg(warning.message));
+        console.printError(lintFindingText(
+            listPath, {LintFinding::Severity::warning, warning.line, {}, warning.message}));
     }
     if (!filled.problems.isEmpty()) {
         return reportSigningProblems(listPath, filled.problems, console);
     }
 
     const QByteArray list = *filled.text == *text ? *listFile.bytes : filled.text->toUtf8();
+    // lint's own rules, in its words: what a person would misread is never signed.
+    if (const int status = refuseLintErrors(listPath, list, console)) {
+        return status;
+    }
     const qint64 now = QDateTime::currentSecsSinceEpoch();
     const qint64 expires = now + qint64(options.expiresDays) * 86'400;
     const MinisignRun made =

@@ -1,9 +1,11 @@
 #include "publish/ListSigning.h"
 
+#include "publish/LintReportText.h"
 #include "publish/PublicKeyChoice.h"
 #include "update/CatalogueReading.h"
 #include "update/FolderFile.h"
 #include "update/RegularFile.h"
+#include "update/SignedListRules.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -55,10 +57,8 @@ int reportSigningProblems(const QString &listPath, const QList<SigningProblem> &
                           Console &console)
 {
     for (const SigningProblem &problem : problems) {
-        console.printError(QStringLiteral("%1:%2: error: %3")
-                               .arg(listPath)
-                               .arg(problem.line)
-                               .arg(problem.message));
+        console.printError(lintFindingText(
+            listPath, {CatalogueFinding::Severity::error, problem.line, {}, problem.message}));
     }
     console.printError(QStringLiteral("Nothing was signed or written."));
     return problems.first().status;
@@ -72,18 +72,26 @@ SignedVerdict judgeSignedList(const QString &listPath, const QByteArray &list,
     const CatalogueReading reading = readCatalogue(list, CatalogueTrust{true, keys, QString()},
                                                    {signature, {}}, newestAccepted, now);
     for (const CatalogueFinding &finding : reading.findings) {
-        if (finding.severity == Severity::warning) {
-            console.printError(listPath + QStringLiteral(": warning: ") + finding.message);
+        if (finding.severity != Severity::note) {
+            console.printError(lintFindingText(listPath, finding));
         }
     }
     if (reading.items) {
         return {reading.items->size(), exitSuccess};
     }
+    // Each line the updater refuses, as lint names it; the signature's refusal was said above.
     const bool signatureRefused =
         std::any_of(reading.findings.cbegin(), reading.findings.cend(),
                     [](const CatalogueFinding &f) { return f.severity == Severity::error; });
-    console.printError(listPath + QStringLiteral(": error: the updater would refuse it: ") +
-                       reading.failureLine);
+    const QList<CatalogueFinding> lines =
+        signatureRefused ? QList<CatalogueFinding>() : signedListProblems(QString::fromUtf8(list));
+    for (const CatalogueFinding &line : lines) {
+        console.printError(lintFindingText(listPath, line));
+    }
+    if (!signatureRefused && lines.isEmpty()) {
+        console.printError(listPath + QStringLiteral(": error: the updater would refuse it: ") +
+                           reading.failureLine);
+    }
     console.printError(QStringLiteral("Nothing was written."));
     return {0, signatureRefused ? exitIntegrity : exitListErrors};
 }

@@ -219,6 +219,11 @@ TEST_F(LintCommand, SignFillsInDigestsAndWritesNothingTheUpdaterWouldRefuse)
              QFileInfo(m_temp.path()).absolutePath() +
              "/fw/none.bin nor beside the list as none.bin, and fetching it failed: The server "
              "answered with HTTP status 404"},
+        {"X\xE2\x80\xAE;1a86;e0a1;V1;c;" + m_server.baseUrl() + "/fw/a.bin;" + m_server.baseUrl() +
+             "/notes/x5_v2.txt\n",
+         {},
+         exitListErrors,
+         ":1: error: field 1 (model) holds U+202e, which reorders the text shown around it"},
         {record + "a.bin;" + m_server.baseUrl() + "/notes/x5_v2.txt\n",
          {"--expires", "0"},
          exitUsage,
