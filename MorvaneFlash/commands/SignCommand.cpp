@@ -73,6 +73,7 @@ int runSign(const SignOptions &options, Environment &environment, Console &conso
         return exitListErrors;
     }
     Downloader downloader(QString(), environment.stop, console);
+    downloader.setNothingDone(QStringLiteral("nothing was signed"));
     const FilledList filled = fillDigests(*text, listPath, options.root, downloader);
     if (!filled.text) {
         return exitInterrupted;
@@ -92,9 +93,9 @@ int runSign(const SignOptions &options, Environment &environment, Console &conso
     }
     const qint64 now = QDateTime::currentSecsSinceEpoch();
     const qint64 expires = now + qint64(options.expiresDays) * 86'400;
-    const MinisignRun made =
-        runMinisign(list, QFileInfo(listPath).fileName(), options.secretKey,
-                    signatureDatesComment(now, expires), key.secret.passwordProtected, console);
+    const MinisignRun made = runMinisign(list, QFileInfo(listPath).fileName(), options.secretKey,
+                                         signatureDatesComment(now, expires),
+                                         key.secret.passwordProtected, environment.stop, console);
     if (!made.signature) {
         return made.status;
     }
@@ -107,13 +108,20 @@ int runSign(const SignOptions &options, Environment &environment, Console &conso
             writeSignedList(listPath, *listFile.bytes, list, *made.signature, console)) {
         return status;
     }
+    if (const std::optional<QString> untrusted =
+            untrustedByBuild(*made.signature, environment.catalogueTrust)) {
+        console.printError(listPath + QStringLiteral(": warning: ") + *untrusted);
+    }
     console.print(QStringLiteral("Signed %1: %2 record(s), %3 digest(s) filled in; %4.minisig is "
-                                 "dated %5 and expires %6.")
+                                 "dated %5 and expires %6; %7.")
                       .arg(listPath)
                       .arg(verdict.records)
                       .arg(filled.filled)
                       .arg(QFileInfo(listPath).fileName(), signatureDateText(now),
-                           signatureDateText(expires)));
+                           signatureDateText(expires),
+                           signedKeysText(*made.signature, key.judgedBy)));
+    console.print(QStringLiteral("Next: upload the list, its signature and the files it names, "
+                                 "then check what was uploaded: morvane-flash lint URL --fetch"));
     return exitSuccess;
 }
 

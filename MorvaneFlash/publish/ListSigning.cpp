@@ -2,12 +2,14 @@
 
 #include "publish/LintReportText.h"
 #include "publish/PublicKeyChoice.h"
+#include "trust/MinisignSignature.h"
 #include "update/CatalogueReading.h"
 #include "update/FolderFile.h"
 #include "update/RegularFile.h"
 #include "update/SignedListRules.h"
 
 #include <QFileInfo>
+#include <QStringList>
 #include <algorithm>
 
 namespace {
@@ -37,14 +39,15 @@ SigningKey readSigningKey(const QString &secretKeyPath, const QString &publicKey
                 .arg(secretKeyPath));
         return {{}, {}, exitUsage};
     }
-    KeyChoice choice = chooseKey(publicKeyOption, build, console);
+    // The signing key's own public half where it can be had: a build that does not trust it
+    // is told of as a warning (a key rotation signs so), not a refusal.
+    KeyChoice choice = publicKeyOption.isEmpty() && key.secret.key
+                           ? KeyChoice{{key.secret.key->publicKey()}}
+                           : chooseKey(publicKeyOption, build, console);
     if (choice.status != exitSuccess) {
         return {{}, {}, choice.status};
     }
     key.judgedBy = std::move(choice.keys);
-    if (key.judgedBy.isEmpty() && key.secret.key) {
-        key.judgedBy.append(key.secret.key->publicKey());
-    }
     if (key.judgedBy.isEmpty()) {
         console.printError(QStringLiteral("morvane-flash: a key sealed with a password does not "
                                           "give its public key: name it with --public-key."));
@@ -121,4 +124,35 @@ int writeSignedList(const QString &listPath, const QByteArray &original, const Q
         return exitCatalogue;
     }
     return exitSuccess;
+}
+
+std::optional<QString> untrustedByBuild(const QByteArray &signature, const CatalogueTrust &build)
+{
+    const ParsedMinisignSignature parsed = parseMinisignSignature(signature);
+    if (build.keys.isEmpty() || !parsed.signature) {
+        return std::nullopt;
+    }
+    QStringList trusted;
+    for (const MinisignPublicKey &key : build.keys) {
+        if (key.keyId == parsed.signature->keyId) {
+            return std::nullopt;
+        }
+        trusted.append(minisignKeyIdText(key.keyId));
+    }
+    return QStringLiteral("this build trusts key %1, not key %2 that signed the list: units of "
+                          "this build will refuse it, and only a release that trusts key %2 "
+                          "takes it")
+        .arg(trusted.join(QStringLiteral(" or ")), minisignKeyIdText(parsed.signature->keyId));
+}
+
+QString signedKeysText(const QByteArray &signature, const QList<MinisignPublicKey> &judgedBy)
+{
+    const ParsedMinisignSignature parsed = parseMinisignSignature(signature);
+    QStringList judged;
+    for (const MinisignPublicKey &key : judgedBy) {
+        judged.append(minisignKeyIdText(key.keyId));
+    }
+    return QStringLiteral("signed with key %1, judged by key %2")
+        .arg(parsed.signature ? minisignKeyIdText(parsed.signature->keyId) : QStringLiteral("?"),
+             judged.join(QStringLiteral(" or ")));
 }

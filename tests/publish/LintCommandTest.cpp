@@ -5,8 +5,11 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <atomic>
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -392,4 +395,42 @@ TEST_F(LintCommand, SignNeverReadsThroughALinkSwappedInWhileItRuns)
     }
     done = true;
     swapper.join();
+}
+
+// A stop request while minisign runs (here a stand-in that sleeps) ends minisign at once, and
+// sign with it, writing nothing.
+TEST_F(LintCommand, AStopRequestEndsMinisignAndNothingIsSigned)
+{
+    MinisignTool minisign;
+    const QString bin = inTemp("bin");
+    QDir().mkpath(bin);
+    const QString pidFile = inTemp("minisign.pid");
+    put(bin + "/minisign", "#!/bin/sh\necho $$ > '" + pidFile.toUtf8() + "'\nexec sleep 60\n");
+    QFile::setPermissions(bin + "/minisign", QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin) + ":" + path);
+    writeFile("a.bin", "an image");
+    writeFile("n.txt", "notes");
+    const QString list = writeFile("L.txt", "X;1a86;e0a1;V1;c;http://h/a.bin;http://h/n.txt\n");
+    std::stop_source stop;
+    std::thread asker([&stop, &pidFile] {
+        while (!QFile::exists(pidFile)) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        stop.request_stop();
+    });
+    QElapsedTimer timer;
+    timer.start();
+    const int status =
+        run({"sign", list, "--secret-key", minisign.secretKeyPath()}, false, stop.get_token());
+    asker.join();
+    qputenv("PATH", path);
+    EXPECT_EQ(status, exitInterrupted);
+    EXPECT_LT(timer.elapsed(), 10'000);
+    EXPECT_TRUE(m_err.contains("Stopped: minisign was ended; nothing was signed."))
+        << m_err.toStdString();
+    EXPECT_FALSE(QFile::exists(list + ".minisig"));
+    QFile pid(pidFile);
+    ASSERT_TRUE(pid.open(QIODevice::ReadOnly));
+    EXPECT_NE(::kill(pid.readAll().trimmed().toInt(), 0), 0);
 }
