@@ -89,6 +89,24 @@ LintSource readLintSource(const QString &argument, const QUrl &bundleListURL,
     return source;
 }
 
+// What lint could not check, and why, so that a pass is never read as more than it is.
+QList<LintFinding> uncheckedFindings(bool keyed, bool fetched)
+{
+    QList<LintFinding> findings;
+    const QString kind = QStringLiteral("not-checked");
+    if (!keyed) {
+        findings.append({LintFinding::Severity::note, 0, kind,
+                         QStringLiteral("no key is in use, so the signature was not checked: "
+                                        "name one with --public-key")});
+    }
+    if (!fetched) {
+        findings.append({LintFinding::Severity::note, 0, kind,
+                         QStringLiteral("the images and notes were not fetched, so their "
+                                        "addresses and digests were not checked: add --fetch")});
+    }
+    return findings;
+}
+
 } // namespace
 
 int runLint(const LintOptions &options, Environment &environment, Console &console)
@@ -109,7 +127,8 @@ int runLint(const LintOptions &options, Environment &environment, Console &conso
     }
     const bool keyed = !key.keys.isEmpty();
     LintOutcome outcome{lintCatalogue(source.bytes, keyed), source.refused};
-    outcome.report.findings = source.signatureFindings + outcome.report.findings;
+    outcome.report.findings = source.signatureFindings + uncheckedFindings(keyed, options.fetch) +
+                              outcome.report.findings;
     if (options.fetch) {
         if (const int status = addFetchFindings(outcome, keyed, downloader);
             status != exitSuccess) {
