@@ -88,7 +88,8 @@ int statusOf(const BundleWriter::Step &step)
     case BundleWriter::Step::Failure::unwritable:
         break;
     }
-    return exitUsage;
+    // A folder that cannot be written is a file that cannot be written, as elsewhere.
+    return exitCatalogue;
 }
 
 // The exit status of `step`; a failure is said.

@@ -189,4 +189,7 @@ TEST_F(Bundles, WhatCannotBeBundledIsNamedAndNoHalfBundleIsRead)
         EXPECT_EQ(run({"--bundle", inTemp("bundle"), "list"}) == exitSuccess, c.stillRead)
             << m_err.toStdString();
     }
+    // A folder that cannot be written is a file that cannot be written, not a usage error.
+    EXPECT_EQ(run({"bundle", "create", writeFile("a-file", "x"), "X5 Pro"}), exitCatalogue)
+        << m_err.toStdString();
 }
