@@ -28,6 +28,16 @@ int resolveCatalogueTarget(const FlashOptions &options, Environment &environment
         options.arguments.size() > 1 ? std::optional(options.arguments.at(1)) : std::nullopt,
         console);
     if (!chosen.item) {
+        // "--wait 5" names version 5: the optional value is given only with "=".
+        bool number = false;
+        if (options.wait && !options.waitLimit && options.arguments.size() > 1) {
+            options.arguments.at(1).toDouble(&number);
+        }
+        if (number && chosen.status == exitUsage) {
+            console.printError(QStringLiteral("To give up after %1 seconds of waiting, write "
+                                              "--wait=%1: the seconds are joined by \"=\".")
+                                   .arg(options.arguments.at(1)));
+        }
         return chosen.status;
     }
     target = updateTargetOf(*chosen.item);

@@ -19,6 +19,11 @@ TEST_F(Options, AWrongCommandLineIsNamedBeforeAnythingIsFetched)
     } cases[] = {
         {{}, "no command given."},
         {{"frobnicate"}, "unknown command \"frobnicate\"."},
+        {{"frobnicate", "--help"}, "unknown command \"frobnicate\"."},
+        {{"devices", "--vid", "000000000000001209", "--pid", "1"},
+         "--vid and --pid take 1 to 4 hexadecimal digits."},
+        {{"sign", "l", "--secret-key", "k", "--root", "nosuch"},
+         "--root names the folder that mirrors the server; nosuch is no folder."},
         {{"list", "--frobnicate"}, "Unknown option 'frobnicate'."},
         {{"list", "--file", image}, "list does not take --file."},
         {{"notes", "X5 Pro"}, "wrong number of arguments for notes."},
@@ -81,6 +86,10 @@ TEST_F(Options, AWrongCommandLineIsNamedBeforeAnythingIsFetched)
     // After "--" an argument is one even when it looks like --wait=SECONDS.
     EXPECT_EQ(run({"notes", "X5 Pro", "--", "--wait=2"}), exitUsage);
     EXPECT_EQ(m_err, "No version \"--wait=2\" of MORVANE X5 Pro in the catalogue.\n");
+    // "--wait 5" names version 5, and the refusal says how the seconds are given.
+    EXPECT_EQ(run({"flash", "X5 Pro", "--wait", "5"}), exitUsage);
+    EXPECT_EQ(m_err, "No version \"5\" of MORVANE X5 Pro in the catalogue.\nTo give up after 5 "
+                     "seconds of waiting, write --wait=5: the seconds are joined by \"=\".\n");
 }
 
 TEST_F(Options, VersionAndTheHelpOfOneCommand)
@@ -120,7 +129,8 @@ TEST_F(Options, VersionAndTheHelpOfOneCommand)
          "--fetch"},
         {{"sign", "--help"},
          {},
-         "Usage: morvane-flash sign FILE --secret-key KEY [--expires DAYS] [--public-key KEY]\n",
+         "Usage: morvane-flash sign FILE --secret-key KEY [--expires DAYS] [--public-key KEY]\n"
+         "           [--root DIR]\n",
          "--catalogue"},
         {{"doctor", "--help"}, {}, "\n  doctor [--json] [--root DIR]   checks", "--fetch"},
         {{"lint", "x", "--help"}, {}, "\n  --public-key <KEY>  ", "--all-devices"},
