@@ -252,7 +252,7 @@ QList<OptionDeclaration> flashOptions()
         option("ignore-battery", "Flashes even on a battery below 10% (by default refused)."),
         option("quiet", "Prints only the outcome."),
         option("serial", "flash: only the device with this serial number.", "S"),
-        option("path", "flash: only the device at this path.", "P", Completion::file),
+        option("path", "flash: only the device at this path.", "P", Completion::device),
         option("wait", "flash: waits for a matching device, downloading meanwhile; "
                        "--wait=SECONDS gives up after that long."),
         watchOption(),
