@@ -17,6 +17,7 @@
 #include "trust/CatalogueTrust.h"
 #include "trust/ImageDigest.h"
 #include "trust/MinisignSecretKey.h"
+#include "trust/MinisignSignature.h"
 #include "trust/SignatureDates.h"
 #include "update/CatalogueReading.h"
 #include "update/FolderFile.h"
@@ -26,6 +27,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -51,7 +54,66 @@ int refuseLintErrors(const QString &listPath, const QByteArray &list, Console &c
 
 } // namespace
 
-int runSign(const SignOptions &options, Environment &environment, Console &console)
+namespace {
+
+// Signs the list whose digests are filled in, judges it, writes it and says so; what a script
+// reads of it goes into `summary`.
+int signFilled(const SignOptions &options, Environment &environment, Console &console,
+               const SigningKey &key, const QByteArray &original, const QByteArray &list,
+               QJsonObject &summary)
+{
+    const QString &listPath = options.arguments.at(0);
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    const qint64 expires = now + qint64(options.expiresDays) * 86'400;
+    const MinisignRun made = runMinisign(list, QFileInfo(listPath).fileName(), options.secretKey,
+                                         signatureDatesComment(now, expires),
+                                         key.secret.passwordProtected, environment.stop, console);
+    if (!made.signature) {
+        return made.status;
+    }
+    const SignedVerdict verdict =
+        judgeSignedList(listPath, list, *made.signature, key.judgedBy, now, std::nullopt, console);
+    if (verdict.status != exitSuccess) {
+        return verdict.status;
+    }
+    if (const int status = writeSignedList(listPath, original, list, *made.signature, console)) {
+        return status;
+    }
+    if (const std::optional<QString> untrusted =
+            untrustedByBuild(*made.signature, environment.catalogueTrust)) {
+        console.printError(listPath + QStringLiteral(": warning: ") + *untrusted);
+    }
+    QJsonArray judgedBy;
+    for (const MinisignPublicKey &judge : key.judgedBy) {
+        judgedBy.append(minisignKeyIdText(judge.keyId));
+    }
+    const ParsedMinisignSignature parsed = parseMinisignSignature(*made.signature);
+    summary.insert(QStringLiteral("records"), qint64(verdict.records));
+    summary.insert(QStringLiteral("signedAt"),
+                   QDateTime::fromSecsSinceEpoch(now, Qt::UTC).toString(Qt::ISODate));
+    summary.insert(QStringLiteral("expires"),
+                   QDateTime::fromSecsSinceEpoch(expires, Qt::UTC).toString(Qt::ISODate));
+    summary.insert(QStringLiteral("keyId"),
+                   parsed.signature ? minisignKeyIdText(parsed.signature->keyId) : QString());
+    summary.insert(QStringLiteral("judgedBy"), judgedBy);
+    if (options.json) {
+        return exitSuccess;
+    }
+    console.print(QStringLiteral("Signed %1: %2 record(s), %3 digest(s) filled in; %4.minisig is "
+                                 "dated %5 and expires %6; %7.")
+                      .arg(listPath)
+                      .arg(verdict.records)
+                      .arg(summary.value(QStringLiteral("filled")).toInteger())
+                      .arg(QFileInfo(listPath).fileName(), signatureDateText(now),
+                           signatureDateText(expires),
+                           signedKeysText(*made.signature, key.judgedBy)));
+    console.print(QStringLiteral("Next: upload the list, its signature and the files it names, "
+                                 "then check what was uploaded: morvane-flash lint URL --fetch"));
+    return exitSuccess;
+}
+
+int signList(const SignOptions &options, Environment &environment, Console &console,
+             QJsonObject &summary)
 {
     const QString &listPath = options.arguments.at(0);
     const SigningKey key =
@@ -85,44 +147,27 @@ int runSign(const SignOptions &options, Environment &environment, Console &conso
     if (!filled.problems.isEmpty()) {
         return reportSigningProblems(listPath, filled.problems, console);
     }
-
+    summary.insert(QStringLiteral("filled"), filled.filled);
     const QByteArray list = *filled.text == *text ? *listFile.bytes : filled.text->toUtf8();
     // lint's own rules, in its words: what a person would misread is never signed.
     if (const int status = refuseLintErrors(listPath, list, console)) {
         return status;
     }
-    const qint64 now = QDateTime::currentSecsSinceEpoch();
-    const qint64 expires = now + qint64(options.expiresDays) * 86'400;
-    const MinisignRun made = runMinisign(list, QFileInfo(listPath).fileName(), options.secretKey,
-                                         signatureDatesComment(now, expires),
-                                         key.secret.passwordProtected, environment.stop, console);
-    if (!made.signature) {
-        return made.status;
+    return signFilled(options, environment, console, key, *listFile.bytes, list, summary);
+}
+
+} // namespace
+
+int runSign(const SignOptions &options, Environment &environment, Console &console)
+{
+    QJsonObject summary;
+    const int status = signList(options, environment, console, summary);
+    if (options.json) {
+        summary.insert(QStringLiteral("list"), options.arguments.at(0));
+        summary.insert(QStringLiteral("status"), status);
+        console.printJsonLine(summary);
     }
-    const SignedVerdict verdict =
-        judgeSignedList(listPath, list, *made.signature, key.judgedBy, now, std::nullopt, console);
-    if (verdict.status != exitSuccess) {
-        return verdict.status;
-    }
-    if (const int status =
-            writeSignedList(listPath, *listFile.bytes, list, *made.signature, console)) {
-        return status;
-    }
-    if (const std::optional<QString> untrusted =
-            untrustedByBuild(*made.signature, environment.catalogueTrust)) {
-        console.printError(listPath + QStringLiteral(": warning: ") + *untrusted);
-    }
-    console.print(QStringLiteral("Signed %1: %2 record(s), %3 digest(s) filled in; %4.minisig is "
-                                 "dated %5 and expires %6; %7.")
-                      .arg(listPath)
-                      .arg(verdict.records)
-                      .arg(filled.filled)
-                      .arg(QFileInfo(listPath).fileName(), signatureDateText(now),
-                           signatureDateText(expires),
-                           signedKeysText(*made.signature, key.judgedBy)));
-    console.print(QStringLiteral("Next: upload the list, its signature and the files it names, "
-                                 "then check what was uploaded: morvane-flash lint URL --fetch"));
-    return exitSuccess;
+    return status;
 }
 
 namespace {
@@ -135,6 +180,7 @@ std::optional<QString> readSignOptions(const CommandLine &line, SignOptions &opt
     options.publicKey = line.value("public-key");
     options.secretKey = line.value("secret-key");
     options.root = line.value("root");
+    options.json = line.isSet("json");
     if (line.isSet("root") && !QFileInfo(options.root).isDir()) {
         return QStringLiteral("--root names the folder that mirrors the server; %1 is no folder.")
             .arg(options.root);
@@ -165,27 +211,28 @@ CommandRun readSign(const CommandLine &line)
 
 CommandDeclaration signCommand()
 {
-    return {
-        .name = "sign",
-        .options = {publicKeyOption(),
-                    {QStringLiteral("secret-key"),
-                     QStringLiteral("sign: signs with this minisign secret key file."),
-                     QStringLiteral("KEY"), Completion::file},
-                    {QStringLiteral("root"),
-                     QStringLiteral("sign: the folder that mirrors the server, where an "
-                                    "address's path is looked for (default: the parent of "
-                                    "the list's folder)."),
-                     QStringLiteral("DIR"), Completion::folder},
-                    {QStringLiteral("expires"),
-                     QStringLiteral("sign: days until the signed list expires (default %1).")
-                         .arg(defaultExpiresDays),
-                     QStringLiteral("DAYS")}},
-        .minArguments = 1,
-        .maxArguments = 1,
-        .arguments = Completion::file,
-        .usage = {{"sign FILE --secret-key KEY [--expires DAYS] [--public-key KEY]\n[--root DIR]",
-                   "fills in a list's digests, signs it with\nminisign; writes nothing the "
-                   "updater refuses"}},
-        .takesSource = false,
-        .read = readSign};
+    return {.name = "sign",
+            .options = {jsonOption(),
+                        publicKeyOption(),
+                        {QStringLiteral("secret-key"),
+                         QStringLiteral("sign: signs with this minisign secret key file."),
+                         QStringLiteral("KEY"), Completion::file},
+                        {QStringLiteral("root"),
+                         QStringLiteral("sign: the folder that mirrors the server, where an "
+                                        "address's path is looked for (default: the parent of "
+                                        "the list's folder)."),
+                         QStringLiteral("DIR"), Completion::folder},
+                        {QStringLiteral("expires"),
+                         QStringLiteral("sign: days until the signed list expires (default %1).")
+                             .arg(defaultExpiresDays),
+                         QStringLiteral("DAYS")}},
+            .minArguments = 1,
+            .maxArguments = 1,
+            .arguments = Completion::file,
+            .usage = {{"sign FILE --secret-key KEY [--expires DAYS] [--public-key KEY]\n[--root "
+                       "DIR] [--json]",
+                       "fills in a list's digests, signs it with\nminisign; writes nothing the "
+                       "updater refuses"}},
+            .takesSource = false,
+            .read = readSign};
 }

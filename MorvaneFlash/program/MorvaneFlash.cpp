@@ -42,6 +42,10 @@ int runMorvaneFlash(const QStringList &arguments, Environment &environment)
         return exitSuccess;
     }
     if (parser.isSet(QStringLiteral("version"))) {
+        if (parser.isSet(QStringLiteral("json"))) {
+            console.printJsonLine(versionJson(environment));
+            return exitSuccess;
+        }
         console.print(versionText(environment));
         return exitSuccess;
     }

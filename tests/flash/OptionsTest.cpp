@@ -3,6 +3,13 @@
 #include "frame/ExitStatus.h"
 #include "trust/MinisignKey.h"
 
+#include <QFile>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QSet>
 #include <gtest/gtest.h>
 
 using Options = CommandLineFixture;
@@ -130,7 +137,7 @@ TEST_F(Options, VersionAndTheHelpOfOneCommand)
         {{"sign", "--help"},
          {},
          "Usage: morvane-flash sign FILE --secret-key KEY [--expires DAYS] [--public-key KEY]\n"
-         "           [--root DIR]\n",
+         "           [--root DIR] [--json]\n",
          "--catalogue"},
         {{"doctor", "--help"}, {}, "\n  doctor [--json] [--root DIR]   checks", "--fetch"},
         {{"lint", "x", "--help"}, {}, "\n  --public-key <KEY>  ", "--all-devices"},
@@ -142,5 +149,97 @@ TEST_F(Options, VersionAndTheHelpOfOneCommand)
         EXPECT_EQ(run(c.arguments), exitSuccess);
         EXPECT_TRUE(m_out.contains(c.expected)) << m_out.toStdString();
         EXPECT_FALSE(m_out.contains(c.absent)) << m_out.toStdString();
+    }
+}
+
+namespace {
+
+// The names the manual's JSON OUTPUT section sets in bold under each "X --json" entry, with
+// "-" for "\-": the contract a script reads the fields by.
+QHash<QString, QSet<QString>> manualJsonNames()
+{
+    QFile manual(MORVANE_FLASH_MANUAL);
+    EXPECT_TRUE(manual.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(manual.readAll()).replace("\\-", "-");
+    const QString section = text.section("\n.SH JSON OUTPUT\n", 1).section("\n.SH ", 0, 0);
+    static const QRegularExpression entry("^\\.B (.+) --json$");
+    static const QRegularExpression bold("^\\.(?:B|BR|RB|BI|IB) (.*)$");
+    QHash<QString, QSet<QString>> names;
+    QString current;
+    for (const QString &line : section.split('\n')) {
+        if (const QRegularExpressionMatch m = entry.match(line); m.hasMatch()) {
+            current = m.captured(1);
+        } else if (const QRegularExpressionMatch m = bold.match(line); m.hasMatch()) {
+            for (QString word : m.captured(1).split(QRegularExpression("[\\s\"(),;]+"))) {
+                names[current].insert(word.remove(QRegularExpression("^\\\\\\(dq|\\\\\\(dq$")));
+            }
+        }
+    }
+    return names;
+}
+
+void collectNames(const QJsonValue &value, QSet<QString> &names)
+{
+    if (value.isArray()) {
+        for (const QJsonValue &item : value.toArray()) {
+            collectNames(item, names);
+        }
+    } else if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            names.insert(it.key());
+            // lint's kinds are names a script matches on too.
+            if (it.key() == "kind") {
+                names.insert(it.value().toString());
+            }
+            collectNames(it.value(), names);
+        }
+    }
+}
+
+} // namespace
+
+// Every field a command writes with --json, and every kind lint names, is one the manual lists.
+TEST_F(Options, EveryJsonNameIsOneTheManualLists)
+{
+    MinisignTool minisign;
+    const QHash<QString, QSet<QString>> manual = manualJsonNames();
+    const QString list =
+        writeFile("L.txt", "X;1a86;e0a1;V1;c;" + QByteArray::fromStdString(m_server.baseUrl()) +
+                               "/fw/x5_v2.bin;" + QByteArray::fromStdString(m_server.baseUrl()) +
+                               "/notes/x5_v2.txt\n");
+    const struct
+    {
+        QString entry;
+        QStringList arguments;
+    } cases[] = {
+        {"list", {"list", "--json"}},
+        {"notes", {"notes", "X5 Pro", "V2", "--json"}},
+        {"--version", {"--version", "--json"}},
+        {"lint", {"lint", served("/product/MORVANE_LST.txt"), "--fetch", "--json"}},
+        {"lint", {"lint", list, "--json"}},
+        {"sign", {"sign", list, "--secret-key", minisign.secretKeyPath(), "--json"}},
+        {"sign", {"sign", inTemp("none.txt"), "--secret-key", minisign.secretKeyPath(), "--json"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        ASSERT_TRUE(manual.contains(c.entry));
+        run(c.arguments);
+        QSet<QString> names;
+        const auto collect = [&names](const QJsonDocument &document) {
+            collectNames(document.isArray() ? QJsonValue(document.array())
+                                            : QJsonValue(document.object()),
+                         names);
+        };
+        for (const QString &line : m_out.split('\n', Qt::SkipEmptyParts)) {
+            collect(QJsonDocument::fromJson(line.toUtf8()));
+        }
+        if (names.isEmpty()) {
+            collect(QJsonDocument::fromJson(m_out.toUtf8()));
+        }
+        EXPECT_FALSE(names.isEmpty()) << (m_out + m_err).toStdString();
+        for (const QString &name : names) {
+            EXPECT_TRUE(manual[c.entry].contains(name)) << name.toStdString();
+        }
     }
 }
