@@ -2,6 +2,7 @@
 
 #include "commands/SharedOptions.h"
 #include "flash/FileTarget.h"
+#include "flash/FlashRecord.h"
 #include "flash/FlashRun.h"
 #include "frame/CatalogueChoice.h"
 #include "frame/Downloader.h"
@@ -44,6 +45,16 @@ int resolveCatalogueTarget(const FlashOptions &options, Environment &environment
     return exitSuccess;
 }
 
+// Refused before any device: under --json the stream still ends with a finished event, with
+// the line said and the status.
+int refusedBeforeAnyDevice(const FlashOptions &options, Console &console, int status)
+{
+    if (options.station.output.json && status != exitSuccess && status != exitInterrupted) {
+        console.printJsonLine(refusedEvent(console.lastError(), status));
+    }
+    return status;
+}
+
 } // namespace
 
 int runFlash(const FlashOptions &options, Environment &environment, Console &console)
@@ -52,7 +63,7 @@ int runFlash(const FlashOptions &options, Environment &environment, Console &con
     if (!options.log.isEmpty()) {
         if (const std::optional<QString> problem = log.open(options.log)) {
             console.printError(QStringLiteral("morvane-flash: cannot open the log: ") + *problem);
-            return exitUsage;
+            return refusedBeforeAnyDevice(options, console, exitUsage);
         }
     }
     Downloader downloader(options.bundle, environment.stop, console);
@@ -63,7 +74,7 @@ int runFlash(const FlashOptions &options, Environment &environment, Console &con
             : fileTarget({options.file, options.sha256, *options.ids}, environment, console,
                          target);
     if (resolved != exitSuccess) {
-        return resolved;
+        return refusedBeforeAnyDevice(options, console, resolved);
     }
     if (options.watch) {
         return watchAndFlash(options.station, environment, console, downloader, log, target);

@@ -214,6 +214,8 @@ TEST_F(Options, EveryJsonNameIsOneTheManualLists)
         QStringList arguments;
     } cases[] = {
         {"list", {"list", "--json"}},
+        // Refused before any device, the stream still ends with its event.
+        {"flash", {"flash", "X5 Pro", "V9", "--json"}},
         {"notes", {"notes", "X5 Pro", "V2", "--json"}},
         {"--version", {"--version", "--json"}},
         {"lint", {"lint", served("/product/MORVANE_LST.txt"), "--fetch", "--json"}},
