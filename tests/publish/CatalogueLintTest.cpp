@@ -71,23 +71,3 @@ TEST(CatalogueLint, NotUtf8GivesTheFileByteOffset)
                                               QString::number(3 + good.size() + 2) +
                                               " is not UTF-8; the updater refuses the whole list");
 }
-
-// A line that is no record says why a publisher may have written it.
-TEST(CatalogueLint, ALineThatIsNoRecordSaysWhatToDoNext)
-{
-    const struct
-    {
-        QByteArray line;
-        QString step;
-    } cases[] = {
-        {"# the X5 only", "The list format has no comments: delete the line"},
-        {"X;1a86;e0a1;V1;(c) 2026; all rights reserved;http://h/a.bin;http://h/n.txt",
-         "A \";\" inside a field (in the copyright, say) shifts the fields after it"},
-    };
-    for (const auto &c : cases) {
-        const LintReport report = lintCatalogue(c.line + "\n", false);
-        ASSERT_FALSE(report.findings.isEmpty());
-        EXPECT_TRUE(report.findings.first().message.contains(c.step))
-            << report.findings.first().message.toStdString();
-    }
-}
