@@ -16,6 +16,15 @@ using Severity = CatalogueFinding::Severity;
 // A list about to expire is still taken; its publisher is told to sign it again in time.
 constexpr qint64 expirySoonSeconds = 7 * 24 * 3600;
 
+// A finding that ends a sentence of its own, inside one that ends after it.
+QString withoutFinalStop(QString message)
+{
+    if (message.endsWith(QLatin1Char('.'))) {
+        message.chop(1);
+    }
+    return message;
+}
+
 } // namespace
 
 SignatureVerdict judgeSignature(const QByteArray &list, const QList<MinisignPublicKey> &keys,
@@ -94,7 +103,7 @@ CatalogueReading readCatalogue(const QByteArray &list, const CatalogueTrust &tru
                 QStringLiteral("Line %1 of the signed catalogue is refused, and with it the list: "
                                "%2.")
                     .arg(problems.first().line)
-                    .arg(problems.first().message));
+                    .arg(withoutFinalStop(problems.first().message)));
             reading.refusedByTrust = true;
             reading.acceptedTimestamp.reset();
             return reading;

@@ -247,6 +247,15 @@ TEST_F(LintCommand, SignFillsInDigestsAndWritesNothingTheUpdaterWouldRefuse)
                   c.status == exitSuccess)
             << m_out.toStdString();
     }
+    // Signed with a key this build does not trust, as in a rotation: judged by the key's own
+    // public half, signed, and the build's units named as refusing it.
+    m_catalogueKey = MinisignTool().publicKeyLine();
+    const QString list = writeFile("L.txt", QByteArray::fromStdString(cases[0].list));
+    EXPECT_EQ(run({"sign", list, "--secret-key", minisign.secretKeyPath()}), exitSuccess);
+    EXPECT_TRUE(m_err.contains(": warning: this build trusts key ")) << m_err.toStdString();
+    EXPECT_TRUE(m_err.contains("units of this build will refuse it"));
+    EXPECT_TRUE(m_out.contains(", judged by key ")) << m_out.toStdString();
+    EXPECT_TRUE(m_out.contains("\nNext: upload the list, its signature and the files it names"));
 }
 
 namespace {
