@@ -217,6 +217,7 @@ TEST_F(Options, EveryJsonNameIsOneTheManualLists)
         // Refused before any device, the stream still ends with its event.
         {"flash", {"flash", "X5 Pro", "V9", "--json"}},
         {"notes", {"notes", "X5 Pro", "V2", "--json"}},
+        {"bundle", {"bundle", "create", inTemp("bundle"), "K7", "--json"}},
         {"--version", {"--version", "--json"}},
         {"lint", {"lint", served("/product/MORVANE_LST.txt"), "--fetch", "--json"}},
         {"sign", {"sign", list, "--secret-key", minisign.secretKeyPath(), "--json"}},
