@@ -21,6 +21,7 @@
 #include "trust/SignatureDates.h"
 #include "update/CatalogueReading.h"
 #include "update/FolderFile.h"
+#include "update/LocalFileName.h"
 #include "update/RegularFile.h"
 #include "update/UpdateMessages.h"
 
@@ -33,6 +34,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <sys/stat.h>
 
 namespace {
 
@@ -181,7 +183,9 @@ std::optional<QString> readSignOptions(const CommandLine &line, SignOptions &opt
     options.secretKey = line.value("secret-key");
     options.root = line.value("root");
     options.json = line.isSet("json");
-    if (line.isSet("root") && !QFileInfo(options.root).isDir()) {
+    struct stat root = {};
+    if (line.isSet("root") &&
+        (::stat(fileNameBytes(options.root).constData(), &root) != 0 || !S_ISDIR(root.st_mode))) {
         return QStringLiteral("--root names the folder that mirrors the server; %1 is no folder.")
             .arg(options.root);
     }

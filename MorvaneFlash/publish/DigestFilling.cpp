@@ -7,6 +7,7 @@
 #include "publish/MirrorFile.h"
 #include "trust/CatalogueTrust.h"
 #include "trust/ImageDigest.h"
+#include "update/LocalFileName.h"
 #include "update/NextSteps.h"
 #include "update/RegularFile.h"
 #include "update/SignedListRules.h"
@@ -76,9 +77,9 @@ class DigestFiller
 {
 public:
     DigestFiller(const QString &listPath, const QString &mirrorFolder, Downloader &downloader)
-        : m_listFolder(QFileInfo(listPath).absolutePath()),
-          m_mirror(mirrorFolder.isEmpty() ? QFileInfo(m_listFolder).absolutePath()
-                                          : QFileInfo(mirrorFolder).absoluteFilePath()),
+        : m_listFolder(folderOfFile(listPath)),
+          m_mirror(mirrorFolder.isEmpty() ? folderOfFile(m_listFolder)
+                                          : absoluteFileName(mirrorFolder)),
           m_downloader(downloader)
     {
     }

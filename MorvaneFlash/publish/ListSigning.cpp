@@ -5,6 +5,7 @@
 #include "trust/MinisignSignature.h"
 #include "update/CatalogueReading.h"
 #include "update/FolderFile.h"
+#include "update/LocalFileName.h"
 #include "update/RegularFile.h"
 #include "update/SignedListRules.h"
 
@@ -102,8 +103,8 @@ SignedVerdict judgeSignedList(const QString &listPath, const QByteArray &list,
 int writeSignedList(const QString &listPath, const QByteArray &original, const QByteArray &list,
                     const QByteArray &signature, Console &console)
 {
-    const QString folder = QFileInfo(listPath).absolutePath();
-    const QString listName = QFileInfo(listPath).fileName();
+    const QString folder = folderOfFile(listPath);
+    const QString listName = absoluteFileName(listPath).section(QLatin1Char('/'), -1);
     const bool changed = list != original;
     if (changed) {
         if (const SavedFile saved = saveInFolder(folder, listName, list); !saved.succeeded()) {

@@ -3,12 +3,14 @@
 #include "download/DownloadLimits.h"
 #include "frame/StopPoll.h"
 #include "update/FolderFile.h"
+#include "update/LocalFileName.h"
 #include "update/RegularFile.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <unistd.h>
 
 namespace {
 
@@ -74,23 +76,33 @@ MinisignRun runMinisign(const QByteArray &list, const QString &listName,
         return {std::nullopt, exitSigningTool};
     }
     QTemporaryDir work;
-    const QString message = work.filePath(listName);
+    // A name of text for the copy minisign reads, and for QTemporaryDir to remove.
+    QString plainName = listName;
+    for (QChar &c : plainName) {
+        c = c.isSurrogate() ? QLatin1Char('_') : c;
+    }
+    const QString message = work.filePath(plainName);
     const SavedFile saved =
-        work.isValid() ? saveInFolder(work.path(), listName, list) : SavedFile{};
+        work.isValid() ? saveInFolder(work.path(), plainName, list) : SavedFile{};
     if (!saved.succeeded()) {
         console.printError(QStringLiteral("morvane-flash: cannot prepare the list for minisign: %1")
                                .arg(work.isValid() ? saved.errorDescription : work.errorString()));
         return {std::nullopt, exitCatalogue};
     }
+    // minisign is handed the key by a name of plain text, a link made here: the key's own name
+    // may be bytes that no text conversion keeps.
+    const QString keyLink = work.filePath(QStringLiteral("secret.key"));
+    const bool linked = ::symlink(fileNameBytes(absoluteFileName(secretKeyPath)).constData(),
+                                  fileNameBytes(keyLink).constData()) == 0;
     QProcess minisign;
     if (askPassword) {
         minisign.setProcessChannelMode(QProcess::ForwardedChannels);
         minisign.setInputChannelMode(QProcess::ForwardedInputChannel);
     }
-    minisign.start(program,
-                   {QStringLiteral("-S"), QStringLiteral("-s"), secretKeyPath, QStringLiteral("-m"),
-                    message, QStringLiteral("-x"), message + QStringLiteral(".minisig"),
-                    QStringLiteral("-t"), QString::fromUtf8(trustedComment)});
+    minisign.start(program, {QStringLiteral("-S"), QStringLiteral("-s"),
+                             linked ? keyLink : secretKeyPath, QStringLiteral("-m"), message,
+                             QStringLiteral("-x"), message + QStringLiteral(".minisig"),
+                             QStringLiteral("-t"), QString::fromUtf8(trustedComment)});
     if (!askPassword) {
         minisign.closeWriteChannel();
     }

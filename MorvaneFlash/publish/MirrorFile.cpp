@@ -1,5 +1,6 @@
 #include "publish/MirrorFile.h"
 
+#include "update/LocalFileName.h"
 #include "update/RegularFile.h"
 
 #include <QFile>
@@ -46,13 +47,13 @@ MirrorFile notOpened(int folderFd, const QByteArray &name, int error)
 
 MirrorFile readFileUnder(const QString &folder, const QStringList &components, qint64 maxBytes)
 {
-    int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int fd = ::open(fileNameBytes(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
         return errno == ENOENT ? withState(MirrorFile::State::absent) : unreadable(errno);
     }
     for (qsizetype i = 0; i < components.size(); ++i) {
         const bool last = i + 1 == components.size();
-        const QByteArray name = QFile::encodeName(components.at(i));
+        const QByteArray name = fileNameBytes(components.at(i));
         // O_NONBLOCK: a FIFO with no writer would otherwise hold the open forever.
         const int next =
             ::openat(fd, name.constData(),

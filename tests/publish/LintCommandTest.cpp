@@ -1,6 +1,7 @@
 #include "CommandLineFixture.h"
 #include "MinisignTool.h"
 #include "frame/ExitStatus.h"
+#include "update/LocalFileName.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -14,6 +15,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 #include <utility>
@@ -444,4 +446,40 @@ TEST_F(LintCommand, AStopRequestEndsMinisignAndNothingIsSigned)
     QFile pid(pidFile);
     ASSERT_TRUE(pid.open(QIODevice::ReadOnly));
     EXPECT_NE(::kill(pid.readAll().trimmed().toInt(), 0), 0);
+}
+
+// File names that are not UTF-8 name the files a shell gave, for every file option of sign and
+// for flash's log, as main passes them on (fileNameFromBytes).
+TEST_F(LintCommand, FileNamesThatAreNotUtf8KeepTheirBytes)
+{
+    MinisignTool minisign;
+    const QByteArray temp = QFile::encodeName(m_temp.path());
+    const auto name = [&temp](const QByteArray &bytes) {
+        return fileNameFromBytes(temp + bytes);
+    };
+    ASSERT_EQ(::mkdir(temp + "/m\xfd", 0700), 0);
+    ASSERT_EQ(::mkdir(temp + "/m\xfd/product", 0700), 0);
+    const auto write = [](const QByteArray &path, const QByteArray &bytes) {
+        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::write(fd, bytes.constData(), size_t(bytes.size())), bytes.size());
+        ::close(fd);
+    };
+    write(temp + "/m\xfd/product/L\xff.txt", "X;1a86;e0a1;V1;c;http://h/a.bin;" +
+                                                 QByteArray::fromStdString(m_server.baseUrl()) +
+                                                 "/notes/x5_v2.txt\n");
+    write(temp + "/m\xfd/product/a.bin", "image");
+    QFile key(minisign.secretKeyPath());
+    ASSERT_TRUE(key.open(QIODevice::ReadOnly));
+    write(temp + "/k\xfe.key", key.readAll());
+    EXPECT_EQ(run({"sign", name("/m\xfd/product/L\xff.txt"), "--secret-key", name("/k\xfe.key"),
+                   "--root", name("/m\xfd")}),
+              exitSuccess)
+        << m_err.toStdString();
+    struct stat signature = {};
+    EXPECT_EQ(::stat(temp + "/m\xfd/product/L\xff.txt.minisig", &signature), 0);
+
+    run({"flash", "--file", name("/m\xfd/product/a.bin"), "--vid", "1", "--pid", "1", "--log",
+         name("/log\xfc.jsonl")});
+    EXPECT_EQ(::stat(temp + "/log\xfc.jsonl", &signature), 0) << m_err.toStdString();
 }
