@@ -1,15 +1,20 @@
 #include "bootloader/HidapiBackend.h"
 #include "bootloader/HotplugMonitor.h"
 #include "program/ConsoleProgram.h"
+#include "update/LocalFileName.h"
 
 #include <QCoreApplication>
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // As the shell gave them: a file name in another encoding than UTF-8 keeps its bytes.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(fileNameFromBytes(argv[i]));
+    }
     HidapiBackend hid;
-    endProgram(
-        runOnConsole(QCoreApplication::arguments(), hid,
-                     QUrl(QStringLiteral(MORVANE_CATALOGUE_BASE_URL "/product/MORVANE_LST.txt")),
-                     QStringLiteral(MORVANE_CATALOGUE_PUBLIC_KEY), openHotplugMonitor));
+    endProgram(runOnConsole(
+        arguments, hid, QUrl(QStringLiteral(MORVANE_CATALOGUE_BASE_URL "/product/MORVANE_LST.txt")),
+        QStringLiteral(MORVANE_CATALOGUE_PUBLIC_KEY), openHotplugMonitor));
 }

@@ -4,6 +4,7 @@
 #include "bundle/BundleWriter.h"
 #include "catalogue/ModelIndex.h"
 #include "catalogue/UnicodeText.h"
+#include "commands/SharedOptions.h"
 #include "frame/CatalogueChoice.h"
 #include "frame/Downloader.h"
 #include "frame/ExitStatus.h"
@@ -14,6 +15,8 @@
 #include "update/UpdateMessages.h"
 
 #include <QDateTime>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QSet>
 #include <algorithm>
 #include <limits>
@@ -88,7 +91,8 @@ int statusOf(const BundleWriter::Step &step)
     case BundleWriter::Step::Failure::unwritable:
         break;
     }
-    return exitUsage;
+    // A folder that cannot be written is a file that cannot be written, as elsewhere.
+    return exitCatalogue;
 }
 
 // The exit status of `step`; a failure is said.
@@ -103,7 +107,7 @@ int said(const BundleWriter::Step &step, Console &console)
 // Fetches, checks and keeps every file of the chosen versions. The exit status; a failure has
 // been said.
 int fetchInto(BundleWriter &writer, const QList<FirmwareItem> &chosen, Downloader &downloader,
-              Console &console)
+              Console &console, QJsonArray &bundled, bool json)
 {
     for (const FirmwareItem &item : chosen) {
         for (const DownloadKind kind : {DownloadKind::image, DownloadKind::notes}) {
@@ -121,7 +125,11 @@ int fetchInto(BundleWriter &writer, const QList<FirmwareItem> &chosen, Downloade
                 return status;
             }
         }
-        console.print(QStringLiteral("Bundled %1 %2.").arg(item.product, item.version));
+        bundled.append(QJsonObject{{QStringLiteral("model"), item.product},
+                                   {QStringLiteral("version"), item.version}});
+        if (!json) {
+            console.print(QStringLiteral("Bundled %1 %2.").arg(item.product, item.version));
+        }
     }
     return exitSuccess;
 }
@@ -139,9 +147,8 @@ int bundleRefusals(const QList<FirmwareItem> &chosen, Console &console)
     return status;
 }
 
-} // namespace
-
-int runBundle(const BundleOptions &options, Environment &environment, Console &console)
+int bundleInto(const BundleOptions &options, Environment &environment, Console &console,
+               QJsonArray &bundled)
 {
     const QString &folder = options.arguments.at(1);
     if (!mayUseBundles(environment, console)) {
@@ -165,7 +172,7 @@ int runBundle(const BundleOptions &options, Environment &environment, Console &c
     BundleWriter writer(folder);
     status = said(writer.begin(), console);
     if (status == exitSuccess) {
-        status = fetchInto(writer, *chosen, downloader, console);
+        status = fetchInto(writer, *chosen, downloader, console, bundled, options.json);
     }
     if (status == exitSuccess) {
         const QByteArray readme = terminalSafe(bundleReadme(options.listURL, *chosen)).toUtf8();
@@ -178,11 +185,28 @@ int runBundle(const BundleOptions &options, Environment &environment, Console &c
                                .arg(folder));
         return status;
     }
-    console.print(QStringLiteral("The bundle in %1 holds %2 version(s) of %3.")
-                      .arg(folder)
-                      .arg(chosen->size())
-                      .arg(options.listURL.toDisplayString()));
+    if (!options.json) {
+        console.print(QStringLiteral("The bundle in %1 holds %2 version(s) of %3.")
+                          .arg(folder)
+                          .arg(chosen->size())
+                          .arg(options.listURL.toDisplayString()));
+    }
     return exitSuccess;
+}
+
+} // namespace
+
+int runBundle(const BundleOptions &options, Environment &environment, Console &console)
+{
+    QJsonArray bundled;
+    const int status = bundleInto(options, environment, console, bundled);
+    if (options.json) {
+        console.printJsonLine({{QStringLiteral("folder"), options.arguments.at(1)},
+                               {QStringLiteral("catalogue"), options.listURL.toString()},
+                               {QStringLiteral("versions"), bundled},
+                               {QStringLiteral("status"), status}});
+    }
+    return status;
 }
 
 namespace {
@@ -190,6 +214,7 @@ namespace {
 CommandRun readBundle(const CommandLine &line)
 {
     auto options = optionsOf<BundleOptions>(line);
+    options.json = line.isSet("json");
     std::optional<QString> problem;
     if (options.arguments.first() != QLatin1String("create")) {
         problem = QStringLiteral("bundle takes create DIR [MODEL [VERSION]]...");
@@ -202,11 +227,12 @@ CommandRun readBundle(const CommandLine &line)
 CommandDeclaration bundleCommand()
 {
     return {.name = "bundle",
+            .options = {jsonOption()},
             .minArguments = 2,
             .maxArguments = std::numeric_limits<qsizetype>::max(),
             .actions = {QStringLiteral("create")},
             .arguments = Completion::folder,
-            .usage = {{"bundle create DIR [MODEL [VERSION]]...",
+            .usage = {{"bundle create DIR [MODEL [VERSION]]... [--json]",
                        "keeps the signed list and the chosen versions'\nimages and notes in DIR, "
                        "for --bundle DIR\nwithout a network (every version by default)"}},
             .read = readBundle};

@@ -6,6 +6,8 @@
 // and notes in DIR, for --bundle DIR without a network.
 struct BundleOptions : CommonOptions
 {
+    // One JSON object on standard output at the end, whatever the outcome.
+    bool json = false;
 };
 
 CommandDeclaration bundleCommand();

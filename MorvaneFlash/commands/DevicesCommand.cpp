@@ -13,6 +13,7 @@
 #include "frame/ExitStatus.h"
 #include "update/UpdateTarget.h"
 
+#include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -146,6 +147,8 @@ int watchDevices(const std::vector<IdPair> &pairs, Environment &environment, Con
         if (json) {
             QJsonObject entry = deviceJson(models, change.device);
             entry.insert(QStringLiteral("event"), event);
+            entry.insert(QStringLiteral("time"),
+                         QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs));
             console.printJsonLine(entry);
         } else {
             console.print(event + QLatin1Char('\t') + deviceLine(models, change.device));

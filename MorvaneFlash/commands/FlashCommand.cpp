@@ -2,6 +2,7 @@
 
 #include "commands/SharedOptions.h"
 #include "flash/FileTarget.h"
+#include "flash/FlashRecord.h"
 #include "flash/FlashRun.h"
 #include "frame/CatalogueChoice.h"
 #include "frame/Downloader.h"
@@ -28,11 +29,31 @@ int resolveCatalogueTarget(const FlashOptions &options, Environment &environment
         options.arguments.size() > 1 ? std::optional(options.arguments.at(1)) : std::nullopt,
         console);
     if (!chosen.item) {
+        // "--wait 5" names version 5: the optional value is given only with "=".
+        bool number = false;
+        if (options.wait && !options.waitLimit && options.arguments.size() > 1) {
+            options.arguments.at(1).toDouble(&number);
+        }
+        if (number && chosen.status == exitUsage) {
+            console.printError(QStringLiteral("To give up after %1 seconds of waiting, write "
+                                              "--wait=%1: the seconds are joined by \"=\".")
+                                   .arg(options.arguments.at(1)));
+        }
         return chosen.status;
     }
     target = updateTargetOf(*chosen.item);
     target.listExpires = listExpiresOf(catalogue.signature);
     return exitSuccess;
+}
+
+// Refused before any device: under --json the stream still ends with a finished event, with
+// the line said and the status.
+int refusedBeforeAnyDevice(const FlashOptions &options, Console &console, int status)
+{
+    if (options.station.output.json && status != exitSuccess && status != exitInterrupted) {
+        console.printJsonLine(refusedEvent(console.lastError(), status));
+    }
+    return status;
 }
 
 } // namespace
@@ -43,7 +64,7 @@ int runFlash(const FlashOptions &options, Environment &environment, Console &con
     if (!options.log.isEmpty()) {
         if (const std::optional<QString> problem = log.open(options.log)) {
             console.printError(QStringLiteral("morvane-flash: cannot open the log: ") + *problem);
-            return exitUsage;
+            return refusedBeforeAnyDevice(options, console, exitUsage);
         }
     }
     Downloader downloader(options.bundle, environment.stop, console);
@@ -54,7 +75,7 @@ int runFlash(const FlashOptions &options, Environment &environment, Console &con
             : fileTarget({options.file, options.sha256, *options.ids}, environment, console,
                          target);
     if (resolved != exitSuccess) {
-        return resolved;
+        return refusedBeforeAnyDevice(options, console, resolved);
     }
     if (options.watch) {
         return watchAndFlash(options.station, environment, console, downloader, log, target);
@@ -259,7 +280,7 @@ QList<OptionDeclaration> flashOptions()
         option("ignore-battery", "Flashes even on a battery below 10% (by default refused)."),
         option("quiet", "Prints only the outcome."),
         option("serial", "flash: only the device with this serial number.", "S"),
-        option("path", "flash: only the device at this path.", "P", Completion::file),
+        option("path", "flash: only the device at this path.", "P", Completion::device),
         option("wait", "flash: waits for a matching device, downloading meanwhile; "
                        "--wait=SECONDS gives up after that long."),
         watchOption(),

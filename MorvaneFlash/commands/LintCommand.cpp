@@ -139,6 +139,24 @@ QList<LintFinding> earlierListFindings(const LintOptions &options, const LintSou
     return findings + signingTimeFindings(*source.signedAt, earlier, now);
 }
 
+// What lint could not check, and why, so that a pass is never read as more than it is.
+QList<LintFinding> uncheckedFindings(bool keyed, bool fetched)
+{
+    QList<LintFinding> findings;
+    const QString kind = QStringLiteral("not-checked");
+    if (!keyed) {
+        findings.append({LintFinding::Severity::note, 0, kind,
+                         QStringLiteral("no key is in use, so the signature was not checked: "
+                                        "name one with --public-key")});
+    }
+    if (!fetched) {
+        findings.append({LintFinding::Severity::note, 0, kind,
+                         QStringLiteral("the images and notes were not fetched, so their "
+                                        "addresses and digests were not checked: add --fetch")});
+    }
+    return findings;
+}
+
 } // namespace
 
 int runLint(const LintOptions &options, Environment &environment, Console &console)
@@ -165,7 +183,8 @@ int runLint(const LintOptions &options, Environment &environment, Console &conso
     outcome.refused |= std::any_of(dated.cbegin(), dated.cend(), [](const LintFinding &f) {
         return f.severity == LintFinding::Severity::error;
     });
-    outcome.report.findings = source.signatureFindings + dated + outcome.report.findings;
+    outcome.report.findings = source.signatureFindings + uncheckedFindings(keyed, options.fetch) +
+                              dated + outcome.report.findings;
     if (options.fetch) {
         if (const int status = addFetchFindings(outcome, keyed, downloader);
             status != exitSuccess) {

@@ -1,5 +1,6 @@
 #include "commands/ListCommand.h"
 
+#include "bundle/BundleLayout.h"
 #include "catalogue/ModelIndex.h"
 #include "commands/SharedOptions.h"
 #include "frame/CatalogueChoice.h"
@@ -60,6 +61,12 @@ int runList(const ListOptions &options, Environment &environment, Console &conso
                     {QStringLiteral("digest"), digestValue(item.digest)},
                     {QStringLiteral("notesDigest"), digestValue(item.notesDigest)},
                 });
+                if (!options.bundle.isEmpty()) {
+                    QJsonObject version = versions.last().toObject();
+                    version.insert(QStringLiteral("inBundle"),
+                                   bundleHoldsFiles(options.bundle, item));
+                    versions.replace(versions.size() - 1, version);
+                }
             }
             models.append(QJsonObject{{QStringLiteral("model"), product},
                                       {QStringLiteral("versions"), versions}});
@@ -71,8 +78,11 @@ int runList(const ListOptions &options, Environment &environment, Console &conso
         console.print(product);
         for (const qsizetype position : index.recordsOf(product)) {
             const FirmwareItem &item = catalogue.items.at(position);
+            const bool lacking =
+                !options.bundle.isEmpty() && !bundleHoldsFiles(options.bundle, item);
             console.print(QStringLiteral("  ") + item.version + QStringLiteral("  ") + item.vid +
-                          QLatin1Char(':') + item.pid + QStringLiteral("  ") + item.copyright);
+                          QLatin1Char(':') + item.pid + QStringLiteral("  ") + item.copyright +
+                          (lacking ? QStringLiteral("  (not in the bundle)") : QString()));
         }
     }
     return exitSuccess;

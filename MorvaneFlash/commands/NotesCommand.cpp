@@ -1,16 +1,21 @@
 #include "commands/NotesCommand.h"
 
+#include "commands/SharedOptions.h"
 #include "frame/CatalogueChoice.h"
 #include "frame/Downloader.h"
 #include "frame/ExitStatus.h"
 #include "trust/CatalogueTrust.h"
 #include "update/CatalogueFetch.h"
 
+#include <QJsonObject>
+
 namespace {
 
 CommandRun readNotes(const CommandLine &line)
 {
-    return commandRun(std::nullopt, optionsOf<NotesOptions>(line), runNotes);
+    NotesOptions options = optionsOf<NotesOptions>(line);
+    options.json = line.isSet("json");
+    return commandRun(std::nullopt, std::move(options), runNotes);
 }
 
 } // namespace
@@ -18,9 +23,10 @@ CommandRun readNotes(const CommandLine &line)
 CommandDeclaration notesCommand()
 {
     return {.name = "notes",
+            .options = {jsonOption()},
             .minArguments = 2,
             .maxArguments = 2,
-            .usage = {{"notes MODEL VERSION", "the release notes of a version"}},
+            .usage = {{"notes MODEL VERSION [--json]", "the release notes of a version"}},
             .read = readNotes};
 }
 
@@ -53,6 +59,12 @@ int runNotes(const NotesOptions &options, Environment &environment, Console &con
     if (!reading->notes) {
         console.printError(reading->failureLine);
         return reading->refusedByTrust ? exitIntegrity : exitCatalogue;
+    }
+    if (options.json) {
+        console.printJsonLine({{QStringLiteral("model"), chosen.item->product},
+                               {QStringLiteral("version"), chosen.item->version},
+                               {QStringLiteral("notes"), *reading->notes}});
+        return exitSuccess;
     }
     console.print(*reading->notes);
     return exitSuccess;

@@ -5,6 +5,7 @@
 // notes MODEL VERSION: the release notes of a version.
 struct NotesOptions : CommonOptions
 {
+    bool json = false;
 };
 
 CommandDeclaration notesCommand();

@@ -1,5 +1,7 @@
 #include "commands/SharedOptions.h"
 
+#include <QRegularExpression>
+
 OptionDeclaration jsonOption()
 {
     return {QStringLiteral("json"), QStringLiteral("Prints JSON.")};
@@ -49,6 +51,12 @@ std::optional<QString> readIds(const CommandLine &line, std::optional<UsbIds> &i
         return QStringLiteral("--vid and --pid go together.");
     }
     if (line.isSet("vid")) {
+        // As the manual says: 1 to 4 digits, however many leading zeros the reader would take.
+        static const QRegularExpression digits(QStringLiteral("^[0-9A-Fa-f]{1,4}$"));
+        if (!digits.match(line.value("vid")).hasMatch() ||
+            !digits.match(line.value("pid")).hasMatch()) {
+            return QStringLiteral("--vid and --pid take 1 to 4 hexadecimal digits.");
+        }
         ids = usbIdsOf(line.value("vid").toStdString(), line.value("pid").toStdString());
         if (!ids) {
             return QStringLiteral("--vid and --pid take 1 to 4 hexadecimal digits.");

@@ -21,6 +21,10 @@ struct SignOptions
     QString secretKey;
     int expiresDays = defaultExpiresDays;
     QString publicKey;
+    // The folder that mirrors the server (--root); empty: the parent of the list's folder.
+    QString root;
+    // One JSON object on standard output at the end, whatever the outcome.
+    bool json = false;
 };
 
 CommandDeclaration signCommand();

@@ -33,9 +33,9 @@ int fileTarget(const ImageFile &image, const Environment &environment, Console &
         const QByteArray expected = parseImageDigest(image.sha256).sha256;
         if (const QByteArray received = sha256Of(target.image); received != expected) {
             console.printError(
-                QStringLiteral("The firmware file %1 does not match --sha256 "
-                               "(expected %2, received %3); nothing is flashed.")
-                    .arg(image.path, shortDigestText(expected), shortDigestText(received)));
+                QStringLiteral("The firmware file %1 does not match --sha256 (%2); nothing is "
+                               "flashed.")
+                    .arg(image.path, digestMismatchText(expected, received)));
             return exitIntegrity;
         }
     }

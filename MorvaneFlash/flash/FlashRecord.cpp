@@ -148,6 +148,16 @@ QJsonObject summaryEvent(int flashed, int failed, int skipped, int stopped, doub
                  {QStringLiteral("seconds"), qRound(seconds * 10) / 10.0}});
 }
 
+QJsonObject refusedEvent(const QString &line, int exitStatus)
+{
+    return with(event(QStringLiteral("finished")),
+                {{QStringLiteral("status"), QStringLiteral("refused")},
+                 {QStringLiteral("line"), line},
+                 {QStringLiteral("phase"), QStringLiteral("none")},
+                 {QStringLiteral("bytesSent"), 0},
+                 {QStringLiteral("exitStatus"), exitStatus}});
+}
+
 QJsonObject finishedEvent(const std::optional<HidDeviceInfo> &device, const UpdateOutcome &outcome,
                           const QString &line)
 {

@@ -55,6 +55,9 @@ ImageFacts imageFacts(const QByteArray &image);
 QJsonObject startedEvent(const HidDeviceInfo &device, const UpdateTarget &target);
 // With the seconds left at the protocol's pace (HIDBootloader::secondsLeft).
 QJsonObject progressEvent(const HidDeviceInfo &device, int percent, qint64 imageBytes);
+// The finished event of a run refused before any device was looked at: status "refused",
+// the line said, and the exit status.
+QJsonObject refusedEvent(const QString &line, int exitStatus);
 // Without a device when the update ended before any transfer (refused, nothing attached,
 // the download failed).
 QJsonObject finishedEvent(const std::optional<HidDeviceInfo> &device, const UpdateOutcome &outcome,

@@ -18,6 +18,8 @@ enum class Completion
     nothing,
     file,
     folder,
+    // The hidraw device nodes there are now.
+    device,
 };
 
 // One option a command takes, as --help and the shells' completions show it.

@@ -72,6 +72,13 @@ void Console::printError(const QString &line)
     m_out.flush();
     m_err << terminalSafe(line) << '\n';
     m_err.flush();
+    m_lastError = line;
+}
+
+QString Console::lastError()
+{
+    const std::lock_guard lock(m_mutex);
+    return m_lastError;
 }
 
 void Console::printJson(const QJsonDocument &document)

@@ -41,6 +41,8 @@ public:
     // One object on one line: a stream of events that a script reads line by line.
     void printJsonLine(const QJsonObject &object);
     bool takesControlCodes() const { return m_controlCodes; }
+    // The last line printed to standard error, for an event that ends a JSON stream to repeat.
+    QString lastError();
 
     // Control codes only: rewrites the block of lines drawn by the previous call in place.
     // A line printed meanwhile takes the block's place; the next call draws it below.
@@ -58,4 +60,5 @@ private:
     QTextStream &m_err;
     const bool m_controlCodes;
     qsizetype m_blockLines = 0;
+    QString m_lastError;
 };

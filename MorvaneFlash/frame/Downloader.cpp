@@ -37,7 +37,6 @@ Downloader::Answer Downloader::get(const QUrl &url, DownloadKind kind, const QBy
 
 void Downloader::sayAbandoned(const QUrl &url)
 {
-    m_console.printError(QStringLiteral("Stopped: the download of %1 was abandoned; nothing "
-                                        "was flashed.")
-                             .arg(url.toDisplayString()));
+    m_console.printError(QStringLiteral("Stopped: the download of %1 was abandoned; %2.")
+                             .arg(url.toDisplayString(), m_nothingDone));
 }

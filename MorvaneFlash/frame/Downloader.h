@@ -53,8 +53,11 @@ public:
         }
         return poll.seen();
     }
-    // "Stopped: the download of … was abandoned; nothing was flashed."
+    // "Stopped: the download of … was abandoned; nothing was flashed." (or what
+    // setNothingDone names).
     void sayAbandoned(const QUrl &url);
+    // What a stop leaves undone, for a command that flashes nothing: "nothing was signed".
+    void setNothingDone(const QString &nothingDone) { m_nothingDone = nothingDone; }
 
     ContentSource &source() { return *m_source; }
     // --bundle named the source.
@@ -67,4 +70,5 @@ private:
     std::unique_ptr<ContentSource> m_source;
     std::stop_token m_stop;
     Console &m_console;
+    QString m_nothingDone = QStringLiteral("nothing was flashed");
 };

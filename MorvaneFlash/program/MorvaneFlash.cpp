@@ -32,12 +32,20 @@ int runMorvaneFlash(const QStringList &arguments, Environment &environment)
     QStringList positional = parser.positionalArguments();
     const CommandDeclaration *command =
         positional.isEmpty() ? nullptr : findCommand(positional.first());
+    if (parser.isSet(QStringLiteral("help")) && command == nullptr && !positional.isEmpty()) {
+        return usageError(console,
+                          QStringLiteral("unknown command \"%1\".").arg(positional.first()));
+    }
     if (parser.isSet(QStringLiteral("help"))) {
         console.print(command != nullptr ? commandHelpText(*command, environment.listURL)
                                          : programHelpText(parser));
         return exitSuccess;
     }
     if (parser.isSet(QStringLiteral("version"))) {
+        if (parser.isSet(QStringLiteral("json"))) {
+            console.printJsonLine(versionJson(environment));
+            return exitSuccess;
+        }
         console.print(versionText(environment));
         return exitSuccess;
     }

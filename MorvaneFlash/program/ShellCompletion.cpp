@@ -104,11 +104,41 @@ QString valuedPattern(std::optional<Completion> completion)
 
 QString bashCompgen(Completion completion)
 {
+    if (completion == Completion::device) {
+        return QStringLiteral("mapfile -t COMPREPLY < <(compgen -W \"$(shopt -s nullglob; echo "
+                              "/dev/hidraw*)\" -- \"$cur\")\n");
+    }
     return completion == Completion::folder
                ? QStringLiteral("compopt -o filenames 2>/dev/null\n"
                                 "        mapfile -t COMPREPLY < <(compgen -d -- \"$cur\")\n")
                : QStringLiteral("compopt -o filenames 2>/dev/null\n"
                                 "        mapfile -t COMPREPLY < <(compgen -f -- \"$cur\")\n");
+}
+
+// bash: an option already on the line is not offered again, unless it may be given more
+// than once.
+QString bashGivenOptions()
+{
+    QStringList repeatable;
+    for (const QList<OptionDeclaration> &options : {globalOptions(QUrl()), commandOptions()}) {
+        for (const OptionDeclaration &option : options) {
+            if (option.repeatable && !repeatable.contains(QStringLiteral("--") + option.name)) {
+                repeatable.append(QStringLiteral("--") + option.name);
+            }
+        }
+    }
+    return QStringLiteral("    local word\n"
+                          "    for word in \"${COMP_WORDS[@]:1:COMP_CWORD-1}\"; do\n"
+                          "        case $word in\n") +
+           (repeatable.isEmpty()
+                ? QString()
+                : QStringLiteral("        %1) ;;\n").arg(repeatable.join(QStringLiteral(" | ")))) +
+           QStringLiteral("        --*)\n"
+                          "            options=\" $options \"\n"
+                          "            options=${options/ ${word%%=*} / }\n"
+                          "            ;;\n"
+                          "        esac\n"
+                          "    done\n");
 }
 
 // bash: each command's options, and what its arguments complete with.
@@ -140,9 +170,8 @@ QString bashCommandCases()
                          bashCompgen(command.arguments);
         }
     }
-    return cases +
-           QStringLiteral("    esac\n"
-                          "    if [[ $cur == -* ]]; then\n"
+    return cases + QStringLiteral("    esac\n") + bashGivenOptions() +
+           QStringLiteral("    if [[ $cur == -* ]]; then\n"
                           "        mapfile -t COMPREPLY < <(compgen -W \"$options\" -- "
                           "\"$cur\")\n") +
            arguments + QStringLiteral("    else\n        COMPREPLY=()\n    fi\n");
@@ -153,7 +182,7 @@ QString bashValueCases()
 {
     QString text = QStringLiteral("    case $prev in\n");
     for (const Completion completion :
-         {Completion::nothing, Completion::folder, Completion::file}) {
+         {Completion::nothing, Completion::folder, Completion::file, Completion::device}) {
         const QString pattern = valuedPattern(completion);
         if (pattern.isEmpty()) {
             continue;
@@ -180,6 +209,8 @@ QString zshAction(Completion completion)
         return QStringLiteral("_files");
     case Completion::folder:
         return QStringLiteral("_files -/");
+    case Completion::device:
+        return QStringLiteral("{compadd - /dev/hidraw*(N)}");
     case Completion::nothing:
         break;
     }
@@ -233,6 +264,8 @@ QString fishValue(const OptionDeclaration &option)
         return QStringLiteral(" -r -F");
     case Completion::folder:
         return QStringLiteral(" -x -a '(__fish_complete_directories)'");
+    case Completion::device:
+        return QStringLiteral(" -x -a '(ls /dev/hidraw* 2>/dev/null)'");
     case Completion::nothing:
         break;
     }
@@ -259,9 +292,17 @@ QString fishOptions()
         }
     }
     QString text;
+    const QList<OptionDeclaration> options = commandOptions();
     for (const auto &[line, commands] : lines) {
-        text += QStringLiteral("complete -c morvane-flash -n \"__fish_seen_subcommand_from %1\" ")
-                    .arg(commands.join(QLatin1Char(' '))) +
+        // An option given once is not offered again, unless it may be given more often.
+        const QString name = line.section(QLatin1Char(' '), 1, 1);
+        const bool repeatable =
+            std::any_of(options.cbegin(), options.cend(),
+                        [&](const OptionDeclaration &o) { return o.name == name && o.repeatable; });
+        text += QStringLiteral("complete -c morvane-flash -n \"__fish_seen_subcommand_from %1%2\" ")
+                    .arg(commands.join(QLatin1Char(' ')),
+                         repeatable ? QString()
+                                    : QStringLiteral("; and not __fish_contains_opt ") + name) +
                 line + QLatin1Char('\n');
     }
     return text;

@@ -2,6 +2,7 @@
 
 #include "trust/CatalogueTrust.h"
 
+#include <QJsonArray>
 #include <QStringList>
 
 QString versionText(const Environment &environment)
@@ -24,4 +25,23 @@ QString versionText(const Environment &environment)
     }
     return QStringLiteral("morvane-flash " MORVANE_VERSION "\ncatalogue ") +
            environment.listURL.toString() + QLatin1Char('\n') + key;
+}
+
+QJsonObject versionJson(const Environment &environment)
+{
+    const CatalogueTrust &trust = environment.catalogueTrust;
+    QJsonArray keys;
+    for (const MinisignPublicKey &trusted : trust.keys) {
+        keys.append(
+            QJsonObject{{QStringLiteral("id"), minisignKeyIdText(trusted.keyId)},
+                        {QStringLiteral("role"),
+                         keys.isEmpty() ? QStringLiteral("active") : QStringLiteral("standby")}});
+    }
+    QJsonObject version{{QStringLiteral("version"), QStringLiteral(MORVANE_VERSION)},
+                        {QStringLiteral("catalogue"), environment.listURL.toString()},
+                        {QStringLiteral("keys"), keys}};
+    if (trust.keys.isEmpty() && trust.keyBuiltIn) {
+        version.insert(QStringLiteral("keyError"), trust.keyError);
+    }
+    return version;
 }

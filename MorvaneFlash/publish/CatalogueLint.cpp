@@ -5,6 +5,7 @@
 #include "catalogue/UnicodeText.h"
 #include "trust/CatalogueTrust.h"
 #include "trust/ImageDigest.h"
+#include "update/NextSteps.h"
 #include "update/SignedListRules.h"
 
 #include <QHash>
@@ -95,6 +96,7 @@ public:
             add(Severity::warning, line, "heading",
                 QStringLiteral("looks like a heading; the updater takes it as a record"));
         }
+        lintShownFields(line, item);
         for (const int index : {1, 2}) {
             if (const std::optional<FieldProblem> id = usbIdFieldProblem(index, fields.at(index))) {
                 add(id->refused ? Severity::error : Severity::warning, line, id->problem.kind,
@@ -134,8 +136,9 @@ private:
         if (fields.size() < recordFields) {
             add(Severity::error, line, "too-few-fields",
                 QStringLiteral("%1 field(s); a record needs at least %2, separated by \";\"")
-                    .arg(fields.size())
-                    .arg(recordFields));
+                        .arg(fields.size())
+                        .arg(recordFields) +
+                    stepAfter(fields));
             return;
         }
         for (const int index : {5, 6}) {
@@ -145,7 +148,48 @@ private:
                     listFieldLabel(index) + QStringLiteral(" is empty"));
             } else if (!parseCatalogueUrl(text)) {
                 add(Severity::error, line, "invalid-url",
-                    listFieldLabel(index) + QStringLiteral(" is not a valid URL: ") + text);
+                    listFieldLabel(index) + QStringLiteral(" is not a valid URL: ") + text +
+                        stepAfter(fields));
+            }
+        }
+    }
+
+    // What to do about a line that is no record, after its finding.
+    static QString stepAfter(const QStringList &fields)
+    {
+        const QString step = lineNextStep(fields);
+        return step.isEmpty() ? QString() : QStringLiteral(". ") + step.chopped(1);
+    }
+
+    // The texts a person reads (model, version, copyright): none may be empty where it names
+    // something, or hold what a terminal acts on or what reorders the text around it.
+    void lintShownFields(qsizetype line, const FirmwareItem &item)
+    {
+        const struct
+        {
+            int index;
+            const QString &text;
+        } shown[] = {{0, item.product}, {3, item.version}, {4, item.copyright}};
+        for (const auto &[index, text] : shown) {
+            if (index != 4 && trimWhitespaceAndNewlines(text).isEmpty()) {
+                add(Severity::error, line, "empty-field",
+                    listFieldLabel(index) + QStringLiteral(" is empty: the window would offer "
+                                                           "it without a name"));
+            }
+            for (const QChar c : text) {
+                const char16_t u = c.unicode();
+                const bool control = u < 0x20 || (u >= 0x7F && u <= 0x9F);
+                const bool bidi = (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+                if (control || bidi) {
+                    add(Severity::error, line, control ? "control-character" : "bidi-control",
+                        listFieldLabel(index) +
+                            QStringLiteral(" holds U+%1, which %2: remove it")
+                                .arg(int(u), 4, 16, QLatin1Char('0'))
+                                .arg(control ? QStringLiteral("a terminal acts on")
+                                             : QStringLiteral("reorders the text shown around "
+                                                              "it")));
+                    break;
+                }
             }
         }
     }

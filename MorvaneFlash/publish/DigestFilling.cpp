@@ -4,13 +4,19 @@
 #include "catalogue/UnicodeText.h"
 #include "download/DownloadLimits.h"
 #include "download/WebAddress.h"
+#include "publish/MirrorFile.h"
 #include "trust/CatalogueTrust.h"
 #include "trust/ImageDigest.h"
+#include "update/LocalFileName.h"
+#include "update/NextSteps.h"
 #include "update/RegularFile.h"
 #include "update/SignedListRules.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
+#include <QSet>
+#include <algorithm>
 
 namespace {
 
@@ -29,39 +35,82 @@ bool isPlainName(const QString &name)
            !name.contains(QLatin1Char('\\')) && !name.contains(QChar(0));
 }
 
+// Calls `onRecord` with each record-sized piece of `text` and its line number, and `onBetween`
+// with what separates them: other line ends split records inside a numbered line.
+template <typename OnRecord, typename OnBetween>
+bool walkRecords(const QString &text, OnRecord onRecord, OnBetween onBetween)
+{
+    for (const ListLine &line : listLines(text)) {
+        const QStringView physical = QStringView(text).sliced(line.start, line.length);
+        qsizetype start = 0;
+        while (start <= physical.size()) {
+            qsizetype end = start;
+            while (end < physical.size() && !isNewline(physical[end].unicode())) {
+                ++end;
+            }
+            if (!onRecord(physical.sliced(start, end - start), line.number)) {
+                return false;
+            }
+            if (end < physical.size()) {
+                onBetween(physical.sliced(end, 1));
+            }
+            start = end + 1;
+        }
+        onBetween(QStringView(text).sliced(line.start + line.length, line.ending));
+    }
+    return true;
+}
+
+// The path of an address as plain names under the mirror folder; none when a part could
+// reach outside it.
+std::optional<QStringList> mirrorComponents(const QUrl &url)
+{
+    const QStringList parts =
+        url.path(QUrl::FullyDecoded).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    if (parts.isEmpty() || !std::all_of(parts.cbegin(), parts.cend(), isPlainName)) {
+        return std::nullopt;
+    }
+    return parts;
+}
+
 class DigestFiller
 {
 public:
-    DigestFiller(const QString &listPath, Downloader &downloader)
-        : m_folder(QFileInfo(listPath).absoluteDir()), m_downloader(downloader)
+    DigestFiller(const QString &listPath, const QString &mirrorFolder, Downloader &downloader)
+        : m_listFolder(folderOfFile(listPath)),
+          m_mirror(mirrorFolder.isEmpty() ? folderOfFile(m_listFolder)
+                                          : absoluteFileName(mirrorFolder)),
+          m_downloader(downloader)
     {
     }
 
     FilledList fill(const QString &text)
     {
+        walkRecords(
+            text,
+            [this](QStringView segment, qsizetype) {
+                const std::variant<FirmwareItem, LineRejection> parsed = parseFirmwareLine(segment);
+                if (const FirmwareItem *item = std::get_if<FirmwareItem>(&parsed)) {
+                    noteName(item->firmwareURL.toUrl());
+                    noteName(item->notesURL.toUrl());
+                }
+                return true;
+            },
+            [](QStringView) {});
         QString filled;
         filled.reserve(text.size() + text.size() / 4);
-        for (const ListLine &line : listLines(text)) {
-            const QStringView physical = QStringView(text).sliced(line.start, line.length);
-            // Other line ends split records inside the line, and stay where they were.
-            qsizetype start = 0;
-            while (start <= physical.size()) {
-                qsizetype end = start;
-                while (end < physical.size() && !isNewline(physical[end].unicode())) {
-                    ++end;
+        const bool whole = walkRecords(
+            text,
+            [this, &filled](QStringView segment, qsizetype number) {
+                const std::optional<QString> record = fillLine(segment, number);
+                if (record) {
+                    filled += *record;
                 }
-                const std::optional<QString> record =
-                    fillLine(physical.sliced(start, end - start), line.number);
-                if (!record) {
-                    return {std::nullopt, m_result.problems, m_result.filled};
-                }
-                filled += *record;
-                if (end < physical.size()) {
-                    filled += physical[end];
-                }
-                start = end + 1;
-            }
-            filled += QStringView(text).sliced(line.start + line.length, line.ending);
+                return record.has_value();
+            },
+            [&filled](QStringView between) { filled += between; });
+        if (!whole) {
+            return {std::nullopt, m_result.problems, m_result.warnings, m_result.filled};
         }
         m_result.text = std::move(filled);
         return std::move(m_result);
@@ -98,9 +147,16 @@ private:
             return true;
         }
         const QUrl url = notes ? item.notesURL.toUrl() : item.firmwareURL.toUrl();
-        const Content content = contentOf(url, notes);
+        const Content content = contentOf(url, notes, number);
         if (content.status == exitInterrupted) {
             return false;
+        }
+        if (content.bytes && notes) {
+            if (const std::optional<QString> warning = notesCharsetWarning(*content.bytes)) {
+                m_result.warnings.append(
+                    {number, QStringLiteral("the release notes %1 ").arg(url.toString()) + *warning,
+                     exitSuccess});
+            }
         }
         if (!content.bytes) {
             addProblem(number, content.problem, content.status);
@@ -134,47 +190,88 @@ private:
         } else if (malformed) {
             refused = flashRefusal(given, true);
         } else if (const QByteArray received = sha256Of(bytes); received != digest.sha256) {
-            refused =
-                QStringLiteral("the image %1 does not match the digest given (expected %2, "
-                               "received %3): the updater refuses it")
-                    .arg(url.toString(), shortDigestText(digest.sha256), shortDigestText(received));
+            refused = QStringLiteral("the image %1 does not match the digest given (%2): the "
+                                     "updater refuses it. %3")
+                          .arg(url.toString(), digestMismatchText(digest.sha256, received),
+                               rebuiltImageNextStep().chopped(1));
         }
         if (refused) {
             addProblem(number, *refused, malformed ? exitListErrors : exitIntegrity);
         }
     }
 
-    // The file beside the list by the address's file name, else the address fetched.
-    Content contentOf(const QUrl &url, bool notes)
+    void noteName(const QUrl &url)
     {
+        m_addressesByName[url.fileName(QUrl::FullyDecoded)].insert(url.toString());
+    }
+
+    // The file at the address's path in the mirror folder, else the one beside the list by
+    // its file name when that name is the address's alone, else the address fetched.
+    Content contentOf(const QUrl &url, bool notes, qsizetype number)
+    {
+        const qint64 limit = notes ? maxNotesBytes : maxImageBytes;
+        QStringList looked;
+        if (const std::optional<QStringList> path = mirrorComponents(url)) {
+            const std::optional<Content> local = localFile(m_mirror, *path, limit, number);
+            if (local) {
+                return *local;
+            }
+            looked.append(QStringLiteral("at ") + QDir(m_mirror).filePath(path->join('/')));
+        }
         const QString name = url.fileName(QUrl::FullyDecoded);
-        const bool plainName = isPlainName(name);
-        if (plainName) {
-            const QFileInfo beside(m_folder.filePath(name));
-            if (beside.isSymLink()) {
-                return {std::nullopt,
-                        QStringLiteral("%1 beside the list is a link; sign reads only the files "
-                                       "in the list's own folder")
-                            .arg(name),
-                        exitCatalogue};
+        QString shared;
+        if (isPlainName(name) && m_addressesByName.value(name).size() == 1) {
+            if (const std::optional<Content> local =
+                    localFile(m_listFolder, {name}, limit, number)) {
+                return *local;
             }
-            if (beside.exists()) {
-                ReadFile read =
-                    readRegularFile(beside.filePath(), notes ? maxNotesBytes : maxImageBytes);
-                if (!read.bytes) {
-                    return {std::nullopt,
-                            QStringLiteral("cannot read %1 beside the list: %2")
-                                .arg(name, read.errorDescription),
-                            exitCatalogue};
-                }
-                return {std::move(read.bytes), QString(), exitSuccess};
-            }
+            looked.append(QStringLiteral("beside the list as ") + name);
+        } else if (isPlainName(name)) {
+            shared = QStringLiteral(" (%1 beside the list is not taken: other addresses of the "
+                                    "list have that name)")
+                         .arg(name);
         }
         const QString missing =
-            QStringLiteral("the %1 %2 is not beside the list%3, ")
+            QStringLiteral("the %1 %2 is not %3%4, ")
                 .arg(notes ? QStringLiteral("release notes") : QStringLiteral("image"),
-                     url.toString(), plainName ? QStringLiteral(" as ") + name : QString());
+                     url.toString(),
+                     looked.isEmpty() ? QStringLiteral("found here") : looked.join(u" nor "),
+                     shared);
         return fetched(url, notes, missing);
+    }
+
+    // The file at `path` under `folder`: nothing when there is none.
+    std::optional<Content> localFile(const QString &folder, const QStringList &path, qint64 limit,
+                                     qsizetype number)
+    {
+        MirrorFile file = readFileUnder(folder, path, limit);
+        const QString shown = QDir(folder).filePath(path.join('/'));
+        switch (file.state) {
+        case MirrorFile::State::absent:
+            return std::nullopt;
+        case MirrorFile::State::link:
+            return Content{std::nullopt,
+                           QStringLiteral("%1 is a link, or is reached through one; sign follows "
+                                          "no links, so nothing outside %2 is read in its place")
+                               .arg(shown, folder),
+                           exitCatalogue};
+        case MirrorFile::State::unreadable:
+            return Content{std::nullopt,
+                           QStringLiteral("cannot read %1: %2").arg(shown, file.errorDescription),
+                           exitCatalogue};
+        case MirrorFile::State::found:
+            break;
+        }
+        if (file.hardLinks > 1) {
+            m_result.warnings.append(
+                {number,
+                 QStringLiteral("%1 has %2 hard links: it can be changed through another name; "
+                                "its digest is of the file as it is now")
+                     .arg(shown)
+                     .arg(file.hardLinks),
+                 exitSuccess});
+        }
+        return Content{std::move(file.bytes), QString(), exitSuccess};
     }
 
     Content fetched(const QUrl &url, bool notes, const QString &missing)
@@ -202,14 +299,19 @@ private:
         m_result.problems.append({line, message, status});
     }
 
-    QDir m_folder;
+    QString m_listFolder;
+    QString m_mirror;
     Downloader &m_downloader;
+    // The addresses of the list by their file name: a name several share is no key to a file
+    // beside the list.
+    QHash<QString, QSet<QString>> m_addressesByName;
     FilledList m_result;
 };
 
 } // namespace
 
-FilledList fillDigests(const QString &text, const QString &listPath, Downloader &downloader)
+FilledList fillDigests(const QString &text, const QString &listPath, const QString &mirrorFolder,
+                       Downloader &downloader)
 {
-    return DigestFiller(listPath, downloader).fill(text);
+    return DigestFiller(listPath, mirrorFolder, downloader).fill(text);
 }

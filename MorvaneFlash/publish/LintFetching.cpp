@@ -8,6 +8,7 @@
 #include "trust/ImageDigest.h"
 #include "trust/SignatureDates.h"
 #include "update/CatalogueReading.h"
+#include "update/NextSteps.h"
 #include "update/UpdateMessages.h"
 
 #include <QSet>
@@ -28,8 +29,9 @@ QString fetchedText(const char *what, const QUrl &url, const Downloader::Answer 
                                        : QStringLiteral(": fetched"));
 }
 
+// `refused` is set when the notes do not match the record's digest, or have none under a key.
 LintFinding notesFinding(const LintedRecord &record, bool keyed, const QString &where,
-                         const Downloader::Answer &answer)
+                         const Downloader::Answer &answer, bool &refused)
 {
     const QString kind = QStringLiteral("fetch-notes");
     const qsizetype line = record.line;
@@ -38,7 +40,16 @@ LintFinding notesFinding(const LintedRecord &record, bool keyed, const QString &
     }
     if (const std::optional<QString> refusal =
             notesRefusal(record.item, keyed, *answer.result.body)) {
-        return {Severity::error, line, kind, where + QStringLiteral(", not shown: ") + *refusal};
+        // A malformed digest is the list's own error; any other refusal is the updater's.
+        const bool malformed =
+            parseImageDigest(record.item.notesDigest).state == ImageDigest::State::malformed;
+        refused = refused || !malformed;
+        return {Severity::error, line, QStringLiteral("notes-digest"),
+                where + QStringLiteral(", not shown: ") + *refusal};
+    }
+    if (const std::optional<QString> warning = notesCharsetWarning(*answer.result.body)) {
+        return {Severity::warning, line, QStringLiteral("notes-charset"),
+                where + QStringLiteral(": the notes ") + *warning};
     }
     const auto decoded = decodeServerTextWithCharset(*answer.result.body);
     if (!decoded) {
@@ -72,13 +83,13 @@ LintFinding imageFinding(qsizetype line, const QString &where, const Downloader:
     const ImageDigest digest = parseImageDigest(digestText);
     if (imageDigestMismatch(digest, image)) {
         refused = true;
-        const QString expected = digest.state == ImageDigest::State::valid
-                                     ? shortDigestText(digest.sha256)
-                                     : QStringLiteral("a malformed digest");
-        return {Severity::error, line, kind,
-                message + QStringLiteral(", does not match its digest (expected %1, received "
-                                         "%2): the updater refuses it")
-                              .arg(expected, shortDigestText(sha256Of(image)))};
+        const std::optional<QByteArray> expected =
+            digest.state == ImageDigest::State::valid ? std::optional(digest.sha256) : std::nullopt;
+        return {Severity::error, line, QStringLiteral("image-digest"),
+                message + QStringLiteral(", does not match its digest (%1): the updater refuses "
+                                         "it. %2")
+                              .arg(digestMismatchText(expected, sha256Of(image)),
+                                   rebuiltImageNextStep().chopped(1))};
     }
     return {Severity::note, line, kind,
             digest.state == ImageDigest::State::valid ? message + QStringLiteral(", digest matches")
@@ -107,7 +118,7 @@ int addFetchFindings(LintOutcome &outcome, bool keyed, Downloader &downloader)
             }
             const QString where = fetchedText(notes ? "notes" : "image", url, answer);
             findings.append(
-                notes ? notesFinding(record, keyed, where, answer)
+                notes ? notesFinding(record, keyed, where, answer, outcome.refused)
                       : imageFinding(record.line, where, answer, item.digest, outcome.refused));
         }
     }

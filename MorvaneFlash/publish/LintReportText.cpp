@@ -23,14 +23,19 @@ QString severityName(Severity severity)
 
 } // namespace
 
+QString lintFindingText(const QString &source, const LintFinding &finding)
+{
+    const QString place =
+        finding.line > 0 ? source + QLatin1Char(':') + QString::number(finding.line) : source;
+    return place + QStringLiteral(": ") + severityName(finding.severity) + QStringLiteral(": ") +
+           finding.message;
+}
+
 QString lintReportText(const QString &source, const LintReport &report)
 {
     QStringList lines;
     for (const LintFinding &finding : report.findings) {
-        const QString place =
-            finding.line > 0 ? source + QLatin1Char(':') + QString::number(finding.line) : source;
-        lines.append(place + QStringLiteral(": ") + severityName(finding.severity) +
-                     QStringLiteral(": ") + finding.message);
+        lines.append(lintFindingText(source, finding));
     }
     lines.append(QStringLiteral("%1 record(s), %2 error(s), %3 warning(s)")
                      .arg(report.records.size())

@@ -1,15 +1,19 @@
 #include "publish/ListSigning.h"
 
 #include "diagnosis/DoctorNetworkChecks.h"
+#include "publish/LintReportText.h"
 #include "publish/PublicKeyChoice.h"
 #include "trust/CatalogueSignature.h"
 #include "trust/MinisignSignature.h"
 #include "trust/SignatureDates.h"
 #include "update/CatalogueReading.h"
 #include "update/FolderFile.h"
+#include "update/LocalFileName.h"
 #include "update/RegularFile.h"
+#include "update/SignedListRules.h"
 
 #include <QFileInfo>
+#include <QStringList>
 #include <algorithm>
 
 namespace {
@@ -126,14 +130,15 @@ SigningKey readSigningKey(const QString &secretKeyPath, const QString &publicKey
                 .arg(secretKeyPath));
         return {{}, {}, exitUsage};
     }
-    KeyChoice choice = chooseKey(publicKeyOption, build, console);
+    // The signing key's own public half where it can be had: a build that does not trust it
+    // is told of as a warning (a key rotation signs so), not a refusal.
+    KeyChoice choice = publicKeyOption.isEmpty() && key.secret.key
+                           ? KeyChoice{{key.secret.key->publicKey()}}
+                           : chooseKey(publicKeyOption, build, console);
     if (choice.status != exitSuccess) {
         return {{}, {}, choice.status};
     }
     key.judgedBy = std::move(choice.keys);
-    if (key.judgedBy.isEmpty() && key.secret.key) {
-        key.judgedBy.append(key.secret.key->publicKey());
-    }
     if (key.judgedBy.isEmpty()) {
         console.printError(QStringLiteral("morvane-flash: a key sealed with a password does not "
                                           "give its public key: name it with --public-key."));
@@ -146,10 +151,8 @@ int reportSigningProblems(const QString &listPath, const QList<SigningProblem> &
                           Console &console)
 {
     for (const SigningProblem &problem : problems) {
-        console.printError(QStringLiteral("%1:%2: error: %3")
-                               .arg(listPath)
-                               .arg(problem.line)
-                               .arg(problem.message));
+        console.printError(lintFindingText(
+            listPath, {CatalogueFinding::Severity::error, problem.line, {}, problem.message}));
     }
     console.printError(QStringLiteral("Nothing was signed or written."));
     return problems.first().status;
@@ -163,18 +166,26 @@ SignedVerdict judgeSignedList(const QString &listPath, const QByteArray &list,
     const CatalogueReading reading = readCatalogue(list, CatalogueTrust{true, keys, QString()},
                                                    {signature, {}}, newestAccepted, now);
     for (const CatalogueFinding &finding : reading.findings) {
-        if (finding.severity == Severity::warning) {
-            console.printError(listPath + QStringLiteral(": warning: ") + finding.message);
+        if (finding.severity != Severity::note) {
+            console.printError(lintFindingText(listPath, finding));
         }
     }
     if (reading.items) {
         return {reading.items->size(), exitSuccess};
     }
+    // Each line the updater refuses, as lint names it; the signature's refusal was said above.
     const bool signatureRefused =
         std::any_of(reading.findings.cbegin(), reading.findings.cend(),
                     [](const CatalogueFinding &f) { return f.severity == Severity::error; });
-    console.printError(listPath + QStringLiteral(": error: the updater would refuse it: ") +
-                       reading.failureLine);
+    const QList<CatalogueFinding> lines =
+        signatureRefused ? QList<CatalogueFinding>() : signedListProblems(QString::fromUtf8(list));
+    for (const CatalogueFinding &line : lines) {
+        console.printError(lintFindingText(listPath, line));
+    }
+    if (!signatureRefused && lines.isEmpty()) {
+        console.printError(listPath + QStringLiteral(": error: the updater would refuse it: ") +
+                           reading.failureLine);
+    }
     console.printError(QStringLiteral("Nothing was written."));
     return {0, signatureRefused ? exitIntegrity : exitListErrors};
 }
@@ -182,8 +193,8 @@ SignedVerdict judgeSignedList(const QString &listPath, const QByteArray &list,
 int writeSignedList(const QString &listPath, const QByteArray &original, const QByteArray &list,
                     const QByteArray &signature, Console &console)
 {
-    const QString folder = QFileInfo(listPath).absolutePath();
-    const QString listName = QFileInfo(listPath).fileName();
+    const QString folder = folderOfFile(listPath);
+    const QString listName = absoluteFileName(listPath).section(QLatin1Char('/'), -1);
     const bool changed = list != original;
     if (changed) {
         if (const SavedFile saved = saveInFolder(folder, listName, list); !saved.succeeded()) {
@@ -204,4 +215,35 @@ int writeSignedList(const QString &listPath, const QByteArray &original, const Q
         return exitCatalogue;
     }
     return exitSuccess;
+}
+
+std::optional<QString> untrustedByBuild(const QByteArray &signature, const CatalogueTrust &build)
+{
+    const ParsedMinisignSignature parsed = parseMinisignSignature(signature);
+    if (build.keys.isEmpty() || !parsed.signature) {
+        return std::nullopt;
+    }
+    QStringList trusted;
+    for (const MinisignPublicKey &key : build.keys) {
+        if (key.keyId == parsed.signature->keyId) {
+            return std::nullopt;
+        }
+        trusted.append(minisignKeyIdText(key.keyId));
+    }
+    return QStringLiteral("this build trusts key %1, not key %2 that signed the list: units of "
+                          "this build will refuse it, and only a release that trusts key %2 "
+                          "takes it")
+        .arg(trusted.join(QStringLiteral(" or ")), minisignKeyIdText(parsed.signature->keyId));
+}
+
+QString signedKeysText(const QByteArray &signature, const QList<MinisignPublicKey> &judgedBy)
+{
+    const ParsedMinisignSignature parsed = parseMinisignSignature(signature);
+    QStringList judged;
+    for (const MinisignPublicKey &key : judgedBy) {
+        judged.append(minisignKeyIdText(key.keyId));
+    }
+    return QStringLiteral("signed with key %1, judged by key %2")
+        .arg(parsed.signature ? minisignKeyIdText(parsed.signature->keyId) : QStringLiteral("?"),
+             judged.join(QStringLiteral(" or ")));
 }

@@ -29,7 +29,8 @@ struct SigningKey
 };
 
 // The secret key file at `secretKeyPath`, and the keys to judge by: those named
-// (`publicKeyOption`), else the build's, else the secret key's own public half. A key sealed
+// (`publicKeyOption`), else the secret key's own public half, else (a key sealed with a
+// password) the build's. A key sealed
 // with a password needs a terminal (`onTerminal`) for minisign to ask on. A failure has been
 // said.
 SigningKey readSigningKey(const QString &secretKeyPath, const QString &publicKeyOption,
@@ -87,3 +88,10 @@ SigningFloor checkSigningFloor(const QString &listPath, const QUrl &address,
 // cannot follow puts the list back. The exit status; a failure has been said.
 int writeSignedList(const QString &listPath, const QByteArray &original, const QByteArray &list,
                     const QByteArray &signature, Console &console);
+
+// When the build trusts keys and not the one that made `signature`: why its units refuse the
+// list, as a warning.
+std::optional<QString> untrustedByBuild(const QByteArray &signature, const CatalogueTrust &build);
+
+// "signed with key …, judged by key …", for sign's success line.
+QString signedKeysText(const QByteArray &signature, const QList<MinisignPublicKey> &judgedBy);

@@ -2,6 +2,7 @@
 
 #include "frame/Console.h"
 #include "station/FlushToDisk.h"
+#include "update/LocalFileName.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -29,7 +30,7 @@ BenchLog::~BenchLog()
 
 std::optional<QString> BenchLog::open(const QString &fileName)
 {
-    const QByteArray name = QFile::encodeName(fileName);
+    const QByteArray name = fileNameBytes(fileName);
     // O_NONBLOCK: a FIFO with no reader would hold the open forever; fstat then refuses it.
     const int fd =
         ::open(name.constData(),

@@ -3,6 +3,9 @@
 #include "trust/ImageDigest.h"
 #include "update/RegularFile.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
 
 // An address, with room to spare.
@@ -60,4 +63,16 @@ BundleAddress readBundleAddress(const QString &folder)
                                   .arg(folder, bundleAddressName)};
     }
     return {url, QString()};
+}
+
+bool bundleHoldsFiles(const QString &folder, const FirmwareItem &item)
+{
+    for (const QString &digest : {item.digest, item.notesDigest}) {
+        const ImageDigest parsed = parseImageDigest(digest);
+        const QFileInfo file(QDir(folder).filePath(bundleContentName(parsed.sha256)));
+        if (parsed.state != ImageDigest::State::valid || !file.isFile() || file.isSymLink()) {
+            return false;
+        }
+    }
+    return true;
 }

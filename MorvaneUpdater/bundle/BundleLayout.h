@@ -26,6 +26,10 @@ QString bundleContentName(const QByteArray &sha256);
 // release notes to keep them under. The line names the model and the version.
 std::optional<QString> bundleRefusal(const FirmwareItem &item);
 
+// Whether the bundle in `folder` holds both files of `item` (under the digests its line
+// gives), so that its version can be flashed from it; they are checked again when read.
+bool bundleHoldsFiles(const QString &folder, const FirmwareItem &item);
+
 // The address file's text for the catalogue at `listURL`.
 QByteArray bundleAddressText(const QUrl &listURL);
 

@@ -58,9 +58,8 @@ std::optional<QString> notesRefusal(const FirmwareItem &item, bool keyBuiltIn, Q
         if (received == expected.sha256) {
             return std::nullopt;
         }
-        return QStringLiteral("The release notes do not match the catalogue's digest (expected "
-                              "%1, received %2).")
-            .arg(shortDigestText(expected.sha256), shortDigestText(received));
+        return QStringLiteral("The release notes do not match the catalogue's digest (%1).")
+            .arg(digestMismatchText(expected.sha256, received));
     }
     case ImageDigest::State::malformed:
         return QStringLiteral("The catalogue's digest for these release notes is malformed "

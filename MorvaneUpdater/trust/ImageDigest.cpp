@@ -49,10 +49,20 @@ QByteArray sha256Of(QByteArrayView data)
     return QCryptographicHash::hash(data, QCryptographicHash::Sha256);
 }
 
-QString shortDigestText(const QByteArray &sha256)
+QString digestMismatchText(const std::optional<QByteArray> &expected, const QByteArray &received)
 {
-    const QString hex = QString::fromLatin1(sha256.toHex());
-    return digestPrefix.toString() + hex.left(8) + QChar(0x2026) + hex.right(8);
+    const QString receivedHex = QString::fromLatin1(received.toHex());
+    const QString expectedHex = expected ? QString::fromLatin1(expected->toHex()) : QString();
+    const auto shortened = [](const QString &hex) {
+        return hex.left(8) + QChar(0x2026) + hex.right(8);
+    };
+    const bool whole = expected && shortened(expectedHex) == shortened(receivedHex);
+    const auto shown = [&](const QString &hex) {
+        return digestPrefix.toString() + (whole ? hex : shortened(hex));
+    };
+    return QStringLiteral("expected %1, received %2")
+        .arg(expected ? shown(expectedHex) : QStringLiteral("a malformed digest"),
+             shown(receivedHex));
 }
 
 std::optional<QString> imageDigestMismatch(const ImageDigest &expected, QByteArrayView image)
@@ -64,10 +74,10 @@ std::optional<QString> imageDigestMismatch(const ImageDigest &expected, QByteArr
     if (expected.state == ImageDigest::State::valid && received == expected.sha256) {
         return std::nullopt;
     }
-    const QString expectedText = expected.state == ImageDigest::State::valid
-                                     ? shortDigestText(expected.sha256)
-                                     : QStringLiteral("a malformed digest");
-    return QStringLiteral("The image does not match the catalogue's digest (expected %1, "
-                          "received %2); it was neither saved nor flashed.")
-        .arg(expectedText, shortDigestText(received));
+    return QStringLiteral("The image does not match the catalogue's digest (%1); it was neither "
+                          "saved nor flashed.")
+        .arg(digestMismatchText(expected.state == ImageDigest::State::valid
+                                    ? std::optional<QByteArray>(expected.sha256)
+                                    : std::nullopt,
+                                received));
 }

@@ -29,8 +29,10 @@ ImageDigest parseImageDigest(QStringView text);
 // The 32-byte SHA-256 of `data`.
 QByteArray sha256Of(QByteArrayView data);
 
-// "sha256:" and the first and last eight digits, enough to tell two digests apart by eye.
-QString shortDigestText(const QByteArray &sha256);
+// "expected …, received …": each "sha256:" with its first and last eight digits, or whole
+// where those are the same in both, so that two digests shown are always seen to differ.
+// Nothing expected: "a malformed digest".
+QString digestMismatchText(const std::optional<QByteArray> &expected, const QByteArray &received);
 
 // Why `image` may not be used under `expected`: nothing when it matches or no digest is
 // expected. A mismatch names the expected and received digests, shortened. A malformed

@@ -2,6 +2,7 @@
 
 #include "trust/SignatureDates.h"
 #include "update/FolderFile.h"
+#include "update/LocalFileName.h"
 #include "update/RegularFile.h"
 #include "update/UpdateMessages.h"
 
@@ -109,7 +110,7 @@ AcceptedTimestamps::Locked AcceptedTimestamps::lock() const
     }
     // O_NONBLOCK and O_NOFOLLOW: a FIFO or a link planted at the name is never waited on or
     // followed.
-    const int fd = ::open(QFile::encodeName(path).constData(),
+    const int fd = ::open(fileNameBytes(path).constData(),
                           O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     if (fd < 0) {
         return failed(errnoText(errno));
@@ -261,7 +262,7 @@ AcceptedTimestamps::Forgotten AcceptedTimestamps::forget(const QUrl &catalogue,
     const QDir folder(m_folder);
     for (const QString &name : names) {
         const QString path = folder.filePath(name);
-        if (::unlink(QFile::encodeName(path).constData()) == 0) {
+        if (::unlink(fileNameBytes(path).constData()) == 0) {
             if (name.endsWith(recordSuffix)) {
                 forgotten.removed.append(QDir::toNativeSeparators(path));
             }

@@ -5,6 +5,7 @@
 #include "catalogue/UnicodeText.h"
 #include "trust/CatalogueSignature.h"
 #include "trust/SignatureDates.h"
+#include "update/NextSteps.h"
 #include "update/SignedListRules.h"
 #include "update/UpdateMessages.h"
 
@@ -14,6 +15,15 @@ using Severity = CatalogueFinding::Severity;
 
 // A list about to expire is still taken; its publisher is told to sign it again in time.
 constexpr qint64 expirySoonSeconds = 7 * 24 * 3600;
+
+// A finding that ends a sentence of its own, inside one that ends after it.
+QString withoutFinalStop(QString message)
+{
+    if (message.endsWith(QLatin1Char('.'))) {
+        message.chop(1);
+    }
+    return message;
+}
 
 } // namespace
 
@@ -29,7 +39,9 @@ SignatureVerdict judgeSignature(const QByteArray &list, const QList<MinisignPubl
     }
     const CatalogueSignatureCheck check = checkCatalogueSignature(list, *signature.bytes, keys);
     if (check.problem) {
-        return {{{Severity::error, 0, signatureKind, *check.problem}}, check.problem, std::nullopt};
+        const QString refusal =
+            *check.problem + QLatin1Char(' ') + signatureNextStep(list, *signature.bytes, keys);
+        return {{{Severity::error, 0, signatureKind, refusal}}, refusal, std::nullopt};
     }
     SignatureVerdict verdict;
     verdict.findings.append(
@@ -37,7 +49,12 @@ SignatureVerdict judgeSignature(const QByteArray &list, const QList<MinisignPubl
          QStringLiteral("the signature holds for key ") + minisignKeyIdText(check.keyId)});
     const QString datesKind = QLatin1String(FindingKind::signatureDates);
     const SignatureDates dates = parseSignatureDates(check.trustedComment);
-    if (const std::optional<QString> problem = signatureDatesProblem(dates, newestAccepted, now)) {
+    if (std::optional<QString> problem = signatureDatesProblem(dates, newestAccepted, now)) {
+        // A list older than one taken, or signed ahead of the clock, says its own way on.
+        const bool expired = dates.expires && *dates.expires <= now;
+        if (!dates.timestamp || !dates.malformedToken.isEmpty() || expired) {
+            *problem += QLatin1Char(' ') + signatureDatesNextStep(dates);
+        }
         verdict.findings.append({Severity::error, 0, datesKind, *problem});
         verdict.refusal = problem;
         return verdict;
@@ -86,7 +103,7 @@ CatalogueReading readCatalogue(const QByteArray &list, const CatalogueTrust &tru
                 QStringLiteral("Line %1 of the signed catalogue is refused, and with it the list: "
                                "%2.")
                     .arg(problems.first().line)
-                    .arg(problems.first().message));
+                    .arg(withoutFinalStop(problems.first().message)));
             reading.refusedByTrust = true;
             reading.acceptedTimestamp.reset();
             return reading;

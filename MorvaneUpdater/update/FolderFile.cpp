@@ -1,5 +1,7 @@
 #include "update/FolderFile.h"
 
+#include "update/LocalFileName.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -100,7 +102,7 @@ int createTemporary(int dir, const QString &fileName, QByteArray &temporary)
     int fd = -1;
     // O_EXCL with O_NOFOLLOW: a name someone planted first, link or not, is never opened.
     for (int attempt = 0; attempt < 8 && fd < 0; ++attempt) {
-        temporary = QFile::encodeName(temporaryName(fileName));
+        temporary = fileNameBytes(temporaryName(fileName));
         fd = ::openat(dir, temporary.constData(),
                       O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) {
@@ -130,13 +132,13 @@ SavedFile saveInFolder(const QString &folder, const QString &fileName, const QBy
     const QString path = QDir(folder).filePath(fileName);
     const QString shownPath = QDir::toNativeSeparators(path);
     const Descriptor dir(
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        ::open(fileNameBytes(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() < 0) {
         return {
             QString(),
             QStringLiteral("Unable to open the folder %1: %2").arg(shownFolder, errnoText(errno))};
     }
-    const QByteArray name = QFile::encodeName(fileName);
+    const QByteArray name = fileNameBytes(fileName);
     struct stat status = {};
     if (::fstatat(dir.get(), name.constData(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
         S_ISDIR(status.st_mode)) {

@@ -1,5 +1,7 @@
 #include "update/RegularFile.h"
 
+#include "update/LocalFileName.h"
+
 #include <QFile>
 #include <cerrno>
 #include <cstring>
@@ -78,7 +80,7 @@ ReadFile readOpened(int fd, qint64 maxBytes)
 ReadFile readRegularFile(const QString &path, qint64 maxBytes)
 {
     // O_NONBLOCK: opening a FIFO with no writer would otherwise wait for one forever.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(fileNameBytes(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
         return {std::nullopt, failure(error), error == ENOENT};
@@ -89,13 +91,13 @@ ReadFile readRegularFile(const QString &path, qint64 maxBytes)
 ReadFile readRegularFileIn(const QString &folder, const QString &name, qint64 maxBytes)
 {
     const int folderFd =
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        ::open(fileNameBytes(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folderFd < 0) {
         const int error = errno;
         return {std::nullopt, QStringLiteral("its folder cannot be opened: ") + failure(error),
                 error == ENOENT};
     }
-    const int fd = ::openat(folderFd, QFile::encodeName(name).constData(),
+    const int fd = ::openat(folderFd, fileNameBytes(name).constData(),
                             O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     const int error = errno;
     ::close(folderFd);
@@ -105,5 +107,10 @@ ReadFile readRegularFileIn(const QString &folder, const QString &name, qint64 ma
     if (fd < 0) {
         return {std::nullopt, failure(error), error == ENOENT};
     }
+    return readOpened(fd, maxBytes);
+}
+
+ReadFile readOpenedRegularFile(int fd, qint64 maxBytes)
+{
     return readOpened(fd, maxBytes);
 }

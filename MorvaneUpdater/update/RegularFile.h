@@ -23,3 +23,7 @@ ReadFile readRegularFile(const QString &path, qint64 maxBytes);
 // folder's descriptor: a link at the name is refused, never followed, so nothing outside the
 // folder is read in its place.
 ReadFile readRegularFileIn(const QString &folder, const QString &name, qint64 maxBytes);
+
+// The same for a file already opened (`fd`, which is closed afterwards), for a caller that
+// opened it by its own rules.
+ReadFile readOpenedRegularFile(int fd, qint64 maxBytes);

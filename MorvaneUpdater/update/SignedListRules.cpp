@@ -4,6 +4,7 @@
 #include "catalogue/FirmwareListParser.h"
 #include "catalogue/UnicodeText.h"
 #include "download/WebAddress.h"
+#include "update/NextSteps.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -254,8 +255,11 @@ QList<CatalogueFinding> signedListProblems(const QString &text)
     };
     walkList(text, [&add](const ListEntry &entry) {
         if (!entry.item) {
-            add(entry.line, {QStringLiteral("not-a-record"),
-                             QStringLiteral("the line is not a record the updater can read")});
+            const QString step = lineNextStep(entry.text.toString().split(QLatin1Char(';')));
+            add(entry.line,
+                {QStringLiteral("not-a-record"),
+                 QStringLiteral("the line is not a record the updater can read") +
+                     (step.isEmpty() ? QString() : QStringLiteral(". ") + step.chopped(1))});
         }
         for (const std::optional<RecordProblem> &problem :
              {entry.recordProblem, entry.versionProblem}) {

@@ -104,10 +104,10 @@ TEST_F(TrustedCatalogue, DigestsDecideWhatIsFlashedWithOrWithoutAKey)
     const QString noDigest = "Update failed: The signed catalogue gives no image digest";
     const QString malformed = "Update failed: The catalogue's image digest for this version is "
                               "malformed (\u201Csha256:12ab\u201D)";
-    const QString mismatch = "Firmware download failed: The image does not match the catalogue's "
-                             "digest (expected " +
-                             shortDigestText(sha256Of("other")) + ", received " +
-                             shortDigestText(sha256Of(QByteArray::fromStdString(image))) + ")";
+    const QString mismatch =
+        "Firmware download failed: The image does not match the catalogue's "
+        "digest (" +
+        digestMismatchText(sha256Of("other"), sha256Of(QByteArray::fromStdString(image))) + ")";
     for (const bool keyed : {false, true}) {
         SCOPED_TRACE(keyed ? "key" : "no key");
         m_catalogueKey = keyed ? m_publisher.publicKeyLine() : QString();
@@ -118,9 +118,8 @@ TEST_F(TrustedCatalogue, DigestsDecideWhatIsFlashedWithOrWithoutAKey)
         EXPECT_EQ(m_server.requestCount(signaturePath), keyed ? 1 : 0);
         const QString notesShown[] = {
             "notes",
-            notesFailed + "The release notes do not match the catalogue's digest (expected " +
-                shortDigestText(sha256Of("other")) + ", received " +
-                shortDigestText(sha256Of("notes")) + ").",
+            notesFailed + "The release notes do not match the catalogue's digest (" +
+                digestMismatchText(sha256Of("other"), sha256Of("notes")) + ").",
             keyed ? notesFailed + "The signed catalogue gives no digest for these release notes, "
                                   "so they cannot be checked."
                   : "notes",

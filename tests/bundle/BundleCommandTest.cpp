@@ -155,6 +155,9 @@ TEST_F(Bundles, FlashFromABundleAndRefuseWhatWasChanged)
 TEST_F(Bundles, WhatCannotBeBundledIsNamedAndNoHalfBundleIsRead)
 {
     ASSERT_EQ(run({"bundle", "create", inTemp("bundle"), "X5 Pro"}), exitSuccess);
+    ASSERT_EQ(run({"--bundle", inTemp("bundle"), "list"}), exitSuccess);
+    EXPECT_TRUE(m_out.contains("  V2  1A86:E0A1  c\n")) << m_out.toStdString();
+    EXPECT_TRUE(m_out.contains("  V3  1209:0001  c  (not in the bundle)\n"));
     const struct
     {
         QStringList words;
@@ -189,4 +192,7 @@ TEST_F(Bundles, WhatCannotBeBundledIsNamedAndNoHalfBundleIsRead)
         EXPECT_EQ(run({"--bundle", inTemp("bundle"), "list"}) == exitSuccess, c.stillRead)
             << m_err.toStdString();
     }
+    // A folder that cannot be written is a file that cannot be written, not a usage error.
+    EXPECT_EQ(run({"bundle", "create", writeFile("a-file", "x"), "X5 Pro"}), exitCatalogue)
+        << m_err.toStdString();
 }

@@ -5,6 +5,12 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QSet>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -22,6 +28,11 @@ TEST_F(Options, AWrongCommandLineIsNamedBeforeAnythingIsFetched)
     } cases[] = {
         {{}, "no command given."},
         {{"frobnicate"}, "unknown command \"frobnicate\"."},
+        {{"frobnicate", "--help"}, "unknown command \"frobnicate\"."},
+        {{"devices", "--vid", "000000000000001209", "--pid", "1"},
+         "--vid and --pid take 1 to 4 hexadecimal digits."},
+        {{"sign", "l", "--secret-key", "k", "--root", "nosuch"},
+         "--root names the folder that mirrors the server; nosuch is no folder."},
         {{"list", "--frobnicate"}, "Unknown option 'frobnicate'."},
         {{"list", "--file", image}, "list does not take --file."},
         {{"notes", "X5 Pro"}, "wrong number of arguments for notes."},
@@ -98,6 +109,10 @@ TEST_F(Options, AWrongCommandLineIsNamedBeforeAnythingIsFetched)
     // After "--" an argument is one even when it looks like --wait=SECONDS.
     EXPECT_EQ(run({"notes", "X5 Pro", "--", "--wait=2"}), exitUsage);
     EXPECT_EQ(m_err, "No version \"--wait=2\" of MORVANE X5 Pro in the catalogue.\n");
+    // "--wait 5" names version 5, and the refusal says how the seconds are given.
+    EXPECT_EQ(run({"flash", "X5 Pro", "--wait", "5"}), exitUsage);
+    EXPECT_EQ(m_err, "No version \"5\" of MORVANE X5 Pro in the catalogue.\nTo give up after 5 "
+                     "seconds of waiting, write --wait=5: the seconds are joined by \"=\".\n");
 }
 
 TEST_F(Options, VersionAndTheHelpOfOneCommand)
@@ -198,6 +213,99 @@ TEST_F(Options, AFileOptionThatIsNoRegularFileEndsTheCommandAtOnce)
             EXPECT_TRUE(said.contains(arguments.contains(beside) ? beside + ".minisig: it "
                                                                  : file + ": it "))
                 << said.toStdString();
+        }
+    }
+}
+
+namespace {
+
+// The names the manual's JSON OUTPUT section sets in bold under each "X --json" entry, with
+// "-" for "\-": the contract a script reads the fields by.
+QHash<QString, QSet<QString>> manualJsonNames()
+{
+    QFile manual(MORVANE_FLASH_MANUAL);
+    EXPECT_TRUE(manual.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(manual.readAll()).replace("\\-", "-");
+    const QString section = text.section("\n.SH JSON OUTPUT\n", 1).section("\n.SH ", 0, 0);
+    static const QRegularExpression entry("^\\.B (.+) --json$");
+    static const QRegularExpression bold("^\\.(?:B|BR|RB|BI|IB) (.*)$");
+    QHash<QString, QSet<QString>> names;
+    QString current;
+    for (const QString &line : section.split('\n')) {
+        if (const QRegularExpressionMatch m = entry.match(line); m.hasMatch()) {
+            current = m.captured(1);
+        } else if (const QRegularExpressionMatch m = bold.match(line); m.hasMatch()) {
+            for (QString word : m.captured(1).split(QRegularExpression("[\\s\"(),;]+"))) {
+                names[current].insert(word.remove(QRegularExpression("^\\\\\\(dq|\\\\\\(dq$")));
+            }
+        }
+    }
+    return names;
+}
+
+void collectNames(const QJsonValue &value, QSet<QString> &names)
+{
+    if (value.isArray()) {
+        for (const QJsonValue &item : value.toArray()) {
+            collectNames(item, names);
+        }
+    } else if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            names.insert(it.key());
+            // lint's kinds are names a script matches on too.
+            if (it.key() == "kind") {
+                names.insert(it.value().toString());
+            }
+            collectNames(it.value(), names);
+        }
+    }
+}
+
+} // namespace
+
+// Every field a command writes with --json, and every kind lint names, is one the manual lists.
+TEST_F(Options, EveryJsonNameIsOneTheManualLists)
+{
+    MinisignTool minisign;
+    const QHash<QString, QSet<QString>> manual = manualJsonNames();
+    const QString list =
+        writeFile("L.txt", "X;1a86;e0a1;V1;c;" + QByteArray::fromStdString(m_server.baseUrl()) +
+                               "/fw/x5_v2.bin;" + QByteArray::fromStdString(m_server.baseUrl()) +
+                               "/notes/x5_v2.txt\n");
+    const struct
+    {
+        QString entry;
+        QStringList arguments;
+    } cases[] = {
+        {"list", {"list", "--json"}},
+        // Refused before any device, the stream still ends with its event.
+        {"flash", {"flash", "X5 Pro", "V9", "--json"}},
+        {"notes", {"notes", "X5 Pro", "V2", "--json"}},
+        {"bundle", {"bundle", "create", inTemp("bundle"), "K7", "--json"}},
+        {"--version", {"--version", "--json"}},
+        {"lint", {"lint", served("/product/MORVANE_LST.txt"), "--fetch", "--json"}},
+        {"sign", {"sign", list, "--secret-key", minisign.secretKeyPath(), "--json"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        ASSERT_TRUE(manual.contains(c.entry));
+        run(c.arguments);
+        // One document, or one on each line.
+        QJsonParseError whole;
+        QJsonDocument::fromJson(m_out.toUtf8(), &whole);
+        QSet<QString> names;
+        for (const QString &text : whole.error == QJsonParseError::NoError
+                                       ? QStringList{m_out}
+                                       : m_out.split('\n', Qt::SkipEmptyParts)) {
+            const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8());
+            collectNames(document.isArray() ? QJsonValue(document.array())
+                                            : QJsonValue(document.object()),
+                         names);
+        }
+        EXPECT_FALSE(names.isEmpty()) << (m_out + m_err).toStdString();
+        for (const QString &name : names) {
+            EXPECT_TRUE(manual[c.entry].contains(name)) << name.toStdString();
         }
     }
 }

@@ -1,13 +1,25 @@
 #include "CommandLineFixture.h"
 #include "MinisignTool.h"
 #include "frame/ExitStatus.h"
+#include "update/LocalFileName.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLocale>
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -38,7 +50,11 @@ TEST_F(LintCommand, EachOutcomeHasItsExitStatus)
         int status;
         QString expected;
     } cases[] = {
-        {{"lint", good}, exitSuccess, "1 record(s), 0 error(s), 0 warning(s)"},
+        // A pass says what it could not check.
+        {{"lint", good},
+         exitSuccess,
+         ": note: no key is in use, so the signature was not checked: name one with "
+         "--public-key\n"},
         // A warning alone keeps the list good.
         {{"lint", served("/twice.txt")},
          exitSuccess,
@@ -70,7 +86,8 @@ TEST_F(LintCommand, FetchesWhatRecordsPointAtAndChecksTheSignature)
     m_server.setBody("/fw/empty.bin", "");
     const QString address = served("/product/MORVANE_LST.txt");
 
-    EXPECT_EQ(run({"lint", address, "--fetch"}), exitListErrors);
+    // Notes that do not match their digest refuse the list, as in sign and the updater.
+    EXPECT_EQ(run({"lint", address, "--fetch"}), exitIntegrity);
     for (const QString &line :
          {":1: note: image " + served("/fw/x5_v2.bin") + ": HTTP 200, 256 bytes, digest matches\n",
           ":2: error: image " + served("/fw/empty.bin") + ": HTTP 200, empty",
@@ -87,10 +104,6 @@ TEST_F(LintCommand, FetchesWhatRecordsPointAtAndChecksTheSignature)
     EXPECT_EQ(run({"lint", address, "--public-key", keyFile}), exitListErrors);
     EXPECT_TRUE(m_out.startsWith(address + ": note: the signature holds for key "));
     EXPECT_TRUE(m_out.endsWith(" cannot be checked.\n2 record(s), 1 error(s), 0 warning(s)\n"));
-    // Without --public-key, the build's keys: signed by its standby key, the list holds.
-    m_catalogueKey = MinisignTool().publicKeyLine() + " " + minisign.publicKeyLine();
-    EXPECT_EQ(run({"lint", address}), exitListErrors);
-    EXPECT_TRUE(m_out.startsWith(address + ": note: the signature holds for key "));
 }
 
 // lint with a key gives the updater's verdict: each variant is an error in lint exactly when
@@ -100,48 +113,77 @@ TEST_F(LintCommand, FetchesWhatRecordsPointAtAndChecksTheSignature)
 TEST_F(LintCommand, WithAKeyLintFindsAnErrorExactlyWhereTheUpdaterRefuses)
 {
     MinisignTool minisign;
+    MinisignTool another;
     const QString keyFile = writeFile("key.pub", minisign.publicKeyFile());
     const std::string digests =
         ";sha256:" + std::string(64, '0') + ";sha256:" + std::string(64, '0');
     const std::string good = "X;1a86;e0a1;V1;c;{B}/fw/a.bin;{B}/n.txt" + digests + "\n";
     const qint64 now = QDateTime::currentSecsSinceEpoch();
     const QString signedNow = QStringLiteral("timestamp:%1").arg(now);
+    const QString signAgain = "Sign it again with morvane-flash sign.";
+    enum class Upload
+    {
+        asSigned,
+        edited,
+        lineEndsChanged,
+        otherKey
+    };
     const struct
     {
         const char *what;
         std::string list;
         QString comment;
         bool refused;
+        // What lint and the updater both say to do next.
+        QString step = {};
+        Upload upload = Upload::asSigned;
     } cases[] = {
         {"a good list", good, signedNow, false},
         {"the same record twice", good + good, signedNow, false},
         {"expiring within 7 days", good, signedNow + QStringLiteral(" expires:%1").arg(now + 3600),
          false},
-        {"no timestamp", good, "file:list", true},
+        {"no timestamp", good, "file:list", true, "Sign it with morvane-flash sign, which writes"},
         {"signed ahead of the clock", good, QStringLiteral("timestamp:%1").arg(now + 7200), true},
         {"a timestamp in milliseconds", good, QStringLiteral("timestamp:%1").arg(now * 1000), true},
         {"an expiry as a date", good, signedNow + " expires:2027-03-01", true},
-        {"expired", good, signedNow + QStringLiteral(" expires:%1").arg(now - 1), true},
+        {"expired", good, signedNow + QStringLiteral(" expires:%1").arg(now - 1), true, signAgain},
+        {"edited after signing", good, signedNow, true,
+         "changed after it was signed: sign it again", Upload::edited},
+        {"uploaded in text mode", good, signedNow, true, "upload the list unchanged, as binary",
+         Upload::lineEndsChanged},
+        {"signed with a key not trusted", good, signedNow, true, "sign --public-key NEW.pub",
+         Upload::otherKey},
         {"pid 0", "X;1a86;0;V1;c;{B}/fw/a.bin;{B}/n.txt" + digests + "\n", signedNow, true},
         {"not UTF-8", good + "X\xff;1a86;e0a1;V2;c;{B}/fw/a.bin;{B}/n.txt" + digests + "\n",
          signedNow, true},
+        {"a comment", "# X5 only\n" + good, signedNow, true, "The list format has no comments"},
+        {"a \";\" in the copyright", "X;1a86;e0a1;V1;(c) 2026; all rights reserved;{B}/a;{B}/n\n",
+         signedNow, true, "A \";\" inside a field (in the copyright, say) shifts the fields"},
     };
     const QString address = served("/product/MORVANE_LST.txt");
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         const std::string list = serveCatalogue(c.list);
+        MinisignTool &signer = c.upload == Upload::otherKey ? another : minisign;
         m_server.setBody(
             "/product/MORVANE_LST.txt.minisig",
-            minisign.sign(QByteArray::fromStdString(list), false, c.comment).toStdString());
+            signer.sign(QByteArray::fromStdString(list), false, c.comment).toStdString());
+        if (c.upload == Upload::edited) {
+            serveCatalogue(c.list + c.list);
+        } else if (c.upload == Upload::lineEndsChanged) {
+            serveCatalogue(QByteArray::fromStdString(c.list).replace("\n", "\r\n").toStdString());
+        }
         m_catalogueKey.clear();
         const int lintStatus = run({"lint", address, "--public-key", keyFile});
         EXPECT_EQ(lintStatus != exitSuccess, c.refused) << m_out.toStdString();
         EXPECT_EQ(m_out.contains(": error: "), c.refused) << m_out.toStdString();
+        EXPECT_TRUE(m_out.contains(c.step)) << m_out.toStdString();
         m_catalogueKey = minisign.publicKeyLine();
         // Each row is judged on its own, as on first use.
         QDir(inTemp("MorvaneUpdater")).removeRecursively();
         const int listStatus = run({"list", "--catalogue", address});
         EXPECT_EQ(listStatus != exitSuccess, c.refused) << m_err.toStdString();
+        EXPECT_TRUE(m_err.contains(c.step)) << m_err.toStdString();
     }
 }
 
@@ -153,6 +195,7 @@ TEST_F(LintCommand, SignFillsInDigestsAndWritesNothingTheUpdaterWouldRefuse)
     MinisignTool minisign;
     const QString keyFile = writeFile("key.pub", minisign.publicKeyFile());
     writeFile("a.bin", "an image beside the list");
+    writeFile("big5.txt", "\xA4\xA4\xA4\xE5");
     const std::string record = "X;1a86;e0a1;V1;c;" + m_server.baseUrl() + "/fw/";
     const struct
     {
@@ -165,6 +208,11 @@ TEST_F(LintCommand, SignFillsInDigestsAndWritesNothingTheUpdaterWouldRefuse)
          {},
          exitSuccess,
          "1 record(s), 2 digest(s) filled in"},
+        {record + "a.bin;" + m_server.baseUrl() + "/notes/big5.txt\n",
+         {},
+         exitSuccess,
+         ":1: warning: the release notes " + served("/notes/big5.txt") +
+             " are not UTF-8 and will be read as GB18030"},
         {record + "a.bin;" + m_server.baseUrl() + "/notes/x5_v2.txt;" + imageTwoDigest + "\n",
          {},
          exitIntegrity,
@@ -172,9 +220,15 @@ TEST_F(LintCommand, SignFillsInDigestsAndWritesNothingTheUpdaterWouldRefuse)
         {record + "none.bin;" + m_server.baseUrl() + "/notes/x5_v2.txt\n",
          {},
          exitCatalogue,
-         ":1: error: the image " + served("/fw/none.bin") +
-             " is not beside the list as none.bin, and fetching it failed: The server answered "
-             "with HTTP status 404"},
+         ":1: error: the image " + served("/fw/none.bin") + " is not at " +
+             QFileInfo(m_temp.path()).absolutePath() +
+             "/fw/none.bin nor beside the list as none.bin, and fetching it failed: The server "
+             "answered with HTTP status 404"},
+        {"X\xE2\x80\xAE;1a86;e0a1;V1;c;" + m_server.baseUrl() + "/fw/a.bin;" + m_server.baseUrl() +
+             "/notes/x5_v2.txt\n",
+         {},
+         exitListErrors,
+         ":1: error: field 1 (model) holds U+202e, which reorders the text shown around it"},
         {record + "a.bin;" + m_server.baseUrl() + "/notes/x5_v2.txt\n",
          {"--expires", "0"},
          exitUsage,
@@ -193,6 +247,241 @@ TEST_F(LintCommand, SignFillsInDigestsAndWritesNothingTheUpdaterWouldRefuse)
                   c.status == exitSuccess)
             << m_out.toStdString();
     }
+    // Signed with a key this build does not trust, as in a rotation: judged by the key's own
+    // public half, signed, and the build's units named as refusing it.
+    m_catalogueKey = MinisignTool().publicKeyLine();
+    const QString list = writeFile("L.txt", QByteArray::fromStdString(cases[0].list));
+    EXPECT_EQ(run({"sign", list, "--secret-key", minisign.secretKeyPath()}), exitSuccess);
+    EXPECT_TRUE(m_err.contains(": warning: this build trusts key ")) << m_err.toStdString();
+    EXPECT_TRUE(m_err.contains("units of this build will refuse it"));
+    EXPECT_TRUE(m_out.contains(", judged by key ")) << m_out.toStdString();
+    EXPECT_TRUE(m_out.contains("\nNext: upload the list, its signature and the files it names"));
+}
+
+namespace {
+
+QByteArray digestOf(const QByteArray &bytes)
+{
+    return "sha256:" + QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+void put(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+// Two models' images share a file name: each record takes the file at its address's whole
+// path in the folder that mirrors the server, never one file for both. A link on the way is
+// never followed; a file with other names is signed with a warning naming it.
+TEST_F(LintCommand, SignTakesEachAddressesFileByItsPath)
+{
+    MinisignTool minisign;
+    m_server.setBody("/fw/x5/firmware.bin", "X5 as served");
+    m_server.setBody("/fw/r2/firmware.bin", "R2 as served");
+    const std::string list = "X5;1a86;e0a1;V1;c;" + m_server.baseUrl() + "/fw/x5/firmware.bin;" +
+                             m_server.baseUrl() + "/notes/x5_v2.txt\nR2;1a86;e0a2;V1;c;" +
+                             m_server.baseUrl() + "/fw/r2/firmware.bin;" + m_server.baseUrl() +
+                             "/notes/x5_v2.txt\n";
+    const QString outside = inTemp("outside");
+    put(outside + "/firmware.bin", "outside the mirror");
+    const struct
+    {
+        const char *what;
+        // Each file of the publisher's folder; "@" before a path links to it.
+        QList<std::pair<QString, QByteArray>> files;
+        QStringList options;
+        int status;
+        QByteArray x5;
+        QByteArray r2;
+        QString said;
+    } cases[] = {
+        {"a mirror folder",
+         {{"fw/x5/firmware.bin", "X5 image"},
+          {"fw/r2/firmware.bin", "R2 image"},
+          {"product/firmware.bin", "beside"}},
+         {},
+         exitSuccess,
+         "X5 image",
+         "R2 image",
+         "2 record(s), 4 digest(s) filled in"},
+        {"one file beside the list, named by both: fetched",
+         {{"product/firmware.bin", "beside"}},
+         {},
+         exitSuccess,
+         "X5 as served",
+         "R2 as served",
+         "2 record(s), 4 digest(s) filled in"},
+        {"a mirror folder named by --root",
+         {{"elsewhere/fw/x5/firmware.bin", "X5 image"}, {"elsewhere/fw/r2/firmware.bin", "R2"}},
+         {"--root", "{T}/elsewhere"},
+         exitSuccess,
+         "X5 image",
+         "R2",
+         "4 digest(s) filled in"},
+        {"a folder that is a link",
+         {{"fw/x5/firmware.bin", "X5 image"}, {"@fw/r2", "{T}/outside"}},
+         {},
+         exitCatalogue,
+         {},
+         {},
+         "fw/r2/firmware.bin is a link, or is reached through one; sign follows no links"},
+        {"a hard link",
+         {{"fw/x5/firmware.bin", "X5 image"}, {"#fw/r2/firmware.bin", "{T}/outside/firmware.bin"}},
+         {},
+         exitSuccess,
+         "X5 image",
+         "outside the mirror",
+         "fw/r2/firmware.bin has 2 hard links"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString root = inTemp("pub");
+        QDir(root).removeRecursively();
+        for (auto [path, bytes] : c.files) {
+            bytes.replace("{T}", m_temp.path().toUtf8());
+            const QString at = root + "/" + path.mid(path.startsWith('@') || path.startsWith('#'));
+            QDir().mkpath(QFileInfo(at).absolutePath());
+            if (path.startsWith('@')) {
+                ASSERT_TRUE(QFile::link(QString::fromUtf8(bytes), at));
+            } else if (path.startsWith('#')) {
+                ASSERT_EQ(::link(bytes.constData(), QFile::encodeName(at).constData()), 0);
+            } else {
+                put(at, bytes);
+            }
+        }
+        put(root + "/notes/x5_v2.txt", "notes");
+        const QString listPath = root + "/product/MORVANE_LST.txt";
+        put(listPath, QByteArray::fromStdString(list));
+        QStringList options = c.options;
+        options.replaceInStrings("{T}", root);
+        EXPECT_EQ(
+            run(QStringList{"sign", listPath, "--secret-key", minisign.secretKeyPath()} + options),
+            c.status);
+        EXPECT_TRUE((m_out + m_err).contains(c.said)) << (m_out + m_err).toStdString();
+        QFile signedList(listPath);
+        ASSERT_TRUE(signedList.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = signedList.readAll().split('\n');
+        EXPECT_EQ(lines.at(0).contains(digestOf(c.x5)), c.status == exitSuccess);
+        EXPECT_EQ(lines.at(1).contains(digestOf(c.r2)), c.status == exitSuccess);
+    }
+}
+
+// A folder swapped for a link to another while sign runs: each run signs the file inside the
+// mirror or refuses, never the file the link leads to.
+TEST_F(LintCommand, SignNeverReadsThroughALinkSwappedInWhileItRuns)
+{
+    MinisignTool minisign;
+    const QString root = inTemp("pub");
+    put(root + "/fw/r2/firmware.bin", "R2 image");
+    put(inTemp("outside/firmware.bin"), "outside the mirror");
+    ASSERT_TRUE(QFile::link(inTemp("outside"), root + "/fw/swap"));
+    put(root + "/notes/n.txt", "notes");
+    const QByteArray list = "R2;1a86;e0a2;V1;c;" + QByteArray::fromStdString(m_server.baseUrl()) +
+                            "/fw/r2/firmware.bin;" + QByteArray::fromStdString(m_server.baseUrl()) +
+                            "/notes/n.txt\n";
+    std::atomic<bool> done = false;
+    std::thread swapper([&] {
+        const QByteArray a = QFile::encodeName(root + "/fw/r2");
+        const QByteArray b = QFile::encodeName(root + "/fw/swap");
+        while (!done) {
+            ::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_EXCHANGE);
+        }
+    });
+    const QString listPath = root + "/product/MORVANE_LST.txt";
+    for (int i = 0; i < 20; ++i) {
+        put(listPath, list);
+        // Each run signs anew: a signature of the same second would be refused as backwards.
+        QFile::remove(listPath + ".minisig");
+        const int status = run({"sign", listPath, "--secret-key", minisign.secretKeyPath()});
+        QFile signedList(listPath);
+        ASSERT_TRUE(signedList.open(QIODevice::ReadOnly));
+        const QByteArray written = signedList.readAll();
+        EXPECT_FALSE(written.contains(digestOf("outside the mirror")));
+        EXPECT_TRUE(status == exitSuccess ? written.contains(digestOf("R2 image"))
+                                          : m_err.contains("is a link, or is reached through one"))
+            << m_err.toStdString();
+    }
+    done = true;
+    swapper.join();
+}
+
+// A stop request while minisign runs (here a stand-in that sleeps) ends minisign at once, and
+// sign with it, writing nothing.
+TEST_F(LintCommand, AStopRequestEndsMinisignAndNothingIsSigned)
+{
+    MinisignTool minisign;
+    const QString bin = inTemp("bin");
+    QDir().mkpath(bin);
+    const QString pidFile = inTemp("minisign.pid");
+    put(bin + "/minisign", "#!/bin/sh\necho $$ > '" + pidFile.toUtf8() + "'\nexec sleep 60\n");
+    QFile::setPermissions(bin + "/minisign", QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin) + ":" + path);
+    writeFile("a.bin", "an image");
+    writeFile("n.txt", "notes");
+    const QString list = writeFile("L.txt", "X;1a86;e0a1;V1;c;http://h/a.bin;http://h/n.txt\n");
+    std::stop_source stop;
+    std::thread asker([&stop, &pidFile] {
+        while (!QFile::exists(pidFile)) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        stop.request_stop();
+    });
+    QElapsedTimer timer;
+    timer.start();
+    const int status =
+        run({"sign", list, "--secret-key", minisign.secretKeyPath()}, false, stop.get_token());
+    asker.join();
+    qputenv("PATH", path);
+    EXPECT_EQ(status, exitInterrupted);
+    EXPECT_LT(timer.elapsed(), 10'000);
+    EXPECT_TRUE(m_err.contains("Stopped: minisign was ended; nothing was signed."))
+        << m_err.toStdString();
+    EXPECT_FALSE(QFile::exists(list + ".minisig"));
+    QFile pid(pidFile);
+    ASSERT_TRUE(pid.open(QIODevice::ReadOnly));
+    EXPECT_NE(::kill(pid.readAll().trimmed().toInt(), 0), 0);
+}
+
+// File names that are not UTF-8 name the files a shell gave, for every file option of sign and
+// for flash's log, as main passes them on (fileNameFromBytes).
+TEST_F(LintCommand, FileNamesThatAreNotUtf8KeepTheirBytes)
+{
+    MinisignTool minisign;
+    const QByteArray temp = QFile::encodeName(m_temp.path());
+    const auto name = [&temp](const QByteArray &bytes) {
+        return fileNameFromBytes(temp + bytes);
+    };
+    ASSERT_EQ(::mkdir(temp + "/m\xfd", 0700), 0);
+    ASSERT_EQ(::mkdir(temp + "/m\xfd/product", 0700), 0);
+    const auto write = [](const QByteArray &path, const QByteArray &bytes) {
+        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::write(fd, bytes.constData(), size_t(bytes.size())), bytes.size());
+        ::close(fd);
+    };
+    write(temp + "/m\xfd/product/L\xff.txt", "X;1a86;e0a1;V1;c;http://h/a.bin;" +
+                                                 QByteArray::fromStdString(m_server.baseUrl()) +
+                                                 "/notes/x5_v2.txt\n");
+    write(temp + "/m\xfd/product/a.bin", "image");
+    QFile key(minisign.secretKeyPath());
+    ASSERT_TRUE(key.open(QIODevice::ReadOnly));
+    write(temp + "/k\xfe.key", key.readAll());
+    EXPECT_EQ(run({"sign", name("/m\xfd/product/L\xff.txt"), "--secret-key", name("/k\xfe.key"),
+                   "--root", name("/m\xfd")}),
+              exitSuccess)
+        << m_err.toStdString();
+    struct stat signature = {};
+    EXPECT_EQ(::stat(temp + "/m\xfd/product/L\xff.txt.minisig", &signature), 0);
+
+    run({"flash", "--file", name("/m\xfd/product/a.bin"), "--vid", "1", "--pid", "1", "--log",
+         name("/log\xfc.jsonl")});
+    EXPECT_EQ(::stat(temp + "/log\xfc.jsonl", &signature), 0) << m_err.toStdString();
 }
 
 // Nothing is published backwards: sign refuses, writing nothing, a list it would date before
