@@ -1,5 +1,6 @@
 #include "commands/NotesCommand.h"
 
+#include "bundle/BundleLayout.h"
 #include "commands/SharedOptions.h"
 #include "frame/CatalogueChoice.h"
 #include "frame/Downloader.h"
@@ -43,6 +44,14 @@ int runNotes(const NotesOptions &options, Environment &environment, Console &con
     const ChosenVersion chosen = chooseVersion(catalogue, model, version, console);
     if (!chosen.item) {
         return chosen.status;
+    }
+    // The rule list marks versions by, for the one file notes reads.
+    if (!options.bundle.isEmpty() && !bundleHoldsFile(options.bundle, chosen.item->notesDigest)) {
+        console.printError(QStringLiteral("The bundle %1 lacks the release notes of %2 %3 (not in "
+                                          "the bundle). Make the bundle again with this version "
+                                          "where the catalogue can be reached.")
+                               .arg(options.bundle, chosen.item->product, chosen.item->version));
+        return exitCatalogue;
     }
     CatalogueFetch fetch(downloader.source(), environment.catalogueTrust, std::nullopt);
     std::optional<NotesReading> reading;

@@ -1,10 +1,10 @@
 #include "bundle/BundleLayout.h"
 
 #include "trust/ImageDigest.h"
+#include "update/LocalFileName.h"
 #include "update/RegularFile.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <sys/stat.h>
 
 namespace {
 
@@ -67,12 +67,18 @@ BundleAddress readBundleAddress(const QString &folder)
 
 bool bundleHoldsFiles(const QString &folder, const FirmwareItem &item)
 {
-    for (const QString &digest : {item.digest, item.notesDigest}) {
-        const ImageDigest parsed = parseImageDigest(digest);
-        const QFileInfo file(QDir(folder).filePath(bundleContentName(parsed.sha256)));
-        if (parsed.state != ImageDigest::State::valid || !file.isFile() || file.isSymLink()) {
-            return false;
-        }
+    return bundleHoldsFile(folder, item.digest) && bundleHoldsFile(folder, item.notesDigest);
+}
+
+bool bundleHoldsFile(const QString &folder, const QString &digest)
+{
+    const ImageDigest parsed = parseImageDigest(digest);
+    if (parsed.state != ImageDigest::State::valid) {
+        return false;
     }
-    return true;
+    // By the folder's bytes, as the reader opens it: a link is no file of the bundle.
+    const QByteArray path =
+        fileNameBytes(folder) + '/' + bundleContentName(parsed.sha256).toLatin1();
+    struct stat status = {};
+    return ::lstat(path.constData(), &status) == 0 && S_ISREG(status.st_mode);
 }

@@ -29,6 +29,8 @@ std::optional<QString> bundleRefusal(const FirmwareItem &item);
 // Whether the bundle in `folder` holds both files of `item` (under the digests its line
 // gives), so that its version can be flashed from it; they are checked again when read.
 bool bundleHoldsFiles(const QString &folder, const FirmwareItem &item);
+// Whether it holds the one file a list line gives `digest` for, by the same rule.
+bool bundleHoldsFile(const QString &folder, const QString &digest);
 
 // The address file's text for the catalogue at `listURL`.
 QByteArray bundleAddressText(const QUrl &listURL);
