@@ -1,7 +1,8 @@
 #include "station/MetricsClaim.h"
+#include "update/LocalFileName.h"
 
 #include <QCryptographicHash>
-#include <QFileInfo>
+#include <QDir>
 #include <cerrno>
 #include <cstring>
 #include <sys/socket.h>
@@ -12,10 +13,10 @@
 // process's last descriptor.
 std::optional<QString> MetricsClaim::claim(const QString &file)
 {
-    const QString path = QFileInfo(file).absoluteFilePath();
+    const QString path = QDir::cleanPath(absoluteFileName(file));
     const QByteArray name =
         "morvane-flash-metrics:" +
-        QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex();
+        QCryptographicHash::hash(fileNameBytes(path), QCryptographicHash::Sha256).toHex();
     sockaddr_un address = {};
     address.sun_family = AF_UNIX;
     std::memcpy(address.sun_path + 1, name.constData(), std::size_t(name.size()));

@@ -5,10 +5,10 @@
 #include "station/JournalSink.h"
 #include "station/WatchSettings.h"
 #include "update/FolderFile.h"
+#include "update/LocalFileName.h"
 #include "update/UpdateTarget.h"
 
 #include <QDateTime>
-#include <QFileInfo>
 
 namespace {
 
@@ -94,8 +94,9 @@ void UnitRecordSinks::writeMetrics()
     }
     // node_exporter's folder is not ours, but the same care holds: never through a link, and
     // a reader sees the earlier file or the new one whole.
-    const QFileInfo file(m_settings.metrics);
-    const SavedFile saved = saveInFolder(file.absolutePath(), file.fileName(),
+    // The name's own bytes, split as text: QFileInfo would lose those that are not UTF-8.
+    const QString &file = m_settings.metrics;
+    const SavedFile saved = saveInFolder(folderOfFile(file), file.section(QLatin1Char('/'), -1),
                                          metricsText(m_metrics, m_settings.tags).toUtf8());
     if (saved.succeeded()) {
         m_metricsSaid = false;

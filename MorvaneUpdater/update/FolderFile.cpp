@@ -82,6 +82,19 @@ QString temporaryName(const QString &fileName)
         .arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
 }
 
+// Makes `folder` and those above it that are missing, by the name's bytes as QDir::mkpath
+// would not keep them; true when it is a folder afterwards.
+bool makeFolders(const QString &folder)
+{
+    const QByteArray path = fileNameBytes(folder);
+    for (qsizetype slash = path.indexOf('/', 1); slash > 0; slash = path.indexOf('/', slash + 1)) {
+        ::mkdir(path.left(slash).constData(), 0777);
+    }
+    ::mkdir(path.constData(), 0777);
+    struct stat status = {};
+    return ::stat(path.constData(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
 // Why nothing can be saved as `fileName` in `folder`, before either is touched.
 std::optional<QString> placeProblem(const QString &folder, const QString &fileName)
 {
@@ -126,7 +139,7 @@ SavedFile saveInFolder(const QString &folder, const QString &fileName, const QBy
         return {QString(), *problem};
     }
     const QString shownFolder = QDir::toNativeSeparators(folder);
-    if (!QDir(folder).mkpath(QStringLiteral("."))) {
+    if (!makeFolders(folder)) {
         return {QString(), QStringLiteral("Unable to create the folder %1.").arg(shownFolder)};
     }
     const QString path = QDir(folder).filePath(fileName);

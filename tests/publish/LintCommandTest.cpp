@@ -1,6 +1,7 @@
 #include "CommandLineFixture.h"
 #include "MinisignTool.h"
 #include "frame/ExitStatus.h"
+#include "station/MetricsClaim.h"
 #include "update/LocalFileName.h"
 
 #include <QCryptographicHash>
@@ -448,8 +449,8 @@ TEST_F(LintCommand, AStopRequestEndsMinisignAndNothingIsSigned)
     EXPECT_NE(::kill(pid.readAll().trimmed().toInt(), 0), 0);
 }
 
-// File names that are not UTF-8 name the files a shell gave, for every file option of sign and
-// for flash's log, as main passes them on (fileNameFromBytes).
+// File names that are not UTF-8 name the files a shell gave, for every file option of sign, for
+// flash's log and metrics and for bundles, as main passes them on (fileNameFromBytes).
 TEST_F(LintCommand, FileNamesThatAreNotUtf8KeepTheirBytes)
 {
     MinisignTool minisign;
@@ -482,6 +483,34 @@ TEST_F(LintCommand, FileNamesThatAreNotUtf8KeepTheirBytes)
     run({"flash", "--file", name("/m\xfd/product/a.bin"), "--vid", "1", "--pid", "1", "--log",
          name("/log\xfc.jsonl")});
     EXPECT_EQ(::stat(temp + "/log\xfc.jsonl", &signature), 0) << m_err.toStdString();
+
+    // A station's metrics, beside another's whose name differs only in a byte that is not UTF-8.
+    MetricsClaim other;
+    ASSERT_EQ(other.claim(name("/m\xfd/s\xfc.prom")), std::nullopt);
+    std::stop_source stopped;
+    stopped.request_stop();
+    run({"flash", "--file", name("/m\xfd/product/a.bin"), "--vid", "1", "--pid", "1", "--watch",
+         "--metrics", name("/m\xfd/s\xfb.prom")},
+        false, stopped.get_token());
+    EXPECT_EQ(::stat(temp + "/m\xfd/s\xfb.prom", &signature), 0) << m_err.toStdString();
+
+    // A bundle made in a new folder of such a name, and read from it.
+    const QByteArray notes = "\n  V2 fixes the wheel.\n";
+    m_catalogueKey = minisign.publicKeyLine();
+    const std::string list = serveCatalogue(
+        "MORVANE X5 Pro;1a86;e0a1;V2;c;{B}/fw/x5_v2.bin;{B}/notes/x5_v2.txt;" + imageTwoDigest +
+        ";sha256:" +
+        QCryptographicHash::hash(notes, QCryptographicHash::Sha256).toHex().toStdString() + "\n");
+    m_server.setBody(
+        "/product/MORVANE_LST.txt.minisig",
+        minisign.sign(QByteArray::fromStdString(list), false, "timestamp:1000").toStdString());
+    const QString bundle = name("/b\xfa/new");
+    ASSERT_EQ(run({"bundle", "create", bundle, "X5 Pro"}), exitSuccess) << m_err.toStdString();
+    EXPECT_EQ(::stat(temp + "/b\xfa/new/MORVANE_LST.txt", &signature), 0);
+    EXPECT_EQ(run({"--bundle", bundle, "list"}), exitSuccess) << m_err.toStdString();
+    EXPECT_FALSE(m_out.contains("(not in the bundle)")) << m_out.toStdString();
+    EXPECT_EQ(run({"--bundle", bundle, "notes", "X5 Pro", "V2"}), exitSuccess)
+        << m_err.toStdString();
 }
 
 // Nothing is published backwards: sign refuses, writing nothing, a list it would date before
