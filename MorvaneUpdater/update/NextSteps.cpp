@@ -77,6 +77,11 @@ QString rebuiltImageNextStep()
                           "fill in its new digest.");
 }
 
+QString relativeAddressNextStep()
+{
+    return QStringLiteral("Write the whole address, with http:// or https:// and the server.");
+}
+
 std::optional<QString> notesCharsetWarning(const QByteArray &notes)
 {
     const std::optional<DecodedServerText> decoded = decodeServerTextWithCharset(notes);

@@ -32,6 +32,10 @@ QString lineNextStep(const QStringList &fields);
 // field 8 is emptied.
 QString rebuiltImageNextStep();
 
+// A relative address in a list: the list is fetched from one server and its files may be on
+// another, so each address is written whole.
+QString relativeAddressNextStep();
+
 // Release notes that are not plain UTF-8: the character set they will be read in, and that
 // they are to be saved as UTF-8. Legacy sets are guessed in a fixed order, so some texts are
 // garbled without a byte that fails. Nothing for UTF-8 notes, or for notes no set decodes.

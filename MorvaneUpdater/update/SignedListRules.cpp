@@ -36,6 +36,16 @@ struct IdText
     std::string_view view() const { return {bytes, size}; }
 };
 
+// Why `url` cannot be downloaded, with the step for a relative address.
+std::optional<QString> addressFinding(const QUrl &url)
+{
+    std::optional<QString> problem = webAddressProblem(url);
+    if (problem && url.isRelative()) {
+        *problem += QLatin1Char(' ') + relativeAddressNextStep();
+    }
+    return problem;
+}
+
 std::optional<RecordProblem> addressProblem(const FirmwareItem &item)
 {
     const struct
@@ -47,7 +57,7 @@ std::optional<RecordProblem> addressProblem(const FirmwareItem &item)
         if (isPlainWebAddress(address.url.toEncoded())) {
             continue;
         }
-        if (const std::optional<QString> problem = webAddressProblem(address.url)) {
+        if (const std::optional<QString> problem = addressFinding(address.url)) {
             return RecordProblem{QStringLiteral("not-web-address"),
                                  QStringLiteral("the %1 address cannot be downloaded. %2")
                                      .arg(QLatin1String(address.field), *problem)};
@@ -280,7 +290,7 @@ QString listFieldLabel(int index)
 
 std::optional<RecordProblem> addressFieldProblem(int index, const CatalogueUrl &url)
 {
-    if (const std::optional<QString> problem = webAddressProblem(url)) {
+    if (const std::optional<QString> problem = addressFinding(url)) {
         return RecordProblem{QStringLiteral("not-web-address"),
                              listFieldLabel(index) + QStringLiteral(" cannot be downloaded. ") +
                                  *problem};

@@ -160,6 +160,10 @@ TEST_F(LintCommand, WithAKeyLintFindsAnErrorExactlyWhereTheUpdaterRefuses)
         {"a comment", "# X5 only\n" + good, signedNow, true, "The list format has no comments"},
         {"a \";\" in the copyright", "X;1a86;e0a1;V1;(c) 2026; all rights reserved;{B}/a;{B}/n\n",
          signedNow, true, "A \";\" inside a field (in the copyright, say) shifts the fields"},
+        {"a relative address", "X;1a86;e0a1;V1;c;fw/a.bin;{B}/n.txt" + digests + "\n", signedNow,
+         true,
+         "is relative and names no server to fetch it from. Write the whole address, with "
+         "http:// or https:// and the server."},
     };
     const QString address = served("/product/MORVANE_LST.txt");
     for (const auto &c : cases) {
