@@ -15,6 +15,8 @@
 #include "update/UpdateMessages.h"
 #include "update/UpdateTarget.h"
 
+#include <algorithm>
+
 std::optional<CatalogueReading> fetchCatalogue(Downloader &downloader, CatalogueFetch &fetch,
                                                const QUrl &listURL)
 {
@@ -201,4 +203,56 @@ ChosenVersion chooseVersion(const LoadedCatalogue &catalogue, const QString &mod
         return {std::nullopt, exitCatalogue};
     }
     return {first, exitSuccess};
+}
+
+std::optional<QList<FirmwareItem>> chosenVersions(const LoadedCatalogue &catalogue,
+                                                  const QStringList &words, int &status,
+                                                  Console &console)
+{
+    if (words.isEmpty()) {
+        QList<FirmwareItem> all;
+        for (const FirmwareItem &item : catalogue.items) {
+            if (!all.contains(item)) {
+                all.append(item);
+            }
+        }
+        return all;
+    }
+    const ModelIndex index(catalogue.items);
+    QList<FirmwareItem> chosen;
+    const auto choose = [&chosen](const FirmwareItem &item) {
+        if (!chosen.contains(item)) {
+            chosen.append(item);
+        }
+    };
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const std::optional<QString> product = chooseModel(catalogue, words.at(i), console);
+        if (!product) {
+            status = exitUsage;
+            return std::nullopt;
+        }
+        QList<FirmwareItem> records;
+        for (const qsizetype position : index.recordsOf(*product)) {
+            records.append(catalogue.items.at(position));
+        }
+        const bool versionNamed =
+            i + 1 < words.size() &&
+            std::any_of(records.cbegin(), records.cend(), [&](const FirmwareItem &item) {
+                return canonicallyEqual(item.version, words.at(i + 1));
+            });
+        if (!versionNamed) {
+            std::for_each(records.cbegin(), records.cend(), choose);
+            continue;
+        }
+        // Differing records of one version are refused here as everywhere else.
+        const ChosenVersion version =
+            chooseVersion(catalogue, words.at(i), words.at(i + 1), console);
+        ++i;
+        if (!version.item) {
+            status = version.status;
+            return std::nullopt;
+        }
+        choose(*version.item);
+    }
+    return chosen;
 }

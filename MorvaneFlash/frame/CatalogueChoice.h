@@ -68,6 +68,14 @@ struct ChosenVersion
 ChosenVersion chooseVersion(const LoadedCatalogue &catalogue, const QString &model,
                             const std::optional<QString> &version, Console &console);
 
+// The versions that words choose (bundle create's after its DIR), each once, in the order named:
+// every version of the catalogue without words; after a model's name, the version named next when
+// the model has one by that name, else every version of the model. Nothing when a word names no
+// model.
+std::optional<QList<FirmwareItem>> chosenVersions(const LoadedCatalogue &catalogue,
+                                                  const QStringList &words, int &status,
+                                                  Console &console);
+
 // One vendor and product id pair of the catalogue, with the models that carry it.
 struct IdPair
 {
