@@ -217,33 +217,33 @@ QString zshAction(Completion completion)
     return QString();
 }
 
-// zsh: one option's specification, as _arguments takes it.
+// zsh: one option as _arguments takes it: its name, help, value and what completes it.
 QString zshOption(const OptionDeclaration &option, const QString &command)
 {
-    QString spec = QStringLiteral("'%1--%2[%3]")
-                       .arg(option.repeatable ? QStringLiteral("*") : QString(), option.name,
-                            zshQuoted(phrase(option.help, command)));
+    QString argument = QStringLiteral("'%1--%2[%3]")
+                           .arg(option.repeatable ? QStringLiteral("*") : QString(), option.name,
+                                zshQuoted(phrase(option.help, command)));
     if (!option.valueName.isEmpty()) {
-        spec += QLatin1Char(':') + zshQuoted(option.valueName.toLower()) + QLatin1Char(':') +
-                zshAction(option.completion);
+        argument += QLatin1Char(':') + zshQuoted(option.valueName.toLower()) + QLatin1Char(':') +
+                    zshAction(option.completion);
     }
-    return spec + QLatin1Char('\'');
+    return argument + QLatin1Char('\'');
 }
 
-// zsh: the specifications of a command's arguments.
+// zsh: a command's options and arguments, as _arguments takes them.
 QString zshArguments(const CommandDeclaration &command)
 {
-    QStringList specs;
+    QStringList words;
     if (!command.actions.isEmpty()) {
-        specs.append(QStringLiteral("':action:(%1)'").arg(command.actions.join(QLatin1Char(' '))));
+        words.append(QStringLiteral("':action:(%1)'").arg(command.actions.join(QLatin1Char(' '))));
     }
     if (command.arguments != Completion::nothing) {
-        specs.append(QStringLiteral("':argument:%1'").arg(zshAction(command.arguments)));
+        words.append(QStringLiteral("':argument:%1'").arg(zshAction(command.arguments)));
     }
-    if (command.maxArguments > specs.size()) {
-        specs.append(QStringLiteral("'*:argument:'"));
+    if (command.maxArguments > words.size()) {
+        words.append(QStringLiteral("'*:argument:'"));
     }
-    return specs.join(QLatin1Char(' '));
+    return words.join(QLatin1Char(' '));
 }
 
 QString fishQuoted(QString text)
@@ -375,21 +375,21 @@ QString zshCompletion()
                            "    curcontext=${curcontext%:*:*}:morvane-flash-$words[1]:\n"
                            "    case $words[1] in\n");
     for (const CommandDeclaration &command : commandTable()) {
-        QStringList specs = {QStringLiteral("$common")};
+        QStringList words = {QStringLiteral("$common")};
         for (const OptionDeclaration &option : command.options) {
             if (!option.hidden) {
-                specs.append(zshOption(option, QLatin1String(command.name)));
+                words.append(zshOption(option, QLatin1String(command.name)));
             }
         }
         if (const QString arguments = zshArguments(command); !arguments.isEmpty()) {
-            specs.append(arguments);
+            words.append(arguments);
         }
         text += QStringLiteral("    %1)\n        _arguments %2%3 && ret=0\n        ;;\n")
                     .arg(QLatin1String(command.name),
                          !command.takesSource  ? QString()
                          : command.takesBundle ? QStringLiteral("$catalogue ")
                                                : QStringLiteral("\"${catalogue[1]}\" "),
-                         specs.join(QStringLiteral(" \\\n            ")));
+                         words.join(QStringLiteral(" \\\n            ")));
     }
     return text + QStringLiteral("    esac\n    ;;\nesac\nreturn ret\n");
 }
