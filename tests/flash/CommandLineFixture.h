@@ -36,6 +36,9 @@ protected:
 
     // 256 bytes: one padded page, 16 reports, under a second per transfer.
     static std::string imageBytes(char seed) { return std::string(256, seed); }
+    // The digest of the image served for X5 Pro V2, imageBytes(2).
+    static inline const std::string imageTwoDigest =
+        "sha256:f5c22e35d04167e37913e7963ce033b1f3d17a924a4e6fe5fc95af1224051921";
 
     // What a device receives of `image`: the page it fills, padded with zeros.
     static std::vector<uint8_t> padded(const std::string &image)

@@ -1,8 +1,11 @@
 #include "CommandLineFixture.h"
 #include "MinisignTool.h"
 #include "frame/ExitStatus.h"
+#include "station/MetricsClaim.h"
 #include "trust/MinisignKey.h"
+#include "update/LocalFileName.h"
 
+#include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
@@ -11,8 +14,10 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QSet>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using Options = CommandLineFixture;
 
@@ -308,4 +313,68 @@ TEST_F(Options, EveryJsonNameIsOneTheManualLists)
             EXPECT_TRUE(manual[c.entry].contains(name)) << name.toStdString();
         }
     }
+}
+
+// File names that are not UTF-8 name the files a shell gave, for every file option of sign, for
+// flash's log and metrics and for bundles, as main passes them on (fileNameFromBytes).
+TEST_F(Options, FileNamesThatAreNotUtf8KeepTheirBytes)
+{
+    MinisignTool minisign;
+    const QByteArray temp = QFile::encodeName(m_temp.path());
+    const auto name = [&temp](const QByteArray &bytes) {
+        return fileNameFromBytes(temp + bytes);
+    };
+    ASSERT_EQ(::mkdir(temp + "/m\xfd", 0700), 0);
+    ASSERT_EQ(::mkdir(temp + "/m\xfd/product", 0700), 0);
+    const auto write = [](const QByteArray &path, const QByteArray &bytes) {
+        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::write(fd, bytes.constData(), size_t(bytes.size())), bytes.size());
+        ::close(fd);
+    };
+    write(temp + "/m\xfd/product/L\xff.txt", "X;1a86;e0a1;V1;c;http://h/a.bin;" +
+                                                 QByteArray::fromStdString(m_server.baseUrl()) +
+                                                 "/notes/x5_v2.txt\n");
+    write(temp + "/m\xfd/product/a.bin", "image");
+    QFile key(minisign.secretKeyPath());
+    ASSERT_TRUE(key.open(QIODevice::ReadOnly));
+    write(temp + "/k\xfe.key", key.readAll());
+    EXPECT_EQ(run({"sign", name("/m\xfd/product/L\xff.txt"), "--secret-key", name("/k\xfe.key"),
+                   "--root", name("/m\xfd")}),
+              exitSuccess)
+        << m_err.toStdString();
+    struct stat signature = {};
+    EXPECT_EQ(::stat(temp + "/m\xfd/product/L\xff.txt.minisig", &signature), 0);
+
+    run({"flash", "--file", name("/m\xfd/product/a.bin"), "--vid", "1", "--pid", "1", "--log",
+         name("/log\xfc.jsonl")});
+    EXPECT_EQ(::stat(temp + "/log\xfc.jsonl", &signature), 0) << m_err.toStdString();
+
+    // A station's metrics, beside another's whose name differs only in a byte that is not UTF-8.
+    MetricsClaim other;
+    ASSERT_EQ(other.claim(name("/m\xfd/s\xfc.prom")), std::nullopt);
+    std::stop_source stopped;
+    stopped.request_stop();
+    run({"flash", "--file", name("/m\xfd/product/a.bin"), "--vid", "1", "--pid", "1", "--watch",
+         "--metrics", name("/m\xfd/s\xfb.prom")},
+        false, stopped.get_token());
+    EXPECT_EQ(::stat(temp + "/m\xfd/s\xfb.prom", &signature), 0) << m_err.toStdString();
+
+    // A bundle made in a new folder of such a name, and read from it.
+    const QByteArray notes = "\n  V2 fixes the wheel.\n";
+    m_catalogueKey = minisign.publicKeyLine();
+    const std::string list = serveCatalogue(
+        "MORVANE X5 Pro;1a86;e0a1;V2;c;{B}/fw/x5_v2.bin;{B}/notes/x5_v2.txt;" + imageTwoDigest +
+        ";sha256:" +
+        QCryptographicHash::hash(notes, QCryptographicHash::Sha256).toHex().toStdString() + "\n");
+    m_server.setBody(
+        "/product/MORVANE_LST.txt.minisig",
+        minisign.sign(QByteArray::fromStdString(list), false, "timestamp:1000").toStdString());
+    const QString bundle = name("/b\xfa/new");
+    ASSERT_EQ(run({"bundle", "create", bundle, "X5 Pro"}), exitSuccess) << m_err.toStdString();
+    EXPECT_EQ(::stat(temp + "/b\xfa/new/MORVANE_LST.txt", &signature), 0);
+    EXPECT_EQ(run({"--bundle", bundle, "list"}), exitSuccess) << m_err.toStdString();
+    EXPECT_FALSE(m_out.contains("(not in the bundle)")) << m_out.toStdString();
+    EXPECT_EQ(run({"--bundle", bundle, "notes", "X5 Pro", "V2"}), exitSuccess)
+        << m_err.toStdString();
 }
