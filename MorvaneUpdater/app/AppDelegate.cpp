@@ -8,6 +8,9 @@
 #include "diagnosis/PermissionFindings.h"
 #include "update/UpdateMessages.h"
 
+#include <QFuture>
+#include <QtConcurrent/QtConcurrentRun>
+
 namespace {
 
 QString detailsHeader(const FirmwareItem &item)
@@ -315,17 +318,31 @@ void AppDelegate::stopUpdate()
     m_transfers.stopAll();
     m_preparation.waitForDone();
     m_transfers.waitForDone();
+    // The HID backend it reads must outlive it.
+    m_permissionFacts.waitForFinished();
 }
 
 void AppDelegate::finishUpdate(const UpdateOutcome &outcome)
 {
-    m_updating = false;
     appendInfo(outcome.hint ? outcome.line + QLatin1Char('\n') + *outcome.hint : outcome.line);
-    // A device this user may not open: what doctor would find about it, here and now.
+    // A device this user may not open: what doctor would find about it, here and now. The facts
+    // are gathered on a worker (logind and the device nodes may keep it waiting), and the update
+    // ends once they are said, so that they stand right after its outcome.
     if (outcome.status == UpdateOutcome::Status::deviceFailed && outcome.hint && m_update.ids) {
-        appendInfo(permissionFindingsText(
-            permissionChecks(permissionFacts(m_hid, *m_update.ids), m_update.product)));
+        QtConcurrent::run([&hid = m_hid, ids = *m_update.ids] {
+            return permissionFacts(hid, ids);
+        }).then(this, [this, product = m_update.product](const PermissionFacts &facts) {
+            appendInfo(permissionFindingsText(permissionChecks(facts, product)));
+            endUpdate();
+        });
+        return;
     }
+    endUpdate();
+}
+
+void AppDelegate::endUpdate()
+{
+    m_updating = false;
     setUpdateEnabled(m_selectedFirmware.has_value());
     emit updateFinished();
 }

@@ -6,6 +6,7 @@
 #include "bootloader/HIDBootloader.h"
 #include "catalogue/FirmwareItem.h"
 #include "catalogue/ModelIndex.h"
+#include "diagnosis/PermissionFindings.h"
 #include "download/WebSource.h"
 #include "session/TransferInhibitor.h"
 #include "trust/CatalogueTrust.h"
@@ -15,6 +16,7 @@
 #include "update/UpdateTarget.h"
 
 #include <QByteArray>
+#include <QFuture>
 #include <QItemSelectionModel>
 #include <QList>
 #include <QNetworkAccessManager>
@@ -125,11 +127,15 @@ private:
     void setUpdateEnabled(bool enabled);
     void transferPreparedImage(const QByteArray &image, const QString &keptLine);
     void finishUpdate(const UpdateOutcome &outcome);
+    // The button back on and the update's end told: once its last line has been said.
+    void endUpdate();
     void changeInfoText(const QString &text, bool appended);
     // Each model's ids as the watcher takes them, row by row, and the watcher told of them.
     void watchCatalogueIds();
 
     HidBackend &m_hid;
+    // What doctor would find about a device this user may not open, gathered after such a failure.
+    QFuture<PermissionFacts> m_permissionFacts;
     QUrl m_listURL;
     QNetworkAccessManager m_network;
     WebSource m_source;

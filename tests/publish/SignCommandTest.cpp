@@ -10,7 +10,6 @@
 #include <QLocale>
 #include <atomic>
 #include <chrono>
-#include <cstdio>
 #include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
