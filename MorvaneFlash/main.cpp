@@ -1,5 +1,6 @@
 #include "bootloader/HidapiBackend.h"
 #include "bootloader/HotplugMonitor.h"
+#include "language/Translations.h"
 #include "program/ConsoleProgram.h"
 #include "update/LocalFileName.h"
 
@@ -8,6 +9,7 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    installTranslations(app);
     // As the shell gave them: a file name in another encoding than UTF-8 keeps its bytes.
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {

@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 #include "bootloader/HidapiBackend.h"
 #include "bootloader/HotplugMonitor.h"
+#include "language/Translations.h"
 #include "trust/CatalogueTrust.h"
 #include "ui/ApplicationLaunch.h"
 
@@ -10,6 +11,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    installTranslations(app);
     HidapiBackend hid;
     const QUrl listURL(QStringLiteral(MORVANE_CATALOGUE_BASE_URL "/product/MORVANE_LST.txt"));
     const auto delegate = composeUpdater(

@@ -5,6 +5,7 @@
 #include "SimulatedHidBackend.h"
 #include "bundle/BundleLayout.h"
 #include "frame/ExitStatus.h"
+#include "language/Translations.h"
 #include "program/ConsoleProgram.h"
 
 #include <QCoreApplication>
@@ -112,6 +113,7 @@ int usageError(const std::string &problem)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    installTranslations(app);
     const DemoArguments arguments = takePlanOption(QCoreApplication::arguments());
     if (!arguments.problem.empty()) {
         return usageError(arguments.problem);

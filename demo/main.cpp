@@ -4,6 +4,7 @@
 #include "MeasuredRun.h"
 #include "SimulatedHidBackend.h"
 #include "app/AppDelegate.h"
+#include "language/Translations.h"
 #include "trust/CatalogueTrust.h"
 #include "ui/ApplicationLaunch.h"
 
@@ -26,6 +27,7 @@ constexpr int measuredImageSize = 64 * 1024;
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    installTranslations(app);
 
     const QStringList options = QCoreApplication::arguments().mid(1);
     const bool measured = options == QStringList{QStringLiteral("--measure")};

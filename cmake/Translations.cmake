@@ -1,0 +1,31 @@
+# The languages the programs are translated into. Adding one: add it here, build the target
+# update_translations (lupdate writes translations/<library>_<language>.ts for every library),
+# translate the new files (Qt Linguist, or any editor), and build again (lrelease).
+set(MORVANE_LANGUAGES en zh_CN zh_TW)
+
+find_package(Qt6 6.4 REQUIRED COMPONENTS LinguistTools)
+
+# lupdate keeps no line numbers (they would change the files with every edit) and drops the
+# texts the code no longer has.
+set(MORVANE_LUPDATE_OPTIONS -locations none -no-obsolete)
+
+# morvane_add_translations(<target>): the texts of <target>'s folder (every .h and .cpp, the
+# other platforms' files too) go through translations/<library>_<language>.ts, where <library>
+# is the target's name with "-" for "_", and the translations are built into <target> under
+# :/i18n. The libraries are listed in the global property MORVANE_TRANSLATED (as
+# "<library>|<folder>") for the tests that check the catalogues.
+function(morvane_add_translations target)
+    string(REPLACE "_" "-" library "${target}")
+    set(ts_files "")
+    foreach(language IN LISTS MORVANE_LANGUAGES)
+        list(APPEND ts_files "${PROJECT_SOURCE_DIR}/translations/${library}_${language}.ts")
+    endforeach()
+    file(GLOB sources CONFIGURE_DEPENDS
+        "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
+    qt_add_translations(${target}
+        TS_FILES ${ts_files}
+        SOURCES ${sources}
+        RESOURCE_PREFIX /i18n
+        LUPDATE_OPTIONS ${MORVANE_LUPDATE_OPTIONS})
+    set_property(GLOBAL APPEND PROPERTY MORVANE_TRANSLATED "${library}|${CMAKE_CURRENT_SOURCE_DIR}")
+endfunction()
