@@ -9,7 +9,7 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    installTranslations(app);
+    const Translations translations;
     // As the shell gave them: a file name in another encoding than UTF-8 keeps its bytes.
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {

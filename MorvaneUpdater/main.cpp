@@ -11,7 +11,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    installTranslations(app);
+    const Translations translations;
     HidapiBackend hid;
     const QUrl listURL(QStringLiteral(MORVANE_CATALOGUE_BASE_URL "/product/MORVANE_LST.txt"));
     const auto delegate = composeUpdater(

@@ -29,3 +29,18 @@ function(morvane_add_translations target)
         LUPDATE_OPTIONS ${MORVANE_LUPDATE_OPTIONS})
     set_property(GLOBAL APPEND PROPERTY MORVANE_TRANSLATED "${library}|${CMAKE_CURRENT_SOURCE_DIR}")
 endfunction()
+
+# morvane_tests_in_source_language(): the tests of the current folder that run the programs
+# run them in the C locale, whatever the language of the machine that runs them, so that they
+# read the source texts. A test that sets LANGUAGE itself keeps its language. (GoogleTest
+# programs install no translations.) Called at the end of the folder's CMakeLists.txt.
+function(morvane_tests_in_source_language)
+    get_property(tests DIRECTORY PROPERTY TESTS)
+    foreach(test IN LISTS tests)
+        get_test_property(${test} ENVIRONMENT environment)
+        if(NOT environment MATCHES "LANGUAGE=")
+            set_property(TEST ${test} APPEND PROPERTY
+                ENVIRONMENT_MODIFICATION "LANGUAGE=unset:" "LC_ALL=set:C.UTF-8")
+        endif()
+    endforeach()
+endfunction()

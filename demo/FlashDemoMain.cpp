@@ -113,7 +113,7 @@ int usageError(const std::string &problem)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    installTranslations(app);
+    const Translations translations;
     const DemoArguments arguments = takePlanOption(QCoreApplication::arguments());
     if (!arguments.problem.empty()) {
         return usageError(arguments.problem);

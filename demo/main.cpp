@@ -27,7 +27,7 @@ constexpr int measuredImageSize = 64 * 1024;
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    installTranslations(app);
+    const Translations translations;
 
     const QStringList options = QCoreApplication::arguments().mid(1);
     const bool measured = options == QStringList{QStringLiteral("--measure")};

@@ -3,10 +3,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
-#include <QTranslator>
-#include <functional>
+#include <atomic>
+#include <utility>
 
 namespace {
+
+thread_local bool t_sourceTexts = false;
+std::atomic<bool> g_sourceTexts = false;
 
 const QString builtInFolder = QStringLiteral(":/i18n");
 
@@ -25,33 +28,42 @@ QStringList builtInLibraries()
     return libraries;
 }
 
-// The translator is the application's child, so that it lives as long as the texts it gives.
-// Returns the language of the file installed, empty when none was.
-QString install(QCoreApplication &app, const std::function<bool(QTranslator &)> &load,
-                QStringList &installed)
-{
-    auto *translator = new QTranslator(&app);
-    if (!load(*translator) || !QCoreApplication::installTranslator(translator)) {
-        delete translator;
-        return {};
-    }
-    installed.append(translator->filePath());
-    return translator->language();
-}
-
 } // namespace
 
-QStringList installTranslations(QCoreApplication &app, const QLocale &locale)
+SourceTexts::SourceTexts() : m_before(std::exchange(t_sourceTexts, true))
 {
-    QStringList installed;
+}
+
+SourceTexts::~SourceTexts()
+{
+    t_sourceTexts = m_before;
+}
+
+void useSourceTextsEverywhere()
+{
+    g_sourceTexts = true;
+}
+
+class Translations::Switchable final : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *sourceText, const char *disambiguation,
+                      int n) const override
+    {
+        if (t_sourceTexts || g_sourceTexts) {
+            return {};
+        }
+        return QTranslator::translate(context, sourceText, disambiguation, n);
+    }
+};
+
+Translations::Translations(const QLocale &locale)
+{
     QString chosen;
     for (const QString &library : builtInLibraries()) {
-        const QString language = install(
-            app,
-            [&](QTranslator &t) {
-                return t.load(locale, library, QStringLiteral("_"), builtInFolder);
-            },
-            installed);
+        auto translator = std::make_unique<Switchable>();
+        const bool loaded = translator->load(locale, library, QStringLiteral("_"), builtInFolder);
+        const QString language = install(std::move(translator), loaded);
         if (chosen.isEmpty()) {
             chosen = language;
         }
@@ -60,26 +72,45 @@ QStringList installTranslations(QCoreApplication &app, const QLocale &locale)
     // third language into the window, and with none of ours the texts stay as the source gives
     // them.
     if (!chosen.isEmpty()) {
-        const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-        install(
-            app,
-            [&](QTranslator &t) {
-                return t.load(QLocale(chosen), QStringLiteral("qtbase"), QStringLiteral("_"),
-                              qtFolder);
-            },
-            installed);
+        auto translator = std::make_unique<Switchable>();
+        const bool loaded =
+            translator->load(QLocale(chosen), QStringLiteral("qtbase"), QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        install(std::move(translator), loaded);
     }
-    return installed;
 }
 
-QStringList installTranslationsFrom(QCoreApplication &app, const QString &folder,
-                                    const QString &suffix)
+Translations::Translations(const QString &folder, const QString &suffix)
 {
-    QStringList installed;
     const QDir dir(folder);
     for (const QString &file : dir.entryList({QLatin1Char('*') + suffix}, QDir::Files)) {
-        install(
-            app, [&](QTranslator &t) { return t.load(dir.filePath(file)); }, installed);
+        auto translator = std::make_unique<Switchable>();
+        const bool loaded = translator->load(dir.filePath(file));
+        install(std::move(translator), loaded);
     }
-    return installed;
+}
+
+Translations::~Translations()
+{
+    for (const auto &translator : m_translators) {
+        QCoreApplication::removeTranslator(translator.get());
+    }
+}
+
+QStringList Translations::files() const
+{
+    QStringList files;
+    for (const auto &translator : m_translators) {
+        files.append(translator->filePath());
+    }
+    return files;
+}
+
+QString Translations::install(std::unique_ptr<QTranslator> translator, bool loaded)
+{
+    if (!loaded || !QCoreApplication::installTranslator(translator.get())) {
+        return {};
+    }
+    m_translators.push_back(std::move(translator));
+    return m_translators.back()->language();
 }

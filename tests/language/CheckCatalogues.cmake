@@ -1,0 +1,50 @@
+# Checks the translation catalogues against the code: for each library (LIBRARIES, a list of
+# "<library>|<folder>") and language (LANGUAGES), lupdate run on a copy of the library's .ts
+# (TS_DIR) over the folder's sources must leave it byte for byte as it is (a text the code
+# gained or lost shows as a change), and the file must have no unfinished, vanished or obsolete
+# entry. Run with cmake -DLUPDATE=… -DLUPDATE_OPTIONS=… -DTS_DIR=… -DWORK_DIR=…
+# -DLIBRARIES=… -DLANGUAGES=… -P CheckCatalogues.cmake
+set(faults "")
+file(REMOVE_RECURSE "${WORK_DIR}")
+file(MAKE_DIRECTORY "${WORK_DIR}")
+foreach(entry IN LISTS LIBRARIES)
+    string(REPLACE "|" ";" entry "${entry}")
+    list(GET entry 0 library)
+    list(GET entry 1 folder)
+    file(GLOB sources "${folder}/*.cpp" "${folder}/*.h")
+    foreach(language IN LISTS LANGUAGES)
+        set(name "${library}_${language}.ts")
+        set(original "${TS_DIR}/${name}")
+        if(NOT EXISTS "${original}")
+            string(APPEND faults "${name}: missing (build the target update_translations)\n")
+            continue()
+        endif()
+        file(COPY "${original}" DESTINATION "${WORK_DIR}")
+        execute_process(
+            COMMAND "${LUPDATE}" ${LUPDATE_OPTIONS} -silent ${sources} -ts "${WORK_DIR}/${name}"
+            RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+        if(NOT status EQUAL 0)
+            string(APPEND faults "${name}: lupdate failed: ${output}\n")
+            continue()
+        endif()
+        file(READ "${original}" before)
+        file(READ "${WORK_DIR}/${name}" after)
+        if(NOT before STREQUAL after)
+            string(APPEND faults "${name}: the code's texts differ from the catalogue's (build "
+                "the target update_translations and translate what it adds)\n")
+        endif()
+        string(REGEX MATCHALL "<translation type=\"(unfinished|vanished|obsolete)\"" open "${after}")
+        list(LENGTH open count)
+        if(count GREATER 0)
+            string(REGEX MATCHALL "<source>[^<]*</source>\n[ ]*(<comment>[^<]*</comment>\n[ ]*)?<translation type=\"(unfinished|vanished|obsolete)\"" entries "${after}")
+            string(APPEND faults "${name}: ${count} entries unfinished or left over:\n")
+            foreach(one IN LISTS entries)
+                string(REGEX REPLACE "<source>([^<]*)</source>.*type=\"([a-z]+)\"" "    \\2: \\1" one "${one}")
+                string(APPEND faults "${one}\n")
+            endforeach()
+        endif()
+    endforeach()
+endforeach()
+if(faults)
+    message(FATAL_ERROR "The translation catalogues do not match the code:\n${faults}")
+endif()
