@@ -30,7 +30,7 @@ TEST(Translations, FollowTheLanguageOrKeepTheSourceTexts)
         {"de_DE", "Update completed.", "正在读取固件说明...", "Connection refused"},
         {"en_GB", "Update completed.", "Reading the firmware notes...", "Connection refused"},
         {"zh_CN", "更新完成。", "正在读取固件说明...", "连接被拒绝"},
-        {"zh_TW", "更新完成。", "正在讀取韌體說明...", "連接被拒"},
+        {"zh_TW", "更新完成。", "正在讀取韌體說明...", "連線被拒"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.locale);
