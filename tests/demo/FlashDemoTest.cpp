@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <cerrno>
@@ -199,4 +200,42 @@ TEST(MorvaneFlashDemo, FlashesFromABundleWithoutAnyNetwork)
     const auto [status, output] = demo({"flash", "K7 Keyboard"}, true);
     EXPECT_EQ(status, exitSuccess) << output.data();
     EXPECT_TRUE(output.contains("Update completed.")) << output.data();
+}
+
+// The command line speaks the user's language, Qt's descriptions included; what a script reads
+// (--json) does not change with it, and with no translation for the language nothing changes.
+TEST(MorvaneFlashDemo, SpeaksTheUsersLanguageButNotToScripts)
+{
+    const struct
+    {
+        const char *language;
+        const char *completed;
+        const char *refused;
+    } rows[] = {
+        {"de", "Update completed.", "读取固件列表失败：Connection refused"},
+        {"en", "Update completed.", "Failed to read the firmware list: Connection refused"},
+        {"zh_CN", "更新完成。", "读取固件列表失败：连接被拒绝"},
+        {"zh_TW", "更新完成。", "讀取韌體列表失敗：連線被拒"},
+    };
+    QTemporaryDir home;
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.language);
+        QProcessEnvironment environment = demoEnvironment(home);
+        environment.insert("LANGUAGE", row.language);
+        const auto demo = [&](const QStringList &arguments) {
+            QProcess process;
+            process.setProcessEnvironment(environment);
+            process.start(MORVANE_FLASH_DEMO_PROGRAM, arguments);
+            EXPECT_TRUE(process.waitForFinished(120'000));
+            return QString::fromUtf8(process.readAllStandardOutput() +
+                                     process.readAllStandardError());
+        };
+        const QString flashed = demo({"flash", "K7 Keyboard"});
+        EXPECT_TRUE(flashed.contains(QString::fromUtf8(row.completed) + '\n')) << flashed.toStdString();
+        const QString refused = demo({"--catalogue", "http://127.0.0.1:1/list.txt", "list"});
+        EXPECT_TRUE(refused.startsWith(QString::fromUtf8(row.refused))) << refused.toStdString();
+        const QString json = demo({"flash", "--json", "K7 Keyboard"});
+        EXPECT_TRUE(json.contains(R"("line":"Update completed.","path":)")) << json.toStdString();
+        EXPECT_FALSE(json.contains(QRegularExpression(R"(\p{Han})"))) << json.toStdString();
+    }
 }
