@@ -1,6 +1,7 @@
 #include "program/MorvaneFlash.h"
 
 #include "frame/ExitStatus.h"
+#include "language/Translations.h"
 #include "program/CommandTable.h"
 #include "program/HelpText.h"
 #include "program/OptionParsing.h"
@@ -28,6 +29,11 @@ int runMorvaneFlash(const QStringList &arguments, Environment &environment)
     setUpParser(parser, environment.listURL);
     if (!parser.parse(withWaitSeconds(arguments))) {
         return usageError(console, parser.errorText());
+    }
+    // What a script reads is the same in every language, errors included.
+    std::optional<SourceTexts> forScripts;
+    if (parser.isSet(QStringLiteral("json"))) {
+        forScripts.emplace(SourceTexts::Scope::everyThread);
     }
     QStringList positional = parser.positionalArguments();
     const CommandDeclaration *command =

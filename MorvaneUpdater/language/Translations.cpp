@@ -4,12 +4,11 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <atomic>
-#include <utility>
 
 namespace {
 
-thread_local bool t_sourceTexts = false;
-std::atomic<bool> g_sourceTexts = false;
+thread_local int t_sourceTexts = 0;
+std::atomic<int> g_sourceTexts = 0;
 
 const QString builtInFolder = QStringLiteral(":/i18n");
 
@@ -30,18 +29,22 @@ QStringList builtInLibraries()
 
 } // namespace
 
-SourceTexts::SourceTexts() : m_before(std::exchange(t_sourceTexts, true))
+SourceTexts::SourceTexts(Scope scope) : m_scope(scope)
 {
+    if (scope == Scope::thisThread) {
+        ++t_sourceTexts;
+    } else {
+        ++g_sourceTexts;
+    }
 }
 
 SourceTexts::~SourceTexts()
 {
-    t_sourceTexts = m_before;
-}
-
-void useSourceTextsEverywhere()
-{
-    g_sourceTexts = true;
+    if (m_scope == Scope::thisThread) {
+        --t_sourceTexts;
+    } else {
+        --g_sourceTexts;
+    }
 }
 
 class Translations::Switchable final : public QTranslator
@@ -50,7 +53,7 @@ public:
     QString translate(const char *context, const char *sourceText, const char *disambiguation,
                       int n) const override
     {
-        if (t_sourceTexts || g_sourceTexts) {
+        if (t_sourceTexts > 0 || g_sourceTexts > 0) {
             return {};
         }
         return QTranslator::translate(context, sourceText, disambiguation, n);

@@ -7,21 +7,26 @@
 #include <vector>
 
 // Machine-readable output reads the same in every language: while one of these lives, the
-// texts its thread builds are the source texts, whatever translations are installed.
+// texts built are the source texts, whatever translations are installed.
 class SourceTexts final
 {
 public:
-    SourceTexts();
+    enum class Scope
+    {
+        // The texts this thread builds: a record written beside a translated display.
+        thisThread,
+        // Every thread's, for a run whose whole output is for a script (morvane-flash
+        // --json): its errors, too, read the same in every language.
+        everyThread,
+    };
+
+    explicit SourceTexts(Scope scope = Scope::thisThread);
     ~SourceTexts();
     Q_DISABLE_COPY_MOVE(SourceTexts)
 
 private:
-    bool m_before;
+    Scope m_scope;
 };
-
-// The same for every thread from now on, for a program whose whole output is for a script
-// (morvane-flash --json): its errors, too, read the same in every language.
-void useSourceTextsEverywhere();
 
 // The translations installed on the application for as long as this object lives.
 //

@@ -231,7 +231,8 @@ TEST(MorvaneFlashDemo, SpeaksTheUsersLanguageButNotToScripts)
                                      process.readAllStandardError());
         };
         const QString flashed = demo({"flash", "K7 Keyboard"});
-        EXPECT_TRUE(flashed.contains(QString::fromUtf8(row.completed) + '\n')) << flashed.toStdString();
+        EXPECT_TRUE(flashed.contains(QString::fromUtf8(row.completed) + '\n'))
+            << flashed.toStdString();
         const QString refused = demo({"--catalogue", "http://127.0.0.1:1/list.txt", "list"});
         EXPECT_TRUE(refused.startsWith(QString::fromUtf8(row.refused))) << refused.toStdString();
         const QString json = demo({"flash", "--json", "K7 Keyboard"});

@@ -47,7 +47,7 @@ TEST(Translations, FollowTheLanguageOrKeepTheSourceTexts)
 TEST(Translations, SourceTextsHoldOnlyForTheirThread)
 {
     const Translations translations{QLocale(QStringLiteral("zh_CN"))};
-    const SourceTexts sourceTexts;
+    const SourceTexts sourceTexts(SourceTexts::Scope::thisThread);
     EXPECT_EQ(UpdateMessages::updateCompleted(), "Update completed.");
     EXPECT_EQ(QtConcurrent::run(&UpdateMessages::updateCompleted).result(), "更新完成。");
 }
