@@ -18,7 +18,15 @@ function(morvane_add_translations target)
     string(REPLACE "_" "-" library "${target}")
     set(ts_files "")
     foreach(language IN LISTS MORVANE_LANGUAGES)
-        list(APPEND ts_files "${PROJECT_SOURCE_DIR}/translations/${library}_${language}.ts")
+        set(ts_file "${PROJECT_SOURCE_DIR}/translations/${library}_${language}.ts")
+        # A new language or library starts from an empty file: for a file that is missing,
+        # Qt's functions would add a build step that runs lupdate on no sources at all, and
+        # every build would then mark each translation vanished.
+        if(NOT EXISTS "${ts_file}")
+            file(WRITE "${ts_file}" "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+                "<!DOCTYPE TS>\n<TS version=\"2.1\" language=\"${language}\">\n</TS>\n")
+        endif()
+        list(APPEND ts_files "${ts_file}")
     endforeach()
     file(GLOB sources CONFIGURE_DEPENDS
         "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
