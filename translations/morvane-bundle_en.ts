@@ -5,53 +5,53 @@
     <name>BundleLayout</name>
     <message>
         <source>%1 %2 cannot be bundled: its release-notes digest is malformed, and a bundle keeps every file under its digest.</source>
-        <translation type="vanished">%1 %2 cannot be bundled: its release-notes digest is malformed, and a bundle keeps every file under its digest.</translation>
+        <translation>%1 %2 cannot be bundled: its release-notes digest is malformed, and a bundle keeps every file under its digest.</translation>
     </message>
     <message>
         <source>%1 %2 cannot be bundled: its image digest is malformed, and a bundle keeps every file under its digest.</source>
-        <translation type="vanished">%1 %2 cannot be bundled: its image digest is malformed, and a bundle keeps every file under its digest.</translation>
+        <translation>%1 %2 cannot be bundled: its image digest is malformed, and a bundle keeps every file under its digest.</translation>
     </message>
     <message>
         <source>%1 %2 cannot be bundled: its list line gives no release-notes digest, and a bundle keeps every file under its digest.</source>
-        <translation type="vanished">%1 %2 cannot be bundled: its list line gives no release-notes digest, and a bundle keeps every file under its digest.</translation>
+        <translation>%1 %2 cannot be bundled: its list line gives no release-notes digest, and a bundle keeps every file under its digest.</translation>
     </message>
     <message>
         <source>%1 %2 cannot be bundled: its list line gives no image digest, and a bundle keeps every file under its digest.</source>
-        <translation type="vanished">%1 %2 cannot be bundled: its list line gives no image digest, and a bundle keeps every file under its digest.</translation>
+        <translation>%1 %2 cannot be bundled: its list line gives no image digest, and a bundle keeps every file under its digest.</translation>
     </message>
     <message>
         <source>The bundle %1 cannot be read: %2: %3.</source>
-        <translation type="vanished">The bundle %1 cannot be read: %2: %3.</translation>
+        <translation>The bundle %1 cannot be read: %2: %3.</translation>
     </message>
     <message>
         <source>The bundle %1 names no catalogue address in %2.</source>
-        <translation type="vanished">The bundle %1 names no catalogue address in %2.</translation>
+        <translation>The bundle %1 names no catalogue address in %2.</translation>
     </message>
 </context>
 <context>
     <name>BundleSource</name>
     <message>
         <source>The bundle %1 holds the catalogue %2, not %3.</source>
-        <translation type="vanished">The bundle %1 holds the catalogue %2, not %3.</translation>
+        <translation>The bundle %1 holds the catalogue %2, not %3.</translation>
     </message>
     <message>
         <source>The bundle %1 keeps files by their digests, and the list gives none for %2 (%3).</source>
-        <translation type="vanished">The bundle %1 keeps files by their digests, and the list gives none for %2 (%3).</translation>
+        <translation>The bundle %1 keeps files by their digests, and the list gives none for %2 (%3).</translation>
     </message>
     <message>
         <source>Not in the bundle %1: %2, file %3.</source>
-        <translation type="vanished">Not in the bundle %1: %2, file %3.</translation>
+        <translation>Not in the bundle %1: %2, file %3.</translation>
     </message>
     <message>
         <source>The bundle&apos;s file %1 (%2) cannot be read: %3.</source>
-        <translation type="vanished">The bundle&apos;s file %1 (%2) cannot be read: %3.</translation>
+        <translation>The bundle&apos;s file %1 (%2) cannot be read: %3.</translation>
     </message>
 </context>
 <context>
     <name>BundleWriter</name>
     <message>
         <source>The bundle could not be written: %1</source>
-        <translation type="vanished">The bundle could not be written: %1</translation>
+        <translation>The bundle could not be written: %1</translation>
     </message>
     <message>
         <source>Morvane firmware bundle
@@ -72,7 +72,7 @@ missing file is refused, never flashed. Copy the folder whole.
 
 Versions held:
 </source>
-        <translation type="vanished">Morvane firmware bundle
+        <translation>Morvane firmware bundle
 =======================
 
 This folder holds firmware from the catalogue at
@@ -94,7 +94,7 @@ Versions held:
     <message>
         <source>  %1 %2, image %3
 </source>
-        <translation type="vanished">  %1 %2, image %3
+        <translation>  %1 %2, image %3
 </translation>
     </message>
 </context>

@@ -5,53 +5,53 @@
     <name>BundleLayout</name>
     <message>
         <source>%1 %2 cannot be bundled: its release-notes digest is malformed, and a bundle keeps every file under its digest.</source>
-        <translation type="vanished">%1 %2 无法放入离线包：其固件说明摘要格式错误，而离线包按摘要保存每个文件。</translation>
+        <translation>%1 %2 无法放入离线包：其固件说明摘要格式错误，而离线包按摘要保存每个文件。</translation>
     </message>
     <message>
         <source>%1 %2 cannot be bundled: its image digest is malformed, and a bundle keeps every file under its digest.</source>
-        <translation type="vanished">%1 %2 无法放入离线包：其固件映像摘要格式错误，而离线包按摘要保存每个文件。</translation>
+        <translation>%1 %2 无法放入离线包：其固件映像摘要格式错误，而离线包按摘要保存每个文件。</translation>
     </message>
     <message>
         <source>%1 %2 cannot be bundled: its list line gives no release-notes digest, and a bundle keeps every file under its digest.</source>
-        <translation type="vanished">%1 %2 无法放入离线包：其列表行没有给出固件说明摘要，而离线包按摘要保存每个文件。</translation>
+        <translation>%1 %2 无法放入离线包：其列表行没有给出固件说明摘要，而离线包按摘要保存每个文件。</translation>
     </message>
     <message>
         <source>%1 %2 cannot be bundled: its list line gives no image digest, and a bundle keeps every file under its digest.</source>
-        <translation type="vanished">%1 %2 无法放入离线包：其列表行没有给出固件映像摘要，而离线包按摘要保存每个文件。</translation>
+        <translation>%1 %2 无法放入离线包：其列表行没有给出固件映像摘要，而离线包按摘要保存每个文件。</translation>
     </message>
     <message>
         <source>The bundle %1 cannot be read: %2: %3.</source>
-        <translation type="vanished">无法读取离线包 %1：%2：%3。</translation>
+        <translation>无法读取离线包 %1：%2：%3。</translation>
     </message>
     <message>
         <source>The bundle %1 names no catalogue address in %2.</source>
-        <translation type="vanished">离线包 %1 的 %2 中没有固件列表地址。</translation>
+        <translation>离线包 %1 的 %2 中没有固件列表地址。</translation>
     </message>
 </context>
 <context>
     <name>BundleSource</name>
     <message>
         <source>The bundle %1 holds the catalogue %2, not %3.</source>
-        <translation type="vanished">离线包 %1 保存的是固件列表 %2，而不是 %3。</translation>
+        <translation>离线包 %1 保存的是固件列表 %2，而不是 %3。</translation>
     </message>
     <message>
         <source>The bundle %1 keeps files by their digests, and the list gives none for %2 (%3).</source>
-        <translation type="vanished">离线包 %1 按摘要保存文件，而列表没有给出%2的摘要（%3）。</translation>
+        <translation>离线包 %1 按摘要保存文件，而列表没有给出%2的摘要（%3）。</translation>
     </message>
     <message>
         <source>Not in the bundle %1: %2, file %3.</source>
-        <translation type="vanished">离线包 %1 中没有%2（文件 %3）。</translation>
+        <translation>离线包 %1 中没有%2（文件 %3）。</translation>
     </message>
     <message>
         <source>The bundle&apos;s file %1 (%2) cannot be read: %3.</source>
-        <translation type="vanished">无法读取离线包中的文件 %1（%2）：%3。</translation>
+        <translation>无法读取离线包中的文件 %1（%2）：%3。</translation>
     </message>
 </context>
 <context>
     <name>BundleWriter</name>
     <message>
         <source>The bundle could not be written: %1</source>
-        <translation type="vanished">无法写入离线包：%1</translation>
+        <translation>无法写入离线包：%1</translation>
     </message>
     <message>
         <source>Morvane firmware bundle
@@ -72,7 +72,7 @@ missing file is refused, never flashed. Copy the folder whole.
 
 Versions held:
 </source>
-        <translation type="vanished">Morvane 固件离线包
+        <translation>Morvane 固件离线包
 ==================
 
 此文件夹保存的是以下固件列表在 %2 时的固件：
@@ -93,7 +93,7 @@ Versions held:
     <message>
         <source>  %1 %2, image %3
 </source>
-        <translation type="vanished">  %1 %2，固件映像 %3
+        <translation>  %1 %2，固件映像 %3
 </translation>
     </message>
 </context>

@@ -5,53 +5,53 @@
     <name>BundleLayout</name>
     <message>
         <source>%1 %2 cannot be bundled: its release-notes digest is malformed, and a bundle keeps every file under its digest.</source>
-        <translation type="vanished">%1 %2 無法放入離線包：其韌體說明摘要格式錯誤，而離線包依摘要保存每個檔案。</translation>
+        <translation>%1 %2 無法放入離線包：其韌體說明摘要格式錯誤，而離線包依摘要保存每個檔案。</translation>
     </message>
     <message>
         <source>%1 %2 cannot be bundled: its image digest is malformed, and a bundle keeps every file under its digest.</source>
-        <translation type="vanished">%1 %2 無法放入離線包：其韌體映像摘要格式錯誤，而離線包依摘要保存每個檔案。</translation>
+        <translation>%1 %2 無法放入離線包：其韌體映像摘要格式錯誤，而離線包依摘要保存每個檔案。</translation>
     </message>
     <message>
         <source>%1 %2 cannot be bundled: its list line gives no release-notes digest, and a bundle keeps every file under its digest.</source>
-        <translation type="vanished">%1 %2 無法放入離線包：其列表行沒有提供韌體說明摘要，而離線包依摘要保存每個檔案。</translation>
+        <translation>%1 %2 無法放入離線包：其列表行沒有提供韌體說明摘要，而離線包依摘要保存每個檔案。</translation>
     </message>
     <message>
         <source>%1 %2 cannot be bundled: its list line gives no image digest, and a bundle keeps every file under its digest.</source>
-        <translation type="vanished">%1 %2 無法放入離線包：其列表行沒有提供韌體映像摘要，而離線包依摘要保存每個檔案。</translation>
+        <translation>%1 %2 無法放入離線包：其列表行沒有提供韌體映像摘要，而離線包依摘要保存每個檔案。</translation>
     </message>
     <message>
         <source>The bundle %1 cannot be read: %2: %3.</source>
-        <translation type="vanished">無法讀取離線包 %1：%2：%3。</translation>
+        <translation>無法讀取離線包 %1：%2：%3。</translation>
     </message>
     <message>
         <source>The bundle %1 names no catalogue address in %2.</source>
-        <translation type="vanished">離線包 %1 的 %2 中沒有韌體列表位址。</translation>
+        <translation>離線包 %1 的 %2 中沒有韌體列表位址。</translation>
     </message>
 </context>
 <context>
     <name>BundleSource</name>
     <message>
         <source>The bundle %1 holds the catalogue %2, not %3.</source>
-        <translation type="vanished">離線包 %1 保存的是韌體列表 %2，而不是 %3。</translation>
+        <translation>離線包 %1 保存的是韌體列表 %2，而不是 %3。</translation>
     </message>
     <message>
         <source>The bundle %1 keeps files by their digests, and the list gives none for %2 (%3).</source>
-        <translation type="vanished">離線包 %1 依摘要保存檔案，而列表沒有提供%2的摘要（%3）。</translation>
+        <translation>離線包 %1 依摘要保存檔案，而列表沒有提供%2的摘要（%3）。</translation>
     </message>
     <message>
         <source>Not in the bundle %1: %2, file %3.</source>
-        <translation type="vanished">離線包 %1 中沒有%2（檔案 %3）。</translation>
+        <translation>離線包 %1 中沒有%2（檔案 %3）。</translation>
     </message>
     <message>
         <source>The bundle&apos;s file %1 (%2) cannot be read: %3.</source>
-        <translation type="vanished">無法讀取離線包中的檔案 %1（%2）：%3。</translation>
+        <translation>無法讀取離線包中的檔案 %1（%2）：%3。</translation>
     </message>
 </context>
 <context>
     <name>BundleWriter</name>
     <message>
         <source>The bundle could not be written: %1</source>
-        <translation type="vanished">無法寫入離線包：%1</translation>
+        <translation>無法寫入離線包：%1</translation>
     </message>
     <message>
         <source>Morvane firmware bundle
@@ -72,7 +72,7 @@ missing file is refused, never flashed. Copy the folder whole.
 
 Versions held:
 </source>
-        <translation type="vanished">Morvane 韌體離線包
+        <translation>Morvane 韌體離線包
 ==================
 
 此資料夾保存的是以下韌體列表在 %2 時的韌體：
@@ -93,7 +93,7 @@ Versions held:
     <message>
         <source>  %1 %2, image %3
 </source>
-        <translation type="vanished">  %1 %2，韌體映像 %3
+        <translation>  %1 %2，韌體映像 %3
 </translation>
     </message>
 </context>
