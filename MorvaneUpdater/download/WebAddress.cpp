@@ -23,24 +23,22 @@ QString shortAddressText(const QUrl &url)
 
 std::optional<QString> webAddressProblem(const QUrl &url)
 {
-    // Shown only when refused: every record of a signed list passes through here.
-    const auto shown = [&url] {
-        return shortAddressText(url);
-    };
+    // The address is made into text only when refused: every record of a signed list passes
+    // through here.
     if (url.isRelative()) {
         return Texts::tr(
                    "The address \u201C%1\u201D is relative and names no server to fetch it from.")
-            .arg(shown());
+            .arg(shortAddressText(url));
     }
     const QString scheme = url.scheme();
     if (scheme.compare(u"http", Qt::CaseInsensitive) != 0 &&
         scheme.compare(u"https", Qt::CaseInsensitive) != 0) {
         return Texts::tr("The address \u201C%1\u201D is not a web address; only http and https are "
                          "fetched.")
-            .arg(shown());
+            .arg(shortAddressText(url));
     }
     if (url.host().isEmpty()) {
-        return Texts::tr("The address \u201C%1\u201D names no server.").arg(shown());
+        return Texts::tr("The address \u201C%1\u201D names no server.").arg(shortAddressText(url));
     }
     return std::nullopt;
 }

@@ -24,9 +24,9 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(MinisignSignature)
 };
 
-ParsedMinisignSignature malformed(const QString &why)
+ParsedMinisignSignature malformed(const QString &refusal)
 {
-    return {std::nullopt, why};
+    return {std::nullopt, refusal};
 }
 
 } // namespace
