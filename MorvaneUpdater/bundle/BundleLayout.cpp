@@ -4,6 +4,7 @@
 #include "update/LocalFileName.h"
 #include "update/RegularFile.h"
 
+#include <QCoreApplication>
 #include <sys/stat.h>
 
 namespace {
@@ -11,17 +12,29 @@ namespace {
 // An address, with room to spare.
 constexpr qint64 maxAddressBytes = 8 << 10;
 
-std::optional<QString> digestProblem(const QString &digest, const char *what)
+struct Texts
 {
-    switch (parseImageDigest(digest).state) {
+    Q_DECLARE_TR_FUNCTIONS(BundleLayout)
+};
+
+// Why the image's digest, or with `notes` the release notes', keeps the file out of a bundle.
+std::optional<QString> digestProblem(const FirmwareItem &item, bool notes)
+{
+    switch (parseImageDigest(notes ? item.notesDigest : item.digest).state) {
     case ImageDigest::State::valid:
         return std::nullopt;
     case ImageDigest::State::malformed:
-        return QStringLiteral("its %1 digest is malformed").arg(QLatin1String(what));
+        return notes ? Texts::tr("%1 %2 cannot be bundled: its release-notes digest is "
+                                 "malformed, and a bundle keeps every file under its digest.")
+                     : Texts::tr("%1 %2 cannot be bundled: its image digest is malformed, and a "
+                                 "bundle keeps every file under its digest.");
     case ImageDigest::State::absent:
         break;
     }
-    return QStringLiteral("its list line gives no %1 digest").arg(QLatin1String(what));
+    return notes ? Texts::tr("%1 %2 cannot be bundled: its list line gives no release-notes "
+                             "digest, and a bundle keeps every file under its digest.")
+                 : Texts::tr("%1 %2 cannot be bundled: its list line gives no image digest, and "
+                             "a bundle keeps every file under its digest.");
 }
 
 } // namespace
@@ -33,16 +46,14 @@ QString bundleContentName(const QByteArray &sha256)
 
 std::optional<QString> bundleRefusal(const FirmwareItem &item)
 {
-    std::optional<QString> problem = digestProblem(item.digest, "image");
+    std::optional<QString> problem = digestProblem(item, false);
     if (!problem) {
-        problem = digestProblem(item.notesDigest, "release-notes");
+        problem = digestProblem(item, true);
     }
     if (!problem) {
         return std::nullopt;
     }
-    return QStringLiteral("%1 %2 cannot be bundled: %3, and a bundle keeps every file under its "
-                          "digest.")
-        .arg(item.product, item.version, *problem);
+    return problem->arg(item.product, item.version);
 }
 
 QByteArray bundleAddressText(const QUrl &listURL)
@@ -54,12 +65,12 @@ BundleAddress readBundleAddress(const QString &folder)
 {
     const ReadFile file = readRegularFileIn(folder, bundleAddressName, maxAddressBytes);
     if (!file.bytes) {
-        return {std::nullopt, QStringLiteral("The bundle %1 cannot be read: %2: %3.")
+        return {std::nullopt, Texts::tr("The bundle %1 cannot be read: %2: %3.")
                                   .arg(folder, bundleAddressName, file.errorDescription)};
     }
     const QUrl url = QUrl::fromEncoded(file.bytes->trimmed(), QUrl::StrictMode);
     if (!url.isValid() || url.isRelative()) {
-        return {std::nullopt, QStringLiteral("The bundle %1 names no catalogue address in %2.")
+        return {std::nullopt, Texts::tr("The bundle %1 names no catalogue address in %2.")
                                   .arg(folder, bundleAddressName)};
     }
     return {url, QString()};

@@ -6,7 +6,14 @@
 #include "trust/CatalogueSignature.h"
 #include "update/RegularFile.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(BundleSource)
+};
 
 DownloadResult failed(const QString &reason)
 {
@@ -40,24 +47,23 @@ DownloadResult BundleSource::read(const QUrl &url, DownloadKind kind,
             kind == DownloadKind::list ? *address.listURL : catalogueSignatureURL(*address.listURL);
         if (url != expected) {
             return failed(
-                QStringLiteral("The bundle %1 holds the catalogue %2, not %3.")
+                Texts::tr("The bundle %1 holds the catalogue %2, not %3.")
                     .arg(m_folder, shortAddressText(*address.listURL), shortAddressText(url)));
         }
         name = kind == DownloadKind::list ? bundleListName : bundleSignatureName;
     } else if (sha256.isEmpty()) {
-        return failed(QStringLiteral("The bundle %1 keeps files by their digests, and the list "
-                                     "gives none for %2 (%3).")
+        return failed(Texts::tr("The bundle %1 keeps files by their digests, and the list "
+                                "gives none for %2 (%3).")
                           .arg(m_folder, what, shortAddressText(url)));
     } else {
         name = bundleContentName(sha256);
     }
     ReadFile file = readRegularFileIn(m_folder, name, limits.maxBytes);
     if (file.absent) {
-        return failed(
-            QStringLiteral("Not in the bundle %1: %2, file %3.").arg(m_folder, what, name));
+        return failed(Texts::tr("Not in the bundle %1: %2, file %3.").arg(m_folder, what, name));
     }
     if (!file.bytes) {
-        return failed(QStringLiteral("The bundle's file %1 (%2) cannot be read: %3.")
+        return failed(Texts::tr("The bundle's file %1 (%2) cannot be read: %3.")
                           .arg(name, what, file.errorDescription));
     }
     DownloadResult result;

@@ -7,9 +7,15 @@
 #include "update/FolderFile.h"
 #include "update/UpdateMessages.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(BundleWriter)
+};
 
 using Failure = BundleWriter::Step::Failure;
 
@@ -86,7 +92,7 @@ BundleWriter::Step BundleWriter::save(const QString &name, const QByteArray &byt
     const SavedFile saved = saveInFolder(m_folder, name, bytes);
     if (!saved.succeeded()) {
         return {Failure::unwritable,
-                QStringLiteral("The bundle could not be written: ") + saved.errorDescription};
+                Texts::tr("The bundle could not be written: %1").arg(saved.errorDescription)};
     }
     return {};
 }
@@ -94,27 +100,27 @@ BundleWriter::Step BundleWriter::save(const QString &name, const QByteArray &byt
 QString bundleReadme(const QUrl &listURL, const QList<FirmwareItem> &bundled)
 {
     QString text =
-        QStringLiteral("Morvane firmware bundle\n"
-                       "=======================\n"
-                       "\n"
-                       "This folder holds firmware from the catalogue at\n"
-                       "  %1\n"
-                       "as it was on %2, for computers without a network:\n"
-                       "\n"
-                       "  morvane-flash --bundle THIS-FOLDER list\n"
-                       "  morvane-flash --bundle THIS-FOLDER flash MODEL [VERSION]\n"
-                       "\n"
-                       "Nothing here is trusted for being here. The list, %3, is taken only\n"
-                       "with its publisher's signature, %4, checked as a download\n"
-                       "is, and every image and release-notes file only when it matches the\n"
-                       "SHA-256 digest its list line gives, which is also its name. A changed or\n"
-                       "missing file is refused, never flashed. Copy the folder whole.\n"
-                       "\n"
-                       "Versions held:\n")
+        Texts::tr("Morvane firmware bundle\n"
+                  "=======================\n"
+                  "\n"
+                  "This folder holds firmware from the catalogue at\n"
+                  "  %1\n"
+                  "as it was on %2, for computers without a network:\n"
+                  "\n"
+                  "  morvane-flash --bundle THIS-FOLDER list\n"
+                  "  morvane-flash --bundle THIS-FOLDER flash MODEL [VERSION]\n"
+                  "\n"
+                  "Nothing here is trusted for being here. The list, %3, is taken only\n"
+                  "with its publisher's signature, %4, checked as a download\n"
+                  "is, and every image and release-notes file only when it matches the\n"
+                  "SHA-256 digest its list line gives, which is also its name. A changed or\n"
+                  "missing file is refused, never flashed. Copy the folder whole.\n"
+                  "\n"
+                  "Versions held:\n")
             .arg(listURL.toDisplayString(), QDateTime::currentDateTimeUtc().toString(Qt::ISODate),
                  bundleListName, bundleSignatureName);
     for (const FirmwareItem &item : bundled) {
-        text += QStringLiteral("  %1 %2, image %3\n")
+        text += Texts::tr("  %1 %2, image %3\n")
                     .arg(item.product, item.version,
                          bundleContentName(parseImageDigest(item.digest).sha256));
     }

@@ -1,10 +1,16 @@
 #include "download/Download.h"
 
+#include <QCoreApplication>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(Download)
+};
 
 // What the reply may hold before it stops reading from the connection until we take it.
 constexpr qint64 readBufferBytes = 256 << 10;
@@ -39,37 +45,43 @@ bool isRedirect(int status)
 QString refusedRedirect(const QNetworkReply &reply, const QUrl &source)
 {
     if (reply.error() == QNetworkReply::TooManyRedirectsError) {
-        return QStringLiteral("The server redirected %1 too many times, which is refused as a "
-                              "redirect loop.")
+        return Texts::tr("The server redirected %1 too many times, which is refused as a "
+                         "redirect loop.")
             .arg(source.toDisplayString());
     }
     const QByteArray location = reply.rawHeader("Location");
     const QUrl written = QUrl::fromEncoded(location, QUrl::StrictMode);
     if (location.trimmed().isEmpty() || !written.isValid()) {
-        return QStringLiteral("The server redirected from %1 to a Location that is not an address "
-                              "(\u201C%2\u201D), which is refused.")
+        return Texts::tr("The server redirected from %1 to a Location that is not an address "
+                         "(\u201C%2\u201D), which is refused.")
             .arg(source.toDisplayString(), QString::fromLatin1(location.left(200)));
     }
     const QUrl target = source.resolved(written);
     const QString from = source.scheme().toLower();
     const QString to = target.scheme().toLower();
-    const QString reason = to == u"http" || to == u"https"
-                               ? QStringLiteral("an https address is never left for http")
-                               : QStringLiteral("only http and https are fetched");
-    return QStringLiteral("The server redirected from %1 to %2 (\u201C%3\u201D), which is "
-                          "refused: %4.")
-        .arg(from, to.isEmpty() ? QStringLiteral("a relative address") : to,
-             target.toDisplayString(), reason);
+    if (to == u"http" || to == u"https") {
+        return Texts::tr("The server redirected from %1 to %2 (\u201C%3\u201D), which is "
+                         "refused: an https address is never left for http.")
+            .arg(from, to, target.toDisplayString());
+    }
+    if (to.isEmpty()) {
+        return Texts::tr("The server redirected from %1 to a relative address (\u201C%2\u201D), "
+                         "which is refused: only http and https are fetched.")
+            .arg(from, target.toDisplayString());
+    }
+    return Texts::tr("The server redirected from %1 to %2 (\u201C%3\u201D), which is "
+                     "refused: only http and https are fetched.")
+        .arg(from, to, target.toDisplayString());
 }
 
 QString statusFailure(const QNetworkReply &reply, int status)
 {
     const QString reason = reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
-    QString description = QStringLiteral("The server answered with HTTP status %1").arg(status);
-    if (!reason.isEmpty()) {
-        description += QStringLiteral(" (%1)").arg(reason);
+    if (reason.isEmpty()) {
+        return Texts::tr("The server answered with HTTP status %1.").arg(status);
     }
-    return description + QLatin1Char('.');
+    return Texts::tr("The server answered with HTTP status %1 (%2).")
+        .arg(QString::number(status), reason);
 }
 
 } // namespace
@@ -92,8 +104,8 @@ Download::Download(QNetworkAccessManager &network, const QUrl &url, DownloadLimi
     connect(m_reply, &QNetworkReply::requestSent, this, [this] { m_headers.start(); });
     m_headers.setSingleShot(true);
     connect(&m_headers, &QTimer::timeout, this, [this] {
-        fail(QStringLiteral("The download was ended: the server's answer for %1 did not end its "
-                            "headers within %2.")
+        fail(Texts::tr("The download was ended: the server's answer for %1 did not end its "
+                       "headers within %2.")
                  .arg(m_limits.what, durationText(m_limits.headers)));
     });
     m_headers.setInterval(m_limits.headers);
@@ -104,7 +116,7 @@ Download::Download(QNetworkAccessManager &network, const QUrl &url, DownloadLimi
     m_deadline.start(m_limits.deadline);
     m_stall.setSingleShot(true);
     connect(&m_stall, &QTimer::timeout, this, [this] {
-        fail(QStringLiteral("The download timed out: nothing arrived for %1.")
+        fail(Texts::tr("The download timed out: nothing arrived for %1.")
                  .arg(durationText(m_limits.stall)));
     });
     m_stall.start(m_limits.stall);
@@ -141,7 +153,7 @@ void Download::checkAnswer()
     const qint64 announced =
         m_reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
     if (known && announced > m_limits.maxBytes) {
-        fail(QStringLiteral("The server announced %1 for %2, more than its limit of %3.")
+        fail(Texts::tr("The server announced %1 for %2, more than its limit of %3.")
                  .arg(byteSizeText(announced), m_limits.what, byteSizeText(m_limits.maxBytes)));
     }
 }
@@ -154,7 +166,7 @@ void Download::takeArrivedBytes()
     m_stall.start();
     const qint64 available = m_reply->bytesAvailable();
     if (m_body.size() + available > m_limits.maxBytes) {
-        fail(QStringLiteral("More than %1 arrived for %2, its limit.")
+        fail(Texts::tr("More than %1 arrived for %2, its limit.")
                  .arg(byteSizeText(m_limits.maxBytes), m_limits.what));
         return;
     }

@@ -1,11 +1,19 @@
 #include "download/WebAddress.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstring>
 
 namespace {
+
 constexpr qsizetype shownAddressLength = 100;
-}
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(WebAddress)
+};
+
+} // namespace
 
 QString shortAddressText(const QUrl &url)
 {
@@ -15,23 +23,22 @@ QString shortAddressText(const QUrl &url)
 
 std::optional<QString> webAddressProblem(const QUrl &url)
 {
-    // Shown only when refused: every record of a signed list passes through here.
-    const auto shown = [&url] {
-        return QStringLiteral("\u201C") + shortAddressText(url) + QStringLiteral("\u201D");
-    };
+    // The address is made into text only when refused: every record of a signed list passes
+    // through here.
     if (url.isRelative()) {
-        return QStringLiteral("The address %1 is relative and names no server to fetch it from.")
-            .arg(shown());
+        return Texts::tr(
+                   "The address \u201C%1\u201D is relative and names no server to fetch it from.")
+            .arg(shortAddressText(url));
     }
     const QString scheme = url.scheme();
     if (scheme.compare(u"http", Qt::CaseInsensitive) != 0 &&
         scheme.compare(u"https", Qt::CaseInsensitive) != 0) {
-        return QStringLiteral("The address %1 is not a web address; only http and https are "
-                              "fetched.")
-            .arg(shown());
+        return Texts::tr("The address \u201C%1\u201D is not a web address; only http and https are "
+                         "fetched.")
+            .arg(shortAddressText(url));
     }
     if (url.host().isEmpty()) {
-        return QStringLiteral("The address %1 names no server.").arg(shown());
+        return Texts::tr("The address \u201C%1\u201D names no server.").arg(shortAddressText(url));
     }
     return std::nullopt;
 }

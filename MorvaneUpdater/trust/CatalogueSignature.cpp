@@ -3,6 +3,22 @@
 #include "trust/MinisignSignature.h"
 #include "trust/MinisignVerification.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(CatalogueSignature)
+};
+
+QString notValid(const QString &problem)
+{
+    return Texts::tr("The catalogue signature is not valid. %1").arg(problem);
+}
+
+} // namespace
+
 QUrl catalogueSignatureURL(const QUrl &listURL)
 {
     QUrl url = listURL;
@@ -14,14 +30,13 @@ CatalogueSignatureCheck checkCatalogueSignature(QByteArrayView listBody,
                                                 QByteArrayView signatureBody,
                                                 const QList<MinisignPublicKey> &keys)
 {
-    const QString context = QStringLiteral("The catalogue signature is not valid. ");
     const ParsedMinisignSignature parsed = parseMinisignSignature(signatureBody);
     if (!parsed.signature) {
-        return {context + parsed.error, {}};
+        return {notValid(parsed.error), {}};
     }
     if (const std::optional<QString> problem =
             minisignVerificationProblem(listBody, *parsed.signature, keys)) {
-        return {context + *problem, {}};
+        return {notValid(*problem), {}};
     }
     return {std::nullopt, parsed.signature->trustedComment, parsed.signature->keyId};
 }

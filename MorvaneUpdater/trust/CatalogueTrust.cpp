@@ -2,7 +2,14 @@
 
 #include "trust/ImageDigest.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(CatalogueTrust)
+};
 
 constexpr qsizetype shownDigestLength = 80;
 
@@ -23,7 +30,7 @@ CatalogueTrust catalogueTrustFromKey(const QString &keyText)
     if (parsed.keys.isEmpty()) {
         return {true,
                 {},
-                QStringLiteral("The built-in catalogue key is unusable. ") + parsed.error,
+                Texts::tr("The built-in catalogue key is unusable. %1").arg(parsed.error),
                 parsed.error};
     }
     return {true, std::move(parsed.keys), QString()};
@@ -35,16 +42,16 @@ std::optional<QString> flashRefusal(const FirmwareItem &item, bool keyBuiltIn)
     case ImageDigest::State::valid:
         return std::nullopt;
     case ImageDigest::State::malformed:
-        return QStringLiteral("The catalogue's image digest for this version is malformed "
-                              "(\u201C%1\u201D); it must be sha256: followed by 64 hexadecimal "
-                              "digits.")
+        return Texts::tr("The catalogue's image digest for this version is malformed "
+                         "(\u201C%1\u201D); it must be sha256: followed by 64 hexadecimal "
+                         "digits.")
             .arg(shownDigest(item.digest));
     case ImageDigest::State::absent:
         break;
     }
     if (keyBuiltIn) {
-        return QStringLiteral("The signed catalogue gives no image digest for this version, so "
-                              "its image cannot be checked.");
+        return Texts::tr("The signed catalogue gives no image digest for this version, so "
+                         "its image cannot be checked.");
     }
     return std::nullopt;
 }
@@ -58,19 +65,19 @@ std::optional<QString> notesRefusal(const FirmwareItem &item, bool keyBuiltIn, Q
         if (received == expected.sha256) {
             return std::nullopt;
         }
-        return QStringLiteral("The release notes do not match the catalogue's digest (%1).")
+        return Texts::tr("The release notes do not match the catalogue's digest (%1).")
             .arg(digestMismatchText(expected.sha256, received));
     }
     case ImageDigest::State::malformed:
-        return QStringLiteral("The catalogue's digest for these release notes is malformed "
-                              "(\u201C%1\u201D).")
+        return Texts::tr("The catalogue's digest for these release notes is malformed "
+                         "(\u201C%1\u201D).")
             .arg(shownDigest(item.notesDigest));
     case ImageDigest::State::absent:
         break;
     }
     if (keyBuiltIn) {
-        return QStringLiteral("The signed catalogue gives no digest for these release notes, so "
-                              "they cannot be checked.");
+        return Texts::tr("The signed catalogue gives no digest for these release notes, so "
+                         "they cannot be checked.");
     }
     return std::nullopt;
 }

@@ -1,8 +1,14 @@
 #include "trust/ImageDigest.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ImageDigest)
+};
 
 constexpr qsizetype sha256Size = 32;
 
@@ -60,9 +66,10 @@ QString digestMismatchText(const std::optional<QByteArray> &expected, const QByt
     const auto shown = [&](const QString &hex) {
         return digestPrefix.toString() + (whole ? hex : shortened(hex));
     };
-    return QStringLiteral("expected %1, received %2")
-        .arg(expected ? shown(expectedHex) : QStringLiteral("a malformed digest"),
-             shown(receivedHex));
+    if (!expected) {
+        return Texts::tr("expected a malformed digest, received %1").arg(shown(receivedHex));
+    }
+    return Texts::tr("expected %1, received %2").arg(shown(expectedHex), shown(receivedHex));
 }
 
 std::optional<QString> imageDigestMismatch(const ImageDigest &expected, QByteArrayView image)
@@ -74,8 +81,8 @@ std::optional<QString> imageDigestMismatch(const ImageDigest &expected, QByteArr
     if (expected.state == ImageDigest::State::valid && received == expected.sha256) {
         return std::nullopt;
     }
-    return QStringLiteral("The image does not match the catalogue's digest (%1); it was neither "
-                          "saved nor flashed.")
+    return Texts::tr("The image does not match the catalogue's digest (%1); it was neither "
+                     "saved nor flashed.")
         .arg(digestMismatchText(expected.state == ImageDigest::State::valid
                                     ? std::optional<QByteArray>(expected.sha256)
                                     : std::nullopt,

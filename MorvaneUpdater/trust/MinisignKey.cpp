@@ -2,13 +2,21 @@
 
 #include "trust/MinisignBase64.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <cstring>
 
 namespace {
+
 constexpr QStringView untrustedCommentPrefix = u"untrusted comment:";
-}
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(MinisignKey)
+};
+
+} // namespace
 
 QString minisignKeyIdText(const MinisignKeyId &keyId)
 {
@@ -31,16 +39,16 @@ ParsedMinisignPublicKey parseMinisignPublicKey(QStringView text)
         lines.removeFirst();
     }
     if (lines.size() != 1) {
-        return {std::nullopt, QStringLiteral("A minisign public key is one line of base64 text, "
-                                             "optionally after its \"untrusted comment:\" line.")};
+        return {std::nullopt, Texts::tr("A minisign public key is one line of base64 text, "
+                                        "optionally after its \"untrusted comment:\" line.")};
     }
     const std::optional<QByteArray> bytes = decodeMinisignBase64(lines.first().toLatin1());
     MinisignPublicKey key;
     if (!bytes || bytes->size() != qsizetype(2 + key.keyId.size() + key.key.size())) {
-        return {std::nullopt, QStringLiteral("The public key is not valid minisign base64 text.")};
+        return {std::nullopt, Texts::tr("The public key is not valid minisign base64 text.")};
     }
     if (!bytes->startsWith("Ed")) {
-        return {std::nullopt, QStringLiteral("The public key is not an Ed25519 minisign key.")};
+        return {std::nullopt, Texts::tr("The public key is not an Ed25519 minisign key.")};
     }
     std::memcpy(key.keyId.data(), bytes->constData() + 2, key.keyId.size());
     std::memcpy(key.key.data(), bytes->constData() + 2 + key.keyId.size(), key.key.size());
@@ -66,14 +74,14 @@ ParsedMinisignPublicKeys parseMinisignPublicKeys(QStringView text)
                 parsed.keys.append(*one.key);
             } else if (sameId->key != one.key->key) {
                 return {{},
-                        QStringLiteral("Two different keys have the key ID %1: a signature "
-                                       "could not tell them apart.")
+                        Texts::tr("Two different keys have the key ID %1: a signature "
+                                  "could not tell them apart.")
                             .arg(minisignKeyIdText(one.key->keyId))};
             }
         }
     }
     if (parsed.keys.isEmpty()) {
-        parsed.error = QStringLiteral("No minisign public key is given.");
+        parsed.error = Texts::tr("No minisign public key is given.");
     }
     return parsed;
 }

@@ -3,6 +3,7 @@
 #include "trust/MinisignBase64.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <cstring>
 
@@ -13,6 +14,11 @@ namespace {
 constexpr qsizetype kdfOffset = 2;
 constexpr qsizetype secretKeyIdOffset = 2 + 2 + 2 + 32 + 8 + 8;
 constexpr qsizetype secretKeyFileSize = secretKeyIdOffset + 8 + 64 + 32;
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(MinisignSecretKey)
+};
 
 } // namespace
 
@@ -31,8 +37,8 @@ ParsedMinisignSecretKey parseMinisignSecretKey(QByteArrayView file)
         lines.size() < 2 ? std::nullopt : decodeMinisignBase64(lines[1].trimmed());
     if (!bytes || bytes->size() != secretKeyFileSize || !bytes->startsWith("Ed")) {
         return {std::nullopt, false,
-                QStringLiteral("it is not a minisign secret key (its second line is the key in "
-                               "base64, as minisign -G writes it)")};
+                Texts::tr("it is not a minisign secret key (its second line is the key in "
+                          "base64, as minisign -G writes it)")};
     }
     if (bytes->sliced(kdfOffset, 2) != QByteArray(2, '\0')) {
         return {std::nullopt, true, QString()};

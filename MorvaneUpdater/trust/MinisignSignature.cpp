@@ -2,6 +2,7 @@
 
 #include "trust/MinisignBase64.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <cstring>
 
@@ -18,9 +19,14 @@ QByteArrayView withoutLineEnd(QByteArrayView line)
     return line;
 }
 
-ParsedMinisignSignature malformed(const QString &why)
+struct Texts
 {
-    return {std::nullopt, QStringLiteral("The signature file is malformed: ") + why};
+    Q_DECLARE_TR_FUNCTIONS(MinisignSignature)
+};
+
+ParsedMinisignSignature malformed(const QString &refusal)
+{
+    return {std::nullopt, refusal};
 }
 
 } // namespace
@@ -38,27 +44,32 @@ ParsedMinisignSignature parseMinisignSignature(QByteArrayView body)
         start = end + 1;
     }
     if (lines.size() < 4) {
-        return malformed(QStringLiteral("it has fewer than four lines."));
+        return malformed(
+            Texts::tr("The signature file is malformed: it has fewer than four lines."));
     }
     if (!lines[0].startsWith(untrustedCommentPrefix)) {
-        return malformed(QStringLiteral("its first line is not an untrusted comment."));
+        return malformed(Texts::tr(
+            "The signature file is malformed: its first line is not an untrusted comment."));
     }
     if (!lines[2].startsWith(trustedCommentPrefix)) {
-        return malformed(QStringLiteral("its third line is not a trusted comment."));
+        return malformed(
+            Texts::tr("The signature file is malformed: its third line is not a trusted comment."));
     }
 
     MinisignSignature signature;
     const std::optional<QByteArray> signatureLine = decodeMinisignBase64(lines[1].trimmed());
     if (!signatureLine || signatureLine->size() !=
                               qsizetype(2 + signature.keyId.size() + signature.signature.size())) {
-        return malformed(QStringLiteral("its signature line is not a minisign signature."));
+        return malformed(Texts::tr(
+            "The signature file is malformed: its signature line is not a minisign signature."));
     }
     if (signatureLine->startsWith("ED")) {
         signature.prehashed = true;
     } else if (signatureLine->startsWith("Ed")) {
         signature.prehashed = false;
     } else {
-        return malformed(QStringLiteral("its signature algorithm is not supported."));
+        return malformed(Texts::tr(
+            "The signature file is malformed: its signature algorithm is not supported."));
     }
     std::memcpy(signature.keyId.data(), signatureLine->constData() + 2, signature.keyId.size());
     std::memcpy(signature.signature.data(), signatureLine->constData() + 2 + signature.keyId.size(),
@@ -66,7 +77,8 @@ ParsedMinisignSignature parseMinisignSignature(QByteArrayView body)
 
     const std::optional<QByteArray> global = decodeMinisignBase64(lines[3].trimmed());
     if (!global || global->size() != qsizetype(signature.globalSignature.size())) {
-        return malformed(QStringLiteral("its last line is not a minisign signature."));
+        return malformed(Texts::tr(
+            "The signature file is malformed: its last line is not a minisign signature."));
     }
     std::memcpy(signature.globalSignature.data(), global->constData(),
                 signature.globalSignature.size());

@@ -1,9 +1,15 @@
 #include "trust/SignatureDates.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDateTime>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(SignatureDates)
+};
 
 // 9999-12-31 23:59:59 UTC: a later time is a mistake (milliseconds, say), never a date.
 constexpr qint64 latestSeconds = 253'402'300'799;
@@ -50,19 +56,17 @@ bool readDate(QByteArrayView value, std::optional<qint64> &slot, bool &seen)
 
 QString olderListRefused(qint64 timestamp, qint64 newestAccepted, qint64 now)
 {
-    QString refusal = QStringLiteral("The catalogue was signed %1, before the list already "
-                                     "accepted (signed %2")
-                          .arg(signatureDateText(timestamp), signatureDateText(newestAccepted));
     if (recordLiesAhead(newestAccepted, now)) {
-        refusal += QStringLiteral("), which lies ahead of this computer's clock (%1); an older "
-                                  "list is refused. Either this computer's clock is behind, and "
-                                  "should be set right, or a list signed with a fast clock was "
-                                  "taken earlier. ")
-                       .arg(signatureDateText(now));
-    } else {
-        refusal += QStringLiteral("); an older list is refused. ");
+        return Texts::tr("The catalogue was signed %1, before the list already accepted (signed "
+                         "%2), which lies ahead of this computer's clock (%3); an older list is "
+                         "refused. Either this computer's clock is behind, and should be set "
+                         "right, or a list signed with a fast clock was taken earlier. %4")
+            .arg(signatureDateText(timestamp), signatureDateText(newestAccepted),
+                 signatureDateText(now), forgetRecordAdvice());
     }
-    return refusal + forgetRecordAdvice();
+    return Texts::tr("The catalogue was signed %1, before the list already accepted (signed "
+                     "%2); an older list is refused. %3")
+        .arg(signatureDateText(timestamp), signatureDateText(newestAccepted), forgetRecordAdvice());
 }
 
 } // namespace
@@ -105,31 +109,31 @@ std::optional<QString> signatureDatesProblem(const SignatureDates &dates,
                                              std::optional<qint64> newestAccepted, qint64 now)
 {
     if (!dates.malformedToken.isEmpty()) {
-        return QStringLiteral("The catalogue signature's date \u201C%1\u201D is malformed: a "
-                              "date must be given once, as whole seconds since 1970 up to the "
-                              "year 9999.")
+        return Texts::tr("The catalogue signature's date \u201C%1\u201D is malformed: a "
+                         "date must be given once, as whole seconds since 1970 up to the "
+                         "year 9999.")
             .arg(dates.malformedToken);
     }
     if (!dates.timestamp) {
-        return QStringLiteral("The catalogue signature carries no timestamp, so the list's age "
-                              "cannot be checked.");
+        return Texts::tr("The catalogue signature carries no timestamp, so the list's age "
+                         "cannot be checked.");
     }
     // The list already taken is no new floor, whatever the clock says now.
     const bool alreadyTaken = newestAccepted && *dates.timestamp == *newestAccepted;
     if (*dates.timestamp > now + signingClockSkewSeconds && !alreadyTaken) {
-        return QStringLiteral("The catalogue was signed %1, more than an hour after this "
-                              "computer's clock (%2); a list from the future is refused. Either "
-                              "this computer's clock is behind, and the list is taken once it is "
-                              "set right, or the list was signed on a machine whose clock is "
-                              "fast, and its publisher must sign it again: taken now, it would "
-                              "shut out every correct list signed before %1.")
+        return Texts::tr("The catalogue was signed %1, more than an hour after this "
+                         "computer's clock (%2); a list from the future is refused. Either "
+                         "this computer's clock is behind, and the list is taken once it is "
+                         "set right, or the list was signed on a machine whose clock is "
+                         "fast, and its publisher must sign it again: taken now, it would "
+                         "shut out every correct list signed before %1.")
             .arg(signatureDateText(*dates.timestamp), signatureDateText(now));
     }
     if (newestAccepted && *dates.timestamp < *newestAccepted) {
         return olderListRefused(*dates.timestamp, *newestAccepted, now);
     }
     if (dates.expires && *dates.expires <= now) {
-        return QStringLiteral("The catalogue expired %1 (signed %2).")
+        return Texts::tr("The catalogue expired %1 (signed %2).")
             .arg(signatureDateText(*dates.expires), signatureDateText(*dates.timestamp));
     }
     return std::nullopt;
@@ -142,9 +146,9 @@ bool recordLiesAhead(qint64 newestAccepted, qint64 now)
 
 QString forgetRecordAdvice()
 {
-    return QStringLiteral("If the list already taken should not have been, remove its record "
-                          "with \u201Cmorvane-flash record --forget\u201D: the next list is then "
-                          "trusted as on first use.");
+    return Texts::tr("If the list already taken should not have been, remove its record "
+                     "with \u201Cmorvane-flash record --forget\u201D: the next list is then "
+                     "trusted as on first use.");
 }
 
 QString signatureDateText(qint64 seconds)

@@ -176,7 +176,8 @@ TEST_F(Bundles, WhatCannotBeBundledIsNamedAndNoHalfBundleIsRead)
          imageBytes(2),
          {},
          exitIntegrity,
-         "MORVANE K7 V3 cannot be bundled: its list line gives no image digest",
+         "MORVANE K7 V3 cannot be bundled: its list line gives no image digest, and a bundle "
+         "keeps every file under its digest.",
          true},
         {{}, imageBytes(2), {}, exitIntegrity, "MORVANE K7 V3 cannot be bundled", true},
         {{"X5 Pro"}, imageBytes(2), " ", exitIntegrity, "This build trusts no catalogue key", true},

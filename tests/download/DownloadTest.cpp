@@ -137,8 +137,13 @@ TEST(Download, RedirectsAreFollowedOnlyWhereNothingIsLost)
         QString outcome; // the body, or the start of the failure
     } cases[] = {
         {http, https.url("/body"), "secure"},
-        {https, http.url("/body"), "The server redirected from https to http"},
-        {http, "file:///etc/hostname", "The server redirected from http to file"},
+        {https, http.url("/body"),
+         "The server redirected from https to http (\u201C" +
+             QString::fromStdString(http.url("/body")) +
+             "\u201D), which is refused: an https address is never left for http."},
+        {http, "file:///etc/hostname",
+         "The server redirected from http to file (\u201Cfile:///etc/hostname\u201D), which is "
+         "refused: only http and https are fetched."},
         {http, "data:text/plain,hello", "The server redirected from http to data"},
         {https, "ftp://127.0.0.1/f.bin", "The server redirected from https to ftp"},
         // To itself, for ever.
