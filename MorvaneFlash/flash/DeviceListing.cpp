@@ -13,6 +13,7 @@
 #include "frame/ExitStatus.h"
 #include "update/UpdateTarget.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -25,6 +26,11 @@
 #include <vector>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(DeviceListing)
+};
 
 // A device's own text as one column: a tab or line end in it would forge another column or a
 // line of its own for the scripts that read them.
@@ -118,7 +124,7 @@ int listDevices(const std::vector<IdPair> &pairs, HidBackend &hid, Console &cons
     if (json) {
         console.printJson(QJsonDocument(entries));
     } else if (found == 0) {
-        console.printError(QStringLiteral("No device found."));
+        console.printError(Texts::tr("No device found."));
     }
     return found > 0 && allOpen ? exitSuccess : exitDevice;
 }
