@@ -54,6 +54,11 @@
         <source>byte 0x%1 at byte offset %2 is not UTF-8; the updater refuses the whole list</source>
         <translation>byte 0x%1 at byte offset %2 is not UTF-8; the updater refuses the whole list</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>a finding, then what to do about it</comment>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>DigestFilling</name>

@@ -53,6 +53,11 @@
         <source>byte 0x%1 at byte offset %2 is not UTF-8; the updater refuses the whole list</source>
         <translation>字节偏移 %2 处的字节 0x%1 不是 UTF-8；更新程序会拒绝整个列表</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>a finding, then what to do about it</comment>
+        <translation>%1。%2</translation>
+    </message>
 </context>
 <context>
     <name>DigestFilling</name>

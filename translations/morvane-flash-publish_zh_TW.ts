@@ -53,6 +53,11 @@
         <source>byte 0x%1 at byte offset %2 is not UTF-8; the updater refuses the whole list</source>
         <translation>位元組偏移 %2 處的位元組 0x%1 不是 UTF-8；更新程式會拒絕整份列表</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>a finding, then what to do about it</comment>
+        <translation>%1。%2</translation>
+    </message>
 </context>
 <context>
     <name>DigestFilling</name>

@@ -61,7 +61,8 @@ QJsonObject deviceJson(const QStringList &models, const AttachedDevice &device)
     return entry;
 }
 
-// The listing's tab-separated line: the columns it always had first, access last.
+// The listing's tab-separated line: the columns it always had first, access last. Scripts read
+// it, so its words stay the same in every language.
 QString deviceLine(const QStringList &models, const AttachedDevice &device)
 {
     const HidDeviceInfo &info = device.info;

@@ -141,10 +141,10 @@ private:
     {
         if (fields.size() < recordFields) {
             add(Severity::error, line, "too-few-fields",
-                Texts::tr("%n field(s); a record needs at least %1, separated by \";\"", nullptr,
-                          int(fields.size()))
-                        .arg(recordFields) +
-                    stepAfter(fields));
+                withStep(Texts::tr("%n field(s); a record needs at least %1, separated by \";\"",
+                                   nullptr, int(fields.size()))
+                             .arg(recordFields),
+                         fields));
             return;
         }
         for (const int index : {5, 6}) {
@@ -154,17 +154,21 @@ private:
                     Texts::tr("%1 is empty").arg(listFieldLabel(index)));
             } else if (!parseCatalogueUrl(text)) {
                 add(Severity::error, line, "invalid-url",
-                    Texts::tr("%1 is not a valid URL: %2").arg(listFieldLabel(index), text) +
-                        stepAfter(fields));
+                    withStep(
+                        Texts::tr("%1 is not a valid URL: %2").arg(listFieldLabel(index), text),
+                        fields));
             }
         }
     }
 
-    // What to do about a line that is no record, after its finding.
-    static QString stepAfter(const QStringList &fields)
+    // A finding about a line that is no record, then what to do about it, without the step's
+    // closing full stop: findings end without one.
+    static QString withStep(const QString &finding, const QStringList &fields)
     {
         const QString step = lineNextStep(fields);
-        return step.isEmpty() ? QString() : QStringLiteral(". ") + step.chopped(1);
+        return step.isEmpty() ? finding
+                              : Texts::tr("%1. %2", "a finding, then what to do about it")
+                                    .arg(finding, step.chopped(1));
     }
 
     // The texts a person reads (model, version, copyright): none may be empty where it names
