@@ -13,6 +13,7 @@
 #include "frame/ExitStatus.h"
 #include "update/UpdateTarget.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -25,6 +26,11 @@
 #include <vector>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(DeviceListing)
+};
 
 // A device's own text as one column: a tab or line end in it would forge another column or a
 // line of its own for the scripts that read them.
@@ -55,7 +61,8 @@ QJsonObject deviceJson(const QStringList &models, const AttachedDevice &device)
     return entry;
 }
 
-// The listing's tab-separated line: the columns it always had first, access last.
+// The listing's tab-separated line: the columns it always had first, access last. Scripts read
+// it, so its words stay the same in every language.
 QString deviceLine(const QStringList &models, const AttachedDevice &device)
 {
     const HidDeviceInfo &info = device.info;
@@ -118,7 +125,7 @@ int listDevices(const std::vector<IdPair> &pairs, HidBackend &hid, Console &cons
     if (json) {
         console.printJson(QJsonDocument(entries));
     } else if (found == 0) {
-        console.printError(QStringLiteral("No device found."));
+        console.printError(Texts::tr("No device found."));
     }
     return found > 0 && allOpen ? exitSuccess : exitDevice;
 }

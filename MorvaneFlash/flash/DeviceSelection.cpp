@@ -1,7 +1,17 @@
 #include "flash/DeviceSelection.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
+
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(DeviceSelection)
+};
+
+} // namespace
 
 bool DeviceSelector::accepts(const HidDeviceInfo &device) const
 {
@@ -47,15 +57,16 @@ QString deviceDescription(const HidDeviceInfo &device)
 {
     QStringList known;
     if (!device.serialNumber.empty()) {
-        known.append(QStringLiteral("serial ") + deviceString(device.serialNumber));
+        known.append(Texts::tr("serial %1").arg(deviceString(device.serialNumber)));
     }
     if (!device.usbPort.empty()) {
-        known.append(QStringLiteral("port ") + deviceString(device.usbPort));
+        known.append(Texts::tr("port %1").arg(deviceString(device.usbPort)));
     }
     const QString path = deviceString(device.path);
     return known.isEmpty()
                ? path
-               : path + QStringLiteral(" (") + known.join(QStringLiteral(", ")) + QLatin1Char(')');
+               : Texts::tr("%1 (%2)", "a device's path, then its serial and port")
+                     .arg(path, known.join(Texts::tr(", ", "between a device's details")));
 }
 
 namespace {
@@ -72,20 +83,19 @@ QString withDevices(QString text, const std::vector<HidDeviceInfo> &devices)
 
 QString ambiguousChoice(const QString &product, const std::vector<HidDeviceInfo> &candidates)
 {
-    return withDevices(QStringLiteral("%1 devices match %2; choose one with --serial or --path, "
-                                      "or flash them all with --all-devices:")
-                           .arg(candidates.size())
+    return withDevices(Texts::tr("%n devices match %1; choose one with --serial or --path, or "
+                                 "flash them all with --all-devices:",
+                                 nullptr, int(candidates.size()))
                            .arg(product),
                        candidates);
 }
 
 QString unmatchedChoice(const QString &product, const std::vector<HidDeviceInfo> &attached)
 {
-    return withDevices(QStringLiteral("No %1 attached has that serial number or path; %2 "
-                                      "attached:")
-                           .arg(product)
-                           .arg(attached.size() == 1
-                                    ? QStringLiteral("this one is")
-                                    : QStringLiteral("these %1 are").arg(attached.size())),
-                       attached);
+    const QString text =
+        attached.size() == 1
+            ? Texts::tr("No %1 attached has that serial number or path; this one is attached:")
+            : Texts::tr("No %1 attached has that serial number or path; these %n are attached:",
+                        nullptr, int(attached.size()));
+    return withDevices(text.arg(product), attached);
 }

@@ -5,10 +5,16 @@
 #include "frame/ExitStatus.h"
 #include "update/UpdateMessages.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QSysInfo>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(FlashRecord)
+};
 
 using Status = UpdateOutcome::Status;
 
@@ -80,19 +86,18 @@ QString stoppedLine(const UpdateTarget &target, StopPoint point)
     switch (point) {
     case StopPoint::beforeImage:
         if (target.item) {
-            return QStringLiteral("Stopped: the download of %1 was abandoned; nothing was "
-                                  "flashed.")
+            return Texts::tr("Stopped: the download of %1 was abandoned; nothing was flashed.")
                 .arg(target.item->firmwareURL.toUrl().toDisplayString());
         }
         break;
     case StopPoint::imageKept:
         break;
     case StopPoint::inTransfer:
-        return UpdateMessages::updateStopped() +
-               QStringLiteral(" The transfer ended at a report boundary and the device was "
-                              "closed; it may need a new update.");
+        return UpdateMessages::updateStopped() + QLatin1Char(' ') +
+               Texts::tr("The transfer ended at a report boundary and the device was closed; it "
+                         "may need a new update.");
     }
-    return QStringLiteral("Stopped: nothing was flashed.");
+    return Texts::tr("Stopped: nothing was flashed.");
 }
 
 QJsonObject withDevice(QJsonObject object, const HidDeviceInfo &device, DeviceFields fields)
@@ -204,7 +209,9 @@ void tellOutcome(Console &console, bool json, const QString &label,
         console.printJsonLine(finished);
         return;
     }
-    const QString shown = label.isEmpty() ? line : label + QStringLiteral(": ") + line;
+    const QString shown =
+        label.isEmpty() ? line
+                        : Texts::tr("%1: %2", "a device's label, then its line").arg(label, line);
     if (outcome.status == Status::completed) {
         console.print(shown);
     } else {

@@ -17,12 +17,18 @@
 #include "update/UpdateMessages.h"
 #include "update/UpdateTarget.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(FlashRun)
+};
 
 class FlashRun
 {
@@ -130,10 +136,10 @@ private:
         m_preparation.prepare(target);
         // After the preparing line, unless preparing already failed.
         if (!m_failure) {
-            say(m_settings.waitLimit ? QStringLiteral("Waiting up to %1 s for %2...")
+            say(m_settings.waitLimit ? Texts::tr("Waiting up to %1 s for %2...")
                                            .arg(double(m_settings.waitLimit->count()) / 1000)
                                            .arg(target.product)
-                                     : QStringLiteral("Waiting for %1...").arg(target.product));
+                                     : Texts::tr("Waiting for %1...").arg(target.product));
         }
         const auto ended = [&] {
             return m_interrupted || timedOut || m_failure || (m_image && !chosen.empty());
@@ -216,7 +222,7 @@ private:
         for (std::size_t i = 0; i < devices.size(); ++i) {
             const std::string &path = devices[i].path;
             labels.append(!m_settings.allDevices ? QString()
-                          : path.empty()         ? QStringLiteral("device %1").arg(i + 1)
+                          : path.empty()         ? Texts::tr("device %1").arg(i + 1)
                                                  : QString::fromStdString(path));
         }
         m_labels = labels;
@@ -280,9 +286,8 @@ private:
                 record.outcome = outcome;
                 record.line = line;
                 if (const std::optional<QString> problem = m_settings.record(record)) {
-                    m_console.printError(QStringLiteral("morvane-flash: the log could not be "
-                                                        "written: ") +
-                                         *problem);
+                    m_console.printError(
+                        Texts::tr("morvane-flash: the log could not be written: %1").arg(*problem));
                     status = std::max<int>(status, exitUsage);
                 }
             }

@@ -3,7 +3,17 @@
 #include "bootloader/HIDBootloader.h"
 #include "update/UpdateMessages.h"
 
+#include <QCoreApplication>
 #include <algorithm>
+
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ProgressDisplay)
+};
+
+} // namespace
 
 QString progressBar(int percent, qint64 imageBytes, int width)
 {
@@ -15,15 +25,18 @@ QString progressBar(int percent, qint64 imageBytes, int width)
            timeLeftText(HIDBootloader::secondsLeft(clamped, std::size_t(imageBytes)));
 }
 
-QString timeLeftText(double seconds)
+QString durationText(double seconds)
 {
     if (seconds < 60) {
-        return QStringLiteral("%1 s left").arg(seconds, 0, 'f', 1);
+        return Texts::tr("%1 s").arg(seconds, 0, 'f', 1);
     }
     const qint64 whole = qRound64(seconds);
-    return QStringLiteral("%1 min %2 s left")
-        .arg(whole / 60)
-        .arg(whole % 60, 2, 10, QLatin1Char('0'));
+    return Texts::tr("%1 min %2 s").arg(whole / 60).arg(whole % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString timeLeftText(double seconds)
+{
+    return Texts::tr("%1 left", "the time a transfer still takes").arg(durationText(seconds));
 }
 
 ProgressDisplay::Mode progressModeOf(OutputStyle output, const Console &console)
@@ -49,7 +62,10 @@ void ProgressDisplay::update(std::size_t transfer, int percent)
     if (m_mode == Mode::plain) {
         const QString line = UpdateMessages::progress(percent);
         const QString &label = m_labels.at(qsizetype(transfer));
-        m_console.print(label.isEmpty() ? line : label + QStringLiteral(": ") + line);
+        m_console.print(
+            label.isEmpty()
+                ? line
+                : Texts::tr("%1: %2", "a device's label, then its progress").arg(label, line));
         return;
     }
     if (m_percent[transfer] == percent) {
@@ -74,6 +90,6 @@ QString ProgressDisplay::terminalLine(std::size_t transfer) const
 {
     const QString bar = progressBar(std::max(m_percent[transfer], 0), m_imageBytes);
     const QString &label = m_labels.at(qsizetype(transfer));
-    return label.isEmpty() ? QStringLiteral("Update progress: ") + bar
+    return label.isEmpty() ? Texts::tr("Update progress: %1", "a progress bar").arg(bar)
                            : bar + QStringLiteral("  ") + label;
 }

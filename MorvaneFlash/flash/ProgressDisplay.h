@@ -11,6 +11,8 @@
 // "[##########----------]  50%  1.6 s left": a bar of `width` cells, the percentage and the
 // time left at the protocol's pace for an image of `imageBytes` (HIDBootloader's secondsLeft).
 QString progressBar(int percent, qint64 imageBytes, int width = 40);
+// "1.6 s", "2 min 05 s".
+QString durationText(double seconds);
 // "1.6 s left", "2 min 05 s left".
 QString timeLeftText(double seconds);
 

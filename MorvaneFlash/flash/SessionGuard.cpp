@@ -5,7 +5,14 @@
 #include "session/TransferInhibitor.h"
 #include "update/DeviceTransfers.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(SessionGuard)
+};
 
 // Where the platform has no inhibitor: every lock is missing, which is said once.
 class NoInhibitor final : public TransferInhibitor
@@ -37,8 +44,8 @@ void SessionGuard::guard(DeviceTransfers &transfers, Console &console)
     }
     transfers.useInhibitor(m_inhibitor.get(), m_batteryChecked);
     QObject::connect(&transfers, &DeviceTransfers::inhibitorUnavailable, &transfers, [&console] {
-        console.printError(QStringLiteral("morvane-flash: nothing keeps this machine from "
-                                          "sleeping or shutting down during the transfer (no "
-                                          "login manager answered on the system bus)."));
+        console.printError(Texts::tr("morvane-flash: nothing keeps this machine from "
+                                     "sleeping or shutting down during the transfer (no "
+                                     "login manager answered on the system bus)."));
     });
 }

@@ -1,9 +1,15 @@
 #include "flash/StationTags.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(StationTags)
+};
 
 // The names the records and metrics give their own fields, and those Prometheus keeps for
 // itself when it scrapes: a label called so would overwrite or hide one of them.
@@ -31,7 +37,7 @@ bool hasControl(const QString &text)
 std::optional<QString> stationProblem(const QString &name)
 {
     if (name.isEmpty() || hasControl(name)) {
-        return QStringLiteral("--station takes a name without control characters.");
+        return Texts::tr("--station takes a name without control characters.");
     }
     return std::nullopt;
 }
@@ -43,17 +49,16 @@ std::optional<QString> addLabel(StationTags &tags, const QString &text)
     const QString key = text.left(equals);
     const QString value = text.mid(equals + 1);
     if (equals < 0 || !labelName.match(key).hasMatch()) {
-        return QStringLiteral("--label takes KEY=VALUE, KEY of letters, digits and _ (not "
-                              "starting with a digit): \"%1\".")
+        return Texts::tr("--label takes KEY=VALUE, KEY of letters, digits and _ (not "
+                         "starting with a digit): \"%1\".")
             .arg(text);
     }
     if (key.startsWith(QLatin1String("__")) || reservedNames().contains(key)) {
-        return QStringLiteral("--label %1: that name is the record's own; choose another.")
-            .arg(key);
+        return Texts::tr("--label %1: that name is the record's own; choose another.").arg(key);
     }
     if (qsizetype(sizeof journalLabelPrefix) - 1 + key.size() > journalFieldNameLimit) {
-        return QStringLiteral("--label %1: the key is longer than %2 characters, which the "
-                              "journal's field name %3%4 cannot hold.")
+        return Texts::tr("--label %1: the key is longer than %2 characters, which the "
+                         "journal's field name %3%4 cannot hold.")
             .arg(key)
             .arg(journalFieldNameLimit - qsizetype(sizeof journalLabelPrefix) + 1)
             .arg(QLatin1String(journalLabelPrefix), key.toUpper());
@@ -62,10 +67,10 @@ std::optional<QString> addLabel(StationTags &tags, const QString &text)
             // The journal names a label by its key in capitals.
             return label.first.compare(key, Qt::CaseInsensitive) == 0;
         })) {
-        return QStringLiteral("--label %1 is given twice.").arg(key);
+        return Texts::tr("--label %1 is given twice.").arg(key);
     }
     if (hasControl(value)) {
-        return QStringLiteral("--label %1: the value has a control character.").arg(key);
+        return Texts::tr("--label %1: the value has a control character.").arg(key);
     }
     tags.labels.emplace_back(key, value);
     return std::nullopt;

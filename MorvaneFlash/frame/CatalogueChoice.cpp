@@ -15,7 +15,17 @@
 #include "update/UpdateMessages.h"
 #include "update/UpdateTarget.h"
 
+#include <QCoreApplication>
 #include <algorithm>
+
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(CatalogueChoice)
+};
+
+} // namespace
 
 std::optional<CatalogueReading> fetchCatalogue(Downloader &downloader, CatalogueFetch &fetch,
                                                const QUrl &listURL)
@@ -29,7 +39,7 @@ std::optional<CatalogueReading> fetchCatalogue(Downloader &downloader, Catalogue
         &fetch, &CatalogueFetch::listFetched, [&reading] { return reading.has_value(); },
         [&] {
             abandoned = fetch.pendingListAddress();
-            fetch.abort(QStringLiteral("Stopped."));
+            fetch.abort(Texts::tr("Stopped."));
         });
     if (stopped) {
         downloader.sayAbandoned(abandoned);
@@ -53,9 +63,9 @@ bool mayUseBundles(const Environment &environment, Console &console)
     if (environment.catalogueTrust.keyBuiltIn) {
         return true;
     }
-    console.printError(QStringLiteral("This build trusts no catalogue key, and a bundle is "
-                                      "believed only through the catalogue's signature: it "
-                                      "neither makes nor reads bundles."));
+    console.printError(Texts::tr("This build trusts no catalogue key, and a bundle is believed "
+                                 "only through the catalogue's signature: it neither makes nor "
+                                 "reads bundles."));
     return false;
 }
 
@@ -123,7 +133,8 @@ QString lineList(const QList<qsizetype> &lines)
         return numbers.join(QString());
     }
     const QString last = numbers.takeLast();
-    return numbers.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    return Texts::tr("%1 and %2", "the last two of a list of line numbers")
+        .arg(numbers.join(Texts::tr(", ", "between line numbers")), last);
 }
 
 // The list's lines that hold a record of this product and version, in the one walk's numbers,
@@ -159,15 +170,14 @@ std::optional<QString> chooseModel(const LoadedCatalogue &catalogue, const QStri
         }
     }
     if (matches.isEmpty()) {
-        console.printError(QStringLiteral("No model \"%1\" in the catalogue.").arg(model));
+        console.printError(Texts::tr("No model \"%1\" in the catalogue.").arg(model));
         return std::nullopt;
     }
     if (matches.size() > 1) {
-        console.printError(QStringLiteral("\"%1\" names %2 models when letter case is ignored: "
-                                          "\"%3\"; name one as the catalogue writes it.")
-                               .arg(model)
-                               .arg(matches.size())
-                               .arg(matches.join(QStringLiteral("\", \""))));
+        console.printError(Texts::tr("\"%1\" names %2 models when letter case is ignored: "
+                                     "\"%3\"; name one as the catalogue writes it.")
+                               .arg(model, QString::number(matches.size()),
+                                    matches.join(QStringLiteral("\", \""))));
         return std::nullopt;
     }
     return matches.first();
@@ -190,15 +200,15 @@ ChosenVersion chooseVersion(const LoadedCatalogue &catalogue, const QString &mod
     }
     if (records.isEmpty()) {
         console.printError(
-            QStringLiteral("No version \"%1\" of %2 in the catalogue.").arg(*version, *product));
+            Texts::tr("No version \"%1\" of %2 in the catalogue.").arg(*version, *product));
         return {std::nullopt, exitUsage};
     }
     const FirmwareItem &first = records.first();
     if (version && std::any_of(records.begin(), records.end(),
                                [&first](const FirmwareItem &item) { return item != first; })) {
         console.printError(
-            QStringLiteral("%1 %2 is on lines %3 of the catalogue, which differ; "
-                           "morvane-flash does not choose between them.")
+            Texts::tr("%1 %2 is on lines %3 of the catalogue, which differ; "
+                      "morvane-flash does not choose between them.")
                 .arg(first.product, first.version, lineList(linesOf(catalogue.list, first))));
         return {std::nullopt, exitCatalogue};
     }

@@ -4,10 +4,20 @@
 #include "download/Fetch.h"
 #include "download/WebSource.h"
 
+#include <QCoreApplication>
 #include <QNetworkAccessManager>
 
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(Downloader)
+};
+
+} // namespace
+
 Downloader::Downloader(const QString &bundle, std::stop_token stop, Console &console)
-    : m_stop(std::move(stop)), m_console(console)
+    : m_stop(std::move(stop)), m_console(console), m_nothingDone(Texts::tr("nothing was flashed"))
 {
     if (!bundle.isEmpty()) {
         m_source = std::make_unique<BundleSource>(bundle);
@@ -25,7 +35,7 @@ Downloader::Answer Downloader::get(const QUrl &url, DownloadKind kind, const QBy
     Answer answer;
     answer.stopped = waitUntil(
                          fetch.get(), &Fetch::finished, [&fetch] { return fetch->isFinished(); },
-                         [&fetch] { fetch->abort(QStringLiteral("Stopped.")); }) ||
+                         [&fetch] { fetch->abort(Texts::tr("Stopped.")); }) ||
                      m_stop.stop_requested();
     answer.result = fetch->result();
     answer.status = answer.result.httpStatus;
@@ -37,6 +47,6 @@ Downloader::Answer Downloader::get(const QUrl &url, DownloadKind kind, const QBy
 
 void Downloader::sayAbandoned(const QUrl &url)
 {
-    m_console.printError(QStringLiteral("Stopped: the download of %1 was abandoned; %2.")
+    m_console.printError(Texts::tr("Stopped: the download of %1 was abandoned; %2.")
                              .arg(url.toDisplayString(), m_nothingDone));
 }

@@ -70,5 +70,5 @@ private:
     std::unique_ptr<ContentSource> m_source;
     std::stop_token m_stop;
     Console &m_console;
-    QString m_nothingDone = QStringLiteral("nothing was flashed");
+    QString m_nothingDone;
 };

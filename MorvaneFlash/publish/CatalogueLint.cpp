@@ -8,11 +8,17 @@
 #include "update/NextSteps.h"
 #include "update/SignedListRules.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 #include <QStringView>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(CatalogueLint)
+};
 
 using Severity = LintFinding::Severity;
 
@@ -94,7 +100,7 @@ public:
         report.records.append({line, item});
         if (isHeading(fields)) {
             add(Severity::warning, line, "heading",
-                QStringLiteral("looks like a heading; the updater takes it as a record"));
+                Texts::tr("looks like a heading; the updater takes it as a record"));
         }
         lintShownFields(line, item);
         for (const int index : {1, 2}) {
@@ -120,7 +126,7 @@ public:
         lintDigest(line, item, fields.size() > recordFields ? fields.at(recordFields) : QString());
         if (entry.sameRecordAt > 0) {
             add(Severity::warning, line, "duplicate",
-                QStringLiteral("the same record as line %1").arg(entry.sameRecordAt));
+                Texts::tr("the same record as line %1").arg(entry.sameRecordAt));
         } else if (entry.versionProblem) {
             // Taken unsigned, refused signed: the updater's rule either way.
             add(keyInUse ? Severity::error : Severity::warning, line, entry.versionProblem->kind,
@@ -135,30 +141,34 @@ private:
     {
         if (fields.size() < recordFields) {
             add(Severity::error, line, "too-few-fields",
-                QStringLiteral("%1 field(s); a record needs at least %2, separated by \";\"")
-                        .arg(fields.size())
-                        .arg(recordFields) +
-                    stepAfter(fields));
+                withStep(Texts::tr("%n field(s); a record needs at least %1, separated by \";\"",
+                                   nullptr, int(fields.size()))
+                             .arg(recordFields),
+                         fields));
             return;
         }
         for (const int index : {5, 6}) {
             const QString &text = fields.at(index);
             if (text.isEmpty()) {
                 add(Severity::error, line, "invalid-url",
-                    listFieldLabel(index) + QStringLiteral(" is empty"));
+                    Texts::tr("%1 is empty").arg(listFieldLabel(index)));
             } else if (!parseCatalogueUrl(text)) {
                 add(Severity::error, line, "invalid-url",
-                    listFieldLabel(index) + QStringLiteral(" is not a valid URL: ") + text +
-                        stepAfter(fields));
+                    withStep(
+                        Texts::tr("%1 is not a valid URL: %2").arg(listFieldLabel(index), text),
+                        fields));
             }
         }
     }
 
-    // What to do about a line that is no record, after its finding.
-    static QString stepAfter(const QStringList &fields)
+    // A finding about a line that is no record, then what to do about it, without the step's
+    // closing full stop: findings end without one.
+    static QString withStep(const QString &finding, const QStringList &fields)
     {
         const QString step = lineNextStep(fields);
-        return step.isEmpty() ? QString() : QStringLiteral(". ") + step.chopped(1);
+        return step.isEmpty() ? finding
+                              : Texts::tr("%1. %2", "a finding, then what to do about it")
+                                    .arg(finding, step.chopped(1));
     }
 
     // The texts a person reads (model, version, copyright): none may be empty where it names
@@ -173,8 +183,8 @@ private:
         for (const auto &[index, text] : shown) {
             if (index != 4 && trimWhitespaceAndNewlines(text).isEmpty()) {
                 add(Severity::error, line, "empty-field",
-                    listFieldLabel(index) + QStringLiteral(" is empty: the window would offer "
-                                                           "it without a name"));
+                    Texts::tr("%1 is empty: the window would offer it without a name")
+                        .arg(listFieldLabel(index)));
             }
             for (const QChar c : text) {
                 const char16_t u = c.unicode();
@@ -182,12 +192,11 @@ private:
                 const bool bidi = (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
                 if (control || bidi) {
                     add(Severity::error, line, control ? "control-character" : "bidi-control",
-                        listFieldLabel(index) +
-                            QStringLiteral(" holds U+%1, which %2: remove it")
-                                .arg(int(u), 4, 16, QLatin1Char('0'))
-                                .arg(control ? QStringLiteral("a terminal acts on")
-                                             : QStringLiteral("reorders the text shown around "
-                                                              "it")));
+                        (control ? Texts::tr("%1 holds U+%2, which a terminal acts on: remove it")
+                                 : Texts::tr("%1 holds U+%2, which reorders the text shown "
+                                             "around it: remove it"))
+                            .arg(listFieldLabel(index),
+                                 QStringLiteral("%1").arg(int(u), 4, 16, QLatin1Char('0'))));
                     break;
                 }
             }
@@ -203,9 +212,9 @@ private:
         }
         if (item.digest.isEmpty() && field.startsWith(digestPrefix, Qt::CaseInsensitive)) {
             add(Severity::warning, line, "malformed-digest",
-                listFieldLabel(7) +
-                    QStringLiteral(" must begin with \"sha256:\" in lower case; the "
-                                   "updater ignores it as written"));
+                Texts::tr("%1 must begin with \"sha256:\" in lower case; the updater ignores "
+                          "it as written")
+                    .arg(listFieldLabel(7)));
         }
     }
 
@@ -222,10 +231,9 @@ private:
             if (!m_reportedPairs.contains(pair)) {
                 m_reportedPairs.insert(pair);
                 add(Severity::warning, line, "lookalike-model",
-                    QStringLiteral("model \"%1\" differs from \"%2\" (line %3) only in letter "
-                                   "case or invisible characters; they are two models")
-                        .arg(name, it->first)
-                        .arg(it->second));
+                    Texts::tr("model \"%1\" differs from \"%2\" (line %3) only in letter case "
+                              "or invisible characters; they are two models")
+                        .arg(name, it->first, QString::number(it->second)));
             }
         }
     }
@@ -249,8 +257,8 @@ LintReport lintCatalogue(const QByteArray &bytes, bool keyInUse)
     qsizetype start = 0;
     if (bytes.startsWith("\xEF\xBB\xBF")) {
         linter.add(Severity::warning, 1, "byte-order-mark",
-                   QStringLiteral("the file begins with a byte-order mark; save it as UTF-8 "
-                                  "without one"));
+                   Texts::tr("the file begins with a byte-order mark; save it as UTF-8 without "
+                             "one"));
         start = 3;
     }
     // A line that is not UTF-8 is blanked, its end kept, so that the walk numbers the rest as
@@ -262,8 +270,8 @@ LintReport lintCatalogue(const QByteArray &bytes, bool keyInUse)
         const QByteArrayView raw = content.sliced(line.start, line.length);
         if (const std::optional<qsizetype> bad = firstInvalidUtf8Byte(raw)) {
             linter.add(Severity::error, line.number, "not-utf8",
-                       QStringLiteral("byte 0x%1 at byte offset %2 is not UTF-8; the updater "
-                                      "refuses the whole list")
+                       Texts::tr("byte 0x%1 at byte offset %2 is not UTF-8; the updater refuses "
+                                 "the whole list")
                            .arg(static_cast<unsigned char>(raw[*bad]), 2, 16, QLatin1Char('0'))
                            .arg(start + line.start + *bad));
         } else {

@@ -12,6 +12,7 @@
 #include "update/RegularFile.h"
 #include "update/SignedListRules.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -19,6 +20,11 @@
 #include <algorithm>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(DigestFilling)
+};
 
 // What one address of a record gives: its bytes, or why there are none.
 struct Content
@@ -140,8 +146,8 @@ private:
         const qsizetype index = notes ? 8 : 7;
         const QString field = trimWhitespaceAndNewlines(fields.value(index));
         if (!field.isEmpty() && !field.startsWith(digestPrefix)) {
-            addProblem(number, QStringLiteral("field %1 holds \u201C%2\u201D, which is no digest; "
-                                              "empty it for sign to fill it in")
+            addProblem(number, Texts::tr("field %1 holds \u201C%2\u201D, which is no digest; empty "
+                                         "it for sign to fill it in")
                                    .arg(index + 1)
                                    .arg(field));
             return true;
@@ -154,15 +160,16 @@ private:
         if (content.bytes && notes) {
             if (const std::optional<QString> warning = notesCharsetWarning(*content.bytes)) {
                 m_result.warnings.append(
-                    {number, QStringLiteral("the release notes %1 ").arg(url.toString()) + *warning,
+                    {number, Texts::tr("the release notes %1 %2").arg(url.toString(), *warning),
                      exitSuccess});
             }
         }
         if (!content.bytes) {
             addProblem(number, content.problem, content.status);
         } else if (!notes && content.bytes->isEmpty()) {
-            addProblem(number, QStringLiteral("the image %1 is empty: the updater refuses it")
-                                   .arg(url.toString()));
+            addProblem(
+                number,
+                Texts::tr("the image %1 is empty: the updater refuses it").arg(url.toString()));
         } else if (field.isEmpty()) {
             while (fields.size() <= index) {
                 fields.append(QString());
@@ -190,8 +197,8 @@ private:
         } else if (malformed) {
             refused = flashRefusal(given, true);
         } else if (const QByteArray received = sha256Of(bytes); received != digest.sha256) {
-            refused = QStringLiteral("the image %1 does not match the digest given (%2): the "
-                                     "updater refuses it. %3")
+            refused = Texts::tr("the image %1 does not match the digest given (%2): the updater "
+                                "refuses it. %3")
                           .arg(url.toString(), digestMismatchText(digest.sha256, received),
                                rebuiltImageNextStep().chopped(1));
         }
@@ -216,7 +223,8 @@ private:
             if (local) {
                 return *local;
             }
-            looked.append(QStringLiteral("at ") + QDir(m_mirror).filePath(path->join('/')));
+            looked.append(Texts::tr("at %1", "where the mirror would hold a file")
+                              .arg(QDir(m_mirror).filePath(path->join('/'))));
         }
         const QString name = url.fileName(QUrl::FullyDecoded);
         QString shared;
@@ -225,19 +233,17 @@ private:
                     localFile(m_listFolder, {name}, limit, number)) {
                 return *local;
             }
-            looked.append(QStringLiteral("beside the list as ") + name);
+            looked.append(Texts::tr("beside the list as %1").arg(name));
         } else if (isPlainName(name)) {
-            shared = QStringLiteral(" (%1 beside the list is not taken: other addresses of the "
-                                    "list have that name)")
+            shared = Texts::tr(" (%1 beside the list is not taken: other addresses of the list "
+                               "have that name)")
                          .arg(name);
         }
-        const QString missing =
-            QStringLiteral("the %1 %2 is not %3%4, ")
-                .arg(notes ? QStringLiteral("release notes") : QStringLiteral("image"),
-                     url.toString(),
-                     looked.isEmpty() ? QStringLiteral("found here") : looked.join(u" nor "),
-                     shared);
-        return fetched(url, notes, missing);
+        const QString where =
+            (looked.isEmpty() ? Texts::tr("found here", "the file is not found here")
+                              : looked.join(Texts::tr(" nor ", "between the places looked at"))) +
+            shared;
+        return fetched(url, notes, where);
     }
 
     // The file at `path` under `folder`: nothing when there is none.
@@ -251,13 +257,13 @@ private:
             return std::nullopt;
         case MirrorFile::State::link:
             return Content{std::nullopt,
-                           QStringLiteral("%1 is a link, or is reached through one; sign follows "
-                                          "no links, so nothing outside %2 is read in its place")
+                           Texts::tr("%1 is a link, or is reached through one; sign follows no "
+                                     "links, so nothing outside %2 is read in its place")
                                .arg(shown, folder),
                            exitCatalogue};
         case MirrorFile::State::unreadable:
             return Content{std::nullopt,
-                           QStringLiteral("cannot read %1: %2").arg(shown, file.errorDescription),
+                           Texts::tr("cannot read %1: %2").arg(shown, file.errorDescription),
                            exitCatalogue};
         case MirrorFile::State::found:
             break;
@@ -265,19 +271,22 @@ private:
         if (file.hardLinks > 1) {
             m_result.warnings.append(
                 {number,
-                 QStringLiteral("%1 has %2 hard links: it can be changed through another name; "
-                                "its digest is of the file as it is now")
-                     .arg(shown)
-                     .arg(file.hardLinks),
+                 Texts::tr("%1 has %2 hard links: it can be changed through another name; its "
+                           "digest is of the file as it is now")
+                     .arg(shown, QString::number(file.hardLinks)),
                  exitSuccess});
         }
         return Content{std::move(file.bytes), QString(), exitSuccess};
     }
 
-    Content fetched(const QUrl &url, bool notes, const QString &missing)
+    // `where` is where the file was looked for, for the sentence saying it is not there.
+    Content fetched(const QUrl &url, bool notes, const QString &where)
     {
         if (const std::optional<QString> problem = webAddressProblem(url)) {
-            return {std::nullopt, missing + QStringLiteral("nor can it be fetched: ") + *problem,
+            return {std::nullopt,
+                    (notes ? Texts::tr("the release notes %1 is not %2, nor can it be fetched: %3")
+                           : Texts::tr("the image %1 is not %2, nor can it be fetched: %3"))
+                        .arg(url.toString(), where, *problem),
                     exitCatalogue};
         }
         Downloader::Answer answer =
@@ -287,8 +296,10 @@ private:
         }
         if (!answer.result.succeeded()) {
             return {std::nullopt,
-                    missing + QStringLiteral("and fetching it failed: ") +
-                        answer.result.errorDescription,
+                    (notes ? Texts::tr("the release notes %1 is not %2, and fetching it failed: "
+                                       "%3")
+                           : Texts::tr("the image %1 is not %2, and fetching it failed: %3"))
+                        .arg(url.toString(), where, answer.result.errorDescription),
                     exitCatalogue};
         }
         return {std::move(answer.result.body), QString(), exitSuccess};

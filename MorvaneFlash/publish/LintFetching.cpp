@@ -11,22 +11,30 @@
 #include "update/NextSteps.h"
 #include "update/UpdateMessages.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <algorithm>
 
 namespace {
 
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(LintFetching)
+};
+
 using Severity = LintFinding::Severity;
 
 // "notes <address>: HTTP 200" for what arrived; a failure's description says the status itself.
-QString fetchedText(const char *what, const QUrl &url, const Downloader::Answer &answer)
+QString fetchedText(bool notes, const QUrl &url, const Downloader::Answer &answer)
 {
-    const QString place = QLatin1String(what) + QLatin1Char(' ') + url.toString();
+    const QString place = notes ? Texts::tr("notes %1").arg(url.toString())
+                                : Texts::tr("image %1").arg(url.toString());
     if (!answer.result.succeeded()) {
-        return place + QStringLiteral(": ") + answer.result.errorDescription;
+        return Texts::tr("%1: %2", "a download, then why it failed")
+            .arg(place, answer.result.errorDescription);
     }
-    return place + (answer.status != 0 ? QStringLiteral(": HTTP %1").arg(answer.status)
-                                       : QStringLiteral(": fetched"));
+    return answer.status != 0 ? Texts::tr("%1: HTTP %2").arg(place, QString::number(answer.status))
+                              : Texts::tr("%1: fetched").arg(place);
 }
 
 // `refused` is set when the notes do not match the record's digest, or have none under a key.
@@ -45,25 +53,24 @@ LintFinding notesFinding(const LintedRecord &record, bool keyed, const QString &
             parseImageDigest(record.item.notesDigest).state == ImageDigest::State::malformed;
         refused = refused || !malformed;
         return {Severity::error, line, QStringLiteral("notes-digest"),
-                where + QStringLiteral(", not shown: ") + *refusal};
+                Texts::tr("%1, not shown: %2").arg(where, *refusal)};
     }
     if (const std::optional<QString> warning = notesCharsetWarning(*answer.result.body)) {
         return {Severity::warning, line, QStringLiteral("notes-charset"),
-                where + QStringLiteral(": the notes ") + *warning};
+                Texts::tr("%1: the notes %2").arg(where, *warning)};
     }
     const auto decoded = decodeServerTextWithCharset(*answer.result.body);
     if (!decoded) {
         return {Severity::warning, line, kind,
-                where +
-                    QStringLiteral(", decodes in no supported character set: the window shows ") +
-                    UpdateMessages::noNotes()};
+                Texts::tr("%1, decodes in no supported character set: the window shows %2")
+                    .arg(where, UpdateMessages::noNotes())};
     }
     if (trimWhitespaceAndNewlines(decoded->text).isEmpty()) {
         return {Severity::warning, line, kind,
-                where + QStringLiteral(", empty: the window shows ") + UpdateMessages::noNotes()};
+                Texts::tr("%1, empty: the window shows %2").arg(where, UpdateMessages::noNotes())};
     }
     return {Severity::note, line, kind,
-            where + QStringLiteral(", decodes as ") + QLatin1String(decoded->charset)};
+            Texts::tr("%1, decodes as %2").arg(where, QLatin1String(decoded->charset))};
 }
 
 // `refused` is set when the image does not match the record's digest.
@@ -77,22 +84,21 @@ LintFinding imageFinding(qsizetype line, const QString &where, const Downloader:
     const QByteArray &image = *answer.result.body;
     if (image.isEmpty()) {
         return {Severity::error, line, kind,
-                where + QStringLiteral(", empty: the updater refuses it")};
+                Texts::tr("%1, empty: the updater refuses it").arg(where)};
     }
-    const QString message = where + QStringLiteral(", %1 bytes").arg(image.size());
+    const QString message = Texts::tr("%1, %n bytes", nullptr, int(image.size())).arg(where);
     const ImageDigest digest = parseImageDigest(digestText);
     if (imageDigestMismatch(digest, image)) {
         refused = true;
         const std::optional<QByteArray> expected =
             digest.state == ImageDigest::State::valid ? std::optional(digest.sha256) : std::nullopt;
         return {Severity::error, line, QStringLiteral("image-digest"),
-                message + QStringLiteral(", does not match its digest (%1): the updater refuses "
-                                         "it. %2")
-                              .arg(digestMismatchText(expected, sha256Of(image)),
-                                   rebuiltImageNextStep().chopped(1))};
+                Texts::tr("%1, does not match its digest (%2): the updater refuses it. %3")
+                    .arg(message, digestMismatchText(expected, sha256Of(image)),
+                         rebuiltImageNextStep().chopped(1))};
     }
     return {Severity::note, line, kind,
-            digest.state == ImageDigest::State::valid ? message + QStringLiteral(", digest matches")
+            digest.state == ImageDigest::State::valid ? Texts::tr("%1, digest matches").arg(message)
                                                       : message};
 }
 
@@ -116,7 +122,7 @@ int addFetchFindings(LintOutcome &outcome, bool keyed, Downloader &downloader)
             if (answer.stopped) {
                 return exitInterrupted;
             }
-            const QString where = fetchedText(notes ? "notes" : "image", url, answer);
+            const QString where = fetchedText(notes, url, answer);
             findings.append(
                 notes ? notesFinding(record, keyed, where, answer, outcome.refused)
                       : imageFinding(record.line, where, answer, item.digest, outcome.refused));
@@ -144,27 +150,27 @@ QList<LintFinding> signingTimeFindings(qint64 signedAt, const EarlierLists &earl
     if (earlier.published && signedAt < *earlier.published) {
         findings.append(
             {Severity::error, 0, kind,
-             QStringLiteral("the list was signed %1, before the list published at %2 (signed "
-                            "%3): every unit that took that one refuses it. Sign it again on a "
-                            "machine whose clock is right.")
+             Texts::tr("the list was signed %1, before the list published at %2 (signed "
+                       "%3): every unit that took that one refuses it. Sign it again on a "
+                       "machine whose clock is right.")
                  .arg(signatureDateText(signedAt), address,
                       signatureDateText(*earlier.published))});
     }
     if (earlier.recorded && signedAt < *earlier.recorded) {
         findings.append(
             {Severity::error, 0, kind,
-             QStringLiteral("the list was signed %1, before the newest list this computer took "
-                            "from %2 (signed %3): this computer refuses it, as every unit that "
-                            "took that list does. ")
+             Texts::tr("the list was signed %1, before the newest list this computer took "
+                       "from %2 (signed %3): this computer refuses it, as every unit that "
+                       "took that list does. ")
                      .arg(signatureDateText(signedAt), address,
                           signatureDateText(*earlier.recorded)) +
                  forgetRecordAdvice()});
     }
     if (signedAt > now) {
         findings.append({Severity::warning, 0, kind,
-                         QStringLiteral("the list was signed %1, ahead of this computer's clock "
-                                        "(%2): units that take it refuse every later list until "
-                                        "%1. Sign it again on a machine whose clock is right.")
+                         Texts::tr("the list was signed %1, ahead of this computer's clock "
+                                   "(%2): units that take it refuse every later list until "
+                                   "%1. Sign it again on a machine whose clock is right.")
                              .arg(signatureDateText(signedAt), signatureDateText(now))});
     }
     return findings;

@@ -1,13 +1,21 @@
 #include "publish/LintReportText.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QStringList>
 
 namespace {
 
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(LintReportText)
+};
+
 using Severity = LintFinding::Severity;
 
+// The same in the text as in the JSON: "path:3: error: ..." is the form editors and build tools
+// read, so it is never translated.
 QString severityName(Severity severity)
 {
     switch (severity) {
@@ -37,10 +45,10 @@ QString lintReportText(const QString &source, const LintReport &report)
     for (const LintFinding &finding : report.findings) {
         lines.append(lintFindingText(source, finding));
     }
-    lines.append(QStringLiteral("%1 record(s), %2 error(s), %3 warning(s)")
-                     .arg(report.records.size())
-                     .arg(report.count(Severity::error))
-                     .arg(report.count(Severity::warning)));
+    const QString between = Texts::tr(", ", "between the counts of the summary");
+    lines.append(Texts::tr("%n record(s)", nullptr, int(report.records.size())) + between +
+                 Texts::tr("%n error(s)", nullptr, int(report.count(Severity::error))) + between +
+                 Texts::tr("%n warning(s)", nullptr, int(report.count(Severity::warning))));
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -12,9 +12,15 @@
 #include "update/RegularFile.h"
 #include "update/UpdateMessages.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(LintSource)
+};
 
 // A list file and, with keys, the updater's verdict on the "<file>.minisig" beside it, both
 // read bounded: a FIFO or a device there is refused unread.
@@ -23,8 +29,8 @@ LintSource readLintFile(const QString &argument, const QList<MinisignPublicKey> 
 {
     const ReadFile file = readRegularFile(argument, maxListBytes);
     if (!file.bytes) {
-        console.printError(QStringLiteral("Cannot read the list file %1: %2")
-                               .arg(argument, file.errorDescription));
+        console.printError(
+            Texts::tr("Cannot read the list file %1: %2").arg(argument, file.errorDescription));
         return {{}, {}, false, exitCatalogue};
     }
     LintSource source{*file.bytes};
@@ -33,7 +39,7 @@ LintSource readLintFile(const QString &argument, const QList<MinisignPublicKey> 
         const ReadFile signatureFile = readRegularFile(signaturePath, maxSignatureBytes);
         SignatureText signature{signatureFile.bytes, QString()};
         if (!signatureFile.bytes) {
-            signature.unreadable = QStringLiteral("Cannot read the signature file %1: %2")
+            signature.unreadable = Texts::tr("Cannot read the signature file %1: %2")
                                        .arg(signaturePath, signatureFile.errorDescription);
         }
         const SignatureVerdict verdict = judgeSignature(source.bytes, keys, signature, std::nullopt,

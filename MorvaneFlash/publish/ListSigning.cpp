@@ -12,11 +12,17 @@
 #include "update/RegularFile.h"
 #include "update/SignedListRules.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ListSigning)
+};
 
 // A secret key file is two short lines.
 constexpr qint64 maxSecretKeyBytes = 4096;
@@ -37,11 +43,11 @@ std::optional<qint64> replacedSigningTime(const ReadFile &signatureFile)
 void sayBackwards(qint64 now, qint64 earlier, const QString &what, Console &console)
 {
     console.printError(
-        QStringLiteral("morvane-flash: sign would date the list %1, not after %2 (signed %3): "
-                       "every unit that took that list would refuse this one. If this machine's "
-                       "clock is behind, set it right (timedatectl set-ntp true) and sign again; "
-                       "if %2 was signed with a fast clock, sign once its date has passed. Nothing "
-                       "was written.")
+        Texts::tr("morvane-flash: sign would date the list %1, not after %2 (signed %3): "
+                  "every unit that took that list would refuse this one. If this machine's "
+                  "clock is behind, set it right (timedatectl set-ntp true) and sign again; "
+                  "if %2 was signed with a fast clock, sign once its date has passed. Nothing "
+                  "was written.")
             .arg(signatureDateText(now), what, signatureDateText(earlier)));
 }
 
@@ -76,32 +82,33 @@ SigningFloor checkSigningFloor(const QString &listPath, const QUrl &address,
     const QString signaturePath = listPath + QStringLiteral(".minisig");
     const ReadFile signatureFile = readRegularFile(signaturePath, maxSignatureBytes);
     if (!signatureFile.bytes && !signatureFile.absent) {
-        console.printError(QStringLiteral("Cannot read the signature file %1: %2")
+        console.printError(Texts::tr("Cannot read the signature file %1: %2")
                                .arg(signaturePath, signatureFile.errorDescription));
         return {std::nullopt, exitCatalogue};
     }
     const PublishedList published = publishedList(address, keys, downloader);
     if (const DoctorCheck clock = clockCheck(published.serverDate, now);
         clock.verdict == DoctorCheck::Verdict::fail) {
-        console.printError(QStringLiteral("morvane-flash: %1. %2 A list signed now would be "
-                                          "dated wrong. Nothing was written.")
+        console.printError(Texts::tr("morvane-flash: %1. %2 A list signed now would be "
+                                     "dated wrong. Nothing was written.")
                                .arg(clock.finding, clock.fix));
         return {std::nullopt, exitListErrors};
     }
     if (!published.notCompared.isEmpty()) {
-        console.printError(QStringLiteral("%1: note: not compared with the list published at "
-                                          "%2: %3")
-                               .arg(listPath, address.toDisplayString(), published.notCompared));
+        // "path: note: ..." is the form editors read; only what follows is translated.
+        console.printError(listPath + QStringLiteral(": note: ") +
+                           Texts::tr("not compared with the list published at %1: %2")
+                               .arg(address.toDisplayString(), published.notCompared));
     }
     const std::optional<qint64> replaced = replacedSigningTime(signatureFile);
     if (replaced && now <= *replaced) {
-        sayBackwards(now, *replaced, QStringLiteral("the signature it replaces, ") + signaturePath,
+        sayBackwards(now, *replaced, Texts::tr("the signature it replaces, %1").arg(signaturePath),
                      console);
         return {replaced, exitListErrors};
     }
     if (published.timestamp && now <= *published.timestamp) {
         sayBackwards(now, *published.timestamp,
-                     QStringLiteral("the list published at ") + address.toDisplayString(), console);
+                     Texts::tr("the list published at %1").arg(address.toDisplayString()), console);
         return {published.timestamp, exitListErrors};
     }
     if (!replaced || !published.timestamp) {
@@ -118,15 +125,15 @@ SigningKey readSigningKey(const QString &secretKeyPath, const QString &publicKey
         keyFile.bytes ? parseMinisignSecretKey(*keyFile.bytes) : ParsedMinisignSecretKey{}, {}};
     if (!keyFile.bytes || !key.secret.error.isEmpty()) {
         console.printError(
-            QStringLiteral("morvane-flash: cannot use the secret key file %1: %2")
+            Texts::tr("morvane-flash: cannot use the secret key file %1: %2")
                 .arg(secretKeyPath, keyFile.bytes ? key.secret.error : keyFile.errorDescription));
         return {{}, {}, exitUsage};
     }
     if (key.secret.passwordProtected && !onTerminal) {
         console.printError(
-            QStringLiteral("morvane-flash: the secret key %1 is protected by a password, and "
-                           "standard input is no terminal to type it on: run sign on a terminal, "
-                           "or sign with a key made by minisign -G -W.")
+            Texts::tr("morvane-flash: the secret key %1 is protected by a password, and "
+                      "standard input is no terminal to type it on: run sign on a terminal, "
+                      "or sign with a key made by minisign -G -W.")
                 .arg(secretKeyPath));
         return {{}, {}, exitUsage};
     }
@@ -140,8 +147,8 @@ SigningKey readSigningKey(const QString &secretKeyPath, const QString &publicKey
     }
     key.judgedBy = std::move(choice.keys);
     if (key.judgedBy.isEmpty()) {
-        console.printError(QStringLiteral("morvane-flash: a key sealed with a password does not "
-                                          "give its public key: name it with --public-key."));
+        console.printError(Texts::tr("morvane-flash: a key sealed with a password does not "
+                                     "give its public key: name it with --public-key."));
         return {{}, {}, exitUsage};
     }
     return key;
@@ -154,7 +161,7 @@ int reportSigningProblems(const QString &listPath, const QList<SigningProblem> &
         console.printError(lintFindingText(
             listPath, {CatalogueFinding::Severity::error, problem.line, {}, problem.message}));
     }
-    console.printError(QStringLiteral("Nothing was signed or written."));
+    console.printError(Texts::tr("Nothing was signed or written."));
     return problems.first().status;
 }
 
@@ -183,10 +190,10 @@ SignedVerdict judgeSignedList(const QString &listPath, const QByteArray &list,
         console.printError(lintFindingText(listPath, line));
     }
     if (!signatureRefused && lines.isEmpty()) {
-        console.printError(listPath + QStringLiteral(": error: the updater would refuse it: ") +
-                           reading.failureLine);
+        console.printError(listPath + QStringLiteral(": error: ") +
+                           Texts::tr("the updater would refuse it: %1").arg(reading.failureLine));
     }
-    console.printError(QStringLiteral("Nothing was written."));
+    console.printError(Texts::tr("Nothing was written."));
     return {0, signatureRefused ? exitIntegrity : exitListErrors};
 }
 
@@ -198,7 +205,7 @@ int writeSignedList(const QString &listPath, const QByteArray &original, const Q
     const bool changed = list != original;
     if (changed) {
         if (const SavedFile saved = saveInFolder(folder, listName, list); !saved.succeeded()) {
-            console.printError(QStringLiteral("Cannot write %1: %2 Nothing was changed.")
+            console.printError(Texts::tr("Cannot write %1: %2 Nothing was changed.")
                                    .arg(listPath, saved.errorDescription));
             return exitCatalogue;
         }
@@ -207,11 +214,11 @@ int writeSignedList(const QString &listPath, const QByteArray &original, const Q
             saveInFolder(folder, listName + QStringLiteral(".minisig"), signature);
         !saved.succeeded()) {
         const bool restored = !changed || saveInFolder(folder, listName, original).succeeded();
-        console.printError(QStringLiteral("Cannot write %1.minisig: %2 %3")
+        console.printError(Texts::tr("Cannot write %1.minisig: %2 %3")
                                .arg(listPath, saved.errorDescription,
-                                    restored ? QStringLiteral("The list is as it was.")
-                                             : QStringLiteral("The list was written but its "
-                                                              "signature not: sign it again.")));
+                                    restored ? Texts::tr("The list is as it was.")
+                                             : Texts::tr("The list was written but its "
+                                                         "signature not: sign it again.")));
         return exitCatalogue;
     }
     return exitSuccess;
@@ -230,10 +237,11 @@ std::optional<QString> untrustedByBuild(const QByteArray &signature, const Catal
         }
         trusted.append(minisignKeyIdText(key.keyId));
     }
-    return QStringLiteral("this build trusts key %1, not key %2 that signed the list: units of "
-                          "this build will refuse it, and only a release that trusts key %2 "
-                          "takes it")
-        .arg(trusted.join(QStringLiteral(" or ")), minisignKeyIdText(parsed.signature->keyId));
+    return Texts::tr("this build trusts key %1, not key %2 that signed the list: units of "
+                     "this build will refuse it, and only a release that trusts key %2 "
+                     "takes it")
+        .arg(trusted.join(Texts::tr(" or ", "between key ids")),
+             minisignKeyIdText(parsed.signature->keyId));
 }
 
 QString signedKeysText(const QByteArray &signature, const QList<MinisignPublicKey> &judgedBy)
@@ -243,7 +251,7 @@ QString signedKeysText(const QByteArray &signature, const QList<MinisignPublicKe
     for (const MinisignPublicKey &key : judgedBy) {
         judged.append(minisignKeyIdText(key.keyId));
     }
-    return QStringLiteral("signed with key %1, judged by key %2")
+    return Texts::tr("signed with key %1, judged by key %2")
         .arg(parsed.signature ? minisignKeyIdText(parsed.signature->keyId) : QStringLiteral("?"),
-             judged.join(QStringLiteral(" or ")));
+             judged.join(Texts::tr(" or ", "between key ids")));
 }

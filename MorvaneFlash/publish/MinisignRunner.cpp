@@ -6,6 +6,7 @@
 #include "update/LocalFileName.h"
 #include "update/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
@@ -13,6 +14,11 @@
 #include <unistd.h>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(MinisignRunner)
+};
 
 // minisign needs a moment without a password, and a person typing one needs longer.
 constexpr int minisignMilliseconds = 60'000;
@@ -50,16 +56,18 @@ int waitForMinisign(QProcess &minisign, bool askPassword, std::stop_token stop, 
         endMinisign(minisign);
     }
     if (stop.stop_requested()) {
-        console.printError(QStringLiteral("Stopped: minisign was ended; nothing was signed."));
+        console.printError(Texts::tr("Stopped: minisign was ended; nothing was signed."));
         return exitInterrupted;
     }
     const QString said = QString::fromLocal8Bit(minisign.readAllStandardError()).trimmed();
     const QString why =
-        finished
-            ? QStringLiteral("exit status %1").arg(minisign.exitCode())
-            : QStringLiteral("it ran past its deadline of %1 s and was ended").arg(deadline / 1000);
-    console.printError(QStringLiteral("morvane-flash: minisign failed (%1)%2; nothing was written.")
-                           .arg(why, said.isEmpty() ? QString() : QStringLiteral(": ") + said));
+        finished ? Texts::tr("exit status %1").arg(minisign.exitCode())
+                 : Texts::tr("it ran past its deadline of %1 s and was ended").arg(deadline / 1000);
+    console.printError(
+        said.isEmpty()
+            ? Texts::tr("morvane-flash: minisign failed (%1); nothing was written.").arg(why)
+            : Texts::tr("morvane-flash: minisign failed (%1): %2; nothing was written.")
+                  .arg(why, said));
     return exitSigningTool;
 }
 
@@ -71,8 +79,8 @@ MinisignRun runMinisign(const QByteArray &list, const QString &listName,
 {
     const QString program = QStandardPaths::findExecutable(QStringLiteral("minisign"));
     if (program.isEmpty()) {
-        console.printError(QStringLiteral("morvane-flash: minisign is not installed, or not on "
-                                          "PATH (apt install minisign); nothing was written."));
+        console.printError(Texts::tr("morvane-flash: minisign is not installed, or not on "
+                                     "PATH (apt install minisign); nothing was written."));
         return {std::nullopt, exitSigningTool};
     }
     QTemporaryDir work;
@@ -85,7 +93,7 @@ MinisignRun runMinisign(const QByteArray &list, const QString &listName,
     const SavedFile saved =
         work.isValid() ? saveInFolder(work.path(), plainName, list) : SavedFile{};
     if (!saved.succeeded()) {
-        console.printError(QStringLiteral("morvane-flash: cannot prepare the list for minisign: %1")
+        console.printError(Texts::tr("morvane-flash: cannot prepare the list for minisign: %1")
                                .arg(work.isValid() ? saved.errorDescription : work.errorString()));
         return {std::nullopt, exitCatalogue};
     }
@@ -111,8 +119,8 @@ MinisignRun runMinisign(const QByteArray &list, const QString &listName,
     }
     ReadFile signature = readRegularFile(message + QStringLiteral(".minisig"), maxSignatureBytes);
     if (!signature.bytes) {
-        console.printError(QStringLiteral("morvane-flash: minisign wrote no readable signature: "
-                                          "%1; nothing was written.")
+        console.printError(Texts::tr("morvane-flash: minisign wrote no readable signature: "
+                                     "%1; nothing was written.")
                                .arg(signature.errorDescription));
         return {std::nullopt, exitSigningTool};
     }

@@ -3,9 +3,15 @@
 #include "frame/ExitStatus.h"
 #include "update/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(PublicKeyChoice)
+};
 
 // A .pub file is two short lines a key; a few keys at most.
 constexpr qint64 maxPublicKeyBytes = 64 << 10;
@@ -27,7 +33,7 @@ bool namesKeyFile(const QString &argument)
 
 KeyChoice unusable(const QString &problem, Console &console)
 {
-    console.printError(QStringLiteral("morvane-flash: the public key is unusable. ") + problem);
+    console.printError(Texts::tr("morvane-flash: the public key is unusable. %1").arg(problem));
     return {{}, exitUsage};
 }
 
@@ -45,9 +51,8 @@ KeyChoice chooseKey(const QString &publicKeyOption, const CatalogueTrust &build,
     if (namesKeyFile(publicKeyOption)) {
         const ReadFile file = readRegularFile(publicKeyOption, maxPublicKeyBytes);
         if (!file.bytes) {
-            console.printError(
-                QStringLiteral("morvane-flash: cannot read the public key file %1: %2")
-                    .arg(publicKeyOption, file.errorDescription));
+            console.printError(Texts::tr("morvane-flash: cannot read the public key file %1: %2")
+                                   .arg(publicKeyOption, file.errorDescription));
             return {{}, exitUsage};
         }
         keyText = QString::fromUtf8(*file.bytes);

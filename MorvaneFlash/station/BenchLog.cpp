@@ -4,6 +4,7 @@
 #include "station/FlushToDisk.h"
 #include "update/LocalFileName.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonDocument>
 #include <cerrno>
@@ -13,6 +14,11 @@
 #include <unistd.h>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(BenchLog)
+};
 
 QString errnoText(int error)
 {
@@ -38,19 +44,19 @@ std::optional<QString> BenchLog::open(const QString &fileName)
     if (fd < 0) {
         const int error = errno;
         if (error == ELOOP) {
-            return QStringLiteral("%1 is a symbolic link; the log is never written through one.")
+            return Texts::tr("%1 is a symbolic link; the log is never written through one.")
                 .arg(fileName);
         }
         // What a FIFO without a reader answers a write open that does not wait.
         if (error == ENXIO) {
-            return QStringLiteral("%1 is not a regular file.").arg(fileName);
+            return Texts::tr("%1 is not a regular file.").arg(fileName);
         }
         return QStringLiteral("%1: %2").arg(fileName, errnoText(error));
     }
     struct stat status = {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        return QStringLiteral("%1 is not a regular file.").arg(fileName);
+        return Texts::tr("%1 is not a regular file.").arg(fileName);
     }
     m_fileName = fileName;
     m_fd = fd;
@@ -66,7 +72,7 @@ std::optional<QString> BenchLog::append(const QJsonObject &record)
         '\n';
     const std::lock_guard lock(m_mutex);
     if (m_fd < 0) {
-        return QStringLiteral("the log is not open.");
+        return Texts::tr("the log is not open.");
     }
     // One write of the whole line: with O_APPEND nothing else lands inside it. A short write
     // (a full disk) is continued; if that fails too, the error is the caller's to report.

@@ -21,12 +21,18 @@
 #include "update/ImagePreparation.h"
 #include "update/UpdateMessages.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 #include <map>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(FlashWatch)
+};
 
 using Status = UpdateOutcome::Status;
 
@@ -73,7 +79,7 @@ public:
     int run()
     {
         if (const std::optional<QString> held = m_sinks.claimMetrics()) {
-            m_console.printError(QStringLiteral("morvane-flash: --metrics: ") + *held);
+            m_console.printError(Texts::tr("morvane-flash: --metrics: %1").arg(*held));
             return exitUsage;
         }
         if (const std::optional<int> status = prepareImage()) {
@@ -88,7 +94,7 @@ public:
         QObject::connect(&m_expiryWarnings, &QTimer::timeout, &m_context,
                          [this] { warnOfExpiry(); });
         m_expiryWarnings.start(std::chrono::hours(24));
-        say(QStringLiteral("Watching for %1: each one plugged in is flashed. Ctrl-C ends.")
+        say(Texts::tr("Watching for %1: each one plugged in is flashed. Ctrl-C ends.")
                 .arg(m_target.product));
         m_clock.start();
         m_display.emplace(m_console, progressModeOf(m_settings.output, m_console), what(),
@@ -258,8 +264,8 @@ private:
     void skip(const HidDeviceInfo &device)
     {
         ++m_skipped;
-        const QString line = deviceDescription(device) +
-                             QStringLiteral(": back after its update; not flashed again.");
+        const QString line = Texts::tr("%1: back after its update; not flashed again.")
+                                 .arg(deviceDescription(device));
         if (m_settings.output.json) {
             m_console.printJsonLine(skippedEvent(device, m_ready, line));
         } else if (m_sinks.endOnConsole(false)) {
@@ -295,10 +301,9 @@ private:
         if (problem && !m_logFailed) {
             // Flashing on without a record would leave units nobody can account for.
             m_logFailed = true;
-            m_console.printError(
-                QStringLiteral("morvane-flash: the log could not be written, so no further unit "
-                               "is flashed: ") +
-                *problem);
+            m_console.printError(Texts::tr("morvane-flash: the log could not be written, so no "
+                                           "further unit is flashed: %1")
+                                     .arg(*problem));
             stopWatching();
         }
     }
@@ -351,8 +356,8 @@ private:
             m_console.printJsonLine(
                 summaryEvent(m_completed, m_failed, m_skipped, m_stopped, seconds));
         } else {
-            m_console.print(QStringLiteral("Watch ended: %1 flashed, %2 failed, %3 skipped, %4 "
-                                           "stopped, in %5 s.")
+            m_console.print(Texts::tr("Watch ended: %1 flashed, %2 failed, %3 skipped, %4 "
+                                      "stopped, in %5 s.")
                                 .arg(m_completed)
                                 .arg(m_failed)
                                 .arg(m_skipped)
@@ -432,24 +437,39 @@ std::optional<QString> expiryWarning(std::optional<qint64> expires, qint64 now)
     if (!expires || *expires - now > 7 * day || *expires <= now) {
         return std::nullopt;
     }
-    return QStringLiteral("Warning: the catalogue's signature expires on %1, in %2 days: a "
-                          "station started after then refuses the list. Ask its publisher for a "
-                          "newly signed one.")
+    return Texts::tr("Warning: the catalogue's signature expires on %1, in %2 days: a "
+                     "station started after then refuses the list. Ask its publisher for a "
+                     "newly signed one.")
         .arg(signatureDateText(*expires))
         .arg(double(*expires - now) / day, 0, 'f', 1);
 }
 
 QString drainLine(int units, double seconds, std::optional<std::chrono::milliseconds> timeout)
 {
-    QString line = QStringLiteral("Stopping: no new unit is taken; %1 in transfer %2 first, "
-                                  "about %3 at the protocol's pace")
-                       .arg(units == 1 ? QStringLiteral("the unit")
-                                       : QStringLiteral("the %1 units").arg(units),
-                            units == 1 ? QStringLiteral("finishes") : QStringLiteral("finish"),
-                            timeLeftText(seconds).chopped(5));
-    if (timeout) {
-        line += QStringLiteral(" (at most %1 s)").arg(double(timeout->count()) / 1000);
+    const QString about = durationText(seconds);
+    QString line;
+    if (!timeout) {
+        line = units == 1 ? Texts::tr("Stopping: no new unit is taken; the unit in transfer "
+                                      "finishes first, about %1 at the protocol's pace.")
+                                .arg(about)
+                          : Texts::tr("Stopping: no new unit is taken; the %1 units in transfer "
+                                      "finish first, about %2 at the protocol's pace.")
+                                .arg(units)
+                                .arg(about);
+    } else {
+        const double most = double(timeout->count()) / 1000;
+        line = units == 1 ? Texts::tr("Stopping: no new unit is taken; the unit in transfer "
+                                      "finishes first, about %1 at the protocol's pace (at most "
+                                      "%2 s).")
+                                .arg(about)
+                                .arg(most)
+                          : Texts::tr("Stopping: no new unit is taken; the %1 units in transfer "
+                                      "finish first, about %2 at the protocol's pace (at most "
+                                      "%3 s).")
+                                .arg(units)
+                                .arg(about)
+                                .arg(most);
     }
-    return line + QStringLiteral(". A second Ctrl-C, SIGTERM or SIGHUP stops them at a report "
-                                 "boundary.");
+    return line + QLatin1Char(' ') +
+           Texts::tr("A second Ctrl-C, SIGTERM or SIGHUP stops them at a report boundary.");
 }

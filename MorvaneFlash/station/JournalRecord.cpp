@@ -5,9 +5,15 @@
 #include "flash/StationTags.h"
 #include "frame/Console.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(JournalRecord)
+};
 
 // syslog's levels, as the journal keeps them.
 constexpr int priorityError = 3;
@@ -96,7 +102,8 @@ QList<QByteArray> journalFields(const UnitRecord &record)
 {
     const UnitEnd end = unitEndOf(record);
     QList<QByteArray> fields = {
-        field("MESSAGE", deviceDescription(record.device) + QStringLiteral(": ") + record.line),
+        field("MESSAGE", Texts::tr("%1: %2", "a device, then its outcome")
+                             .arg(deviceDescription(record.device), record.line)),
         field("PRIORITY", QString::number(priorityOf(end))),
         "MESSAGE_ID=" + messageIdOf(end),
         "SYSLOG_IDENTIFIER=morvane-flash",

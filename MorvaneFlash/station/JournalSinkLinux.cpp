@@ -1,5 +1,6 @@
 #include "station/JournalSink.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -10,6 +11,11 @@
 #include <vector>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(JournalSinkLinux)
+};
 
 // Where journald takes native entries; sd_journal_sendv sends to it.
 constexpr const char *journalSocket = "/run/systemd/journal/socket";
@@ -25,7 +31,7 @@ std::optional<QString> journalAbsent()
 {
     struct stat status = {};
     if (::stat(journalSocket, &status) != 0 || !S_ISSOCK(status.st_mode)) {
-        return QStringLiteral("no systemd journal listens here (%1 is missing)")
+        return Texts::tr("no systemd journal listens here (%1 is missing)")
             .arg(QLatin1String(journalSocket));
     }
     return std::nullopt;

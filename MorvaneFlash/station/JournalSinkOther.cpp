@@ -1,10 +1,17 @@
 #include "station/JournalSink.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(JournalSinkOther)
+};
 
 QString unsupported()
 {
-    return QStringLiteral("the systemd journal is not available on this system.");
+    return Texts::tr("the systemd journal is not available on this system.");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "station/MetricsClaim.h"
 #include "update/LocalFileName.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <cerrno>
@@ -8,6 +9,15 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(MetricsClaimLinux)
+};
+
+} // namespace
 
 // A name in Linux's abstract socket namespace: no file to leave behind, and freed with the
 // process's last descriptor.
@@ -29,8 +39,8 @@ std::optional<QString> MetricsClaim::claim(const QString &file)
         const int error = errno;
         ::close(handle);
         if (error == EADDRINUSE) {
-            return QStringLiteral("%1 is the metrics file of another running station; give "
-                                  "each station a file of its own.")
+            return Texts::tr("%1 is the metrics file of another running station; give "
+                             "each station a file of its own.")
                 .arg(path);
         }
         return std::nullopt;

@@ -16,7 +16,6 @@ struct TerminalSize
 // redraw without a signal handler.
 std::optional<TerminalSize> outputTerminalSize();
 
-// The columns `text` takes on a terminal: East Asian wide characters take two.
-int displayWidth(const QString &text);
-// `text` cut from its end to at most `columns` columns, "…" marking the cut.
+// `text` cut from its end to at most `columns` terminal columns (terminalColumns), "…" marking
+// the cut.
 QString cutToWidth(const QString &text, int columns);

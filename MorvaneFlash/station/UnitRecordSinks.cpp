@@ -8,9 +8,15 @@
 #include "update/LocalFileName.h"
 #include "update/UpdateTarget.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(UnitRecordSinks)
+};
 
 // Well within the five minutes after which the package's alert takes a station for dead.
 constexpr int metricsHeartbeatMs = 30'000;
@@ -35,8 +41,8 @@ void UnitRecordSinks::begin(const UpdateTarget &target)
     if (m_settings.journal) {
         if (const std::optional<QString> absent = journalAbsent()) {
             m_journalSaid = true;
-            m_console.printError(QStringLiteral("morvane-flash: --journal: %1; the units go on "
-                                                "without it.")
+            m_console.printError(Texts::tr("morvane-flash: --journal: %1; the units go on "
+                                           "without it.")
                                      .arg(*absent));
         } else {
             m_outIsJournal = isJournalStream(1);
@@ -71,8 +77,8 @@ void UnitRecordSinks::unitEnded(const UnitRecord &record)
     if (m_settings.journal) {
         const std::optional<QString> problem = sendToJournal(journalFields(record));
         if (problem && !std::exchange(m_journalSaid, true)) {
-            m_console.printError(QStringLiteral("morvane-flash: --journal: an entry could not "
-                                                "be sent (%1); the units go on without it.")
+            m_console.printError(Texts::tr("morvane-flash: --journal: an entry could not "
+                                           "be sent (%1); the units go on without it.")
                                      .arg(*problem));
         }
     }
@@ -101,6 +107,6 @@ void UnitRecordSinks::writeMetrics()
     if (saved.succeeded()) {
         m_metricsSaid = false;
     } else if (!std::exchange(m_metricsSaid, true)) {
-        m_console.printError(QStringLiteral("morvane-flash: --metrics: ") + saved.errorDescription);
+        m_console.printError(Texts::tr("morvane-flash: --metrics: %1").arg(saved.errorDescription));
     }
 }

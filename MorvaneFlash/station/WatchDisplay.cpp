@@ -4,12 +4,19 @@
 #include "flash/DeviceSelection.h"
 #include "update/UpdateMessages.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <limits>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(WatchDisplay)
+};
 
 using Mode = ProgressDisplay::Mode;
 
@@ -20,14 +27,14 @@ constexpr std::size_t failedKept = 10;
 
 // `lines` in at most `room` lines: the first that fit, then what is left over counted.
 void appendFitted(QStringList &block, const QStringList &lines, int room, int earlier,
-                  bool keepLast, const QString &more)
+                  bool keepLast, const std::function<QString(int)> &more)
 {
     const int total = int(lines.size()) + earlier;
     if (total == 0 || room <= 0) {
         return;
     }
     const int shown = total <= room ? int(lines.size()) : std::min(int(lines.size()), room - 1);
-    const QString moreLine = more.arg(total - shown);
+    const QString moreLine = more(total - shown);
     if (keepLast && shown < total) {
         block.append(moreLine);
     }
@@ -41,19 +48,20 @@ void appendFitted(QStringList &block, const QStringList &lines, int room, int ea
 
 QString arrivalLine(const HidDeviceInfo &device, const QString &what)
 {
-    return deviceDescription(device) + QStringLiteral(": plugged in; flashing %1.").arg(what);
+    return Texts::tr("%1: plugged in; flashing %2.").arg(deviceDescription(device), what);
 }
 
 QString socketOf(const HidDeviceInfo &device)
 {
     QStringList parts;
     if (!device.usbPort.empty()) {
-        parts.append(QStringLiteral("port ") + deviceString(device.usbPort));
+        parts.append(Texts::tr("port %1").arg(deviceString(device.usbPort)));
     }
     if (!device.serialNumber.empty()) {
-        parts.append(QStringLiteral("serial ") + deviceString(device.serialNumber));
+        parts.append(Texts::tr("serial %1").arg(deviceString(device.serialNumber)));
     }
-    return parts.isEmpty() ? deviceString(device.path) : parts.join(QStringLiteral(", "));
+    return parts.isEmpty() ? deviceString(device.path)
+                           : parts.join(Texts::tr(", ", "between a socket's port and serial"));
 }
 
 QString unitLine(const HidDeviceInfo &device, int percent, qint64 imageBytes)
@@ -76,9 +84,9 @@ QStringList fittedBlock(const WatchBlock &block, const std::optional<TerminalSiz
     const int failedRoom = std::min(failed, room - std::min(int(block.units.size()), room / 2));
     QStringList lines;
     appendFitted(lines, block.units, room - failedRoom, 0, false,
-                 QStringLiteral("…and %1 more in transfer"));
+                 [](int more) { return Texts::tr("…and %n more in transfer", nullptr, more); });
     appendFitted(lines, block.failed, failedRoom, block.failedEarlier, true,
-                 QStringLiteral("…and %1 more failed"));
+                 [](int more) { return Texts::tr("…and %n more failed", nullptr, more); });
     lines.append(block.count);
     if (size) {
         for (QString &line : lines) {
@@ -90,9 +98,9 @@ QStringList fittedBlock(const WatchBlock &block, const std::optional<TerminalSiz
 
 QString plainUnitLine(const HidDeviceInfo &device, int percent, qint64 imageBytes)
 {
-    return deviceDescription(device) + QStringLiteral(": ") + UpdateMessages::progress(percent) +
-           QStringLiteral(", ") +
-           timeLeftText(HIDBootloader::secondsLeft(percent, std::size_t(imageBytes)));
+    return Texts::tr("%1: %2, %3", "a device: its progress, the time left")
+        .arg(deviceDescription(device), UpdateMessages::progress(percent),
+             timeLeftText(HIDBootloader::secondsLeft(percent, std::size_t(imageBytes))));
 }
 
 int unitsPerHour(int flashed, double seconds)
@@ -102,7 +110,7 @@ int unitsPerHour(int flashed, double seconds)
 
 QString countLine(const WatchCounts &counts, int perHour)
 {
-    return QStringLiteral("%1 flashed, %2 failed, %3 skipped, %4 in progress; %5 flashed an hour")
+    return Texts::tr("%1 flashed, %2 failed, %3 skipped, %4 in progress; %5 flashed an hour")
         .arg(counts.flashed)
         .arg(counts.failed)
         .arg(counts.skipped)

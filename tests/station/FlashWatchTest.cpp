@@ -5,6 +5,7 @@
 #include "frame/Console.h"
 #include "frame/Downloader.h"
 #include "frame/ExitStatus.h"
+#include "frame/TerminalColumns.h"
 #include "station/BenchLog.h"
 #include "station/FlashedUnits.h"
 #include "station/MetricsClaim.h"
@@ -326,7 +327,29 @@ TEST(WatchBlock, FitsTheTerminalKeepingTheOldestUnitsAndTheLastFailures)
             {numbered("u", c.units), numbered("f", c.failed), c.failedEarlier, "count"}, c.size);
         EXPECT_EQ(lines, c.lines) << lines.join('|').toStdString();
     }
-    EXPECT_EQ(cutToWidth(QStringLiteral("读取固件列表失败"), 7), QStringLiteral("读取固…"));
+}
+
+// Lines are measured in terminal columns: wide East Asian characters take two, combining
+// marks none; a cut never splits a wide character.
+TEST(WatchDisplay, MeasuresAndCutsInTerminalColumns)
+{
+    const struct
+    {
+        const char *text;
+        int columns;
+        int cutTo;
+        const char *cut;
+    } cases[] = {
+        {"port 1-2", 8, 8, "port 1-2"}, {"读取固件列表失败", 16, 7, "读取固…"},
+        {"燒錄：裝置", 10, 6, "燒錄…"}, {"한글 OK", 7, 4, "한…"},
+        {"ＡＢ｡", 5, 5, "ＡＢ｡"},       {"e\u0301e\u0301x", 3, 2, "e\u0301…"},
+        {"\U00020000a", 3, 2, "…"},
+    };
+    for (const auto &c : cases) {
+        const QString text = QString::fromUtf8(c.text);
+        EXPECT_EQ(terminalColumns(text), c.columns) << c.text;
+        EXPECT_EQ(cutToWidth(text, c.cutTo), QString::fromUtf8(c.cut)) << c.text;
+    }
 }
 
 // "flashed an hour" counts the last 15 minutes, and no idle time before the first unit.
