@@ -9,7 +9,14 @@
 #include "update/SignedListRules.h"
 #include "update/UpdateMessages.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(CatalogueReading)
+};
 
 using Severity = CatalogueFinding::Severity;
 
@@ -46,7 +53,7 @@ SignatureVerdict judgeSignature(const QByteArray &list, const QList<MinisignPubl
     SignatureVerdict verdict;
     verdict.findings.append(
         {Severity::note, 0, signatureKind,
-         QStringLiteral("the signature holds for key ") + minisignKeyIdText(check.keyId)});
+         Texts::tr("the signature holds for key %1").arg(minisignKeyIdText(check.keyId))});
     const QString datesKind = QLatin1String(FindingKind::signatureDates);
     const SignatureDates dates = parseSignatureDates(check.trustedComment);
     if (std::optional<QString> problem = signatureDatesProblem(dates, newestAccepted, now)) {
@@ -62,7 +69,7 @@ SignatureVerdict judgeSignature(const QByteArray &list, const QList<MinisignPubl
     if (dates.expires && *dates.expires - now <= expirySoonSeconds) {
         verdict.findings.append(
             {Severity::warning, 0, datesKind,
-             QStringLiteral("the list expires %1, within 7 days: sign it again before then")
+             Texts::tr("the list expires %1, within 7 days: sign it again before then")
                  .arg(signatureDateText(*dates.expires))});
     }
     verdict.timestamp = dates.timestamp;
@@ -100,8 +107,8 @@ CatalogueReading readCatalogue(const QByteArray &list, const CatalogueTrust &tru
         if (const QList<CatalogueFinding> problems = signedListProblems(*text);
             !problems.isEmpty()) {
             reading.failureLine = UpdateMessages::catalogueFetchFailed(
-                QStringLiteral("Line %1 of the signed catalogue is refused, and with it the list: "
-                               "%2.")
+                Texts::tr("Line %1 of the signed catalogue is refused, and with it the list: "
+                          "%2.")
                     .arg(problems.first().line)
                     .arg(withoutFinalStop(problems.first().message)));
             reading.refusedByTrust = true;
