@@ -102,8 +102,8 @@ void FullWidthButton::paintEvent(QPaintEvent * /*event*/)
 
     const QFont font = systemFont(titlePixelSize, true);
     const QSizeF textSize = QFontMetricsF(font).size(Qt::TextSingleLine, text());
-    // Centred on the widget even when wider than it, so an overlong title is cut equally
-    // on both sides.
+    // Centred on the widget. The window is made as wide as the title asks
+    // (minimumSizeHint); should a layout still give less, it is cut equally on both sides.
     const QRectF textRect(
         QPointF(width() * 0.5 - textSize.width() * 0.5, height() * 0.5 - textSize.height() * 0.5),
         textSize);

@@ -23,10 +23,11 @@ using Severity = CatalogueFinding::Severity;
 // A list about to expire is still taken; its publisher is told to sign it again in time.
 constexpr qint64 expirySoonSeconds = 7 * 24 * 3600;
 
-// A finding that ends a sentence of its own, inside one that ends after it.
+// A finding that ends a sentence of its own, inside one that ends after it; in Chinese it
+// ends with an ideographic full stop.
 QString withoutFinalStop(QString message)
 {
-    if (message.endsWith(QLatin1Char('.'))) {
+    if (message.endsWith(QLatin1Char('.')) || message.endsWith(QChar(0x3002))) {
         message.chop(1);
     }
     return message;
