@@ -5,6 +5,7 @@
 #include "PlannedDevices.h"
 #include "SimulatedHidBackend.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
@@ -16,6 +17,11 @@
 #include <stdexcept>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(DemoEnvironment)
+};
 
 const QString catalogueRoot = QStringLiteral(":/demo/catalogue");
 const QString demoKeyRoot = QStringLiteral(":/demo/keys/demo-only");
@@ -123,8 +129,8 @@ std::string demoNodeFolder()
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     const QString folder = QDir(runtime).filePath(QStringLiteral("morvane-simulator"));
     if (runtime.isEmpty() || !QDir().mkpath(folder)) {
-        throw std::runtime_error("cannot make the simulated devices' folder " +
-                                 folder.toStdString());
+        throw std::runtime_error(
+            Texts::tr("cannot make the simulated devices' folder %1").arg(folder).toStdString());
     }
     return folder.toStdString();
 }

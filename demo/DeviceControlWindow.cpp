@@ -10,7 +10,7 @@ DeviceControlWindow::DeviceControlWindow(SimulatedHidBackend &hid,
                                          const std::vector<DemoDevice> &devices, QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
-    setWindowTitle(QStringLiteral("Demo devices"));
+    setWindowTitle(tr("Demo devices"));
     // Plugging a device in by a click leaves the keyboard focus, and what screen readers take
     // for it, in the updater's window, as a real plug does; nor does the window take it when
     // it first appears.
@@ -19,9 +19,8 @@ DeviceControlWindow::DeviceControlWindow(SimulatedHidBackend &hid,
     // Closing the updater's window still ends the demo.
     setAttribute(Qt::WA_QuitOnClose, false);
     auto *layout = new QVBoxLayout(this);
-    auto *intro = new QLabel(QStringLiteral("Simulated devices (demo only).\nTick to plug one in, "
-                                            "untick to unplug it."),
-                             this);
+    auto *intro = new QLabel(
+        tr("Simulated devices (demo only).\nTick to plug one in, untick to unplug it."), this);
     layout->addWidget(intro);
     for (const DemoDevice &demo : devices) {
         const auto &device = demo.device;

@@ -18,6 +18,11 @@
 
 namespace {
 
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(FlashDemoMain)
+};
+
 const QString planOption = QStringLiteral("--demo-devices");
 
 struct DemoArguments
@@ -42,7 +47,7 @@ DemoArguments takePlanOption(const QStringList &arguments)
         std::optional<QString> plan;
         if (argument == planOption) {
             if (++i == arguments.size()) {
-                taken.problem = "--demo-devices needs a plan";
+                taken.problem = Texts::tr("--demo-devices needs a plan").toStdString();
                 break;
             }
             plan = arguments.at(i);
@@ -53,7 +58,7 @@ DemoArguments takePlanOption(const QStringList &arguments)
             continue;
         }
         if (taken.plan) {
-            taken.problem = "--demo-devices is given more than once";
+            taken.problem = Texts::tr("--demo-devices is given more than once").toStdString();
             break;
         }
         taken.plan = plan;
@@ -96,10 +101,11 @@ QUrl catalogueAddress(const CatalogueServer *server, const std::optional<QString
 
 int usageError(const std::string &problem)
 {
-    std::fprintf(stderr,
-                 "morvane-flash-demo: %s\n"
-                 "Usage: morvane-flash-demo [--demo-devices %.*s] COMMAND [ARGUMENTS]\n",
-                 problem.c_str(), int(devicePlanSyntax.size()), devicePlanSyntax.data());
+    const QString usage =
+        Texts::tr("Usage: morvane-flash-demo [--demo-devices %1] COMMAND [ARGUMENTS]")
+            .arg(QString::fromUtf8(devicePlanSyntax.data(), qsizetype(devicePlanSyntax.size())));
+    std::fprintf(stderr, "morvane-flash-demo: %s\n%s\n", problem.c_str(),
+                 usage.toUtf8().constData());
     return exitUsage;
 }
 

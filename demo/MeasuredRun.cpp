@@ -32,11 +32,11 @@ void startMeasuredRun(AppDelegate &delegate)
 
     QObject::connect(
         &delegate, &AppDelegate::infoTextChanged, &delegate,
-        [&delegate, progress](const QString &text) {
+        [&delegate, progress](const QString &text, bool appended) {
             if (!progress->catalogueShown) {
-                // The catalogue line is appended below the details while the
-                // notes are still loading; their arrival replaces both.
-                if (!delegate.selectedFirmware() || !text.startsWith(QStringLiteral("Model: ")) ||
+                // The catalogue line is appended below the details while the notes are still
+                // loading; their arrival replaces both with a whole new text.
+                if (!delegate.selectedFirmware() || appended ||
                     text.contains(UpdateMessages::notesLoading())) {
                     return;
                 }

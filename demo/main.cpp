@@ -9,6 +9,7 @@
 #include "ui/ApplicationLaunch.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QUrl>
 #include <cstdio>
 #include <exception>
@@ -16,6 +17,12 @@
 #include <optional>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(UpdaterDemoMain)
+};
+
 // 1024 reports, about 51 seconds of paced transfer.
 constexpr int measuredImageSize = 64 * 1024;
 } // namespace
@@ -32,7 +39,8 @@ int main(int argc, char *argv[])
     const QStringList options = QCoreApplication::arguments().mid(1);
     const bool measured = options == QStringList{QStringLiteral("--measure")};
     if (!options.isEmpty() && !measured) {
-        std::fprintf(stderr, "usage: morvane-updater-demo [--measure]\n");
+        std::fprintf(stderr, "%s\n",
+                     Texts::tr("usage: morvane-updater-demo [--measure]").toUtf8().constData());
         return 2;
     }
 

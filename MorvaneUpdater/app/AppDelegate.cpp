@@ -15,8 +15,8 @@ namespace {
 
 QString detailsHeader(const FirmwareItem &item)
 {
-    return QStringLiteral("Model: ") + item.product + QStringLiteral("\nVersion: ") + item.version +
-           QLatin1Char('\n') + item.copyright;
+    return AppDelegate::tr("Model: %1\nVersion: %2\n%3")
+        .arg(item.product, item.version, item.copyright);
 }
 
 } // namespace
@@ -158,7 +158,7 @@ void AppDelegate::acceptCatalogue(const CatalogueReading &reading)
         selectFirstRow(m_productSelection);
         tableViewSelectionDidChange(Table::product);
     }
-    appendInfo(QStringLiteral("读取固件列表成功，共 %1 个型号，%2 个固件。")
+    appendInfo(tr("读取固件列表成功，共 %1 个型号，%2 个固件。")
                    .arg(m_products.size())
                    .arg(m_allItems.size()));
 }
@@ -175,8 +175,7 @@ void AppDelegate::tableViewSelectionDidChange(Table table)
             m_selectedFirmware.reset();
         });
         setUpdateEnabled(false);
-        setInfoText(QStringLiteral("已选择型号：") + m_products.at(row) +
-                    QStringLiteral("\n请选择右侧固件版本。"));
+        setInfoText(tr("已选择型号：%1\n请选择右侧固件版本。").arg(m_products.at(row)));
         if (!firmwareForSelectedProduct().isEmpty()) {
             selectFirstRow(m_firmwareSelection);
             tableViewSelectionDidChange(Table::firmware);
@@ -227,22 +226,24 @@ int AppDelegate::selectedRow(const QItemSelectionModel &selection) const
 
 void AppDelegate::setInfoText(const QString &text)
 {
-    changeInfoText(textWithNotices(m_recordNotices, text), false);
+    changeInfoText(textWithNotices(m_recordNotices, text), false, false);
 }
 
 void AppDelegate::appendInfo(const QString &line)
 {
-    changeInfoText(appendedInfoText(m_infoText, line), true);
+    changeInfoText(appendedInfoText(m_infoText, line), true, false);
 }
 
 void AppDelegate::replaceLastInfoLine(const QString &line)
 {
-    changeInfoText(textWithLastInfoLineReplaced(m_infoText, line), true);
+    changeInfoText(textWithLastInfoLineReplaced(m_infoText, line, m_lastLineIsProgress), true,
+                   true);
 }
 
-void AppDelegate::changeInfoText(const QString &text, bool appended)
+void AppDelegate::changeInfoText(const QString &text, bool appended, bool lastIsProgress)
 {
     m_infoText = text;
+    m_lastLineIsProgress = lastIsProgress;
     emit infoTextChanged(m_infoText, appended);
 }
 

@@ -129,7 +129,9 @@ private:
     void finishUpdate(const UpdateOutcome &outcome);
     // The button back on and the update's end told: once its last line has been said.
     void endUpdate();
-    void changeInfoText(const QString &text, bool appended);
+    // `lastIsProgress`: the text ends in the progress line just written, which the next one
+    // replaces.
+    void changeInfoText(const QString &text, bool appended, bool lastIsProgress);
     // Each model's ids as the watcher takes them, row by row, and the watcher told of them.
     void watchCatalogueIds();
 
@@ -166,6 +168,7 @@ private:
     bool m_selectingProgrammatically = false;
 
     QString m_infoText;
+    bool m_lastLineIsProgress = false;
     // What the last list's reading said of the record of signing times: while it holds, every
     // text the pane is given opens with it, so that no later text hides it.
     QStringList m_recordNotices;

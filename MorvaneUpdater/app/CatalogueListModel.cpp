@@ -67,7 +67,8 @@ QVariant CatalogueListModel::productData(const QString &title, const DeviceMark 
     case Qt::AccessibleDescriptionRole: {
         const QString help = deviceMarkHelp(mark);
         const QString description = deviceMarkDescription(mark);
-        return help.isEmpty() ? description : description + QStringLiteral(". ") + help;
+        //: A device mark's description, then what the user may do about it.
+        return help.isEmpty() ? description : tr("%1. %2").arg(description, help);
     }
     case CatalogueRoles::AttachedCountRole:
         return mark.attached;

@@ -3,7 +3,17 @@
 #include "bootloader/BootloaderError.h"
 #include "bootloader/OpenFailureHelp.h"
 
+#include <QCoreApplication>
 #include <algorithm>
+
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(DeviceMark)
+};
+
+} // namespace
 
 DeviceMark deviceMarkOf(const std::vector<AttachedDevice> &devices, const std::vector<UsbIds> &ids)
 {
@@ -26,16 +36,16 @@ QString deviceMarkDescription(const DeviceMark &mark)
     if (mark.attached == 0) {
         return {};
     }
-    const QString attached = mark.attached == 1
-                                 ? QStringLiteral("Device attached")
-                                 : QStringLiteral("%1 devices attached").arg(mark.attached);
     if (mark.unopenable == 0) {
-        return attached;
+        return mark.attached == 1 ? Texts::tr("Device attached")
+                                  : Texts::tr("%1 devices attached").arg(mark.attached);
     }
     if (mark.attached == 1) {
-        return attached + QStringLiteral(", but this user may not open it");
+        return Texts::tr("Device attached, but this user may not open it");
     }
-    return attached + QStringLiteral(", %1 of them this user may not open").arg(mark.unopenable);
+    return Texts::tr("%1 devices attached, %2 of them this user may not open")
+        .arg(mark.attached)
+        .arg(mark.unopenable);
 }
 
 QString deviceMarkHelp(const DeviceMark &mark)

@@ -34,10 +34,10 @@ QString appendedInfoText(const QString &text, const QString &line)
     return text + QLatin1Char('\n') + line;
 }
 
-QString textWithLastInfoLineReplaced(const QString &text, const QString &line)
+QString textWithLastInfoLineReplaced(const QString &text, const QString &line, bool lastIsProgress)
 {
     QStringList lines = splitPaneLines(text);
-    if (lines.last().startsWith(QLatin1String("Update progress:"))) {
+    if (lastIsProgress) {
         lines.last() = line;
     } else {
         lines.append(line);

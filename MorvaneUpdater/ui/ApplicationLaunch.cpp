@@ -22,7 +22,7 @@ std::unique_ptr<AppDelegate> composeUpdater(const QUrl &listURL, HidBackend &hid
 std::unique_ptr<MainWindow> applicationDidFinishLaunching(QApplication &app, AppDelegate &delegate)
 {
     QApplication::setApplicationName(QStringLiteral("MorvaneUpdater"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Updater"));
+    QApplication::setApplicationDisplayName(MainWindow::title());
     // Lets Wayland desktops match the window to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("morvane-updater"));
     applyLightAppearance(app);

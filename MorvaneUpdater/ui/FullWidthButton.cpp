@@ -7,11 +7,14 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace {
 constexpr int titlePixelSize = 18;
 constexpr int focusRingInset = 3;
 constexpr int focusRingWidth = 2;
+// Between the focus ring and the title, on either side.
+constexpr int titleMargin = 8;
 
 QColor backgroundColor(const QAbstractButton &button)
 {
@@ -51,11 +54,11 @@ FullWidthButton::FullWidthButton(QWidget *parent) : QAbstractButton(parent)
     // Every pixel is painted in paintEvent, so Qt need not clear the area first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Also the name screen readers hear.
-    setText(QStringLiteral("Update"));
-    setToolTip(QStringLiteral("Update"));
+    setText(tr("Update"));
+    setToolTip(tr("Update"));
     // Screen readers take the tooltip as the description unless there is one, and would say
     // the name twice.
-    setAccessibleDescription(QStringLiteral("Writes the chosen firmware version to the device"));
+    setAccessibleDescription(tr("Writes the chosen firmware version to the device"));
     // Reached by Tab only: a mouse click leaves the focus (and the look) where it was.
     setFocusPolicy(Qt::TabFocus);
 }
@@ -63,6 +66,20 @@ FullWidthButton::FullWidthButton(QWidget *parent) : QAbstractButton(parent)
 QColor FullWidthButton::focusRingColor()
 {
     return accentColor();
+}
+
+QSize FullWidthButton::sizeHint() const
+{
+    return minimumSizeHint();
+}
+
+QSize FullWidthButton::minimumSizeHint() const
+{
+    const QSizeF title =
+        QFontMetricsF(systemFont(titlePixelSize, true)).size(Qt::TextSingleLine, text());
+    const int ring = focusRingInset + focusRingWidth;
+    return {int(std::ceil(title.width())) + 2 * (ring + titleMargin),
+            int(std::ceil(title.height())) + 2 * ring + 1};
 }
 
 void FullWidthButton::paintEvent(QPaintEvent * /*event*/)
@@ -85,8 +102,8 @@ void FullWidthButton::paintEvent(QPaintEvent * /*event*/)
 
     const QFont font = systemFont(titlePixelSize, true);
     const QSizeF textSize = QFontMetricsF(font).size(Qt::TextSingleLine, text());
-    // Centred on the widget even when wider than it, so an overlong title is cut equally
-    // on both sides.
+    // Centred on the widget. The window is made as wide as the title asks
+    // (minimumSizeHint); should a layout still give less, it is cut equally on both sides.
     const QRectF textRect(
         QPointF(width() * 0.5 - textSize.width() * 0.5, height() * 0.5 - textSize.height() * 0.5),
         textSize);

@@ -18,6 +18,11 @@ public:
 
     static QColor focusRingColor();
 
+    // As wide as the title and a margin on either side clear of the focus ring, so that a
+    // layout never gives the button less than its title, in any language.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;

@@ -84,8 +84,7 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
         return true;
     }();
     Q_UNUSED(accessibleAsFrame)
-    setWindowTitle(QStringLiteral("Updater"));
-    setFixedSize(contentWidth, contentHeight);
+    setWindowTitle(title());
     paintBackground(*this, panelBackgroundColor());
 
     m_banner = new HeaderView(QImage(QStringLiteral(":/HeaderBanner.png")), this);
@@ -113,6 +112,9 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
 
     m_updateButton = new FullWidthButton(this);
     m_updateButton->setFixedHeight(buttonHeight);
+    // Wider only where a translation's title would not fit the button.
+    m_width = std::max(contentWidth, m_updateButton->minimumSizeHint().width());
+    setFixedSize(m_width, contentHeight);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -125,9 +127,9 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
 
     m_notice = new SpokenNotice(*this);
     // For the keyboard and screen readers: named lists and pane, and Tab going down the window.
-    m_productTable->setAccessibleName(QStringLiteral("Models"));
-    m_firmwareTable->setAccessibleName(QStringLiteral("Firmware versions"));
-    m_infoText->setAccessibleName(QStringLiteral("Information"));
+    m_productTable->setAccessibleName(tr("Models"));
+    m_firmwareTable->setAccessibleName(tr("Firmware versions"));
+    m_infoText->setAccessibleName(tr("Information"));
     new RowDescriptionEvents(*m_productTable, *m_notice);
     new CurrentRowWhileFocused(*m_productTable);
     new CurrentRowWhileFocused(*m_firmwareTable);
@@ -154,6 +156,17 @@ MainWindow::MainWindow(AppDelegate &delegate, QWidget *parent)
     m_infoText->showText(delegate.infoText(), false);
 }
 
+QString MainWindow::title()
+{
+    return tr("Updater");
+}
+
+QString MainWindow::stopQuestion()
+{
+    return tr("A firmware update is running. Stopping it now may leave the device needing a new "
+              "update before it works again.\n\nStop the update and quit?");
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (m_delegate.isUpdating() && !confirmStop()) {
@@ -166,10 +179,10 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::confirmStop()
 {
-    QMessageBox box(QMessageBox::Warning, windowTitle(), stopQuestion, QMessageBox::NoButton, this);
-    const QAbstractButton *stop =
-        box.addButton(QStringLiteral("Stop Update"), QMessageBox::DestructiveRole);
-    QPushButton *keep = box.addButton(QStringLiteral("Keep Updating"), QMessageBox::RejectRole);
+    QMessageBox box(QMessageBox::Warning, windowTitle(), stopQuestion(), QMessageBox::NoButton,
+                    this);
+    const QAbstractButton *stop = box.addButton(tr("Stop Update"), QMessageBox::DestructiveRole);
+    QPushButton *keep = box.addButton(tr("Keep Updating"), QMessageBox::RejectRole);
     box.setDefaultButton(keep);
     box.setEscapeButton(keep);
     // An update that ends while the question is open leaves nothing to stop: the question
@@ -248,7 +261,7 @@ void MainWindow::centerWindowOnMainScreen()
 void MainWindow::fitSplitHeight(int height)
 {
     m_split->setFixedHeight(height);
-    setFixedSize(contentWidth, contentHeight - splitHeight + height);
+    setFixedSize(m_width, contentHeight - splitHeight + height);
 }
 
 std::unique_ptr<MainWindow> buildWindow(AppDelegate &delegate)
@@ -259,6 +272,6 @@ std::unique_ptr<MainWindow> buildWindow(AppDelegate &delegate)
     window->raise();
     window->activateWindow();
     QTimer::singleShot(0, window.get(), [w = window.get()] { w->centerWindowOnMainScreen(); });
-    delegate.setInfoText(QStringLiteral("正在读取固件列表..."));
+    delegate.setInfoText(MainWindow::tr("正在读取固件列表..."));
     return window;
 }

@@ -44,9 +44,9 @@ public:
     // and the title bar stays at the area's top.
     void centerWindowOnMainScreen();
 
-    static inline const QString stopQuestion = QStringLiteral(
-        "A firmware update is running. Stopping it now may leave the device needing a new "
-        "update before it works again.\n\nStop the update and quit?");
+    // The window's title, also the application's display name.
+    static QString title();
+    static QString stopQuestion();
 
 protected:
     // While an update runs, closing asks first; a confirmed close stops the transfer at its
@@ -72,6 +72,7 @@ private:
     InfoPane *m_infoText = nullptr;
     FullWidthButton *m_updateButton = nullptr;
     SpokenNotice *m_notice = nullptr;
+    int m_width = contentWidth;
     bool m_frameCentred = false;
     // Whether the button was last switched off with the focus, which it left on the pane.
     bool m_buttonGaveFocusAway = false;

@@ -184,8 +184,8 @@ void RowDescriptionEvents::compare(const QModelIndex &topLeft, const QModelIndex
 
 QString RowDescriptionEvents::spokenChange(const QString &name, const QString &description)
 {
-    return name + QStringLiteral(": ") +
-           (description.isEmpty() ? QStringLiteral("No device attached") : description);
+    //: A model's name, then what is attached of it.
+    return tr("%1: %2").arg(name, description.isEmpty() ? tr("No device attached") : description);
 }
 
 CurrentRowWhileFocused::CurrentRowWhileFocused(QAbstractItemView &view)

@@ -6,6 +6,7 @@
 #include "update/RegularFile.h"
 #include "update/UpdateMessages.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -16,6 +17,11 @@
 #include <unistd.h>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(AcceptedTimestamps)
+};
 
 // A decimal number of seconds and a line end; anything longer is not ours.
 constexpr qint64 maxRecordBytes = 32;
@@ -101,12 +107,12 @@ AcceptedTimestamps::Locked AcceptedTimestamps::lock() const
 {
     const QString path = QDir(m_folder).filePath(QStringLiteral(".catalogue.lock"));
     const auto failed = [&path](const QString &why) {
-        return Locked{nullptr, QStringLiteral("The record of catalogue signing times could not "
-                                              "be locked (%1: %2); it is used unlocked.")
+        return Locked{nullptr, Texts::tr("The record of catalogue signing times could not "
+                                         "be locked (%1: %2); it is used unlocked.")
                                    .arg(QDir::toNativeSeparators(path), why)};
     };
     if (!QDir(m_folder).mkpath(QStringLiteral("."))) {
-        return failed(QStringLiteral("the folder cannot be made"));
+        return failed(Texts::tr("the folder cannot be made"));
     }
     // O_NONBLOCK and O_NOFOLLOW: a FIFO or a link planted at the name is never waited on or
     // followed.
@@ -128,7 +134,7 @@ AcceptedTimestamps::Locked AcceptedTimestamps::lock() const
         }
         QThread::msleep(lockRetryMilliseconds);
     }
-    return failed(QStringLiteral("another program holds it"));
+    return failed(Texts::tr("another program holds it"));
 }
 
 AcceptedTimestamps::Newest AcceptedTimestamps::read(const QString &fileName) const
@@ -137,8 +143,8 @@ AcceptedTimestamps::Newest AcceptedTimestamps::read(const QString &fileName) con
     const ReadFile file = readRegularFile(path, maxRecordBytes);
     const auto unreadable = [&path](const QString &why) {
         return Newest{std::nullopt,
-                      QStringLiteral("The record of catalogue signing times %1 cannot be read: "
-                                     "%2; the list is trusted as on first use.")
+                      Texts::tr("The record of catalogue signing times %1 cannot be read: "
+                                "%2; the list is trusted as on first use.")
                           .arg(QDir::toNativeSeparators(path), why)};
     };
     if (!file.bytes) {
@@ -147,7 +153,7 @@ AcceptedTimestamps::Newest AcceptedTimestamps::read(const QString &fileName) con
     bool ok = false;
     const qint64 value = file.bytes->trimmed().toLongLong(&ok);
     if (!ok || value < 0) {
-        return unreadable(QStringLiteral("it does not hold a signing time"));
+        return unreadable(Texts::tr("it does not hold a signing time"));
     }
     return {value, QString()};
 }
@@ -267,7 +273,7 @@ AcceptedTimestamps::Forgotten AcceptedTimestamps::forget(const QUrl &catalogue,
                 forgotten.removed.append(QDir::toNativeSeparators(path));
             }
         } else if (errno != ENOENT && forgotten.problem.isEmpty()) {
-            forgotten.problem = QStringLiteral("%1 cannot be removed: %2")
+            forgotten.problem = Texts::tr("%1 cannot be removed: %2")
                                     .arg(QDir::toNativeSeparators(path), errnoText(errno));
         }
     }

@@ -9,17 +9,25 @@
 #include "update/SignedListRules.h"
 #include "update/UpdateMessages.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(CatalogueReading)
+};
 
 using Severity = CatalogueFinding::Severity;
 
 // A list about to expire is still taken; its publisher is told to sign it again in time.
 constexpr qint64 expirySoonSeconds = 7 * 24 * 3600;
 
-// A finding that ends a sentence of its own, inside one that ends after it.
+// A finding that ends a sentence of its own, inside one that ends after it; in Chinese it
+// ends with an ideographic full stop.
 QString withoutFinalStop(QString message)
 {
-    if (message.endsWith(QLatin1Char('.'))) {
+    if (message.endsWith(QLatin1Char('.')) || message.endsWith(QChar(0x3002))) {
         message.chop(1);
     }
     return message;
@@ -46,7 +54,7 @@ SignatureVerdict judgeSignature(const QByteArray &list, const QList<MinisignPubl
     SignatureVerdict verdict;
     verdict.findings.append(
         {Severity::note, 0, signatureKind,
-         QStringLiteral("the signature holds for key ") + minisignKeyIdText(check.keyId)});
+         Texts::tr("the signature holds for key %1").arg(minisignKeyIdText(check.keyId))});
     const QString datesKind = QLatin1String(FindingKind::signatureDates);
     const SignatureDates dates = parseSignatureDates(check.trustedComment);
     if (std::optional<QString> problem = signatureDatesProblem(dates, newestAccepted, now)) {
@@ -62,7 +70,7 @@ SignatureVerdict judgeSignature(const QByteArray &list, const QList<MinisignPubl
     if (dates.expires && *dates.expires - now <= expirySoonSeconds) {
         verdict.findings.append(
             {Severity::warning, 0, datesKind,
-             QStringLiteral("the list expires %1, within 7 days: sign it again before then")
+             Texts::tr("the list expires %1, within 7 days: sign it again before then")
                  .arg(signatureDateText(*dates.expires))});
     }
     verdict.timestamp = dates.timestamp;
@@ -100,8 +108,8 @@ CatalogueReading readCatalogue(const QByteArray &list, const CatalogueTrust &tru
         if (const QList<CatalogueFinding> problems = signedListProblems(*text);
             !problems.isEmpty()) {
             reading.failureLine = UpdateMessages::catalogueFetchFailed(
-                QStringLiteral("Line %1 of the signed catalogue is refused, and with it the list: "
-                               "%2.")
+                Texts::tr("Line %1 of the signed catalogue is refused, and with it the list: "
+                          "%2.")
                     .arg(problems.first().line)
                     .arg(withoutFinalStop(problems.first().message)));
             reading.refusedByTrust = true;

@@ -41,12 +41,13 @@ std::optional<UpdateOutcome> lowBatteryRefusal(std::optional<double> chargeOnBat
     if (!chargeOnBattery || *chargeOnBattery >= lowBatteryPercent) {
         return std::nullopt;
     }
-    return UpdateOutcome{Status::deviceFailed,
-                         UpdateMessages::updateFailed(
-                             QStringLiteral("The battery is at %1%, below %2%: connect the power "
-                                            "supply, then update. Nothing was written.")
-                                 .arg(qRound(*chargeOnBattery))
-                                 .arg(lowBatteryPercent))};
+    return UpdateOutcome{
+        Status::deviceFailed,
+        UpdateMessages::updateFailed(
+            DeviceTransfers::tr("The battery is at %1%, below %2%: connect the power "
+                                "supply, then update. Nothing was written.")
+                .arg(qRound(*chargeOnBattery))
+                .arg(lowBatteryPercent))};
 }
 
 DeviceTransfers::DeviceTransfers(FirmwareProtocol &protocol, QObject *parent)
@@ -75,10 +76,10 @@ DeviceTransfers::Id DeviceTransfers::start(std::unique_ptr<HidDevice> device,
     const Id id = m_nextId++;
     std::stop_source &stop = m_stops[id];
     const std::string path = device->path();
-    const QString why = QStringLiteral("Writing firmware %1 into the device at %2; an interrupted "
-                                       "update can leave it unusable.")
-                            .arg(what.isEmpty() ? QStringLiteral("(an image)") : what,
-                                 QString::fromStdString(path));
+    const QString why =
+        tr("Writing firmware %1 into the device at %2; an interrupted update "
+           "can leave it unusable.")
+            .arg(what.isEmpty() ? tr("(an image)") : what, QString::fromStdString(path));
     m_pool.start([this, id, device = std::shared_ptr<HidDevice>(std::move(device)), image, why,
                   token = stop.get_token()] {
         const UpdateOutcome outcome = run(id, *device, image, why, token);

@@ -2,6 +2,7 @@
 
 #include "update/LocalFileName.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -12,6 +13,11 @@
 #include <unistd.h>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(FolderFile)
+};
 
 QString errnoText(int error)
 {
@@ -99,11 +105,11 @@ bool makeFolders(const QString &folder)
 std::optional<QString> placeProblem(const QString &folder, const QString &fileName)
 {
     if (folder.isEmpty()) {
-        return QStringLiteral("No folder for application data is available.");
+        return Texts::tr("No folder for application data is available.");
     }
     if (fileName.isEmpty() || fileName.contains(QLatin1Char('/')) ||
         fileName == QLatin1String(".") || fileName == QLatin1String("..")) {
-        return QStringLiteral("\u201C%1\u201D is not a file name.").arg(fileName);
+        return Texts::tr("\u201C%1\u201D is not a file name.").arg(fileName);
     }
     return std::nullopt;
 }
@@ -140,34 +146,34 @@ SavedFile saveInFolder(const QString &folder, const QString &fileName, const QBy
     }
     const QString shownFolder = QDir::toNativeSeparators(folder);
     if (!makeFolders(folder)) {
-        return {QString(), QStringLiteral("Unable to create the folder %1.").arg(shownFolder)};
+        return {QString(), Texts::tr("Unable to create the folder %1.").arg(shownFolder)};
     }
     const QString path = QDir(folder).filePath(fileName);
     const QString shownPath = QDir::toNativeSeparators(path);
     const Descriptor dir(
         ::open(fileNameBytes(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() < 0) {
-        return {
-            QString(),
-            QStringLiteral("Unable to open the folder %1: %2").arg(shownFolder, errnoText(errno))};
+        return {QString(),
+                Texts::tr("Unable to open the folder %1: %2").arg(shownFolder, errnoText(errno))};
     }
     const QByteArray name = fileNameBytes(fileName);
     struct stat status = {};
     if (::fstatat(dir.get(), name.constData(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
         S_ISDIR(status.st_mode)) {
-        return {QString(), QStringLiteral("%1 is a folder, not a file.").arg(shownPath)};
+        return {QString(), Texts::tr("%1 is a folder, not a file.").arg(shownPath)};
     }
     QByteArray temporary;
     const int fd = createTemporary(dir.get(), fileName, temporary);
     if (fd < 0) {
-        return {QString(), QStringLiteral("Unable to write in the folder %1: %2")
-                               .arg(shownFolder, errnoText(errno))};
+        return {
+            QString(),
+            Texts::tr("Unable to write in the folder %1: %2").arg(shownFolder, errnoText(errno))};
     }
     Descriptor file(fd);
     const auto failed = [&](int error) {
         ::unlinkat(dir.get(), temporary.constData(), 0);
-        return SavedFile{QString(), QStringLiteral("Unable to save %1: %2; the earlier file "
-                                                   "there is left as it was.")
+        return SavedFile{QString(), Texts::tr("Unable to save %1: %2; the earlier file "
+                                              "there is left as it was.")
                                         .arg(shownPath, errnoText(error))};
     };
     if (const int error = writeAll(file.get(), bytes)) {

@@ -2,6 +2,7 @@
 
 #include "update/LocalFileName.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <cstring>
@@ -11,23 +12,28 @@
 
 namespace {
 
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(RegularFile)
+};
+
 QString failure(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-QString kindOf(mode_t mode)
+QString notRegular(mode_t mode)
 {
     if (S_ISDIR(mode)) {
-        return QStringLiteral("a folder");
+        return Texts::tr("it is a folder, not a regular file, so it is not read");
     }
     if (S_ISFIFO(mode)) {
-        return QStringLiteral("a FIFO");
+        return Texts::tr("it is a FIFO, not a regular file, so it is not read");
     }
     if (S_ISSOCK(mode)) {
-        return QStringLiteral("a socket");
+        return Texts::tr("it is a socket, not a regular file, so it is not read");
     }
-    return QStringLiteral("a device");
+    return Texts::tr("it is a device, not a regular file, so it is not read");
 }
 
 // Reads what `fd` opened, which is closed afterwards, when it is a regular file of at most
@@ -43,15 +49,12 @@ ReadFile readOpened(int fd, qint64 maxBytes)
         return result({std::nullopt, failure(errno)});
     }
     if (!S_ISREG(status.st_mode)) {
-        return result({std::nullopt, QStringLiteral("it is %1, not a regular file, so it is not "
-                                                    "read")
-                                         .arg(kindOf(status.st_mode))});
+        return result({std::nullopt, notRegular(status.st_mode)});
     }
     if (status.st_size > maxBytes) {
-        return result(
-            {std::nullopt, QStringLiteral("it has %1 bytes, more than the limit of %2 bytes")
-                               .arg(qint64(status.st_size))
-                               .arg(maxBytes)});
+        return result({std::nullopt, Texts::tr("it has %1 bytes, more than the limit of %2 bytes")
+                                         .arg(qint64(status.st_size))
+                                         .arg(maxBytes)});
     }
     QByteArray bytes;
     // A file that grows while it is read is bounded all the same: one byte past the limit says
@@ -72,7 +75,7 @@ ReadFile readOpened(int fd, qint64 maxBytes)
     }
     return result(
         {std::nullopt,
-         QStringLiteral("it grew past the limit of %1 bytes while it was read").arg(maxBytes)});
+         Texts::tr("it grew past the limit of %1 bytes while it was read").arg(maxBytes)});
 }
 
 } // namespace
@@ -94,7 +97,7 @@ ReadFile readRegularFileIn(const QString &folder, const QString &name, qint64 ma
         ::open(fileNameBytes(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folderFd < 0) {
         const int error = errno;
-        return {std::nullopt, QStringLiteral("its folder cannot be opened: ") + failure(error),
+        return {std::nullopt, Texts::tr("its folder cannot be opened: %1").arg(failure(error)),
                 error == ENOENT};
     }
     const int fd = ::openat(folderFd, fileNameBytes(name).constData(),
@@ -102,7 +105,7 @@ ReadFile readRegularFileIn(const QString &folder, const QString &name, qint64 ma
     const int error = errno;
     ::close(folderFd);
     if (fd < 0 && error == ELOOP) {
-        return {std::nullopt, QStringLiteral("it is a link, which is not followed")};
+        return {std::nullopt, Texts::tr("it is a link, which is not followed")};
     }
     if (fd < 0) {
         return {std::nullopt, failure(error), error == ENOENT};

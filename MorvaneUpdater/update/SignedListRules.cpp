@@ -6,10 +6,16 @@
 #include "download/WebAddress.h"
 #include "update/NextSteps.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(SignedListRules)
+};
 
 // An id is a few ASCII characters: copied to the stack, it is read without an allocation per
 // record. Anything longer or beyond ASCII is no id, as usbIdsOf would find too.
@@ -50,17 +56,20 @@ std::optional<RecordProblem> addressProblem(const FirmwareItem &item)
 {
     const struct
     {
-        const char *field;
+        const char *sentence;
         const CatalogueUrl &url;
-    } addresses[] = {{"firmware", item.firmwareURL}, {"release-notes", item.notesURL}};
+    } addresses[] = {
+        {QT_TRANSLATE_NOOP("SignedListRules", "the firmware address cannot be downloaded. %1"),
+         item.firmwareURL},
+        {QT_TRANSLATE_NOOP("SignedListRules", "the release-notes address cannot be downloaded. %1"),
+         item.notesURL}};
     for (const auto &address : addresses) {
         if (isPlainWebAddress(address.url.toEncoded())) {
             continue;
         }
         if (const std::optional<QString> problem = addressFinding(address.url)) {
             return RecordProblem{QStringLiteral("not-web-address"),
-                                 QStringLiteral("the %1 address cannot be downloaded. %2")
-                                     .arg(QLatin1String(address.field), *problem)};
+                                 Texts::tr(address.sentence).arg(*problem)};
         }
     }
     return std::nullopt;
@@ -75,8 +84,8 @@ std::optional<RecordProblem> idsProblem(const FirmwareItem &item)
     if (!ids || !isWatchable(*ids)) {
         return RecordProblem{
             QStringLiteral("invalid-usb-id"),
-            QStringLiteral("the ids \"%1\" and \"%2\" are not both hexadecimal numbers from 1 "
-                           "to ffff: no device matches them")
+            Texts::tr("the ids \"%1\" and \"%2\" are not both hexadecimal numbers from 1 "
+                      "to ffff: no device matches them")
                 .arg(item.vid, item.pid)};
     }
     return std::nullopt;
@@ -111,8 +120,8 @@ std::optional<RecordProblem> signedRecordProblem(const FirmwareItem &item)
 RecordProblem duplicateVersionProblem(const FirmwareItem &item, qsizetype earlierLine)
 {
     return {QStringLiteral("duplicate-version"),
-            QStringLiteral("version \"%1\" of model \"%2\" is also on line %3 with other fields; "
-                           "the updater cannot choose between them")
+            Texts::tr("version \"%1\" of model \"%2\" is also on line %3 with other fields; "
+                      "the updater cannot choose between them")
                 .arg(item.version, item.product)
                 .arg(earlierLine)};
 }
@@ -268,8 +277,9 @@ QList<CatalogueFinding> signedListProblems(const QString &text)
             const QString step = lineNextStep(entry.text.toString().split(QLatin1Char(';')));
             add(entry.line,
                 {QStringLiteral("not-a-record"),
-                 QStringLiteral("the line is not a record the updater can read") +
-                     (step.isEmpty() ? QString() : QStringLiteral(". ") + step.chopped(1))});
+                 step.isEmpty() ? Texts::tr("the line is not a record the updater can read")
+                                : Texts::tr("the line is not a record the updater can read. %1")
+                                      .arg(step.chopped(1))});
         }
         for (const std::optional<RecordProblem> &problem :
              {entry.recordProblem, entry.versionProblem}) {
@@ -283,17 +293,24 @@ QList<CatalogueFinding> signedListProblems(const QString &text)
 
 QString listFieldLabel(int index)
 {
-    static const char *const names[] = {"model",     "vendor id",    "product id",        "version",
-                                        "copyright", "firmware URL", "release-notes URL", "digest"};
-    return QStringLiteral("field %1 (%2)").arg(index + 1).arg(QLatin1String(names[index]));
+    static const char *const names[] = {QT_TRANSLATE_NOOP("SignedListRules", "model"),
+                                        QT_TRANSLATE_NOOP("SignedListRules", "vendor id"),
+                                        QT_TRANSLATE_NOOP("SignedListRules", "product id"),
+                                        QT_TRANSLATE_NOOP("SignedListRules", "version"),
+                                        QT_TRANSLATE_NOOP("SignedListRules", "copyright"),
+                                        QT_TRANSLATE_NOOP("SignedListRules", "firmware URL"),
+                                        QT_TRANSLATE_NOOP("SignedListRules", "release-notes URL"),
+                                        QT_TRANSLATE_NOOP("SignedListRules", "digest")};
+    //: A field of a catalogue line: its number, then its name.
+    return Texts::tr("field %1 (%2)").arg(index + 1).arg(Texts::tr(names[index]));
 }
 
 std::optional<RecordProblem> addressFieldProblem(int index, const CatalogueUrl &url)
 {
     if (const std::optional<QString> problem = addressFinding(url)) {
-        return RecordProblem{QStringLiteral("not-web-address"),
-                             listFieldLabel(index) + QStringLiteral(" cannot be downloaded. ") +
-                                 *problem};
+        return RecordProblem{
+            QStringLiteral("not-web-address"),
+            Texts::tr("%1 cannot be downloaded. %2").arg(listFieldLabel(index), *problem)};
     }
     return std::nullopt;
 }
@@ -306,25 +323,22 @@ std::optional<FieldProblem> usbIdFieldProblem(int index, const QString &text)
     const std::string id = text.toStdString();
     if (!parseUSBIdentifier(id)) {
         return FieldProblem{
-            {kind, listFieldLabel(index) + QStringLiteral(" \"%1\" is not a hexadecimal number (no "
-                                                          "\"0x\", no blanks): the updater never "
-                                                          "finds a device for it")
-                                               .arg(text)},
+            {kind, Texts::tr("%1 \"%2\" is not a hexadecimal number (no \"0x\", no blanks): the "
+                             "updater never finds a device for it")
+                       .arg(listFieldLabel(index), text)},
             true};
     }
     if (!usbIdOf(id)) {
         return FieldProblem{
-            {kind, listFieldLabel(index) +
-                       QStringLiteral(" \"%1\" is outside 0 to ffff: no USB device carries it")
-                           .arg(text)},
+            {kind, Texts::tr("%1 \"%2\" is outside 0 to ffff: no USB device carries it")
+                       .arg(listFieldLabel(index), text)},
             true};
     }
     static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]{1,4}$"));
     if (!hex.match(text).hasMatch()) {
         return FieldProblem{
-            {QStringLiteral("usb-id"),
-             listFieldLabel(index) +
-                 QStringLiteral(" \"%1\" is not 1 to 4 hexadecimal digits").arg(text)},
+            {QStringLiteral("usb-id"), Texts::tr("%1 \"%2\" is not 1 to 4 hexadecimal digits")
+                                           .arg(listFieldLabel(index), text)},
             false};
     }
     return std::nullopt;

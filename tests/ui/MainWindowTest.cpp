@@ -172,7 +172,7 @@ TEST_F(MainWindowTest, ClosingDuringAnUpdateAsksFirstAndClosesOnceStoppedOrEnded
         }
         answerQuestion(stop);
         EXPECT_EQ(m_window->close(), closes);
-        EXPECT_EQ(m_question, MainWindow::stopQuestion);
+        EXPECT_EQ(m_question, MainWindow::stopQuestion());
         EXPECT_FALSE(m_questionLeftOpen);
         EXPECT_EQ(device->isOpen(), !closes);
         if (!closes) {
