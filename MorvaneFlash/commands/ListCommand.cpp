@@ -87,9 +87,10 @@ int runList(const ListOptions &options, Environment &environment, Console &conso
             const FirmwareItem &item = catalogue.items.at(position);
             const bool lacking =
                 !options.bundle.isEmpty() && !bundleHoldsFiles(options.bundle, item);
-            console.print(QStringLiteral("  ") + item.version + QStringLiteral("  ") + item.vid +
-                          QLatin1Char(':') + item.pid + QStringLiteral("  ") + item.copyright +
-                          (lacking ? Texts::tr("  (not in the bundle)") : QString()));
+            console.print(
+                QStringLiteral("  ") + item.version + QStringLiteral("  ") + item.vid +
+                QLatin1Char(':') + item.pid + QStringLiteral("  ") + item.copyright +
+                (lacking ? QStringLiteral("  ") + Texts::tr("(not in the bundle)") : QString()));
         }
     }
     return exitSuccess;
