@@ -5,7 +5,7 @@
     <name>BundleCommand</name>
     <message>
         <source>Bundled %1 %2.</source>
-        <translation>已打包 %1 %2。</translation>
+        <translation>已将 %1 %2 放入离线包。</translation>
     </message>
     <message>
         <source>The bundle in %1 is not complete; it is not read until bundle create finishes.</source>
@@ -158,11 +158,11 @@ and the data folder</source>
     </message>
     <message>
         <source>flash: only the device with this serial number.</source>
-        <translation>flash：只用带此序列号的设备。</translation>
+        <translation>flash：仅限序列号为此值的设备。</translation>
     </message>
     <message>
         <source>flash: only the device at this path.</source>
-        <translation>flash：只用位于此路径的设备。</translation>
+        <translation>flash：仅限位于此路径的设备。</translation>
     </message>
     <message>
         <source>flash: waits for a matching device, downloading meanwhile; --wait=SECONDS gives up after that long.</source>
@@ -387,7 +387,7 @@ list is trusted as on first use</source>
     </message>
     <message>
         <source>flash, devices: only devices at a USB port this shell-style pattern matches, such as 1-1.*; repeatable.</source>
-        <translation>flash、devices：只用位于与此 shell 风格模式匹配的 USB 端口上的设备，例如 1-1.*；可重复。</translation>
+        <translation>flash、devices：仅限 USB 端口与此 shell 风格模式匹配的设备，例如 1-1.*；可重复。</translation>
     </message>
     <message>
         <source>lint, sign: checks the list&apos;s signature with this minisign public key.</source>

@@ -5,7 +5,7 @@
     <name>BundleCommand</name>
     <message>
         <source>Bundled %1 %2.</source>
-        <translation>已打包 %1 %2。</translation>
+        <translation>已將 %1 %2 放入離線包。</translation>
     </message>
     <message>
         <source>The bundle in %1 is not complete; it is not read until bundle create finishes.</source>
@@ -55,7 +55,7 @@ device access, the catalogue, the clock, proxies
 and the data folder</source>
         <translation>檢查本機更新所需的條件：udev 規則、
 裝置存取、韌體列表、時鐘、代理伺服器
-以及資料資料夾</translation>
+以及存放資料的資料夾</translation>
     </message>
 </context>
 <context>
@@ -158,11 +158,11 @@ and the data folder</source>
     </message>
     <message>
         <source>flash: only the device with this serial number.</source>
-        <translation>flash：只用具備此序號的裝置。</translation>
+        <translation>flash：僅限序號為此值的裝置。</translation>
     </message>
     <message>
         <source>flash: only the device at this path.</source>
-        <translation>flash：只用位於此路徑的裝置。</translation>
+        <translation>flash：僅限位於此路徑的裝置。</translation>
     </message>
     <message>
         <source>flash: waits for a matching device, downloading meanwhile; --wait=SECONDS gives up after that long.</source>
@@ -387,7 +387,7 @@ list is trusted as on first use</source>
     </message>
     <message>
         <source>flash, devices: only devices at a USB port this shell-style pattern matches, such as 1-1.*; repeatable.</source>
-        <translation>flash、devices：只用位於與此 shell 風格樣式相符的 USB 連接埠上的裝置，例如 1-1.*；可重複。</translation>
+        <translation>flash、devices：僅限 USB 連接埠與此 shell 風格樣式相符的裝置，例如 1-1.*；可重複。</translation>
     </message>
     <message>
         <source>lint, sign: checks the list&apos;s signature with this minisign public key.</source>
