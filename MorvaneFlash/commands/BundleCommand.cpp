@@ -14,6 +14,7 @@
 #include "update/FolderFile.h"
 #include "update/UpdateMessages.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -23,6 +24,11 @@
 #include <utility>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(BundleCommand)
+};
 
 int statusOf(const BundleWriter::Step &step)
 {
@@ -73,7 +79,7 @@ int fetchInto(BundleWriter &writer, const QList<FirmwareItem> &chosen, Downloade
         bundled.append(QJsonObject{{QStringLiteral("model"), item.product},
                                    {QStringLiteral("version"), item.version}});
         if (!json) {
-            console.print(QStringLiteral("Bundled %1 %2.").arg(item.product, item.version));
+            console.print(Texts::tr("Bundled %1 %2.").arg(item.product, item.version));
         }
     }
     return exitSuccess;
@@ -125,16 +131,15 @@ int bundleInto(const BundleOptions &options, Environment &environment, Console &
                       console);
     }
     if (status != exitSuccess) {
-        console.printError(QStringLiteral("The bundle in %1 is not complete; it is not read until "
-                                          "bundle create finishes.")
+        console.printError(Texts::tr("The bundle in %1 is not complete; it is not read until "
+                                     "bundle create finishes.")
                                .arg(folder));
         return status;
     }
     if (!options.json) {
-        console.print(QStringLiteral("The bundle in %1 holds %2 version(s) of %3.")
-                          .arg(folder)
-                          .arg(chosen->size())
-                          .arg(options.listURL.toDisplayString()));
+        console.print(
+            Texts::tr("The bundle in %1 holds %n version(s) of %2.", nullptr, int(chosen->size()))
+                .arg(folder, options.listURL.toDisplayString()));
     }
     return exitSuccess;
 }
@@ -162,7 +167,7 @@ CommandRun readBundle(const CommandLine &line)
     options.json = line.isSet("json");
     std::optional<QString> problem;
     if (options.arguments.first() != QLatin1String("create")) {
-        problem = QStringLiteral("bundle takes create DIR [MODEL [VERSION]]...");
+        problem = Texts::tr("bundle takes create DIR [MODEL [VERSION]]...");
     }
     return commandRun(std::move(problem), std::move(options), runBundle);
 }
@@ -171,14 +176,16 @@ CommandRun readBundle(const CommandLine &line)
 
 CommandDeclaration bundleCommand()
 {
-    return {.name = "bundle",
-            .options = {jsonOption()},
-            .minArguments = 2,
-            .maxArguments = std::numeric_limits<qsizetype>::max(),
-            .actions = {QStringLiteral("create")},
-            .arguments = Completion::folder,
-            .usage = {{"bundle create DIR [MODEL [VERSION]]... [--json]",
+    return {
+        .name = "bundle",
+        .options = {jsonOption()},
+        .minArguments = 2,
+        .maxArguments = std::numeric_limits<qsizetype>::max(),
+        .actions = {QStringLiteral("create")},
+        .arguments = Completion::folder,
+        .usage = {{"bundle create DIR [MODEL [VERSION]]... [--json]",
+                   Texts::tr(
                        "keeps the signed list and the chosen versions'\nimages and notes in DIR, "
-                       "for --bundle DIR\nwithout a network (every version by default)"}},
-            .read = readBundle};
+                       "for --bundle DIR\nwithout a network (every version by default)")}},
+        .read = readBundle};
 }

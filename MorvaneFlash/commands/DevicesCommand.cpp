@@ -6,6 +6,8 @@
 #include "frame/Downloader.h"
 #include "frame/ExitStatus.h"
 
+#include <QCoreApplication>
+
 int runDevices(const DevicesOptions &options, Environment &environment, Console &console)
 {
     std::vector<IdPair> pairs;
@@ -27,6 +29,11 @@ int runDevices(const DevicesOptions &options, Environment &environment, Console 
 
 namespace {
 
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(DevicesCommand)
+};
+
 CommandRun readDevices(const CommandLine &line)
 {
     auto options = optionsOf<DevicesOptions>(line);
@@ -43,10 +50,11 @@ CommandRun readDevices(const CommandLine &line)
 
 CommandDeclaration devicesCommand()
 {
-    return {.name = "devices",
-            .options = {jsonOption(), vidOption(), pidOption(), watchOption(), portOption()},
-            .usage = {{"devices [--json] [--watch] [--vid V --pid P]",
-                       "attached devices with the catalogue's ids (or these);\nwith --watch, "
-                       "their arrivals and departures"}},
-            .read = readDevices};
+    return {
+        .name = "devices",
+        .options = {jsonOption(), vidOption(), pidOption(), watchOption(), portOption()},
+        .usage = {{"devices [--json] [--watch] [--vid V --pid P]",
+                   Texts::tr("attached devices with the catalogue's ids (or these);\nwith --watch, "
+                             "their arrivals and departures")}},
+        .read = readDevices};
 }

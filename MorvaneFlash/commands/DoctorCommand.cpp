@@ -13,12 +13,18 @@
 #include "trust/CatalogueTrust.h"
 #include "update/CatalogueFetch.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <chrono>
 #include <functional>
 #include <optional>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(DoctorCommand)
+};
 
 using Report = std::function<void(const DoctorCheck &)>;
 
@@ -145,7 +151,7 @@ std::optional<QString> readDoctorOptions(const CommandLine &line, DoctorOptions 
     if (line.isSet("root")) {
         options.root = line.value("root");
         if (options.root.isEmpty()) {
-            return QStringLiteral("--root needs a folder.");
+            return Texts::tr("--root needs a folder.");
         }
     }
     return std::nullopt;
@@ -162,14 +168,15 @@ CommandRun readDoctor(const CommandLine &line)
 
 CommandDeclaration doctorCommand()
 {
-    return {.name = "doctor",
-            .options = {jsonOption(),
-                        {QStringLiteral("root"),
-                         QStringLiteral("doctor: reads the udev rules under this folder instead "
-                                        "of /, for tests."),
-                         QStringLiteral("DIR"), Completion::folder}},
-            .usage = {{"doctor [--json] [--root DIR]",
-                       "checks what updating needs here: the udev rule,\ndevice access, the "
-                       "catalogue, the clock, proxies\nand the data folder"}},
-            .read = readDoctor};
+    return {
+        .name = "doctor",
+        .options = {jsonOption(),
+                    {QStringLiteral("root"),
+                     Texts::tr("doctor: reads the udev rules under this folder instead "
+                               "of /, for tests."),
+                     QStringLiteral("DIR"), Completion::folder}},
+        .usage = {{"doctor [--json] [--root DIR]",
+                   Texts::tr("checks what updating needs here: the udev rule,\ndevice access, the "
+                             "catalogue, the clock, proxies\nand the data folder")}},
+        .read = readDoctor};
 }

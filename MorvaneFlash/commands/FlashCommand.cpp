@@ -13,7 +13,14 @@
 #include "trust/ImageDigest.h"
 #include "update/UpdateTarget.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(FlashCommand)
+};
 
 // The version to flash: the one named, or the first listed as the window preselects.
 int resolveCatalogueTarget(const FlashOptions &options, Environment &environment,
@@ -35,8 +42,8 @@ int resolveCatalogueTarget(const FlashOptions &options, Environment &environment
             options.arguments.at(1).toDouble(&number);
         }
         if (number && chosen.status == exitUsage) {
-            console.printError(QStringLiteral("To give up after %1 seconds of waiting, write "
-                                              "--wait=%1: the seconds are joined by \"=\".")
+            console.printError(Texts::tr("To give up after %1 seconds of waiting, write "
+                                         "--wait=%1: the seconds are joined by \"=\".")
                                    .arg(options.arguments.at(1)));
         }
         return chosen.status;
@@ -63,7 +70,7 @@ int runFlash(const FlashOptions &options, Environment &environment, Console &con
     BenchLog log;
     if (!options.log.isEmpty()) {
         if (const std::optional<QString> problem = log.open(options.log)) {
-            console.printError(QStringLiteral("morvane-flash: cannot open the log: ") + *problem);
+            console.printError(Texts::tr("morvane-flash: cannot open the log: %1").arg(*problem));
             return refusedBeforeAnyDevice(options, console, exitUsage);
         }
     }
@@ -113,7 +120,7 @@ std::optional<QString> readTargetOptions(const CommandLine &line, FlashOptions &
         return problem;
     }
     if (line.isSet("file") && options.file.isEmpty()) {
-        return QStringLiteral("--file needs the name of an image file.");
+        return Texts::tr("--file needs the name of an image file.");
     }
     if (line.isSet("sha256")) {
         const QString text = line.value("sha256");
@@ -121,7 +128,7 @@ std::optional<QString> readTargetOptions(const CommandLine &line, FlashOptions &
                              ? text
                              : digestPrefix.toString() + text;
         if (parseImageDigest(options.sha256).state != ImageDigest::State::valid) {
-            return QStringLiteral("--sha256 takes 64 hexadecimal digits.");
+            return Texts::tr("--sha256 takes 64 hexadecimal digits.");
         }
     }
     options.allDevices = line.isSet("all-devices");
@@ -130,7 +137,7 @@ std::optional<QString> readTargetOptions(const CommandLine &line, FlashOptions &
     if (line.isSet("wait-seconds")) {
         options.waitLimit = durationOption(line.value("wait-seconds"), false);
         if (!options.waitLimit) {
-            return QStringLiteral("--wait=SECONDS takes a number of seconds above 0.");
+            return Texts::tr("--wait=SECONDS takes a number of seconds above 0.");
         }
     }
     if (line.isSet("serial")) {
@@ -152,19 +159,19 @@ std::optional<QString> readStationOptions(const CommandLine &line, WatchSettings
     if (line.isSet("settle")) {
         station.settle = durationOption(line.value("settle"), true);
         if (!station.settle) {
-            return QStringLiteral("--settle takes a number of seconds, 0 or more.");
+            return Texts::tr("--settle takes a number of seconds, 0 or more.");
         }
     }
     if (line.isSet("drain-timeout")) {
         station.drainTimeout = durationOption(line.value("drain-timeout"), true);
         if (!station.drainTimeout) {
-            return QStringLiteral("--drain-timeout takes a number of seconds, 0 or more.");
+            return Texts::tr("--drain-timeout takes a number of seconds, 0 or more.");
         }
     }
     if (line.isSet("log")) {
         log = line.value("log");
         if (log.isEmpty()) {
-            return QStringLiteral("--log needs the name of a file.");
+            return Texts::tr("--log needs the name of a file.");
         }
     }
     if (line.isSet("station")) {
@@ -184,8 +191,8 @@ std::optional<QString> readStationOptions(const CommandLine &line, WatchSettings
         // node_exporter's textfile collector reads no other name: a file it skips would leave
         // the station without metrics and nobody told.
         if (!station.metrics.endsWith(QLatin1String(".prom"))) {
-            return QStringLiteral("--metrics needs a file name ending in .prom, as node_exporter "
-                                  "reads them.");
+            return Texts::tr("--metrics needs a file name ending in .prom, as node_exporter "
+                             "reads them.");
         }
     }
     return std::nullopt;
@@ -196,39 +203,37 @@ std::optional<QString> flashUsageProblem(const FlashOptions &options)
 {
     const bool fromFile = !options.file.isEmpty();
     if (fromFile != options.ids.has_value()) {
-        return QStringLiteral(
-            "flash --file needs --vid and --pid, and they are used only with --file.");
+        return Texts::tr("flash --file needs --vid and --pid, and they are used only with --file.");
     }
     if (fromFile != options.arguments.isEmpty()) {
-        return QStringLiteral(
-            "flash takes either MODEL [VERSION] or --file IMAGE --vid V --pid P.");
+        return Texts::tr("flash takes either MODEL [VERSION] or --file IMAGE --vid V --pid P.");
     }
     if (!options.sha256.isEmpty() && !fromFile) {
-        return QStringLiteral("--sha256 is used only with flash --file.");
+        return Texts::tr("--sha256 is used only with flash --file.");
     }
     if (options.watch && (!options.selector.isEmpty() || options.wait || options.allDevices)) {
-        return QStringLiteral("flash --watch flashes every matching device as it arrives; it "
-                              "takes no --serial, --path, --wait or --all-devices.");
+        return Texts::tr("flash --watch flashes every matching device as it arrives; it "
+                         "takes no --serial, --path, --wait or --all-devices.");
     }
     const WatchSettings &station = options.station;
     if (station.settle && !options.watch) {
-        return QStringLiteral("--settle is used only with flash --watch.");
+        return Texts::tr("--settle is used only with flash --watch.");
     }
     if (station.drainTimeout && !options.watch) {
-        return QStringLiteral("--drain-timeout is used only with flash --watch.");
+        return Texts::tr("--drain-timeout is used only with flash --watch.");
     }
     // A station's settings without a model would otherwise fail on the network, again and
     // again, as a catalogue that could not be fetched.
     if (!fromFile && options.arguments.at(0).trimmed().isEmpty()) {
-        return QStringLiteral("flash: the model's name is empty (is MODEL set in the "
-                              "station's settings?).");
+        return Texts::tr("flash: the model's name is empty (is MODEL set in the "
+                         "station's settings?).");
     }
     if ((station.journal || !station.metrics.isEmpty()) && !options.watch) {
-        return QStringLiteral("--journal and --metrics are used only with flash --watch.");
+        return Texts::tr("--journal and --metrics are used only with flash --watch.");
     }
     if (station.journal) {
         if (const std::optional<QString> unsupported = journalUnsupported()) {
-            return QStringLiteral("--journal: ") + *unsupported;
+            return Texts::tr("--journal: %1").arg(*unsupported);
         }
     }
     return std::nullopt;
@@ -247,61 +252,73 @@ CommandRun readFlash(const CommandLine &line)
     return commandRun(std::move(problem), std::move(options), runFlash);
 }
 
-OptionDeclaration option(const char *name, const char *help, const char *valueName = nullptr,
+OptionDeclaration option(const char *name, const QString &help, const char *valueName = nullptr,
                          Completion completion = Completion::nothing)
 {
-    return {QLatin1String(name), QString::fromUtf8(help),
-            valueName ? QLatin1String(valueName) : QString(), completion};
+    return {QLatin1String(name), help, valueName ? QLatin1String(valueName) : QString(),
+            completion};
 }
 
 QList<OptionDeclaration> flashOptions()
 {
     OptionDeclaration label =
         option("label",
-               "flash: adds KEY=VALUE (an operator, a lot) to every log line, "
-               "journal entry and metric; repeatable.",
+               Texts::tr("flash: adds KEY=VALUE (an operator, a lot) to every log line, "
+                         "journal entry and metric; repeatable."),
                "KEY=VALUE");
     label.repeatable = true;
     // --wait=SECONDS becomes --wait --wait-seconds SECONDS before parsing: the parser's
     // options take a value always or never.
-    OptionDeclaration waitSeconds = option("wait-seconds", "", "SECONDS");
+    OptionDeclaration waitSeconds = option("wait-seconds", QString(), "SECONDS");
     waitSeconds.hidden = true;
     return {
         jsonOption(),
         vidOption(),
         pidOption(),
-        option("file", "Flashes this image file instead of a download.", "IMAGE", Completion::file),
+        option("file", Texts::tr("Flashes this image file instead of a download."), "IMAGE",
+               Completion::file),
         option("sha256",
-               "flash --file: the image's SHA-256, 64 hexadecimal digits; a file that does not "
-               "match is not flashed. A build with a catalogue key needs it.",
+               Texts::tr(
+                   "flash --file: the image's SHA-256, 64 hexadecimal digits; a file that does not "
+                   "match is not flashed. A build with a catalogue key needs it."),
                "HEX"),
         option("all-devices",
-               "Flashes every attached device with the ids, each on its own thread."),
-        option("ignore-battery", "Flashes even on a battery below 10% (by default refused)."),
-        option("quiet", "Prints only the outcome."),
-        option("serial", "flash: only the device with this serial number.", "S"),
-        option("path", "flash: only the device at this path.", "P", Completion::device),
-        option("wait", "flash: waits for a matching device, downloading meanwhile; "
-                       "--wait=SECONDS gives up after that long."),
+               Texts::tr("Flashes every attached device with the ids, each on its own thread.")),
+        option("ignore-battery",
+               Texts::tr("Flashes even on a battery below 10% (by default refused).")),
+        option("quiet", Texts::tr("Prints only the outcome.")),
+        option("serial", Texts::tr("flash: only the device with this serial number."), "S"),
+        option("path", Texts::tr("flash: only the device at this path."), "P", Completion::device),
+        option("wait", Texts::tr("flash: waits for a matching device, downloading meanwhile; "
+                                 "--wait=SECONDS gives up after that long.")),
         watchOption(),
-        option("log", "flash: appends a JSON line for every device attempted to this file.", "FILE",
-               Completion::file),
-        option("settle",
-               "flash --watch: seconds a flashed device has to come back, by its serial number or "
-               "port, to be known again (default 5).",
-               "SECONDS"),
-        option("station", "flash: names this bench in every log line, journal entry and metric.",
+        option("log",
+               Texts::tr("flash: appends a JSON line for every device attempted to this file."),
+               "FILE", Completion::file),
+        option(
+            "settle",
+            Texts::tr(
+                "flash --watch: seconds a flashed device has to come back, by its serial number or "
+                "port, to be known again (default 5)."),
+            "SECONDS"),
+        option("station",
+               Texts::tr("flash: names this bench in every log line, journal entry and metric."),
                "NAME"),
         label,
-        option("journal", "flash --watch: sends each unit's record to the systemd journal."),
-        option("metrics",
-               "flash --watch: keeps this node_exporter textfile (*.prom) of the units' counts.",
-               "FILE", Completion::file),
+        option("journal",
+               Texts::tr("flash --watch: sends each unit's record to the systemd journal.")),
+        option(
+            "metrics",
+            Texts::tr(
+                "flash --watch: keeps this node_exporter textfile (*.prom) of the units' counts."),
+            "FILE", Completion::file),
         portOption(),
-        option("drain-timeout",
-               "flash --watch: how long the first stop signal lets the units in transfer finish "
-               "(default: until they have).",
-               "SECONDS"),
+        option(
+            "drain-timeout",
+            Texts::tr(
+                "flash --watch: how long the first stop signal lets the units in transfer finish "
+                "(default: until they have)."),
+            "SECONDS"),
         waitSeconds,
     };
 }
@@ -310,15 +327,16 @@ QList<OptionDeclaration> flashOptions()
 
 CommandDeclaration flashCommand()
 {
-    return {.name = "flash",
-            .options = flashOptions(),
-            .maxArguments = 2,
-            .usage = {{"flash MODEL [VERSION]",
-                       "downloads a version (the first listed by default)\nand flashes it"},
-                      {"flash --file IMAGE --vid V --pid P [--sha256 HEX]",
-                       "flashes an image file, checked against its digest"},
-                      {"flash ... --watch [--settle SECONDS] [--log FILE] [--journal]\n"
-                       "[--metrics FILE] [--station NAME] [--label KEY=VALUE]...",
-                       "flashes each matching device as it is plugged in,\nuntil stopped"}},
-            .read = readFlash};
+    return {
+        .name = "flash",
+        .options = flashOptions(),
+        .maxArguments = 2,
+        .usage = {{"flash MODEL [VERSION]",
+                   Texts::tr("downloads a version (the first listed by default)\nand flashes it")},
+                  {"flash --file IMAGE --vid V --pid P [--sha256 HEX]",
+                   Texts::tr("flashes an image file, checked against its digest")},
+                  {"flash ... --watch [--settle SECONDS] [--log FILE] [--journal]\n"
+                   "[--metrics FILE] [--station NAME] [--label KEY=VALUE]...",
+                   Texts::tr("flashes each matching device as it is plugged in,\nuntil stopped")}},
+        .read = readFlash};
 }

@@ -24,6 +24,7 @@
 #include "update/RegularFile.h"
 #include "update/UpdateMessages.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -34,6 +35,11 @@
 #include <algorithm>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(LintCommand)
+};
 
 // What units would make of the list's signing time: against what they may have taken at the
 // address a list file is published at (--catalogue) or lint read it from, the list published
@@ -60,7 +66,7 @@ QList<LintFinding> earlierListFindings(const LintOptions &options, const LintSou
         if (!published.notCompared.isEmpty()) {
             findings.append({LintFinding::Severity::note, 0,
                              QLatin1String(FindingKind::signatureDates),
-                             QStringLiteral("not compared with the list published at %1: %2")
+                             Texts::tr("not compared with the list published at %1: %2")
                                  .arg(earlier.address.toDisplayString(), published.notCompared)});
         }
     }
@@ -76,13 +82,13 @@ QList<LintFinding> uncheckedFindings(bool keyed, bool fetched)
     const QString kind = QStringLiteral("not-checked");
     if (!keyed) {
         findings.append({LintFinding::Severity::note, 0, kind,
-                         QStringLiteral("no key is in use, so the signature was not checked: "
-                                        "name one with --public-key")});
+                         Texts::tr("no key is in use, so the signature was not checked: "
+                                   "name one with --public-key")});
     }
     if (!fetched) {
         findings.append({LintFinding::Severity::note, 0, kind,
-                         QStringLiteral("the images and notes were not fetched, so their "
-                                        "addresses and digests were not checked: add --fetch")});
+                         Texts::tr("the images and notes were not fetched, so their "
+                                   "addresses and digests were not checked: add --fetch")});
     }
     return findings;
 }
@@ -135,10 +141,10 @@ namespace {
 std::optional<QString> lintUsageProblem(const LintOptions &options)
 {
     if (!options.bundle.isEmpty() && !options.arguments.isEmpty()) {
-        return QStringLiteral("lint --bundle checks the bundle's list and takes no FILE|URL.");
+        return Texts::tr("lint --bundle checks the bundle's list and takes no FILE|URL.");
     }
     if (options.bundle.isEmpty() && options.arguments.isEmpty()) {
-        return QStringLiteral("lint takes FILE|URL, or --bundle DIR.");
+        return Texts::tr("lint takes FILE|URL, or --bundle DIR.");
     }
     return std::nullopt;
 }
@@ -158,15 +164,17 @@ CommandRun readLint(const CommandLine &line)
 
 CommandDeclaration lintCommand()
 {
-    return {.name = "lint",
-            .options = {jsonOption(),
-                        {QStringLiteral("fetch"),
-                         QStringLiteral("lint: also downloads every notes text and image and "
-                                        "checks them.")},
-                        publicKeyOption()},
-            .maxArguments = 1,
-            .arguments = Completion::file,
-            .usage = {{"lint [FILE|URL] [--fetch] [--public-key KEY] [--json]",
-                       "checks a list file for its publisher;\nwith --bundle, the bundle's own"}},
-            .read = readLint};
+    return {
+        .name = "lint",
+        .options = {jsonOption(),
+                    {QStringLiteral("fetch"),
+                     Texts::tr("lint: also downloads every notes text and image and "
+                               "checks them.")},
+                    publicKeyOption()},
+        .maxArguments = 1,
+        .arguments = Completion::file,
+        .usage = {{"lint [FILE|URL] [--fetch] [--public-key KEY] [--json]",
+                   Texts::tr(
+                       "checks a list file for its publisher;\nwith --bundle, the bundle's own")}},
+        .read = readLint};
 }

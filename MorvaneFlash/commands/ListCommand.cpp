@@ -7,11 +7,17 @@
 #include "frame/Downloader.h"
 #include "frame/ExitStatus.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ListCommand)
+};
 
 // A digest as the list writes it; null when the record names none.
 QJsonValue digestValue(const QString &digest)
@@ -32,7 +38,8 @@ CommandDeclaration listCommand()
 {
     return {.name = "list",
             .options = {jsonOption()},
-            .usage = {{"list [--json]", "the models and their versions, in catalogue order"}},
+            .usage = {{"list [--json]",
+                       Texts::tr("the models and their versions, in catalogue order")}},
             .read = readList};
 }
 
@@ -80,9 +87,10 @@ int runList(const ListOptions &options, Environment &environment, Console &conso
             const FirmwareItem &item = catalogue.items.at(position);
             const bool lacking =
                 !options.bundle.isEmpty() && !bundleHoldsFiles(options.bundle, item);
-            console.print(QStringLiteral("  ") + item.version + QStringLiteral("  ") + item.vid +
-                          QLatin1Char(':') + item.pid + QStringLiteral("  ") + item.copyright +
-                          (lacking ? QStringLiteral("  (not in the bundle)") : QString()));
+            console.print(
+                QStringLiteral("  ") + item.version + QStringLiteral("  ") + item.vid +
+                QLatin1Char(':') + item.pid + QStringLiteral("  ") + item.copyright +
+                (lacking ? QStringLiteral("  ") + Texts::tr("(not in the bundle)") : QString()));
         }
     }
     return exitSuccess;

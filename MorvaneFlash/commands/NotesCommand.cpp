@@ -8,9 +8,15 @@
 #include "trust/CatalogueTrust.h"
 #include "update/CatalogueFetch.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(NotesCommand)
+};
 
 CommandRun readNotes(const CommandLine &line)
 {
@@ -23,12 +29,13 @@ CommandRun readNotes(const CommandLine &line)
 
 CommandDeclaration notesCommand()
 {
-    return {.name = "notes",
-            .options = {jsonOption()},
-            .minArguments = 2,
-            .maxArguments = 2,
-            .usage = {{"notes MODEL VERSION [--json]", "the release notes of a version"}},
-            .read = readNotes};
+    return {
+        .name = "notes",
+        .options = {jsonOption()},
+        .minArguments = 2,
+        .maxArguments = 2,
+        .usage = {{"notes MODEL VERSION [--json]", Texts::tr("the release notes of a version")}},
+        .read = readNotes};
 }
 
 int runNotes(const NotesOptions &options, Environment &environment, Console &console)
@@ -47,9 +54,9 @@ int runNotes(const NotesOptions &options, Environment &environment, Console &con
     }
     // The rule list marks versions by, for the one file notes reads.
     if (!options.bundle.isEmpty() && !bundleHoldsFile(options.bundle, chosen.item->notesDigest)) {
-        console.printError(QStringLiteral("The bundle %1 lacks the release notes of %2 %3 (not in "
-                                          "the bundle). Make the bundle again with this version "
-                                          "where the catalogue can be reached.")
+        console.printError(Texts::tr("The bundle %1 lacks the release notes of %2 %3 (not in "
+                                     "the bundle). Make the bundle again with this version "
+                                     "where the catalogue can be reached.")
                                .arg(options.bundle, chosen.item->product, chosen.item->version));
         return exitCatalogue;
     }
@@ -61,7 +68,7 @@ int runNotes(const NotesOptions &options, Environment &environment, Console &con
     fetch.fetchNotes(*chosen.item);
     if (downloader.waitUntil(
             &fetch, &CatalogueFetch::notesFetched, [&reading] { return reading.has_value(); },
-            [&fetch] { fetch.abort(QStringLiteral("Stopped.")); })) {
+            [&fetch] { fetch.abort(Texts::tr("Stopped.")); })) {
         downloader.sayAbandoned(chosen.item->notesURL);
         return exitInterrupted;
     }

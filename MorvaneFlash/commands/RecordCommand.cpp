@@ -5,6 +5,7 @@
 #include "trust/SignatureDates.h"
 #include "update/AcceptedTimestamps.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QJsonArray>
@@ -12,30 +13,37 @@
 
 namespace {
 
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(RecordCommand)
+};
+
 using Record = AcceptedTimestamps::Record;
 
 // "https://…/MORVANE_LST.txt: signed 2026-12-08 10:00:00 UTC, taken 2026-12-08 10:05:12 UTC
 // with key 1A2B3C4D5E6F7A8B"
 QString recordText(const Record &record)
 {
-    QString text = !record.legacyKeyId.isEmpty()
-                       ? QStringLiteral("key %1 (kept by an earlier version, for every "
-                                        "catalogue without a record of its own)")
-                             .arg(record.legacyKeyId)
-                   : record.catalogue.isEmpty()
-                       ? QStringLiteral("%1 (its address was not kept)").arg(record.fileName)
-                       : record.catalogue.toDisplayString();
+    const QString text = !record.legacyKeyId.isEmpty()
+                             ? Texts::tr("key %1 (kept by an earlier version, for every "
+                                         "catalogue without a record of its own)")
+                                   .arg(record.legacyKeyId)
+                         : record.catalogue.isEmpty()
+                             ? Texts::tr("%1 (its address was not kept)").arg(record.fileName)
+                             : record.catalogue.toDisplayString();
     if (!record.timestamp) {
-        return text + QStringLiteral(": ") + record.problem;
+        return Texts::tr("%1: %2").arg(text, record.problem);
     }
-    text += QStringLiteral(": signed %1").arg(signatureDateText(*record.timestamp));
-    if (record.takenAt) {
-        text += QStringLiteral(", taken %1").arg(signatureDateText(*record.takenAt));
+    const QString signedAt = signatureDateText(*record.timestamp);
+    const QString takenAt = record.takenAt ? signatureDateText(*record.takenAt) : QString();
+    if (record.keyId.isEmpty()) {
+        return record.takenAt ? Texts::tr("%1: signed %2, taken %3").arg(text, signedAt, takenAt)
+                              : Texts::tr("%1: signed %2").arg(text, signedAt);
     }
-    if (!record.keyId.isEmpty()) {
-        text += QStringLiteral(" with key %1").arg(record.keyId);
-    }
-    return text;
+    return record.takenAt
+               ? Texts::tr("%1: signed %2, taken %3 with key %4")
+                     .arg(text, signedAt, takenAt, record.keyId)
+               : Texts::tr("%1: signed %2 with key %3").arg(text, signedAt, record.keyId);
 }
 
 QJsonObject recordJson(const Record &record)
@@ -75,13 +83,13 @@ int showRecords(const RecordOptions &options, const Environment &environment, Co
         return exitSuccess;
     }
     if (records.isEmpty()) {
-        console.print(QStringLiteral("No catalogue signing time is recorded in %1: the next list "
-                                     "of each catalogue is trusted as on first use.")
+        console.print(Texts::tr("No catalogue signing time is recorded in %1: the next list "
+                                "of each catalogue is trusted as on first use.")
                           .arg(folder));
         return exitSuccess;
     }
-    console.print(QStringLiteral("The newest catalogue signing times taken, kept in %1; a list "
-                                 "signed before one of them is refused:")
+    console.print(Texts::tr("The newest catalogue signing times taken, kept in %1; a list "
+                            "signed before one of them is refused:")
                       .arg(folder));
     for (const Record &record : records) {
         console.print(QStringLiteral("  ") + recordText(record));
@@ -96,8 +104,8 @@ bool forgetAgreed(const RecordOptions &options, const Environment &environment, 
     if (options.yes) {
         return true;
     }
-    console.print(QStringLiteral("Forget %1? The next list from %2 is then trusted as on first "
-                                 "use, whatever its date. [y/N]")
+    console.print(Texts::tr("Forget %1? The next list from %2 is then trusted as on first "
+                            "use, whatever its date. [y/N]")
                       .arg(what, options.listURL.toDisplayString()));
     const std::optional<QString> answer =
         environment.readAnswer ? environment.readAnswer() : std::nullopt;
@@ -114,32 +122,31 @@ int forgetRecord(const RecordOptions &options, Environment &environment, Console
     const QString address = options.listURL.toDisplayString();
     if (!kept.timestamp && kept.problem.isEmpty()) {
         console.print(
-            QStringLiteral("No signing time is recorded for %1: nothing to forget.").arg(address));
+            Texts::tr("No signing time is recorded for %1: nothing to forget.").arg(address));
         return exitSuccess;
     }
     if (!options.yes && !environment.inIsTerminal) {
-        console.printError(QStringLiteral("morvane-flash: record --forget asks before it forgets, "
-                                          "and standard input is no terminal: add --yes."));
+        console.printError(Texts::tr("morvane-flash: record --forget asks before it forgets, "
+                                     "and standard input is no terminal: add --yes."));
         return exitUsage;
     }
-    const QString what = kept.timestamp
-                             ? QStringLiteral("the list signed %1, the newest taken "
-                                              "from %2")
-                                   .arg(signatureDateText(*kept.timestamp), address)
-                             : QStringLiteral("the unreadable record of %1").arg(address);
+    const QString what = kept.timestamp ? Texts::tr("the list signed %1, the newest taken "
+                                                    "from %2")
+                                              .arg(signatureDateText(*kept.timestamp), address)
+                                        : Texts::tr("the unreadable record of %1").arg(address);
     if (!forgetAgreed(options, environment, what, console)) {
-        console.print(QStringLiteral("Nothing was forgotten."));
+        console.print(Texts::tr("Nothing was forgotten."));
         return exitSuccess;
     }
     const AcceptedTimestamps::Forgotten forgotten = timestamps.forget(options.listURL, keys);
     if (!forgotten.problem.isEmpty()) {
-        console.printError(QStringLiteral("morvane-flash: the record of %1 could not be "
-                                          "forgotten: %2")
+        console.printError(Texts::tr("morvane-flash: the record of %1 could not be "
+                                     "forgotten: %2")
                                .arg(address, forgotten.problem));
         return exitCatalogue;
     }
-    console.print(QStringLiteral("Forgot %1 (removed %2): the next list from it is trusted as on "
-                                 "first use.")
+    console.print(Texts::tr("Forgot %1 (removed %2): the next list from it is trusted as on "
+                            "first use.")
                       .arg(address, forgotten.removed.join(QStringLiteral(", "))));
     return exitSuccess;
 }
@@ -150,10 +157,10 @@ std::optional<QString> readRecordOptions(const CommandLine &line, RecordOptions 
     options.forget = line.isSet("forget");
     options.yes = line.isSet("yes");
     if (options.forget && options.json) {
-        return QStringLiteral("record --json shows the records; it takes no --forget.");
+        return Texts::tr("record --json shows the records; it takes no --forget.");
     }
     if (options.yes && !options.forget) {
-        return QStringLiteral("--yes is used only with record --forget.");
+        return Texts::tr("--yes is used only with record --forget.");
     }
     return std::nullopt;
 }
@@ -175,19 +182,20 @@ int runRecord(const RecordOptions &options, Environment &environment, Console &c
 
 CommandDeclaration recordCommand()
 {
-    return {.name = "record",
-            .options = {jsonOption(),
-                        {QStringLiteral("forget"),
-                         QStringLiteral("record: removes the catalogue's record of signing times "
-                                        "(the build's, or --catalogue's): its next list is "
-                                        "trusted as on first use.")},
-                        {QStringLiteral("yes"),
-                         QStringLiteral("record --forget: forgets without asking.")}},
-            .usage = {{"record [--json]",
-                       "the newest signing time taken per catalogue,\nwhen and with which key"},
-                      {"record --forget [--yes]",
-                       "forgets the catalogue's record: its next\nlist is trusted as on first "
-                       "use"}},
-            .takesBundle = false,
-            .read = readRecord};
+    return {
+        .name = "record",
+        .options = {jsonOption(),
+                    {QStringLiteral("forget"),
+                     Texts::tr("record: removes the catalogue's record of signing times "
+                               "(the build's, or --catalogue's): its next list is "
+                               "trusted as on first use.")},
+                    {QStringLiteral("yes"), Texts::tr("record --forget: forgets without asking.")}},
+        .usage =
+            {{"record [--json]",
+              Texts::tr("the newest signing time taken per catalogue,\nwhen and with which key")},
+             {"record --forget [--yes]",
+              Texts::tr("forgets the catalogue's record: its next\nlist is trusted as on first "
+                        "use")}},
+        .takesBundle = false,
+        .read = readRecord};
 }

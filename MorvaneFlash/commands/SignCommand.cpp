@@ -25,6 +25,7 @@
 #include "update/RegularFile.h"
 #include "update/UpdateMessages.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -38,6 +39,11 @@
 
 namespace {
 
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(SignCommand)
+};
+
 // Says lint's errors and warnings on the list under a key; status 6 when there are errors.
 int refuseLintErrors(const QString &listPath, const QByteArray &list, Console &console)
 {
@@ -50,7 +56,7 @@ int refuseLintErrors(const QString &listPath, const QByteArray &list, Console &c
     if (report.count(LintFinding::Severity::error) == 0) {
         return exitSuccess;
     }
-    console.printError(QStringLiteral("Nothing was signed or written."));
+    console.printError(Texts::tr("Nothing was signed or written."));
     return exitListErrors;
 }
 
@@ -100,16 +106,15 @@ int signFilled(const SignOptions &options, Environment &environment, Console &co
     if (options.json) {
         return exitSuccess;
     }
-    console.print(QStringLiteral("Signed %1: %2 record(s), %3 digest(s) filled in; %4.minisig is "
-                                 "dated %5 and expires %6; %7.")
-                      .arg(listPath)
-                      .arg(verdict.records)
-                      .arg(summary.value(QStringLiteral("filled")).toInteger())
-                      .arg(QFileInfo(listPath).fileName(), signatureDateText(now),
-                           signatureDateText(expires),
+    const QString records = Texts::tr("%n record(s)", nullptr, int(verdict.records));
+    const QString filled = Texts::tr("%n digest(s) filled in", nullptr,
+                                     int(summary.value(QStringLiteral("filled")).toInteger()));
+    console.print(Texts::tr("Signed %1: %2, %3; %4.minisig is dated %5 and expires %6; %7.")
+                      .arg(listPath, records, filled, QFileInfo(listPath).fileName(),
+                           signatureDateText(now), signatureDateText(expires),
                            signedKeysText(*made.signature, key.judgedBy)));
-    console.print(QStringLiteral("Next: upload the list, its signature and the files it names, "
-                                 "then check what was uploaded: morvane-flash lint URL --fetch"));
+    console.print(Texts::tr("Next: upload the list, its signature and the files it names, "
+                            "then check what was uploaded: morvane-flash lint URL --fetch"));
     return exitSuccess;
 }
 
@@ -125,8 +130,8 @@ int signList(const SignOptions &options, Environment &environment, Console &cons
     }
     const ReadFile listFile = readRegularFile(listPath, maxListBytes);
     if (!listFile.bytes) {
-        console.printError(QStringLiteral("Cannot read the list file %1: %2")
-                               .arg(listPath, listFile.errorDescription));
+        console.printError(
+            Texts::tr("Cannot read the list file %1: %2").arg(listPath, listFile.errorDescription));
         return exitCatalogue;
     }
     const std::optional<QString> text = decodeStrictUtf8(*listFile.bytes);
@@ -136,7 +141,7 @@ int signList(const SignOptions &options, Environment &environment, Console &cons
         return exitListErrors;
     }
     Downloader downloader(QString(), environment.stop, console);
-    downloader.setNothingDone(QStringLiteral("nothing was signed"));
+    downloader.setNothingDone(Texts::tr("nothing was signed"));
     const qint64 now = QDateTime::currentSecsSinceEpoch();
     const SigningFloor floor =
         checkSigningFloor(listPath, options.listURL, key.judgedBy, now, downloader, console);
@@ -192,19 +197,19 @@ std::optional<QString> readSignOptions(const CommandLine &line, SignOptions &opt
     struct stat root = {};
     if (line.isSet("root") &&
         (::stat(fileNameBytes(options.root).constData(), &root) != 0 || !S_ISDIR(root.st_mode))) {
-        return QStringLiteral("--root names the folder that mirrors the server; %1 is no folder.")
+        return Texts::tr("--root names the folder that mirrors the server; %1 is no folder.")
             .arg(options.root);
     }
     if (line.isSet("expires")) {
         bool ok = false;
         options.expiresDays = line.value("expires").toInt(&ok);
         if (!ok || options.expiresDays < 1 || options.expiresDays > maxExpiresDays) {
-            return QStringLiteral("--expires takes a whole number of days from 1 to %1.")
+            return Texts::tr("--expires takes a whole number of days from 1 to %1.")
                 .arg(maxExpiresDays);
         }
     }
     if (options.secretKey.isEmpty()) {
-        return QStringLiteral("sign needs --secret-key KEY, the minisign secret key file.");
+        return Texts::tr("sign needs --secret-key KEY, the minisign secret key file.");
     }
     return std::nullopt;
 }
@@ -226,15 +231,15 @@ CommandDeclaration signCommand()
             .options = {jsonOption(),
                         publicKeyOption(),
                         {QStringLiteral("secret-key"),
-                         QStringLiteral("sign: signs with this minisign secret key file."),
+                         Texts::tr("sign: signs with this minisign secret key file."),
                          QStringLiteral("KEY"), Completion::file},
                         {QStringLiteral("root"),
-                         QStringLiteral("sign: the folder that mirrors the server, where an "
-                                        "address's path is looked for (default: the parent of "
-                                        "the list's folder)."),
+                         Texts::tr("sign: the folder that mirrors the server, where an "
+                                   "address's path is looked for (default: the parent of "
+                                   "the list's folder)."),
                          QStringLiteral("DIR"), Completion::folder},
                         {QStringLiteral("expires"),
-                         QStringLiteral("sign: days until the signed list expires (default %1).")
+                         Texts::tr("sign: days until the signed list expires (default %1).")
                              .arg(defaultExpiresDays),
                          QStringLiteral("DAYS")}},
             .minArguments = 1,
@@ -242,8 +247,9 @@ CommandDeclaration signCommand()
             .arguments = Completion::file,
             .usage = {{"sign FILE --secret-key KEY [--expires DAYS] [--public-key KEY]\n[--root "
                        "DIR] [--json]",
-                       "fills in a list's digests, signs it with\nminisign, after the list it "
-                       "replaces and the one\npublished; writes nothing the updater refuses"}},
+                       Texts::tr(
+                           "fills in a list's digests, signs it with\nminisign, after the list it "
+                           "replaces and the one\npublished; writes nothing the updater refuses")}},
             .takesBundle = false,
             .read = readSign};
 }

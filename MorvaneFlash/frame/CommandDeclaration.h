@@ -26,6 +26,7 @@ enum class Completion
 struct OptionDeclaration
 {
     QString name;
+    // Translated (see UsageLine::explanation).
     QString help;
     // Empty for an option that takes no value.
     QString valueName = {};
@@ -41,8 +42,9 @@ struct UsageLine
 {
     // Its lines, separated by '\n', continue one form.
     const char *form = nullptr;
-    // Its lines are separated by '\n'.
-    const char *explanation = nullptr;
+    // Its lines are separated by '\n'. Translated: the declarations are made each time they
+    // are shown.
+    QString explanation = {};
 };
 
 // What every command's options begin with: the arguments after its name, and where the

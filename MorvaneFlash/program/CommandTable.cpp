@@ -10,21 +10,20 @@
 #include "commands/RecordCommand.h"
 #include "commands/SignCommand.h"
 
-#include <algorithm>
-
-const QList<CommandDeclaration> &commandTable()
+QList<CommandDeclaration> commandTable()
 {
-    static const QList<CommandDeclaration> table = {
+    return {
         listCommand(), notesCommand(),  devicesCommand(), flashCommand(),  lintCommand(),
         signCommand(), bundleCommand(), doctorCommand(),  recordCommand(),
     };
-    return table;
 }
 
-const CommandDeclaration *findCommand(const QString &name)
+std::optional<CommandDeclaration> findCommand(const QString &name)
 {
-    const auto found =
-        std::find_if(commandTable().begin(), commandTable().end(),
-                     [&](const CommandDeclaration &c) { return name == QLatin1String(c.name); });
-    return found == commandTable().end() ? nullptr : &*found;
+    for (const CommandDeclaration &command : commandTable()) {
+        if (name == QLatin1String(command.name)) {
+            return command;
+        }
+    }
+    return std::nullopt;
 }

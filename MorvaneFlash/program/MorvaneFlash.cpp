@@ -8,14 +8,20 @@
 #include "program/VersionText.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <optional>
 
 namespace {
 
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(MorvaneFlash)
+};
+
 int usageError(Console &console, const QString &message)
 {
     console.printError(QStringLiteral("morvane-flash: ") + message);
-    console.printError(QStringLiteral("Try 'morvane-flash --help'."));
+    console.printError(Texts::tr("Try 'morvane-flash --help'."));
     return exitUsage;
 }
 
@@ -36,15 +42,14 @@ int runMorvaneFlash(const QStringList &arguments, Environment &environment)
         forScripts.emplace(SourceTexts::Scope::everyThread);
     }
     QStringList positional = parser.positionalArguments();
-    const CommandDeclaration *command =
-        positional.isEmpty() ? nullptr : findCommand(positional.first());
-    if (parser.isSet(QStringLiteral("help")) && command == nullptr && !positional.isEmpty()) {
-        return usageError(console,
-                          QStringLiteral("unknown command \"%1\".").arg(positional.first()));
+    const std::optional<CommandDeclaration> command =
+        positional.isEmpty() ? std::nullopt : findCommand(positional.first());
+    if (parser.isSet(QStringLiteral("help")) && !command && !positional.isEmpty()) {
+        return usageError(console, Texts::tr("unknown command \"%1\".").arg(positional.first()));
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        console.print(command != nullptr ? commandHelpText(*command, environment.listURL)
-                                         : programHelpText(parser));
+        console.print(command ? commandHelpText(*command, environment.listURL)
+                              : programHelpText(environment.listURL));
         return exitSuccess;
     }
     if (parser.isSet(QStringLiteral("version"))) {
@@ -57,11 +62,11 @@ int runMorvaneFlash(const QStringList &arguments, Environment &environment)
     }
 
     if (positional.isEmpty()) {
-        return usageError(console, QStringLiteral("no command given."));
+        return usageError(console, Texts::tr("no command given."));
     }
     const QString name = positional.takeFirst();
-    if (command == nullptr) {
-        return usageError(console, QStringLiteral("unknown command \"%1\".").arg(name));
+    if (!command) {
+        return usageError(console, Texts::tr("unknown command \"%1\".").arg(name));
     }
     const CommandRun read = readCommandLine(*command, parser, positional, environment.listURL);
     if (read.problem) {

@@ -1,9 +1,15 @@
 #include "program/OptionParsing.h"
 
-#include "program/HelpText.h"
 #include "program/ProgramOptions.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(OptionParsing)
+};
 
 // Why `command` does not take the options named or this many arguments.
 std::optional<QString> shapeProblem(const CommandDeclaration &command,
@@ -12,12 +18,11 @@ std::optional<QString> shapeProblem(const CommandDeclaration &command,
     for (const QString &option : optionNames) {
         const bool global = command.takesSourceOption(option);
         if (!global && !command.takes(option)) {
-            return QStringLiteral("%1 does not take --%2.")
-                .arg(QLatin1String(command.name), option);
+            return Texts::tr("%1 does not take --%2.").arg(QLatin1String(command.name), option);
         }
     }
     if (argumentCount < command.minArguments || argumentCount > command.maxArguments) {
-        return QStringLiteral("wrong number of arguments for %1.").arg(QLatin1String(command.name));
+        return Texts::tr("wrong number of arguments for %1.").arg(QLatin1String(command.name));
     }
     return std::nullopt;
 }
@@ -28,13 +33,13 @@ std::optional<QString> readSourceOptions(const QCommandLineParser &parser, Commo
     if (parser.isSet(QStringLiteral("catalogue"))) {
         common.listURL = QUrl(parser.value(QStringLiteral("catalogue")), QUrl::StrictMode);
         if (!common.listURL.isValid() || common.listURL.isRelative()) {
-            return QStringLiteral("--catalogue needs an absolute address.");
+            return Texts::tr("--catalogue needs an absolute address.");
         }
     }
     if (parser.isSet(QStringLiteral("bundle"))) {
         common.bundle = parser.value(QStringLiteral("bundle"));
         if (common.bundle.isEmpty()) {
-            return QStringLiteral("--bundle needs the name of a folder.");
+            return Texts::tr("--bundle needs the name of a folder.");
         }
     }
     return std::nullopt;
@@ -44,15 +49,12 @@ std::optional<QString> readSourceOptions(const QCommandLineParser &parser, Commo
 
 void setUpParser(QCommandLineParser &parser, const QUrl &listURL)
 {
-    parser.setApplicationDescription(programDescription());
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const QList<OptionDeclaration> &options : {globalOptions(listURL), commandOptions()}) {
         for (const OptionDeclaration &option : options) {
             parser.addOption(parserOption(option));
         }
     }
-    parser.addPositionalArgument(QStringLiteral("command"), commandNames(),
-                                 QStringLiteral("COMMAND [ARGUMENTS]"));
 }
 
 QStringList withWaitSeconds(const QStringList &arguments)

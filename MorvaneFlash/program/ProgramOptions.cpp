@@ -2,11 +2,17 @@
 
 #include "program/CommandTable.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <algorithm>
 #include <utility>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ProgramOptions)
+};
 
 // Where an option is first declared: its command's place in the table, and its own place there.
 using Place = std::pair<qsizetype, qsizetype>;
@@ -22,7 +28,7 @@ struct Declared
 QList<Declared> declaredOptions()
 {
     QList<Declared> declared;
-    const QList<CommandDeclaration> &table = commandTable();
+    const QList<CommandDeclaration> table = commandTable();
     for (qsizetype c = 0; c < table.size(); ++c) {
         const QList<OptionDeclaration> &options = table.at(c).options;
         for (qsizetype o = 0; o < options.size(); ++o) {
@@ -46,16 +52,15 @@ QList<Declared> declaredOptions()
 QList<OptionDeclaration> globalOptions(const QUrl &listURL)
 {
     return {
-        {QStringLiteral("help"), QStringLiteral("Shows this help.")},
+        {QStringLiteral("help"), Texts::tr("Shows this help.")},
         {QStringLiteral("version"),
-         QStringLiteral("Shows the version, the build's catalogue address and its keys.")},
+         Texts::tr("Shows the version, the build's catalogue address and its keys.")},
         {QStringLiteral("catalogue"),
-         QStringLiteral("The list file's address instead of the build's (%1).")
-             .arg(listURL.toString()),
+         Texts::tr("The list file's address instead of the build's (%1).").arg(listURL.toString()),
          QStringLiteral("URL")},
         {QStringLiteral("bundle"),
-         QStringLiteral("Reads the list, its signature, notes and images from this folder, made "
-                        "by bundle create, and nothing from the network."),
+         Texts::tr("Reads the list, its signature, notes and images from this folder, made by "
+                   "bundle create, and nothing from the network."),
          QStringLiteral("DIR"), Completion::folder},
     };
 }

@@ -74,8 +74,7 @@ QString phrase(const QString &help, const QString &command)
 // What a command does, in the words of its first usage line.
 QString summary(const CommandDeclaration &command)
 {
-    return QString::fromUtf8(command.usage.first().explanation)
-        .replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return QString(command.usage.first().explanation).replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
 QStringList commandNameList()

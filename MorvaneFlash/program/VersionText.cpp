@@ -2,29 +2,39 @@
 
 #include "trust/CatalogueTrust.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QStringList>
+
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(VersionText)
+};
+
+} // namespace
 
 QString versionText(const Environment &environment)
 {
     const CatalogueTrust &trust = environment.catalogueTrust;
-    QString key = QStringLiteral("no catalogue key");
+    QString key = Texts::tr("no catalogue key");
     if (trust.keys.size() == 1) {
-        key = QStringLiteral("catalogue key ") + minisignKeyIdText(trust.keys.first().keyId);
+        key = Texts::tr("catalogue key %1").arg(minisignKeyIdText(trust.keys.first().keyId));
     } else if (!trust.keys.isEmpty()) {
         // A rotation under way: the id a publisher signs with now, then those it may move to.
         QStringList ids;
         for (const MinisignPublicKey &trusted : trust.keys) {
-            ids.append(minisignKeyIdText(trusted.keyId) + (ids.isEmpty()
-                                                               ? QStringLiteral(" (active)")
-                                                               : QStringLiteral(" (standby)")));
+            const QString id = minisignKeyIdText(trusted.keyId);
+            ids.append(ids.isEmpty() ? Texts::tr("%1 (active)").arg(id)
+                                     : Texts::tr("%1 (standby)").arg(id));
         }
-        key = QStringLiteral("catalogue keys ") + ids.join(QStringLiteral(", "));
+        key = Texts::tr("catalogue keys %1").arg(ids.join(QStringLiteral(", ")));
     } else if (trust.keyBuiltIn) {
-        key = QStringLiteral("catalogue key unusable: ") + trust.keyError;
+        key = Texts::tr("catalogue key unusable: %1").arg(trust.keyError);
     }
-    return QStringLiteral("morvane-flash " MORVANE_VERSION "\ncatalogue ") +
-           environment.listURL.toString() + QLatin1Char('\n') + key;
+    return QStringLiteral("morvane-flash " MORVANE_VERSION "\n") +
+           Texts::tr("catalogue %1").arg(environment.listURL.toString()) + QLatin1Char('\n') + key;
 }
 
 QJsonObject versionJson(const Environment &environment)

@@ -2,6 +2,7 @@
 
 #include "CommandLineFixture.h"
 #include "frame/ExitStatus.h"
+#include "frame/TerminalColumns.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -75,5 +76,41 @@ TEST(Console, ControlCodesOnlyForATerminalThatTakesThem)
     for (const auto &c : cases) {
         EXPECT_EQ(takesControlCodes(c.terminal, c.term, c.noColor), c.takes)
             << c.terminal << (c.term ? c.term : "(unset)") << (c.noColor ? c.noColor : "(unset)");
+    }
+}
+
+// Help laid out in Chinese keeps its columns: a wide character takes two, and a line breaks
+// between two of them as at a space, but never where punctuation would start or end a line.
+TEST(Console, TextIsMeasuredAndWrappedInTerminalColumns)
+{
+    const struct
+    {
+        QString text;
+        qsizetype columns;
+    } measured[] = {
+        {"--watch", 7},    {"固件列表", 8}, {"（默认 5）", 10}, {"e\u0301", 1},
+        {"\U0001F600", 2}, {"“x”", 3},      {"ｆ한", 4},
+    };
+    for (const auto &c : measured) {
+        EXPECT_EQ(terminalColumns(c.text), c.columns) << c.text.toStdString();
+    }
+    const struct
+    {
+        QString text;
+        qsizetype width;
+        qsizetype laterWidth;
+        QStringList lines;
+    } wrapped[] = {
+        {"a bb ccc", 4, 4, {"a bb", "ccc"}},
+        {"a  b", 10, 10, {"a  b"}},
+        {"固件列表文件", 8, 8, {"固件列表", "文件"}},
+        {"设备。列表", 4, 4, {"设", "备。", "列表"}},
+        {"默认（5）值", 6, 6, {"默认", "（5）", "值"}},
+        {"使用 --watch 时", 10, 10, {"使用", "--watch 时"}},
+        {"aa bb cc", 2, 5, {"aa", "bb cc"}},
+        {"x http://h/long y", 5, 5, {"x", "http://h/long", "y"}},
+    };
+    for (const auto &c : wrapped) {
+        EXPECT_EQ(wrappedToColumns(c.text, c.width, c.laterWidth), c.lines) << c.text.toStdString();
     }
 }

@@ -163,6 +163,13 @@ TEST_F(Options, VersionAndTheHelpOfOneCommand)
         {{"doctor", "--help"}, {}, "\n  doctor [--json] [--root DIR]   checks", "--fetch"},
         {{"lint", "x", "--help"}, {}, "\n  --public-key <KEY>  ", "--all-devices"},
         {{"--help"}, {}, "\n  7    sign: minisign is missing or failed\n", "[--catalogue URL]"},
+        // The program's option list as Qt's parser laid it out: a wrapped line takes one
+        // column more than the first.
+        {{"--help"},
+         {},
+         "\n  --wait                     flash: waits for a matching device, downloading\n"
+         "                             meanwhile; --wait=SECONDS gives up after that long.\n",
+         "--wait-seconds"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
