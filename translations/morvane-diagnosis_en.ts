@@ -12,10 +12,6 @@
         <translation>not checked: %1</translation>
     </message>
     <message>
-        <source>fix: %1</source>
-        <translation>fix: %1</translation>
-    </message>
-    <message>
         <source>%1 (to be made in %2)</source>
         <translation>%1 (to be made in %2)</translation>
     </message>
@@ -412,6 +408,10 @@
     <message>
         <source>%1 (%2): %3</source>
         <translation>%1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>fix: %1</source>
+        <translation>fix: %1</translation>
     </message>
 </context>
 <context>

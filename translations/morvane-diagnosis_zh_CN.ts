@@ -12,10 +12,6 @@
         <translation>未检查：%1</translation>
     </message>
     <message>
-        <source>fix: %1</source>
-        <translation>解决方法：%1</translation>
-    </message>
-    <message>
         <source>%1 (to be made in %2)</source>
         <translation>%1（将在 %2 中创建）</translation>
     </message>
@@ -407,6 +403,10 @@
     <message>
         <source>%1 (%2): %3</source>
         <translation>%1（%2）：%3</translation>
+    </message>
+    <message>
+        <source>fix: %1</source>
+        <translation>解决方法：%1</translation>
     </message>
 </context>
 <context>

@@ -12,10 +12,6 @@
         <translation>未檢查：%1</translation>
     </message>
     <message>
-        <source>fix: %1</source>
-        <translation>解決方法：%1</translation>
-    </message>
-    <message>
         <source>%1 (to be made in %2)</source>
         <translation>%1（將在 %2 中建立）</translation>
     </message>
@@ -407,6 +403,10 @@
     <message>
         <source>%1 (%2): %3</source>
         <translation>%1（%2）：%3</translation>
+    </message>
+    <message>
+        <source>fix: %1</source>
+        <translation>解決方法：%1</translation>
     </message>
 </context>
 <context>

@@ -29,11 +29,6 @@ QString notCheckedBecause(const QString &why)
     return Texts::tr("not checked: %1").arg(why);
 }
 
-QString fixText(const QString &fix)
-{
-    return Texts::tr("fix: %1").arg(fix);
-}
-
 QString verdictName(DoctorCheck::Verdict verdict)
 {
     switch (verdict) {
@@ -52,7 +47,9 @@ QString doctorCheckText(const DoctorCheck &check)
     QString text = verdictName(check.verdict) + QLatin1Char('\t') + check.id + QLatin1Char('\t') +
                    check.finding;
     if (!check.fix.isEmpty()) {
-        text += QStringLiteral("\n  ") + fixText(check.fix);
+        // "fix: " marks the line, as the verdict and id do theirs: the finding and the fix are
+        // translated, the layout scripts read is not.
+        text += QStringLiteral("\n  fix: ") + check.fix;
     }
     return text;
 }

@@ -53,8 +53,6 @@ QString afterReachableFix();
 
 // "ok", "warn", "fail": as text and JSON print them.
 QString verdictName(DoctorCheck::Verdict verdict);
-// "fix: " and the fix, as the text lines put it under a finding.
-QString fixText(const QString &fix);
 // The text line: verdict, id and finding separated by tabs, and the fix on a line of its own.
 QString doctorCheckText(const DoctorCheck &check);
 QJsonObject doctorCheckJson(const DoctorCheck &check);

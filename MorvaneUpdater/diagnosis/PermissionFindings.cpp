@@ -28,7 +28,7 @@ QString permissionFindingsText(const QList<DoctorCheck> &checks)
         lines.append(
             Texts::tr("%1 (%2): %3").arg(check.id, verdictName(check.verdict), check.finding));
         if (!check.fix.isEmpty()) {
-            lines.append(QStringLiteral("  ") + fixText(check.fix));
+            lines.append(QStringLiteral("  ") + Texts::tr("fix: %1").arg(check.fix));
         }
     }
     return lines.join(QLatin1Char('\n'));
