@@ -194,7 +194,7 @@
     </message>
     <message>
         <source>the bundle in %1 holds the list of %2, %3; nothing is asked of the network</source>
-        <translation>%1 中的离线包含有 %2 的固件列表（%3）；不访问网络</translation>
+        <translation>%1 中的离线包带有 %2 的固件列表（%3）；不访问网络</translation>
     </message>
     <message>
         <source>%1 answered with %2</source>

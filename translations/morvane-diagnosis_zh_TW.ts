@@ -194,7 +194,7 @@
     </message>
     <message>
         <source>the bundle in %1 holds the list of %2, %3; nothing is asked of the network</source>
-        <translation>%1 中的離線包含有 %2 的韌體列表（%3）；不存取網路</translation>
+        <translation>%1 中的離線包帶有 %2 的韌體列表（%3）；不存取網路</translation>
     </message>
     <message>
         <source>%1 answered with %2</source>
