@@ -59,7 +59,8 @@ QVariant CatalogueListModel::productData(const QString &title, const DeviceMark 
         return title;
     case Qt::ToolTipRole: {
         QString tip = title;
-        for (const QString &line : {deviceMarkDescription(mark), deviceMarkHelp(mark)}) {
+        for (const QString &line :
+             {deviceMarkDescription(mark), deviceMarkHelp(mark, ManualPage::omitted)}) {
             tip += line.isEmpty() ? QString() : QLatin1Char('\n') + line;
         }
         return tip;

@@ -48,12 +48,12 @@ QString deviceMarkDescription(const DeviceMark &mark)
         .arg(mark.unopenable);
 }
 
-QString deviceMarkHelp(const DeviceMark &mark)
+QString deviceMarkHelp(const DeviceMark &mark, ManualPage page)
 {
     if (mark.unopenable == 0) {
         return {};
     }
-    if (const std::optional<std::string> help = openPermissionHelp(mark.openCode)) {
+    if (const std::optional<std::string> help = openPermissionHelp(mark.openCode, page)) {
         return QString::fromStdString(*help);
     }
     return QString::fromStdString(BootloaderError::openFailed(mark.openCode).errorDescription());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bootloader/DeviceWatcher.h"
+#include "bootloader/OpenPermissionHelp.h"
 
 #include <QString>
 #include <cstdint>
@@ -23,4 +24,4 @@ DeviceMark deviceMarkOf(const std::vector<AttachedDevice> &devices, const std::v
 QString deviceMarkDescription(const DeviceMark &mark);
 // What the pane says after such a device failed to open: the permission help where there is
 // one, else the open failure itself. Empty when every attached device may be opened.
-QString deviceMarkHelp(const DeviceMark &mark);
+QString deviceMarkHelp(const DeviceMark &mark, ManualPage page = ManualPage::named);

@@ -44,7 +44,7 @@ public:
 
 private:
     explicit BootloaderError(Kind kind);
-    static BootloaderError withCode(Kind kind, const char *lead, int32_t code);
+    static BootloaderError withCode(Kind kind, int32_t code, std::string message);
 
     Kind m_kind;
     int32_t m_code = 0;

@@ -2,7 +2,7 @@
 
 // Only Linux's hidraw nodes deny access by file permission, which the package's udev rule
 // grants; elsewhere there is no step of ours to point the user at.
-std::optional<std::string> openPermissionHelp(int32_t)
+std::optional<std::string> openPermissionHelp(int32_t, ManualPage)
 {
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include "download/DownloadLimits.h"
 #include "trust/SignatureDates.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 #include <QTimeZone>
@@ -11,6 +12,11 @@
 #include <utility>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(DoctorNetworkChecks)
+};
 
 using Verdict = DoctorCheck::Verdict;
 using Area = DoctorCheck::Area;
@@ -26,15 +32,15 @@ QString spanText(qint64 seconds)
         return (seconds + unit / 2) / unit;
     };
     if (seconds < 90) {
-        return QStringLiteral("%1 seconds").arg(seconds);
+        return Texts::tr("%n seconds", nullptr, int(seconds));
     }
     if (seconds < 90 * 60) {
-        return QStringLiteral("%1 minutes").arg(rounded(60));
+        return Texts::tr("%n minutes", nullptr, int(rounded(60)));
     }
     if (seconds < 36 * 3600) {
-        return QStringLiteral("%1 hours").arg(rounded(3600));
+        return Texts::tr("%n hours", nullptr, int(rounded(3600)));
     }
-    return QStringLiteral("%1 days").arg(rounded(86400));
+    return Texts::tr("%n days", nullptr, int(rounded(86400)));
 }
 
 const CatalogueFinding *findingOf(const CatalogueReading &reading, const char *kind)
@@ -54,21 +60,21 @@ DoctorCheck reachableCheck(const QUrl &listURL, const std::optional<DownloadResu
     if (!listAnswer) {
         reachable.verdict = Verdict::warn;
         reachable.finding = notCheckedBecause(reading.failureLine);
-        reachable.fix = QStringLiteral("See catalogue-signature.");
+        reachable.fix = Texts::tr("See catalogue-signature.");
     } else if (listAnswer->succeeded() && !bundle.isEmpty()) {
         reachable.finding =
-            QStringLiteral("the bundle in %1 holds the list of %2, %3; nothing is asked of the "
-                           "network")
+            Texts::tr("the bundle in %1 holds the list of %2, %3; nothing is asked of the "
+                      "network")
                 .arg(bundle, address, byteSizeText(listAnswer->body->size()));
     } else if (listAnswer->succeeded()) {
-        reachable.finding = QStringLiteral("%1 answered with %2")
-                                .arg(address, byteSizeText(listAnswer->body->size()));
+        reachable.finding =
+            Texts::tr("%1 answered with %2").arg(address, byteSizeText(listAnswer->body->size()));
     } else {
         reachable.verdict = Verdict::fail;
-        reachable.finding = address + QStringLiteral(": ") + listAnswer->errorDescription;
-        reachable.fix = QStringLiteral("Check the network connection and the proxy check; if "
-                                       "the address is wrong, give the right one with "
-                                       "--catalogue.");
+        reachable.finding = Texts::tr("%1: %2").arg(address, listAnswer->errorDescription);
+        reachable.fix = Texts::tr("Check the network connection and the proxy check; if "
+                                  "the address is wrong, give the right one with "
+                                  "--catalogue.");
     }
     return reachable;
 }
@@ -80,7 +86,7 @@ void judgeDates(DoctorCheck &dates, const CatalogueReading &reading)
     if (dated != nullptr && dated->severity == CatalogueFinding::Severity::error) {
         dates.verdict = Verdict::fail;
         dates.finding = dated->message;
-        dates.fix = QStringLiteral(
+        dates.fix = Texts::tr(
             "If this computer's clock is wrong (see the clock check), set it; otherwise the "
             "server offers a list older than one taken here, or one that has expired: tell "
             "the catalogue's publisher. If the list taken here should not have been, "
@@ -88,20 +94,20 @@ void judgeDates(DoctorCheck &dates, const CatalogueReading &reading)
     } else if (dated != nullptr) {
         dates.verdict = Verdict::warn;
         dates.finding = dated->message;
-        dates.fix = QStringLiteral("Tell the catalogue's publisher to sign the list again.");
+        dates.fix = Texts::tr("Tell the catalogue's publisher to sign the list again.");
     } else {
         dates.finding = reading.acceptedTimestamp
-                            ? QStringLiteral("signed %1: not older than any list taken "
-                                             "here, and not expired")
+                            ? Texts::tr("signed %1: not older than any list taken "
+                                        "here, and not expired")
                                   .arg(signatureDateText(*reading.acceptedTimestamp))
-                            : QStringLiteral("not older than any list taken here, and not "
-                                             "expired");
+                            : Texts::tr("not older than any list taken here, and not "
+                                        "expired");
     }
     if (dates.verdict == Verdict::ok && !reading.recordNotices.isEmpty()) {
         dates.verdict = Verdict::warn;
         dates.finding = reading.recordNotices.join(QLatin1Char(' '));
-        dates.fix = QStringLiteral("See the data-folder check: the record of signing times "
-                                   "is kept there.");
+        dates.fix = Texts::tr("See the data-folder check: the record of signing times "
+                              "is kept there.");
     }
 }
 
@@ -114,32 +120,30 @@ std::pair<DoctorCheck, DoctorCheck> signatureChecks(bool keyInUse, bool asked,
     DoctorCheck dates{QStringLiteral("catalogue-dates")};
     dates.area = Area::trust;
     const CatalogueFinding *signed_ = findingOf(reading, FindingKind::signature);
-    const QString seeSignature = QStringLiteral("See catalogue-signature.");
+    const QString seeSignature = Texts::tr("See catalogue-signature.");
     if (!keyInUse) {
-        signature.finding = QStringLiteral("this build has no catalogue key: the list is taken "
-                                           "without a signature");
-        dates.finding = notCheckedBecause(QStringLiteral("an unsigned list carries no dates"));
+        signature.finding = Texts::tr("this build has no catalogue key: the list is taken "
+                                      "without a signature");
+        dates.finding = notCheckedBecause(Texts::tr("an unsigned list carries no dates"));
     } else if (!asked) {
         signature.verdict = Verdict::fail;
         signature.finding = reading.failureLine;
-        signature.fix = QStringLiteral("This build's catalogue key is unusable: install a "
-                                       "correct build.");
-        dates = {dates.id, Verdict::warn,
-                 notCheckedBecause(QStringLiteral("no key to read them with")), seeSignature,
-                 Area::trust};
+        signature.fix = Texts::tr("This build's catalogue key is unusable: install a "
+                                  "correct build.");
+        dates = {dates.id, Verdict::warn, notCheckedBecause(Texts::tr("no key to read them with")),
+                 seeSignature, Area::trust};
     } else if (signed_ == nullptr) {
         signature.verdict = dates.verdict = Verdict::warn;
-        signature.finding = dates.finding =
-            notCheckedBecause(QStringLiteral("the list did not arrive"));
+        signature.finding = dates.finding = notCheckedBecause(Texts::tr("the list did not arrive"));
         signature.fix = dates.fix = afterReachableFix();
     } else if (signed_->severity == CatalogueFinding::Severity::error) {
         signature.verdict = Verdict::fail;
         signature.finding = signed_->message;
-        signature.fix = QStringLiteral(
+        signature.fix = Texts::tr(
             "Nothing is flashed from a list that fails this. Tell the catalogue's publisher; if "
             "this network changes what it serves (a captive portal, a proxy), try another.");
         dates = {dates.id, Verdict::warn,
-                 notCheckedBecause(QStringLiteral("the signature does not hold")), seeSignature,
+                 notCheckedBecause(Texts::tr("the signature does not hold")), seeSignature,
                  Area::trust};
     } else {
         signature.finding = signed_->message;
@@ -153,19 +157,18 @@ DoctorCheck listCheck(const CatalogueReading &reading, bool taken)
     DoctorCheck list{QStringLiteral("catalogue-list")};
     list.area = reading.refusedByTrust ? Area::trust : Area::catalogue;
     if (reading.items) {
-        list.finding =
-            reading.items->size() == 1
-                ? QStringLiteral("the list gives 1 version")
-                : QStringLiteral("the list gives %1 versions").arg(reading.items->size());
+        list.finding = reading.items->size() == 1
+                           ? Texts::tr("the list gives 1 version")
+                           : Texts::tr("the list gives %1 versions").arg(reading.items->size());
     } else if (taken) {
         list.verdict = Verdict::fail;
         list.finding = reading.failureLine;
-        list.fix = QStringLiteral("Tell the catalogue's publisher: morvane-flash lint names "
-                                  "every line the updater refuses.");
+        list.fix = Texts::tr("Tell the catalogue's publisher: morvane-flash lint names "
+                             "every line the updater refuses.");
     } else {
         list.verdict = Verdict::warn;
-        list.finding = notCheckedBecause(QStringLiteral("the list was not taken"));
-        list.fix = QStringLiteral("Make the checks above pass first.");
+        list.finding = notCheckedBecause(Texts::tr("the list was not taken"));
+        list.fix = Texts::tr("Make the checks above pass first.");
     }
     return list;
 }
@@ -198,45 +201,47 @@ DoctorCheck clockCheck(QByteArrayView serverDate, qint64 now, const QString &bun
 {
     DoctorCheck check{QStringLiteral("clock")};
     check.area = Area::trust;
-    const QString setClock = QStringLiteral("Set this computer's clock, preferably from the "
-                                            "network (timedatectl set-ntp true).");
+    const QString setClock = Texts::tr("Set this computer's clock, preferably from the "
+                                       "network (timedatectl set-ntp true).");
     const std::optional<qint64> server = httpDateSeconds(serverDate);
     if (!server) {
         check.verdict = Verdict::warn;
         check.finding =
             !bundle.isEmpty()
-                ? QStringLiteral("not known: the catalogue was read from the bundle in %1, with "
-                                 "no server to compare against")
+                ? Texts::tr("not known: the catalogue was read from the bundle in %1, with "
+                            "no server to compare against")
                       .arg(bundle)
             : serverDate.isEmpty()
-                ? QStringLiteral("not known: the catalogue's server sent no Date header")
-                : QStringLiteral("not known: the server's Date header (\u201C%1\u201D) is not an "
-                                 "HTTP date")
+                ? Texts::tr("not known: the catalogue's server sent no Date header")
+                : Texts::tr("not known: the server's Date header (\u201C%1\u201D) is not an "
+                            "HTTP date")
                       .arg(QString::fromLatin1(
                           serverDate.first(std::min<qsizetype>(serverDate.size(), 64))));
-        check.fix = QStringLiteral("Make sure this computer sets its clock from the network "
-                                   "(timedatectl status).");
+        check.fix = Texts::tr("Make sure this computer sets its clock from the network "
+                              "(timedatectl status).");
         return check;
     }
     const qint64 skew = now - *server;
     const qint64 size = std::abs(skew);
-    const QString way = skew > 0 ? QStringLiteral("ahead of") : QStringLiteral("behind");
     if (size <= clockAgreementSeconds) {
         check.finding =
-            QStringLiteral("this computer's clock agrees with the server's Date header to within "
-                           "%1 seconds")
+            Texts::tr("this computer's clock agrees with the server's Date header to within "
+                      "%1 seconds")
                 .arg(clockAgreementSeconds);
         return check;
     }
-    check.finding = QStringLiteral("this computer's clock is %1 %2 the server's (%3)")
-                        .arg(spanText(size), way, QString::fromLatin1(serverDate));
+    check.finding = skew > 0 ? Texts::tr("this computer's clock is %1 ahead of the server's (%2)")
+                                   .arg(spanText(size), QString::fromLatin1(serverDate))
+                             : Texts::tr("this computer's clock is %1 behind the server's (%2)")
+                                   .arg(spanText(size), QString::fromLatin1(serverDate));
     check.fix = setClock;
     if (size <= signingClockSkewSeconds) {
         check.verdict = Verdict::warn;
     } else {
         check.verdict = Verdict::fail;
-        check.finding += QStringLiteral(": lists may be refused as signed in the future, or "
-                                        "expired ones taken");
+        check.finding = Texts::tr("%1: lists may be refused as signed in the future, or "
+                                  "expired ones taken")
+                            .arg(check.finding);
     }
     return check;
 }
@@ -300,31 +305,29 @@ DoctorCheck proxyCheck(const ProxySetting &setting, const std::optional<QString>
     check.area = Area::catalogue;
     const std::optional<QUrl> address = proxyAddress(setting);
     if (setting.variable.isEmpty()) {
-        check.finding = QStringLiteral("no proxy is set in the environment: the catalogue is "
-                                       "fetched directly");
+        check.finding = Texts::tr("no proxy is set in the environment: the catalogue is "
+                                  "fetched directly");
     } else if (!setting.exemptBy.isEmpty()) {
-        check.finding = QStringLiteral("%1 exempts the catalogue's host: it is fetched directly")
+        check.finding = Texts::tr("%1 exempts the catalogue's host: it is fetched directly")
                             .arg(setting.exemptBy);
     } else if (setting.value.trimmed().isEmpty()) {
         check.verdict = Verdict::warn;
-        check.finding = QStringLiteral("%1 is set but empty").arg(setting.variable);
-        check.fix =
-            QStringLiteral("Unset %1, or set it to the proxy's address.").arg(setting.variable);
+        check.finding = Texts::tr("%1 is set but empty").arg(setting.variable);
+        check.fix = Texts::tr("Unset %1, or set it to the proxy's address.").arg(setting.variable);
     } else if (!address) {
         check.verdict = Verdict::fail;
-        check.finding = QStringLiteral("%1 (\u201C%2\u201D) names no proxy host")
+        check.finding = Texts::tr("%1 (\u201C%2\u201D) names no proxy host")
                             .arg(setting.variable, setting.value);
-        check.fix = QStringLiteral("Set %1 to the proxy's address, such as "
-                                   "http://proxy.example:3128, or unset it.")
+        check.fix = Texts::tr("Set %1 to the proxy's address, such as "
+                              "http://proxy.example:3128, or unset it.")
                         .arg(setting.variable);
     } else if (unreachable) {
         check.verdict = Verdict::fail;
-        check.finding = QStringLiteral("%1 names %2, which does not answer: %3")
+        check.finding = Texts::tr("%1 names %2, which does not answer: %3")
                             .arg(setting.variable, address->toDisplayString(), *unreachable);
-        check.fix =
-            QStringLiteral("Start the proxy, or correct or unset %1.").arg(setting.variable);
+        check.fix = Texts::tr("Start the proxy, or correct or unset %1.").arg(setting.variable);
     } else {
-        check.finding = QStringLiteral("the catalogue is fetched through %1 (%2), which answers")
+        check.finding = Texts::tr("the catalogue is fetched through %1 (%2), which answers")
                             .arg(address->toDisplayString(), setting.variable);
     }
     return check;
@@ -333,7 +336,6 @@ DoctorCheck proxyCheck(const ProxySetting &setting, const std::optional<QString>
 DoctorCheck proxyUnusedCheck(const QString &bundle)
 {
     DoctorCheck check{QStringLiteral("proxy")};
-    check.finding =
-        QStringLiteral("not used: everything is read from the bundle in %1").arg(bundle);
+    check.finding = Texts::tr("not used: everything is read from the bundle in %1").arg(bundle);
     return check;
 }

@@ -1,6 +1,7 @@
 #include "diagnosis/DoctorSystem.h"
 #include "update/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -20,6 +21,11 @@
 #include <vector>
 
 namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(DoctorSystemLinux)
+};
 
 // Where udev reads rules, in its order of precedence.
 const char *const rulesFolders[] = {"/etc/udev/rules.d", "/run/udev/rules.d",
@@ -92,11 +98,11 @@ QStringList aclEntries(const std::vector<unsigned char> &xattr)
         const unsigned tag = u16(at);
         const unsigned permissions = u16(at + 2) & mask;
         if (tag == tagUser) {
-            entries.append(QStringLiteral("user %1 %2")
-                               .arg(userName(u32(at + 4)), permissionText(permissions)));
+            entries.append(
+                Texts::tr("user %1 %2").arg(userName(u32(at + 4)), permissionText(permissions)));
         } else if (tag == tagGroup) {
-            entries.append(QStringLiteral("group %1 %2")
-                               .arg(groupName(u32(at + 4)), permissionText(permissions)));
+            entries.append(
+                Texts::tr("group %1 %2").arg(groupName(u32(at + 4)), permissionText(permissions)));
         }
     }
     return entries;
@@ -155,8 +161,7 @@ void findHolders(const std::string &node, DeviceNodeFacts &facts)
             const ReadFile comm =
                 readRegularFile(QString::fromStdString("/proc/" + pid + "/comm"), 256);
             const QString name = comm.bytes ? QString::fromUtf8(comm.bytes->trimmed()) : QString();
-            facts.holders.append(
-                QStringLiteral("%1 (pid %2)").arg(name, QString::fromStdString(pid)));
+            facts.holders.append(Texts::tr("%1 (pid %2)").arg(name, QString::fromStdString(pid)));
         }
     }
     closedir(processes);
@@ -171,8 +176,8 @@ std::optional<QVariant> sessionProperty(QDBusConnection &bus, const QString &ses
     call << QStringLiteral("org.freedesktop.login1.Session") << name;
     const QDBusMessage reply = bus.call(call, QDBus::Block, callTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 1) {
-        problem = QStringLiteral("logind did not tell the session's %1 (%2)")
-                      .arg(name, reply.errorMessage());
+        problem =
+            Texts::tr("logind did not tell the session's %1 (%2)").arg(name, reply.errorMessage());
         return std::nullopt;
     }
     return reply.arguments().constFirst().value<QDBusVariant>().variant();
@@ -181,7 +186,7 @@ std::optional<QVariant> sessionProperty(QDBusConnection &bus, const QString &ses
 SessionFacts askLogind(QDBusConnection &bus)
 {
     if (!bus.isConnected()) {
-        return {std::nullopt, QString(), QStringLiteral("no system bus answers")};
+        return {std::nullopt, QString(), Texts::tr("no system bus answers")};
     }
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
@@ -190,7 +195,7 @@ SessionFacts askLogind(QDBusConnection &bus)
     const QDBusMessage reply = bus.call(call, QDBus::Block, callTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 1) {
         return {std::nullopt, QString(),
-                QStringLiteral("logind does not tell this process's session (%1)")
+                Texts::tr("logind does not tell this process's session (%1)")
                     .arg(reply.errorMessage())};
     }
     const QString session = reply.arguments().constFirst().value<QDBusObjectPath>().path();
@@ -253,7 +258,7 @@ std::optional<DeviceNodeFacts> deviceNodeFacts(const std::string &path)
     };
     if (stat(path.c_str(), &status) != 0) {
         facts.problem =
-            QStringLiteral("its node %1 cannot be looked at: %2")
+            Texts::tr("its node %1 cannot be looked at: %2")
                 .arg(QString::fromStdString(path), QString::fromLocal8Bit(std::strerror(errno)));
         return facts;
     }

@@ -1,5 +1,16 @@
 #include "diagnosis/DoctorSystem.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(DoctorSystemOther)
+};
+
+} // namespace
+
 // Without udev and hidraw nodes there are no rules, daemon, node or seat of ours to look at;
 // doctor says so for each.
 
@@ -20,5 +31,5 @@ std::optional<DeviceNodeFacts> deviceNodeFacts(const std::string &)
 
 SessionFacts sessionFacts()
 {
-    return {std::nullopt, QString(), QStringLiteral("this system has no logind")};
+    return {std::nullopt, QString(), Texts::tr("this system has no logind")};
 }

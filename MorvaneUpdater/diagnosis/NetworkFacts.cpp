@@ -4,6 +4,7 @@
 #include "download/DownloadLimits.h"
 #include "download/Fetch.h"
 
+#include <QCoreApplication>
 #include <QNetworkProxy>
 #include <QTcpSocket>
 #include <QTimer>
@@ -36,6 +37,11 @@ Fetch *DoctorSource::fetch(const QUrl &url, DownloadKind kind, QObject *parent,
 
 namespace {
 
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(NetworkFacts)
+};
+
 std::optional<QString> environmentVariable(const char *name)
 {
     if (!qEnvironmentVariableIsSet(name)) {
@@ -54,7 +60,7 @@ std::optional<QString> proxyUnreachable(const QUrl &proxy)
         return std::nullopt;
     }
     return socket.error() == QAbstractSocket::SocketTimeoutError
-               ? QStringLiteral("no connection within %1").arg(durationText(doctorDeadline))
+               ? Texts::tr("no connection within %1").arg(durationText(doctorDeadline))
                : socket.errorString();
 }
 

@@ -1,16 +1,25 @@
 #include "diagnosis/UdevRule.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
 
 namespace {
 
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(UdevRule)
+};
+
 using Verdict = DoctorCheck::Verdict;
 
-const QString reloadStep = QStringLiteral(
-    "then run \u201Csudo udevadm control --reload-rules && sudo udevadm trigger\u201D or plug the "
-    "device in again");
+// The last step of every fix, after a semicolon.
+QString reloadStep()
+{
+    return Texts::tr("then run \u201C%1\u201D or plug the device in again")
+        .arg(QStringLiteral("sudo udevadm control --reload-rules && sudo udevadm trigger"));
+}
 
 QString idsList(const std::vector<UsbIds> &ids)
 {
@@ -111,16 +120,15 @@ Coverage coverageOf(const InstalledRules &installed, const std::vector<UsbIds> &
 
 QString absentFinding(const InstalledRules &installed)
 {
-    return QStringLiteral("no %1 in %2")
+    return Texts::tr("no %1 in %2")
         .arg(QLatin1String(udevRuleName), installed.folders.join(QStringLiteral(", ")));
 }
 
 QString installFix()
 {
-    return QStringLiteral("Install the package built for this catalogue, or copy its %1 into "
-                          "/etc/udev/rules.d; ")
-               .arg(QLatin1String(udevRuleName)) +
-           reloadStep + QLatin1Char('.');
+    return Texts::tr("Install the package built for this catalogue, or copy its %1 into "
+                     "/etc/udev/rules.d; %2.")
+        .arg(QLatin1String(udevRuleName), reloadStep());
 }
 
 // Without the catalogue's ids only the rule's presence is judged.
@@ -129,8 +137,8 @@ DoctorCheck presenceCheck(DoctorCheck check, const InstalledRules &installed,
 {
     if (rule.file != nullptr) {
         check.verdict = Verdict::warn;
-        check.finding = QStringLiteral("%1 is installed; whether it covers the catalogue's "
-                                       "ids is not known, since the catalogue did not come")
+        check.finding = Texts::tr("%1 is installed; whether it covers the catalogue's "
+                                  "ids is not known, since the catalogue did not come")
                             .arg(rule.file->path);
         check.fix = afterReachableFix();
     } else {
@@ -149,26 +157,25 @@ DoctorCheck missingCheck(DoctorCheck check, const InstalledRules &installed,
     const bool none = coverage.covered.empty();
     if (none && rule.file != nullptr && rule.file->masked) {
         check.finding =
-            QStringLiteral("%1 is a link to /dev/null, which masks the rule").arg(rule.file->path);
-        check.fix = QStringLiteral("Remove the link %1; ").arg(rule.file->path) + reloadStep +
-                    QLatin1Char('.');
+            Texts::tr("%1 is a link to /dev/null, which masks the rule").arg(rule.file->path);
+        check.fix = Texts::tr("Remove the link %1; %2.").arg(rule.file->path, reloadStep());
         return check;
     }
     if (none && rule.file == nullptr) {
-        check.finding = absentFinding(installed) + QStringLiteral(", and no rule there grants "
-                                                                  "access to the catalogue's ids");
+        check.finding = Texts::tr("%1, and no rule there grants access to the catalogue's ids")
+                            .arg(absentFinding(installed));
         check.fix = installFix();
         return check;
     }
-    check.finding = none ? QStringLiteral("%1 grants access to none of the catalogue's id pairs "
-                                          "(%2)")
+    check.finding = none ? Texts::tr("%1 grants access to none of the catalogue's id pairs "
+                                     "(%2)")
                                .arg(rule.file->path, idsList(coverage.missing))
-                         : QStringLiteral("the rules grant access to %1 but not to %2")
+                         : Texts::tr("the rules grant access to %1 but not to %2")
                                .arg(idsList(coverage.covered), idsList(coverage.missing));
-    check.fix = QStringLiteral("Install the package built for this catalogue, or add a line per "
-                               "missing pair to %1, such as %2; ")
-                    .arg(QLatin1String(localUdevRulePath), udevRuleLine(coverage.missing.front())) +
-                reloadStep + QLatin1Char('.');
+    check.fix = Texts::tr("Install the package built for this catalogue, or add a line per "
+                          "missing pair to %1, such as %2; %3.")
+                    .arg(QLatin1String(localUdevRulePath), udevRuleLine(coverage.missing.front()),
+                         reloadStep());
     return check;
 }
 
@@ -180,11 +187,12 @@ DoctorCheck withMasking(DoctorCheck check, const PackageRule &rule)
         return check;
     }
     check.verdict = std::max(check.verdict, Verdict::warn);
-    check.finding += QStringLiteral("; %1 masks the package's %2").arg(rule.file->path, rule.hides);
-    check.fix = QStringLiteral("Move any lines of your own from %1 to %2 and remove %1, so that "
-                               "the package's %3 is read again; ")
-                    .arg(rule.file->path, QLatin1String(localUdevRulePath), rule.hides) +
-                reloadStep + QLatin1Char('.');
+    check.finding =
+        Texts::tr("%1; %2 masks the package's %3").arg(check.finding, rule.file->path, rule.hides);
+    check.fix =
+        Texts::tr("Move any lines of your own from %1 to %2 and remove %1, so that "
+                  "the package's %3 is read again; %4.")
+            .arg(rule.file->path, QLatin1String(localUdevRulePath), rule.hides, reloadStep());
     return check;
 }
 
@@ -223,7 +231,7 @@ DoctorCheck udevRuleCheck(const std::optional<InstalledRules> &installed,
     DoctorCheck check{QStringLiteral("udev-rule")};
     check.area = DoctorCheck::Area::device;
     if (!installed) {
-        check.finding = notCheckedBecause(QStringLiteral("this system has no udev"));
+        check.finding = notCheckedBecause(Texts::tr("this system has no udev"));
         return check;
     }
     const PackageRule rule = packageRule(*installed);
@@ -236,8 +244,8 @@ DoctorCheck udevRuleCheck(const std::optional<InstalledRules> &installed,
     }
     check.finding =
         coverage.covered.empty()
-            ? QStringLiteral("the catalogue names no device ids, so no rule is needed")
-            : QStringLiteral("%1 grants access to every id pair of the catalogue (%2)")
+            ? Texts::tr("the catalogue names no device ids, so no rule is needed")
+            : Texts::tr("%1 grants access to every id pair of the catalogue (%2)")
                   .arg(coverage.granting.join(QStringLiteral(", ")), idsList(coverage.covered));
     return withMasking(check, rule);
 }

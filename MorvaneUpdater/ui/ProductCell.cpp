@@ -14,7 +14,6 @@
 #include <QPainter>
 #include <QPen>
 #include <QRectF>
-#include <QRegularExpression>
 #include <QToolTip>
 #include <algorithm>
 
@@ -161,15 +160,12 @@ bool ProductCell::helpEvent(QHelpEvent *event, QAbstractItemView *view,
 
 QString toolTipHtml(const QString &text)
 {
-    // The window's user is helped by re-plugging, not by a manual page.
-    static const QRegularExpression manualPage(QStringLiteral(R"( \(man [^)]*\)(?=\.$))"));
     const QFontMetrics metrics(QToolTip::font());
     QString rows;
     bool wide = false;
     for (const QString &line : text.split(QLatin1Char('\n'))) {
-        const QString shown = QString(line).remove(manualPage);
-        wide = wide || metrics.horizontalAdvance(shown) > toolTipWidth;
-        rows += QStringLiteral("<tr><td>") + withUnbreakableNames(shown).toHtmlEscaped() +
+        wide = wide || metrics.horizontalAdvance(line) > toolTipWidth;
+        rows += QStringLiteral("<tr><td>") + withUnbreakableNames(line).toHtmlEscaped() +
                 QStringLiteral("</td></tr>");
     }
     // Only a line too long for the width makes the tooltip that wide.

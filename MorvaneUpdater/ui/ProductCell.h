@@ -37,7 +37,7 @@ public:
 
 // A row's tooltip text as the window shows it: each line a paragraph, wrapped at
 // toolTipWidth when any is longer, so that it fits beside the window, never inside a file name,
-// command or path (withUnbreakableNames), and without the pointer to the command line's manual
-// page that the shared permission help ends in.
+// command or path (withUnbreakableNames). The model gives the permission help without the
+// pointer to the command line's manual page (ManualPage::omitted).
 QString toolTipHtml(const QString &text);
 inline constexpr int toolTipWidth = 400;

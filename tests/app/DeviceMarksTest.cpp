@@ -103,12 +103,15 @@ TEST_F(DeviceMarks, RowsFollowDevicesAsTheyComeAndGo)
     m_hid.attach(first);
     ASSERT_TRUE(waitForMarks({{2, 0}, {1, 1}, {0, 0}, {0, 0}}));
 
-    // The texts beside the marks (the tooltips are the cell's test's); the names and the first
-    // model's choice are as they were.
+    // The texts beside the marks (how tooltips wrap is the cell's test's; they send nobody to a
+    // manual page); the names and the first model's choice are as they were.
     EXPECT_EQ(rowData(0, Qt::DisplayRole).toString(), "X1");
     EXPECT_EQ(rowData(0, Qt::AccessibleDescriptionRole).toString(), "2 devices attached");
     EXPECT_EQ(rowData(1, Qt::AccessibleDescriptionRole).toString(),
               "Device attached, but this user may not open it. " + permissionHelp);
+    EXPECT_EQ(rowData(1, Qt::ToolTipRole).toString(),
+              "Y2\nDevice attached, but this user may not open it\n" +
+                  QString::fromStdString(*openPermissionHelp(EACCES, ManualPage::omitted)));
     EXPECT_EQ(rowData(2, Qt::AccessibleDescriptionRole).toString(), "");
     EXPECT_EQ(app.selectedProduct(), "MORVANE X1");
 }
