@@ -39,7 +39,7 @@ int runMorvaneFlash(const QStringList &arguments, Environment &environment)
     // What a script reads is the same in every language, errors included.
     std::optional<SourceTexts> forScripts;
     if (parser.isSet(QStringLiteral("json"))) {
-        forScripts.emplace(SourceTexts::Scope::everyThread);
+        forScripts.emplace();
     }
     QStringList positional = parser.positionalArguments();
     const std::optional<CommandDeclaration> command =

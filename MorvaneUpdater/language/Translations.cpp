@@ -7,7 +7,7 @@
 
 namespace {
 
-thread_local int t_sourceTexts = 0;
+// How many SourceTexts live.
 std::atomic<int> g_sourceTexts = 0;
 
 const QString builtInFolder = QStringLiteral(":/i18n");
@@ -29,22 +29,14 @@ QStringList builtInLibraries()
 
 } // namespace
 
-SourceTexts::SourceTexts(Scope scope) : m_scope(scope)
+SourceTexts::SourceTexts()
 {
-    if (scope == Scope::thisThread) {
-        ++t_sourceTexts;
-    } else {
-        ++g_sourceTexts;
-    }
+    ++g_sourceTexts;
 }
 
 SourceTexts::~SourceTexts()
 {
-    if (m_scope == Scope::thisThread) {
-        --t_sourceTexts;
-    } else {
-        --g_sourceTexts;
-    }
+    --g_sourceTexts;
 }
 
 class Translations::Switchable final : public QTranslator
@@ -53,7 +45,7 @@ public:
     QString translate(const char *context, const char *sourceText, const char *disambiguation,
                       int n) const override
     {
-        if (t_sourceTexts > 0 || g_sourceTexts > 0) {
+        if (g_sourceTexts > 0) {
             return {};
         }
         return QTranslator::translate(context, sourceText, disambiguation, n);

@@ -6,26 +6,15 @@
 #include <memory>
 #include <vector>
 
-// Machine-readable output reads the same in every language: while one of these lives, the
-// texts built are the source texts, whatever translations are installed.
+// What a script reads is the same in every language: while one of these lives, the texts every
+// thread builds are the source texts, whatever translations are installed. For a run whose whole
+// output is for a script (morvane-flash --json), its errors included.
 class SourceTexts final
 {
 public:
-    enum class Scope
-    {
-        // The texts this thread builds: a record written beside a translated display.
-        thisThread,
-        // Every thread's, for a run whose whole output is for a script (morvane-flash
-        // --json): its errors, too, read the same in every language.
-        everyThread,
-    };
-
-    explicit SourceTexts(Scope scope = Scope::thisThread);
+    SourceTexts();
     ~SourceTexts();
     Q_DISABLE_COPY_MOVE(SourceTexts)
-
-private:
-    Scope m_scope;
 };
 
 // The translations installed on the application for as long as this object lives.
