@@ -1,6 +1,9 @@
 #include "CommandLineFixture.h"
 #include "MinisignTool.h"
 #include "frame/ExitStatus.h"
+#include "frame/TerminalColumns.h"
+#include "language/Translations.h"
+#include "program/CommandTable.h"
 #include "station/MetricsClaim.h"
 #include "trust/MinisignKey.h"
 #include "update/LocalFileName.h"
@@ -14,6 +17,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QSet>
+#include <algorithm>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -177,6 +181,122 @@ TEST_F(Options, VersionAndTheHelpOfOneCommand)
         EXPECT_EQ(run(c.arguments), exitSuccess);
         EXPECT_TRUE(m_out.contains(c.expected)) << m_out.toStdString();
         EXPECT_FALSE(m_out.contains(c.absent)) << m_out.toStdString();
+    }
+}
+
+namespace {
+
+// A line of a usage form: the program's, or a line of a command's form from the table.
+bool isUsageForm(const QString &line)
+{
+    const QString trimmed = line.trimmed();
+    for (const CommandDeclaration &command : commandTable()) {
+        for (const UsageLine &usage : command.usage) {
+            for (const QString &form : QString::fromUtf8(usage.form).split('\n')) {
+                if (trimmed.endsWith(form)) {
+                    return true;
+                }
+            }
+        }
+    }
+    return line.contains("morvane-flash [");
+}
+
+// A row of --help: its form at the third column, then two spaces or more.
+const QRegularExpression rowForm(R"(^  \S.*?  +(?=\S))");
+
+// The column the explanation on `line` starts at, after a row's form or a continuation's
+// indent; -1 for a line that holds none.
+qsizetype explanationColumn(const QString &line)
+{
+    if (!line.startsWith("  ") || isUsageForm(line)) {
+        return -1;
+    }
+    qsizetype at = line.indexOf(QRegularExpression(R"(\S)"));
+    if (at == 2) {
+        const QRegularExpressionMatch form = rowForm.match(line);
+        at = form.hasMatch() ? form.capturedLength() : -1;
+    }
+    return at < 0 ? -1 : terminalColumns(QStringView(line).left(at));
+}
+
+// A word of plain letters on `line` that is none of the words its usage forms, option names,
+// the program's name or addresses are made of: under the pseudo-translation, a text that was
+// not translated.
+QString untranslatedWord(QString line)
+{
+    if (isUsageForm(line)) {
+        return {};
+    }
+    static const QRegularExpression kept(
+        R"(\S+://\S+|--?[A-Za-z][\w-]*(=\S*)?|morvane-flash|<[A-Z=]+>)");
+    line.remove(rowForm).remove(kept);
+    QSet<QString> formWords;
+    for (const CommandDeclaration &command : commandTable()) {
+        for (const UsageLine &usage : command.usage) {
+            for (const QString &word :
+                 QString::fromUtf8(usage.form).split(QRegularExpression(R"([^A-Za-z]+)"))) {
+                formWords.insert(word);
+            }
+        }
+    }
+    static const QRegularExpression plain(R"(\b[A-Za-z]{2,}\b)");
+    for (const QRegularExpressionMatch &word : plain.globalMatch(line)) {
+        if (!formWords.contains(word.captured())) {
+            return word.captured();
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+// Under a translation half as long again, the program's help and each command's keep their
+// explanations at today's columns and their lines within today's width (usage forms and an
+// address alone on its line aside), and every word of theirs is translated.
+TEST_F(Options, TheHelpKeepsItsLayoutUnderALongerTranslation)
+{
+    QList<QStringList> arguments = {{"--help"}};
+    for (const CommandDeclaration &command : commandTable()) {
+        arguments.append(QStringList{QLatin1String(command.name), "--help"});
+    }
+    // The columns each block's explanations start at.
+    const auto columns = [](const QString &help) {
+        QList<QSet<qsizetype>> blocks;
+        for (const QString &block : help.split("\n\n")) {
+            blocks.append(QSet<qsizetype>());
+            for (const QString &line : block.split('\n')) {
+                if (const qsizetype column = explanationColumn(line); column >= 0) {
+                    blocks.last().insert(column);
+                }
+            }
+        }
+        return blocks;
+    };
+    // The widest line of the program's help today, usage forms aside.
+    ASSERT_EQ(run({"--help"}), exitSuccess);
+    qsizetype width = 0;
+    for (const QString &line : m_out.split('\n')) {
+        width = isUsageForm(line) ? width : std::max(width, terminalColumns(line));
+    }
+    for (const QStringList &argument : arguments) {
+        SCOPED_TRACE(argument.join(' ').toStdString());
+        ASSERT_EQ(run(argument), exitSuccess);
+        const QList<QSet<qsizetype>> today = columns(m_out);
+        {
+            const Translations pseudo(QStringLiteral(MORVANE_PSEUDO_TRANSLATIONS_DIR),
+                                      QStringLiteral("_pseudo.qm"));
+            ASSERT_EQ(run(argument), exitSuccess);
+        }
+        EXPECT_EQ(columns(m_out), today) << m_out.toStdString();
+        for (const QString &line : m_out.split('\n')) {
+            const bool addressAlone =
+                line.trimmed().contains("://") && !line.trimmed().contains(' ');
+            if (!isUsageForm(line) && !addressAlone) {
+                EXPECT_LE(terminalColumns(line), width) << line.toStdString();
+            }
+            EXPECT_EQ(untranslatedWord(line), QString()) << line.toStdString();
+        }
     }
 }
 
