@@ -156,7 +156,7 @@ QString commandNames()
         names.append(QLatin1String(command.name));
     }
     const QString last = names.takeLast();
-    return Texts::tr("%1 or %2.").arg(names.join(QStringLiteral(", ")), last);
+    return Texts::tr("%1 or %2.").arg(names.join(Texts::tr(", ", "between command names")), last);
 }
 
 QString programDescription()
