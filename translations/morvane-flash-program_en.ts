@@ -67,6 +67,11 @@ Ctrl-C, SIGTERM and SIGHUP stop a transfer at a report boundary and close the de
         <source>Arguments:</source>
         <translation>Arguments:</translation>
     </message>
+    <message>
+        <source>, </source>
+        <comment>between command names</comment>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>MorvaneFlash</name>
@@ -150,6 +155,11 @@ Ctrl-C, SIGTERM and SIGHUP stop a transfer at a report boundary and close the de
     <message>
         <source>catalogue %1</source>
         <translation>catalogue %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between key ids</comment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>

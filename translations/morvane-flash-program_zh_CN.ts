@@ -67,6 +67,11 @@ Ctrl-C、SIGTERM 和 SIGHUP 会在报告边界处停止传输并关闭设备。
         <source>Arguments:</source>
         <translation>参数：</translation>
     </message>
+    <message>
+        <source>, </source>
+        <comment>between command names</comment>
+        <translation>、</translation>
+    </message>
 </context>
 <context>
     <name>MorvaneFlash</name>
@@ -150,6 +155,11 @@ Ctrl-C、SIGTERM 和 SIGHUP 会在报告边界处停止传输并关闭设备。
     <message>
         <source>catalogue %1</source>
         <translation>固件列表 %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between key ids</comment>
+        <translation>、</translation>
     </message>
 </context>
 </TS>

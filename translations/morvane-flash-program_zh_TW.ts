@@ -67,6 +67,11 @@ Ctrl-C、SIGTERM 與 SIGHUP 會在報告邊界處停止傳輸並關閉裝置。
         <source>Arguments:</source>
         <translation>引數：</translation>
     </message>
+    <message>
+        <source>, </source>
+        <comment>between command names</comment>
+        <translation>、</translation>
+    </message>
 </context>
 <context>
     <name>MorvaneFlash</name>
@@ -150,6 +155,11 @@ Ctrl-C、SIGTERM 與 SIGHUP 會在報告邊界處停止傳輸並關閉裝置。
     <message>
         <source>catalogue %1</source>
         <translation>韌體列表 %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between key ids</comment>
+        <translation>、</translation>
     </message>
 </context>
 </TS>

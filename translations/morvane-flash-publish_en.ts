@@ -67,10 +67,6 @@
         <translation>field %1 holds “%2”, which is no digest; empty it for sign to fill it in</translation>
     </message>
     <message>
-        <source>the release notes %1 %2</source>
-        <translation>the release notes %1 %2</translation>
-    </message>
-    <message>
         <source>the image %1 is empty: the updater refuses it</source>
         <translation>the image %1 is empty: the updater refuses it</translation>
     </message>
@@ -129,6 +125,10 @@
         <source>the image %1 is not %2, and fetching it failed: %3</source>
         <translation>the image %1 is not %2, and fetching it failed: %3</translation>
     </message>
+    <message>
+        <source>the release notes %1</source>
+        <translation>the release notes %1</translation>
+    </message>
 </context>
 <context>
     <name>LintFetching</name>
@@ -156,10 +156,6 @@
     <message>
         <source>%1, not shown: %2</source>
         <translation>%1, not shown: %2</translation>
-    </message>
-    <message>
-        <source>%1: the notes %2</source>
-        <translation>%1: the notes %2</translation>
     </message>
     <message>
         <source>%1, decodes in no supported character set: the window shows %2</source>
@@ -203,6 +199,15 @@
     <message>
         <source>the list was signed %1, ahead of this computer&apos;s clock (%2): units that take it refuse every later list until %1. Sign it again on a machine whose clock is right.</source>
         <translation>the list was signed %1, ahead of this computer&apos;s clock (%2): units that take it refuse every later list until %1. Sign it again on a machine whose clock is right.</translation>
+    </message>
+    <message>
+        <source>the notes</source>
+        <translation>the notes</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>where the notes were fetched, then a finding about them</comment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -66,10 +66,6 @@
         <translation>第 %1 个字段的内容“%2”不是摘要；请清空它，由 sign 来填写</translation>
     </message>
     <message>
-        <source>the release notes %1 %2</source>
-        <translation>固件说明 %1 %2</translation>
-    </message>
-    <message>
         <source>the image %1 is empty: the updater refuses it</source>
         <translation>固件映像 %1 为空：更新程序会拒绝它</translation>
     </message>
@@ -128,6 +124,10 @@
         <source>the image %1 is not %2, and fetching it failed: %3</source>
         <translation>固件映像 %1 不%2，而且获取失败：%3</translation>
     </message>
+    <message>
+        <source>the release notes %1</source>
+        <translation>固件说明 %1</translation>
+    </message>
 </context>
 <context>
     <name>LintFetching</name>
@@ -155,10 +155,6 @@
     <message>
         <source>%1, not shown: %2</source>
         <translation>%1，不会显示：%2</translation>
-    </message>
-    <message>
-        <source>%1: the notes %2</source>
-        <translation>%1：说明%2</translation>
     </message>
     <message>
         <source>%1, decodes in no supported character set: the window shows %2</source>
@@ -201,6 +197,15 @@
     <message>
         <source>the list was signed %1, ahead of this computer&apos;s clock (%2): units that take it refuse every later list until %1. Sign it again on a machine whose clock is right.</source>
         <translation>该列表的签名时间为 %1，晚于本机时钟（%2）：接受它的设备在 %1 之前会拒绝之后的每一份列表。请在时钟准确的计算机上重新签名。</translation>
+    </message>
+    <message>
+        <source>the notes</source>
+        <translation>说明</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>where the notes were fetched, then a finding about them</comment>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>

@@ -66,10 +66,6 @@
         <translation>第 %1 個欄位的內容「%2」不是摘要；請清空它，由 sign 來填寫</translation>
     </message>
     <message>
-        <source>the release notes %1 %2</source>
-        <translation>韌體說明 %1 %2</translation>
-    </message>
-    <message>
         <source>the image %1 is empty: the updater refuses it</source>
         <translation>韌體映像 %1 是空的：更新程式會拒絕它</translation>
     </message>
@@ -128,6 +124,10 @@
         <source>the image %1 is not %2, and fetching it failed: %3</source>
         <translation>韌體映像 %1 不%2，而且取得失敗：%3</translation>
     </message>
+    <message>
+        <source>the release notes %1</source>
+        <translation>韌體說明 %1</translation>
+    </message>
 </context>
 <context>
     <name>LintFetching</name>
@@ -155,10 +155,6 @@
     <message>
         <source>%1, not shown: %2</source>
         <translation>%1，不會顯示：%2</translation>
-    </message>
-    <message>
-        <source>%1: the notes %2</source>
-        <translation>%1：說明%2</translation>
     </message>
     <message>
         <source>%1, decodes in no supported character set: the window shows %2</source>
@@ -201,6 +197,15 @@
     <message>
         <source>the list was signed %1, ahead of this computer&apos;s clock (%2): units that take it refuse every later list until %1. Sign it again on a machine whose clock is right.</source>
         <translation>該列表的簽署時間為 %1，晚於本機時鐘（%2）：接受它的裝置在 %1 之前會拒絕之後的每一份列表。請在時鐘準確的電腦上重新簽署。</translation>
+    </message>
+    <message>
+        <source>the notes</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>where the notes were fetched, then a finding about them</comment>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>

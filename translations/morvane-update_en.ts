@@ -128,12 +128,12 @@
         <translation>Write the whole address, with http:// or https:// and the server.</translation>
     </message>
     <message>
-        <source>are read as UTF-8 with NUL characters, as UTF-16 without a byte-order mark is: the window shows a box between letters; save them as UTF-8</source>
-        <translation>are read as UTF-8 with NUL characters, as UTF-16 without a byte-order mark is: the window shows a box between letters; save them as UTF-8</translation>
+        <source>%1 are read as UTF-8 with NUL characters, as UTF-16 without a byte-order mark is: the window shows a box between letters; save them as UTF-8</source>
+        <translation>%1 are read as UTF-8 with NUL characters, as UTF-16 without a byte-order mark is: the window shows a box between letters; save them as UTF-8</translation>
     </message>
     <message>
-        <source>are not UTF-8 and will be read as %1: character sets are tried in a fixed order (UTF-8, GB18030, GBK, GB2312, Big5, UTF-16) and the first that takes every byte wins, so Big5 text is read as GB18030 and garbled; save them as UTF-8</source>
-        <translation>are not UTF-8 and will be read as %1: character sets are tried in a fixed order (UTF-8, GB18030, GBK, GB2312, Big5, UTF-16) and the first that takes every byte wins, so Big5 text is read as GB18030 and garbled; save them as UTF-8</translation>
+        <source>%1 are not UTF-8 and will be read as %2: character sets are tried in a fixed order (UTF-8, GB18030, GBK, GB2312, Big5, UTF-16) and the first that takes every byte wins, so Big5 text is read as GB18030 and garbled; save them as UTF-8</source>
+        <translation>%1 are not UTF-8 and will be read as %2: character sets are tried in a fixed order (UTF-8, GB18030, GBK, GB2312, Big5, UTF-16) and the first that takes every byte wins, so Big5 text is read as GB18030 and garbled; save them as UTF-8</translation>
     </message>
 </context>
 <context>

@@ -128,12 +128,12 @@
         <translation>请写出完整地址，包括 http:// 或 https:// 以及服务器。</translation>
     </message>
     <message>
-        <source>are read as UTF-8 with NUL characters, as UTF-16 without a byte-order mark is: the window shows a box between letters; save them as UTF-8</source>
-        <translation>会被当作含 NUL 字符的 UTF-8 读取（不带字节顺序标记的 UTF-16 就会如此）：窗口会在字母之间显示方框；请将其保存为 UTF-8</translation>
+        <source>%1 are read as UTF-8 with NUL characters, as UTF-16 without a byte-order mark is: the window shows a box between letters; save them as UTF-8</source>
+        <translation>%1 会被当作含 NUL 字符的 UTF-8 读取（不带字节顺序标记的 UTF-16 就会如此）：窗口会在字母之间显示方框；请将其保存为 UTF-8</translation>
     </message>
     <message>
-        <source>are not UTF-8 and will be read as %1: character sets are tried in a fixed order (UTF-8, GB18030, GBK, GB2312, Big5, UTF-16) and the first that takes every byte wins, so Big5 text is read as GB18030 and garbled; save them as UTF-8</source>
-        <translation>不是 UTF-8，将被当作 %1 读取：字符集按固定顺序尝试（UTF-8、GB18030、GBK、GB2312、Big5、UTF-16），第一个能接受所有字节的胜出，因此 Big5 文本会被当作 GB18030 读取而成为乱码；请将其保存为 UTF-8</translation>
+        <source>%1 are not UTF-8 and will be read as %2: character sets are tried in a fixed order (UTF-8, GB18030, GBK, GB2312, Big5, UTF-16) and the first that takes every byte wins, so Big5 text is read as GB18030 and garbled; save them as UTF-8</source>
+        <translation>%1 不是 UTF-8，将被当作 %2 读取：字符集按固定顺序尝试（UTF-8、GB18030、GBK、GB2312、Big5、UTF-16），第一个能接受所有字节的胜出，因此 Big5 文本会被当作 GB18030 读取而成为乱码；请将其保存为 UTF-8</translation>
     </message>
 </context>
 <context>

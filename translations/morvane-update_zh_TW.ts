@@ -128,12 +128,12 @@
         <translation>請寫出完整位址，包括 http:// 或 https:// 以及伺服器。</translation>
     </message>
     <message>
-        <source>are read as UTF-8 with NUL characters, as UTF-16 without a byte-order mark is: the window shows a box between letters; save them as UTF-8</source>
-        <translation>會被當作含 NUL 字元的 UTF-8 讀取（不帶位元組順序標記的 UTF-16 就會如此）：視窗會在字母之間顯示方框；請將其儲存為 UTF-8</translation>
+        <source>%1 are read as UTF-8 with NUL characters, as UTF-16 without a byte-order mark is: the window shows a box between letters; save them as UTF-8</source>
+        <translation>%1 會被當作含 NUL 字元的 UTF-8 讀取（不帶位元組順序標記的 UTF-16 就會如此）：視窗會在字母之間顯示方框；請將其儲存為 UTF-8</translation>
     </message>
     <message>
-        <source>are not UTF-8 and will be read as %1: character sets are tried in a fixed order (UTF-8, GB18030, GBK, GB2312, Big5, UTF-16) and the first that takes every byte wins, so Big5 text is read as GB18030 and garbled; save them as UTF-8</source>
-        <translation>不是 UTF-8，將被當作 %1 讀取：字元集依固定順序嘗試（UTF-8、GB18030、GBK、GB2312、Big5、UTF-16），第一個能接受所有位元組的勝出，因此 Big5 文字會被當作 GB18030 讀取而成為亂碼；請將其儲存為 UTF-8</translation>
+        <source>%1 are not UTF-8 and will be read as %2: character sets are tried in a fixed order (UTF-8, GB18030, GBK, GB2312, Big5, UTF-16) and the first that takes every byte wins, so Big5 text is read as GB18030 and garbled; save them as UTF-8</source>
+        <translation>%1 不是 UTF-8，將被當作 %2 讀取：字元集依固定順序嘗試（UTF-8、GB18030、GBK、GB2312、Big5、UTF-16），第一個能接受所有位元組的勝出，因此 Big5 文字會被當作 GB18030 讀取而成為亂碼；請將其儲存為 UTF-8</translation>
     </message>
 </context>
 <context>

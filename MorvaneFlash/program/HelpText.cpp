@@ -5,6 +5,7 @@
 #include "program/ProgramOptions.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <algorithm>
 #include <utility>
 
@@ -59,7 +60,7 @@ QString commandList(const QList<CommandDeclaration> &listed)
     return text;
 }
 
-QString exitStatusText()
+QString exitStatuses()
 {
     return Texts::tr(
         "Exit status:\n"
@@ -73,6 +74,20 @@ QString exitStatusText()
         "  7    sign: minisign is missing or failed\n"
         "  130  stopped with Ctrl-C (SIGINT); 143 with SIGTERM, 129 with SIGHUP\n"
         "doctor gives the status of its first failing check.\n");
+}
+
+// The exit statuses, each explanation wrapped under its own column as the options' are.
+QString exitStatusText()
+{
+    static const QRegularExpression status(QStringLiteral(R"(^ +\d+ +(?=\S))"));
+    QStringList lines;
+    for (const QString &line : exitStatuses().split(QLatin1Char('\n'))) {
+        const QString number = status.match(line).captured();
+        const qsizetype column = terminalColumns(number);
+        lines.append(number +
+                     wrappedLines(line.mid(number.size()), optionLineEnd - column, column));
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 // An option's or argument's form ("  --file <IMAGE>") and its explanation.
@@ -141,13 +156,14 @@ QString commandNames()
         names.append(QLatin1String(command.name));
     }
     const QString last = names.takeLast();
-    return Texts::tr("%1 or %2.").arg(names.join(QStringLiteral(", ")), last);
+    return Texts::tr("%1 or %2.").arg(names.join(Texts::tr(", ", "between command names")), last);
 }
 
 QString programDescription()
 {
-    return Texts::tr("Flashes Morvane USB devices from the firmware catalogue, as the window "
-                     "does.") +
+    return wrappedLines(Texts::tr("Flashes Morvane USB devices from the firmware catalogue, as "
+                                  "the window does."),
+                        handBrokenLineEnd, 0) +
            QStringLiteral("\n\n") + Texts::tr("Commands:") + QLatin1Char('\n') +
            commandList(commandTable()) + QLatin1Char('\n') +
            wrappedLines(

@@ -29,7 +29,7 @@ QString versionText(const Environment &environment)
             ids.append(ids.isEmpty() ? Texts::tr("%1 (active)").arg(id)
                                      : Texts::tr("%1 (standby)").arg(id));
         }
-        key = Texts::tr("catalogue keys %1").arg(ids.join(QStringLiteral(", ")));
+        key = Texts::tr("catalogue keys %1").arg(ids.join(Texts::tr(", ", "between key ids")));
     } else if (trust.keyBuiltIn) {
         key = Texts::tr("catalogue key unusable: %1").arg(trust.keyError);
     }

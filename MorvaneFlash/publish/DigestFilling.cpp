@@ -158,10 +158,9 @@ private:
             return false;
         }
         if (content.bytes && notes) {
-            if (const std::optional<QString> warning = notesCharsetWarning(*content.bytes)) {
-                m_result.warnings.append(
-                    {number, Texts::tr("the release notes %1 %2").arg(url.toString(), *warning),
-                     exitSuccess});
+            if (const std::optional<QString> warning = notesCharsetWarning(
+                    *content.bytes, Texts::tr("the release notes %1").arg(url.toString()))) {
+                m_result.warnings.append({number, *warning, exitSuccess});
             }
         }
         if (!content.bytes) {

@@ -55,9 +55,11 @@ LintFinding notesFinding(const LintedRecord &record, bool keyed, const QString &
         return {Severity::error, line, QStringLiteral("notes-digest"),
                 Texts::tr("%1, not shown: %2").arg(where, *refusal)};
     }
-    if (const std::optional<QString> warning = notesCharsetWarning(*answer.result.body)) {
+    if (const std::optional<QString> warning =
+            notesCharsetWarning(*answer.result.body, Texts::tr("the notes"))) {
         return {Severity::warning, line, QStringLiteral("notes-charset"),
-                Texts::tr("%1: the notes %2").arg(where, *warning)};
+                Texts::tr("%1: %2", "where the notes were fetched, then a finding about them")
+                    .arg(where, *warning)};
     }
     const auto decoded = decodeServerTextWithCharset(*answer.result.body);
     if (!decoded) {

@@ -88,7 +88,7 @@ QString relativeAddressNextStep()
     return Texts::tr("Write the whole address, with http:// or https:// and the server.");
 }
 
-std::optional<QString> notesCharsetWarning(const QByteArray &notes)
+std::optional<QString> notesCharsetWarning(const QByteArray &notes, const QString &subject)
 {
     const std::optional<DecodedServerText> decoded = decodeServerTextWithCharset(notes);
     if (!decoded) {
@@ -99,13 +99,14 @@ std::optional<QString> notesCharsetWarning(const QByteArray &notes)
         if (!decoded->text.contains(QChar(0))) {
             return std::nullopt;
         }
-        return Texts::tr("are read as UTF-8 with NUL characters, as UTF-16 without a "
+        return Texts::tr("%1 are read as UTF-8 with NUL characters, as UTF-16 without a "
                          "byte-order mark is: the window shows a box between letters; save "
-                         "them as UTF-8");
+                         "them as UTF-8")
+            .arg(subject);
     }
-    return Texts::tr("are not UTF-8 and will be read as %1: character sets are tried in a "
+    return Texts::tr("%1 are not UTF-8 and will be read as %2: character sets are tried in a "
                      "fixed order (UTF-8, GB18030, GBK, GB2312, Big5, UTF-16) and the first "
                      "that takes every byte wins, so Big5 text is read as GB18030 and "
                      "garbled; save them as UTF-8")
-        .arg(charset);
+        .arg(subject, charset);
 }

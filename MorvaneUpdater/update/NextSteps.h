@@ -39,4 +39,6 @@ QString relativeAddressNextStep();
 // Release notes that are not plain UTF-8: the character set they will be read in, and that
 // they are to be saved as UTF-8. Legacy sets are guessed in a fixed order, so some texts are
 // garbled without a byte that fails. Nothing for UTF-8 notes, or for notes no set decodes.
-std::optional<QString> notesCharsetWarning(const QByteArray &notes);
+// `subject` names the notes ("the notes", "the release notes <address>"): the sentence's
+// subject, which a translation may place anywhere.
+std::optional<QString> notesCharsetWarning(const QByteArray &notes, const QString &subject);
