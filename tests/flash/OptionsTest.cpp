@@ -221,12 +221,15 @@ qsizetype explanationColumn(const QString &line)
 }
 
 // A word of plain letters on `line` once addresses, paths, option names, the program's name and
-// `kept` are taken out: under the pseudo-translation, a text that was not translated.
+// `kept` are taken out, or a Chinese character not underlined: under the pseudo-translation, a
+// text that was not translated.
 QString plainWord(QString line, const QString &kept)
 {
     line.remove(QRegularExpression(
         R"(\S+://\S+|(^|\s)/\S+|--?[A-Za-z][\w-]*(=\S*)?|morvane-flash|<[A-Z=]+>|)" + kept));
-    static const QRegularExpression plain(R"(\b[A-Za-z]{2,}\b)");
+    // Or a Chinese character without the pseudo-translation's underline.
+    static const QRegularExpression plain(
+        R"(\b[A-Za-z]{2,}\b|[\x{2E80}-\x{9FFF}\x{FF00}-\x{FF60}](?!\x{0332}))");
     return plain.match(line).captured();
 }
 

@@ -1,5 +1,6 @@
 // Writes a pseudo-translation of a .ts file: every text lengthened by half, its Latin letters
-// accented, placeholders, option names and line breaks kept. Under it a text that does not go
+// accented and its Chinese characters underlined (U+0332 after each), placeholders, option names
+// and line breaks kept. Under it a text that does not go
 // through the translations stands out by its plain letters, and one that is cut shows the
 // cut. Usage: morvane-pseudo-translate IN.ts OUT.ts
 #include <QCoreApplication>
@@ -14,6 +15,16 @@ namespace {
 // One accented letter for each plain one, a..z then A..Z.
 const QString accented = QStringLiteral("àƀçďéƒĝĥîĵķĺɱñöþʠŕšţûṽŵẋýž"
                                         "ÀƁÇĎÉƑĜĤÎĴĶĹṀÑÖÞǪŔŠŢÛṼŴẊÝŽ");
+
+// Chinese characters and fullwidth punctuation carry a combining low line, so that a Chinese
+// text that escaped the translations shows as well as an English one.
+const QChar underline(0x0332);
+
+bool isChinese(QChar c)
+{
+    return (c.unicode() >= 0x2E80 && c.unicode() <= 0x9FFF) ||
+           (c.unicode() >= 0xFF00 && c.unicode() <= 0xFF60);
+}
 
 QChar accentedLetter(QChar c)
 {
@@ -68,7 +79,11 @@ QString pseudoLine(const QString &line)
             out += line.mid(i, kept);
             i += kept;
         } else {
-            out += accentedLetter(line.at(i++));
+            const QChar c = line.at(i++);
+            out += accentedLetter(c);
+            if (isChinese(c)) {
+                out += underline;
+            }
         }
     }
     // Half as long again, in words of at most five, so that a line can still wrap.
