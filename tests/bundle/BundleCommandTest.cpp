@@ -151,6 +151,8 @@ TEST_F(Bundles, FlashFromABundleAndRefuseWhatWasChanged)
         EXPECT_EQ(run(QStringList{"--bundle", inTemp("bundle")} + c.arguments), c.status);
         EXPECT_TRUE((m_out + m_err).contains(c.line)) << (m_out + m_err).toStdString();
         EXPECT_EQ(m_server.requests().size(), requests);
+        // A refused image never reaches the device.
+        EXPECT_EQ(device->handshakes(), c.status == exitSuccess && c.arguments[0] == "flash");
         m_hid.detach(device);
     }
 }

@@ -32,6 +32,10 @@ protected:
         m_server.setBody("/fw/x5_v2.bin", imageBytes(2));
         m_server.setBody("/fw/x5_v1.bin", imageBytes(1));
         m_server.setBody("/notes/x5_v2.txt", "\n  V2 fixes the wheel.\n");
+        // V2 twice, with other fields.
+        m_server.setBody("/twice.txt", "MORVANE X5 Pro;1a86;e0a1;V2;c;http://h/a;http://h/n\n"
+                                       "MORVANE X5 Pro;1a86;e0a1;V1;c;http://h/b;http://h/n\n"
+                                       "MORVANE X5 Pro;1a86;e0a1;V2;c;http://h/c;http://h/n\n");
     }
 
     // 256 bytes: one padded page, 16 reports, under a second per transfer.

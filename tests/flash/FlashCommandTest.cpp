@@ -15,42 +15,6 @@
 
 using FlashCommand = CommandLineFixture;
 
-// The status tells a transfer that failed from an image refused before any device is touched.
-TEST_F(FlashCommand, AFailedTransferOrARefusedImageHasItsStatus)
-{
-    m_server.setBody("/digest.txt",
-                     "MORVANE X5 Pro;1a86;e0a1;V2;c;" + m_server.url("/fw/x5_v2.bin") + ";" +
-                         m_server.url("/n.txt") + ";sha256:" + std::string(64, '0') + "\n");
-    const struct
-    {
-        QStringList arguments;
-        Behaviour device;
-        int status;
-        QString error;
-        std::size_t handshakes;
-    } cases[] = {
-        {{"flash", "X5 Pro"},
-         behaviourWith(&Behaviour::answers, false),
-         exitTransfer,
-         "Update failed: Timed out waiting",
-         1},
-        {{"flash", "X5 Pro", "--catalogue", served("/digest.txt")},
-         {},
-         exitIntegrity,
-         "Firmware download failed: The image does not match the catalogue's digest",
-         0},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.error.toStdString());
-        const auto device = attachDevice(c.device);
-        EXPECT_EQ(run(c.arguments), c.status);
-        EXPECT_TRUE(m_err.contains(c.error)) << m_err.toStdString();
-        EXPECT_EQ(device->handshakes(), c.handshakes);
-        expectClosed(*device);
-        m_hid.detach(device);
-    }
-}
-
 TEST_F(FlashCommand, ShowsProgressAsLinesQuietlyOrAsABar)
 {
     const auto device = attachDevice();
@@ -248,7 +212,4 @@ TEST_F(FlashCommand, AFileIsFlashedOnlyWhenItMatchesItsDigest)
         // Refused before any device is touched.
         EXPECT_EQ(device->handshakes() > before, c.status == exitSuccess);
     }
-    m_catalogueKey.clear();
-    EXPECT_EQ(run({"flash", "X5 Pro", "--sha256", hex}), exitUsage);
-    EXPECT_TRUE(m_err.contains("--sha256 is used only with flash --file.")) << m_err.toStdString();
 }

@@ -49,7 +49,6 @@ TEST_F(Options, AWrongCommandLineIsNamedBeforeAnythingIsFetched)
          "record --json shows the records; it takes no --forget."},
         {{"record", "--yes"}, "--yes is used only with record --forget."},
         {{"record", "--bundle", "d"}, "record does not take --bundle."},
-        {{"sign", "--bundle", "d", "l"}, "sign does not take --bundle."},
         {{"lint", "--public-key", "k"}, "lint takes FILE|URL, or --bundle DIR."},
         {{"lint", "x", "--bundle", "d"},
          "lint --bundle checks the bundle's list and takes no FILE|URL."},
@@ -74,6 +73,8 @@ TEST_F(Options, AWrongCommandLineIsNamedBeforeAnythingIsFetched)
          "flash --watch flashes every matching device as it arrives; it takes no --serial, "
          "--path, --wait or --all-devices."},
         {{"flash", "X5 Pro", "--settle", "1"}, "--settle is used only with flash --watch."},
+        {{"flash", "X5 Pro", "--sha256", QString(64, 'a')},
+         "--sha256 is used only with flash --file."},
         {{"flash", "X5 Pro", "--drain-timeout", "5"},
          "--drain-timeout is used only with flash --watch."},
         {{"flash", "X5 Pro", "--watch", "--port", ""},

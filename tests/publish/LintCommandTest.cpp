@@ -20,9 +20,6 @@ TEST_F(LintCommand, EachOutcomeHasItsExitStatus)
     m_server.setBody("/digest.txt",
                      "MORVANE X5 Pro;1a86;e0a1;V2;c;" + m_server.url("/fw/x5_v2.bin") + ";" +
                          m_server.url("/n.txt") + ";sha256:" + std::string(64, '0') + "\n");
-    m_server.setBody("/twice.txt", "MORVANE X5 Pro;1a86;e0a1;V2;c;http://h/a;http://h/n\n"
-                                   "MORVANE X5 Pro;1a86;e0a1;V1;c;http://h/b;http://h/n\n"
-                                   "MORVANE X5 Pro;1a86;e0a1;V2;c;http://h/c;http://h/n\n");
     const QString good = writeFile("good.txt", "X;1a86;e0a1;1;c;http://h/a;http://h/b\n");
     const QString wrong = writeFile("wrong.txt", "X;1a86;e0a1\n");
     writeFile("good.txt.minisig", MinisignTool().sign("another list"));

@@ -2,15 +2,10 @@
 
 #include "CommandLineFixture.h"
 #include "bootloader/HIDBootloader.h"
-#include "frame/Console.h"
-#include "frame/Downloader.h"
 #include "frame/ExitStatus.h"
-#include "station/BenchLog.h"
 #include "station/FlashedUnits.h"
 #include "station/MetricsClaim.h"
 #include "station/WatchDisplay.h"
-#include "station/WatchSettings.h"
-#include "update/UpdateTarget.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -53,18 +48,19 @@ protected:
 // it at its limit, and the ports of another station left alone.
 TEST_F(FlashWatch, DrainsOnTheFirstStopAndTakesOnlyItsOwnPorts)
 {
-    using namespace std::chrono_literals;
     const struct
     {
         int imageBytes;
-        std::optional<std::chrono::milliseconds> drainTimeout;
-        QStringList ports;
+        QStringList options;
         int status;
         const char *line;
     } cases[] = {
-        {2048, std::nullopt, {"1-*"}, exitSuccess, "1-1): Update completed."},
+        {2048, {"--port", "1-*"}, exitSuccess, "1-1): Update completed."},
         // Some twelve seconds of image, cut at the drain's limit.
-        {16384, 1s, {"1-?", "3-1"}, exitInterrupted, "1-1): Update stopped."},
+        {16384,
+         {"--port", "1-?", "--port", "3-1", "--drain-timeout", "1"},
+         exitInterrupted,
+         "1-1): Update stopped."},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.imageBytes);
@@ -77,29 +73,18 @@ TEST_F(FlashWatch, DrainsOnTheFirstStopAndTakesOnlyItsOwnPorts)
             }
             stop.request_stop();
         });
-        WatchSettings settings;
-        settings.drainTimeout = c.drainTimeout;
-        settings.ports = c.ports;
-        QTextStream out(&m_out);
-        QTextStream err(&m_err);
-        Environment environment{
-            m_hid, out, err, QUrl(), inTemp("MorvaneUpdater"), {}, false, stop.get_token()};
-        Console console(out, err, false);
-        Downloader downloader(QString(), environment.stop, console);
-        BenchLog log;
-        const UpdateTarget target{"1A86:E0A1", "image.bin", UsbIds{0x1a86, 0xe0a1}, std::nullopt,
-                                  QByteArray(c.imageBytes, 'x')};
-        EXPECT_EQ(watchAndFlash(settings, environment, console, downloader, log, target), c.status);
+        const QString image = writeFile("image.bin", QByteArray(c.imageBytes, 'x'));
+        EXPECT_EQ(
+            run(QStringList{"flash", "--file", image, "--vid", "1a86", "--pid", "e0a1", "--watch"} +
+                    c.options,
+                false, stop.get_token()),
+            c.status);
         bench.join();
-        out.flush();
-        err.flush();
         EXPECT_TRUE((m_out + m_err).contains(c.line)) << m_out.toStdString() << m_err.toStdString();
         EXPECT_EQ(units.back()->handshakes(), 0u);
         for (const auto &unit : units) {
             m_hid.detach(unit);
         }
-        m_out.clear();
-        m_err.clear();
     }
 }
 

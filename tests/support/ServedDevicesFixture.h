@@ -18,6 +18,15 @@ protected:
     // An address on which nothing listens any more: the connection is refused.
     static std::string refusedUrl(const std::string &path) { return CatalogueServer().url(path); }
     QString inTemp(const QString &name) const { return QDir(m_temp.path()).filePath(name); }
+    // `size` bytes of image, no two neighbours alike.
+    static std::string imageOf(std::size_t size)
+    {
+        std::string image(size, '\0');
+        for (std::size_t i = 0; i < size; ++i) {
+            image[i] = char(uint8_t(3 + i * 7));
+        }
+        return image;
+    }
 
     std::shared_ptr<SimulatedBootloaderDevice>
     attachDevice(SimulatedBootloaderDevice::Behaviour behaviour = {}, uint16_t vendorID = 0x1A86,

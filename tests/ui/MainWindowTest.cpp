@@ -67,12 +67,6 @@ protected:
         });
     }
 
-    // Twice the middle of `rect` along x and y, in whole pixels.
-    static QPoint doubledMiddle(const QRect &rect)
-    {
-        return {2 * rect.x() + rect.width(), 2 * rect.y() + rect.height()};
-    }
-
     QString m_question;
     bool m_questionLeftOpen = false;
     std::unique_ptr<MainWindow> m_window;
@@ -225,10 +219,9 @@ TEST_F(MainWindowTest, KeyboardFocusRingsTheListOrPaneItIsInAndNothingElse)
     }
 }
 
-TEST_F(MainWindowTest, KeyboardAloneChoosesAVersionAndUpdates)
+// That Space on the button then updates, and where the focus goes, is the next test's.
+TEST_F(MainWindowTest, KeyboardAloneReachesEveryBandAndChoosesAVersion)
 {
-    const auto device = attachDevice();
-    m_server.setBody("/fw/a2.bin", std::string(100, '\x5a'));
     m_server.setBody("/fw/a2.txt", "end of V2");
     m_window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
@@ -247,15 +240,9 @@ TEST_F(MainWindowTest, KeyboardAloneChoosesAVersionAndUpdates)
     EXPECT_EQ(m_window->infoText()->toPlainText(), shown);
     press(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), m_window->updateButton());
-    press(Qt::Key_Space);
-    ASSERT_TRUE(waitForEnding("Update completed."));
-    EXPECT_EQ(device->receivedImage().size(), 1024u);
-    // The focus is back, and arrows leave it there.
-    EXPECT_EQ(QApplication::focusWidget(), m_window->updateButton());
-    press(Qt::Key_Down);
+    // Arrows leave it there.
     press(Qt::Key_Down);
     EXPECT_EQ(QApplication::focusWidget(), m_window->updateButton());
-    EXPECT_TRUE(m_window->infoText()->toPlainText().endsWith("Update completed."));
 }
 
 TEST_F(MainWindowTest, DuringAnUpdateArrowKeysCannotChooseAnotherModel)

@@ -22,15 +22,6 @@ namespace {
 
 const std::string imagePath = "/fw/X1_V2.bin";
 
-std::string imageOf(size_t size)
-{
-    std::string image(size, '\0');
-    for (size_t i = 0; i < size; ++i) {
-        image[i] = char(uint8_t(3 + i * 7));
-    }
-    return image;
-}
-
 QString digestOf(const std::string &image)
 {
     return "sha256:" +
