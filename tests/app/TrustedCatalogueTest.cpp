@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 #include "MinisignTool.h"
+#include "TestFiles.h"
 #include "trust/ImageDigest.h"
 #include "trust/MinisignKey.h"
 #include "trust/SignatureDates.h"
@@ -10,11 +11,6 @@ namespace {
 
 const std::string signaturePath = "/product/MORVANE_LST.txt.minisig";
 const QString listFailure = QStringLiteral("读取固件列表失败：");
-
-std::string digestOf(const std::string &image)
-{
-    return "sha256:" + sha256Of(QByteArray::fromStdString(image)).toHex().toStdString();
-}
 
 } // namespace
 
@@ -53,7 +49,7 @@ TEST_F(TrustedCatalogue, ANoticeAboutTheRecordStaysInSightWhateverReplacesThePan
 {
     m_catalogueKey = m_publisher.publicKeyLine();
     const QByteArray list = QByteArray::fromStdString(
-        line("MORVANE X1", "V1", "V1", digestOf("image") + ";" + digestOf("the notes")));
+        line("MORVANE X1", "V1", "V1", sha256Field("image") + ";" + sha256Field("the notes")));
     m_server.setBody("/fw/V1.txt", "the notes");
     const qint64 ahead = QDateTime::currentSecsSinceEpoch() + 3 * 86'400;
     const auto signedAt = [&](qint64 seconds) {
@@ -67,9 +63,7 @@ TEST_F(TrustedCatalogue, ANoticeAboutTheRecordStaysInSightWhateverReplacesThePan
     EXPECT_FALSE(m_app->infoText().contains("signing time")) << m_app->infoText().toStdString();
     for (const QString &kept :
          QDir(m_folder).entryList({".catalogue-*.timestamp"}, QDir::Hidden | QDir::Files)) {
-        QFile file(QDir(m_folder).filePath(kept));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray::number(ahead));
+        putFile(QDir(m_folder).filePath(kept), QByteArray::number(ahead));
     }
     const QString notice = "The newest catalogue signing time taken on this computer (" +
                            signatureDateText(ahead) + ") lies ahead of its clock";
@@ -89,17 +83,17 @@ TEST_F(TrustedCatalogue, DigestsDecideWhatIsFlashedWithOrWithoutAKey)
 {
     const auto device = attachDevice();
     const std::string image = "firmware image";
-    std::string upper = digestOf(image);
+    std::string upper = sha256Field(image);
     std::transform(upper.begin() + 7, upper.end(), upper.begin() + 7, ::toupper);
     for (const char *stem : {"good", "bad", "none", "malformed"}) {
         m_server.setBody("/fw/" + std::string(stem) + ".bin", image);
         m_server.setBody("/fw/" + std::string(stem) + ".txt", "notes");
     }
     // Field 9 does for the notes what field 8 does for the image.
-    const std::string list = line("X", "good", "good", upper + ";" + digestOf("notes")) +
-                             line("X", "bad", "bad", digestOf("other") + ";" + digestOf("other")) +
-                             line("X", "none", "none") +
-                             line("X", "malformed", "malformed", "sha256:12ab;sha256:12ab");
+    const std::string list =
+        line("X", "good", "good", upper + ";" + sha256Field("notes")) +
+        line("X", "bad", "bad", sha256Field("other") + ";" + sha256Field("other")) +
+        line("X", "none", "none") + line("X", "malformed", "malformed", "sha256:12ab;sha256:12ab");
     const QString notesFailed = QStringLiteral("固件说明读取失败：");
     const QString noDigest = "Update failed: The signed catalogue gives no image digest";
     const QString malformed = "Update failed: The catalogue's image digest for this version is "

@@ -2,22 +2,10 @@
 #include "MinisignTool.h"
 #include "frame/ExitStatus.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <functional>
 #include <gtest/gtest.h>
-
-namespace {
-
-std::string hexDigest(const std::string &bytes)
-{
-    return QCryptographicHash::hash(QByteArray::fromStdString(bytes), QCryptographicHash::Sha256)
-        .toHex()
-        .toStdString();
-}
-
-} // namespace
 
 // A bundle is made from the catalogue road and read as that catalogue: nothing in it is believed
 // without the signature, the digests and the record of signing times, and nothing is fetched.
@@ -30,7 +18,7 @@ protected:
         m_catalogueKey = m_publisher.publicKeyLine();
         m_server.setBody("/notes/x5_v1.txt", "V1 notes");
         const auto digests = [](const std::string &image, const std::string &notes) {
-            return ";sha256:" + hexDigest(image) + ";sha256:" + hexDigest(notes);
+            return ";" + sha256Field(image) + ";" + sha256Field(notes);
         };
         m_list =
             serveCatalogue("MORVANE X5 Pro;1a86;e0a1;V2;c;{B}/fw/x5_v2.bin;{B}/notes/x5_v2.txt" +
@@ -78,8 +66,8 @@ TEST_F(Bundles, FlashFromABundleAndRefuseWhatWasChanged)
         file.seek(0);
         file.write(bytes);
     };
-    const QString v2Image = inBundle(hexDigest(imageBytes(2)));
-    const QString v1Image = inBundle(hexDigest(imageBytes(1)));
+    const QString v2Image = inBundle(sha256Hex(imageBytes(2)));
+    const QString v1Image = inBundle(sha256Hex(imageBytes(1)));
     const struct
     {
         const char *change;
@@ -107,12 +95,12 @@ TEST_F(Bundles, FlashFromABundleAndRefuseWhatWasChanged)
          exitCatalogue,
          "it is a link, which is not followed"},
         {"notes flipped",
-         [&] { flipByte(inBundle(hexDigest("V1 notes"))); },
+         [&] { flipByte(inBundle(sha256Hex("V1 notes"))); },
          {"notes", "X5 Pro", "V1"},
          exitIntegrity,
          "The release notes do not match"},
         {"notes gone",
-         [&] { QFile::remove(inBundle(hexDigest("V1 notes"))); },
+         [&] { QFile::remove(inBundle(sha256Hex("V1 notes"))); },
          {"notes", "X5 Pro", "V1"},
          exitCatalogue,
          "lacks the release notes of MORVANE X5 Pro V1 (not in the bundle). Make the bundle"},

@@ -2,9 +2,9 @@
 #include "DevicePlan.h"
 #include "PlannedDevices.h"
 #include "SimulatedHidBackend.h"
+#include "TestFiles.h"
 #include "frame/ExitStatus.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -91,14 +91,10 @@ TEST(MorvaneFlashDemo, WatchStopsAtAReportBoundaryAndItsLogSurvivesAKill)
     // 16 KiB, over twelve seconds a unit: long enough for all that happens while it runs.
     const QByteArray image(16384, '\x5A');
     const QString imageFile = QDir(home.path()).filePath("image.bin");
-    QFile file(imageFile);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(image) == image.size());
-    file.close();
+    putFile(imageFile, image);
     const QStringList byFile = {
-        "--file",   imageFile,
-        "--vid",    "1209",
-        "--pid",    "0001",
-        "--sha256", QCryptographicHash::hash(image, QCryptographicHash::Sha256).toHex()};
+        "--file", imageFile, "--vid",    "1209",
+        "--pid",  "0001",    "--sha256", QString::fromStdString(sha256Hex(image))};
     const auto logLines = [&log] {
         QFile file(log);
         return file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QByteArrayList{};

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "ServedDevicesFixture.h"
+#include "TestFiles.h"
 #include "frame/Environment.h"
 #include "program/MorvaneFlash.h"
 
-#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -92,9 +92,7 @@ protected:
     QString writeFile(const QString &name, const QByteArray &content)
     {
         const QString path = inTemp(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
+        putFile(path, content);
         return path;
     }
 

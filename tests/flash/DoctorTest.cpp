@@ -6,10 +6,8 @@
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocale>
 #include <QMap>
 #include <QProcess>
-#include <QTimeZone>
 #include <cerrno>
 #include <gtest/gtest.h>
 
@@ -40,18 +38,7 @@ protected:
 
     void writeRule(const QString &folder, const QString &name, const QByteArray &text)
     {
-        ASSERT_TRUE(QDir().mkpath(rulesRoot() + folder));
-        QFile file(rulesRoot() + folder + '/' + name);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    }
-
-    static std::string httpDate(qint64 seconds)
-    {
-        return QLocale::c()
-            .toString(QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC),
-                      "ddd, dd MMM yyyy HH:mm:ss 'GMT'")
-            .toStdString();
+        putFile(rulesRoot() + folder + '/' + name, text);
     }
 
     int m_status = -1;

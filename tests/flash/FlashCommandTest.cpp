@@ -3,7 +3,6 @@
 #include "frame/ExitStatus.h"
 
 #include <QByteArray>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -177,8 +176,7 @@ TEST_F(FlashCommand, AFileIsFlashedOnlyWhenItMatchesItsDigest)
     const auto device = attachDevice();
     const QByteArray image(300, 'x');
     const QString file = writeFile("image.bin", image);
-    const QString hex =
-        QString::fromLatin1(QCryptographicHash::hash(image, QCryptographicHash::Sha256).toHex());
+    const QString hex = QString::fromStdString(sha256Hex(image));
     const QString other(64, QLatin1Char('0'));
     const QString key = MinisignTool().publicKeyLine();
     const struct

@@ -8,7 +8,6 @@
 #include "trust/MinisignKey.h"
 #include "update/LocalFileName.h"
 
-#include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
@@ -491,10 +490,9 @@ TEST_F(Options, FileNamesThatAreNotUtf8KeepTheirBytes)
     // A bundle made in a new folder of such a name, and read from it.
     const QByteArray notes = "\n  V2 fixes the wheel.\n";
     m_catalogueKey = minisign.publicKeyLine();
-    const std::string list = serveCatalogue(
-        "MORVANE X5 Pro;1a86;e0a1;V2;c;{B}/fw/x5_v2.bin;{B}/notes/x5_v2.txt;" + imageTwoDigest +
-        ";sha256:" +
-        QCryptographicHash::hash(notes, QCryptographicHash::Sha256).toHex().toStdString() + "\n");
+    const std::string list =
+        serveCatalogue("MORVANE X5 Pro;1a86;e0a1;V2;c;{B}/fw/x5_v2.bin;{B}/notes/x5_v2.txt;" +
+                       imageTwoDigest + ";" + sha256Field(notes) + "\n");
     m_server.setBody(
         "/product/MORVANE_LST.txt.minisig",
         minisign.sign(QByteArray::fromStdString(list), false, "timestamp:1000").toStdString());

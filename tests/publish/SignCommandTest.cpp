@@ -2,12 +2,10 @@
 #include "MinisignTool.h"
 #include "frame/ExitStatus.h"
 
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QLocale>
 #include <atomic>
 #include <chrono>
 #include <csignal>
@@ -93,23 +91,6 @@ TEST_F(SignCommand, FillsInDigestsAndWritesNothingTheUpdaterWouldRefuse)
     EXPECT_TRUE(m_out.contains("\nNext: upload the list, its signature and the files it names"));
 }
 
-namespace {
-
-QByteArray digestOf(const QByteArray &bytes)
-{
-    return "sha256:" + QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
-}
-
-void put(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
-
 // Two models' images share a file name: each record takes the file at its address's whole
 // path in the folder that mirrors the server, never one file for both. A link on the way is
 // never followed; a file with other names is signed with a warning naming it.
@@ -123,7 +104,7 @@ TEST_F(SignCommand, TakesEachAddressesFileByItsPath)
                              m_server.baseUrl() + "/fw/r2/firmware.bin;" + m_server.baseUrl() +
                              "/notes/x5_v2.txt\n";
     const QString outside = inTemp("outside");
-    put(outside + "/firmware.bin", "outside the mirror");
+    putFile(outside + "/firmware.bin", "outside the mirror");
     const struct
     {
         const char *what;
@@ -186,12 +167,12 @@ TEST_F(SignCommand, TakesEachAddressesFileByItsPath)
             } else if (path.startsWith('#')) {
                 ASSERT_EQ(::link(bytes.constData(), QFile::encodeName(at).constData()), 0);
             } else {
-                put(at, bytes);
+                putFile(at, bytes);
             }
         }
-        put(root + "/notes/x5_v2.txt", "notes");
+        putFile(root + "/notes/x5_v2.txt", "notes");
         const QString listPath = root + "/product/MORVANE_LST.txt";
-        put(listPath, QByteArray::fromStdString(list));
+        putFile(listPath, QByteArray::fromStdString(list));
         QStringList options = c.options;
         options.replaceInStrings("{T}", root);
         EXPECT_EQ(
@@ -201,8 +182,8 @@ TEST_F(SignCommand, TakesEachAddressesFileByItsPath)
         QFile signedList(listPath);
         ASSERT_TRUE(signedList.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = signedList.readAll().split('\n');
-        EXPECT_EQ(lines.at(0).contains(digestOf(c.x5)), c.status == exitSuccess);
-        EXPECT_EQ(lines.at(1).contains(digestOf(c.r2)), c.status == exitSuccess);
+        EXPECT_EQ(lines.at(0).contains(sha256Hex(c.x5)), c.status == exitSuccess);
+        EXPECT_EQ(lines.at(1).contains(sha256Hex(c.r2)), c.status == exitSuccess);
     }
 }
 
@@ -212,10 +193,10 @@ TEST_F(SignCommand, NeverReadsThroughALinkSwappedInWhileItRuns)
 {
     MinisignTool minisign;
     const QString root = inTemp("pub");
-    put(root + "/fw/r2/firmware.bin", "R2 image");
-    put(inTemp("outside/firmware.bin"), "outside the mirror");
+    putFile(root + "/fw/r2/firmware.bin", "R2 image");
+    putFile(inTemp("outside/firmware.bin"), "outside the mirror");
     ASSERT_TRUE(QFile::link(inTemp("outside"), root + "/fw/swap"));
-    put(root + "/notes/n.txt", "notes");
+    putFile(root + "/notes/n.txt", "notes");
     const QByteArray list = "R2;1a86;e0a2;V1;c;" + QByteArray::fromStdString(m_server.baseUrl()) +
                             "/fw/r2/firmware.bin;" + QByteArray::fromStdString(m_server.baseUrl()) +
                             "/notes/n.txt\n";
@@ -229,15 +210,15 @@ TEST_F(SignCommand, NeverReadsThroughALinkSwappedInWhileItRuns)
     });
     const QString listPath = root + "/product/MORVANE_LST.txt";
     for (int i = 0; i < 20; ++i) {
-        put(listPath, list);
+        putFile(listPath, list);
         // Each run signs anew: a signature of the same second would be refused as backwards.
         QFile::remove(listPath + ".minisig");
         const int status = run({"sign", listPath, "--secret-key", minisign.secretKeyPath()});
         QFile signedList(listPath);
         ASSERT_TRUE(signedList.open(QIODevice::ReadOnly));
         const QByteArray written = signedList.readAll();
-        EXPECT_FALSE(written.contains(digestOf("outside the mirror")));
-        EXPECT_TRUE(status == exitSuccess ? written.contains(digestOf("R2 image"))
+        EXPECT_FALSE(written.contains(sha256Hex("outside the mirror")));
+        EXPECT_TRUE(status == exitSuccess ? written.contains(sha256Hex("R2 image"))
                                           : m_err.contains("is a link, or is reached through one"))
             << m_err.toStdString();
     }
@@ -251,9 +232,8 @@ TEST_F(SignCommand, AStopRequestEndsMinisignAndNothingIsSigned)
 {
     MinisignTool minisign;
     const QString bin = inTemp("bin");
-    QDir().mkpath(bin);
     const QString pidFile = inTemp("minisign.pid");
-    put(bin + "/minisign", "#!/bin/sh\necho $$ > '" + pidFile.toUtf8() + "'\nexec sleep 60\n");
+    putFile(bin + "/minisign", "#!/bin/sh\necho $$ > '" + pidFile.toUtf8() + "'\nexec sleep 60\n");
     QFile::setPermissions(bin + "/minisign", QFile::ReadOwner | QFile::ExeOwner);
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QFile::encodeName(bin) + ":" + path);
@@ -299,12 +279,7 @@ TEST_F(SignCommand, NothingIsPublishedBackwards)
         "X;1a86;e0a1;V1;c;" + image + ";" + image + ";" + imageTwoDigest + ";" + imageTwoDigest;
     const QByteArray restored = QByteArray::fromStdString(body + "\n");
     const auto publish = [&](const std::string &path, std::optional<qint64> at, qint64 dateAt) {
-        m_server.setResponse(path,
-                             {.body = body + "\n",
-                              .date = QLocale::c()
-                                          .toString(QDateTime::fromSecsSinceEpoch(dateAt, Qt::UTC),
-                                                    "ddd, dd MMM yyyy HH:mm:ss 'GMT'")
-                                          .toStdString()});
+        m_server.setResponse(path, {.body = body + "\n", .date = httpDate(dateAt)});
         m_server.setBody(path + ".minisig", at ? signedAt(restored, *at).toStdString() : "",
                          at ? 200 : 404);
         return served(path);

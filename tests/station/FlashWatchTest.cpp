@@ -7,7 +7,6 @@
 #include "station/MetricsClaim.h"
 #include "station/WatchDisplay.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -144,9 +143,7 @@ TEST_F(FlashWatch, FlashesEachUnitOnceAndRecordsEveryAttempt)
         EXPECT_EQ(device->handshakes(), 0u);
     }
     EXPECT_EQ(nextOnPort->receivedImage(), padded(imageBytes(4)));
-    const QString imageDigest = QCryptographicHash::hash(QByteArray::fromStdString(imageBytes(4)),
-                                                         QCryptographicHash::Sha256)
-                                    .toHex();
+    const QString imageDigest = QString::fromStdString(sha256Hex(imageBytes(4)));
     QStringList attempts;
     for (const QJsonObject &record : awaitLog(log, 8)) {
         EXPECT_EQ(record["sha256"].toString(), imageDigest);

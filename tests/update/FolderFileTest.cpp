@@ -1,5 +1,6 @@
 #include "update/FolderFile.h"
 
+#include "TestFiles.h"
 #include "update/RegularFile.h"
 
 #include <QDir>
@@ -66,10 +67,7 @@ TEST(FolderFile, ASaveReplacesTheNameWholeOrLeavesTheOldFileAndSaysWhy)
         QDir(folder).removeRecursively();
         QFile::remove(victim);
         ASSERT_TRUE(saveInFolder(folder, "image.bin", old).succeeded());
-        QFile victimFile(victim);
-        ASSERT_TRUE(victimFile.open(QIODevice::WriteOnly));
-        victimFile.write("root only");
-        victimFile.close();
+        putFile(victim, "root only");
         c.before();
         folderFileTestHooks() = c.hooks;
         const SavedFile saved = saveInFolder(folder, "image.bin", fresh);
@@ -94,10 +92,7 @@ TEST(FolderFile, OnlyARegularFileWithinItsBoundIsRead)
     const QString fifo = temp.filePath("fifo");
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const QString file = temp.filePath("file");
-    QFile out(file);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write("12345");
-    out.close();
+    putFile(file, "12345");
     const struct
     {
         QString path;
