@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <algorithm>
 #include <atomic>
 
 namespace {
@@ -25,6 +26,25 @@ QStringList builtInLibraries()
         }
     }
     return libraries;
+}
+
+// The user's UI languages in order, as catalogue names ("zh_Hant_HK"). A Chinese language in
+// traditional characters (Hong Kong, Macau) is followed by the Traditional Chinese catalogue's
+// name, and one in simplified characters (Singapore) by the Simplified Chinese one's: the
+// languages alone would name neither.
+QStringList catalogueLanguages(const QLocale &locale)
+{
+    QStringList names;
+    for (QString name : locale.uiLanguages()) {
+        name.replace(QLatin1Char('-'), QLatin1Char('_'));
+        names.append(name);
+        if (name.startsWith(QLatin1String("zh_Hant"))) {
+            names.append(QStringLiteral("zh_TW"));
+        } else if (name.startsWith(QLatin1String("zh_Hans"))) {
+            names.append(QStringLiteral("zh_CN"));
+        }
+    }
+    return names;
 }
 
 } // namespace
@@ -54,10 +74,14 @@ public:
 
 Translations::Translations(const QLocale &locale)
 {
+    const QStringList languages = catalogueLanguages(locale);
     QString chosen;
     for (const QString &library : builtInLibraries()) {
         auto translator = std::make_unique<Switchable>();
-        const bool loaded = translator->load(locale, library, QStringLiteral("_"), builtInFolder);
+        // The first language with a catalogue; "de_DE" falls back to "de" by itself.
+        const bool loaded = std::any_of(languages.begin(), languages.end(), [&](const QString &l) {
+            return translator->load(library + QLatin1Char('_') + l, builtInFolder);
+        });
         const QString language = install(std::move(translator), loaded);
         if (chosen.isEmpty()) {
             chosen = language;

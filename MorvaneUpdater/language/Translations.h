@@ -22,7 +22,9 @@ public:
 // The programs take the user's UI languages in order: each library's translation (built into
 // the programs under :/i18n, one file per library and language) and Qt's, so that the
 // platform's error descriptions speak the same language. A language with no translation, and
-// the C locale, leave every text as the source gives it.
+// the C locale, leave every text as the source gives it. Chinese in traditional characters
+// (Hong Kong, Macau) reads the Traditional Chinese translation, in simplified characters
+// (Singapore) the Simplified Chinese one.
 class Translations final
 {
 public:

@@ -44,7 +44,8 @@ protected:
 };
 
 // Start-up, notes that fail, an update that completes and one that fails, and a catalogue that
-// cannot be read, in each language: the C locale keeps the texts as they are.
+// cannot be read, in each language: the C locale keeps the texts as they are, and Hong Kong
+// reads Traditional Chinese.
 TEST_F(TranslatedWindowTest, EachLanguageTellsTheWholeRoad)
 {
     const struct
@@ -67,6 +68,8 @@ TEST_F(TranslatedWindowTest, EachLanguageTellsTheWholeRoad)
         {"zh_CN", "更新程序", "读取固件列表成功，共 1 个型号，3 个固件。", "固件说明读取失败：",
          "更新进度：", "更新完成。", "固件下载失败：", "读取固件列表失败："},
         {"zh_TW", "更新程式", "讀取韌體列表成功，共 1 個型號，3 個韌體。", "韌體說明讀取失敗：",
+         "更新進度：", "更新完成。", "韌體下載失敗：", "讀取韌體列表失敗："},
+        {"zh_HK", "更新程式", "讀取韌體列表成功，共 1 個型號，3 個韌體。", "韌體說明讀取失敗：",
          "更新進度：", "更新完成。", "韌體下載失敗：", "讀取韌體列表失敗："},
     };
     const auto device = attachDevice();
