@@ -1,9 +1,6 @@
 #include "CommandLineFixture.h"
 #include "MinisignTool.h"
 #include "frame/ExitStatus.h"
-#include "frame/TerminalColumns.h"
-#include "language/Translations.h"
-#include "program/CommandTable.h"
 #include "station/MetricsClaim.h"
 #include "trust/MinisignKey.h"
 #include "update/LocalFileName.h"
@@ -16,7 +13,6 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QSet>
-#include <algorithm>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -166,122 +162,6 @@ TEST_F(Options, VersionAndTheHelpOfOneCommand)
         EXPECT_EQ(run(c.arguments), exitSuccess);
         EXPECT_TRUE(m_out.contains(c.expected)) << m_out.toStdString();
         EXPECT_FALSE(m_out.contains(c.absent)) << m_out.toStdString();
-    }
-}
-
-namespace {
-
-// A line of a usage form: the program's, or a line of a command's form from the table.
-bool isUsageForm(const QString &line)
-{
-    const QString trimmed = line.trimmed();
-    for (const CommandDeclaration &command : commandTable()) {
-        for (const UsageLine &usage : command.usage) {
-            for (const QString &form : QString::fromUtf8(usage.form).split('\n')) {
-                if (trimmed.endsWith(form)) {
-                    return true;
-                }
-            }
-        }
-    }
-    return line.contains("morvane-flash [");
-}
-
-// A row of --help: its form at the third column, then two spaces or more.
-const QRegularExpression rowForm(R"(^  \S.*?  +(?=\S))");
-
-// The column the explanation on `line` starts at, after a row's form or a continuation's
-// indent; -1 for a line that holds none.
-qsizetype explanationColumn(const QString &line)
-{
-    if (!line.startsWith("  ") || isUsageForm(line)) {
-        return -1;
-    }
-    qsizetype at = line.indexOf(QRegularExpression(R"(\S)"));
-    if (at == 2) {
-        const QRegularExpressionMatch form = rowForm.match(line);
-        at = form.hasMatch() ? form.capturedLength() : -1;
-    }
-    return at < 0 ? -1 : terminalColumns(QStringView(line).left(at));
-}
-
-// A word of plain letters on `line` once addresses, paths, option names, the program's name and
-// `kept` are taken out, or a Chinese character not underlined: under the pseudo-translation, a
-// text that was not translated.
-QString plainWord(QString line, const QString &kept)
-{
-    line.remove(QRegularExpression(
-        R"(\S+://\S+|(^|\s)/\S+|--?[A-Za-z][\w-]*(=\S*)?|morvane-flash|<[A-Z=]+>|)" + kept));
-    // Or a Chinese character without the pseudo-translation's underline.
-    static const QRegularExpression plain(
-        R"(\b[A-Za-z]{2,}\b|[\x{2E80}-\x{9FFF}\x{FF00}-\x{FF60}](?!\x{0332}))");
-    return plain.match(line).captured();
-}
-
-// The words of the usage forms: command names and metavariables.
-QString formWords()
-{
-    QStringList words;
-    for (const CommandDeclaration &command : commandTable()) {
-        for (const UsageLine &usage : command.usage) {
-            words += QString::fromUtf8(usage.form).split(QRegularExpression(R"([^A-Za-z]+)"));
-        }
-    }
-    return R"(\b(?:)" + words.join('|') + R"()\b)";
-}
-
-} // namespace
-
-// Under a translation half as long again, the program's help and each command's keep their
-// explanations at today's columns and their lines within today's width (usage forms and an
-// address alone on its line aside), and every word of theirs is translated.
-TEST_F(Options, TheHelpKeepsItsLayoutUnderALongerTranslation)
-{
-    QList<QStringList> arguments = {{"--help"}};
-    for (const CommandDeclaration &command : commandTable()) {
-        arguments.append(QStringList{QLatin1String(command.name), "--help"});
-    }
-    // The columns each block's explanations start at.
-    const auto columns = [](const QString &help) {
-        QList<QSet<qsizetype>> blocks;
-        for (const QString &block : help.split("\n\n")) {
-            blocks.append(QSet<qsizetype>());
-            for (const QString &line : block.split('\n')) {
-                if (const qsizetype column = explanationColumn(line); column >= 0) {
-                    blocks.last().insert(column);
-                }
-            }
-        }
-        return blocks;
-    };
-    const QString kept = formWords();
-    // The widest line of the program's help today, usage forms aside.
-    ASSERT_EQ(run({"--help"}), exitSuccess);
-    qsizetype width = 0;
-    for (const QString &line : m_out.split('\n')) {
-        width = isUsageForm(line) ? width : std::max(width, terminalColumns(line));
-    }
-    for (const QStringList &argument : arguments) {
-        SCOPED_TRACE(argument.join(' ').toStdString());
-        ASSERT_EQ(run(argument), exitSuccess);
-        const QList<QSet<qsizetype>> today = columns(m_out);
-        {
-            const Translations pseudo(QStringLiteral(MORVANE_PSEUDO_TRANSLATIONS_DIR),
-                                      QStringLiteral("_pseudo.qm"));
-            ASSERT_EQ(run(argument), exitSuccess);
-        }
-        EXPECT_EQ(columns(m_out), today) << m_out.toStdString();
-        for (const QString &line : m_out.split('\n')) {
-            const bool addressAlone =
-                line.trimmed().contains("://") && !line.trimmed().contains(' ');
-            if (!isUsageForm(line) && !addressAlone) {
-                EXPECT_LE(terminalColumns(line), width) << line.toStdString();
-            }
-            EXPECT_EQ(isUsageForm(line) ? QString()
-                                        : plainWord(QString(line).remove(rowForm), kept),
-                      QString())
-                << line.toStdString();
-        }
     }
 }
 
@@ -488,49 +368,4 @@ TEST_F(Options, FileNamesThatAreNotUtf8KeepTheirBytes)
     EXPECT_FALSE(m_out.contains("(not in the bundle)")) << m_out.toStdString();
     EXPECT_EQ(run({"--bundle", bundle, "notes", "X5 Pro", "V2"}), exitSuccess)
         << m_err.toStdString();
-}
-
-// Under the pseudo-translation every word a command prints for a person is translated: what
-// stays in plain letters is the catalogue's, the device's or the server's, or what scripts and
-// editors read (lint's "error:", doctor's verdicts and ids, the device listing's columns).
-TEST_F(Options, EveryCommandSpeaksTheTranslation)
-{
-    MinisignTool active;
-    MinisignTool standby;
-    const QString list = writeFile("L.txt", "X;1a86;e0a1\n#c\nX;1a86;zz;1;c;rel/a;http://h/b\n");
-    const struct
-    {
-        QStringList arguments;
-        // The device leaves the bus after these reports.
-        std::optional<std::size_t> vanish = std::nullopt;
-        QString key = {};
-    } cases[] = {
-        {{"list"}},
-        {{"notes", "X5 Pro", "V1"}},
-        {{"devices"}},
-        {{"flash", "X5 Pro"}},
-        {{"flash", "X5 Pro"}, 2},
-        {{"lint", list}},
-        {{"doctor", "--root", inTemp("root")}},
-        {{"record"}},
-        {{"bundle", "create", inTemp("b")}},
-        {{"--version"}, std::nullopt, active.publicKeyLine() + " " + standby.publicKeyLine()},
-    };
-    const QString data =
-        R"(MORVANE|X5 Pro|\bV\d\b|\bCo\b|Not Found|UTC|MiB|\b(note|warning|error):|)"
-        R"(^(ok|warn|fail)\t\S+(?=\t)|No such file or directory|^  fix: |\S+\.rules|sudo udevadm \w+|x5_v2|zz|rel/a|)"
-        R"(\t(pid\.codes|Simulated bootloader|may open))";
-    const Translations pseudo(QStringLiteral(MORVANE_PSEUDO_TRANSLATIONS_DIR),
-                              QStringLiteral("_pseudo.qm"));
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        m_catalogueKey = c.key;
-        const auto device = attachDevice(behaviourWith(&Behaviour::vanishAfterReports, c.vanish));
-        run(c.arguments);
-        m_hid.detach(device);
-        EXPECT_FALSE((m_out + m_err).isEmpty());
-        for (const QString &line : (m_out + m_err).split('\n')) {
-            EXPECT_EQ(plainWord(line, data).toStdString(), "") << line.toStdString();
-        }
-    }
 }
