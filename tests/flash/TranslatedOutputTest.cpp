@@ -1,8 +1,8 @@
 #include "CommandLineFixture.h"
 #include "MinisignTool.h"
+#include "PseudoTranslation.h"
 #include "frame/ExitStatus.h"
 #include "frame/TerminalColumns.h"
-#include "language/Translations.h"
 #include "program/CommandTable.h"
 
 #include <QRegularExpression>
@@ -49,17 +49,12 @@ qsizetype explanationColumn(const QString &line)
     return at < 0 ? -1 : terminalColumns(QStringView(line).left(at));
 }
 
-// A word of plain letters on `line` once addresses, paths, option names, the program's name and
-// `kept` are taken out, or a Chinese character not underlined: under the pseudo-translation, a
-// text that was not translated.
-QString plainWord(QString line, const QString &kept)
+// An untranslated word on `line` once addresses, paths, option names, the program's name and
+// `kept` are taken out.
+QString plainWord(const QString &line, const QString &kept)
 {
-    line.remove(QRegularExpression(
-        R"(\S+://\S+|(^|\s)/\S+|--?[A-Za-z][\w-]*(=\S*)?|morvane-flash|<[A-Z=]+>|)" + kept));
-    // Or a Chinese character without the pseudo-translation's underline.
-    static const QRegularExpression plain(
-        R"(\b[A-Za-z]{2,}\b|[\x{2E80}-\x{9FFF}\x{FF00}-\x{FF60}](?!\x{0332}))");
-    return plain.match(line).captured();
+    return untranslatedWord(
+        line, R"(\S+://\S+|(^|\s)/\S+|--?[A-Za-z][\w-]*(=\S*)?|morvane-flash|<[A-Z=]+>|)" + kept);
 }
 
 // The words of the usage forms: command names and metavariables.
@@ -110,8 +105,7 @@ TEST_F(Translated, TheHelpKeepsItsLayoutUnderALongerTranslation)
         ASSERT_EQ(run(argument), exitSuccess);
         const QList<QSet<qsizetype>> today = columns(m_out);
         {
-            const Translations pseudo(QStringLiteral(MORVANE_PSEUDO_TRANSLATIONS_DIR),
-                                      QStringLiteral("_pseudo.qm"));
+            const Translations pseudo = pseudoTranslation();
             ASSERT_EQ(run(argument), exitSuccess);
         }
         EXPECT_EQ(columns(m_out), today) << m_out.toStdString();
@@ -159,8 +153,7 @@ TEST_F(Translated, EveryCommandSpeaksTheTranslation)
         R"(MORVANE|X5 Pro|\bV\d\b|\bCo\b|Not Found|UTC|MiB|\b(note|warning|error):|)"
         R"(^(ok|warn|fail)\t\S+(?=\t)|No such file or directory|^  fix: |\S+\.rules|sudo udevadm \w+|x5_v2|zz|rel/a|)"
         R"(\t(pid\.codes|Simulated bootloader|may open))";
-    const Translations pseudo(QStringLiteral(MORVANE_PSEUDO_TRANSLATIONS_DIR),
-                              QStringLiteral("_pseudo.qm"));
+    const Translations pseudo = pseudoTranslation();
     for (const auto &c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
         m_catalogueKey = c.key;

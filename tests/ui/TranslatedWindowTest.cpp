@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "PseudoTranslation.h"
 #include "language/Translations.h"
 #include "ui/ApplicationLaunch.h"
 #include "ui/FullWidthButton.h"
@@ -6,27 +7,12 @@
 #include "ui/MainWindow.h"
 
 #include <QApplication>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 
-namespace {
-
-// A word of plain letters, or a Chinese character not underlined, that is not the catalogue's,
-// the address's or a file's: under the pseudo-translation every letter of ours is accented and
-// every Chinese character underlined, so it is a text that was not translated.
-QString untranslatedWord(QString text)
-{
-    static const QRegularExpression data(
-        R"(X5 Pro|http://\S+|a\.bin|\bV\d\b|\bCo\b|1a86|e0a1|notes of A)");
-    text.remove(data);
-    const QRegularExpression word(
-        R"(\b[A-Za-z]{3,}\b|[\x{2E80}-\x{9FFF}\x{FF00}-\x{FF60}](?!\x{0332}))");
-    const auto match = word.match(text);
-    return match.hasMatch() ? match.captured() : QString();
-}
-
-} // namespace
+// The catalogue's, the address's and the files' words, which stay as they are.
+const QString catalogueData =
+    QStringLiteral(R"(X5 Pro|http://\S+|a\.bin|\bV\d\b|\bCo\b|1a86|e0a1|notes of A)");
 
 class TranslatedWindowTest : public AppFixture
 {
@@ -119,8 +105,7 @@ TEST_F(TranslatedWindowTest, EachLanguageTellsTheWholeRoad)
 // the pane wraps and the frame still fits the screen.
 TEST_F(TranslatedWindowTest, LongerTextsStayWholeAndEveryTextIsTranslated)
 {
-    const Translations pseudo(QStringLiteral(MORVANE_PSEUDO_TRANSLATIONS_DIR),
-                              QStringLiteral("_pseudo.qm"));
+    const Translations pseudo = pseudoTranslation();
     ASSERT_FALSE(pseudo.files().isEmpty());
     start(QString::fromStdString(line("X5 Pro", "V1", "a")));
     ASSERT_TRUE(waitForEnding("notes of A"));
@@ -138,7 +123,7 @@ TEST_F(TranslatedWindowTest, LongerTextsStayWholeAndEveryTextIsTranslated)
     runUpdate();
     texts << m_texts.join('\n').split('\n');
     for (const QString &text : texts) {
-        EXPECT_EQ(untranslatedWord(text), QString()) << text.toStdString();
+        EXPECT_EQ(untranslatedWord(text, catalogueData), QString()) << text.toStdString();
     }
 
     FullWidthButton *button = w.updateButton();
